@@ -1,0 +1,19 @@
+#pragma once
+// The one source of the database layout: the build's make-database tool and every test fixture
+// make their files from here.
+#include <QString>
+
+// Marks a file as ours (PRAGMA user_version); Connection::Open refuses any other.
+inline constexpr int kSchemaVersion = 1;
+
+// The file name the program has always used, beside the program. It is an SQLite file.
+inline constexpr const char* kDatabaseFileName = "quorveldb.mdb";
+
+// The CREATE TABLE statements in the tables' fixed column order, the counter rows and the
+// back-up row.
+const char* SchemaSql();
+
+// Writes a new database file with the seed rows (the default login enciphered with the
+// program's cipher). Refuses to touch an existing file. Raises DbError on failure, leaving no
+// half-made file behind.
+void CreateDatabase(const QString& path);

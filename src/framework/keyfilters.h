@@ -1,0 +1,65 @@
+#pragma once
+// The key filters the forms call from their boxes' key-press handlers, and the wiring that turns
+// Qt's key events into those handlers.
+//
+// A key-press handler gets the typed key as a VB KeyAscii code and may change it; 0 swallows the
+// key. The filters come twice: over a plain TextBoxState (the rules, for tests) and over the
+// widgets the forms own (the same rules, acting on the real box so that its signals fire as the
+// text changes).
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+
+// What the filters read and write of a box: its text and selection, and for a combo box its list
+// and whether the list is dropped down.
+struct TextBoxState {
+  QString text;
+  int selStart = 0;   // the caret, or the start of the selection
+  int selLength = 0;
+  bool popupOpen = false;
+  QStringList items;  // the combo box's list
+  int listIndex = -1; // the list item the text was completed from; -1 once the text is set
+};
+
+// Type-ahead completion from the combo box's list (first item that begins with the typed text,
+// case ignored; the completed tail selected). Returns the key to keep: 0, or 13 for Enter.
+int AutoCompleteKeyPress(TextBoxState& combo, int KeyAscii, bool AllowFreeText);
+void ShowComboDropDown(TextBoxState& combo);
+// Letters A-Z, a-z and backspace pass; anything else becomes 0 and the caret goes to the end.
+int NameOnlyKeyPress(TextBoxState& box, int& KeyAscii);
+// Digits and backspace pass, and with AllowDecimal one "." while the text holds none. A refused
+// second "." leaves the caret alone; every other refusal puts it at the end.
+int NumberOnlyKeyPress(TextBoxState& box, int& KeyAscii, bool AllowDecimal);
+
+// The same on the forms' widgets. The combo box forms expect an editable QComboBox wired with
+// WireKeyPress. A found item becomes the combo's current index (currentIndexChanged and
+// editTextChanged fire, activated does not); a text set by the filter leaves no current index.
+int AutoCompleteKeyPress(QComboBox* combo, int KeyAscii, bool AllowFreeText);
+void ShowComboDropDown(QComboBox* combo);
+int NameOnlyKeyPress(QLineEdit* box, int& KeyAscii);
+int NumberOnlyKeyPress(QLineEdit* box, int& KeyAscii, bool AllowDecimal);
+
+// The KeyAscii of a key event, or 0 when the key is no key press in VB's sense: arrows, Home,
+// End, Delete, Insert, function keys, Tab (it moves the focus), Alt combinations, bare modifiers.
+// Printable text gives its character code (UTF-16; a character outside the basic plane gives
+// "?"), Backspace 8, Enter 13, Escape 27, Ctrl+A to Ctrl+Z 1 to 26.
+int KeyAsciiOf(const QKeyEvent* event);
+
+using KeyPressHandler = std::function<void(int& KeyAscii)>;
+
+// Runs `handler` for every key press the box receives, the way VB ran a box's KeyPress event:
+// the key reaches the box as the handler leaves it (0: not at all). Wiring again replaces the
+// handler. The box also stops paste, drag-and-drop and input-method text from going around its
+// handler: a paste or drop is tried character by character on the handler first and refused
+// whole when the handler would refuse any of it, and the box has no context menu.
+//
+// For a combo box this also makes Enter keep the typed text instead of adding it to the list,
+// drops Qt's own completer, and keeps the keyboard on the box while its list is dropped down
+// (typing goes on into the text; the box loses the focus only with Qt::PopupFocusReason). A
+// handler result of 13 closes the list before Enter reaches the box.
+void WireKeyPress(QLineEdit* box, KeyPressHandler handler);
+void WireKeyPress(QComboBox* combo, KeyPressHandler handler);

@@ -1,0 +1,279 @@
+// Errors, values, the connection, its transactions and the SQL texts a recordset runs. The
+// recordset itself is in ado_recordset.cpp.
+#include "platform/ado.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <sqlite3.h>
+
+#include "data/schema.h"
+#include "platform/ado_sqlite.h"
+#include "platform/vbruntime.h"
+
+DbError::DbError(int number, const QString& description)
+    : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
+
+namespace ado_detail {
+
+QString SqliteText(sqlite3* db, int rc) {
+  QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+  const int primary = rc & 0xff;
+  if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+    text = QStringLiteral("the database is locked: another connection or program kept it busy for more "
+                          "than %1 seconds (%2)")
+               .arg(kBusyTimeoutMs / 1000)
+               .arg(text);
+  return text;
+}
+
+DbError ProviderError(sqlite3* db, int rc, const QString& context) {
+  return DbError(adErrProvider, context + QStringLiteral(": ") + SqliteText(db, rc));
+}
+
+std::optional<QDate> IsoDate(const char* p, qsizetype n) {
+  if (n != 10 || p[4] != '-' || p[7] != '-') return std::nullopt;
+  int parts[3] = {0, 0, 0};
+  const int starts[3] = {0, 5, 8};
+  const int lengths[3] = {4, 2, 2};
+  for (int k = 0; k < 3; ++k)
+    for (int i = starts[k]; i < starts[k] + lengths[k]; ++i) {
+      if (p[i] < '0' || p[i] > '9') return std::nullopt;
+      parts[k] = parts[k] * 10 + (p[i] - '0');
+    }
+  const QDate date(parts[0], parts[1], parts[2]);
+  if (!date.isValid()) return std::nullopt;
+  return date;
+}
+
+QByteArray IsoText(const QDate& date) {
+  return QByteArray::number(date.year()).rightJustified(4, '0') + '-' +
+         QByteArray::number(date.month()).rightJustified(2, '0') + '-' +
+         QByteArray::number(date.day()).rightJustified(2, '0');
+}
+
+}  // namespace ado_detail
+
+using namespace ado_detail;
+
+// ---- Value ----
+
+namespace {
+// VB's day numbers count from 30 December 1899.
+const qint64 kVbDayZero = QDate(1899, 12, 30).toJulianDay();
+}  // namespace
+
+Value::Value(const QDate& v) {
+  if (v.isValid()) {
+    kind_ = Kind::Date;
+    i_ = v.toJulianDay();
+  }
+}
+
+QString Value::toText() const {
+  switch (kind_) {
+    case Kind::Null: return QString();
+    case Kind::Integer: return QString::number(i_);
+    case Kind::Real: return NumberText(d_);
+    case Kind::Text: return s_;
+    case Kind::Date: return QDate::fromJulianDay(i_).toString(QStringLiteral("dd/MM/yyyy"));
+  }
+  return QString();
+}
+
+double Value::toDouble() const {
+  switch (kind_) {
+    case Kind::Null: return 0;
+    case Kind::Integer: return double(i_);
+    case Kind::Real: return d_;
+    case Kind::Text: return Val(s_);
+    case Kind::Date: return double(i_ - kVbDayZero);  // VB's CDbl of a date
+  }
+  return 0;
+}
+
+std::optional<QDate> Value::toDate() const {
+  if (kind_ == Kind::Date) return QDate::fromJulianDay(i_);
+  if (kind_ == Kind::Text) {
+    const QByteArray utf8 = s_.toUtf8();
+    return IsoDate(utf8.constData(), utf8.size());
+  }
+  return std::nullopt;
+}
+
+bool Value::operator==(const Value& o) const {
+  if (kind_ != o.kind_) return false;
+  switch (kind_) {
+    case Kind::Null: return true;
+    case Kind::Integer:
+    case Kind::Date: return i_ == o.i_;
+    case Kind::Real: return d_ == o.d_;
+    case Kind::Text: return s_ == o.s_;
+  }
+  return false;
+}
+
+// ---- Connection ----
+
+namespace {
+
+[[noreturn]] void raise(int number, const QString& description) { throw DbError(number, description); }
+
+int execSql(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
+
+}  // namespace
+
+Connection::~Connection() {
+  // Closing rolls back a transaction left open; nothing is committed on the way out.
+  if (db_) sqlite3_close_v2(db_);
+}
+
+void Connection::Open(const QString& path) {
+  if (db_) raise(adErrIllegalOperation, QStringLiteral("The connection is already open"));
+  sqlite3* db = nullptr;
+  auto fail = [&](const QString& description) {
+    sqlite3_close_v2(db);
+    raise(adErrProvider, description);
+  };
+  const QString what = QStringLiteral("Cannot open the database file \"%1\"").arg(path);
+
+  // Never SQLITE_OPEN_CREATE: a missing file must stay missing, not become an empty database.
+  int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
+  sqlite3_extended_result_codes(db, 1);
+  // SQLite quietly falls back to read-only for a file it may not write; every form writes.
+  if (sqlite3_db_readonly(db, "main") != 0) fail(what + QStringLiteral(": the file cannot be written"));
+  sqlite3_busy_timeout(db, kBusyTimeoutMs);
+  // A rollback journal rather than WAL, so that a plain copy of the one file is a whole back-up.
+  for (const char* pragma : {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=OFF"}) {
+    rc = execSql(db, pragma);
+    if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
+  }
+  // Reading the version reads the header too, so an empty or foreign file is refused here.
+  sqlite3_stmt* st = nullptr;
+  rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &st, nullptr);
+  int version = -1;
+  if (rc == SQLITE_OK) {
+    rc = sqlite3_step(st);
+    if (rc == SQLITE_ROW) {
+      version = sqlite3_column_int(st, 0);
+      rc = SQLITE_OK;
+    }
+  }
+  sqlite3_finalize(st);
+  if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
+  if (version != kSchemaVersion)
+    fail(what + QStringLiteral(": it is not this program's database (schema version %1, expected %2)")
+                    .arg(version)
+                    .arg(kSchemaVersion));
+  db_ = db;
+  path_ = path;
+}
+
+void Connection::BeginTrans() {
+  if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+  if (inTransaction_) raise(adErrIllegalOperation, QStringLiteral("A transaction is already open on this connection"));
+  // IMMEDIATE takes the write lock now, so a busy database fails the save before any write.
+  const int rc = execSql(db_, "BEGIN IMMEDIATE");
+  if (rc != SQLITE_OK) throw ProviderError(db_, rc, QStringLiteral("Cannot begin a transaction"));
+  inTransaction_ = true;
+  for (Recordset* rs : recordsets_) rs->journalBegin();
+}
+
+void Connection::CommitTrans() {
+  if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+  if (!inTransaction_) raise(adErrIllegalOperation, QStringLiteral("No transaction is open on this connection"));
+  const int rc = execSql(db_, "COMMIT");
+  if (rc != SQLITE_OK) {
+    const DbError error = ProviderError(db_, rc, QStringLiteral("Cannot save the changes"));
+    // After a full disk or an I/O error SQLite may have rolled the transaction back itself; the
+    // recordsets then go back too. Otherwise the transaction stays open for a rollback.
+    if (sqlite3_get_autocommit(db_)) RollbackTrans();
+    throw error;
+  }
+  inTransaction_ = false;
+  const std::vector<Recordset*> all = recordsets_;
+  for (Recordset* rs : all) rs->journalDiscard();
+}
+
+void Connection::RollbackTrans() {
+  if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+  if (!inTransaction_) raise(adErrIllegalOperation, QStringLiteral("No transaction is open on this connection"));
+  int rc = SQLITE_OK;
+  if (!sqlite3_get_autocommit(db_)) rc = execSql(db_, "ROLLBACK");
+  const std::optional<DbError> error =
+      rc == SQLITE_OK ? std::nullopt
+                      : std::optional<DbError>(ProviderError(db_, rc, QStringLiteral("Cannot undo the changes")));
+  inTransaction_ = !sqlite3_get_autocommit(db_);
+  // A recordset restored here may re-read itself or close, so walk a copy of the list.
+  const std::vector<Recordset*> all = recordsets_;
+  for (Recordset* rs : all) rs->journalRollback();
+  if (error) throw *error;
+}
+
+void Connection::attach(Recordset* rs) {
+  if (std::find(recordsets_.begin(), recordsets_.end(), rs) == recordsets_.end()) recordsets_.push_back(rs);
+}
+
+void Connection::detach(Recordset* rs) { std::erase(recordsets_, rs); }
+
+// ---- Transaction ----
+
+Transaction::Transaction(std::shared_ptr<Connection> con) : con_(std::move(con)) {
+  if (!con_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+  con_->BeginTrans();
+}
+
+Transaction::~Transaction() {
+  if (done_ || !con_->InTransaction()) return;
+  try {
+    con_->RollbackTrans();
+  } catch (const DbError&) {
+    // A destructor must not throw; SQLite undoes an unfinished transaction when the connection closes.
+  }
+}
+
+void Transaction::Commit() {
+  if (done_) raise(adErrIllegalOperation, QStringLiteral("The transaction is already committed"));
+  con_->CommitTrans();
+  done_ = true;
+}
+
+// ---- SQL texts ----
+
+RewrittenSql RewriteSelect(const QString& sql, int lockType) {
+  static const QRegularExpression selectStar(QStringLiteral("^\\s*SELECT\\s+\\*\\s+FROM\\s+(\\w+)(\\s.*)?$"),
+                                             QRegularExpression::CaseInsensitiveOption |
+                                                 QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression distinct(QStringLiteral("^\\s*SELECT\\s+DISTINCT\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression select(QStringLiteral("^\\s*SELECT\\s"), QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression orderBy(QStringLiteral("\\bORDER\\s+BY\\b"), QRegularExpression::CaseInsensitiveOption);
+
+  // Rows of equal sort keys, and rows of a text without ORDER BY, come in the order they were
+  // added, as they always have.
+  auto tieBreak = [](const QString& text) {
+    return text + (orderBy.match(text).hasMatch() ? QStringLiteral(", rowid") : QStringLiteral(" ORDER BY rowid"));
+  };
+  QString text = sql;
+  while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
+
+  RewrittenSql out;
+  if (distinct.match(text).hasMatch()) {
+    out.sql = text;  // the database's own order; a rowid would change what is distinct
+    return out;
+  }
+  if (lockType != adLockReadOnly) {
+    const QRegularExpressionMatch m = selectStar.match(text);
+    if (m.hasMatch()) {
+      out.table = m.captured(1);
+      out.hasRowid = true;
+      out.sql = tieBreak(QStringLiteral("SELECT *, rowid FROM ") + out.table + m.captured(2));
+      return out;
+    }
+  }
+  if (select.match(text).hasMatch()) {
+    out.sql = tieBreak(text);
+    return out;
+  }
+  raise(adErrInvalidArgument, QStringLiteral("This SQL text cannot be opened as a recordset: ") + sql);
+}

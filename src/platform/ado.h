@@ -1,0 +1,202 @@
+#pragma once
+// Our stand-in for the ADO objects the forms were written against, over SQLite.
+//
+// A Recordset is a client-side snapshot: Open reads every row and finalises its statement, so an
+// idle recordset holds no lock. It sees its own writes at once and nothing of other recordsets'
+// writes until Requery. Rows are identified by SQLite's rowid; every write is a prepared
+// statement with bound values, and only the fields that were set are written. Nothing is ever
+// committed implicitly: a pending AddNew or edit stays pending until Update or CancelUpdate.
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+struct sqlite3;
+
+// ADO's numbers for the errors the forms can meet.
+enum AdoError : int {
+  adErrNoCurrentRow = 3021,       // BOF, EOF or a deleted row
+  adErrInvalidArgument = 3001,    // SQL text this layer does not run
+  adErrIllegalOperation = 3219,   // move, requery, AddNew or Delete with an edit pending
+  adErrFeatureNotAvailable = 3251,  // a write through a read-only recordset
+  adErrItemNotFound = 3265,       // a field ordinal out of range
+  adErrObjectClosed = 3704,       // the recordset or connection is not open
+  adErrRowNotFound = -2147217864, // the row to update or delete is no longer there
+  adErrProvider = -2147467259,    // anything SQLite reported (open failure, busy, constraint, I/O)
+};
+
+enum CursorTypeEnum : int { adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
+enum LockTypeEnum : int { adLockReadOnly = 1, adLockPessimistic = 2, adLockOptimistic = 3 };
+enum ObjectStateEnum : int { adStateClosed = 0, adStateOpen = 1 };
+enum CursorLocationEnum : int { adUseServer = 2, adUseClient = 3 };
+enum EditModeEnum : int { adEditNone = 0, adEditInProgress = 1, adEditAdd = 2 };
+
+class DbError : public std::runtime_error {
+public:
+  DbError(int number, const QString& description);
+  int Number() const { return number_; }
+  const QString& Description() const { return description_; }
+
+private:
+  int number_;
+  QString description_;
+};
+
+// The value of one field: the Variant of VB.
+class Value {
+public:
+  enum class Kind : std::uint8_t { Null, Integer, Real, Text, Date };
+  Value() = default;
+  Value(std::nullptr_t) {}
+  Value(int v) : kind_(Kind::Integer), i_(v) {}
+  Value(qint64 v) : kind_(Kind::Integer), i_(v) {}
+  Value(long v) : kind_(Kind::Integer), i_(v) {}  // RecordCount()'s type; else ambiguous
+  Value(double v) : kind_(Kind::Real), d_(v) {}
+  Value(const QString& v) : kind_(Kind::Text), s_(v) {}
+  Value(const char* v) : kind_(Kind::Text), s_(QString::fromUtf8(v)) {}
+  Value(const QDate& v);  // an invalid date is Null
+
+  Kind kind() const { return kind_; }
+  bool IsNull() const { return kind_ == Kind::Null; }
+  // Null gives ""; numbers their plain short text ("800", "300.75", "-500"); dates "dd/MM/yyyy".
+  QString toText() const;
+  // Null gives 0; text gives its leading number, as VB's Val.
+  double toDouble() const;
+  // A date value, or ISO "yyyy-MM-dd" text; anything else is empty.
+  std::optional<QDate> toDate() const;
+  bool operator==(const Value& o) const;  // exact: kind and content
+
+  // Raw access for the layer.
+  qint64 intValue() const { return i_; }
+  double realValue() const { return d_; }
+  const QString& textValue() const { return s_; }
+
+private:
+  Kind kind_ = Kind::Null;
+  qint64 i_ = 0;
+  double d_ = 0;
+  QString s_;
+};
+
+class Recordset;
+
+class Connection : public std::enable_shared_from_this<Connection> {
+public:
+  Connection() = default;
+  ~Connection();
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  // Opens an existing database file read-write. Never creates one. A file that is missing, not
+  // SQLite, read-only or not ours (PRAGMA user_version) raises DbError; State() stays closed.
+  void Open(const QString& path);
+  int State() const { return db_ ? adStateOpen : adStateClosed; }
+  int CursorLocation = adUseClient;
+  const QString& Path() const { return path_; }
+
+  // One transaction at a time (BEGIN IMMEDIATE / COMMIT / ROLLBACK). Rollback also restores every
+  // recordset of this connection that changed since BeginTrans: rows, position and edit state.
+  void BeginTrans();
+  void CommitTrans();
+  void RollbackTrans();
+  bool InTransaction() const { return inTransaction_; }
+
+  sqlite3* handle() const { return db_; }
+
+  // Recordsets tell their connection they exist, so a rollback can reach them.
+  void attach(Recordset* rs);
+  void detach(Recordset* rs);
+
+private:
+  sqlite3* db_ = nullptr;
+  QString path_;
+  bool inTransaction_ = false;
+  std::vector<Recordset*> recordsets_;
+};
+
+// A multi-write save: rolls back on destruction unless Commit() was called.
+class Transaction {
+public:
+  explicit Transaction(std::shared_ptr<Connection> con);
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+  void Commit();
+
+private:
+  std::shared_ptr<Connection> con_;
+  bool done_ = false;
+};
+
+class Recordset {
+public:
+  Recordset();
+  ~Recordset();
+  Recordset(const Recordset&) = delete;
+  Recordset& operator=(const Recordset&) = delete;
+
+  // Runs the SQL text and reads every row. On failure raises DbError, leaves the recordset
+  // closed and keeps the error for LastOpenError().
+  void Open(const QString& sql, std::shared_ptr<Connection> con, int cursorType = adOpenStatic,
+            int lockType = adLockReadOnly);
+  void Close();
+  int State() const;
+  const std::optional<DbError>& LastOpenError() const;
+  std::shared_ptr<Connection> ActiveConnection() const;
+  const QString& Source() const;
+
+  // Exact, whatever the cursor: counts a pending AddNew; a deleted row leaves the count at once.
+  long RecordCount() const;
+  bool Bof() const;
+  bool Eof() const;
+  bool HasCurrentRow() const;  // not BOF, not EOF, not on a deleted row
+  int EditMode() const;
+
+  // MoveFirst/MoveLast do nothing on an empty recordset. MoveNext at EOF and MovePrevious at BOF
+  // raise adErrNoCurrentRow. Any move with an edit pending raises adErrIllegalOperation.
+  void MoveFirst();
+  void MoveLast();
+  void MoveNext();
+  void MovePrevious();
+  // Re-runs the SQL and stands on the first row (or EOF). Raises with an edit pending.
+  void Requery();
+
+  int FieldCount() const;
+  QString FieldName(int ordinal) const;
+  // With no current row raise adErrNoCurrentRow; an ordinal out of range adErrItemNotFound.
+  Value Fields(int ordinal) const;
+  // Starts an edit of the current row, or fills the pending AddNew.
+  void SetField(int ordinal, const Value& value);
+
+  void AddNew();        // a pending row at the end, all fields Null, made current
+  void Update();        // writes the pending add or edit; on failure raises and stays pending
+  void CancelUpdate();  // discards the pending add or edit; with nothing pending does nothing
+  void Delete();        // deletes the current row; the position stays on the deleted slot
+
+  struct Bookmark {
+    long position = -1;
+  };
+  Bookmark GetBookmark() const;
+  void MoveTo(const Bookmark& b);
+
+  // Used by the connection's rollback; not for forms.
+  void journalBegin();
+  void journalRollback();
+  void journalDiscard();
+
+private:
+  struct Impl;
+  std::unique_ptr<Impl> d;
+};
+
+// The text a recordset's SQL is run as (the rowid column and tie-break added where the rows must
+// be writable or their order stable). Raises adErrInvalidArgument for text the layer does not run.
+struct RewrittenSql {
+  QString sql;
+  QString table;        // the table of an updatable "SELECT * FROM T ..." text, else empty
+  bool hasRowid = false;  // the last column is the rowid and is not a field
+};
+RewrittenSql RewriteSelect(const QString& sql, int lockType);

@@ -1,0 +1,665 @@
+// The recordset: a snapshot of every row its SQL text gave, kept compact because the bill tables
+// grow to a million rows. Each row is one run of bytes in a shared arena (a type tag per field,
+// then the integer, the real or the UTF-8 text); fields are decoded only when they are read.
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "platform/ado.h"
+#include "platform/ado_sqlite.h"
+
+using namespace ado_detail;
+
+namespace {
+
+[[noreturn]] void raise(int number, const QString& description) { throw DbError(number, description); }
+
+[[noreturn]] void noCurrentRow() {
+  raise(adErrNoCurrentRow, QStringLiteral("There is no current row: the recordset stands before its first "
+                                          "row, after its last row or on a deleted row"));
+}
+
+[[noreturn]] void editPending() {
+  raise(adErrIllegalOperation,
+        QStringLiteral("The recordset has a new or changed row pending: call Update or CancelUpdate first"));
+}
+
+enum Tag : char { kNull = 0, kInteger = 1, kReal = 2, kText = 3 };
+
+struct RowRef {
+  std::uint64_t offset = 0;  // where the row's bytes start in the arena
+  std::int64_t rowid = 0;
+};
+
+// The rows of one snapshot. Bytes of rows that were changed or deleted stay in the arena until
+// the next Requery: forms change a handful of rows, and a rollback needs the old bytes.
+struct Storage {
+  std::vector<RowRef> rows;
+  std::vector<char> arena;
+};
+
+void putVarint(std::vector<char>& a, std::uint64_t v) {
+  while (v >= 0x80) {
+    a.push_back(char(std::uint8_t(v | 0x80)));
+    v >>= 7;
+  }
+  a.push_back(char(std::uint8_t(v)));
+}
+
+std::uint64_t getVarint(const char*& p) {
+  std::uint64_t v = 0;
+  for (int shift = 0;; shift += 7) {
+    const auto b = std::uint8_t(*p++);
+    v |= std::uint64_t(b & 0x7f) << shift;
+    if (!(b & 0x80)) return v;
+  }
+}
+
+std::uint64_t zigzag(std::int64_t v) { return (std::uint64_t(v) << 1) ^ std::uint64_t(v >> 63); }
+std::int64_t unzigzag(std::uint64_t v) { return std::int64_t(v >> 1) ^ -std::int64_t(v & 1); }
+
+void putInteger(std::vector<char>& a, std::int64_t v) {
+  a.push_back(kInteger);
+  putVarint(a, zigzag(v));
+}
+
+void putReal(std::vector<char>& a, double v) {
+  a.push_back(kReal);
+  char bytes[sizeof v];
+  std::memcpy(bytes, &v, sizeof v);
+  a.insert(a.end(), bytes, bytes + sizeof v);
+}
+
+void putText(std::vector<char>& a, const char* p, std::size_t n) {
+  a.push_back(kText);
+  putVarint(a, n);
+  a.insert(a.end(), p, p + n);
+}
+
+void skipCell(const char*& p) {
+  switch (*p++) {
+    case kInteger: getVarint(p); break;
+    case kReal: p += sizeof(double); break;
+    case kText: {
+      const std::uint64_t n = getVarint(p);
+      p += n;
+      break;
+    }
+    default: break;
+  }
+}
+
+struct Column {
+  QString name;
+  QByteArray quoted;  // as an SQL identifier
+  bool isDate = false;
+};
+
+QByteArray quoteIdentifier(const QString& name) {
+  QByteArray q = name.toUtf8();
+  q.replace('"', "\"\"");
+  return '"' + q + '"';
+}
+
+// A statement that is always finalised, so a recordset never keeps a lock.
+struct Statement {
+  sqlite3_stmt* st = nullptr;
+  Statement() = default;
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+  ~Statement() { sqlite3_finalize(st); }
+
+  void prepare(sqlite3* db, const QByteArray& sql, const QString& context) {
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &st, &tail);
+    if (rc != SQLITE_OK) throw ProviderError(db, rc, context);
+    while (tail && *tail && std::isspace(static_cast<unsigned char>(*tail))) ++tail;
+    if (!st || (tail && *tail))
+      raise(adErrInvalidArgument, QStringLiteral("Only one SQL statement can be run: ") + QString::fromUtf8(sql));
+  }
+};
+
+void bindValue(sqlite3_stmt* st, int index, const Value& v) {
+  switch (v.kind()) {
+    case Value::Kind::Null: sqlite3_bind_null(st, index); break;
+    case Value::Kind::Integer: sqlite3_bind_int64(st, index, v.intValue()); break;
+    case Value::Kind::Real: sqlite3_bind_double(st, index, v.realValue()); break;
+    case Value::Kind::Text: {
+      // An empty text stays an empty text: "" and NULL are different values to the forms.
+      const QByteArray utf8 = v.textValue().toUtf8();
+      sqlite3_bind_text(st, index, utf8.isNull() ? "" : utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+      break;
+    }
+    case Value::Kind::Date: {
+      const QByteArray iso = IsoText(*v.toDate());
+      sqlite3_bind_text(st, index, iso.constData(), int(iso.size()), SQLITE_TRANSIENT);
+      break;
+    }
+  }
+}
+
+struct Position {
+  long index = 0;            // -1 is BOF, the row count is EOF
+  bool deletedSlot = false;  // on the gap a Delete left; index is the row that followed it
+};
+
+struct EditState {
+  int mode = adEditNone;
+  std::vector<Value> values;  // the whole row being edited or added
+  std::vector<bool> dirty;    // the fields that were set and will be written
+  Position before;            // where an AddNew came from, for CancelUpdate
+};
+
+// What a rollback needs to put a recordset back as it was when the transaction began: the old
+// bytes of each row it changed, the rows it added or deleted, and its position and edit state.
+// Nothing is copied up front; entries are undone newest first.
+struct UndoEntry {
+  enum class Kind : std::uint8_t { Replaced, Appended, Erased, Requeried } kind;
+  std::size_t index = 0;
+  RowRef row;
+  std::shared_ptr<Storage> storage;  // Requeried: the snapshot before it
+};
+
+struct Journal {
+  bool active = false;
+  bool reopen = false;  // opened inside the transaction: a rollback reads it again
+  Position at;
+  EditState edit;
+  std::vector<UndoEntry> log;
+};
+
+}  // namespace
+
+struct Recordset::Impl {
+  bool open = false;
+  std::shared_ptr<Connection> con;
+  QString source;
+  int lockType = adLockReadOnly;
+  RewrittenSql rewritten;
+  std::vector<Column> columns;
+  Storage storage;
+  Position at;
+  EditState edit;
+  Journal journal;
+  std::optional<DbError> lastOpenError;
+
+  sqlite3* db() const { return con->handle(); }
+  long rowCount() const { return long(storage.rows.size()); }
+  int fieldCount() const { return int(columns.size()); }
+  bool updatable() const { return rewritten.hasRowid && !rewritten.table.isEmpty(); }
+
+  void requireOpen() const {
+    if (!open) raise(adErrObjectClosed, QStringLiteral("The recordset is not open"));
+  }
+  void requireOrdinal(int ordinal) const {
+    if (ordinal < 0 || ordinal >= fieldCount())
+      raise(adErrItemNotFound, QStringLiteral("There is no field %1 in this recordset (it has %2)")
+                                   .arg(ordinal)
+                                   .arg(fieldCount()));
+  }
+  void requireUpdatable() const {
+    if (!updatable())
+      raise(adErrFeatureNotAvailable,
+            QStringLiteral("This recordset is read-only: ") + source);
+  }
+  void requireNoEdit() const {
+    if (edit.mode != adEditNone) editPending();
+  }
+  bool hasCurrentRow() const {
+    if (edit.mode == adEditAdd) return true;
+    return !at.deletedSlot && at.index >= 0 && at.index < rowCount();
+  }
+  // SQLite may end a transaction by itself after a full disk or an I/O error; a write then
+  // would be committed on its own, outside the save it belongs to.
+  void requireLiveTransaction() const {
+    if (con->InTransaction() && sqlite3_get_autocommit(db()))
+      raise(adErrProvider, QStringLiteral("The database ended the transaction after an error; "
+                                          "nothing more is written until it is rolled back"));
+  }
+
+  // Runs the rewritten text and reads every row.
+  void load(Storage& out, std::vector<Column>& cols) const {
+    Statement s;
+    s.prepare(db(), rewritten.sql.toUtf8(), QStringLiteral("Cannot open \"%1\"").arg(source));
+    if (!sqlite3_stmt_readonly(s.st))
+      raise(adErrInvalidArgument, QStringLiteral("A recordset only reads: ") + source);
+    const int n = sqlite3_column_count(s.st) - (rewritten.hasRowid ? 1 : 0);
+    cols.clear();
+    for (int i = 0; i < n; ++i) {
+      Column c;
+      c.name = QString::fromUtf8(sqlite3_column_name(s.st, i));
+      c.quoted = quoteIdentifier(c.name);
+      const char* decl = sqlite3_column_decltype(s.st, i);
+      c.isDate = decl && sqlite3_stricmp(decl, "DATE") == 0;
+      cols.push_back(std::move(c));
+    }
+    for (;;) {
+      const int rc = sqlite3_step(s.st);
+      if (rc == SQLITE_DONE) break;
+      if (rc != SQLITE_ROW) throw ProviderError(db(), rc, QStringLiteral("Cannot read \"%1\"").arg(source));
+      out.rows.push_back(readRow(out.arena, s.st, n));
+    }
+  }
+
+  RowRef readRow(std::vector<char>& a, sqlite3_stmt* st, int n) const {
+    RowRef r{a.size(), rewritten.hasRowid ? sqlite3_column_int64(st, n) : 0};
+    for (int i = 0; i < n; ++i) {
+      switch (sqlite3_column_type(st, i)) {
+        case SQLITE_INTEGER: putInteger(a, sqlite3_column_int64(st, i)); break;
+        case SQLITE_FLOAT: putReal(a, sqlite3_column_double(st, i)); break;
+        case SQLITE_TEXT: {
+          const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+          putText(a, p, std::size_t(sqlite3_column_bytes(st, i)));
+          break;
+        }
+        case SQLITE_BLOB: {
+          const auto* p = static_cast<const char*>(sqlite3_column_blob(st, i));
+          putText(a, p, std::size_t(sqlite3_column_bytes(st, i)));
+          break;
+        }
+        default: a.push_back(kNull); break;
+      }
+    }
+    return r;
+  }
+
+  // A row made from values, for the one case where a stored row cannot be read back.
+  RowRef rowFromValues(const std::vector<Value>& values, std::int64_t rowid) {
+    std::vector<char>& a = storage.arena;
+    RowRef r{a.size(), rowid};
+    for (const Value& v : values) {
+      switch (v.kind()) {
+        case Value::Kind::Null: a.push_back(kNull); break;
+        case Value::Kind::Integer: putInteger(a, v.intValue()); break;
+        case Value::Kind::Real: putReal(a, v.realValue()); break;
+        case Value::Kind::Text: {
+          const QByteArray utf8 = v.textValue().toUtf8();
+          putText(a, utf8.constData(), std::size_t(utf8.size()));
+          break;
+        }
+        case Value::Kind::Date: {
+          const QByteArray iso = IsoText(*v.toDate());
+          putText(a, iso.constData(), std::size_t(iso.size()));
+          break;
+        }
+      }
+    }
+    return r;
+  }
+
+  Value cell(const RowRef& r, int ordinal) const {
+    const char* p = storage.arena.data() + r.offset;
+    for (int i = 0; i < ordinal; ++i) skipCell(p);
+    switch (*p++) {
+      case kInteger: return Value(qint64(unzigzag(getVarint(p))));
+      case kReal: {
+        double d = 0;
+        std::memcpy(&d, p, sizeof d);
+        return Value(d);
+      }
+      case kText: {
+        const auto n = qsizetype(getVarint(p));
+        if (columns[std::size_t(ordinal)].isDate)
+          if (const auto date = IsoDate(p, n)) return Value(*date);
+        return Value(QString::fromUtf8(p, n));
+      }
+      default: return Value();
+    }
+  }
+
+  std::vector<Value> rowValues(const RowRef& r) const {
+    std::vector<Value> out;
+    out.reserve(columns.size());
+    for (int i = 0; i < fieldCount(); ++i) out.push_back(cell(r, i));
+    return out;
+  }
+
+  // The row as the database now holds it: its types as stored, a generated UserID.
+  std::optional<RowRef> reread(std::int64_t rowid) {
+    try {
+      Statement s;
+      s.prepare(db(), "SELECT *, rowid FROM " + quoteIdentifier(rewritten.table) + " WHERE rowid=?",
+                QStringLiteral("Cannot read the row back"));
+      sqlite3_bind_int64(s.st, 1, rowid);
+      if (sqlite3_column_count(s.st) != fieldCount() + 1 || sqlite3_step(s.st) != SQLITE_ROW) return std::nullopt;
+      return readRow(storage.arena, s.st, fieldCount());
+    } catch (const DbError&) {
+      return std::nullopt;
+    }
+  }
+
+  void log(UndoEntry e) {
+    if (journal.active && !journal.reopen) journal.log.push_back(std::move(e));
+  }
+
+  void update();
+  void remove();
+  void rollback();
+};
+
+namespace {
+
+// Runs a bound write; the edit stays pending when it fails.
+void runWrite(sqlite3* db, Statement& s, const QString& context, bool needsOneRow) {
+  const int rc = sqlite3_step(s.st);
+  if (rc != SQLITE_DONE) throw ProviderError(db, rc, context);
+  if (needsOneRow && sqlite3_changes(db) != 1)
+    raise(adErrRowNotFound,
+          context + QStringLiteral(": the row is no longer in the table (another user may have deleted it)"));
+}
+
+}  // namespace
+
+void Recordset::Impl::update() {
+  requireLiveTransaction();
+  std::vector<int> set;
+  for (int i = 0; i < fieldCount(); ++i)
+    if (edit.dirty[std::size_t(i)]) set.push_back(i);
+  const QByteArray table = quoteIdentifier(rewritten.table);
+
+  if (edit.mode == adEditAdd) {
+    QByteArray sql = "INSERT INTO " + table;
+    if (set.empty()) {
+      sql += " DEFAULT VALUES";
+    } else {
+      QByteArray names, marks;
+      for (int i : set) {
+        names += (names.isEmpty() ? "" : ",") + columns[std::size_t(i)].quoted;
+        marks += marks.isEmpty() ? "?" : ",?";
+      }
+      sql += " (" + names + ") VALUES (" + marks + ")";
+    }
+    Statement s;
+    s.prepare(db(), sql, QStringLiteral("Cannot add the row"));
+    for (std::size_t k = 0; k < set.size(); ++k) bindValue(s.st, int(k) + 1, edit.values[std::size_t(set[k])]);
+    runWrite(db(), s, QStringLiteral("Cannot add the row"), false);
+    const std::int64_t rowid = sqlite3_last_insert_rowid(db());
+    // The row is stored now; from here on nothing may leave the add pending, or a second
+    // Update would store it twice.
+    const std::optional<RowRef> stored = reread(rowid);
+    storage.rows.push_back(stored ? *stored : rowFromValues(edit.values, rowid));
+    log({UndoEntry::Kind::Appended, 0, {}, nullptr});
+    at = {rowCount() - 1, false};
+    edit = {};
+    return;
+  }
+
+  if (set.empty()) {  // nothing was set: nothing to write
+    edit = {};
+    return;
+  }
+  const auto index = std::size_t(at.index);
+  const RowRef old = storage.rows[index];
+  QByteArray sql = "UPDATE " + table + " SET ";
+  for (std::size_t k = 0; k < set.size(); ++k) sql += (k ? "," : "") + columns[std::size_t(set[k])].quoted + "=?";
+  sql += " WHERE rowid=?";
+  Statement s;
+  s.prepare(db(), sql, QStringLiteral("Cannot change the row"));
+  for (std::size_t k = 0; k < set.size(); ++k) bindValue(s.st, int(k) + 1, edit.values[std::size_t(set[k])]);
+  sqlite3_bind_int64(s.st, int(set.size()) + 1, old.rowid);
+  runWrite(db(), s, QStringLiteral("Cannot change the row"), true);
+  const std::optional<RowRef> stored = reread(old.rowid);
+  storage.rows[index] = stored ? *stored : rowFromValues(edit.values, old.rowid);
+  log({UndoEntry::Kind::Replaced, index, old, nullptr});
+  edit = {};
+}
+
+void Recordset::Impl::remove() {
+  requireLiveTransaction();
+  const auto index = std::size_t(at.index);
+  const RowRef old = storage.rows[index];
+  Statement s;
+  s.prepare(db(), "DELETE FROM " + quoteIdentifier(rewritten.table) + " WHERE rowid=?",
+            QStringLiteral("Cannot delete the row"));
+  sqlite3_bind_int64(s.st, 1, old.rowid);
+  runWrite(db(), s, QStringLiteral("Cannot delete the row"), true);
+  storage.rows.erase(storage.rows.begin() + long(index));
+  log({UndoEntry::Kind::Erased, index, old, nullptr});
+  at.deletedSlot = true;
+}
+
+void Recordset::Impl::rollback() {
+  if (!journal.active) return;
+  if (journal.reopen) {
+    // Opened inside the transaction, so it may hold rows that are gone now: read it again.
+    journal = {};
+    edit = {};
+    Storage fresh;
+    std::vector<Column> cols;
+    try {
+      load(fresh, cols);
+      storage = std::move(fresh);
+      columns = std::move(cols);
+    } catch (const DbError&) {
+      storage = {};
+    }
+    at = {};
+    return;
+  }
+  for (auto it = journal.log.rbegin(); it != journal.log.rend(); ++it) {
+    switch (it->kind) {
+      case UndoEntry::Kind::Replaced: storage.rows[it->index] = it->row; break;
+      case UndoEntry::Kind::Appended: storage.rows.pop_back(); break;
+      case UndoEntry::Kind::Erased: storage.rows.insert(storage.rows.begin() + long(it->index), it->row); break;
+      case UndoEntry::Kind::Requeried: storage = std::move(*it->storage); break;
+    }
+  }
+  at = journal.at;
+  edit = std::move(journal.edit);
+  journal = {};
+}
+
+// ---- Recordset ----
+
+Recordset::Recordset() : d(std::make_unique<Impl>()) {}
+
+Recordset::~Recordset() {
+  if (d->open) d->con->detach(this);
+}
+
+void Recordset::Open(const QString& sql, std::shared_ptr<Connection> con, int /*cursorType*/, int lockType) {
+  // Every cursor type behaves as a client-side snapshot, so the cursor type changes nothing.
+  if (d->open) Close();
+  d->lastOpenError.reset();
+  try {
+    if (!con || con->State() != adStateOpen) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+    auto fresh = std::make_unique<Impl>();
+    fresh->con = con;
+    fresh->source = sql;
+    fresh->lockType = lockType;
+    fresh->rewritten = RewriteSelect(sql, lockType);
+    fresh->load(fresh->storage, fresh->columns);
+    fresh->open = true;
+    if (con->InTransaction()) {
+      fresh->journal.active = true;
+      fresh->journal.reopen = true;
+    }
+    d = std::move(fresh);
+    con->attach(this);
+  } catch (const DbError& e) {
+    d->lastOpenError = e;
+    throw;
+  }
+}
+
+void Recordset::Close() {
+  if (!d->open) return;
+  d->con->detach(this);
+  auto error = std::move(d->lastOpenError);
+  d = std::make_unique<Impl>();
+  d->lastOpenError = std::move(error);
+}
+
+int Recordset::State() const { return d->open ? adStateOpen : adStateClosed; }
+const std::optional<DbError>& Recordset::LastOpenError() const { return d->lastOpenError; }
+std::shared_ptr<Connection> Recordset::ActiveConnection() const { return d->con; }
+const QString& Recordset::Source() const { return d->source; }
+
+long Recordset::RecordCount() const {
+  d->requireOpen();
+  return d->rowCount() + (d->edit.mode == adEditAdd ? 1 : 0);
+}
+
+bool Recordset::Bof() const {
+  d->requireOpen();
+  if (d->edit.mode == adEditAdd || d->at.deletedSlot) return false;
+  return d->rowCount() == 0 || d->at.index < 0;
+}
+
+bool Recordset::Eof() const {
+  d->requireOpen();
+  if (d->edit.mode == adEditAdd || d->at.deletedSlot) return false;
+  return d->rowCount() == 0 || d->at.index >= d->rowCount();
+}
+
+bool Recordset::HasCurrentRow() const {
+  d->requireOpen();
+  return d->hasCurrentRow();
+}
+
+int Recordset::EditMode() const {
+  d->requireOpen();
+  return d->edit.mode;
+}
+
+void Recordset::MoveFirst() {
+  d->requireOpen();
+  d->requireNoEdit();
+  d->at = {0, false};  // on an empty recordset that is BOF and EOF at once
+}
+
+void Recordset::MoveLast() {
+  d->requireOpen();
+  d->requireNoEdit();
+  d->at = {d->rowCount() == 0 ? 0 : d->rowCount() - 1, false};
+}
+
+void Recordset::MoveNext() {
+  d->requireOpen();
+  d->requireNoEdit();
+  if (d->at.deletedSlot) {
+    d->at.deletedSlot = false;  // the row that followed the deleted one is already there
+    return;
+  }
+  if (Eof()) noCurrentRow();
+  ++d->at.index;
+}
+
+void Recordset::MovePrevious() {
+  d->requireOpen();
+  d->requireNoEdit();
+  if (d->at.deletedSlot) {
+    d->at = {d->at.index - 1, false};
+    return;
+  }
+  if (Bof()) noCurrentRow();
+  d->at.index = std::min(d->at.index, d->rowCount()) - 1;
+}
+
+void Recordset::Requery() {
+  d->requireOpen();
+  d->requireNoEdit();
+  auto fresh = std::make_shared<Storage>();
+  std::vector<Column> cols;
+  d->load(*fresh, cols);  // on failure the old snapshot stays as it was
+  d->log({UndoEntry::Kind::Requeried, 0, {}, std::make_shared<Storage>(std::move(d->storage))});
+  d->storage = std::move(*fresh);
+  d->columns = std::move(cols);
+  d->at = {0, false};
+}
+
+int Recordset::FieldCount() const {
+  d->requireOpen();
+  return d->fieldCount();
+}
+
+QString Recordset::FieldName(int ordinal) const {
+  d->requireOpen();
+  d->requireOrdinal(ordinal);
+  return d->columns[std::size_t(ordinal)].name;
+}
+
+Value Recordset::Fields(int ordinal) const {
+  d->requireOpen();
+  d->requireOrdinal(ordinal);
+  if (d->edit.mode != adEditNone) return d->edit.values[std::size_t(ordinal)];
+  if (!d->hasCurrentRow()) noCurrentRow();
+  return d->cell(d->storage.rows[std::size_t(d->at.index)], ordinal);
+}
+
+void Recordset::SetField(int ordinal, const Value& value) {
+  d->requireOpen();
+  d->requireUpdatable();
+  d->requireOrdinal(ordinal);
+  if (d->edit.mode == adEditNone) {
+    if (!d->hasCurrentRow()) noCurrentRow();
+    d->edit.values = d->rowValues(d->storage.rows[std::size_t(d->at.index)]);
+    d->edit.dirty.assign(d->columns.size(), false);
+    d->edit.mode = adEditInProgress;
+  }
+  d->edit.values[std::size_t(ordinal)] = value;
+  d->edit.dirty[std::size_t(ordinal)] = true;
+}
+
+void Recordset::AddNew() {
+  d->requireOpen();
+  d->requireUpdatable();
+  d->requireNoEdit();  // a second AddNew never stores the first one on the quiet
+  d->edit.before = d->at;
+  d->edit.values.assign(d->columns.size(), Value());
+  d->edit.dirty.assign(d->columns.size(), false);
+  d->edit.mode = adEditAdd;
+}
+
+void Recordset::Update() {
+  d->requireOpen();
+  d->requireUpdatable();
+  if (d->edit.mode == adEditNone) {
+    if (!d->hasCurrentRow()) noCurrentRow();
+    return;  // nothing was changed
+  }
+  d->update();
+}
+
+void Recordset::CancelUpdate() {
+  d->requireOpen();
+  if (d->edit.mode == adEditAdd) d->at = d->edit.before;
+  d->edit = {};
+}
+
+void Recordset::Delete() {
+  d->requireOpen();
+  d->requireUpdatable();
+  d->requireNoEdit();
+  if (!d->hasCurrentRow()) noCurrentRow();
+  d->remove();
+}
+
+Recordset::Bookmark Recordset::GetBookmark() const {
+  d->requireOpen();
+  return {d->at.index};
+}
+
+void Recordset::MoveTo(const Bookmark& b) {
+  d->requireOpen();
+  d->requireNoEdit();
+  if (b.position < -1 || b.position > d->rowCount())
+    raise(adErrInvalidArgument, QStringLiteral("The bookmark does not name a row of this recordset"));
+  d->at = {b.position, false};
+}
+
+void Recordset::journalBegin() {
+  if (!d->open) return;
+  d->journal = {};
+  d->journal.active = true;
+  d->journal.at = d->at;
+  d->journal.edit = d->edit;
+}
+
+void Recordset::journalRollback() {
+  if (d->open) d->rollback();
+}
+
+void Recordset::journalDiscard() { d->journal = {}; }
