@@ -54,7 +54,10 @@ protected:
     option->palette.setColor(QPalette::Text, look.fore);
     option->palette.setColor(QPalette::Highlight, look.selBack);
     option->palette.setColor(QPalette::HighlightedText, look.selFore);
-    if (look.fixed) option->state &= ~QStyle::State_Selected;
+    // As on the flex grid, the current cell shows only its focus frame: the highlight colours
+    // are for the rest of a selected range. (The cards give the selected text the colour of the
+    // selected ground, so a highlighted current cell could not be read.)
+    if (look.fixed || index == grid_->currentIndex()) option->state &= ~QStyle::State_Selected;
   }
 
 private:
@@ -149,16 +152,24 @@ void FlexGrid::checkCell(int row, int col) const {
 void FlexGrid::SetRow(int row) {
   if (row < 0 || row >= rowCount()) throw std::out_of_range("Invalid Row value");
   row_ = row;
-  const bool fixed = row_ < fixedRows_ || col_ < fixedCols_;
-  setCurrentCell(row_, col_, fixed ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
+  moveCurrentCell();
 }
 
 void FlexGrid::SetCol(int col) {
   if (col < 0 || col >= columnCount()) throw std::out_of_range("Invalid Col value");
   col_ = col;
+  if (row_ < rowCount()) moveCurrentCell();
+}
+
+void FlexGrid::moveCurrentCell() {
+  // Moving the current cell from code leaves the grid where it is scrolled; only the user's own
+  // moves bring the cell into view. A card that sizes every cell would otherwise end up scrolled
+  // to its last row.
   const bool fixed = row_ < fixedRows_ || col_ < fixedCols_;
-  if (row_ < rowCount())
-    setCurrentCell(row_, col_, fixed ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
+  const bool scrolls = hasAutoScroll();
+  setAutoScroll(false);
+  setCurrentCell(row_, col_, fixed ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
+  setAutoScroll(scrolls);
 }
 
 QString FlexGrid::TextMatrix(int row, int col) const {
@@ -186,7 +197,7 @@ void FlexGrid::Clear() {
 }
 
 int FlexGrid::ColAlignment(int col) const {
-  checkCell(0, col);
+  if (col < 0 || col >= columnCount()) throw std::out_of_range("Subscript out of range");
   return colAlignments_[size_t(col)];
 }
 

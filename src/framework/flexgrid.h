@@ -78,6 +78,7 @@ public:
 
 private:
   void checkCell(int row, int col) const;
+  void moveCurrentCell();
   void applyFixedFlags();
 
   int row_ = 0;

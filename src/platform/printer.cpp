@@ -23,11 +23,15 @@ void PrinterObject::guarded(F&& step) {
   try {
     step();
   } catch (...) {
-    if (documentOpen_) {
-      documentOpen_ = false;
-      abandonDocument();
-    }
+    KillDoc();
     throw;
+  }
+}
+
+void PrinterObject::KillDoc() noexcept {
+  if (documentOpen_) {
+    documentOpen_ = false;
+    abandonDocument();
   }
 }
 
@@ -118,8 +122,7 @@ double PrinterObject::LineHeight() const {
 namespace {
 
 QString noPrinterText() {
-  return QStringLiteral("No default printer is set up on this computer. "
-                        "Set one up in the system's printer settings and print again.");
+  return QStringLiteral("No default printer is set up on this computer.");
 }
 
 }  // namespace
@@ -132,10 +135,15 @@ void QtPrinter::SetPdfOutput(const QString& basePath) {
   pdfFiles_.clear();
 }
 
+void QtPrinter::SetDefaultPrinterLookup(DefaultPrinterLookup lookup) { lookup_ = std::move(lookup); }
+
+QPrinterInfo QtPrinter::defaultPrinter() const {
+  return lookup_ ? lookup_() : QPrinterInfo::defaultPrinter();
+}
+
 void QtPrinter::startDocument() {
   document_.clear();
-  if (pdfBase_.isEmpty() && QPrinterInfo::defaultPrinter().isNull())
-    throw PrinterError(vbErrNoPrinter, noPrinterText());
+  if (pdfBase_.isEmpty() && defaultPrinter().isNull()) throw PrinterError(vbErrNoPrinter, noPrinterText());
 }
 
 void QtPrinter::draw(const PrintedText& item) { document_.push_back(item); }
@@ -144,7 +152,7 @@ void QtPrinter::endDocument() {
   std::unique_ptr<QPrinter> printer;
   QString file;
   if (pdfBase_.isEmpty()) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    const QPrinterInfo info = defaultPrinter();
     if (info.isNull()) throw PrinterError(vbErrNoPrinter, noPrinterText());
     printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     if (!printer->isValid())

@@ -6,9 +6,11 @@
 // the top of its line at CurrentY. Font and set-up values stay in force from job to job until
 // they are set again. A failure of the printer raises PrinterError, whose Description() is
 // written to be shown after the form's own message. After a failure the unfinished document is
-// thrown away, so that printing again starts on a clean sheet.
+// thrown away, so that printing again starts on a clean sheet and never on top of half a bill.
+#include <QPrinterInfo>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -68,6 +70,9 @@ public:
   // Ends the document: the sheet goes to the printer. Without an open document does nothing
   // more. CurrentX and CurrentY go back to 0.
   void EndDoc();
+  // Throws the open document away unsent. A layout whose own step failed half way through a
+  // sheet calls it, so that the next print does not land on the same sheet. Never raises.
+  void KillDoc() noexcept;
 
   bool DocumentOpen() const { return documentOpen_; }
   // The height of one printed line in the current font, in twips.
@@ -115,6 +120,12 @@ public:
   // The PDF files written since SetPdfOutput, in order.
   const QStringList& PdfFiles() const { return pdfFiles_; }
 
+  // Where the system's default printer is looked up (QPrinterInfo::defaultPrinter unless
+  // replaced); a null QPrinterInfo means there is none. Lets a test stand in a computer
+  // without a printer.
+  using DefaultPrinterLookup = std::function<QPrinterInfo()>;
+  void SetDefaultPrinterLookup(DefaultPrinterLookup lookup);
+
 protected:
   void startDocument() override;
   void draw(const PrintedText& item) override;
@@ -122,6 +133,9 @@ protected:
   void abandonDocument() noexcept override;
 
 private:
+  QPrinterInfo defaultPrinter() const;
+
+  DefaultPrinterLookup lookup_;
   QString pdfBase_;
   QStringList pdfFiles_;
   std::vector<PrintedText> document_;

@@ -35,10 +35,10 @@ void RecordingPrinter::announce(Operation op, const QString& value) {
                                       "Setting1", "Setting2", "Print",    "EndDoc"};
   const QString name = QString::fromLatin1(names[int(op)]);
   log_ << (op == Operation::EndDoc ? name : name + QLatin1Char('=') + value);
-  if (op == Operation::EndDoc) ++endDocs_;
   const int index = int(log_.size());
   if (failAt_ > 0 && (index == failAt_ || (failOnwards_ && index > failAt_)))
     throw PrinterError(vbErrPrinter, failure_);
+  if (op == Operation::EndDoc) ++endDocs_;
 }
 
 void RecordingPrinter::startDocument() { jobs_.push_back(Job{}); }

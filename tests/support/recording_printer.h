@@ -28,6 +28,7 @@ public:
   const std::vector<Job>& Jobs() const { return jobs_; }
   // The items of the documents that EndDoc sent, one list per sheet.
   std::vector<std::vector<PrintedItem>> Sheets() const;
+  // How often EndDoc went through (a refused EndDoc does not count).
   int EndDocCount() const { return endDocs_; }
   // Every operation as "Name=value" ("FontName=Arial", "CurrentX=3580", "Print=05/03/2024",
   // "EndDoc"), the refused ones included.
