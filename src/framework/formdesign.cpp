@@ -103,7 +103,7 @@ void RoundFormCorners(VbForm* Frm) {
   QWidget* window = Frm->FormWindow();
   const QRegion region = RoundedRegion(window->size());
   Frm->SetPaintedFrame(RegionEdge(region), kFormFrameColor);
-  window->setMask(region);
+  Frm->SetWindowRegion(region);
   window->update();
 }
 
@@ -115,7 +115,7 @@ QPointF CenteredPosition(const std::optional<QRect>& workArea, QSize screen, dou
     top = PixelsToTwips(workArea->y());
     right = PixelsToTwips(workArea->x() + workArea->width());
     bottom = PixelsToTwips(workArea->y() + workArea->height());
-  } else {
+  } else if (screen.isValid()) {
     right = PixelsToTwips(screen.width());
     bottom = PixelsToTwips(screen.height());
   }

@@ -21,6 +21,30 @@ QPointer<QMdiArea>& mdiArea() {
   static QPointer<QMdiArea> a;
   return a;
 }
+// The sub-window a child form lives in. QMdiSubWindow drops any mask of its own whenever it is
+// shown or resized, so the window's shape is kept here and put back after each event.
+class FormSubWindow final : public QMdiSubWindow {
+public:
+  FormSubWindow() : QMdiSubWindow(nullptr, Qt::FramelessWindowHint) {}
+  void keepMask(const QRegion& region) {
+    kept_ = region;
+    restoreMask();
+  }
+
+protected:
+  bool event(QEvent* e) override {
+    const bool handled = QMdiSubWindow::event(e);
+    restoreMask();
+    return handled;
+  }
+
+private:
+  void restoreMask() {
+    if (!kept_.isEmpty() && !isMinimized() && mask() != kept_) setMask(kept_);
+  }
+  QRegion kept_;
+};
+
 void forget(const VbForm* form) {
   auto& r = registry();
   for (auto it = r.begin(); it != r.end();) {
@@ -73,6 +97,13 @@ void VbForm::SetPaintedFrame(const QRegion& frame, const QColor& color) {
   frame_ = frame;
   frameColor_ = color;
   update();
+}
+
+void VbForm::SetWindowRegion(const QRegion& region) {
+  if (auto* sub = dynamic_cast<FormSubWindow*>(sub_.data()))
+    sub->keepMask(region);
+  else
+    FormWindow()->setMask(region);
 }
 
 void VbForm::Show() {
@@ -135,7 +166,7 @@ bool RunFormLoad(std::type_index type, VbForm* form) {
   registry()[type] = form;
   if (form->kind_ == VbForm::Kind::Child) {
     if (QMdiArea* area = MdiArea()) {
-      auto* sub = new QMdiSubWindow(nullptr, Qt::FramelessWindowHint);
+      auto* sub = new FormSubWindow();
       sub->setWidget(form);
       area->addSubWindow(sub);
       form->sub_ = sub;
@@ -155,6 +186,8 @@ bool RunFormLoad(std::type_index type, VbForm* form) {
     throw;
   }
   if (form->state_ == VbForm::State::Unloaded) {
+    // The load may have recorded itself as the active form after unloading itself.
+    if (gActiveForm.data() == form) gActiveForm.clear();
     form->FormWindow()->deleteLater();
     return false;
   }

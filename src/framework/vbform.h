@@ -93,6 +93,9 @@ public:
   // Moves the window to the centre of the desktop work area (the screen without the task bar).
   void CenterForm();
 
+  // The window's shape (pixels, the window's own coordinates); it stays when the window is
+  // resized, as a window region does.
+  void SetWindowRegion(const QRegion& region);
   // The one-pixel frame RoundFormCorners draws along the window's region.
   void SetPaintedFrame(const QRegion& frame, const QColor& color);
 

@@ -7,6 +7,7 @@
 
 #include "data/schema.h"
 #include "data/vbdes.h"
+#include "framework/vbform.h"
 #include "globals.h"
 #include "platform/system.h"
 
@@ -84,6 +85,7 @@ void HalvionTest::SetUp() {
 
 void HalvionTest::TearDown() {
   EXPECT_EQ(boxes_->pending(), 0) << "expected message boxes were never shown";
+  ResetForms();
   ResetGlobals();
   SetMessageBoxService(nullptr);
   SetPrinter(nullptr);
