@@ -1,0 +1,107 @@
+#include "billing/common/patientchooser.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+
+#include "framework/keyfilters.h"
+#include "platform/vbruntime.h"
+
+PatientChooser::PatientChooser(QComboBox* cmbPatientName, QLineEdit* txtPatientID, QObject* parent)
+    : QObject(parent), combo_(cmbPatientName), name_(txtPatientID) {
+  if (!combo_) return;
+  QComboBox* combo = combo_;
+  WireKeyPress(combo, [combo](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(combo, KeyAscii, false); });
+  connect(combo, &QComboBox::editTextChanged, this, [this] { Change(); });
+  connect(combo, &QComboBox::activated, this, [this] { Change(); });
+  combo->installEventFilter(this);
+}
+
+PatientChooser::~PatientChooser() {
+  if (combo_) combo_->removeEventFilter(this);
+}
+
+void PatientChooser::Fill(Recordset* patients) {
+  patients_ = patients;
+  if (!combo_ || !patients_) return;
+  QStringList ids;
+  patients_->MoveFirst();
+  while (!patients_->Eof()) {
+    ids << patients_->Fields(0).toText();
+    patients_->MoveNext();
+  }
+  patients_->MoveFirst();
+  const QString text = combo_->currentText();
+  {
+    const QSignalBlocker blocker(combo_);
+    combo_->addItems(ids);
+    combo_->setCurrentIndex(-1);
+    combo_->setEditText(text);
+  }
+}
+
+void PatientChooser::Change() {
+  if (busy_ || !combo_) return;
+  busy_ = true;
+  const QString wanted = Trim(combo_->currentText());
+  if (wanted.isEmpty()) {
+    // An emptied chooser holds nobody: the name must not stay on screen for the next bill.
+    forget();
+    if (name_) name_->clear();
+    busy_ = false;
+    return;
+  }
+  bool found = false;
+  if (patients_ && patients_->State() == adStateOpen) {
+    // Stored identifiers are trimmed too, so that one saved with a blank is still found.
+    patients_->MoveFirst();
+    while (!patients_->Eof()) {
+      if (Trim(patients_->Fields(0).toText()) == wanted) {
+        found = true;
+        break;
+      }
+      patients_->MoveNext();
+    }
+  }
+  if (found) {
+    row_.clear();
+    for (int i = 0; i < patients_->FieldCount(); ++i) row_.push_back(patients_->Fields(i));
+    patientId_ = Trim(row_[0].toText());
+    matched_ = true;
+    if (name_) name_->setText(row_.size() > 1 ? row_[1].toText() : QString());
+  }
+  busy_ = false;
+  if (found) emit PatientChosen();
+}
+
+bool PatientChooser::HasPatient() const {
+  return matched_ && combo_ && Trim(combo_->currentText()) == patientId_;
+}
+
+QString PatientChooser::Field(int ordinal) const {
+  if (!matched_ || ordinal < 0 || ordinal >= int(row_.size())) return QString();
+  return row_[std::size_t(ordinal)].toText();
+}
+
+void PatientChooser::Clear() {
+  if (combo_) {
+    const QSignalBlocker blocker(combo_);
+    combo_->setCurrentIndex(-1);
+    combo_->setEditText(QString());
+  }
+  if (name_) name_->clear();
+  forget();
+}
+
+void PatientChooser::forget() {
+  matched_ = false;
+  patientId_.clear();
+  row_.clear();
+}
+
+bool PatientChooser::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == combo_ && event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+    Change();
+  return QObject::eventFilter(watched, event);
+}

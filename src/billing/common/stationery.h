@@ -1,0 +1,17 @@
+#pragma once
+// Printing values onto pre-printed stationery: every text is placed by its position in twips,
+// and amounts are set right-aligned one character at a time at a fixed pitch, so that the
+// digits of every amount line up in the stationery's columns whatever the font's widths.
+#include <QString>
+
+class PrinterObject;
+
+// Twips from one character of a right-aligned amount to the next.
+inline constexpr double kAmountPitchTwips = 110;
+
+// The text with its left edge at X and the top of its line at Y.
+void PrintAt(PrinterObject& printer, double x, double y, const QString& text);
+
+// The last character at `rightX`, each character before it kAmountPitchTwips further left, one
+// Print per character, all at Y.
+void PrintRightAligned(PrinterObject& printer, double rightX, double y, const QString& text);

@@ -1,0 +1,357 @@
+#include "billing/outpatient/frmBill.h"
+
+#include <QHeaderView>
+
+#include "framework/formdesign.h"
+#include "framework/keyfilters.h"
+#include "framework/mainmenus.h"
+#include "framework/tooltip.h"
+#include "framework/trimpicture.h"
+#include "framework/twips.h"
+#include "globals.h"
+#include "platform/msgbox.h"
+#include "platform/printer.h"
+#include "platform/system.h"
+
+namespace {
+
+const QString kSelectPatient = QStringLiteral("Please Select the Patient Name First");
+const QString kCheckPrinter = QStringLiteral("Please Check the Printer is Correctly Installed");
+
+// Column ordinals of the out-patient's row kept for the print.
+constexpr int kSexColumn = 3;
+constexpr int kAgeColumn = 7;
+constexpr int kAddressColumn = 9;
+constexpr int kLocationColumn = 10;
+
+QLabel* caption(QWidget* form, const QString& text, double left, double top, double width) {
+  auto* label = new QLabel(text, form);
+  MoveTwips(label, left, top, width, 330);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return label;
+}
+
+QLineEdit* textBox(QWidget* form, double left, double top, double width) {
+  auto* box = new QLineEdit(form);
+  MoveTwips(box, left, top, width, 330);
+  return box;
+}
+
+QComboBox* comboBox(QWidget* form, double left, double top, double width) {
+  auto* combo = new QComboBox(form);
+  combo->setEditable(true);
+  MoveTwips(combo, left, top, width, 330);
+  return combo;
+}
+
+ImageButton* imageButton(QWidget* form, const char* name, double left, double top, double width, double height) {
+  auto* button = new ImageButton(form, QString::fromLatin1(name));
+  MoveTwips(button, left, top, width, height);
+  return button;
+}
+
+}  // namespace
+
+frmBill::frmBill() {
+  setObjectName(QStringLiteral("frmBill"));
+
+  // Bill number and date, then the patient and the doctor.
+  Label1[10] = caption(this, QStringLiteral("Bill Number"), 600, 840, 1500);
+  Label2 = new QLabel(this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  MoveTwips(Label2, 2200, 840, 1600, 330);
+  Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Label2->setAutoFillBackground(true);
+  Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Label1[7] = caption(this, QStringLiteral("Date"), 6300, 840, 1350);
+  DTPicker1 = new QDateEdit(this);
+  DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
+  DTPicker1->setCalendarPopup(true);
+  MoveTwips(DTPicker1, 7700, 840, 1900, 330);
+
+  Label1[9] = caption(this, QStringLiteral("Patient ID"), 600, 1380, 1500);
+  cmbPatientName = comboBox(this, 2200, 1380, 2400);
+  cmbPatientName->setObjectName(QStringLiteral("cmbPatientName"));
+  Picture5 = imageButton(this, "Picture5", 4700, 1365, 360, 360);
+  Label1[11] = caption(this, QStringLiteral("Patient Name"), 6300, 1380, 1350);
+  txtPatientID = textBox(this, 7700, 1380, 3400);
+  txtPatientID->setObjectName(QStringLiteral("txtPatientID"));
+  Label1[12] = caption(this, QStringLiteral("Dr Name"), 600, 1920, 1500);
+  cmbDrName = comboBox(this, 2200, 1920, 3800);
+  cmbDrName->setObjectName(QStringLiteral("cmbDrName"));
+  CheckBox1 = new QCheckBox(QStringLiteral("Address"), this);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  MoveTwips(CheckBox1, 7700, 1920, 1400, 330);
+
+  // The fee boxes: the four shown, one under the other; X-Ray and Lab Charge are kept hidden.
+  const FeeTexts& captions = StandardFeeCaptions();
+  const double feeTop[kStandardFees] = {2700, 3180, 3660, 4140, 3660, 4140};
+  for (int i = 0; i < kStandardFees; ++i) {
+    Label1[std::size_t(i)] = caption(this, captions[std::size_t(i)], 600, feeTop[i], 1900);
+    Text1[std::size_t(i)] = textBox(this, 2600, feeTop[i], 1500);
+    Text1[std::size_t(i)]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+  }
+  for (int i : {2, 3}) {
+    Label1[std::size_t(i)]->hide();
+    Text1[std::size_t(i)]->hide();
+  }
+  Picture11 = imageButton(this, "Picture11", 4250, 2685, 360, 360);
+
+  // The free-text row: description, amount, tick, and the add button beside it.
+  Text2 = textBox(this, 600, 4800, 1900);
+  Text2->setObjectName(QStringLiteral("Text2"));
+  Label1[6] = caption(this, QStringLiteral("Others"), 600, 4440, 1900);
+  Label1[6]->hide();
+  Text1[6] = textBox(this, 2600, 4800, 1500);
+  Text1[6]->setObjectName(QStringLiteral("Text1_6"));
+  CheckBox2 = new QCheckBox(this);
+  CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+  MoveTwips(CheckBox2, 4200, 4800, 300, 330);
+  Picture1 = imageButton(this, "Picture1", 4560, 4785, 960, 360);
+
+  // The bill's rows and total.
+  List = new QTreeWidget(this);
+  List->setObjectName(QStringLiteral("List"));
+  List->setHeaderLabels({QStringLiteral("Sl No"), QStringLiteral("Particulars"), QStringLiteral("Amount")});
+  List->setRootIsDecorated(false);
+  List->setItemsExpandable(false);
+  List->setSelectionMode(QAbstractItemView::SingleSelection);
+  List->header()->setStretchLastSection(false);
+  List->setColumnWidth(0, TwipsToPixels(800));
+  List->setColumnWidth(1, TwipsToPixels(3100));
+  List->setColumnWidth(2, TwipsToPixels(1400));
+  List->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+  MoveTwips(List, 5800, 2700, 5400, 4400);
+  Label1[8] = caption(this, QStringLiteral("Total"), 8200, 7300, 800);
+  txtTotal = textBox(this, 9000, 7300, 2200);
+  txtTotal->setObjectName(QStringLiteral("txtTotal"));
+  // The total is the listed rows' sum: typed over, the stored bill would not be the printed one.
+  txtTotal->setReadOnly(true);
+
+  Picture2 = imageButton(this, "Picture2", 3600, 8400, 960, 360);
+  Picture12 = imageButton(this, "Picture12", 4620, 8400, 360, 360);
+  Picture3 = imageButton(this, "Picture3", 5250, 8400, 960, 360);
+  Picture4 = imageButton(this, "Picture4", 6450, 8400, 960, 360);
+
+  Label3 = new QLabel(QStringLiteral("Label3"), this);
+  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3->hide();
+
+  chooser_ = std::make_unique<PatientChooser>(cmbPatientName, txtPatientID);
+}
+
+frmBill::~frmBill() = default;
+
+QString frmBill::PatientAge() const { return chooser_->Field(kAgeColumn); }
+QString frmBill::PatientSex() const { return chooser_->Field(kSexColumn); }
+QString frmBill::PatientAddress() const { return chooser_->Field(kAddressColumn); }
+QString frmBill::PatientLocation() const { return chooser_->Field(kLocationColumn); }
+
+bool frmBill::openRecordset(std::unique_ptr<Recordset>& rs, const QString& sql) {
+  rs = std::make_unique<Recordset>();
+  try {
+    rs->Open(sql, gCon, adOpenDynamic, adLockOptimistic);
+  } catch (const DbError&) {
+  }
+  if (rs->State() == adStateOpen) return true;
+  MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+         QStringLiteral("Database Error"));
+  End();
+  return false;
+}
+
+void frmBill::Form_Load() {
+  HideMainMenus(CurrentUserTypeBox());
+  rows_ = OutBillRows();
+  BillPrinted = false;
+  gActiveForm = this;
+
+  DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  DTPicker1->setDate(Today());
+
+  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 9795, 11745,
+             QStringLiteral("                   Settings Out-Patient Bill Details"), &Image1);
+  CenterForm();
+
+  Picture1->setPicture(QStringLiteral("\\add.gif"));
+  Picture2->setPicture(QStringLiteral("\\print.gif"));
+  Picture3->setPicture(QStringLiteral("\\clear.gif"));
+  Picture4->setPicture(QStringLiteral("\\newbill.gif"));
+  Picture11->setPicture(QStringLiteral("\\help1.gif"));
+  Picture12->setPicture(QStringLiteral("\\help1.gif"));
+  Picture5->setPicture(QStringLiteral("\\help1.gif"));
+  for (ImageButton* b : {Picture1, Picture2, Picture3, Picture4, Picture5, Picture11, Picture12}) TrimPictureBox(b);
+  AddToolTip(Picture11, QStringLiteral("Select the Fees which ever you want and Click me!"), this);
+  AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
+  Picture1->setHoverImage(QStringLiteral("add"), Label3);
+  Picture2->setHoverImage(QStringLiteral("print"), Label3);
+  Picture3->setHoverImage(QStringLiteral("clear"), Label3);
+  Picture4->setHoverImage(QStringLiteral("newbill"), Label3);
+
+  connect(Picture1, &ImageButton::Click, this, &frmBill::Picture1_Click);
+  connect(Picture2, &ImageButton::Click, this, &frmBill::Picture2_Click);
+  connect(Picture3, &ImageButton::Click, this, &frmBill::Picture3_Click);
+  connect(Picture4, &ImageButton::Click, this, &frmBill::Picture4_Click);
+  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &frmBill::ShockwaveFlash2_GotFocus);
+  connect(DTPicker1, &QDateEdit::dateChanged, this, &frmBill::DTPicker1_Change);
+  for (int i = 0; i < 7; ++i) {
+    QLineEdit* box = Text1[std::size_t(i)];
+    WireKeyPress(box, [box](int& KeyAscii) { NumberOnlyKeyPress(box, KeyAscii, true); });
+  }
+  QComboBox* doctors = cmbDrName;
+  WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
+
+  if (!openRecordset(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID"))) return;
+  if (DoctorRecordset->RecordCount() == 0) {
+    MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
+    Hide();
+    Unload();
+    return;
+  }
+  {
+    const QSignalBlocker blocker(cmbDrName);
+    DoctorRecordset->MoveFirst();
+    while (!DoctorRecordset->Eof()) {
+      cmbDrName->addItem(DoctorRecordset->Fields(0).toText());
+      DoctorRecordset->MoveNext();
+    }
+    cmbDrName->setCurrentIndex(-1);
+    cmbDrName->setEditText(QString());
+  }
+
+  if (!openRecordset(PatientRecordset, QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName"))) return;
+  if (PatientRecordset->RecordCount() == 0) {
+    MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, QStringLiteral("Warning"));
+    Hide();
+    Unload();
+    return;
+  }
+  chooser_->Fill(PatientRecordset.get());
+  connect(chooser_.get(), &PatientChooser::PatientChosen, this, [this] { cmbDrName->setFocus(); });
+
+  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM OutPatientPrintDetails"))) return;
+  if (!openRecordset(BillNoRecordset, QStringLiteral("SELECT * FROM SettingsOutBillNo"))) return;
+  Label2->setText(NextOutBillNumber(*BillNoRecordset));
+}
+
+void frmBill::Form_Unload(int& cancel) {
+  (void)cancel;
+  ShowMainMenus(CurrentUserTypeBox());
+}
+
+void frmBill::ShockwaveFlash2_GotFocus() {
+  Hide();
+  Unload();
+}
+
+void frmBill::DTPicker1_Change() {
+  if (DTPicker1->date() <= Today()) return;
+  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\nYou cannt Bill for Future Date"),
+         vbCritical, QStringLiteral("Warning"));
+  DTPicker1->setDate(Today());
+}
+
+void frmBill::showRows() {
+  List->clear();
+  for (const BillRow& row : rows_.rows) {
+    auto* item = new QTreeWidgetItem(List, {row.serial, row.particulars, row.amount});
+    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+  }
+  txtTotal->setText(rows_.total.Text());
+}
+
+void frmBill::Picture1_Click() {
+  if (BillPrinted) {
+    MsgBox(QStringLiteral("You cannt Change the Bill Already Printed ! Cancel The Bill Again Give Print"), vbCritical,
+           QStringLiteral("Warning"));
+    return;
+  }
+  // A text that is no patient's identifier would bill the name still shown for the one before.
+  if (Trim(cmbPatientName->currentText()).isEmpty() || !chooser_->HasPatient()) {
+    MsgBox(kSelectPatient, vbCritical);
+    cmbPatientName->setFocus();
+    return;
+  }
+  FeeTexts fees;
+  for (int i = 0; i < kStandardFees; ++i) fees[std::size_t(i)] = Text1[std::size_t(i)]->text();
+  if (AddToBill(rows_, fees, Text2->text(), CheckBox2->isChecked(), Text1[6]->text()) == AddResult::FreeTextRow) {
+    Text2->clear();
+    Text1[6]->clear();
+    CheckBox2->setChecked(false);
+  }
+  showRows();
+}
+
+OutBillPrint frmBill::printedBill() const {
+  OutBillPrint bill;
+  bill.patientName = txtPatientID->text();
+  bill.patientId = cmbPatientName->currentText();
+  bill.address = PatientAddress();
+  bill.location = PatientLocation();
+  bill.age = PatientAge();
+  bill.sex = PatientSex();
+  bill.billNo = Label2->text();
+  bill.date = DTPicker1->date();
+  bill.doctor = cmbDrName->currentText();
+  bill.rows = rows_.rows;
+  bill.total = rows_.total;
+  bill.printAddress = CheckBox1->isChecked();
+  return bill;
+}
+
+void frmBill::Picture2_Click() {
+  PrinterObject& printer = Printer();
+  try {
+    SetUpOutPatientBillPrinter(printer);
+  } catch (const PrinterError& e) {
+    // No printer at all: said the same way as a failure while printing, and nothing more.
+    MsgBox(kCheckPrinter + e.Description(), vbCritical);
+    return;
+  }
+  try {
+    if (List->topLevelItemCount() == 0) {
+      MsgBox(QStringLiteral("Please add the Amount"), vbCritical, QStringLiteral("Warning"));
+      return;
+    }
+    if (!chooser_->HasPatient()) {
+      MsgBox(kSelectPatient, vbCritical);
+      cmbPatientName->setFocus();
+      return;
+    }
+    if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
+    PrintOutPatientBill(printer, printedBill());
+    if (!BillPrinted) adddatabase();
+  } catch (const PrinterError& e) {
+    MsgBox(kCheckPrinter + e.Description(), vbCritical);
+  } catch (const DbError& e) {
+    MsgBox(kCheckPrinter + e.Description(), vbCritical);
+  }
+}
+
+void frmBill::adddatabase() {
+  OutBillRecord bill;
+  bill.billNo = Label2->text();
+  bill.date = DTPicker1->date();
+  bill.fees = rows_.listedFees;
+  bill.others = Text1[6]->text();
+  bill.total = txtTotal->text();
+  bill.patientName = txtPatientID->text();
+  bill.patientId = cmbPatientName->currentText();
+  SaveOutPatientBill(*BillRecordset, *BillNoRecordset, bill);
+  MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
+  BillPrinted = true;
+}
+
+void frmBill::Picture3_Click() {
+  BillPrinted = false;
+  rows_ = OutBillRows();
+  for (QLineEdit* box : Text1) box->clear();
+  txtTotal->clear();
+  List->clear();
+  chooser_->Clear();
+  cmbDrName->setCurrentIndex(-1);
+  cmbDrName->setEditText(QString());
+  Label2->setText(NextOutBillNumber(*BillNoRecordset));
+}
+
+void frmBill::Picture4_Click() { Picture3_Click(); }

@@ -1,0 +1,89 @@
+#pragma once
+// The out-patient bill form on a database with two doctors and three out-patients, and the few
+// user actions the tests repeat.
+#include <QApplication>
+#include <QTest>
+
+#include "billing/outpatient/frmBill.h"
+#include "globals.h"
+#include "support/fixture.h"
+
+// Readable failures for texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+class BillFormTest : public HalvionTest {
+protected:
+  void SetUp() override {
+    HalvionTest::SetUp();
+    exec("INSERT INTO SettingDrDetails (DoctorID) VALUES ('Dr Meera'), ('Dr Anand')");
+    // Listed by first name: OP12 (ABC), OP3 (Beena), OP7 (Chitra, stored with a trailing blank).
+    exec("INSERT INTO SettingsOutPatient (EmployeeID, FirstName, Sex, Age, Address, Location) VALUES "
+         "('OP3', 'Beena', 'Female', '41', 'Rose Villa', 'Pala'), "
+         "('OP12', 'ABC', 'Male', '36', '12 Hill Road', 'Kottayam'), "
+         "('OP7 ', 'Chitra', 'Female', '8', 'Lake View', 'Vaikom')");
+  }
+  void TearDown() override {
+    form = nullptr;
+    HalvionTest::TearDown();
+  }
+
+  // Loads and shows the form; nullptr when its load closed it.
+  frmBill* open() {
+    gCon = openDb();
+    form = ShowForm<frmBill>();
+    if (form) {
+      form->activateWindow();
+      QApplication::setActiveWindow(form);
+    }
+    return form;
+  }
+
+  void click(ImageButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
+  void type(QWidget* box, const QString& text) {
+    box->setFocus();
+    QTest::keyClicks(box, text);
+  }
+  // Puts an identifier into the chooser as a pick from its list would.
+  void choose(const QString& id) {
+    form->cmbPatientName->setFocus();
+    form->cmbPatientName->setEditText(id);
+  }
+  void fees(const QString& drFees, const QString& dressing, const QString& ecg, const QString& scan) {
+    const QString texts[] = {drFees, dressing, ecg, scan};
+    const int boxes[] = {0, 1, 4, 5};
+    for (int i = 0; i < 4; ++i) {
+      form->Text1[std::size_t(boxes[i])]->clear();
+      type(form->Text1[std::size_t(boxes[i])], texts[i]);
+    }
+  }
+  void freeText(const QString& description, const QString& amount, bool tick = true) {
+    type(form->Text2, description);
+    type(form->Text1[6], amount);
+    form->CheckBox2->setChecked(tick);
+  }
+  // "01 Dr Fees 100.00" for each row of the list.
+  QStringList listed() const {
+    QStringList out;
+    for (int i = 0; i < form->List->topLevelItemCount(); ++i) {
+      const QTreeWidgetItem* item = form->List->topLevelItem(i);
+      out << item->text(0) + ' ' + item->text(1) + ' ' + item->text(2);
+    }
+    return out;
+  }
+  // A bill for OP12 with Dr Fees 100 and ECG 50, listed.
+  void makeBill() {
+    choose("OP12");
+    form->cmbDrName->setEditText("Dr Meera");
+    fees("100", "", "50", "");
+    click(form->Picture1);
+  }
+  // Answers the print question with Yes and expects the success message.
+  void printAndSave() {
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
+    click(form->Picture2);
+  }
+  int billRows() const { return scalar("SELECT count(*) FROM OutPatientPrintDetails").toInt(); }
+
+  frmBill* form = nullptr;
+};
