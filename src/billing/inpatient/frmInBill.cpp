@@ -1,0 +1,394 @@
+#include "billing/inpatient/frmInBill.h"
+
+#include <QHeaderView>
+
+#include "billing/inpatient/inbillstore.h"
+#include "framework/formdesign.h"
+#include "framework/keyfilters.h"
+#include "framework/mainmenus.h"
+#include "framework/tooltip.h"
+#include "framework/trimpicture.h"
+#include "framework/twips.h"
+#include "globals.h"
+#include "platform/msgbox.h"
+#include "platform/system.h"
+#include "platform/vbruntime.h"
+
+namespace {
+
+const char* const kCaption = "                   Settings In-Patient Bill Details";
+const char* const kPrinterMessage = "Please Check the Printer is Correctly Installed";
+const char* const kNoPatient = "Please Select the Patient Name First";
+const char* const kAddAgain =
+    "The Patient or the Advance Amount was changed after Add. Please press Add again";
+
+constexpr int kFormHeight = 10425;
+constexpr int kFormWidth = 11745;
+constexpr int kBoxWidth = 2055;
+constexpr int kBoxHeight = 315;
+constexpr int kComboWidth = 2280;
+constexpr int kLabelWidth = 2280;
+constexpr int kButtonWidth = 960;
+constexpr int kButtonHeight = 360;
+constexpr int kHelpSize = 360;
+
+QLabel* label(QWidget* form, const QString& caption, int left, int top, int width = kLabelWidth) {
+  auto* l = new QLabel(caption, form);
+  MoveTwips(l, left, top, width, kBoxHeight);
+  return l;
+}
+
+QLineEdit* box(QWidget* form, int left, int top, int width = kBoxWidth) {
+  auto* b = new QLineEdit(form);
+  MoveTwips(b, left, top, width, kBoxHeight);
+  return b;
+}
+
+QComboBox* combo(QWidget* form, int left, int top) {
+  auto* c = new QComboBox(form);
+  c->setEditable(true);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  // Wider than the amount boxes: doctors' names run long ("Dr.Zerdan , M.B.B.S").
+  MoveTwips(c, left, top, kComboWidth, kBoxHeight);
+  return c;
+}
+
+ImageButton* button(QWidget* form, const char* name, int left, int top, int width, int height) {
+  auto* b = new ImageButton(form, QString::fromLatin1(name));
+  MoveTwips(b, left, top, width, height);
+  return b;
+}
+
+}  // namespace
+
+frmInBill::frmInBill() : frmInBill(Variant::Full) {}
+
+frmInBill::frmInBill(Variant variant) { build(variant); }
+
+frmInBill::~frmInBill() = default;
+
+frmReprintInBill::frmReprintInBill() : frmInBill(Variant::OthersOnly) {}
+
+void frmInBill::build(Variant variant) {
+  Image1 = new QLabel(this);
+  ShockwaveFlash1 = new FlashMovie(this);
+  ShockwaveFlash2 = new FlashMovie(this);
+  ShockwaveFlash3 = new FlashMovie(this);
+  Label3 = new QLabel(QStringLiteral("Label3"), this);
+  Label3->hide();
+
+  // Left column: captions at 3000, inputs at 5400.
+  label(this, QStringLiteral("Patient ID"), 3000, 600);
+  cmbPatientName = combo(this, 5400, 600);
+  label(this, QStringLiteral("Dr Name"), 3000, 1080);
+  cmbDrName = combo(this, 5400, 1080);
+  label(this, QStringLiteral("Patient Name"), 3000, 1560);
+  txtPatientID = box(this, 5400, 1560);
+  txtPatientID->setEnabled(false);
+
+  static constexpr int chargeTops[kInBillChargeCount] = {2040, 2520, 3000, 3480, 3960, 4440, 4920, 4440, 4920, 5400};
+  for (int i = 0; i < kInBillChargeCount; ++i) {
+    Label1[std::size_t(i)] = label(this, InBillChargeCaptions()[std::size_t(i)], 3000, chargeTops[i]);
+    Text1[std::size_t(i)] = box(this, 5400, chargeTops[i]);
+    QLineEdit* amount = Text1[std::size_t(i)];
+    WireKeyPress(amount, [amount](int& KeyAscii) { KeyAscii = NumberOnlyKeyPress(amount, KeyAscii, true); });
+  }
+  Text2 = box(this, 3000, 5400, kLabelWidth);
+  CheckBox2 = new QCheckBox(this);
+  MoveTwips(CheckBox2, 7680, 5400, 300, kBoxHeight);
+  Picture1 = button(this, "Picture1", 8040, 5400, kButtonWidth, kButtonHeight);
+  Picture11 = button(this, "Picture11", 9120, 5400, kHelpSize, kHelpSize);
+  // The other line reads left to right: its description, then its amount and its tick.
+  setTabOrder(Text1[8], Text2);
+  setTabOrder(Text2, Text1[9]);
+  setTabOrder(Text1[9], CheckBox2);
+
+  // The X-ray and laboratory charges have bills of their own; their boxes stay on the form,
+  // empty and out of reach. The others line shows its description box instead of its caption.
+  std::vector<int> hidden = {5, 6, 9};
+  if (variant == Variant::OthersOnly) hidden = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+  for (int i : hidden) {
+    Label1[std::size_t(i)]->hide();
+    if (i != 9) Text1[std::size_t(i)]->hide();
+  }
+
+  // Right column: captions at 8280.
+  label(this, QStringLiteral("Bill Number"), 8280, 600, 1320);
+  Label2 = label(this, QString(), 9720, 600, 1500);
+  label(this, QStringLiteral("Date"), 8280, 1200, 1320);
+  DTPicker1 = new QDateEdit(this);
+  DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  DTPicker1->setCalendarPopup(true);
+  MoveTwips(DTPicker1, 9600, 1200, 1620, kBoxHeight);
+  Label5 = label(this, QString::fromLatin1(kAdvanceCaption), 8280, 1680, 1320);
+  txtAdvance = box(this, 9600, 1680, 1620);
+  Label4 = label(this, QStringLiteral("Advance"), 8280, 2160, 1320);
+  Text3 = box(this, 9600, 2160, 1620);
+  Text3->setEnabled(false);
+
+  List = new QTreeWidget(this);
+  MoveTwips(List, 2400, 5880, 6810, 2535);
+  List->setRootIsDecorated(false);
+  List->setColumnCount(3);
+  List->setHeaderLabels({QStringLiteral("Sl No"), QStringLiteral("Particulars"), QStringLiteral("Amount")});
+  List->setColumnWidth(0, TwipsToPixels(700));
+  List->setColumnWidth(1, TwipsToPixels(5000));
+  List->setColumnWidth(2, TwipsToPixels(1000));
+  List->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+  List->header()->setStretchLastSection(false);
+
+  Picture4 = button(this, "Picture4", 2400, 9120, kButtonWidth, kButtonHeight);
+  Picture3 = button(this, "Picture3", 4920, 9120, kButtonWidth, kButtonHeight);
+  label(this, QStringLiteral("Total"), 6960, 9240, 700);
+  txtTotal = box(this, 7680, 9240, 1500);
+  txtTotal->setAlignment(Qt::AlignRight);
+  Picture2 = button(this, "Picture2", 9360, 9120, kButtonWidth, kButtonHeight);
+  Picture12 = button(this, "Picture12", 10680, 9000, kHelpSize, kHelpSize);
+  CheckBox1 = new QCheckBox(QStringLiteral("Address"), this);
+  MoveTwips(CheckBox1, 9360, 9720, 1200, kBoxHeight);
+  Picture5 = button(this, "Picture5", 10680, 9600, kHelpSize, kHelpSize);
+
+  chooser_ = std::make_unique<PatientChooser>(cmbPatientName, txtPatientID);
+  connect(chooser_.get(), &PatientChooser::PatientChosen, this, &frmInBill::patientChosen);
+  QComboBox* doctors = cmbDrName;
+  WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
+  connect(DTPicker1, &QDateEdit::dateChanged, this, &frmInBill::DTPicker1_Change);
+  connect(Picture1, &ImageButton::Click, this, &frmInBill::Picture1_Click);
+  connect(Picture2, &ImageButton::Click, this, &frmInBill::Picture2_Click);
+  connect(Picture3, &ImageButton::Click, this, &frmInBill::Picture3_Click);
+  connect(Picture4, &ImageButton::Click, this, &frmInBill::Picture4_Click);
+  connect(ShockwaveFlash2, &FlashMovie::GotFocus, this, [this] {
+    Hide();
+    Unload();
+  });
+}
+
+bool frmInBill::openRecordset(Recordset& rs, const QString& sql) {
+  try {
+    rs.Open(sql, gCon, adOpenDynamic, adLockOptimistic);
+  } catch (const DbError&) {
+  }
+  if (rs.State() == adStateOpen) return true;
+  MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+         QStringLiteral("Database Error"));
+  End();
+  Unload();
+  return false;
+}
+
+void frmInBill::Form_Load() {
+  BillList.serialCounter = 0;
+  HideMainMenus(CurrentUserTypeBox());
+  DTPicker1->setDate(Today());
+  BillPrinted = false;
+  gActiveForm = this;
+  DesignForm(this, ShockwaveFlash1, ShockwaveFlash2, ShockwaveFlash3, kFormHeight, kFormWidth,
+             QString::fromLatin1(kCaption), Image1);
+  CenterForm();
+  DTPicker1->setDate(Today());
+
+  const std::pair<ImageButton*, const char*> pictures[] = {
+      {Picture1, "add"},     {Picture2, "print"},   {Picture3, "clear"}, {Picture4, "newbill"},
+      {Picture11, "help1"},  {Picture12, "help1"},  {Picture5, "help1"},
+  };
+  for (const auto& [b, name] : pictures) b->setPicture(QString::fromLatin1(name) + QStringLiteral(".gif"));
+  for (const auto& [b, name] : pictures) TrimPictureBox(b);
+  for (int i = 0; i < 4; ++i) pictures[i].first->setHoverImage(QString::fromLatin1(pictures[i].second), Label3);
+  AddToolTip(Picture11, QStringLiteral("Select the Fees which ever you want and Click me!"), this);
+  AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
+  AddToolTip(Picture5, QStringLiteral("Select me If you want Address in the Bill"), this);
+
+  if (!openRecordset(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID"))) return;
+  if (DoctorRecordset.RecordCount() == 0) {
+    MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
+    Hide();
+    Unload();
+    return;
+  }
+  for (DoctorRecordset.MoveFirst(); !DoctorRecordset.Eof(); DoctorRecordset.MoveNext())
+    cmbDrName->addItem(DoctorRecordset.Fields(0).toText());
+  cmbDrName->setCurrentIndex(-1);
+  cmbDrName->setEditText(QString());
+
+  if (!openRecordset(InPatientRecordset, QStringLiteral("SELECT * FROM SettingsinPatient Order by FirstName"))) return;
+  if (InPatientRecordset.RecordCount() == 0) {
+    MsgBox(QStringLiteral("Please add the InPatient Details First"), vbCritical, QStringLiteral("Warning"));
+    Hide();
+    Unload();
+    return;
+  }
+  chooser_->Fill(&InPatientRecordset);
+
+  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM InPatientPrintDetails"))) return;
+  if (!openRecordset(CounterRecordset, QStringLiteral("SELECT * FROM SettingsInBillNo"))) return;
+  Label2->setText(NextInBillNumber(CounterRecordset));
+}
+
+void frmInBill::Form_Unload(int& cancel) {
+  (void)cancel;
+  ShowMainMenus(CurrentUserTypeBox());
+}
+
+void frmInBill::patientChosen() {
+  txtPatientID->setText(chooser_->Field(1));
+  PatientAddress = chooser_->Field(9);
+  PatientLocation = chooser_->Field(10);
+  PatientSex = chooser_->Field(3);
+  PatientAge = chooser_->Field(7);
+  Text3->setText(chooser_->Field(kInPatientAdvanceColumn));
+  cmbDrName->setFocus();
+}
+
+void frmInBill::forgetPatient() {
+  PatientAge.clear();
+  PatientSex.clear();
+  PatientAddress.clear();
+  PatientLocation.clear();
+}
+
+void frmInBill::DTPicker1_Change() {
+  if (DTPicker1->date() <= Today()) return;
+  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
+         vbCritical, QStringLiteral("Warning"));
+  DTPicker1->setDate(Today());
+}
+
+void frmInBill::showList() {
+  List->clear();
+  for (const BillSheetRow& row : BillList.rows) {
+    auto* item = new QTreeWidgetItem(List, QStringList{row.serial, row.description, row.amount});
+    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+  }
+  txtTotal->setText(BillList.total.Text());
+}
+
+void frmInBill::Picture1_Click() {
+  if (BillPrinted) {
+    MsgBox(QStringLiteral("You cannt Change the Bill Already Printed ! Cancel the Bill First then Again Give Print"),
+           vbCritical, QStringLiteral("Warning"));
+    return;
+  }
+  const QString patient = Trim(cmbPatientName->currentText());
+  if (!Trim(txtAdvance->text()).isEmpty()) {
+    MakeAdvanceReceipt(BillList, txtAdvance->text());
+    added_ = {AddedBill::Kind::Receipt, patient, txtAdvance->text(), false};
+    showList();
+    return;
+  }
+  if (patient.isEmpty()) {
+    MsgBox(QString::fromLatin1(kNoPatient), vbCritical);
+    cmbPatientName->setFocus();
+    return;
+  }
+  if (!Trim(Text2->text()).isEmpty() && CheckBox2->isChecked()) {
+    AppendOtherLine(BillList, Text2->text(), Text1[9]->text());
+    // An other line on its own is a charge bill that deducts nothing; after the charges it
+    // belongs to the bill they made.
+    if (added_.kind == AddedBill::Kind::None) added_ = {AddedBill::Kind::Charge, patient, txtAdvance->text(), false};
+    Text2->clear();
+    Text1[9]->clear();
+    CheckBox2->setChecked(false);
+    showList();
+    return;
+  }
+  std::array<QString, kInBillChargeCount> charges;
+  for (int i = 0; i < kInBillChargeCount; ++i) charges[std::size_t(i)] = Text1[std::size_t(i)]->text();
+  MakeChargeBill(BillList, charges, Text3->text());
+  added_ = {AddedBill::Kind::Charge, patient, txtAdvance->text(), !Trim(Text3->text()).isEmpty()};
+  showList();
+}
+
+BillSheet frmInBill::sheet() const {
+  BillSheet s;
+  s.kind = BillSheet::Kind::InPatient;
+  // Only the patient the chooser shows prints: with the chooser empty, nobody's details do.
+  if (chooser_->HasPatient()) {
+    s.patientName = txtPatientID->text();
+    s.patientId = cmbPatientName->currentText();
+    s.address1 = PatientAddress;
+    s.address2 = PatientLocation;
+    s.age = PatientAge;
+    s.sex = PatientSex;
+  }
+  s.printAddress = CheckBox1->isChecked();
+  s.billNo = Label2->text();
+  s.date = DTPicker1->date();
+  s.doctor = cmbDrName->currentText();
+  s.rows = BillList.rows;
+  s.net = BillList.total;
+  return s;
+}
+
+void frmInBill::Picture2_Click() {
+  try {
+    SetUpBillPrinter();
+    if (BillList.rows.empty()) {
+      MsgBox(QStringLiteral("Please add the Amount"), vbCritical, QStringLiteral("Warning"));
+      return;
+    }
+    const QString patient = Trim(cmbPatientName->currentText());
+    if (!patient.isEmpty() && !chooser_->HasPatient()) {
+      MsgBox(QString::fromLatin1(kNoPatient), vbCritical);
+      cmbPatientName->setFocus();
+      return;
+    }
+    if (patient != added_.patientId || txtAdvance->text() != added_.advanceBox) {
+      MsgBox(QString::fromLatin1(kAddAgain), vbCritical, QStringLiteral("Warning"));
+      return;
+    }
+    if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
+    PrintBillSheet(sheet());
+    BillList.serialCounter = 0;
+    if (BillPrinted) return;
+    adddatabase();
+  } catch (const std::exception&) {
+    MsgBox(QString::fromLatin1(kPrinterMessage), vbCritical);
+  }
+}
+
+void frmInBill::adddatabase() {
+  InBillRecord bill;
+  bill.billNo = Label2->text();
+  bill.date = DTPicker1->date();
+  for (int i = 0; i < kInBillChargeCount; ++i) bill.charges[std::size_t(i)] = Text1[std::size_t(i)]->text();
+  bill.total = txtTotal->text();
+  bill.patientName = txtPatientID->text();
+  bill.patientId = cmbPatientName->currentText();
+  bill.advance = txtAdvance->text();
+
+  // The advance moves as the bill that was added says, never as the boxes happen to stand.
+  AdvanceChange advance;
+  advance.patientId = added_.patientId;
+  if (!added_.patientId.isEmpty()) {
+    if (added_.kind == AddedBill::Kind::Receipt) {
+      advance.kind = AdvanceChange::Kind::Set;
+      advance.amount = Money::Parse(added_.advanceBox) + Money::Parse(Text3->text());
+    } else if (added_.kind == AddedBill::Kind::Charge && added_.deductsAdvance) {
+      advance.kind = AdvanceChange::Kind::Clear;
+    }
+  }
+
+  SaveInPatientBill(BillRecordset, CounterRecordset, InPatientRecordset, bill, advance);
+  MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
+  BillPrinted = true;
+}
+
+void frmInBill::Picture3_Click() {
+  BillPrinted = false;
+  for (QLineEdit* b : Text1) b->clear();
+  txtTotal->clear();
+  chooser_->Clear();
+  txtPatientID->clear();
+  cmbDrName->setCurrentIndex(-1);
+  cmbDrName->setEditText(QString());
+  Text2->clear();
+  txtAdvance->clear();
+  Text3->clear();
+  BillList = {};
+  List->clear();
+  added_ = {};
+  forgetPatient();
+  Label2->setText(NextInBillNumber(CounterRecordset));
+}
+
+void frmInBill::Picture4_Click() { Picture3_Click(); }

@@ -1,0 +1,120 @@
+#pragma once
+// The in-patient bill: a charge bill (the charges typed into their boxes, the advance the patient
+// holds deducted) or an advance receipt (the amount typed into the advance box), printed on the
+// bill stationery and, at its first print, stored under the next in-patient bill number, with the
+// patient's advance raised by a receipt or used up by a charge bill.
+//
+// frmReprintInBill is the same form showing only the free other line of the charges.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <array>
+#include <memory>
+
+#include "billing/common/billsheet.h"
+#include "billing/common/patientchooser.h"
+#include "billing/inpatient/inbillcalc.h"
+#include "framework/imagebutton.h"
+#include "framework/vbform.h"
+#include "platform/ado.h"
+#include "platform/flashmovie.h"
+
+class frmInBill : public VbForm {
+  Q_OBJECT
+public:
+  frmInBill();
+  ~frmInBill() override;
+
+  // Stores the printed bill (its row, the counter and the patient's advance, all or nothing) and
+  // tells the user. Raises DbError when the save failed; nothing is stored then.
+  void adddatabase();
+
+  // Controls.
+  FlashMovie* ShockwaveFlash1 = nullptr;  // title bar
+  FlashMovie* ShockwaveFlash2 = nullptr;  // close
+  FlashMovie* ShockwaveFlash3 = nullptr;  // minimise
+  QLabel* Image1 = nullptr;               // background
+  QLabel* Label3 = nullptr;               // hover aid, hidden
+  QComboBox* cmbPatientName = nullptr;
+  QLineEdit* txtPatientID = nullptr;      // the chosen patient's name
+  QComboBox* cmbDrName = nullptr;
+  QLabel* Label2 = nullptr;               // the bill number
+  QDateEdit* DTPicker1 = nullptr;
+  QLabel* Label5 = nullptr;               // "Adv.   Amt"
+  QLineEdit* txtAdvance = nullptr;
+  QLabel* Label4 = nullptr;               // "Advance"
+  QLineEdit* Text3 = nullptr;             // the advance the patient holds
+  std::array<QLabel*, kInBillChargeCount> Label1{};
+  std::array<QLineEdit*, kInBillChargeCount> Text1{};
+  QLineEdit* Text2 = nullptr;             // the other line's description
+  QCheckBox* CheckBox2 = nullptr;         // append the other line
+  QTreeWidget* List = nullptr;
+  QLineEdit* txtTotal = nullptr;
+  QCheckBox* CheckBox1 = nullptr;         // print the address
+  ImageButton* Picture1 = nullptr;        // add
+  ImageButton* Picture2 = nullptr;        // print
+  ImageButton* Picture3 = nullptr;        // clear
+  ImageButton* Picture4 = nullptr;        // new bill
+  ImageButton* Picture11 = nullptr;       // help icons
+  ImageButton* Picture12 = nullptr;
+  ImageButton* Picture5 = nullptr;
+
+  // Form-level state. BillList holds the rows on screen with the bill's running total (the net
+  // amount once the advance is deducted) and the serial counter of the numbered rows.
+  InBillList BillList;
+  bool BillPrinted = false;
+  QString PatientAge;
+  QString PatientSex;
+  QString PatientAddress;
+  QString PatientLocation;
+
+  Recordset InPatientRecordset;
+  Recordset DoctorRecordset;
+  Recordset BillRecordset;
+  Recordset CounterRecordset;
+
+  // The bill as the add button made it, which the print stores.
+  struct AddedBill {
+    enum class Kind { None, Charge, Receipt };
+    Kind kind = Kind::None;
+    QString patientId;       // the trimmed identifier at the add
+    QString advanceBox;      // the advance box's text at the add
+    bool deductsAdvance = false;  // the list deducts the advance the patient holds
+  };
+  const AddedBill& Added() const { return added_; }
+
+  void Picture1_Click();  // add
+  void Picture2_Click();  // print
+  void Picture3_Click();  // clear
+  void Picture4_Click();  // new bill
+
+protected:
+  enum class Variant { Full, OthersOnly };
+  explicit frmInBill(Variant variant);
+
+  void Form_Load() override;
+  void Form_Unload(int& cancel) override;
+
+private:
+  void build(Variant variant);
+  bool openRecordset(Recordset& rs, const QString& sql);
+  void patientChosen();
+  void DTPicker1_Change();
+  void showList();
+  BillSheet sheet() const;
+  void forgetPatient();
+
+  std::unique_ptr<PatientChooser> chooser_;
+  AddedBill added_;
+};
+
+// The second copy of the in-patient bill form: of the charges only the other line is shown.
+// Nothing in the program opens it.
+class frmReprintInBill : public frmInBill {
+  Q_OBJECT
+public:
+  frmReprintInBill();
+};

@@ -1,0 +1,56 @@
+#include "billing/outpatient/frmConsultantBillReportAll.h"
+
+#include "billing/common/reportlayout.h"
+#include "framework/formdesign.h"
+#include "framework/mainmenus.h"
+#include "globals.h"
+#include "platform/msgbox.h"
+
+frmConsultantBillReportAll::frmConsultantBillReportAll() {
+  setObjectName(QStringLiteral("frmConsultantBillReportAll"));
+  makeLabel(QStringLiteral("Date"), 3120, 1320, 900);
+  DTPicker1 = makePicker("DTPicker1", 4080, 1320);
+  makeLabel(QStringLiteral("to"), 6120, 1320, 600);
+  DTPicker2 = makePicker("DTPicker2", 6840, 1320);
+  guardPicker(DTPicker1, QStringLiteral("You cannt select for Future Date"));
+  guardPicker(DTPicker2, QStringLiteral("You cannt select for Future Date"));
+  makeButtons(5160, 2040, 7440, 2040, 9600, 8280, 10800, 8160);
+  makeList({QStringLiteral("Sl No"), QStringLiteral("Dr. Name / Patient ID / Date  "), QStringLiteral("Amount")},
+           2760, 2760, 6810, 4815, {800, 4500, 1300});
+  makeTotal(7200, 8400, 8040, 8350);
+}
+
+frmConsultantBillReportAll::~frmConsultantBillReportAll() = default;
+
+void frmConsultantBillReportAll::Form_Load() {
+  HideMainMenus(CurrentUserTypeBox());
+  setPickerToday(DTPicker1);
+  setPickerToday(DTPicker2);
+  gActiveForm = this;
+  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 9795, 11745,
+             QStringLiteral("          Genarate Consultant Weekly/Monthly/Yearly Bill Report"), &Image1);
+  CenterForm();
+  setPickerToday(DTPicker1);
+  setPickerToday(DTPicker2);
+  loadPictures();
+  openReportRecordset(QStringLiteral("SELECT * FROM SettingsConsultant Order By DrName"));
+}
+
+void frmConsultantBillReportAll::Picture1_Click() {
+  if (DTPicker1->date() > DTPicker2->date()) {
+    MsgBox(QStringLiteral("Please select Correct Date ! It must be lessthan Second Date"), vbCritical,
+           QStringLiteral("Warning"));
+    return;
+  }
+  showReport(ConsultantFeeRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
+}
+
+void frmConsultantBillReportAll::Picture2_Click() {
+  // The fee report prints under the collection report's title and heads, as it always has.
+  CollectionReport report =
+      StandardCollectionReport(kRangeDateLineX, RangeDateLine(DTPicker1->date(), DTPicker2->date()),
+                               QStringLiteral("CASH COLLECTION IN-PATIENT BILL REPORT"));
+  report.rows = ReportRowsOf(List, 3);
+  report.total = ReportTotal;
+  PrintCollectionReport(report);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The consultant fee entries of a range of days, listed with their total and printed as a
+// collection report.
+#include "billing/outpatient/outreportform.h"
+
+class frmConsultantBillReportAll : public OutReportForm {
+  Q_OBJECT
+public:
+  frmConsultantBillReportAll();
+  ~frmConsultantBillReportAll() override;
+
+  QDateEdit* DTPicker1 = nullptr;  // the first day
+  QDateEdit* DTPicker2 = nullptr;  // the last day
+
+  void Picture1_Click() override;  // Generate
+  void Picture2_Click() override;  // Print
+
+protected:
+  void Form_Load() override;
+};

@@ -1,0 +1,104 @@
+#include "billing/outpatient/frmOutBillReport.h"
+
+#include "billing/common/reportlayout.h"
+#include "framework/formdesign.h"
+#include "framework/twips.h"
+#include "framework/mainmenus.h"
+#include "globals.h"
+#include "platform/msgbox.h"
+
+namespace {
+
+const char* const kAvailableBills =
+    "SELECT * FROM OutPatientPrintDetails where BillDelete='Available' Order by BillNo";
+
+}  // namespace
+
+OutBillReportForm::OutBillReportForm(OutReportKind kind) : kind_(kind) {
+  const bool period = kind_ == OutReportKind::Period;
+  if (period) {
+    makeLabel(QStringLiteral("Date"), 3120, 1320, 900);
+    DTPicker1 = makePicker("DTPicker1", 4080, 1320);
+    makeLabel(QStringLiteral("to"), 6120, 1320, 600);
+    DTPicker2 = makePicker("DTPicker2", 6840, 1320);
+    guardPicker(DTPicker1, QStringLiteral("You cannt select for Future Date"));
+    guardPicker(DTPicker2, QStringLiteral("You cannt select for Future Date"));
+  } else {
+    makeLabel(QStringLiteral("Date"), 3960, 1320, 800);
+    DTPicker1 = makePicker("DTPicker1", 4800, 1320);
+    guardPicker(DTPicker1, QStringLiteral("You cannt Select for Future Date"));
+  }
+  const double boxesLeft = period ? 4080 : 4800;
+  CheckBox1 = new QCheckBox(QStringLiteral("ECG"), this);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  MoveTwips(CheckBox1, boxesLeft, 1800, 1100, 330);
+  CheckBox2 = new QCheckBox(QStringLiteral("SCAN"), this);
+  CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+  MoveTwips(CheckBox2, boxesLeft + 1300, 1800, 1100, 330);
+
+  makeButtons(period ? 5160 : 4800, 2340, period ? 7440 : 6600, 2340, 9600, 8280, 10800, 8160);
+  makeList({QStringLiteral("Sl No"),
+            period ? QStringLiteral("Bill-No / Patient Name / Date") : QStringLiteral("Bill-No / Patient Name"),
+            QStringLiteral("Amount")},
+           2760, 2940, 6810, 4815, {800, 4500, 1300});
+  makeTotal(7200, 8400, 8040, 8350);
+}
+
+OutBillReportForm::~OutBillReportForm() = default;
+
+void OutBillReportForm::Form_Load() {
+  const bool period = kind_ == OutReportKind::Period;
+  if (period) {
+    setPickerToday(DTPicker1);
+    setPickerToday(DTPicker2);
+    HideMainMenus(CurrentUserTypeBox());
+  } else {
+    HideMainMenus(CurrentUserTypeBox());
+    setPickerToday(DTPicker1);
+  }
+  gActiveForm = this;
+  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 9795, 11745,
+             period ? QStringLiteral("          Genarate Out-Patient Weekly/Monthly/Yearly Bill Report")
+                    : QStringLiteral("                   Daily Collection Out-Patient-Bill Report"),
+             &Image1);
+  CenterForm();
+  setPickerToday(DTPicker1);
+  if (period) setPickerToday(DTPicker2);
+  loadPictures();
+
+  if (!openReportRecordset(QString::fromLatin1(kAvailableBills))) return;
+  if (!period && ReportRecordset->RecordCount() == 0) {
+    MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, QStringLiteral("Warning"));
+    Hide();
+    Unload();
+  }
+}
+
+void OutBillReportForm::Picture1_Click() {
+  const OutReportMode mode = OutReportModeOf(CheckBox1->isChecked(), CheckBox2->isChecked());
+  const QDate from = DTPicker1->date();
+  const QDate to = kind_ == OutReportKind::Period ? DTPicker2->date() : from;
+  if (from > to) {
+    MsgBox(QStringLiteral("Please select Correct Date ! It must be lessthan Second Date"), vbCritical,
+           QStringLiteral("Warning"));
+    return;
+  }
+  showReport(OutCollectionRows(*ReportRecordset, kind_, from, to, mode));
+}
+
+void OutBillReportForm::Picture2_Click() {
+  const bool period = kind_ == OutReportKind::Period;
+  CollectionReport report = StandardCollectionReport(
+      period ? kRangeDateLineX : kDayDateLineX,
+      period ? RangeDateLine(DTPicker1->date(), DTPicker2->date()) : DayDateLine(DTPicker1->date()),
+      OutReportTitle(OutReportModeOf(CheckBox1->isChecked(), CheckBox2->isChecked())));
+  report.rows = ReportRowsOf(List, 3);
+  report.total = ReportTotal;
+  PrintCollectionReport(report);
+}
+
+frmOutBillReport::frmOutBillReport() : OutBillReportForm(OutReportKind::Daily) {
+  setObjectName(QStringLiteral("frmOutBillReport"));
+}
+
+frmOutBillReport::~frmOutBillReport() = default;

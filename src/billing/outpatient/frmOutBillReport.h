@@ -1,0 +1,39 @@
+#pragma once
+// The out-patient collection reports: the valid bills of one day (`frmOutBillReport`) or of a
+// range of days (`frmOutBillReportAll`, in frmOutBillReportAll.h), the ordinary ones or, by the
+// two check boxes, the ECG or the scan bills; listed with their total and printed as a
+// collection report. Both forms are this one class; they differ in the pickers, the row text,
+// the caption and a few load steps.
+#include <QCheckBox>
+
+#include "billing/outpatient/outreportform.h"
+
+class OutBillReportForm : public OutReportForm {
+  Q_OBJECT
+public:
+  explicit OutBillReportForm(OutReportKind kind);
+  ~OutBillReportForm() override;
+
+  OutReportKind Kind() const { return kind_; }
+
+  QDateEdit* DTPicker1 = nullptr;  // the day, or the first day of the range
+  QDateEdit* DTPicker2 = nullptr;  // the last day of the range (the period form only)
+  QCheckBox* CheckBox1 = nullptr;  // "ECG"
+  QCheckBox* CheckBox2 = nullptr;  // "SCAN"
+
+  void Picture1_Click() override;  // Generate
+  void Picture2_Click() override;  // Print
+
+protected:
+  void Form_Load() override;
+
+private:
+  OutReportKind kind_;
+};
+
+class frmOutBillReport : public OutBillReportForm {
+  Q_OBJECT
+public:
+  frmOutBillReport();
+  ~frmOutBillReport() override;
+};

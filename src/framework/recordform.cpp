@@ -1,0 +1,352 @@
+#include "framework/recordform.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <utility>
+
+#include "framework/formdesign.h"
+#include "framework/mainmenus.h"
+#include "framework/recordhotkeys.h"
+#include "framework/tooltip.h"
+#include "framework/trimpicture.h"
+#include "framework/twips.h"
+#include "globals.h"
+#include "platform/msgbox.h"
+#include "platform/system.h"
+#include "platform/vbruntime.h"
+
+namespace {
+
+struct RecordButtonInfo {
+  ImageButton RecordForm::*button;
+  const char* image;  // base name: "<image>.gif", hover "<image>1.gif"
+  const char* tip;
+};
+
+// Picture1 .. Picture10 in order.
+const RecordButtonInfo kButtons[] = {
+    {&RecordForm::Picture1, "first", "Move First ( CTRL +  F ) "},
+    {&RecordForm::Picture2, "previous", "Move Previous ( CTRL +  P ) "},
+    {&RecordForm::Picture3, "next", "Move Next ( CTRL +  N ) "},
+    {&RecordForm::Picture4, "last", "Move Last ( CTRL +  L ) "},
+    {&RecordForm::Picture5, "new", "Add New Record ( CTRL +  A ) "},
+    {&RecordForm::Picture6, "edit", "Modify Record ( CTRL +  M ) "},
+    {&RecordForm::Picture7, "delete", "Delete the Current Record ( CTRL +  D ) "},
+    {&RecordForm::Picture8, "viewall", "View All the Record ( CTRL +  V ) "},
+    {&RecordForm::Picture9, "save", "Save the Current Record ( CTRL +  S ) "},
+    {&RecordForm::Picture10, "cancel", "Cancel the Record ( CTRL +  C ) "},
+};
+
+QString gif(const char* base, bool hover = false) {
+  return QLatin1String(base) + (hover ? QStringLiteral("1.gif") : QStringLiteral(".gif"));
+}
+
+// The designed sizes of the bar's pictures, in twips.
+constexpr int kNavWidth = 810, kNavHeight = 750, kNavStep = 900;
+constexpr int kCommandWidth = 960, kCommandHeight = 420, kCommandStep = 1080;
+
+}  // namespace
+
+RecordForm::RecordForm(RecordFormConfig config) : config_(std::move(config)) {
+  for (const RecordButtonInfo& b : kButtons) (this->*b.button).setHoverImage(QLatin1String(b.image), &Label3);
+  connect(&Picture1, &ImageButton::Click, this, [this] { Picture1_Click(); });
+  connect(&Picture2, &ImageButton::Click, this, [this] { Picture2_Click(); });
+  connect(&Picture3, &ImageButton::Click, this, [this] { Picture3_Click(); });
+  connect(&Picture4, &ImageButton::Click, this, [this] { Picture4_Click(); });
+  connect(&Picture5, &ImageButton::Click, this, [this] { Picture5_Click(); });
+  connect(&Picture6, &ImageButton::Click, this, [this] { Picture6_Click(); });
+  connect(&Picture7, &ImageButton::Click, this, [this] { Picture7_Click(); });
+  connect(&Picture8, &ImageButton::Click, this, [this] { Picture8_Click(); });
+  connect(&Picture9, &ImageButton::Click, this, [this] { Picture9_Click(); });
+  connect(&Picture10, &ImageButton::Click, this, [this] { Picture10_Click(); });
+  // Closing on a click only: a pending edit is never dropped by the keyboard passing by.
+  ShockwaveFlash2.setFocusPolicy(Qt::NoFocus);
+  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, [this] { closeForm(); });
+  MoveTwips(&Picture11, 0, 0, 360, 360);
+}
+
+RecordForm::~RecordForm() = default;
+
+ImageButton* RecordForm::RecordButton(int number) {
+  if (number < 1 || number > 10) return nullptr;
+  return &(this->*kButtons[number - 1].button);
+}
+
+void RecordForm::PlaceRecordButtons(int left, int top, int commandLeft) {
+  ImageButton* nav[] = {&Picture1, &Picture2, &Picture3, &Picture4};
+  for (int i = 0; i < 4; ++i) MoveTwips(nav[i], left + i * kNavStep, top, kNavWidth, kNavHeight);
+  const int commandTop = top + (kNavHeight - kCommandHeight) / 2;
+  ImageButton* commands[] = {&Picture5, &Picture6, &Picture7, &Picture8};
+  for (int i = 0; i < 4; ++i)
+    MoveTwips(commands[i], commandLeft + i * kCommandStep, commandTop, kCommandWidth, kCommandHeight);
+  MoveTwips(&Picture9, commandLeft, commandTop, kCommandWidth, kCommandHeight);
+  MoveTwips(&Picture10, commandLeft + kCommandStep, commandTop, kCommandWidth, kCommandHeight);
+}
+
+// ---- load and unload ----
+
+void RecordForm::Form_Load() {
+  HideMainMenus(CurrentUserTypeBox());
+  gActiveForm = this;
+  if (config_.hotKeys) RegisterRecordHotKeys();
+
+  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, config_.height, config_.width,
+             config_.caption, &Image1);
+  CenterForm();
+
+  EditFlag = false;
+  ClearOwnState();
+  ClearInputs();
+
+  SetupRecordButtons(this);
+  Picture11.setPicture(QStringLiteral("help1.gif"));
+  TrimPictureBox(&Picture11);
+  AddToolTip(&Picture11, config_.helpTip, this);
+  Label3.hide();
+
+  MainRecordset = std::make_unique<Recordset>();
+  LookupRecordset = std::make_unique<Recordset>();
+  try {
+    MainRecordset->Open(config_.sql, gCon, adOpenDynamic, adLockOptimistic);
+  } catch (const DbError&) {
+  }
+  if (MainRecordset->State() != adStateOpen) {
+    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+           QStringLiteral("Database Error"));
+    End();
+    return;
+  }
+
+  try {
+    if (MainRecordset->RecordCount() != 0) {
+      MainRecordset->MoveFirst();
+      display();
+    }
+    LookupRecordset->Open(config_.sql, gCon, adOpenStatic, adLockReadOnly);
+  } catch (const DbError& e) {
+    MsgBox(QStringLiteral("Error:") + e.Description());
+  }
+}
+
+void RecordForm::Form_Unload(int& cancel) {
+  (void)cancel;
+  ShowMainMenus(CurrentUserTypeBox());
+  if (config_.hotKeys) UnregisterRecordHotKeys();
+}
+
+void RecordForm::closeForm() {
+  Hide();
+  Unload();
+}
+
+// ---- the ten operations ----
+
+void RecordForm::addnew() {
+  if (!Picture5.isHidden()) Picture5_Click();
+}
+void RecordForm::edit() {
+  if (!Picture6.isHidden()) Picture6_Click();
+}
+void RecordForm::Delete() {
+  if (!Picture7.isHidden()) Picture7_Click();
+}
+void RecordForm::save() {
+  if (!Picture9.isHidden()) Picture9_Click();
+}
+void RecordForm::Cancel() {
+  if (!Picture10.isHidden()) Picture10_Click();
+}
+void RecordForm::viewall() {
+  if (!Picture8.isHidden()) Picture8_Click();
+}
+void RecordForm::movef() {
+  if (!Picture1.isHidden()) Picture1_Click();
+}
+void RecordForm::moven() {
+  if (!Picture2.isHidden()) Picture2_Click();
+}
+void RecordForm::movep() {
+  if (!Picture3.isHidden()) Picture3_Click();
+}
+void RecordForm::movel() {
+  if (!Picture4.isHidden()) Picture4_Click();
+}
+
+// ---- navigation ----
+
+void RecordForm::Picture1_Click() { navigate(&Picture1, &Recordset::MoveFirst); }
+void RecordForm::Picture2_Click() { navigate(&Picture2, &Recordset::MovePrevious); }
+void RecordForm::Picture3_Click() { navigate(&Picture3, &Recordset::MoveNext); }
+void RecordForm::Picture4_Click() { navigate(&Picture4, &Recordset::MoveLast); }
+
+void RecordForm::navigate(ImageButton* clicked, void (Recordset::*move)()) {
+  for (int i = 0; i < 4; ++i) {
+    ImageButton* b = &(this->*kButtons[i].button);
+    b->setPicture(gif(kButtons[i].image, b == clicked));
+  }
+  Label3.setText(clicked->objectName());
+  try {
+    if (MainRecordset->RecordCount() == 0) {
+      Refuse(QStringLiteral("No Record Found"));
+      return;
+    }
+    (MainRecordset.get()->*move)();
+    // Past either end the form stays on the end row.
+    if (MainRecordset->Bof()) MainRecordset->MoveFirst();
+    if (MainRecordset->Eof()) MainRecordset->MoveLast();
+    display();
+  } catch (const DbError& e) {
+    MsgBox(QStringLiteral("Error:") + e.Description());
+  }
+}
+
+// ---- New, Modify, Delete, View All ----
+
+void RecordForm::Picture5_Click() {
+  SetRecordButtonsMode(this, true);
+  try {
+    // A Modify refused earlier must not switch off the duplicate scan of this new row.
+    EditFlag = false;
+    modifiedRow_.clear();
+    ClearOwnState();
+    ClearInputs();
+    KeyInput()->setFocus();
+    MainRecordset->AddNew();
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+}
+
+void RecordForm::Picture6_Click() {
+  EditFlag = true;
+  try {
+    if (KeyText().isEmpty()) {
+      Refuse(QStringLiteral("Please select any Record"));
+      return;
+    }
+    if (MainRecordset->RecordCount() == 0) {
+      Refuse(QStringLiteral("No Record Found you cannt Edit"));
+      return;
+    }
+    SetRecordButtonsMode(this, true);
+    Picture9.setPicture(QStringLiteral("save.gif"));
+    Picture10.setPicture(QStringLiteral("cancel.gif"));
+    modifiedRow_.clear();
+    if (MainRecordset->HasCurrentRow())
+      for (int i = 0; i < MainRecordset->FieldCount(); ++i) modifiedRow_.push_back(MainRecordset->Fields(i));
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+}
+
+void RecordForm::Picture7_Click() {
+  try {
+    if (MsgBox(QStringLiteral("Are you sure you want to delete this record?"), vbYesNo + vbQuestion,
+               QStringLiteral("Confirm Delete")) != vbYes)
+      return;
+    if (MainRecordset->RecordCount() == 0) {
+      Refuse(QStringLiteral("No Record Found"));
+      return;
+    }
+    // After Cancel the inputs are empty while the old row is still current: the user would
+    // delete a row that is not on the screen.
+    if (KeyText().isEmpty()) {
+      Refuse(QStringLiteral("Please select any Record"));
+      return;
+    }
+    MainRecordset->Delete();
+    if (MainRecordset->RecordCount() != 0) {
+      MainRecordset->MoveNext();
+      if (MainRecordset->Eof()) MainRecordset->MoveLast();
+      display();
+    } else {
+      ClearInputs();
+    }
+  } catch (const DbError& e) {
+    MsgBox(e.Number() == adErrNoCurrentRow ? QStringLiteral("Please Select Any Record") : e.Description());
+  }
+}
+
+void RecordForm::Picture8_Click() { ViewAllRecords(); }
+
+// ---- Save and Cancel ----
+
+void RecordForm::Picture9_Click() {
+  try {
+    if (!ValidateSave()) return;
+    WriteColumns();
+    MainRecordset->Update();
+  } catch (const DbError& e) {
+    // Nothing was saved: the row stays pending and the form in edit mode.
+    MsgBox(e.Description());
+    return;
+  }
+  EditFlag = false;
+  modifiedRow_.clear();
+  MsgBox(QStringLiteral("Record Saved Successfully"), vbExclamation, QStringLiteral("Update Info"));
+  SetRecordButtonsMode(this, false);
+}
+
+void RecordForm::Picture10_Click() {
+  EditFlag = false;
+  modifiedRow_.clear();
+  if (MainRecordset && MainRecordset->State() == adStateOpen) {
+    const bool hasRows = MainRecordset->RecordCount() != 0;
+    // Always discarded, also the new row of a table that was empty.
+    MainRecordset->CancelUpdate();
+    if (hasRows) {
+      ClearInputs();
+      KeyInput()->setFocus();
+    }
+  }
+  SetRecordButtonsMode(this, false);
+}
+
+// ---- helpers for the forms ----
+
+QString RecordForm::KeyText() const {
+  QWidget* key = const_cast<RecordForm*>(this)->KeyInput();
+  if (auto* box = qobject_cast<QLineEdit*>(key)) return box->text();
+  if (auto* combo = qobject_cast<QComboBox*>(key)) return combo->currentText();
+  return {};
+}
+
+bool RecordForm::DuplicateKeyFound() {
+  // Read afresh first: rows saved since the form opened count too, also on a table that was
+  // empty then.
+  LookupRecordset->Requery();
+  if (LookupRecordset->RecordCount() == 0) return false;
+  const QString key = Trim(KeyText());
+  bool skipped = !EditFlag || modifiedRow_.empty();
+  LookupRecordset->MoveFirst();
+  for (; !LookupRecordset->Eof(); LookupRecordset->MoveNext()) {
+    if (!skipped) {
+      bool same = LookupRecordset->FieldCount() == int(modifiedRow_.size());
+      for (int i = 0; same && i < LookupRecordset->FieldCount(); ++i)
+        same = LookupRecordset->Fields(i) == modifiedRow_[std::size_t(i)];
+      if (same) {
+        skipped = true;  // the row being modified may keep its own key
+        continue;
+      }
+    }
+    if (Trim(LookupRecordset->Fields(config_.keyColumn).toText()) == key) return true;
+  }
+  return false;
+}
+
+void RecordForm::Refuse(const QString& text) { MsgBox(text, vbCritical, config_.refusalTitle); }
+
+// ---- the bar ----
+
+void SetupRecordButtons(RecordForm* Frm) {
+  for (const RecordButtonInfo& b : kButtons) (Frm->*b.button).setPicture(gif(b.image));
+  for (const RecordButtonInfo& b : kButtons) AddToolTip(&(Frm->*b.button), QLatin1String(b.tip), Frm);
+  SetRecordButtonsMode(Frm, false);
+  for (const RecordButtonInfo& b : kButtons) TrimPictureBox(&(Frm->*b.button));
+}
+
+void SetRecordButtonsMode(RecordForm* Frm, bool EditMode) {
+  for (int n = 1; n <= 8; ++n) Frm->RecordButton(n)->setHidden(EditMode);
+  Frm->Picture9.setHidden(!EditMode);
+  Frm->Picture10.setHidden(!EditMode);
+}

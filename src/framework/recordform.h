@@ -1,0 +1,162 @@
+#pragma once
+// The record forms: one table, its current row in input controls, and a bar of ten image buttons
+// to move through the rows, add, modify, delete, list, save and cancel.
+//
+// RecordForm carries the protocol every record form shares: the load (menus hidden, hot keys,
+// design, bar, help icon, the two recordsets, the first row shown), navigation, New, Modify,
+// Delete, View All, Save, Cancel, the close movie and the unload. A form derives from it, owns
+// its input controls and fills in the hooks:
+//
+//   class frmAddNewUser : public RecordForm {
+//   public:
+//     frmAddNewUser() : RecordForm(Config()) { ... lay out the inputs ... }
+//     void display() override;               // current row -> inputs
+//   protected:
+//     QWidget* KeyInput() override;          // the box naming the record
+//     void ClearOwnState() override;         // form state reset at load and New
+//     void ClearInputs() override;           // every input empty, options unselected
+//     bool ValidateSave() override;          // the form's checks, in its order
+//     void WriteColumns() override;          // inputs -> current row
+//     void ViewAllRecords() override;        // LookUp of the form's list
+//   };
+//
+// A form whose own rules differ in one step overrides that button's click handler.
+//
+// Save's duplicate-key scan (DuplicateKeyFound) reads the table afresh and, after Modify,
+// compares every row but the one being modified. A failed database write during Save shows the
+// error's description; the form stays in edit mode with its row still pending.
+#include <QLabel>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "framework/imagebutton.h"
+#include "framework/vbform.h"
+#include "platform/ado.h"
+#include "platform/flashmovie.h"
+
+// The ten operations a hot key can call on the active form (RunHotKeyCommand). Each runs its
+// button's click handler when that button is shown, and otherwise does nothing.
+class RecordCommands {
+public:
+  virtual ~RecordCommands() = default;
+  virtual void addnew() = 0;   // New      CTRL+A
+  virtual void edit() = 0;     // Modify   CTRL+M
+  virtual void Delete() = 0;   // Delete   CTRL+D ("delete" is taken by the language)
+  virtual void save() = 0;     // Save     CTRL+S
+  virtual void Cancel() = 0;   // Cancel   CTRL+C
+  virtual void viewall() = 0;  // View All CTRL+V
+  virtual void movef() = 0;    // First    CTRL+F
+  virtual void moven() = 0;    // Previous CTRL+P
+  virtual void movep() = 0;    // Next     CTRL+N
+  virtual void movel() = 0;    // Last     CTRL+L
+};
+
+struct RecordFormConfig {
+  QString caption;       // the title bar's text, blanks included
+  int height = 0;        // the window's size in twips
+  int width = 0;
+  QString helpTip;       // the help icon's tip: an example of the input
+  QString sql;           // the table, for both recordsets
+  int keyColumn = 1;     // the table column the key input holds (the duplicate-key scan)
+  QString refusalTitle;  // the title of the protocol's refusals; empty: none of their own
+  bool hotKeys = true;   // whether the form takes the CTRL hot keys
+};
+
+class RecordForm : public VbForm, public RecordCommands {
+  Q_OBJECT
+public:
+  explicit RecordForm(RecordFormConfig config);
+  ~RecordForm() override;
+
+  const RecordFormConfig& Config() const { return config_; }
+
+  void addnew() override;
+  void edit() override;
+  void Delete() override;
+  void save() override;
+  void Cancel() override;
+  void viewall() override;
+  void movef() override;
+  void moven() override;
+  void movep() override;
+  void movel() override;
+
+  // Copies the current row of MainRecordset into the input controls.
+  virtual void display() = 0;
+
+  // The record bar: First, Previous, Next, Last, New, Modify, Delete, View All, Save, Cancel.
+  ImageButton Picture1{this, QStringLiteral("Picture1")};
+  ImageButton Picture2{this, QStringLiteral("Picture2")};
+  ImageButton Picture3{this, QStringLiteral("Picture3")};
+  ImageButton Picture4{this, QStringLiteral("Picture4")};
+  ImageButton Picture5{this, QStringLiteral("Picture5")};
+  ImageButton Picture6{this, QStringLiteral("Picture6")};
+  ImageButton Picture7{this, QStringLiteral("Picture7")};
+  ImageButton Picture8{this, QStringLiteral("Picture8")};
+  ImageButton Picture9{this, QStringLiteral("Picture9")};
+  ImageButton Picture10{this, QStringLiteral("Picture10")};
+  ImageButton Picture11{this, QStringLiteral("Picture11")};  // help icon
+  QLabel Label3{this};  // hidden: names the navigation button clicked last
+  FlashMovie ShockwaveFlash1{this};  // title bar
+  FlashMovie ShockwaveFlash2{this};  // close
+  FlashMovie ShockwaveFlash3{this};  // minimise
+  QLabel Image1{this};               // background picture
+
+  // Picture1 .. Picture10 by number (1..10).
+  ImageButton* RecordButton(int number);
+
+  std::unique_ptr<Recordset> MainRecordset;    // all moves and writes
+  std::unique_ptr<Recordset> LookupRecordset;  // read-only twin for the duplicate-key scan
+  bool EditFlag = false;  // a Modify is under way: Save writes the current row
+
+protected:
+  void Form_Load() override;
+  void Form_Unload(int& cancel) override;
+
+  // The buttons' click handlers: the shared protocol.
+  virtual void Picture1_Click();  // First
+  virtual void Picture2_Click();  // Previous
+  virtual void Picture3_Click();  // Next
+  virtual void Picture4_Click();  // Last
+  virtual void Picture5_Click();  // New
+  virtual void Picture6_Click();  // Modify
+  virtual void Picture7_Click();  // Delete
+  virtual void Picture8_Click();  // View All
+  virtual void Picture9_Click();  // Save
+  virtual void Picture10_Click(); // Cancel
+
+  // The form's hooks.
+  virtual QWidget* KeyInput() = 0;    // a QLineEdit or an editable QComboBox
+  virtual void ClearOwnState() {}      // at load and New (EditFlag is the protocol's)
+  virtual void ClearInputs() = 0;
+  // The form's checks in its order, each refusal with its message and focus; false stops Save.
+  virtual bool ValidateSave() = 0;
+  virtual void WriteColumns() = 0;  // into the current row of MainRecordset (Update follows)
+  virtual void ViewAllRecords() = 0;
+
+  // For the hooks.
+  QString KeyText() const;  // the key input's text as typed
+  // The scan of Save: reads the table afresh and looks for a row whose key column, trimmed,
+  // equals the trimmed key input (exact, case counts). After Modify the row being modified is
+  // left out. Raises DbError when the table cannot be read.
+  bool DuplicateKeyFound();
+  // A refusal of the protocol: critical icon, the form's refusal title.
+  void Refuse(const QString& text);
+
+  // Places the bar: the four navigation buttons from (left, top), then New, Modify, Delete and
+  // View All from commandLeft with Save and Cancel in the places of New and Modify (twips).
+  void PlaceRecordButtons(int left, int top, int commandLeft);
+
+private:
+  void navigate(ImageButton* clicked, void (Recordset::*move)());
+  void closeForm();
+
+  RecordFormConfig config_;
+  std::vector<Value> modifiedRow_;  // the row as it was when Modify began
+};
+
+// Loads the ten pictures and tips, sets browse mode and trims the buttons.
+void SetupRecordButtons(RecordForm* Frm);
+// EditMode false: First .. View All shown, Save and Cancel hidden; true: the reverse.
+void SetRecordButtonsMode(RecordForm* Frm, bool EditMode);

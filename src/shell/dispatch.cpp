@@ -1,0 +1,90 @@
+#include "shell/dispatch.h"
+
+#include <iterator>
+
+#include "billing/inpatient/frmInBill.h"
+#include "billing/outpatient/frmBill.h"
+#include "billing/outpatient/frmCancelBill.h"
+#include "billing/outpatient/frmCancelOutBillReport.h"
+#include "billing/outpatient/frmConsultantBillReportAll.h"
+#include "billing/outpatient/frmOutBillReport.h"
+#include "billing/outpatient/frmOutBillReportAll.h"
+#include "shell/frmAboutme.h"
+#include "shell/frmAddNewUser.h"
+#include "shell/frmChangeMenuSettings.h"
+#include "shell/frmSettingsChangePwd.h"
+#include "shell/frmcontactus.h"
+
+namespace {
+// "mnuCancelBillReport" and "mnuOutBill" open the same form: wire it here once.
+constexpr FormOpener kOpenCancelOutBillReport = &OpenMenuForm<frmCancelOutBillReport>;
+
+const MenuCommand kMainWindowCommands[] = {
+    {"mnuOutPatientHistory", nullptr},  // wired when the out-patient search form lands
+    {"mnuNewPateient", nullptr},        // wired when the out-patient record form lands
+    {"mnuOutAddBill", &OpenMenuForm<frmBill>},
+    {"mnuOutCancelBill", &OpenMenuForm<frmCancelBill>},
+    {"mnuDailyReport", &OpenMenuForm<frmOutBillReport>},
+    {"mnuSearchReport", &OpenMenuForm<frmOutBillReportAll>},
+    {"mnuCancelBillReport", kOpenCancelOutBillReport},
+    {"mnuInPatientHistory", nullptr},  // wired when the in-patient search form lands
+    {"mnuInAdmission", nullptr},       // wired when the in-patient admission form lands
+    {"InAddBill", &OpenMenuForm<frmInBill>},
+    {"InCancelBill", nullptr},         // wired when the in-patient bill cancellation form lands
+    {"mnuInDailyReport", nullptr},     // wired when the daily in-patient report lands
+    {"mnuInSearchReport", nullptr},    // wired when the in-patient period report lands
+    {"mnuInDischarge", nullptr},       // wired when the discharge form lands
+    {"mnuDisChargeSummary", nullptr},  // does nothing
+    {"mnuChangeMenuView", &OpenMenuForm<frmChangeMenuSettings>},
+    {"mnuConBill", nullptr},           // wired when the consultant fee form lands
+    {"mnuCon", &OpenMenuForm<frmConsultantBillReportAll>},
+    {"mnuXRayAddBill", nullptr},       // wired when the x-ray bill form lands
+    {"mnuXRayCancelBill", nullptr},    // wired when the x-ray bill cancellation form lands
+    {"mnuXRaySearchBill", nullptr},    // wired when the x-ray period report lands
+    {"mnuLabAddBill", nullptr},        // wired when the laboratory bill form lands
+    {"mnuLabCancelBill", nullptr},     // wired when the laboratory bill cancellation form lands
+    {"mnuLabSearchBill", nullptr},     // wired when the laboratory period report lands
+    {"mnuDrCertificate", nullptr},     // does nothing
+    {"mnuAddDrDetail", nullptr},       // wired when the doctor record form lands
+    {"mnuXRayTestNames", nullptr},     // wired when the x-ray price list lands
+    {"mnuLabTestNames", nullptr},      // wired when the laboratory price list lands
+    {"mnuNewUserAccounts", &OpenMenuForm<frmAddNewUser>},
+    {"mnuChangePassword", &OpenMenuForm<frmSettingsChangePwd>},
+    {"mnuCopyDatabase", nullptr},      // wired when the database back-up form lands
+    {"mnuInBill", nullptr},            // wired when the cancelled in-patient bills report lands
+    {"mnuOutBill", kOpenCancelOutBillReport},
+    {"mnuXaryBill", nullptr},          // wired when the cancelled x-ray bills report lands
+    {"mnuLabBill", nullptr},           // wired when the cancelled laboratory bills report lands
+    {"mnuHelpTopic", &OpenMenuForm<frmcontactus>},
+    {"mnuAboutMe", &OpenMenuForm<frmAboutme>},
+    {"mnuexit", nullptr, true},
+};
+}  // namespace
+
+std::span<const MenuCommand> MainWindowCommands() { return kMainWindowCommands; }
+
+const MenuCommand* FindMenuCommand(std::span<const MenuCommand> table, const QString& command) {
+  for (const MenuCommand& entry : table)
+    if (command == QLatin1String(entry.command)) return &entry;
+  return nullptr;
+}
+
+FormOpener CommandAction(const QString& command) {
+  const MenuCommand* entry = FindMenuCommand(MainWindowCommands(), command);
+  return entry ? entry->open : nullptr;
+}
+
+void DispatchMenuCommand(std::span<const MenuCommand> table, const QString& command,
+                         const std::function<void()>& exitSequence) {
+  const MenuCommand* entry = FindMenuCommand(table, command);
+  if (!entry) return;
+  try {
+    if (entry->exit) {
+      if (exitSequence) exitSequence();
+    } else if (entry->open) {
+      entry->open();
+    }
+  } catch (...) {
+    // A menu command never shows a message: the main window stays as it was.
+  }
+}

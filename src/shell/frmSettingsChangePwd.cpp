@@ -1,0 +1,140 @@
+#include "shell/frmSettingsChangePwd.h"
+
+#include <QFont>
+
+#include "data/vbdes.h"
+#include "framework/formdesign.h"
+#include "framework/mainmenus.h"
+#include "framework/tooltip.h"
+#include "framework/trimpicture.h"
+#include "framework/twips.h"
+#include "globals.h"
+#include "platform/ado.h"
+#include "platform/msgbox.h"
+#include "platform/system.h"
+#include "platform/vbruntime.h"
+
+frmSettingsChangePwd::frmSettingsChangePwd() {
+  const QFont labelFont(QStringLiteral("Arial"), 10, QFont::Bold);
+  Label1.setText(QStringLiteral("New Password"));
+  Label2.setText(QStringLiteral("Confirm New Password"));
+  for (QLabel* l : {&Label1, &Label2}) {
+    l->setFont(labelFont);
+    l->setStyleSheet(QStringLiteral("color: #8e3b52; background: transparent;"));
+  }
+  MoveTwips(&Label1, 840, 1080, 2280, 300);
+  MoveTwips(&Label2, 840, 1620, 2280, 300);
+  Label1.setBuddy(&txtPassword);
+  Label2.setBuddy(&txtConfirmPassword);
+
+  const QFont boxFont(QStringLiteral("Arial"), 9, QFont::Bold);
+  for (QLineEdit* box : {&txtPassword, &txtConfirmPassword}) {
+    box->setFont(boxFont);
+    box->setEchoMode(QLineEdit::Password);
+    // One "*" for each typed character.
+    box->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+  }
+  MoveTwips(&txtPassword, 3240, 1050, 2055, 330);
+  MoveTwips(&txtConfirmPassword, 3240, 1590, 2055, 330);
+  setTabOrder(&txtPassword, &txtConfirmPassword);
+
+  MoveTwips(&Picture1, 2160, 2400, 870, 360);
+  MoveTwips(&Picture2, 3720, 2400, 870, 360);
+  MoveTwips(&Picture11, 5520, 1020, 765, 465);
+  Label3.hide();
+
+  Picture1.setHoverImage(QStringLiteral("ok"), &Label3);
+  Picture2.setHoverImage(QStringLiteral("can"), &Label3);
+  connect(&Picture1, &ImageButton::Click, this, &frmSettingsChangePwd::Picture1_Click);
+  connect(&Picture2, &ImageButton::Click, this, &frmSettingsChangePwd::Picture2_Click);
+  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &frmSettingsChangePwd::ShockwaveFlash2_GotFocus);
+}
+
+frmSettingsChangePwd::~frmSettingsChangePwd() = default;
+
+void frmSettingsChangePwd::Form_Load() {
+  HideMainMenus(CurrentUserTypeBox());
+  gActiveForm = this;
+  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 3675, 6780,
+             QStringLiteral("         Settings Change Password"), &Image1);
+  CenterForm();
+  Picture1.setPicture(QStringLiteral("\\ok.gif"));
+  Picture2.setPicture(QStringLiteral("\\can.gif"));
+  Picture11.setPicture(QStringLiteral("\\help1.gif"));
+  TrimPictureBox(&Picture1);
+  TrimPictureBox(&Picture2);
+  TrimPictureBox(&Picture11);
+  AddToolTip(&Picture11, QStringLiteral("Enter your New Password Here!"), this);
+  Label3.hide();
+
+  MainRecordset = std::make_unique<Recordset>();
+  try {
+    MainRecordset->Open(QStringLiteral("SELECT * FROM SettingsNewUser"), gCon, adOpenDynamic, adLockOptimistic);
+  } catch (const DbError&) {
+    // Told below: the recordset stays closed.
+  }
+  if (MainRecordset->State() != adStateOpen) {
+    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+           QStringLiteral("Database Error"));
+    End();
+    return;
+  }
+  txtPassword.setFocus(Qt::OtherFocusReason);
+}
+
+void frmSettingsChangePwd::Picture1_Click() {
+  const QString title = QStringLiteral("Warning");
+  if (Trim(txtPassword.text()).isEmpty()) {
+    MsgBox(QStringLiteral("Please Mentioned New Password"), vbCritical, title);
+    txtPassword.setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  if (Trim(txtConfirmPassword.text()).isEmpty()) {
+    MsgBox(QStringLiteral("Please Mentioned Confirm New Password"), vbCritical, title);
+    txtConfirmPassword.setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  if (Trim(txtPassword.text()) != Trim(txtConfirmPassword.text())) {
+    MsgBox(QStringLiteral("Password Doesnt match! Please Type Correctly"), vbCritical, title);
+    txtPassword.clear();
+    txtConfirmPassword.clear();
+    txtPassword.setFocus(Qt::OtherFocusReason);
+    return;
+  }
+
+  Recordset& rs = *MainRecordset;
+  rs.MoveFirst();
+  bool found = false;
+  for (long i = 0, n = rs.RecordCount(); i < n; ++i) {
+    if (rs.Fields(1).toText() == gUserName) {
+      found = true;
+      break;
+    }
+    rs.MoveNext();
+  }
+  if (!found) return;
+
+  try {
+    rs.SetField(2, EncryptText(txtPassword.text()));
+    rs.Update();
+  } catch (const DbError& e) {
+    // Not changed: the form stays open, so the user does not take the new password for saved.
+    rs.CancelUpdate();
+    MsgBox(e.Description());
+    return;
+  }
+  closeForm();
+}
+
+void frmSettingsChangePwd::closeForm() {
+  Hide();
+  Unload();
+}
+
+void frmSettingsChangePwd::Picture2_Click() { closeForm(); }
+void frmSettingsChangePwd::ShockwaveFlash2_GotFocus() { closeForm(); }
+
+void frmSettingsChangePwd::Form_Unload(int& cancel) {
+  (void)cancel;
+  ShowMainMenus(CurrentUserTypeBox());
+}

@@ -1,0 +1,330 @@
+// The print button: the question, the sheet, the stored row, the counter and the patient's
+// advance, all or nothing; and the refusals that keep the advance honest.
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <functional>
+
+#include "inbill_support.h"
+
+namespace {
+
+using InBillPrintTest = InBillTest;
+
+const char* const kPrinterMessage = "Please Check the Printer is Correctly Installed";
+const char* const kAddAgain = "The Patient or the Advance Amount was changed after Add. Please press Add again";
+
+TEST_F(InBillPrintTest, PrintAsksPrintsAndSavesOnceThenOnlyPrintsCopies) {
+  exec("UPDATE SettingsInBillNo SET BillNo=41");
+  frmInBill* f = open();
+
+  boxes().expect("Please add the Amount", "Warning", vbCritical);
+  click(f->Picture2);  // refused before any question
+  EXPECT_EQ(printer().EndDocCount(), 0);
+
+  choosePatient(f, "IP10");
+  type(f->cmbDrName, "Dr.Z");
+  type(f->Text1[0], "500");
+  click(f->Picture1);
+  boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbNo);
+  click(f->Picture2);
+  EXPECT_EQ(printer().EndDocCount(), 0);
+  EXPECT_EQ(billCount(), 0);
+
+  printAndSave(f);
+  EXPECT_EQ(printer().EndDocCount(), 1);
+  EXPECT_TRUE(f->BillPrinted);
+  EXPECT_EQ(billCount(), 1);
+  EXPECT_EQ(scalar("SELECT BillNo FROM SettingsInBillNo"), "42");
+  ASSERT_TRUE(printer().Find("Name  :  Ravi ( IP10 )"));
+  EXPECT_TRUE(printer().Find("Dr.Zerdan , M.B.B.S"));
+  EXPECT_TRUE(printer().Find("10/12/2026"));
+
+  // a second print is a paper copy: nothing more is stored
+  boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+  click(f->Picture2);
+  EXPECT_EQ(printer().EndDocCount(), 2);
+  EXPECT_EQ(billCount(), 1);
+
+  click(f->Picture4);  // new bill
+  EXPECT_EQ(f->Label2->text(), "43");
+  EXPECT_FALSE(f->BillPrinted);
+  EXPECT_EQ(f->List->topLevelItemCount(), 0);
+  EXPECT_EQ(f->cmbPatientName->currentText(), "");
+}
+
+TEST_F(InBillPrintTest, TheRowHoldsTheBoxesAsTyped) {
+  const struct {
+    const char* name;
+    const char* patient;
+    std::vector<std::pair<int, const char*>> charges;
+    const char* advanceBox;
+    const char* totalTypedOver;  // nullptr: as add left it
+    // BillNo, Date, charges 2-11, total, patientName, patientid, BillDelete, Advance
+    QStringList row;
+  } cases[] = {
+      {"charge bill", "IP10", {{0, "100.5"}, {7, "20"}}, "", nullptr,
+       {"1", "10/12/2026", "100.5", "", "", "", "", "", "", "20", "", "", "120.5", "Ravi", "IP10", "Available", "<null>"}},
+      {"net of the advance", "IP12", {{0, "1000"}}, "", nullptr,
+       {"1", "10/12/2026", "1000", "", "", "", "", "", "", "", "", "", "700", "Arun", "IP12", "Available", "<null>"}},
+      {"receipt", "IP11", {}, "250", nullptr,
+       {"1", "10/12/2026", "", "", "", "", "", "", "", "", "", "", "250", "Meena", "IP11", "Available", "250"}},
+      {"receipt without a patient", "", {}, "250", nullptr,
+       {"1", "10/12/2026", "", "", "", "", "", "", "", "", "", "", "250", "", "", "Available", "250"}},
+      {"total typed over", "IP10", {{1, "300"}}, "", "275",
+       {"1", "10/12/2026", "", "300", "", "", "", "", "", "", "", "", "275", "Ravi", "IP10", "Available", "<null>"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    exec("DELETE FROM InPatientPrintDetails; UPDATE SettingsInBillNo SET BillNo=0");
+    UnloadForm<frmInBill>();
+    frmInBill* f = open();
+    choosePatient(f, QString::fromLatin1(c.patient));
+    for (const auto& [index, text] : c.charges) type(f->Text1[std::size_t(index)], QString::fromLatin1(text));
+    type(f->txtAdvance, QString::fromLatin1(c.advanceBox));
+    click(f->Picture1);
+    if (c.totalTypedOver) {
+      f->txtTotal->clear();
+      type(f->txtTotal, QString::fromLatin1(c.totalTypedOver));
+    }
+    printAndSave(f);
+    EXPECT_EQ(rowOf("SELECT * FROM InPatientPrintDetails"), c.row);
+  }
+}
+
+TEST_F(InBillPrintTest, AnEmptyCounterOffersOneAndGetsItsRow) {
+  exec("DELETE FROM SettingsInBillNo");
+  frmInBill* f = open();
+  EXPECT_EQ(f->Label2->text(), "1");
+  choosePatient(f, "IP10");
+  type(f->Text1[0], "10");
+  click(f->Picture1);
+  printAndSave(f);
+  EXPECT_EQ(scalar("SELECT count(*) || ':' || max(BillNo) FROM SettingsInBillNo"), "1:1");
+  click(f->Picture3);
+  EXPECT_EQ(f->Label2->text(), "2");
+}
+
+TEST_F(InBillPrintTest, PrintingMovesTheAdvanceAsTheBillSays) {
+  const struct {
+    const char* name;
+    const char* patient;
+    const char* charge;
+    const char* advanceBox;
+    const char* changed;  // whose advance the print may touch
+    const char* before;
+    const char* after;
+  } cases[] = {
+      {"a receipt adds to the advance held", "IP11", "", "300", "IP11", "500", "800"},
+      {"a receipt with decimals", "IP11", "", "0.25", "IP11", "500", "500.25"},
+      {"a first receipt", "IP10", "", "300", "IP10", "<null>", "300"},
+      {"a charge bill that deducted the advance uses it up", "IP12", "1000", "", "IP12", "300", "<null>"},
+      {"a charge bill without an advance leaves the row alone", "IP10", "1000", "", "IP10", "<null>", "<null>"},
+      {"a receipt without a patient touches nobody", "", "", "300", "IP11", "500", "500"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnloadForm<frmInBill>();
+    exec("UPDATE SettingsInPatient SET Advance=NULL WHERE EmployeeID='IP10';"
+         "UPDATE SettingsInPatient SET Advance=500 WHERE EmployeeID='IP11';"
+         "UPDATE SettingsInPatient SET Advance=300 WHERE EmployeeID='IP12'");
+    frmInBill* f = open();
+    EXPECT_EQ(advanceOf(c.changed), c.before);
+    choosePatient(f, QString::fromLatin1(c.patient));
+    type(f->Text1[0], QString::fromLatin1(c.charge));
+    type(f->txtAdvance, QString::fromLatin1(c.advanceBox));
+    click(f->Picture1);
+    printAndSave(f);
+    EXPECT_EQ(advanceOf(c.changed), c.after);
+    EXPECT_EQ(advanceOf("IP13"), "1500");  // nobody else's
+    // the patient chosen again on the open form shows the advance as it now stands
+    click(f->Picture3);
+    choosePatient(f, QString::fromLatin1(c.changed));
+    EXPECT_EQ(f->Text3->text(), QString::fromLatin1(c.after) == "<null>" ? "" : QString::fromLatin1(c.after));
+  }
+}
+
+// Each failure point of a print: the sheet, the bill row, the counter, the patient's advance.
+TEST_F(InBillPrintTest, AFailedPrintStoresNothingAndARetryStoresTheBillOnce) {
+  const struct {
+    const char* name;
+    const char* fault;  // SQL that makes the step fail; nullptr: the printer fails
+    int printerStep;
+  } cases[] = {
+      {"printer set-up", nullptr, 2},
+      {"printer during the sheet", nullptr, 20},
+      {"bill row", "CREATE TRIGGER fault BEFORE INSERT ON InPatientPrintDetails BEGIN SELECT RAISE(ABORT, 'disk'); END", 0},
+      {"counter", "CREATE TRIGGER fault BEFORE UPDATE ON SettingsInBillNo BEGIN SELECT RAISE(ABORT, 'disk'); END", 0},
+      {"advance", "CREATE TRIGGER fault BEFORE UPDATE ON SettingsInPatient BEGIN SELECT RAISE(ABORT, 'disk'); END", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnloadForm<frmInBill>();
+    exec("DELETE FROM InPatientPrintDetails; UPDATE SettingsInBillNo SET BillNo=7;"
+         "UPDATE SettingsInPatient SET Advance=500 WHERE EmployeeID='IP11'");
+    frmInBill* f = open();
+    choosePatient(f, "IP11");
+    type(f->txtAdvance, "300");
+    click(f->Picture1);
+
+    if (c.fault) {
+      exec(QString::fromLatin1(c.fault));
+    } else {
+      printer().FailAt(c.printerStep);
+    }
+    if (!c.fault && c.printerStep <= 5) {
+      boxes().expect(kPrinterMessage, "", vbCritical);  // the set-up fails before the question
+    } else {
+      boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+      boxes().expect(kPrinterMessage, "", vbCritical);
+    }
+    click(f->Picture2);
+    EXPECT_EQ(billCount(), 0);
+    EXPECT_EQ(scalar("SELECT BillNo FROM SettingsInBillNo"), "7");
+    EXPECT_EQ(advanceOf("IP11"), "500");
+    EXPECT_FALSE(f->BillPrinted);
+
+    if (c.fault) exec("DROP TRIGGER fault");
+    printAndSave(f);
+    EXPECT_EQ(billCount(), 1);
+    EXPECT_EQ(scalar("SELECT BillNo || ':' || total || ':' || Advance FROM InPatientPrintDetails"), "8:300:300");
+    EXPECT_EQ(scalar("SELECT BillNo FROM SettingsInBillNo"), "8");
+    EXPECT_EQ(advanceOf("IP11"), "800");
+  }
+}
+
+TEST_F(InBillPrintTest, PrintRefusesABillThePatientOrTheAdvanceBoxNoLongerMatch) {
+  const struct {
+    const char* name;
+    const char* patient;
+    const char* charge;
+    const char* advanceBox;
+    std::function<void(InBillTest&, frmInBill*)> change;
+    const char* message;
+  } cases[] = {
+      {"receipt, advance box emptied", "IP11", "", "250",
+       [](InBillTest&, frmInBill* f) { f->txtAdvance->clear(); }, kAddAgain},
+      {"receipt, amount changed", "IP11", "", "250",
+       [](InBillTest&, frmInBill* f) { f->txtAdvance->setText("300"); }, kAddAgain},
+      {"deducting charge bill, advance typed", "IP12", "1000", "",
+       [](InBillTest&, frmInBill* f) { type(f->txtAdvance, "100"); }, kAddAgain},
+      {"patient changed", "IP12", "1000", "",
+       [](InBillTest&, frmInBill* f) {
+         f->cmbPatientName->setEditText("");
+         choosePatient(f, "IP11");
+       },
+       kAddAgain},
+      {"identifier matching nobody", "IP11", "1000", "",
+       [](InBillTest&, frmInBill* f) { QTest::keyClick(f->cmbPatientName, Qt::Key_Backspace); },
+       "Please Select the Patient Name First"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnloadForm<frmInBill>();
+    frmInBill* f = open();
+    choosePatient(f, QString::fromLatin1(c.patient));
+    type(f->Text1[0], QString::fromLatin1(c.charge));
+    type(f->txtAdvance, QString::fromLatin1(c.advanceBox));
+    click(f->Picture1);
+    const QString before = advanceOf(c.patient);
+    c.change(*this, f);
+    boxes().expect(c.message, c.message == kAddAgain ? "Warning" : "", vbCritical);
+    click(f->Picture2);
+    EXPECT_EQ(printer().EndDocCount(), 0);
+    EXPECT_EQ(billCount(), 0);
+    EXPECT_EQ(advanceOf(c.patient), before);
+  }
+}
+
+TEST_F(InBillPrintTest, AnOtherLineOnItsOwnKeepsTheAdvance) {
+  frmInBill* f = open();
+  choosePatient(f, "IP11");  // holds 500
+  type(f->Text2, "Oxygen");
+  type(f->Text1[9], "75");
+  f->CheckBox2->setChecked(true);
+  click(f->Picture1);
+  EXPECT_EQ(listRows(f), QStringList{"01|Oxygen|75.00"});
+  printAndSave(f);
+  EXPECT_EQ(advanceOf("IP11"), "500");
+  EXPECT_EQ(scalar("SELECT total || ':' || Others FROM InPatientPrintDetails"), "75:");
+}
+
+TEST_F(InBillPrintTest, ClearForgetsThePatientSoAReceiptPrintsNobodysDetails) {
+  frmInBill* f = open();
+  choosePatient(f, "IP11");
+  f->CheckBox1->setChecked(true);
+  click(f->Picture3);
+  EXPECT_EQ(f->PatientAddress, "");
+  type(f->txtAdvance, "100");
+  click(f->Picture1);
+  printAndSave(f);
+  EXPECT_TRUE(printer().Find("Name  :   (  )"));
+  for (const auto& item : printer().Items()) {
+    if ((item.x == 0 && (item.y == 755 || item.y == 955)) || (item.y == 920)) {
+      EXPECT_EQ(item.text, "") << item.y;
+    }
+  }
+  EXPECT_FALSE(printer().Find("4 Lake Street"));
+  EXPECT_EQ(advanceOf("IP11"), "500");
+}
+
+TEST_F(InBillPrintTest, TheSheetCarriesTheFormsValues) {
+  frmInBill* f = open();
+  choosePatient(f, "IP12");
+  type(f->cmbDrName, "Dr.A");
+  f->DTPicker1->setDate(QDate(2026, 3, 5));
+  f->CheckBox1->setChecked(true);
+  type(f->Text1[0], "450");
+  click(f->Picture1);
+  printAndSave(f);
+  QStringList placed;
+  for (const auto& item : printer().Items())
+    if (item.text.size() > 1 || item.x < 4000) placed << QStringLiteral("%1,%2,%3").arg(item.x).arg(item.y).arg(item.text);
+  EXPECT_EQ(placed, (QStringList{"0,555,Name  :  Arun ( IP12 )", "0,755,7 Mill Lane", "0,955,Tarn", "3580,700,1",
+                                 "4930,700,05/03/2026", "3580,920,61", "4930,920,Male", "3580,1150,Dr.Amal",
+                                 "0,1800,01", "800,1800,Bed Charges", "0,2050,", "800,2050," + QString(26, ' ') + "Gross Total",
+                                 "0,2300,", "800,2300," + QString(26, ' ') + "Less Advance"}));
+  // the net 150.00 at the foot
+  QString net;
+  for (const auto& item : printer().Items())
+    if (item.y == 4600) net.prepend(item.text);
+  EXPECT_EQ(net, "150.00");
+}
+
+TEST_F(InBillPrintTest, TheReprintCopyShowsOnlyTheOtherLineAndBillsLikeTheFirst) {
+  auto* r = open<frmReprintInBill>();
+  ASSERT_TRUE(r);
+  for (int i = 0; i < kInBillChargeCount; ++i) {
+    EXPECT_FALSE(r->Label1[std::size_t(i)]->isVisible()) << i;
+    EXPECT_EQ(r->Text1[std::size_t(i)]->isVisible(), i == 9) << i;
+  }
+  EXPECT_TRUE(r->Text2->isVisible());
+  frmInBill* f = open();
+  EXPECT_TRUE(f->Text1[0]->isVisible());
+  EXPECT_FALSE(f->Text1[5]->isVisible());
+  EXPECT_FALSE(f->Label1[9]->isVisible());
+
+  // an others-only bill from each form, one after the other: same sheet, same series
+  UnloadForm<frmInBill>();
+  for (int i = 0; i < 2; ++i) {
+    frmInBill* form = i == 0 ? static_cast<frmInBill*>(open<frmReprintInBill>()) : open();
+    choosePatient(form, "IP11");
+    type(form->Text2, "Oxygen");
+    type(form->Text1[9], "75");
+    form->CheckBox2->setChecked(true);
+    click(form->Picture1);
+    printAndSave(form);
+    form->Unload();
+  }
+  EXPECT_EQ(rowOf("SELECT group_concat(BillNo || ':' || total || ':' || patientid, ',') FROM InPatientPrintDetails"),
+            QStringList{"1:75:IP11,2:75:IP11"});
+  const auto sheets = printer().Sheets();
+  ASSERT_EQ(sheets.size(), 2u);
+  QStringList first, second;
+  for (const auto& item : sheets[0]) first << item.text;
+  for (const auto& item : sheets[1]) second << item.text;
+  first.replaceInStrings(QRegularExpression("^1$"), "2");
+  EXPECT_EQ(first, second);
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+#pragma once
+// The user account form over a table the test fills, worked as the user works it: typing into
+// the boxes, clicking the image buttons and the options, pressing the CTRL keys.
+#include <QRadioButton>
+#include <QTest>
+
+#include "data/vbdes.h"
+#include "framework/mainmenus.h"
+#include "framework/recordhotkeys.h"
+#include "globals.h"
+#include "shell/frmAddNewUser.h"
+#include "support/fixture.h"
+
+class UsersTest : public HalvionTest {
+protected:
+  void SetUp() override {
+    HalvionTest::SetUp();
+    gCon = openDb();
+    exec(QStringLiteral("DELETE FROM SettingsNewUser"));  // every test names its own accounts
+  }
+  void TearDown() override {
+    ClearMainMenuHooks();
+    HalvionTest::TearDown();
+  }
+
+  // A stored account: name as given, password and type enciphered as the form stores them.
+  void addUser(const QString& name, const QString& password = QStringLiteral("pw"),
+               const QString& type = QStringLiteral("Admin")) {
+    exec(QStringLiteral("INSERT INTO SettingsNewUser(UserName, Password, UserType) VALUES ('%1', '%2', '%3')")
+             .arg(name, CipherText(password, true), CipherText(type, true)));
+  }
+
+  frmAddNewUser* open() {
+    form = ShowForm<frmAddNewUser>();
+    if (form) {
+      form->FormWindow()->activateWindow();
+      (void)QTest::qWaitForWindowActive(form->FormWindow());
+    }
+    return form;
+  }
+
+  // A click on an opaque pixel of a button the user can see.
+  void click(ImageButton& b) {
+    ASSERT_TRUE(b.isVisible()) << b.objectName().toStdString() << " is not shown";
+    const QRegion shape = b.mask();
+    const QPoint at = shape.isEmpty() ? b.rect().center() : shape.begin()->center();
+    QTest::mouseClick(&b, Qt::LeftButton, {}, at);
+  }
+  void clickNew() { click(form->Picture5); }
+  void clickModify() { click(form->Picture6); }
+  void clickDelete() { click(form->Picture7); }
+  void clickSave() { click(form->Picture9); }
+  void clickCancel() { click(form->Picture10); }
+
+  // CTRL+key pressed while the keyboard is in the user name box.
+  void ctrl(char key) { QTest::keyClick(&form->txtUserName, Qt::Key(key), Qt::ControlModifier); }
+
+  static void type(QLineEdit& box, const QString& text) {
+    box.selectAll();
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClicks(&box, text);
+  }
+  // Name, both passwords and the option (-1: none), as typed and clicked.
+  void fill(const QString& name, const QString& password, const QString& confirm, int option) {
+    type(form->txtUserName, name);
+    type(form->txtPassword, password);
+    type(form->txtConfirmPassword, confirm);
+    if (option >= 0) QTest::mouseClick(form->Option1[std::size_t(option)], Qt::LeftButton);
+  }
+
+  // "edit" while Save and Cancel are shown, "browse" while the other eight are; anything else is
+  // a broken bar.
+  std::string mode() const {
+    bool browse = true, edit = true;
+    for (int n = 1; n <= 10; ++n) {
+      const bool shown = form->RecordButton(n)->isVisible();
+      (n <= 8 ? browse : edit) &= shown;
+      (n <= 8 ? edit : browse) &= !shown;
+    }
+    return browse ? "browse" : edit ? "edit" : "broken";
+  }
+
+  int checkedOption() const {
+    for (int i = 0; i < 3; ++i)
+      if (form->Option1[std::size_t(i)]->isChecked()) return i;
+    return -1;
+  }
+  std::string shownName() const { return form->txtUserName.text().toStdString(); }
+  std::string focused() const {
+    QWidget* f = form->focusWidget();
+    return f == &form->txtUserName          ? "txtUserName"
+           : f == &form->txtPassword        ? "txtPassword"
+           : f == &form->txtConfirmPassword ? "txtConfirmPassword"
+                                            : "other";
+  }
+
+  int rowCount() const { return scalar(QStringLiteral("SELECT COUNT(*) FROM SettingsNewUser")).toInt(); }
+  QString names() const {
+    return scalar(QStringLiteral("SELECT group_concat(UserName, ',') FROM (SELECT UserName FROM SettingsNewUser "
+                                 "ORDER BY rowid)"));
+  }
+
+  frmAddNewUser* form = nullptr;
+};
