@@ -3,6 +3,9 @@
 #include <iterator>
 
 #include "billing/inpatient/frmInBill.h"
+#include "billing/labxray/testbillform.h"
+#include "billing/labxray/testcancelform.h"
+#include "billing/labxray/testreportforms.h"
 #include "billing/outpatient/frmBill.h"
 #include "billing/outpatient/frmCancelBill.h"
 #include "billing/outpatient/frmCancelOutBillReport.h"
@@ -38,12 +41,12 @@ const MenuCommand kMainWindowCommands[] = {
     {"mnuChangeMenuView", &OpenMenuForm<frmChangeMenuSettings>},
     {"mnuConBill", nullptr},           // wired when the consultant fee form lands
     {"mnuCon", &OpenMenuForm<frmConsultantBillReportAll>},
-    {"mnuXRayAddBill", nullptr},       // wired when the x-ray bill form lands
-    {"mnuXRayCancelBill", nullptr},    // wired when the x-ray bill cancellation form lands
-    {"mnuXRaySearchBill", nullptr},    // wired when the x-ray period report lands
-    {"mnuLabAddBill", nullptr},        // wired when the laboratory bill form lands
-    {"mnuLabCancelBill", nullptr},     // wired when the laboratory bill cancellation form lands
-    {"mnuLabSearchBill", nullptr},     // wired when the laboratory period report lands
+    {"mnuXRayAddBill", &OpenMenuForm<frmXRayBillReport>},
+    {"mnuXRayCancelBill", &OpenMenuForm<frmCancelXRayBill>},
+    {"mnuXRaySearchBill", &OpenMenuForm<frmXayBillReportAll>},
+    {"mnuLabAddBill", &OpenMenuForm<frmLabBillReport>},
+    {"mnuLabCancelBill", &OpenMenuForm<frmCancelLabBill>},
+    {"mnuLabSearchBill", &OpenMenuForm<frmLabBillReportAll>},
     {"mnuDrCertificate", nullptr},     // does nothing
     {"mnuAddDrDetail", nullptr},       // wired when the doctor record form lands
     {"mnuXRayTestNames", nullptr},     // wired when the x-ray price list lands
@@ -53,8 +56,8 @@ const MenuCommand kMainWindowCommands[] = {
     {"mnuCopyDatabase", nullptr},      // wired when the database back-up form lands
     {"mnuInBill", nullptr},            // wired when the cancelled in-patient bills report lands
     {"mnuOutBill", kOpenCancelOutBillReport},
-    {"mnuXaryBill", nullptr},          // wired when the cancelled x-ray bills report lands
-    {"mnuLabBill", nullptr},           // wired when the cancelled laboratory bills report lands
+    {"mnuXaryBill", &OpenMenuForm<frmCancelXRayBillReport>},
+    {"mnuLabBill", &OpenMenuForm<frmCancelLabBillReport>},
     {"mnuHelpTopic", &OpenMenuForm<frmcontactus>},
     {"mnuAboutMe", &OpenMenuForm<frmAboutme>},
     {"mnuexit", nullptr, true},

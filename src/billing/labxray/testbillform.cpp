@@ -1,0 +1,381 @@
+#include "billing/labxray/testbillform.h"
+
+#include <QFocusEvent>
+#include <QHeaderView>
+
+#include "billing/labxray/testbillstore.h"
+#include "framework/formdesign.h"
+#include "framework/keyfilters.h"
+#include "framework/mainmenus.h"
+#include "framework/tooltip.h"
+#include "framework/trimpicture.h"
+#include "framework/twips.h"
+#include "globals.h"
+#include "platform/msgbox.h"
+#include "platform/system.h"
+#include "platform/vbruntime.h"
+
+namespace {
+
+const char* const kPrinterMessage = "Please Check the Printer is Correctly Installed";
+const char* const kNoPatient = "Please Select the Patient Name First";
+const char* const kNoTest = "Please Select the Description First";
+
+constexpr int kFormHeight = 10425;
+constexpr int kFormWidth = 11745;
+constexpr int kBoxHeight = 315;
+constexpr int kBoxWidth = 2055;
+constexpr int kComboWidth = 2280;
+constexpr int kButtonWidth = 960;
+constexpr int kButtonHeight = 360;
+constexpr int kHelpSize = 360;
+
+QLabel* label(QWidget* form, const QString& caption, int left, int top, int width = 2280) {
+  auto* l = new QLabel(caption, form);
+  MoveTwips(l, left, top, width, kBoxHeight);
+  return l;
+}
+
+QLineEdit* box(QWidget* form, int left, int top, int width = kBoxWidth) {
+  auto* b = new QLineEdit(form);
+  MoveTwips(b, left, top, width, kBoxHeight);
+  return b;
+}
+
+QComboBox* combo(QWidget* form, int left, int top) {
+  auto* c = new QComboBox(form);
+  c->setEditable(true);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  MoveTwips(c, left, top, kComboWidth, kBoxHeight);
+  return c;
+}
+
+ImageButton* button(QWidget* form, const char* name, int left, int top, int width, int height) {
+  auto* b = new ImageButton(form, QString::fromLatin1(name));
+  MoveTwips(b, left, top, width, height);
+  return b;
+}
+
+}  // namespace
+
+TestBillForm::TestBillForm(TestBillKind kind) : kind_(kind) {
+  Image1 = new QLabel(this);
+  ShockwaveFlash1 = new FlashMovie(this);
+  ShockwaveFlash2 = new FlashMovie(this);
+  ShockwaveFlash3 = new FlashMovie(this);
+  Label3 = new QLabel(QStringLiteral("Label3"), this);
+  Label3->hide();
+
+  label(this, QStringLiteral("Patient ID"), 3000, 600);
+  cmbPatientName = combo(this, 5400, 600);
+  label(this, QStringLiteral("Dr Name"), 3000, 1080);
+  cmbDrName = combo(this, 5400, 1080);
+  label(this, QStringLiteral("Patient Name"), 3000, 1560);
+  txtPatientID = box(this, 5400, 1560, kComboWidth);
+  txtPatientID->setEnabled(false);
+  label(this, QStringLiteral("Description"), 3000, 2040);
+  cmbDescription = combo(this, 5400, 2040);
+  Picture1 = button(this, "Picture1", 8040, 2020, kButtonWidth, kButtonHeight);
+  Picture11 = button(this, "Picture11", 9120, 2020, kHelpSize, kHelpSize);
+  label(this, QStringLiteral("Discount"), 3000, 2520);
+  txtDiscount = box(this, 5400, 2520, 1000);
+
+  label(this, QStringLiteral("Bill Number"), 8280, 600, 1320);
+  Label2 = label(this, QString(), 9720, 600, 1500);
+  label(this, QStringLiteral("Date"), 8280, 1080, 1320);
+  DTPicker1 = new QDateEdit(this);
+  DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  DTPicker1->setCalendarPopup(true);
+  MoveTwips(DTPicker1, 9600, 1080, 1620, kBoxHeight);
+
+  List = new QTreeWidget(this);
+  MoveTwips(List, 2400, 3120, 6810, 4680);
+  List->setRootIsDecorated(false);
+  List->setColumnCount(3);
+  List->setHeaderLabels({QStringLiteral("Sl No"), QStringLiteral("Particulars"), QStringLiteral("Amount")});
+  List->setColumnWidth(0, TwipsToPixels(700));
+  List->setColumnWidth(1, TwipsToPixels(4800));
+  List->setColumnWidth(2, TwipsToPixels(1000));
+  List->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+  List->header()->setStretchLastSection(false);
+
+  label(this, QStringLiteral("Grass Total"), 6240, 8040, 1320);
+  txtCTotal = box(this, 7680, 8040, 1500);
+  Picture4 = button(this, "Picture4", 2400, 9120, kButtonWidth, kButtonHeight);
+  Picture3 = button(this, "Picture3", 4920, 9120, kButtonWidth, kButtonHeight);
+  label(this, QStringLiteral("Total"), 6960, 9240, 700);
+  txtTotal = box(this, 7680, 9240, 1500);
+  Picture2 = button(this, "Picture2", 9360, 9120, kButtonWidth, kButtonHeight);
+  Picture12 = button(this, "Picture12", 10680, 9000, kHelpSize, kHelpSize);
+  CheckBox1 = new QCheckBox(QStringLiteral("Address"), this);
+  MoveTwips(CheckBox1, 9360, 9720, 1200, kBoxHeight);
+  Picture5 = button(this, "Picture5", 10680, 9600, kHelpSize, kHelpSize);
+  // The totals are the form's own arithmetic: nothing may be typed or pasted into them.
+  for (QLineEdit* total : {txtCTotal, txtTotal}) {
+    total->setReadOnly(true);
+    total->setAlignment(Qt::AlignRight);
+  }
+
+  chooser_ = std::make_unique<TestPatientChooser>(cmbPatientName, txtPatientID);
+  connect(chooser_.get(), &TestPatientChooser::PatientChosen, this, &TestBillForm::patientChosen);
+  connect(chooser_.get(), &TestPatientChooser::PatientForgotten, this, &TestBillForm::forgetPatient);
+  QComboBox* doctors = cmbDrName;
+  WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
+  WireKeyPress(cmbDescription, [this](int& KeyAscii) {
+    KeyAscii = AutoCompleteKeyPress(cmbDescription, KeyAscii, false);
+    if (KeyAscii == 13 && testChosen_ && TestAmount.toDouble() != 0) Picture1_Click();
+  });
+  connect(cmbDescription, &QComboBox::editTextChanged, this, &TestBillForm::cmbDescription_Change);
+  connect(cmbDescription, &QComboBox::activated, this, &TestBillForm::cmbDescription_Change);
+  cmbDescription->installEventFilter(this);
+  connect(DTPicker1, &QDateEdit::dateChanged, this, &TestBillForm::DTPicker1_Change);
+  connect(Picture1, &ImageButton::Click, this, &TestBillForm::Picture1_Click);
+  connect(Picture2, &ImageButton::Click, this, &TestBillForm::Picture2_Click);
+  connect(Picture3, &ImageButton::Click, this, &TestBillForm::Picture3_Click);
+  connect(Picture4, &ImageButton::Click, this, &TestBillForm::Picture4_Click);
+  connect(ShockwaveFlash2, &FlashMovie::GotFocus, this, [this] {
+    Hide();
+    Unload();
+  });
+}
+
+TestBillForm::~TestBillForm() {
+  if (cmbDescription) cmbDescription->removeEventFilter(this);
+}
+
+bool TestBillForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == cmbDescription && event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+    cmbDescription_Change();
+  return VbForm::eventFilter(watched, event);
+}
+
+bool TestBillForm::openRecordset(Recordset& rs, const QString& sql) {
+  try {
+    rs.Open(sql, gCon, adOpenDynamic, adLockOptimistic);
+  } catch (const DbError&) {
+  }
+  if (rs.State() == adStateOpen) return true;
+  MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+         QStringLiteral("Database Error"));
+  End();
+  Unload();
+  return false;
+}
+
+bool TestBillForm::closeWhenEmpty(Recordset& rs, const QString& message) {
+  if (rs.RecordCount() != 0) return false;
+  MsgBox(message, vbCritical, QStringLiteral("Warning"));
+  Hide();
+  Unload();
+  return true;
+}
+
+void TestBillForm::Form_Load() {
+  const TestBillTexts& texts = TextsOf(kind_);
+  HideMainMenus(CurrentUserTypeBox());
+  txtDiscount->setText(QStringLiteral("0"));
+  DTPicker1->setDate(Today());
+  BillPrinted = false;
+  gActiveForm = this;
+  DesignForm(this, ShockwaveFlash1, ShockwaveFlash2, ShockwaveFlash3, kFormHeight, kFormWidth,
+             QString::fromLatin1(texts.billCaption), Image1);
+  CenterForm();
+  DTPicker1->setDate(Today());
+
+  const std::pair<ImageButton*, const char*> pictures[] = {
+      {Picture1, "add"},    {Picture2, "print"},  {Picture3, "clear"}, {Picture4, "newbill"},
+      {Picture11, "help1"}, {Picture12, "help1"}, {Picture5, "help1"},
+  };
+  for (const auto& [b, name] : pictures) b->setPicture(QString::fromLatin1(name) + QStringLiteral(".gif"));
+  for (const auto& [b, name] : pictures) TrimPictureBox(b);
+  for (int i = 0; i < 4; ++i) pictures[i].first->setHoverImage(QString::fromLatin1(pictures[i].second), Label3);
+  AddToolTip(Picture11, QStringLiteral("Select the Fees which ever you want and Click me!"), this);
+  AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
+  AddToolTip(Picture5, QStringLiteral("Select me If you want Address in the Bill"), this);
+
+  if (!openRecordset(PriceRecordset, QString::fromLatin1(texts.priceListSql))) return;
+  if (closeWhenEmpty(PriceRecordset, QStringLiteral("Please add the Description Details First"))) return;
+  {
+    const QSignalBlocker blocker(cmbDescription);
+    for (PriceRecordset.MoveFirst(); !PriceRecordset.Eof(); PriceRecordset.MoveNext())
+      cmbDescription->addItem(PriceRecordset.Fields(0).toText());
+    cmbDescription->setCurrentIndex(-1);
+    cmbDescription->setEditText(QString());
+  }
+
+  if (!openRecordset(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID")))
+    return;
+  if (closeWhenEmpty(DoctorRecordset, QStringLiteral("Please add the Dr. Details First"))) return;
+  {
+    const QSignalBlocker blocker(cmbDrName);
+    for (DoctorRecordset.MoveFirst(); !DoctorRecordset.Eof(); DoctorRecordset.MoveNext())
+      cmbDrName->addItem(DoctorRecordset.Fields(0).toText());
+    cmbDrName->setCurrentIndex(-1);
+    cmbDrName->setEditText(QString());
+  }
+
+  if (!openRecordset(InPatientRecordset, QStringLiteral("SELECT * FROM SettingsInPatient Order by FirstName")))
+    return;
+  if (closeWhenEmpty(InPatientRecordset, QStringLiteral("Please add the InPatient Details First"))) return;
+  if (!openRecordset(OutPatientRecordset, QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName")))
+    return;
+  if (closeWhenEmpty(OutPatientRecordset, QStringLiteral("Please add the OutPatient Details First"))) return;
+  chooser_->Fill(&InPatientRecordset, &OutPatientRecordset);
+
+  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM ") + QString::fromLatin1(texts.billTable))) return;
+  if (!openRecordset(CounterRecordset, QStringLiteral("SELECT * FROM ") + QString::fromLatin1(texts.counterTable)))
+    return;
+  Label2->setText(NextTestBillNumber(CounterRecordset));
+}
+
+void TestBillForm::Form_Unload(int& cancel) {
+  (void)cancel;
+  ShowMainMenus(CurrentUserTypeBox());
+}
+
+void TestBillForm::patientChosen() {
+  PatientAddress = chooser_->Field(9);
+  PatientLocation = chooser_->Field(10);
+  PatientSex = chooser_->Field(3);
+  PatientAge = chooser_->Field(7);
+  cmbDrName->setFocus();
+}
+
+void TestBillForm::forgetPatient() {
+  PatientAge.clear();
+  PatientSex.clear();
+  PatientAddress.clear();
+  PatientLocation.clear();
+}
+
+void TestBillForm::cmbDescription_Change() {
+  const QString wanted = Trim(cmbDescription->currentText());
+  // A text that names no test must not be billed at the price of the test chosen before it.
+  testChosen_ = false;
+  if (wanted.isEmpty() || PriceRecordset.State() != adStateOpen) return;
+  for (PriceRecordset.MoveFirst(); !PriceRecordset.Eof(); PriceRecordset.MoveNext()) {
+    if (PriceRecordset.Fields(0).toText() != wanted) continue;
+    const int column = kind_ == TestBillKind::Lab || IsXRayAdult(PatientAge) ? 1 : 2;
+    TestAmount = PriceRecordset.Fields(column);
+    testChosen_ = true;
+    return;
+  }
+}
+
+void TestBillForm::DTPicker1_Change() {
+  if (DTPicker1->date() <= Today()) return;
+  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
+         vbCritical, QStringLiteral("Warning"));
+  DTPicker1->setDate(Today());
+}
+
+void TestBillForm::Picture1_Click() {
+  if (BillPrinted) {
+    MsgBox(QStringLiteral("You cannt Change the Bill Already Printed ! Cancel the Bill First then Again Give Print"),
+           vbCritical, QStringLiteral("Warning"));
+    return;
+  }
+  if (Trim(cmbDescription->currentText()).isEmpty() || !testChosen_) {
+    MsgBox(QString::fromLatin1(kNoTest), vbCritical);
+    cmbDescription->setFocus();
+    return;
+  }
+  ++SerialCounter;
+  const QString price = TestAmount.toText();
+  auto* item = new QTreeWidgetItem(
+      List, QStringList{Format00(SerialCounter),
+                        QString::fromLatin1(TextsOf(kind_).linePrefix) + cmbDescription->currentText(), price});
+  item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+  txtCTotal->setText(AddToGross(txtCTotal->text(), price));
+}
+
+BillSheet TestBillForm::sheet() const {
+  BillSheet s;
+  s.kind = BillSheet::Kind::Test;
+  // Only the patient the chooser shows prints: with the chooser empty, nobody's details do.
+  if (chooser_->HasPatient()) {
+    s.patientName = txtPatientID->text();
+    s.patientId = cmbPatientName->currentText();
+    s.address1 = PatientAddress;
+    s.address2 = PatientLocation;
+    s.age = PatientAge;
+    s.sex = PatientSex;
+  }
+  s.printAddress = CheckBox1->isChecked();
+  s.billNo = Label2->text();
+  s.date = DTPicker1->date();
+  s.doctor = cmbDrName->currentText();
+  for (int i = 0; i < List->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = List->topLevelItem(i);
+    s.rows.push_back({item->text(0), item->text(1), item->text(2)});
+  }
+  s.net = Money::Parse(txtTotal->text());
+  s.discount = txtDiscount->text();
+  s.grossTotal = txtCTotal->text();
+  return s;
+}
+
+void TestBillForm::Picture2_Click() {
+  if (TextsOf(kind_).serialRestartsAtPrint) SerialCounter = 0;
+  Money discount;
+  if (!ReadDiscount(txtDiscount->text(), discount)) {
+    MsgBox(QStringLiteral("Please select Correct Discount ! This is Invalid Discount"), vbCritical);
+    txtDiscount->setFocus();
+    return;
+  }
+  txtTotal->setText(NetTotal(txtCTotal->text(), discount));
+  try {
+    SetUpBillPrinter();
+    if (List->topLevelItemCount() == 0) {
+      MsgBox(QStringLiteral("Please add the Amount"), vbCritical, QStringLiteral("Warning"));
+      return;
+    }
+    if (!Trim(cmbPatientName->currentText()).isEmpty() && !chooser_->HasPatient()) {
+      MsgBox(QString::fromLatin1(kNoPatient), vbCritical);
+      cmbPatientName->setFocus();
+      return;
+    }
+    if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
+    PrintBillSheet(sheet());
+    if (BillPrinted) return;
+    adddatabase();
+  } catch (const std::exception&) {
+    MsgBox(QString::fromLatin1(kPrinterMessage), vbCritical);
+  }
+}
+
+void TestBillForm::adddatabase() {
+  TestBillRecord bill;
+  bill.billNo = Label2->text();
+  bill.date = DTPicker1->date();
+  for (int i = 0; i < List->topLevelItemCount(); ++i)
+    bill.lines.push_back({List->topLevelItem(i)->text(1), List->topLevelItem(i)->text(2)});
+  bill.discount = txtDiscount->text();
+  bill.grossTotal = txtCTotal->text();
+  bill.total = txtTotal->text();
+  bill.patientName = txtPatientID->text();
+  bill.patientId = cmbPatientName->currentText();
+  SaveTestBill(BillRecordset, CounterRecordset, bill);
+  MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
+  BillPrinted = true;
+}
+
+void TestBillForm::Picture3_Click() {
+  SerialCounter = 0;
+  BillPrinted = false;
+  txtTotal->clear();
+  chooser_->Clear();
+  txtCTotal->clear();
+  cmbDrName->setCurrentIndex(-1);
+  cmbDrName->setEditText(QString());
+  cmbDescription->setCurrentIndex(-1);
+  cmbDescription->setEditText(QString());
+  testChosen_ = false;
+  List->clear();
+  txtDiscount->setText(QStringLiteral("0"));
+  forgetPatient();
+  Label2->setText(NextTestBillNumber(CounterRecordset));
+}
+
+void TestBillForm::Picture4_Click() { Picture3_Click(); }

@@ -1,0 +1,109 @@
+#pragma once
+// The laboratory and x-ray bill forms (frmLabBillReport, frmXRayBillReport: entry forms despite
+// their names). The user picks a patient, a doctor and the date, adds test lines priced from the
+// price list (an x-ray test at the adults' or the children's price by the age of the patient
+// chosen when the test is chosen), sets a discount percent and prints the bill on the
+// stationery. The first print stores the bill under the number shown; from then on the bill is
+// locked until New bill.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <memory>
+
+#include "billing/common/billsheet.h"
+#include "billing/labxray/testbillkind.h"
+#include "billing/labxray/testpatientchooser.h"
+#include "framework/imagebutton.h"
+#include "framework/vbform.h"
+#include "platform/ado.h"
+#include "platform/flashmovie.h"
+
+class TestBillForm : public VbForm {
+  Q_OBJECT
+public:
+  ~TestBillForm() override;
+
+  // Stores the printed bill (its lines and the counter, all or nothing), then tells the user and
+  // marks the bill printed. Raises DbError when the save failed; nothing is stored then.
+  void adddatabase();
+
+  TestBillKind Kind() const { return kind_; }
+
+  FlashMovie* ShockwaveFlash1 = nullptr;  // title bar
+  FlashMovie* ShockwaveFlash2 = nullptr;  // close
+  FlashMovie* ShockwaveFlash3 = nullptr;  // minimise
+  QLabel* Image1 = nullptr;               // background
+  QLabel* Label3 = nullptr;               // hover aid, hidden
+  QComboBox* cmbPatientName = nullptr;    // the patient's identifier
+  QLineEdit* txtPatientID = nullptr;      // the chosen patient's name
+  QComboBox* cmbDrName = nullptr;
+  QComboBox* cmbDescription = nullptr;    // the test
+  QLineEdit* txtDiscount = nullptr;       // percent
+  QLabel* Label2 = nullptr;               // the bill number
+  QDateEdit* DTPicker1 = nullptr;
+  QTreeWidget* List = nullptr;
+  QLineEdit* txtCTotal = nullptr;         // gross total
+  QLineEdit* txtTotal = nullptr;          // net total, set by the print
+  QCheckBox* CheckBox1 = nullptr;         // print the address
+  ImageButton* Picture1 = nullptr;        // add
+  ImageButton* Picture2 = nullptr;        // print
+  ImageButton* Picture3 = nullptr;        // clear
+  ImageButton* Picture4 = nullptr;        // new bill
+  ImageButton* Picture11 = nullptr;       // help icons
+  ImageButton* Picture12 = nullptr;
+  ImageButton* Picture5 = nullptr;
+
+  int SerialCounter = 0;
+  bool BillPrinted = false;
+  Value TestAmount;  // the price of the test chosen last, as the price list holds it
+  QString PatientAge;
+  QString PatientSex;
+  QString PatientAddress;
+  QString PatientLocation;
+
+  Recordset BillRecordset;
+  Recordset InPatientRecordset;
+  Recordset CounterRecordset;
+  Recordset DoctorRecordset;
+  Recordset PriceRecordset;
+  Recordset OutPatientRecordset;
+
+  void Picture1_Click();  // add
+  void Picture2_Click();  // print
+  void Picture3_Click();  // clear
+  void Picture4_Click();  // new bill
+  void cmbDescription_Change();
+
+protected:
+  explicit TestBillForm(TestBillKind kind);
+  void Form_Load() override;
+  void Form_Unload(int& cancel) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  bool openRecordset(Recordset& rs, const QString& sql);
+  bool closeWhenEmpty(Recordset& rs, const QString& message);
+  void patientChosen();
+  void forgetPatient();
+  void DTPicker1_Change();
+  BillSheet sheet() const;
+
+  TestBillKind kind_;
+  std::unique_ptr<TestPatientChooser> chooser_;
+  bool testChosen_ = false;  // TestAmount belongs to the test the combo box shows
+};
+
+class frmLabBillReport : public TestBillForm {
+  Q_OBJECT
+public:
+  frmLabBillReport() : TestBillForm(TestBillKind::Lab) {}
+};
+
+class frmXRayBillReport : public TestBillForm {
+  Q_OBJECT
+public:
+  frmXRayBillReport() : TestBillForm(TestBillKind::XRay) {}
+};

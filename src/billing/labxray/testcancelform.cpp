@@ -1,0 +1,214 @@
+#include "billing/labxray/testcancelform.h"
+
+#include <QFocusEvent>
+#include <QHeaderView>
+
+#include "billing/labxray/testbillstore.h"
+#include "framework/formdesign.h"
+#include "framework/keyfilters.h"
+#include "framework/mainmenus.h"
+#include "framework/tooltip.h"
+#include "framework/trimpicture.h"
+#include "framework/twips.h"
+#include "globals.h"
+#include "platform/msgbox.h"
+#include "platform/system.h"
+#include "platform/vbruntime.h"
+
+namespace {
+
+constexpr int kFormHeight = 9795;
+constexpr int kFormWidth = 11745;
+constexpr int kBoxHeight = 315;
+constexpr int kCaptionLeft = 3000;
+constexpr int kBoxLeft = 4800;
+
+QLineEdit* shownBox(QWidget* form, const QString& caption, int top, int width = 2400) {
+  auto* l = new QLabel(caption, form);
+  MoveTwips(l, kCaptionLeft, top, 1700, kBoxHeight);
+  auto* b = new QLineEdit(form);
+  MoveTwips(b, kBoxLeft, top, width, kBoxHeight);
+  b->setEnabled(false);
+  return b;
+}
+
+}  // namespace
+
+TestCancelForm::TestCancelForm(TestBillKind kind) : kind_(kind) {
+  Image1 = new QLabel(this);
+  ShockwaveFlash1 = new FlashMovie(this);
+  ShockwaveFlash2 = new FlashMovie(this);
+  ShockwaveFlash3 = new FlashMovie(this);
+  Label3 = new QLabel(QStringLiteral("Label3"), this);
+  Label3->hide();
+
+  auto* caption = new QLabel(QStringLiteral("Bill Number"), this);
+  MoveTwips(caption, kCaptionLeft, 720, 1700, kBoxHeight);
+  cmbBillNumber = new QComboBox(this);
+  cmbBillNumber->setEditable(true);
+  cmbBillNumber->setInsertPolicy(QComboBox::NoInsert);
+  MoveTwips(cmbBillNumber, kBoxLeft, 720, 2055, kBoxHeight);
+  Picture11 = new ImageButton(this, QStringLiteral("Picture11"));
+  MoveTwips(Picture11, 7080, 690, 360, 360);
+  txtPatientName = shownBox(this, QStringLiteral("Patient Name"), 1200);
+  txtPatientID = shownBox(this, QStringLiteral("Patient ID"), 1680);
+
+  List = new QTreeWidget(this);
+  MoveTwips(List, 2400, 2220, 6810, 3540);
+  List->setRootIsDecorated(false);
+  List->setColumnCount(3);
+  List->setHeaderLabels({QStringLiteral("Sl No"), QStringLiteral("Particulars"), QStringLiteral("Amount")});
+  List->setColumnWidth(0, TwipsToPixels(700));
+  List->setColumnWidth(1, TwipsToPixels(4800));
+  List->setColumnWidth(2, TwipsToPixels(1000));
+  List->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+  List->header()->setStretchLastSection(false);
+
+  auto* dateCaption = new QLabel(QStringLiteral("Date"), this);
+  MoveTwips(dateCaption, kCaptionLeft, 6000, 1700, kBoxHeight);
+  DTPicker1 = new QDateEdit(this);
+  DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  DTPicker1->setCalendarPopup(true);
+  MoveTwips(DTPicker1, kBoxLeft, 6000, 1620, kBoxHeight);
+  txtDiscount = shownBox(this, QStringLiteral("Discount"), 6480, 1620);
+  txtGrassTotal = shownBox(this, QStringLiteral("Grass Total"), 6960, 1620);
+  txtTotal = shownBox(this, QStringLiteral("Total"), 7440, 1620);
+
+  Picture1 = new ImageButton(this, QStringLiteral("Picture1"));
+  MoveTwips(Picture1, 4200, 8280, 960, 360);
+  Picture2 = new ImageButton(this, QStringLiteral("Picture2"));
+  MoveTwips(Picture2, 6240, 8280, 960, 360);
+
+  QComboBox* numbers = cmbBillNumber;
+  WireKeyPress(numbers, [numbers](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(numbers, KeyAscii, false); });
+  connect(cmbBillNumber, &QComboBox::editTextChanged, this, &TestCancelForm::Search);
+  connect(cmbBillNumber, &QComboBox::activated, this, &TestCancelForm::Search);
+  cmbBillNumber->installEventFilter(this);
+  connect(DTPicker1, &QDateEdit::dateChanged, this, &TestCancelForm::DTPicker1_Change);
+  connect(Picture1, &ImageButton::Click, this, &TestCancelForm::Picture1_Click);
+  connect(Picture2, &ImageButton::Click, this, &TestCancelForm::Picture2_Click);
+  connect(ShockwaveFlash2, &FlashMovie::GotFocus, this, &TestCancelForm::Picture2_Click);
+}
+
+TestCancelForm::~TestCancelForm() {
+  if (cmbBillNumber) cmbBillNumber->removeEventFilter(this);
+}
+
+bool TestCancelForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == cmbBillNumber && event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+    Search();
+  return VbForm::eventFilter(watched, event);
+}
+
+void TestCancelForm::Form_Load() {
+  const TestBillTexts& texts = TextsOf(kind_);
+  HideMainMenus(CurrentUserTypeBox());
+  DTPicker1->setDate(Today());
+  gActiveForm = this;
+  DesignForm(this, ShockwaveFlash1, ShockwaveFlash2, ShockwaveFlash3, kFormHeight, kFormWidth,
+             QString::fromLatin1(texts.cancelCaption), Image1);
+  CenterForm();
+  DTPicker1->setDate(Today());
+  Picture1->setPicture(QStringLiteral("ok.gif"));
+  Picture2->setPicture(QStringLiteral("can.gif"));
+  Picture11->setPicture(QStringLiteral("help1.gif"));
+  for (ImageButton* b : {Picture1, Picture2, Picture11}) TrimPictureBox(b);
+  Picture1->setHoverImage(QStringLiteral("ok"), Label3);
+  Picture2->setHoverImage(QStringLiteral("can"), Label3);
+  AddToolTip(Picture11, QStringLiteral("Select the Bill Number that you wish to Cancel!"), this);
+
+  try {
+    BillRecordset.Open(QString::fromLatin1(texts.cancelBillsSql), gCon, adOpenDynamic, adLockOptimistic);
+  } catch (const DbError&) {
+  }
+  if (BillRecordset.State() != adStateOpen) {
+    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+           QStringLiteral("Database Error"));
+    End();
+    Unload();
+    return;
+  }
+  // A list that cannot be read offers no bill to cancel.
+  try {
+    BillNumberRecordset.Open(QString::fromLatin1(texts.cancelNumbersSql), gCon, adOpenDynamic, adLockOptimistic);
+  } catch (const DbError&) {
+  }
+  if (BillNumberRecordset.State() != adStateOpen) return;
+  const QSignalBlocker blocker(cmbBillNumber);
+  for (BillNumberRecordset.MoveFirst(); !BillNumberRecordset.Eof(); BillNumberRecordset.MoveNext())
+    cmbBillNumber->addItem(BillNumberRecordset.Fields(0).toText());
+  cmbBillNumber->setCurrentIndex(-1);
+  cmbBillNumber->setEditText(QString());
+}
+
+void TestCancelForm::Form_Unload(int& cancel) {
+  (void)cancel;
+  ShowMainMenus(CurrentUserTypeBox());
+}
+
+void TestCancelForm::Search() {
+  const QString wanted = cmbBillNumber->currentText();
+  if (Trim(wanted).isEmpty() || BillRecordset.State() != adStateOpen || BillRecordset.RecordCount() == 0) return;
+  List->clear();
+  int lines = 0;
+  for (BillRecordset.MoveFirst(); !BillRecordset.Eof(); BillRecordset.MoveNext()) {
+    if (BillRecordset.Fields(kTestBillNoColumn).toText() != wanted) continue;
+    txtPatientName->setText(BillRecordset.Fields(kTestPatientNameColumn).toText());
+    txtPatientID->setText(BillRecordset.Fields(kTestPatientIdColumn).toText());
+    if (const auto date = BillRecordset.Fields(kTestDateColumn).toDate()) {
+      // The bill's own date is shown, not picked: the future-date guard is for the user's picks.
+      const QSignalBlocker blocker(DTPicker1);
+      DTPicker1->setDate(*date);
+    }
+    auto* item = new QTreeWidgetItem(List, QStringList{Format00(++lines),
+                                                       BillRecordset.Fields(kTestDescriptionColumn).toText(),
+                                                       BillRecordset.Fields(kTestAmountColumn).toText()});
+    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    txtDiscount->setText(BillRecordset.Fields(kTestDiscountColumn).toText());
+    txtGrassTotal->setText(BillRecordset.Fields(kTestGrossColumn).toText());
+    txtTotal->setText(BillRecordset.Fields(kTestTotalColumn).toText());
+  }
+  shownBill_ = lines > 0 ? wanted : QString();
+}
+
+void TestCancelForm::Picture1_Click() {
+  const auto refuse = [this] {
+    MsgBox(QStringLiteral("Please select the Bill Number"), vbCritical, QStringLiteral("Warning"));
+    cmbBillNumber->setFocus();
+  };
+  // Only the bill the last search found, while the number box still names it, is cancelled.
+  if (txtPatientID->text().isEmpty() || shownBill_.isEmpty() || cmbBillNumber->currentText() != shownBill_) {
+    refuse();
+    return;
+  }
+  if (MsgBox(QStringLiteral("Do you Wish to Cancel ( Delete ) the Current Bill"), vbYesNo + vbCritical,
+             QStringLiteral("Warning")) != vbYes)
+    return;
+  int marked = 0;
+  try {
+    marked = CancelTestBill(BillRecordset, shownBill_);
+  } catch (const DbError&) {
+    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+           QStringLiteral("Database Error"));
+    return;
+  }
+  if (marked == 0) {
+    refuse();
+    return;
+  }
+  MsgBox(QStringLiteral("Record Deleted ! Bill Cancelled "), vbInformation);
+  Picture2_Click();
+}
+
+void TestCancelForm::Picture2_Click() {
+  Hide();
+  Unload();
+}
+
+void TestCancelForm::DTPicker1_Change() {
+  if (DTPicker1->date() <= Today()) return;
+  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
+         vbCritical, QStringLiteral("Warning"));
+  DTPicker1->setDate(Today());
+}

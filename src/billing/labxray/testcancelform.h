@@ -1,0 +1,69 @@
+#pragma once
+// Cancelling a printed laboratory or x-ray bill (frmCancelLabBill, frmCancelXRayBill): the user
+// picks the number of a valid bill, the form shows its lines and totals, and on confirmation
+// every line of that bill is marked "Deleted" at once; the form then closes. No row is removed.
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include "billing/labxray/testbillkind.h"
+#include "framework/imagebutton.h"
+#include "framework/vbform.h"
+#include "platform/ado.h"
+#include "platform/flashmovie.h"
+
+class TestCancelForm : public VbForm {
+  Q_OBJECT
+public:
+  ~TestCancelForm() override;
+
+  FlashMovie* ShockwaveFlash1 = nullptr;
+  FlashMovie* ShockwaveFlash2 = nullptr;
+  FlashMovie* ShockwaveFlash3 = nullptr;
+  QLabel* Image1 = nullptr;
+  QLabel* Label3 = nullptr;
+  QComboBox* cmbBillNumber = nullptr;
+  QDateEdit* DTPicker1 = nullptr;
+  QLineEdit* txtPatientID = nullptr;
+  QLineEdit* txtPatientName = nullptr;
+  QTreeWidget* List = nullptr;
+  QLineEdit* txtGrassTotal = nullptr;
+  QLineEdit* txtDiscount = nullptr;
+  QLineEdit* txtTotal = nullptr;
+  ImageButton* Picture1 = nullptr;   // cancel the bill
+  ImageButton* Picture2 = nullptr;   // close
+  ImageButton* Picture11 = nullptr;  // help icon
+
+  Recordset BillRecordset;        // every line of the valid bills
+  Recordset BillNumberRecordset;  // one row per valid bill number
+
+  void Search();          // the bill search of the number combo box
+  void Picture1_Click();  // cancel
+  void Picture2_Click();  // close
+
+protected:
+  explicit TestCancelForm(TestBillKind kind);
+  void Form_Load() override;
+  void Form_Unload(int& cancel) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void DTPicker1_Change();
+
+  TestBillKind kind_;
+  QString shownBill_;  // the number the last search found; empty when none
+};
+
+class frmCancelLabBill : public TestCancelForm {
+  Q_OBJECT
+public:
+  frmCancelLabBill() : TestCancelForm(TestBillKind::Lab) {}
+};
+
+class frmCancelXRayBill : public TestCancelForm {
+  Q_OBJECT
+public:
+  frmCancelXRayBill() : TestCancelForm(TestBillKind::XRay) {}
+};

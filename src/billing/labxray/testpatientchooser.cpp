@@ -1,0 +1,103 @@
+#include "billing/labxray/testpatientchooser.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+
+#include "framework/keyfilters.h"
+#include "platform/vbruntime.h"
+
+TestPatientChooser::TestPatientChooser(QComboBox* cmbPatientName, QLineEdit* txtPatientID, QObject* parent)
+    : QObject(parent), combo_(cmbPatientName), name_(txtPatientID) {
+  if (!combo_) return;
+  QComboBox* combo = combo_;
+  WireKeyPress(combo, [combo](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(combo, KeyAscii, false); });
+  connect(combo, &QComboBox::editTextChanged, this, [this] { Change(); });
+  connect(combo, &QComboBox::activated, this, [this] { Change(); });
+  combo->installEventFilter(this);
+}
+
+TestPatientChooser::~TestPatientChooser() {
+  if (combo_) combo_->removeEventFilter(this);
+}
+
+void TestPatientChooser::Fill(Recordset* inPatients, Recordset* outPatients) {
+  inPatients_ = inPatients;
+  outPatients_ = outPatients;
+  if (!combo_) return;
+  QStringList ids;
+  for (Recordset* rs : {inPatients_, outPatients_}) {
+    if (!rs) continue;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) ids << rs->Fields(0).toText();
+    rs->MoveFirst();
+  }
+  const QSignalBlocker blocker(combo_);
+  combo_->addItems(ids);
+  combo_->setCurrentIndex(-1);
+  combo_->setEditText(QString());
+}
+
+bool TestPatientChooser::find(Recordset* patients, const QString& wanted) {
+  if (!patients || patients->State() != adStateOpen) return false;
+  // Stored identifiers are trimmed too, so that one saved with a blank is still found.
+  for (patients->MoveFirst(); !patients->Eof(); patients->MoveNext()) {
+    if (Trim(patients->Fields(0).toText()) != wanted) continue;
+    row_.clear();
+    for (int i = 0; i < patients->FieldCount(); ++i) row_.push_back(patients->Fields(i));
+    return true;
+  }
+  return false;
+}
+
+void TestPatientChooser::Change() {
+  if (busy_ || !combo_) return;
+  busy_ = true;
+  const QString wanted = Trim(combo_->currentText());
+  if (wanted.isEmpty()) {
+    forget();
+    if (name_) name_->clear();
+    busy_ = false;
+    emit PatientForgotten();
+    return;
+  }
+  const bool found = find(inPatients_, wanted) || find(outPatients_, wanted);
+  if (found) {
+    patientId_ = wanted;
+    matched_ = true;
+    if (name_) name_->setText(row_.size() > 1 ? row_[1].toText() : QString());
+  }
+  busy_ = false;
+  if (found) emit PatientChosen();
+}
+
+bool TestPatientChooser::HasPatient() const {
+  return matched_ && combo_ && Trim(combo_->currentText()) == patientId_;
+}
+
+QString TestPatientChooser::Field(int ordinal) const {
+  if (!matched_ || ordinal < 0 || ordinal >= int(row_.size())) return QString();
+  return row_[std::size_t(ordinal)].toText();
+}
+
+void TestPatientChooser::Clear() {
+  if (combo_) {
+    const QSignalBlocker blocker(combo_);
+    combo_->setCurrentIndex(-1);
+    combo_->setEditText(QString());
+  }
+  if (name_) name_->clear();
+  forget();
+}
+
+void TestPatientChooser::forget() {
+  matched_ = false;
+  patientId_.clear();
+  row_.clear();
+}
+
+bool TestPatientChooser::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == combo_ && event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+    Change();
+  return QObject::eventFilter(watched, event);
+}

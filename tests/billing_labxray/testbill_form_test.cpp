@@ -1,0 +1,168 @@
+// The test bill form on screen: prices from the price lists, the lines and the gross total, the
+// patient look-up over both registers, the refusals of Add and the discount check.
+#include <gtest/gtest.h>
+
+#include "labxray_support.h"
+
+namespace {
+
+using TestBillFormTest = LabXRayTest;
+
+TEST_F(TestBillFormTest, PriceComesFromTheListByKindAndAgeAtTheChoice) {
+  const struct {
+    const char* name;
+    bool xray;
+    const char* patientBefore;  // chosen before the test ("" none)
+    const char* test;
+    const char* patientAfter;   // chosen after the test ("" none)
+    const char* price;
+  } cases[] = {
+      {"lab uses Amount", false, "OP21", "Lipid Profile", "", "152.50"},
+      {"age 8 is adult", true, "IP10", "Chest", "", "400"},
+      {"age 7 is a child", true, "OP21", "Chest", "", "250"},
+      {"no patient yet is a child", true, "", "Hand", "", "180"},
+      {"age not a number is a child", true, "OP22", "Hand", "", "180"},
+      {"patient chosen after the test keeps the child price", true, "", "Chest", "IP10", "250"},
+      {"in-patient taken before the out-patient of the same id", true, "OP20", "Chest", "", "400"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetForms();
+    TestBillForm* f = c.xray ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
+                             : static_cast<TestBillForm*>(open<frmLabBillReport>());
+    ASSERT_TRUE(f);
+    if (*c.patientBefore) type(f->cmbPatientName, QString::fromLatin1(c.patientBefore));
+    type(f->cmbDescription, QString::fromLatin1(c.test));
+    if (*c.patientAfter) type(f->cmbPatientName, QString::fromLatin1(c.patientAfter));
+    click(f->Picture1);
+    ASSERT_EQ(f->List->topLevelItemCount(), 1);
+    EXPECT_EQ(f->List->topLevelItem(0)->text(2), QString::fromLatin1(c.price));
+  }
+}
+
+TEST_F(TestBillFormTest, LinesAreNumberedAndTheGrossIsShortest) {
+  auto* lab = open<frmLabBillReport>();
+  addTests(lab, {"CBC", "Lipid Profile"});
+  EXPECT_EQ(rowsOf(lab->List), (QStringList{"01|CBC|150", "02|Lipid Profile|152.50"}));
+  EXPECT_EQ(lab->txtCTotal->text(), "302.5");
+
+  auto* xray = open<frmXRayBillReport>();
+  type(xray->cmbPatientName, "IP10");
+  addTests(xray, {"Chest", "Hand", "Chest"});
+  EXPECT_EQ(rowsOf(xray->List), (QStringList{"01|XRay-Chest|400", "02|XRay-Hand|300", "03|XRay-Chest|400"}));
+  EXPECT_EQ(xray->txtCTotal->text(), "1100");
+  EXPECT_EQ(xray->txtPatientID->text(), "Ravi");
+}
+
+TEST_F(TestBillFormTest, AddRefusesATextThatNamesNoTestEvenAfterAMatch) {
+  auto* f = open<frmLabBillReport>();
+  boxes().expect("Please Select the Description First", "", vbCritical);
+  click(f->Picture1);  // nothing chosen
+
+  type(f->cmbDescription, "CBC");
+  QTest::keyClick(f->cmbDescription, Qt::Key_Backspace);  // "CB": no test of that name
+  ASSERT_EQ(f->cmbDescription->currentText(), "CB");
+  boxes().expect("Please Select the Description First", "", vbCritical);
+  click(f->Picture1);
+  EXPECT_EQ(f->List->topLevelItemCount(), 0);
+  EXPECT_TRUE(f->cmbDescription->hasFocus());
+
+  type(f->cmbDescription, "C");  // "CBC" again
+  QTest::keyClick(f->cmbDescription, Qt::Key_Return);  // Enter adds a chosen test
+  EXPECT_EQ(rowsOf(f->List), QStringList{"01|CBC|150"});
+
+  f->cmbDescription->setEditText(QString());
+  type(f->cmbDescription, "Urine");  // priced 0: Enter adds nothing, the button still does
+  QTest::keyClick(f->cmbDescription, Qt::Key_Return);
+  EXPECT_EQ(f->List->topLevelItemCount(), 1);
+  click(f->Picture1);
+  EXPECT_EQ(f->List->topLevelItemCount(), 2);
+
+  click(f->Picture3);  // Clear: the price of the last test is not kept for the next bill
+  boxes().expect("Please Select the Description First", "", vbCritical);
+  click(f->Picture1);
+  EXPECT_EQ(boxes().pending(), 0);
+}
+
+TEST_F(TestBillFormTest, DiscountIsCheckedAndTheNetIsExact) {
+  const struct {
+    const char* discount;
+    bool valid;
+    const char* net;
+  } cases[] = {
+      {"0", true, "155"},     {"15", true, "131.75"}, {"99", true, "1.55"},  {"12.5", true, "135.625"},
+      {"99.5", false, ""},    {"-1", false, ""},      {"abc", false, ""},    {"", false, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.discount);
+    ResetForms();
+    auto* f = open<frmLabBillReport>();
+    type(f->cmbPatientName, "OP21");
+    addTests(f, {"CBC", "Sugar"});
+    ASSERT_EQ(f->txtCTotal->text(), "155");
+    setText(f->txtDiscount, QString::fromLatin1(c.discount));
+    const int before = printer().OperationCount();
+    if (c.valid) {
+      boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbNo);
+    } else {
+      boxes().expect("Please select Correct Discount ! This is Invalid Discount", "", vbCritical);
+    }
+    click(f->Picture2);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(printer().EndDocCount(), 0);
+    if (c.valid) {
+      EXPECT_EQ(f->txtTotal->text(), QString::fromLatin1(c.net));
+    } else {
+      EXPECT_TRUE(f->txtDiscount->hasFocus());
+      EXPECT_EQ(f->txtTotal->text(), "");
+      EXPECT_EQ(printer().OperationCount(), before);
+    }
+  }
+}
+
+TEST_F(TestBillFormTest, PatientLookUpKeepsTheLastMatchAndPrintRefusesAStrayText) {
+  auto* f = open<frmLabBillReport>();
+  type(f->cmbPatientName, "OP20");  // in both registers: the in-patient
+  EXPECT_EQ(f->txtPatientID->text(), "Inez");
+  EXPECT_EQ(f->PatientAge, "50");
+  EXPECT_TRUE(f->cmbDrName->hasFocus());
+
+  QTest::keyClick(f->cmbPatientName, Qt::Key_Backspace);  // "OP2" matches nobody
+  EXPECT_EQ(f->txtPatientID->text(), "Inez");
+  EXPECT_EQ(f->PatientAddress, "3 Ward Row");
+  addTests(f, {"CBC"});
+  boxes().expect("Please Select the Patient Name First", "", vbCritical);
+  click(f->Picture2);
+  EXPECT_EQ(printer().EndDocCount(), 0);
+  EXPECT_EQ(boxes().pending(), 0);
+}
+
+TEST_F(TestBillFormTest, AnEmptyTableClosesTheFormWithItsMessage) {
+  const struct {
+    const char* table;
+    const char* message;
+  } cases[] = {
+      // emptied one after the other, from the table the load reads last
+      {"SettingsOutPatient", "Please add the OutPatient Details First"},
+      {"SettingsInPatient", "Please add the InPatient Details First"},
+      {"SettingDrDetails", "Please add the Dr. Details First"},
+      {"SettingsLab", "Please add the Description Details First"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.table);
+    exec(QStringLiteral("DELETE FROM %1").arg(QString::fromLatin1(c.table)));
+    boxes().expect(QString::fromLatin1(c.message), "Warning", vbCritical);
+    EXPECT_EQ(LoadForm<frmLabBillReport>(), nullptr);
+    EXPECT_EQ(boxes().pending(), 0);
+  }
+}
+
+TEST_F(TestBillFormTest, FutureBillDateIsSetBackToToday) {
+  auto* f = open<frmLabBillReport>();
+  boxes().expect("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date", "Warning",
+                 vbCritical);
+  f->DTPicker1->setDate(Today().addDays(1));
+  EXPECT_EQ(f->DTPicker1->date(), Today());
+}
+
+}  // namespace
