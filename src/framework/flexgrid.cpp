@@ -47,7 +47,13 @@ public:
 protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
     QStyledItemDelegate::initStyleOption(option, index);
-    option->text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // The item view has already turned each "\n" into a line separator, so the wrapped text's
+    // "\r\n" arrives as CR + separator. Drop the CR, and the break after the last piece, which
+    // would otherwise take a line of its own and push the text out of its row.
+    const QChar separator(QChar::LineSeparator);
+    option->text.replace(QStringLiteral("\r\n"), QString(separator));
+    option->text.replace(QString(QLatin1Char('\r')) + separator, QString(separator));
+    if (option->text.endsWith(separator)) option->text.chop(1);
     const FlexGrid::CellLook look = grid_->Look(index.row(), index.column());
     option->displayAlignment = look.alignment;
     option->backgroundBrush = look.back;

@@ -2,7 +2,11 @@
 
 #include <iterator>
 
+#include "billing/inpatient/frmCancelInBill.h"
+#include "billing/inpatient/frmCancelInBillReport.h"
 #include "billing/inpatient/frmInBill.h"
+#include "billing/inpatient/frmInBillReport.h"
+#include "billing/inpatient/frmInBillReportAll.h"
 #include "billing/labxray/testbillform.h"
 #include "billing/labxray/testcancelform.h"
 #include "billing/labxray/testreportforms.h"
@@ -12,6 +16,8 @@
 #include "billing/outpatient/frmConsultantBillReportAll.h"
 #include "billing/outpatient/frmOutBillReport.h"
 #include "billing/outpatient/frmOutBillReportAll.h"
+#include "patients/patientrecord.h"
+#include "patients/patientsearch.h"
 #include "shell/frmAboutme.h"
 #include "shell/frmAddNewUser.h"
 #include "shell/frmChangeMenuSettings.h"
@@ -23,19 +29,19 @@ namespace {
 constexpr FormOpener kOpenCancelOutBillReport = &OpenMenuForm<frmCancelOutBillReport>;
 
 const MenuCommand kMainWindowCommands[] = {
-    {"mnuOutPatientHistory", nullptr},  // wired when the out-patient search form lands
-    {"mnuNewPateient", nullptr},        // wired when the out-patient record form lands
+    {"mnuOutPatientHistory", &OpenMenuForm<frmViewOutPatient>},
+    {"mnuNewPateient", &OpenMenuForm<frmAddOutPatient>},
     {"mnuOutAddBill", &OpenMenuForm<frmBill>},
     {"mnuOutCancelBill", &OpenMenuForm<frmCancelBill>},
     {"mnuDailyReport", &OpenMenuForm<frmOutBillReport>},
     {"mnuSearchReport", &OpenMenuForm<frmOutBillReportAll>},
     {"mnuCancelBillReport", kOpenCancelOutBillReport},
-    {"mnuInPatientHistory", nullptr},  // wired when the in-patient search form lands
-    {"mnuInAdmission", nullptr},       // wired when the in-patient admission form lands
+    {"mnuInPatientHistory", &OpenMenuForm<frmViewInPatient>},
+    {"mnuInAdmission", &OpenMenuForm<frmAddInPatient>},
     {"InAddBill", &OpenMenuForm<frmInBill>},
-    {"InCancelBill", nullptr},         // wired when the in-patient bill cancellation form lands
-    {"mnuInDailyReport", nullptr},     // wired when the daily in-patient report lands
-    {"mnuInSearchReport", nullptr},    // wired when the in-patient period report lands
+    {"InCancelBill", &OpenMenuForm<frmCancelInBill>},
+    {"mnuInDailyReport", &OpenMenuForm<frmInBillReport>},
+    {"mnuInSearchReport", &OpenMenuForm<frmInBillReportAll>},
     {"mnuInDischarge", nullptr},       // wired when the discharge form lands
     {"mnuDisChargeSummary", nullptr},  // does nothing
     {"mnuChangeMenuView", &OpenMenuForm<frmChangeMenuSettings>},
@@ -54,7 +60,7 @@ const MenuCommand kMainWindowCommands[] = {
     {"mnuNewUserAccounts", &OpenMenuForm<frmAddNewUser>},
     {"mnuChangePassword", &OpenMenuForm<frmSettingsChangePwd>},
     {"mnuCopyDatabase", nullptr},      // wired when the database back-up form lands
-    {"mnuInBill", nullptr},            // wired when the cancelled in-patient bills report lands
+    {"mnuInBill", &OpenMenuForm<frmCancelInBillReport>},
     {"mnuOutBill", kOpenCancelOutBillReport},
     {"mnuXaryBill", &OpenMenuForm<frmCancelXRayBillReport>},
     {"mnuLabBill", &OpenMenuForm<frmCancelLabBillReport>},

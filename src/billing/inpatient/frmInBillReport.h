@@ -1,0 +1,37 @@
+#pragma once
+// The in-patient collection reports: the valid bills (advance receipts included) of one day
+// (frmInBillReport) or of a period (frmInBillReportAll), as the ordinary, the ECG or the scan
+// collection, listed with their total and printed as a collection report. Both forms are this
+// one class; they differ in the pickers, the row text, the date line and the caption.
+#include <QCheckBox>
+
+#include "billing/inpatient/frmInBillReportForm.h"
+
+class InBillReportForm : public InBillReportFormBase {
+  Q_OBJECT
+public:
+  explicit InBillReportForm(InReportKind kind);
+  ~InBillReportForm() override;
+
+  QDateEdit* DTPicker1 = nullptr;  // the day, or the first day of the period
+  QDateEdit* DTPicker2 = nullptr;  // the last day of the period; none on the daily form
+  QCheckBox* CheckBox1 = nullptr;  // "ECG"
+  QCheckBox* CheckBox2 = nullptr;  // "SCAN"
+
+  void Picture1_Click() override;  // Generate
+  void Picture2_Click() override;  // Print
+
+protected:
+  void Form_Load() override;
+
+private:
+  InReportMode mode() const;
+  QDate lastDay() const;
+  InReportKind kind_;
+};
+
+class frmInBillReport : public InBillReportForm {
+  Q_OBJECT
+public:
+  frmInBillReport();
+};

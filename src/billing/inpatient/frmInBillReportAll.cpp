@@ -1,0 +1,3 @@
+#include "billing/inpatient/frmInBillReportAll.h"
+
+frmInBillReportAll::frmInBillReportAll() : InBillReportForm(InReportKind::Period) {}

@@ -1,0 +1,488 @@
+#include "patients/patientrecord.h"
+
+#include <QEvent>
+#include <QFont>
+#include <utility>
+
+#include "framework/keyfilters.h"
+#include "framework/listform.h"
+#include "framework/tooltip.h"
+#include "framework/trimpicture.h"
+#include "framework/twips.h"
+#include "patients/patientlists.h"
+#include "platform/msgbox.h"
+#include "platform/system.h"
+#include "platform/vbruntime.h"
+
+namespace {
+
+const QString kWarning = QStringLiteral("Warning");
+const QString kSelectRecord = QStringLiteral("Please select any Record");
+
+// A combo box shows `text`; a list item of exactly that text becomes its current item.
+void setComboText(QComboBox& combo, const QString& text) {
+  combo.setCurrentIndex(combo.findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+  combo.setEditText(text);
+}
+
+RecordFormConfig patientRecordConfig(const QString& captionWords, const QString& table) {
+  RecordFormConfig c;
+  c.caption = QString(24, QLatin1Char(' ')) + captionWords;
+  c.height = 8220;
+  c.width = 13230;
+  c.helpTip = QStringLiteral("Select Married or Unmarried");
+  c.sql = QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" Order by EmployeeID");
+  c.keyColumn = kColPatientID;
+  c.refusalTitle = kWarning;
+  return c;
+}
+
+}  // namespace
+
+QString PatientIdFor(const QString& prefix, const QString& typed) { return prefix + Trim(typed); }
+
+PatientRecordForm::PatientRecordForm(PatientFormConfig config)
+    : RecordForm(config.record), patient_(std::move(config)) {
+  const QFont labelFont(QStringLiteral("Arial"), 10, QFont::Bold);
+  const QFont boxFont(QStringLiteral("Arial"), 9);
+  const QString labelStyle = QStringLiteral("color: #8e3b52; background: transparent;");
+
+  // Two columns of captions and boxes, in the order of the labels.
+  constexpr int kTop = 1300, kStep = 580, kBoxHeight = 330;
+  constexpr int kLeftLabel = 1200, kLeftBox = 3240, kLeftWidth = 3000;
+  constexpr int kRightLabel = 7080, kRightBox = 9000, kRightWidth = 3240;
+  const struct {
+    QLabel* label;
+    const char* caption;
+    QWidget* box;
+    bool right;
+    int row;
+  } rows[] = {
+      {&Label8, "Patient Id", &cmbPatientID, false, 0},
+      {&Label9, "Patient Name", &txtFirstName, false, 1},
+      {&Label4, "Last Name", &txtLastName, false, 2},
+      {&Label5, "Sex", &cmbSex, false, 3},
+      {&Label7, "Age", &txtAge, false, 4},
+      {&Label6, "Date Of Birth", &DTPicker1, false, 5},
+      {&Label10, "Maritial Status", &cmbMartialStatus, false, 6},
+      {&Label1, "Phone Number", &txtMobilePhone, true, 0},
+      {&Label2, "Home Phone", &txtHomePhone, true, 1},
+      {&Label16, "Pager Number", &txtPagerNumber, true, 2},
+      {&Label17, "Address", &txtAddress, true, 3},
+      {&Label14, "Location", &txtEmailId, true, 4},
+      {&Label12, "Qualification", &txtQualification, true, 5},
+  };
+  QWidget* previous = nullptr;
+  for (const auto& r : rows) {
+    const int top = kTop + r.row * kStep;
+    r.label->setText(QLatin1String(r.caption));
+    r.label->setFont(labelFont);
+    r.label->setStyleSheet(labelStyle);
+    r.label->setBuddy(r.box);
+    MoveTwips(r.label, r.right ? kRightLabel : kLeftLabel, top + 15, 1900, 300);
+    r.box->setFont(boxFont);
+    MoveTwips(r.box, r.right ? kRightBox : kLeftBox, top, r.right ? kRightWidth : kLeftWidth, kBoxHeight);
+    if (previous) setTabOrder(previous, r.box);
+    previous = r.box;
+  }
+
+  for (QComboBox* combo : {&cmbPatientID, &cmbSex, &cmbMartialStatus}) {
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(12);
+  }
+  cmbSex.addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+  cmbMartialStatus.addItems({QStringLiteral("Married"), QStringLiteral("Unmarried")});
+  cmbSex.setCurrentIndex(-1);
+  cmbMartialStatus.setCurrentIndex(-1);
+  cmbSex.setEditText({});
+  cmbMartialStatus.setEditText({});
+
+  DTPicker1.setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  DTPicker1.setCalendarPopup(true);
+
+  // The help icons sit right of the boxes they explain.
+  MoveTwips(&Picture12, kLeftBox + kLeftWidth + 120, kTop + 2 * kStep - 15, 360, 360);
+  MoveTwips(&Picture11, kLeftBox + kLeftWidth + 120, kTop + 6 * kStep - 15, 360, 360);
+  PlaceRecordButtons(1440, 6000, 6960);
+  Detect.hide();
+
+  WireKeyPress(&cmbPatientID, [this](int& KeyAscii) {
+    // Completion helps find a patient; a new identifier is typed as it is.
+    if (!Picture1.isHidden()) KeyAscii = AutoCompleteKeyPress(&cmbPatientID, KeyAscii, true);
+  });
+  WireKeyPress(&cmbSex, [this](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(&cmbSex, KeyAscii, false); });
+  WireKeyPress(&cmbMartialStatus,
+               [this](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(&cmbMartialStatus, KeyAscii, false); });
+  for (QLineEdit* box : {&txtAge, &txtMobilePhone, &txtHomePhone, &txtPagerNumber})
+    WireKeyPress(box, [box](int& KeyAscii) { NumberOnlyKeyPress(box, KeyAscii, false); });
+  WireKeyPress(&txtLastName, [this](int& KeyAscii) { NameOnlyKeyPress(&txtLastName, KeyAscii); });
+
+  connect(&cmbPatientID, &QComboBox::editTextChanged, this, [this] { cmbPatientID_LookUp(); });
+  connect(&cmbPatientID, &QComboBox::activated, this, [this] { cmbPatientID_LookUp(); });
+  cmbPatientID.installEventFilter(this);
+  txtEmailId.installEventFilter(this);
+  connect(&DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
+}
+
+PatientRecordForm::~PatientRecordForm() {
+  // The boxes lose the focus while the form is taken apart: no look-up may run then.
+  cmbPatientID.removeEventFilter(this);
+  txtEmailId.removeEventFilter(this);
+  disconnect(&cmbPatientID, nullptr, this, nullptr);
+}
+
+bool PatientRecordForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &cmbPatientID && event->type() == QEvent::FocusOut) cmbPatientID_LookUp();
+  if (watched == &txtEmailId && event->type() == QEvent::MouseButtonRelease) txtEmailId_Click();
+  return RecordForm::eventFilter(watched, event);
+}
+
+// ---- load and display ----
+
+void PatientRecordForm::Form_Load() {
+  DTPicker1.setDate(Today());
+  BusyFlag = false;
+  RecordForm::Form_Load();
+  if (!MainRecordset || MainRecordset->State() != adStateOpen) return;
+
+  Picture12.setPicture(QStringLiteral("help1.gif"));
+  TrimPictureBox(&Picture12);
+  AddToolTip(&Picture12, QStringLiteral("Last Name May be Your Initial or Father Name "), this);
+
+  try {
+    fillingList_ = true;
+    cmbPatientID.clear();
+    if (MainRecordset->RecordCount() != 0) {
+      MainRecordset->MoveFirst();
+      while (!MainRecordset->Eof()) {
+        cmbPatientID.addItem(MainRecordset->Fields(kColPatientID).toText());
+        MainRecordset->MoveNext();
+      }
+      cmbPatientID.setCurrentIndex(-1);
+      fillingList_ = false;
+      MainRecordset->MoveFirst();
+      display();
+    }
+  } catch (const DbError& e) {
+    fillingList_ = false;
+    MsgBox(QStringLiteral("Error:") + e.Description());
+  }
+  fillingList_ = false;
+  EditFlag = false;
+  BusyFlag = false;
+}
+
+void PatientRecordForm::display() {
+  const Recordset& rs = *MainRecordset;
+  setComboText(cmbPatientID, rs.Fields(kColPatientID).toText());
+  txtFirstName.setText(rs.Fields(kColName).toText());
+  setComboText(cmbSex, rs.Fields(kColSex).toText());
+  txtMobilePhone.setText(rs.Fields(kColPhone).toText());
+  txtAge.setText(rs.Fields(kColAge).toText());
+  txtAddress.setText(rs.Fields(kColAddress).toText());
+  txtEmailId.setText(rs.Fields(kColLocation).toText());
+}
+
+void PatientRecordForm::ClearInputs() {
+  setComboText(cmbPatientID, {});
+  txtFirstName.clear();
+  setComboText(cmbSex, {});
+  txtMobilePhone.clear();
+  txtAge.clear();
+  txtAddress.clear();
+  txtEmailId.clear();
+}
+
+void PatientRecordForm::refillIdList() {
+  fillingList_ = true;
+  cmbPatientID.clear();
+  try {
+    LookupRecordset->Requery();
+    if (LookupRecordset->RecordCount() != 0) {
+      LookupRecordset->MoveFirst();
+      for (; !LookupRecordset->Eof(); LookupRecordset->MoveNext())
+        cmbPatientID.addItem(LookupRecordset->Fields(kColPatientID).toText());
+    }
+  } catch (...) {
+    cmbPatientID.setCurrentIndex(-1);
+    fillingList_ = false;
+    throw;
+  }
+  cmbPatientID.setCurrentIndex(-1);
+  cmbPatientID.setEditText({});
+  fillingList_ = false;
+}
+
+// ---- the patient-ID box ----
+
+void PatientRecordForm::cmbPatientID_LookUp() {
+  if (BusyFlag || fillingList_ || lookingUp_) return;
+  if (!MainRecordset || MainRecordset->State() != adStateOpen) return;
+  const QString text = cmbPatientID.currentText();
+  if (text.isEmpty() || MainRecordset->RecordCount() == 0) return;
+  lookingUp_ = true;
+  try {
+    // No match leaves the recordset past its last row: Modify, Save and Delete then refuse,
+    // since the boxes no longer show the current row.
+    const QString wanted = Trim(text);
+    for (MainRecordset->MoveFirst(); !MainRecordset->Eof(); MainRecordset->MoveNext()) {
+      if (Trim(MainRecordset->Fields(kColPatientID).toText()) == wanted) {
+        display();
+        break;
+      }
+    }
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+  lookingUp_ = false;
+}
+
+void PatientRecordForm::DTPicker1_Change() {
+  if (DTPicker1.date() <= Today()) return;
+  MsgBox(QStringLiteral("Sorry ! Sir,you have not born yet. "));
+  DTPicker1.setDate(Today());
+}
+
+void PatientRecordForm::txtEmailId_Click() { txtEmailId.setCursorPosition(int(txtEmailId.text().size())); }
+
+// ---- New, Modify, Delete ----
+
+void PatientRecordForm::Picture5_Click() {
+  SetRecordButtonsMode(this, true);
+  try {
+    EditFlag = false;  // a refused Modify must not switch off the scan of this new row
+    modifiedRow_.clear();
+    ClearInputs();
+    cmbPatientID.setFocus();
+    MainRecordset->AddNew();
+    BusyFlag = true;
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+}
+
+void PatientRecordForm::Picture6_Click() {
+  try {
+    if (Trim(cmbPatientID.currentText()).isEmpty()) {
+      Refuse(kSelectRecord);
+      return;
+    }
+    if (MainRecordset->RecordCount() == 0) {
+      Refuse(QStringLiteral("No Record Found you cannt Edit"));
+      return;
+    }
+    // A look-up that found nothing leaves no current row while the boxes still show the
+    // previous patient: saving would write a row the user does not see.
+    if (!MainRecordset->HasCurrentRow()) {
+      Refuse(kSelectRecord);
+      return;
+    }
+    modifiedRow_.clear();
+    for (int i = 0; i < MainRecordset->FieldCount(); ++i) modifiedRow_.push_back(MainRecordset->Fields(i));
+    EditFlag = true;
+    BusyFlag = true;
+    for (QLineEdit* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+      if (Trim(box->text()) == QStringLiteral("Not Available")) box->clear();
+    SetRecordButtonsMode(this, true);
+    Picture9.setPicture(QStringLiteral("save.gif"));
+    Picture10.setPicture(QStringLiteral("cancel.gif"));
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+}
+
+void PatientRecordForm::Picture7_Click() {
+  try {
+    if (cmbPatientID.currentText().isEmpty()) {
+      Refuse(kSelectRecord);
+      return;
+    }
+    if (MsgBox(QStringLiteral("Are you sure you want to delete this record?"), vbYesNo + vbQuestion,
+               QStringLiteral("Confirm Delete")) != vbYes)
+      return;
+    if (MainRecordset->RecordCount() == 0) {
+      Refuse(QStringLiteral("No Record Found"));
+      return;
+    }
+    if (!MainRecordset->HasCurrentRow()) {  // the boxes show no row of the table
+      Refuse(kSelectRecord);
+      return;
+    }
+    MainRecordset->Delete();
+    if (MainRecordset->RecordCount() == 0) {
+      ClearInputs();  // the identifier list keeps its items
+      return;
+    }
+    MainRecordset->MoveNext();
+    if (MainRecordset->Eof()) MainRecordset->MoveLast();
+    display();
+    const QString shown = cmbPatientID.currentText();
+    refillIdList();
+    setComboText(cmbPatientID, shown);
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+}
+
+void PatientRecordForm::ViewAllRecords() {
+  if (patient_.viewAll) patient_.viewAll(this);
+}
+
+// ---- Save and Cancel ----
+
+void PatientRecordForm::refuse(const QString& text, QWidget* focus) {
+  MsgBox(text, vbCritical, kWarning);
+  if (focus) focus->setFocus();
+}
+
+bool PatientRecordForm::duplicateIdFound() {
+  LookupRecordset->Requery();
+  if (LookupRecordset->RecordCount() == 0) return false;
+  // A new patient is compared under the identifier it would be stored as; a modified one keeps
+  // its own, which no other row may hold either.
+  const bool modifying = EditFlag && !modifiedRow_.empty();
+  const QString id = modifying ? Trim(modifiedRow_[kColPatientID].toText())
+                               : PatientIdFor(patient_.prefix, cmbPatientID.currentText());
+  bool skipped = !modifying;
+  LookupRecordset->MoveFirst();
+  for (; !LookupRecordset->Eof(); LookupRecordset->MoveNext()) {
+    if (!skipped) {
+      bool same = LookupRecordset->FieldCount() == int(modifiedRow_.size());
+      for (int i = 0; same && i < LookupRecordset->FieldCount(); ++i)
+        same = LookupRecordset->Fields(i) == modifiedRow_[std::size_t(i)];
+      if (same) {
+        skipped = true;
+        continue;
+      }
+    }
+    if (Trim(LookupRecordset->Fields(kColPatientID).toText()) == id) return true;
+  }
+  return false;
+}
+
+bool PatientRecordForm::ValidateSave() {
+  if (duplicateIdFound()) {
+    refuse(QStringLiteral("Please Select the Another Patient Id\r\nThis Patient ID Already Assigned"), &cmbPatientID);
+    return false;
+  }
+  const struct {
+    QString text;
+    const char* message;
+    QWidget* focus;
+  } required[] = {
+      {cmbPatientID.currentText(), "Please Fill the Employee ID", &cmbPatientID},
+      {txtFirstName.text(), "Please Fill the First Name", &txtFirstName},
+      {txtMobilePhone.text(), "Please Fill the Phone Number", &txtMobilePhone},
+      {txtAge.text(), "Please Select the Age", &txtAge},
+  };
+  for (const auto& r : required) {
+    if (Trim(r.text).isEmpty()) {
+      refuse(QLatin1String(r.message), r.focus);
+      return false;
+    }
+  }
+  const double age = Val(txtAge.text());
+  if (age < 0 || age > 120) {
+    refuse(QStringLiteral("Please Select the Correct Ages"), &txtAge);
+    return false;
+  }
+  const struct {
+    QString text;
+    const char* message;
+    QWidget* focus;
+  } rest[] = {
+      {cmbSex.currentText(), "Please Select the Sex", &cmbSex},
+      {txtAddress.text(), "Please Fill the Address", &txtAddress},
+      {txtEmailId.text(), "Please Fill the Location", &txtEmailId},
+  };
+  for (const auto& r : rest) {
+    if (Trim(r.text).isEmpty()) {
+      refuse(QLatin1String(r.message), r.focus);
+      return false;
+    }
+  }
+  return true;
+}
+
+void PatientRecordForm::WriteColumns() {
+  Recordset& rs = *MainRecordset;
+  if (!EditFlag) rs.SetField(kColPatientID, PatientIdFor(patient_.prefix, cmbPatientID.currentText()));
+  rs.SetField(kColName, txtFirstName.text());
+  rs.SetField(kColSex, cmbSex.currentText());
+  rs.SetField(kColPhone, txtMobilePhone.text());
+  rs.SetField(kColAge, txtAge.text());
+  rs.SetField(kColAddress, txtAddress.text());
+  rs.SetField(kColLocation, txtEmailId.text());
+  if (patient_.marksAdmitted) rs.SetField(kColDischarged, QStringLiteral("No"));
+}
+
+void PatientRecordForm::Picture9_Click() {
+  if (!MainRecordset || MainRecordset->State() != adStateOpen) return;
+  // A new patient needs its pending row and a modification the row it began on; without them
+  // the save would overwrite some other patient.
+  const bool rowReady = EditFlag ? MainRecordset->HasCurrentRow() : MainRecordset->EditMode() == adEditAdd;
+  if (!rowReady) {
+    Refuse(kSelectRecord);
+    return;
+  }
+  try {
+    if (!ValidateSave()) return;
+    WriteColumns();
+    MainRecordset->Update();
+  } catch (const DbError& e) {
+    // Nothing was saved: the row stays pending and the form in edit mode.
+    MsgBox(e.Description());
+    return;
+  }
+  EditFlag = false;
+  BusyFlag = false;
+  modifiedRow_.clear();
+  MsgBox(QStringLiteral("Record Saved Successfully"), vbExclamation, QStringLiteral("Update Info"));
+  SetRecordButtonsMode(this, false);
+  try {
+    refillIdList();
+    setComboText(cmbPatientID, MainRecordset->Fields(kColPatientID).toText());
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+}
+
+void PatientRecordForm::Picture10_Click() {
+  EditFlag = false;
+  BusyFlag = false;
+  modifiedRow_.clear();
+  if (MainRecordset && MainRecordset->State() == adStateOpen) {
+    const bool hasRows = MainRecordset->RecordCount() != 0;
+    MainRecordset->CancelUpdate();  // also the new row of a table that was empty
+    if (hasRows) {
+      ClearInputs();
+      cmbPatientID.setFocus();
+    }
+  }
+  SetRecordButtonsMode(this, false);
+}
+
+// ---- the two forms ----
+
+PatientFormConfig frmAddOutPatient::OutPatientConfig() {
+  PatientFormConfig c;
+  c.record = patientRecordConfig(QStringLiteral("Add New Out-Patient Details"), QStringLiteral("SettingsOutPatient"));
+  c.prefix = QStringLiteral("OP");
+  c.marksAdmitted = false;
+  c.viewAll = [](VbForm* caller) { LookUp<frmViewOutPatientDetails>(caller); };
+  return c;
+}
+
+frmAddOutPatient::frmAddOutPatient() : PatientRecordForm(OutPatientConfig()) {}
+
+PatientFormConfig frmAddInPatient::InPatientConfig() {
+  PatientFormConfig c;
+  c.record = patientRecordConfig(QStringLiteral("Add New In-Patient Details"), QStringLiteral("SettingsInPatient"));
+  c.prefix = QStringLiteral("IP");
+  c.marksAdmitted = true;
+  c.viewAll = [](VbForm* caller) { LookUp<frmViewInPatientDetails>(caller); };
+  return c;
+}
+
+frmAddInPatient::frmAddInPatient() : PatientRecordForm(InPatientConfig()) {}

@@ -1,0 +1,118 @@
+#pragma once
+// The patient record forms: out-patients ("OP" and the typed number) and in-patients ("IP" and
+// the typed number, the admission). Both are one form over a different table:
+//
+//   ShowForm<frmAddOutPatient>();   // SettingsOutPatient, list frmViewOutPatientDetails
+//   ShowForm<frmAddInPatient>();    // SettingsInPatient, list frmViewInPatientDetails; every save
+//                                   // marks the patient as admitted ("No" in Discharged)
+//
+// The identifier is the prefix followed by the typed number with its blanks trimmed: the same
+// text the duplicate scan compares, so no identifier can be stored twice, nor in a form the bill
+// choosers cannot match. A row keeps its identifier when it is modified.
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <vector>
+
+#include "framework/recordform.h"
+
+struct PatientFormConfig {
+  RecordFormConfig record;       // caption, size, SQL of both recordsets
+  QString prefix;                // "OP" or "IP"
+  bool marksAdmitted = false;    // every save writes "No" into Discharged (column 17)
+  void (*viewAll)(VbForm* caller) = nullptr;  // LookUp of the form's patient list
+};
+
+// The table columns the form shows and writes (by ordinal).
+enum PatientColumn : int {
+  kColPatientID = 0,
+  kColName = 1,
+  kColSex = 3,
+  kColPhone = 4,
+  kColAge = 7,
+  kColAddress = 9,
+  kColLocation = 10,
+  kColDischarged = 17,
+};
+
+// The identifier a new patient is stored under: prefix and typed text, blanks trimmed.
+QString PatientIdFor(const QString& prefix, const QString& typed);
+
+class PatientRecordForm : public RecordForm {
+  Q_OBJECT
+public:
+  explicit PatientRecordForm(PatientFormConfig config);
+  ~PatientRecordForm() override;
+
+  const PatientFormConfig& PatientConfig() const { return patient_; }
+
+  void display() override;
+
+  QComboBox cmbPatientID{this};
+  QLineEdit txtFirstName{this};
+  QLineEdit txtLastName{this};       // letters only; not stored
+  QComboBox cmbSex{this};
+  QLineEdit txtAge{this};            // digits only
+  QDateEdit DTPicker1{this};         // date of birth; not stored
+  QComboBox cmbMartialStatus{this};  // not stored
+  QLineEdit txtMobilePhone{this};
+  QLineEdit txtHomePhone{this};      // not stored
+  QLineEdit txtPagerNumber{this};    // not stored
+  QLineEdit txtAddress{this};
+  QLineEdit txtEmailId{this};        // the location
+  QLineEdit txtQualification{this};  // not stored
+  QLabel Label8{this}, Label9{this}, Label4{this}, Label5{this}, Label7{this}, Label6{this}, Label10{this},
+      Label1{this}, Label2{this}, Label16{this}, Label17{this}, Label14{this}, Label12{this};
+  ImageButton Picture12{this, QStringLiteral("Picture12")};  // the second help icon
+  QLabel Detect{this};
+
+  // True while a new row or a modification is open: the patient-ID box then shows no other row.
+  bool BusyFlag = false;
+
+protected:
+  void Form_Load() override;
+
+  void Picture5_Click() override;   // New
+  void Picture6_Click() override;   // Modify
+  void Picture7_Click() override;   // Delete
+  void Picture9_Click() override;   // Save
+  void Picture10_Click() override;  // Cancel
+
+  QWidget* KeyInput() override { return &cmbPatientID; }
+  void ClearInputs() override;
+  bool ValidateSave() override;
+  void WriteColumns() override;
+  void ViewAllRecords() override;
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void cmbPatientID_LookUp();
+  void DTPicker1_Change();
+  void txtEmailId_Click();
+  // Refills the identifier list from the look-up recordset, read afresh; the box's text is left
+  // empty for the caller to set.
+  void refillIdList();
+  bool duplicateIdFound();
+  void refuse(const QString& text, QWidget* focus);
+
+  PatientFormConfig patient_;
+  std::vector<Value> modifiedRow_;  // the row as it was when Modify began
+  bool lookingUp_ = false;
+  bool fillingList_ = false;
+};
+
+class frmAddOutPatient : public PatientRecordForm {
+  Q_OBJECT
+public:
+  frmAddOutPatient();
+  static PatientFormConfig OutPatientConfig();
+};
+
+class frmAddInPatient : public PatientRecordForm {
+  Q_OBJECT
+public:
+  frmAddInPatient();
+  static PatientFormConfig InPatientConfig();
+};
