@@ -16,6 +16,11 @@
 #include "billing/outpatient/frmConsultantBillReportAll.h"
 #include "billing/outpatient/frmOutBillReport.h"
 #include "billing/outpatient/frmOutBillReportAll.h"
+#include "masters/frmAddDoctorDetail.h"
+#include "masters/frmAddLabDetails.h"
+#include "masters/frmAddXRayDetails.h"
+#include "patients/frmAddConsultant.h"
+#include "patients/frmDischarge.h"
 #include "patients/patientrecord.h"
 #include "patients/patientsearch.h"
 #include "shell/frmAboutme.h"
@@ -42,10 +47,10 @@ const MenuCommand kMainWindowCommands[] = {
     {"InCancelBill", &OpenMenuForm<frmCancelInBill>},
     {"mnuInDailyReport", &OpenMenuForm<frmInBillReport>},
     {"mnuInSearchReport", &OpenMenuForm<frmInBillReportAll>},
-    {"mnuInDischarge", nullptr},       // wired when the discharge form lands
+    {"mnuInDischarge", &OpenMenuForm<frmDischarge>},
     {"mnuDisChargeSummary", nullptr},  // does nothing
     {"mnuChangeMenuView", &OpenMenuForm<frmChangeMenuSettings>},
-    {"mnuConBill", nullptr},           // wired when the consultant fee form lands
+    {"mnuConBill", &OpenMenuForm<frmAddConsultant>},
     {"mnuCon", &OpenMenuForm<frmConsultantBillReportAll>},
     {"mnuXRayAddBill", &OpenMenuForm<frmXRayBillReport>},
     {"mnuXRayCancelBill", &OpenMenuForm<frmCancelXRayBill>},
@@ -54,9 +59,9 @@ const MenuCommand kMainWindowCommands[] = {
     {"mnuLabCancelBill", &OpenMenuForm<frmCancelLabBill>},
     {"mnuLabSearchBill", &OpenMenuForm<frmLabBillReportAll>},
     {"mnuDrCertificate", nullptr},     // does nothing
-    {"mnuAddDrDetail", nullptr},       // wired when the doctor record form lands
-    {"mnuXRayTestNames", nullptr},     // wired when the x-ray price list lands
-    {"mnuLabTestNames", nullptr},      // wired when the laboratory price list lands
+    {"mnuAddDrDetail", &OpenMenuForm<frmAddDoctorDetail>},
+    {"mnuXRayTestNames", &OpenMenuForm<frmAddXRayDetails>},
+    {"mnuLabTestNames", &OpenMenuForm<frmAddLabDetails>},
     {"mnuNewUserAccounts", &OpenMenuForm<frmAddNewUser>},
     {"mnuChangePassword", &OpenMenuForm<frmSettingsChangePwd>},
     {"mnuCopyDatabase", nullptr},      // wired when the database back-up form lands

@@ -1,0 +1,190 @@
+#include "masters/frmAddLabDetails.h"
+
+#include <QFocusEvent>
+
+#include "framework/keyfilters.h"
+#include "framework/listform.h"
+#include "framework/twips.h"
+#include "masters/pricelistlayout.h"
+#include "masters/pricelists.h"
+#include "platform/msgbox.h"
+#include "platform/vbruntime.h"
+
+RecordFormConfig frmAddLabDetails::LabFormConfig() {
+  RecordFormConfig c;
+  c.caption = QString(24, QLatin1Char(' ')) + QStringLiteral("Add Lab Details");
+  c.height = 6300;
+  c.width = 10995;
+  c.helpTip = QStringLiteral("Lab Investigation Here ");
+  c.sql = QStringLiteral("SELECT * FROM SettingsLab Order by Description");
+  c.keyColumn = 0;
+  return c;
+}
+
+frmAddLabDetails::frmAddLabDetails() : RecordForm(LabFormConfig()) {
+  cmbPatientID.setEditable(true);
+  cmbPatientID.setInsertPolicy(QComboBox::NoInsert);
+  LayOutPriceRow(&Label9, QStringLiteral("Investication"), &cmbPatientID, 1080);
+  LayOutPriceRow(&Label4, QStringLiteral("Amount"), &txtPassword, 1440);
+  MoveTwips(&Picture11, 8100, 1020, 360, 360);
+  PlaceRecordButtons(1440, 4320, 5350);
+  setTabOrder(&cmbPatientID, &txtPassword);
+
+  connect(&cmbPatientID, &QComboBox::activated, this, [this] { cmbPatientID_Click(); });
+  cmbPatientID.installEventFilter(this);
+  if (cmbPatientID.lineEdit()) cmbPatientID.lineEdit()->installEventFilter(this);
+  WireKeyPress(&cmbPatientID, [this](int& k) { cmbPatientID_KeyPress(k); });
+  WireKeyPress(&txtPassword, [this](int& k) { k = NumberOnlyKeyPress(&txtPassword, k, false); });
+}
+
+frmAddLabDetails::~frmAddLabDetails() {
+  // The box loses the focus while it is destroyed; by then there is no row to look up.
+  cmbPatientID.removeEventFilter(this);
+  if (cmbPatientID.lineEdit()) cmbPatientID.lineEdit()->removeEventFilter(this);
+}
+
+bool frmAddLabDetails::eventFilter(QObject* watched, QEvent* event) {
+  // Leaving the box (not for its own drop-down list) looks the typed description up.
+  if (event->type() == QEvent::FocusOut && (watched == &cmbPatientID || watched == cmbPatientID.lineEdit())) {
+    auto* focus = static_cast<QFocusEvent*>(event);
+    if (focus->reason() != Qt::PopupFocusReason && IsLoaded()) cmbPatientID_Click();
+  }
+  return RecordForm::eventFilter(watched, event);
+}
+
+void frmAddLabDetails::Form_Load() {
+  BusyFlag = false;
+  RecordForm::Form_Load();
+  if (!IsLoaded() || !MainRecordset || MainRecordset->State() != adStateOpen) return;
+  try {
+    if (MainRecordset->RecordCount() != 0) {
+      fillList(*MainRecordset);
+      MainRecordset->MoveFirst();
+      display();
+    }
+  } catch (const DbError& e) {
+    MsgBox(QStringLiteral("Error:") + e.Description());
+  }
+}
+
+void frmAddLabDetails::setDescription(const QString& text) {
+  cmbPatientID.setCurrentIndex(-1);
+  cmbPatientID.setEditText(text);
+}
+
+void frmAddLabDetails::display() {
+  setDescription(MainRecordset->Fields(0).toText());
+  txtPassword.setText(MainRecordset->Fields(1).toText());
+}
+
+void frmAddLabDetails::ClearInputs() {
+  setDescription(QString());
+  txtPassword.clear();
+}
+
+void frmAddLabDetails::fillList(Recordset& rs) {
+  const QString shown = cmbPatientID.currentText();
+  cmbPatientID.clear();
+  rs.MoveFirst();
+  for (long i = 0, n = rs.RecordCount(); i < n && !rs.Eof(); ++i, rs.MoveNext())
+    cmbPatientID.addItem(rs.Fields(0).toText());
+  setDescription(shown);
+}
+
+void frmAddLabDetails::reloadList() {
+  LookupRecordset->Requery();
+  fillList(*LookupRecordset);
+}
+
+void frmAddLabDetails::cmbPatientID_Click() {
+  if (BusyFlag) return;
+  if (Picture1.isHidden() || cmbPatientID.currentText().isEmpty()) return;
+  if (!MainRecordset || MainRecordset->State() != adStateOpen || MainRecordset->RecordCount() == 0) return;
+  try {
+    const QString wanted = Trim(cmbPatientID.currentText());
+    const Recordset::Bookmark here = MainRecordset->GetBookmark();
+    for (MainRecordset->MoveFirst(); !MainRecordset->Eof(); MainRecordset->MoveNext()) {
+      if (Trim(MainRecordset->Fields(0).toText()) == wanted) {
+        display();
+        return;
+      }
+    }
+    // A description that is in no row: the typed text stays, and so does the current row.
+    MainRecordset->MoveTo(here);
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+}
+
+void frmAddLabDetails::cmbPatientID_KeyPress(int& KeyAscii) {
+  if (!Picture1.isHidden()) KeyAscii = AutoCompleteKeyPress(&cmbPatientID, KeyAscii, true);
+}
+
+void frmAddLabDetails::Picture6_Click() {
+  cmbPatientID_Click();  // the row on the screen is the one modified
+  BusyFlag = true;
+  RecordForm::Picture6_Click();
+  // A refused Modify stays in browse mode, where choosing must go on loading rows.
+  if (!Picture6.isHidden()) BusyFlag = false;
+}
+
+void frmAddLabDetails::Picture7_Click() {
+  cmbPatientID_Click();  // the row on the screen is the one deleted
+  const long before = MainRecordset ? MainRecordset->RecordCount() : 0;
+  RecordForm::Picture7_Click();
+  if (!MainRecordset || MainRecordset->RecordCount() >= before) return;
+  try {
+    if (MainRecordset->RecordCount() != 0) {
+      reloadList();
+    } else {
+      cmbPatientID.clear();
+      ClearInputs();
+    }
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+}
+
+bool frmAddLabDetails::ValidateSave() {
+  if (Trim(cmbPatientID.currentText()).isEmpty()) {
+    Refuse(QStringLiteral("Please Fill the Description"));
+    cmbPatientID.setFocus();
+    return false;
+  }
+  if (DuplicateKeyFound()) {
+    MsgBox(QStringLiteral("Please Select the Another Name\r\nThis Name Already Available"), vbCritical,
+           QStringLiteral("Warning"));
+    cmbPatientID.setFocus();
+    return false;
+  }
+  if (Trim(txtPassword.text()).isEmpty()) {
+    Refuse(QStringLiteral("Please Fill the Amount"));
+    txtPassword.setFocus();
+    return false;
+  }
+  return true;
+}
+
+void frmAddLabDetails::WriteColumns() {
+  MainRecordset->SetField(0, cmbPatientID.currentText());
+  MainRecordset->SetField(1, txtPassword.text());
+}
+
+void frmAddLabDetails::Picture9_Click() {
+  RecordForm::Picture9_Click();
+  if (!Picture9.isHidden()) return;  // refused: still editing
+  BusyFlag = false;
+  try {
+    reloadList();
+    setDescription(MainRecordset->Fields(0).toText());
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+}
+
+void frmAddLabDetails::Picture10_Click() {
+  BusyFlag = false;
+  RecordForm::Picture10_Click();
+}
+
+void frmAddLabDetails::ViewAllRecords() { LookUp<frmViewAllLab>(this); }

@@ -1,0 +1,15 @@
+#include "masters/frmViewAllDoctors.h"
+
+frmViewAllDoctors::frmViewAllDoctors() : ListForm(DoctorListConfig()) {}
+
+ListFormConfig frmViewAllDoctors::DoctorListConfig() {
+  ListFormConfig c;
+  c.title = QString(10, QLatin1Char(' ')) + QStringLiteral("View All Doctors Details");
+  c.caption = QStringLiteral("View All Doctors");
+  c.sql = QStringLiteral("SELECT * FROM SettingDrDetails");
+  c.columns = {
+      {QStringLiteral("No."), 500, ListColumn::kRowNumber},
+      {QStringLiteral("Doctor Name"), 2500, 0},
+  };
+  return c;
+}

@@ -1,0 +1,343 @@
+#include "patients/frmAddConsultant.h"
+
+#include <QFocusEvent>
+#include <QFont>
+#include <QSignalBlocker>
+
+#include "framework/keyfilters.h"
+#include "framework/listform.h"
+#include "framework/twips.h"
+#include "globals.h"
+#include "masters/pricelists.h"
+#include "platform/msgbox.h"
+#include "platform/system.h"
+#include "platform/vbruntime.h"
+
+namespace {
+
+const QString kSelectRecord = QStringLiteral("Please select any Record");
+
+// A combo box shows `text`; a list item of exactly that text becomes its current item.
+void setComboText(QComboBox& combo, const QString& text) {
+  combo.setCurrentIndex(combo.findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+  combo.setEditText(text);
+}
+
+}  // namespace
+
+RecordFormConfig frmAddConsultant::ConsultantConfig() {
+  RecordFormConfig c;
+  c.caption = QString(24, QLatin1Char(' ')) + QStringLiteral("Add Consultant Fees Details");
+  c.height = 6300;
+  c.width = 10995;
+  c.helpTip = QStringLiteral("Lab Investigation Here ");
+  c.sql = QStringLiteral("SELECT * FROM SettingsConsultant Order by DrName");
+  c.keyColumn = kColDrName;
+  c.refusalTitle = QString();  // this form's refusals carry no title of their own
+  return c;
+}
+
+frmAddConsultant::frmAddConsultant() : RecordForm(ConsultantConfig()) {
+  setObjectName(QStringLiteral("frmAddConsultant"));
+  const QFont labelFont(QStringLiteral("Arial"), 10, QFont::Bold);
+  const QFont boxFont(QStringLiteral("Arial"), 9);
+  const QString labelStyle = QStringLiteral("color: #8e3b52; background: transparent;");
+
+  const struct {
+    QLabel* label;
+    const char* caption;
+    QWidget* box;
+    int top;
+  } rows[] = {
+      {&Label1, "Date", &DTPicker1, 600},
+      {&Label9, "Dr Name", &cmbPatientID, 1080},
+      {&Label4, "Amount", &txtPassword, 1560},
+      {&Label2, "Patient ID", &Combo1, 2040},
+  };
+  QWidget* previous = nullptr;
+  for (const auto& r : rows) {
+    r.label->setText(QLatin1String(r.caption));
+    r.label->setFont(labelFont);
+    r.label->setStyleSheet(labelStyle);
+    r.label->setBuddy(r.box);
+    MoveTwips(r.label, 2160, r.top + 15, 2200, 300);
+    r.box->setFont(boxFont);
+    MoveTwips(r.box, 4560, r.top, 2055, 330);
+    if (previous) setTabOrder(previous, r.box);
+    previous = r.box;
+  }
+  txtPassword.setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+
+  DTPicker1.setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  DTPicker1.setCalendarPopup(true);
+  for (QComboBox* combo : {&cmbPatientID, &Combo1}) {
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(12);
+  }
+
+  MoveTwips(&Picture11, 4560 + 2055 + 120, 1065, 360, 360);
+  PlaceRecordButtons(1300, 3900, 5500);
+
+  WireKeyPress(&cmbPatientID,
+               [this](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(&cmbPatientID, KeyAscii, false); });
+  WireKeyPress(&Combo1, [this](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(&Combo1, KeyAscii, false); });
+  WireKeyPress(&txtPassword, [this](int& KeyAscii) { NumberOnlyKeyPress(&txtPassword, KeyAscii, false); });
+
+  connect(&cmbPatientID, &QComboBox::activated, this, [this] { cmbPatientID_LookUp(); });
+  cmbPatientID.installEventFilter(this);
+}
+
+frmAddConsultant::~frmAddConsultant() {
+  // The box loses the focus while the form is taken apart: no look-up may run then.
+  cmbPatientID.removeEventFilter(this);
+  disconnect(&cmbPatientID, nullptr, this, nullptr);
+}
+
+bool frmAddConsultant::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &cmbPatientID && event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+    cmbPatientID_LookUp();
+  return RecordForm::eventFilter(watched, event);
+}
+
+// ---- load and display ----
+
+bool frmAddConsultant::fillList(std::unique_ptr<Recordset>& rs, const QString& sql, QComboBox* combo,
+                                const QString& emptyMessage) {
+  rs = std::make_unique<Recordset>();
+  try {
+    rs->Open(sql, gCon, adOpenDynamic, adLockOptimistic);
+  } catch (const DbError&) {
+  }
+  if (rs->State() != adStateOpen) {
+    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+           QStringLiteral("Database Error"));
+    End();
+    return false;
+  }
+  if (rs->RecordCount() == 0) {
+    MsgBox(emptyMessage, vbCritical, QStringLiteral("Warning"));
+    Hide();
+    Unload();
+    return false;
+  }
+  const QSignalBlocker blocker(combo);
+  for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) combo->addItem(rs->Fields(0).toText());
+  return true;
+}
+
+void frmAddConsultant::Form_Load() {
+  {
+    const QSignalBlocker blocker(&DTPicker1);
+    DTPicker1.setDate(Today());
+  }
+  lookingUp_ = true;  // the lists and the first row come in without a look-up
+  RecordForm::Form_Load();
+  if (!MainRecordset || MainRecordset->State() != adStateOpen) {
+    lookingUp_ = false;
+    return;
+  }
+  const QString patientsFirst = QStringLiteral("Please add the Patient Details First");
+  try {
+    const bool filled =
+        fillList(InPatientRecordset, QStringLiteral("SELECT EmployeeID FROM SettingsInPatient Order by EmployeeID"),
+                 &Combo1, patientsFirst) &&
+        fillList(OutPatientRecordset,
+                 QStringLiteral("SELECT EmployeeID FROM SettingsOutPatient Order by EmployeeID"), &Combo1,
+                 patientsFirst) &&
+        fillList(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID"), &cmbPatientID,
+                 QStringLiteral("Please add the Dr. Details First"));
+    if (!filled) {
+      lookingUp_ = false;
+      return;
+    }
+  } catch (const DbError& e) {
+    MsgBox(QStringLiteral("Error:") + e.Description());
+  }
+
+  // Filling a list selects its first item: the boxes show the first fee again, or nothing.
+  try {
+    if (MainRecordset->HasCurrentRow())
+      display();
+    else
+      ClearInputs();
+  } catch (const DbError& e) {
+    MsgBox(QStringLiteral("Error:") + e.Description());
+  }
+  lookingUp_ = false;
+}
+
+void frmAddConsultant::display() {
+  const Recordset& rs = *MainRecordset;
+  // A row without a readable date shows today's, as a new fee would.
+  const std::optional<QDate> day = rs.Fields(kColDate).toDate();
+  DTPicker1.setDate(day && day->isValid() ? *day : Today());
+  const bool wasLookingUp = lookingUp_;
+  lookingUp_ = true;
+  setComboText(cmbPatientID, rs.Fields(kColDrName).toText());
+  txtPassword.setText(rs.Fields(kColAmount).toText());
+  setComboText(Combo1, rs.Fields(kColPatientId).toText());
+  lookingUp_ = wasLookingUp;
+}
+
+void frmAddConsultant::ClearInputs() {
+  DTPicker1.setDate(Today());
+  const bool wasLookingUp = lookingUp_;
+  lookingUp_ = true;
+  setComboText(cmbPatientID, {});
+  txtPassword.clear();
+  setComboText(Combo1, {});
+  lookingUp_ = wasLookingUp;
+}
+
+// ---- the doctor look-up ----
+
+void frmAddConsultant::cmbPatientID_LookUp() {
+  if (lookingUp_ || !Picture9.isHidden()) return;  // browse mode only
+  if (!MainRecordset || MainRecordset->State() != adStateOpen) return;
+  const QString doctor = cmbPatientID.currentText();
+  const QString patient = Combo1.currentText();
+  if (doctor.isEmpty() || patient.isEmpty()) return;
+  lookingUp_ = true;
+  try {
+    // Only this form writes the table, so its own rows are the table's current rows.
+    const Recordset::Bookmark was = MainRecordset->GetBookmark();
+    bool found = false;
+    for (MainRecordset->MoveFirst(); !MainRecordset->Eof() && !found; ) {
+      found = Trim(MainRecordset->Fields(kColDrName).toText()) == Trim(doctor) &&
+              Trim(MainRecordset->Fields(kColPatientId).toText()) == Trim(patient);
+      if (!found) MainRecordset->MoveNext();
+    }
+    if (found)
+      display();
+    else
+      MainRecordset->MoveTo(was);  // the fee shown before stays current
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+  lookingUp_ = false;
+}
+
+bool frmAddConsultant::showsCurrentRow() const {
+  const Recordset& rs = *MainRecordset;
+  return rs.HasCurrentRow() && Trim(rs.Fields(kColDrName).toText()) == Trim(cmbPatientID.currentText()) &&
+         Trim(rs.Fields(kColPatientId).toText()) == Trim(Combo1.currentText());
+}
+
+// ---- Modify and Delete ----
+
+void frmAddConsultant::Picture6_Click() {
+  try {
+    if (cmbPatientID.currentText().isEmpty()) {
+      Refuse(kSelectRecord);
+      return;
+    }
+    if (MainRecordset->RecordCount() == 0) {
+      Refuse(QStringLiteral("No Record Found you cannt Edit"));
+      return;
+    }
+    // The boxes may show a pair no row has (a look-up that found nothing): saving would write
+    // over a fee the user does not see.
+    if (!showsCurrentRow()) {
+      Refuse(kSelectRecord);
+      return;
+    }
+    modifiedRow_.clear();
+    for (int i = 0; i < MainRecordset->FieldCount(); ++i) modifiedRow_.push_back(MainRecordset->Fields(i));
+    EditFlag = true;
+    SetRecordButtonsMode(this, true);
+    Picture9.setPicture(QStringLiteral("save.gif"));
+    Picture10.setPicture(QStringLiteral("cancel.gif"));
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+  }
+}
+
+void frmAddConsultant::Picture7_Click() {
+  try {
+    if (MsgBox(QStringLiteral("Are you sure you want to delete this record?"), vbYesNo + vbQuestion,
+               QStringLiteral("Confirm Delete")) != vbYes)
+      return;
+    if (MainRecordset->RecordCount() == 0) {
+      Refuse(QStringLiteral("No Record Found"));
+      return;
+    }
+    // Only the fee on the screen: after Cancel the boxes are empty while a fee is still current.
+    if (cmbPatientID.currentText().isEmpty() || !showsCurrentRow()) {
+      Refuse(kSelectRecord);
+      return;
+    }
+    MainRecordset->Delete();
+    if (MainRecordset->RecordCount() != 0) {
+      MainRecordset->MoveNext();
+      if (MainRecordset->Eof()) MainRecordset->MoveLast();
+      display();
+    } else {
+      ClearInputs();
+    }
+  } catch (const DbError& e) {
+    MsgBox(e.Number() == adErrNoCurrentRow ? QStringLiteral("Please Select Any Record") : e.Description());
+  }
+}
+
+void frmAddConsultant::ViewAllRecords() { LookUp<frmViewAllLab>(this); }
+
+// ---- Save ----
+
+void frmAddConsultant::refuse(const QString& text, QWidget* focus, const QString& title) {
+  MsgBox(text, vbCritical, title);
+  focus->setFocus();
+}
+
+bool frmAddConsultant::duplicatePairFound() {
+  LookupRecordset->Requery();
+  if (LookupRecordset->RecordCount() == 0) return false;
+  const QString doctor = Trim(cmbPatientID.currentText());
+  const QString patient = Trim(Combo1.currentText());
+  // After Modify the fee being modified may keep its own pair.
+  bool skipped = !EditFlag || modifiedRow_.empty();
+  for (LookupRecordset->MoveFirst(); !LookupRecordset->Eof(); LookupRecordset->MoveNext()) {
+    if (!skipped) {
+      bool same = LookupRecordset->FieldCount() == int(modifiedRow_.size());
+      for (int i = 0; same && i < LookupRecordset->FieldCount(); ++i)
+        same = LookupRecordset->Fields(i) == modifiedRow_[std::size_t(i)];
+      if (same) {
+        skipped = true;
+        continue;
+      }
+    }
+    if (Trim(LookupRecordset->Fields(kColDrName).toText()) == doctor &&
+        Trim(LookupRecordset->Fields(kColPatientId).toText()) == patient)
+      return true;
+  }
+  return false;
+}
+
+bool frmAddConsultant::ValidateSave() {
+  if (Trim(cmbPatientID.currentText()).isEmpty()) {
+    refuse(QStringLiteral("Please Fill the Description"), &cmbPatientID);
+    return false;
+  }
+  if (duplicatePairFound()) {
+    refuse(QStringLiteral("Please Select the Another Name and Patient ID\r\nThis Name Already Available"),
+           &cmbPatientID, QStringLiteral("Warning"));
+    return false;
+  }
+  if (Trim(txtPassword.text()).isEmpty()) {
+    refuse(QStringLiteral("Please Fill the Amount"), &txtPassword);
+    return false;
+  }
+  if (Trim(Combo1.currentText()).isEmpty()) {
+    refuse(QStringLiteral("Please Select Patient ID"), &Combo1);
+    return false;
+  }
+  return true;
+}
+
+void frmAddConsultant::WriteColumns() {
+  MainRecordset->SetField(kColDate, DTPicker1.date());
+  MainRecordset->SetField(kColDrName, cmbPatientID.currentText());
+  MainRecordset->SetField(kColAmount, txtPassword.text());
+  MainRecordset->SetField(kColPatientId, Combo1.currentText());
+}

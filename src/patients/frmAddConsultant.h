@@ -1,0 +1,72 @@
+#pragma once
+// The consultant fees: one row per doctor and patient with the fee's date and amount, kept with
+// the common record bar.
+//
+//   ShowForm<frmAddConsultant>();
+//
+// The form opens only when both patient tables and the doctor table hold rows. The doctor and
+// patient pair names a fee: a save may not take a pair another row already has (blanks trimmed).
+// Delete and Modify act only on the fee the boxes show. View All shows the laboratory price list.
+//
+// The control names are the ones the form has always had: cmbPatientID holds the DOCTOR names,
+// txtPassword the amount and Combo1 the PATIENT identifiers.
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <memory>
+#include <vector>
+
+#include "framework/recordform.h"
+
+class frmAddConsultant : public RecordForm {
+  Q_OBJECT
+public:
+  frmAddConsultant();
+  ~frmAddConsultant() override;
+
+  static RecordFormConfig ConsultantConfig();
+
+  // The fee table's columns (by ordinal).
+  enum Column : int { kColDate = 0, kColDrName = 1, kColAmount = 2, kColPatientId = 3 };
+
+  void display() override;
+
+  QDateEdit DTPicker1{this};    // the fee's date; any date
+  QComboBox cmbPatientID{this};  // doctor names
+  QLineEdit txtPassword{this};   // amount, digits only
+  QComboBox Combo1{this};        // patient identifiers, in-patients first
+  QLabel Label1{this}, Label9{this}, Label4{this}, Label2{this};  // the captions
+
+  // The lists read at load, kept while the form is open.
+  std::unique_ptr<Recordset> InPatientRecordset;
+  std::unique_ptr<Recordset> OutPatientRecordset;
+  std::unique_ptr<Recordset> DoctorRecordset;
+
+protected:
+  void Form_Load() override;
+
+  void Picture6_Click() override;  // Modify
+  void Picture7_Click() override;  // Delete
+
+  QWidget* KeyInput() override { return &cmbPatientID; }
+  void ClearInputs() override;
+  bool ValidateSave() override;
+  void WriteColumns() override;
+  void ViewAllRecords() override;
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  // Fills `combo` from the first column of `sql`; false when the form closed (the table is empty
+  // or could not be read).
+  bool fillList(std::unique_ptr<Recordset>& rs, const QString& sql, QComboBox* combo, const QString& emptyMessage);
+  void cmbPatientID_LookUp();
+  // The boxes show the current row's doctor and patient.
+  bool showsCurrentRow() const;
+  bool duplicatePairFound();
+  void refuse(const QString& text, QWidget* focus, const QString& title = QString());
+
+  std::vector<Value> modifiedRow_;  // the row as it was when Modify began
+  bool lookingUp_ = false;
+};

@@ -1,0 +1,71 @@
+#pragma once
+// Discharging an in-patient: the front desk picks the patient by name from those still admitted,
+// types the prescription, disease and health details, sets the discharge date (today or
+// earlier) and presses OK. The patient's row gets the details, the date and "Yes" in Discharged,
+// and the form closes.
+//
+//   ShowForm<frmDischarge>();
+//
+// Only admitted patients (Discharged exactly "No") are listed, and only they can be written:
+// each list entry keeps its own identifier, so two admitted patients of one name are told apart
+// by the entry chosen, and a discharged patient's details are never written over.
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <memory>
+
+#include "framework/imagebutton.h"
+#include "framework/vbform.h"
+#include "platform/ado.h"
+#include "platform/flashmovie.h"
+
+class frmDischarge : public VbForm {
+  Q_OBJECT
+public:
+  frmDischarge();
+  ~frmDischarge() override;
+
+  // The in-patient table's columns this form reads and writes (by ordinal).
+  enum Column : int {
+    kColPatientID = 0,
+    kColName = 1,
+    kColPrescription = 13,
+    kColDisease = 14,
+    kColHealth = 15,
+    kColDischargeDate = 16,
+    kColDischarged = 17,
+  };
+
+  QComboBox cmbPatientName{this};   // names of the admitted patients; each item keeps its identifier
+  QLineEdit txtPatientID{this};     // the chosen patient's identifier; shown, not typed
+  QPlainTextEdit txtPrescription{this};
+  QPlainTextEdit txtDisease{this};
+  QPlainTextEdit txtHealth{this};
+  QDateEdit DTPicker1{this};        // the discharge date, never after today
+  ImageButton Picture1{this, QStringLiteral("Picture1")};    // OK
+  ImageButton Picture2{this, QStringLiteral("Picture2")};    // Cancel
+  ImageButton Picture11{this, QStringLiteral("Picture11")};  // help
+  QLabel Label1{this}, Label2{this}, Label4{this}, Label5{this}, Label6{this};  // the captions
+  QLabel Label3{this};               // hover holder, hidden
+  FlashMovie ShockwaveFlash1{this};  // title bar
+  FlashMovie ShockwaveFlash2{this};  // close
+  FlashMovie ShockwaveFlash3{this};  // minimise
+  QLabel Image1{this};               // background
+
+  // The in-patient rows as they were when the form opened.
+  std::unique_ptr<Recordset> MainRecordset;
+
+  void cmbPatientName_Click();  // the identifier look-up (also on every change of the text)
+  void Picture1_Click();        // OK
+  void Picture2_Click();        // Cancel
+
+protected:
+  void Form_Load() override;
+  void Form_Unload(int& cancel) override;
+
+private:
+  void DTPicker1_Change();
+  void refuse(const QString& text, QWidget* focus);
+};

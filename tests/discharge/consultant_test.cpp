@@ -1,0 +1,306 @@
+// Consultant fees: when the form opens, saving with its checks in their order, what is stored,
+// Delete and Modify of the shown fee only, the doctor look-up, and the laboratory list.
+#include "discharge_support.h"
+#include "masters/pricelists.h"
+#include "patients/frmAddConsultant.h"
+
+namespace {
+
+const QString kPair = "Please Select the Another Name and Patient ID\r\nThis Name Already Available";
+const QString kConfirm = "Are you sure you want to delete this record?";
+
+class ConsultantTest : public FormsTest {
+protected:
+  // Two doctors, an in-patient and an out-patient: what the form needs to open.
+  void addLists() {
+    addDoctor("Dr Rao");
+    addDoctor("Dr Iyer");
+    addInPatient("IP1", "Asha");
+    addOutPatient("OP1");
+  }
+  void addFee(const char* date, const char* doctor, const char* amount, const char* patient) {
+    exec(QStringLiteral("INSERT INTO SettingsConsultant VALUES (%1, %2, %3, %4)")
+             .arg(q(date), q(doctor), q(amount), q(patient)));
+  }
+  frmAddConsultant* open() {
+    form = ShowForm<frmAddConsultant>();
+    if (form) {
+      form->FormWindow()->activateWindow();
+      (void)QTest::qWaitForWindowActive(form->FormWindow());
+    }
+    return form;
+  }
+  // The fee table in reading order, rows ";"-joined, columns "|"-joined.
+  QString fees() const {
+    return scalar("SELECT group_concat(r, ';') FROM (SELECT Date || '|' || DrName || '|' || Amount || '|' || "
+                  "patientid AS r FROM SettingsConsultant ORDER BY DrName COLLATE NOCASE, rowid)");
+  }
+  QString shown() const {
+    return QStringList{form->DTPicker1.date().toString("yyyy-MM-dd"), form->cmbPatientID.currentText(),
+                       form->txtPassword.text(), form->Combo1.currentText()}
+        .join('|');
+  }
+  std::string mode() const {
+    bool browse = true, edit = true;
+    for (int n = 1; n <= 10; ++n) {
+      const bool visible = form->RecordButton(n)->isVisible();
+      (n <= 8 ? browse : edit) &= visible;
+      (n <= 8 ? edit : browse) &= !visible;
+    }
+    return browse ? "browse" : edit ? "edit" : "broken";
+  }
+  void fill(const QString& doctor, const QString& amount, const QString& patient) {
+    type(form->cmbPatientID, doctor);
+    type(form->txtPassword, amount);
+    type(form->Combo1, patient);
+  }
+  void saveExpectingSuccess() {
+    boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);
+    click(form->Picture9);
+    EXPECT_EQ(mode(), "browse");
+  }
+
+  frmAddConsultant* form = nullptr;
+};
+
+TEST_F(ConsultantTest, OpensOnlyWithInPatientsOutPatientsAndDoctors) {
+  const struct {
+    const char* missing;
+    const char* message;
+  } cases[] = {
+      {"SettingsInPatient", "Please add the Patient Details First"},
+      {"SettingsOutPatient", "Please add the Patient Details First"},
+      {"SettingDrDetails", "Please add the Dr. Details First"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.missing);
+    for (const char* t : {"SettingsInPatient", "SettingsOutPatient", "SettingDrDetails"}) exec(QString("DELETE FROM ") + t);
+    addLists();
+    exec(QString("DELETE FROM ") + c.missing);
+    menus.clear();
+    boxes().expect(c.message, "Warning", vbCritical);
+    EXPECT_EQ(open(), nullptr);
+    EXPECT_EQ(menus, (QStringList{"hide", "show"}));
+  }
+}
+
+TEST_F(ConsultantTest, ListsAndFirstFeeAtLoadAndEmptyTableAnswersNoRecordFound) {
+  addLists();
+  addInPatient("IP10", "Bela");
+  addInPatient("IP2", "Chen");
+  ASSERT_TRUE(open());
+  EXPECT_EQ(items(form->cmbPatientID), (QStringList{"Dr Iyer", "Dr Rao"}));
+  EXPECT_EQ(items(form->Combo1), (QStringList{"IP1", "IP10", "IP2", "OP1"}));
+  EXPECT_EQ(shown(), "2026-12-10|||");
+  EXPECT_EQ(mode(), "browse");
+  for (ImageButton* b : {&form->Picture1, &form->Picture2, &form->Picture3, &form->Picture4}) {
+    boxes().expect("No Record Found", "", vbCritical);
+    click(*b);
+  }
+  boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbYes);
+  boxes().expect("No Record Found", "", vbCritical);
+  click(form->Picture7);
+  form->Unload();
+  QCoreApplication::processEvents();
+
+  addFee("2026-11-02", "Dr Rao", "300", "OP1");
+  addFee("2026-11-01", "Dr Iyer", "250", "IP1");
+  ASSERT_TRUE(open());
+  EXPECT_EQ(shown(), "2026-11-01|Dr Iyer|250|IP1");
+  click(form->Picture3);
+  EXPECT_EQ(shown(), "2026-11-02|Dr Rao|300|OP1");
+}
+
+TEST_F(ConsultantTest, SaveRefusesInOrderAndStaysInEditModeWithTheRowPending) {
+  addLists();
+  addFee("2026-11-01", " Dr Rao", "300", "IP1 ");
+  ASSERT_TRUE(open());
+  click(form->Picture5);
+  EXPECT_EQ(shown(), "2026-12-10|||");
+  const struct {
+    const char* doctor;
+    const char* amount;
+    const char* patient;
+    const char* message;
+    const char* title;
+  } steps[] = {
+      {"", "500", "OP1", "Please Fill the Description", ""},
+      {"Dr R", "500", "IP1", nullptr, "Warning"},  // the stored pair, blanks aside
+      {"Dr R", "", "OP1", "Please Fill the Amount", ""},
+      {"Dr R", "500", "", "Please Select Patient ID", ""},
+  };
+  QWidget* focus[] = {&form->cmbPatientID, &form->cmbPatientID, &form->txtPassword, &form->Combo1};
+  int i = 0;
+  for (const auto& s : steps) {
+    SCOPED_TRACE(i);
+    fill(s.doctor, s.amount, s.patient);
+    boxes().expect(s.message ? QString(s.message) : kPair, s.title, vbCritical);
+    click(form->Picture9);
+    EXPECT_EQ(mode(), "edit");
+    EXPECT_EQ(form->focusWidget(), focus[i++]);
+  }
+  EXPECT_EQ(rows("SettingsConsultant"), 1);
+
+  // Still the same pending row: a valid pair now saves exactly one new fee.
+  fill("Dr R", "500", "OP1");
+  saveExpectingSuccess();
+  EXPECT_EQ(fees(), "2026-11-01| Dr Rao|300|IP1 ;2026-12-10|Dr Rao|500|OP1");
+  EXPECT_EQ(shown(), "2026-12-10|Dr Rao|500|OP1");
+}
+
+TEST_F(ConsultantTest, SaveStoresTheIsoDateAndTheTextsAsListedWhateverTheDate) {
+  exec("INSERT INTO SettingDrDetails (DoctorID) VALUES ('  Dr Sen ')");
+  addLists();
+  ASSERT_TRUE(open());
+  click(form->Picture5);
+  form->DTPicker1.setFocus();
+  QTest::keyClick(&form->DTPicker1, Qt::Key_Up);  // a fee may carry any date: no future guard
+  EXPECT_EQ(form->DTPicker1.date(), defaultToday().addDays(1));
+  form->cmbPatientID.setFocus();
+  choose(form->cmbPatientID, 0);
+  ASSERT_EQ(form->cmbPatientID.currentText(), "  Dr Sen ");
+  type(form->txtPassword, "1a2.3-4 ");
+  EXPECT_EQ(form->txtPassword.text(), "1234");
+  type(form->Combo1, "op");
+  EXPECT_EQ(form->Combo1.currentText(), "OP1");
+  saveExpectingSuccess();
+  EXPECT_EQ(fees(), "2026-12-11|  Dr Sen |1234|OP1");
+  EXPECT_EQ(scalar("SELECT typeof(Date) FROM SettingsConsultant"), "text");
+}
+
+TEST_F(ConsultantTest, ModifyKeepsItsOwnPairButMayNotTakeAnotherRowsPair) {
+  addLists();
+  addFee("2026-11-01", "Dr Iyer", "250", "IP1");
+  addFee("2026-11-02", "Dr Rao", "300", "OP1");
+  ASSERT_TRUE(open());
+  click(form->Picture6);
+  ASSERT_EQ(mode(), "edit");
+  type(form->txtPassword, "275");
+  saveExpectingSuccess();
+  EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-02|Dr Rao|300|OP1");
+
+  click(form->Picture6);
+  type(form->cmbPatientID, "Dr R");
+  type(form->Combo1, "OP1");
+  boxes().expect(kPair, "Warning", vbCritical);
+  click(form->Picture9);
+  EXPECT_EQ(mode(), "edit");
+  click(form->Picture10);
+  EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-02|Dr Rao|300|OP1");
+  EXPECT_EQ(shown(), "2026-12-10|||");
+}
+
+TEST_F(ConsultantTest, DeleteShowsTheNextFeeAndEmptiesTheBoxesAfterTheLast) {
+  addLists();
+  addFee("2026-11-01", "Dr Iyer", "250", "IP1");
+  addFee("2026-11-02", "Dr Rao", "300", "OP1");
+  ASSERT_TRUE(open());
+  click(form->Picture4);
+  ASSERT_EQ(shown(), "2026-11-02|Dr Rao|300|OP1");
+
+  boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbNo);
+  click(form->Picture7);
+  EXPECT_EQ(rows("SettingsConsultant"), 2);
+
+  boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbYes);
+  click(form->Picture7);
+  EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|250|IP1");
+  EXPECT_EQ(shown(), "2026-11-01|Dr Iyer|250|IP1");  // the new last fee
+
+  boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbYes);
+  click(form->Picture7);
+  EXPECT_EQ(rows("SettingsConsultant"), 0);
+  EXPECT_EQ(shown(), "2026-12-10|||");
+}
+
+TEST_F(ConsultantTest, DeleteAndModifyRefuseWhenTheBoxesDoNotShowTheCurrentFee) {
+  addLists();
+  addFee("2026-11-01", "Dr Iyer", "250", "IP1");
+  addFee("2026-11-02", "Dr Rao", "300", "OP1");
+  ASSERT_TRUE(open());
+  const QString kSelect = "Please select any Record";
+
+  // After New then Cancel the boxes are empty while the first fee is still current.
+  click(form->Picture5);
+  click(form->Picture10);
+  ASSERT_EQ(shown(), "2026-12-10|||");
+  boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbYes);
+  boxes().expect(kSelect, "", vbCritical);
+  click(form->Picture7);
+  boxes().expect(kSelect, "", vbCritical);
+  click(form->Picture6);
+  EXPECT_EQ(mode(), "browse");
+
+  // A pair no fee has: the look-up leaves the first fee current.
+  click(form->Picture1);
+  choose(form->cmbPatientID, 1);  // Dr Rao with IP1
+  ASSERT_EQ(form->cmbPatientID.currentText(), "Dr Rao");
+  ASSERT_EQ(form->txtPassword.text(), "250");
+  boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbYes);
+  boxes().expect(kSelect, "", vbCritical);
+  click(form->Picture7);
+  boxes().expect(kSelect, "", vbCritical);
+  click(form->Picture6);
+  EXPECT_EQ(rows("SettingsConsultant"), 2);
+}
+
+TEST_F(ConsultantTest, DoctorLookUpShowsTheMatchingFeeInBrowseModeOnly) {
+  addLists();
+  addFee("2026-11-01", "Dr Iyer", "250", "OP1");
+  addFee("2026-11-02", "Dr Rao ", "300", "OP1");
+  ASSERT_TRUE(open());
+  ASSERT_EQ(shown(), "2026-11-01|Dr Iyer|250|OP1");
+  choose(form->cmbPatientID, 1);  // Dr Rao, stored with a blank
+  EXPECT_EQ(shown(), "2026-11-02|Dr Rao |300|OP1");
+  click(form->Picture2);  // and the fee found is the current one
+  EXPECT_EQ(shown(), "2026-11-01|Dr Iyer|250|OP1");
+
+  click(form->Picture5);
+  type(form->Combo1, "OP1");
+  choose(form->cmbPatientID, 1);
+  EXPECT_EQ(shown(), "2026-12-10|Dr Rao|" "|OP1") << "edit mode: no look-up";
+  click(form->Picture10);
+}
+
+TEST_F(ConsultantTest, NewThenCancelOnAnEmptyTableLeavesNothingBehind) {
+  addLists();
+  ASSERT_TRUE(open());
+  click(form->Picture5);
+  fill("Dr R", "100", "IP1");
+  click(form->Picture10);
+  EXPECT_EQ(mode(), "browse");
+  EXPECT_EQ(rows("SettingsConsultant"), 0);
+  click(form->Picture5);
+  fill("Dr I", "150", "IP1");
+  saveExpectingSuccess();
+  EXPECT_EQ(fees(), "2026-12-10|Dr Iyer|150|IP1");
+}
+
+TEST_F(ConsultantTest, RefusedWriteShowsTheErrorAndKeepsTheNewFeePending) {
+  addLists();
+  exec("CREATE TRIGGER no_fee BEFORE INSERT ON SettingsConsultant BEGIN SELECT RAISE(ABORT, 'fee book closed'); END");
+  ASSERT_TRUE(open());
+  click(form->Picture5);
+  fill("Dr R", "100", "IP1");
+  boxes().allowAny();
+  click(form->Picture9);
+  boxes().strict();
+  ASSERT_EQ(boxes().shown().size(), 1u);
+  EXPECT_TRUE(boxes().shown()[0].prompt.contains("fee book closed")) << boxes().shown()[0].prompt.toStdString();
+  EXPECT_EQ(mode(), "edit");
+
+  exec("DROP TRIGGER no_fee");
+  saveExpectingSuccess();
+  EXPECT_EQ(fees(), "2026-12-10|Dr Rao|100|IP1");
+}
+
+TEST_F(ConsultantTest, ViewAllShowsTheLaboratoryListOverTheForm) {
+  addLists();
+  exec("INSERT INTO SettingsLab VALUES ('Blood sugar', '80')");
+  ASSERT_TRUE(open());
+  click(form->Picture8);
+  ASSERT_NE(LoadedForm<frmViewAllLab>(), nullptr);
+  EXPECT_FALSE(form->isEnabled());
+}
+
+}  // namespace

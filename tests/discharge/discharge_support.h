@@ -1,0 +1,93 @@
+#pragma once
+// The discharge and consultant fee forms over tables the test fills, worked as the front desk
+// works them: typing into the boxes, choosing list entries, clicking the image buttons.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QTest>
+#include <ostream>
+
+#include "framework/imagebutton.h"
+#include "framework/mainmenus.h"
+#include "globals.h"
+#include "platform/flashmovie.h"
+#include "support/fixture.h"
+
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+class FormsTest : public HalvionTest {
+protected:
+  void SetUp() override {
+    HalvionTest::SetUp();
+    gCon = openDb();
+    SetMainMenuHooks(nullptr, [this](QLineEdit*) { menus << "hide"; }, [this](QLineEdit*) { menus << "show"; });
+  }
+  void TearDown() override {
+    ClearMainMenuHooks();
+    HalvionTest::TearDown();
+  }
+
+  // SQL text of a value for test set-up: NULL for nullptr.
+  static QString q(const char* v) {
+    return v ? "'" + QString::fromUtf8(v).replace("'", "''") + "'" : QStringLiteral("NULL");
+  }
+  // An in-patient row as the record form stores it.
+  void addInPatient(const char* id, const char* name, const char* discharged = "No") {
+    exec(QStringLiteral("INSERT INTO SettingsInPatient (EmployeeID, FirstName, Discharged) VALUES (%1, %2, %3)")
+             .arg(q(id), q(name), q(discharged)));
+  }
+  void addOutPatient(const char* id, const char* name = "Walk In") {
+    exec(QStringLiteral("INSERT INTO SettingsOutPatient (EmployeeID, FirstName) VALUES (%1, %2)").arg(q(id), q(name)));
+  }
+  void addDoctor(const char* shownName) {
+    exec(QStringLiteral("INSERT INTO SettingDrDetails (DoctorID) VALUES (%1)").arg(q(shownName)));
+  }
+  int rows(const QString& table) const { return scalar("SELECT COUNT(*) FROM " + table).toInt(); }
+
+  // A click on an opaque pixel of a button the user can see.
+  static void click(ImageButton& b) {
+    ASSERT_TRUE(b.isVisible()) << b.objectName().toStdString() << " is not shown";
+    const QRegion shape = b.mask();
+    const QPoint at = shape.isEmpty() ? b.rect().center() : shape.begin()->center();
+    QTest::mouseClick(&b, Qt::LeftButton, {}, at);
+  }
+  static void clickMovie(FlashMovie& m) { QTest::mouseClick(&m, Qt::LeftButton, {}, m.rect().center()); }
+
+  static void type(QLineEdit& box, const QString& text) {
+    box.setFocus();
+    box.selectAll();
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClicks(&box, text);
+  }
+  static void type(QPlainTextEdit& box, const QString& text) {
+    box.setFocus();
+    box.selectAll();
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClicks(&box, text);
+  }
+  static void type(QComboBox& combo, const QString& text) {
+    combo.setFocus();
+    combo.lineEdit()->selectAll();
+    QTest::keyClick(&combo, Qt::Key_Backspace);
+    QTest::keyClicks(&combo, text);
+  }
+  // Drops the list down and clicks entry `index`.
+  static void choose(QComboBox& combo, int index) {
+    combo.setFocus();
+    combo.showPopup();
+    QAbstractItemView* list = combo.view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    const QRect entry = list->visualRect(list->model()->index(index, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+    ASSERT_FALSE(list->window()->isVisible()) << "the list stayed dropped down";
+  }
+  static QStringList items(const QComboBox& combo) {
+    QStringList out;
+    for (int i = 0; i < combo.count(); ++i) out << combo.itemText(i);
+    return out;
+  }
+
+  QStringList menus;  // "hide" / "show" as the forms ask the main window
+};

@@ -1,0 +1,216 @@
+// The laboratory price list: saving (refusals, duplicates), the description list, choosing an
+// investigation (it becomes the row Modify and Delete act on), Delete rebuilding the list, and
+// the list form.
+#include <QAbstractItemView>
+
+#include "framework/flexgrid.h"
+#include "masters/frmAddLabDetails.h"
+#include "masters/pricelists.h"
+#include "masters_support.h"
+
+namespace {
+
+const QString kDuplicate = QStringLiteral("Please Select the Another Name\r\nThis Name Already Available");
+
+class LabTest : public MastersTest {
+protected:
+  // "description=amount|..." in table order.
+  void addLab(const QString& rows) {
+    for (const QString& r : rows.split('|')) {
+      const QStringList p = r.split('=');
+      exec(QStringLiteral("INSERT INTO SettingsLab VALUES ('%1', '%2')").arg(p[0], p[1]));
+    }
+  }
+  QString table() const {
+    return scalar(QStringLiteral("SELECT group_concat(Description || '=' || Amount, '|') FROM "
+                                 "(SELECT * FROM SettingsLab ORDER BY rowid)"));
+  }
+  QString listed() const {
+    QStringList items;
+    for (int i = 0; i < form->cmbPatientID.count(); ++i) items << form->cmbPatientID.itemText(i);
+    return items.join('|');
+  }
+  QString shown() const { return form->cmbPatientID.currentText() + '=' + form->txtPassword.text(); }
+
+  // Picks an entry from the drop-down list with the mouse.
+  void choose(const QString& text) {
+    QComboBox& combo = form->cmbPatientID;
+    const int index = combo.findText(text, Qt::MatchExactly);
+    ASSERT_GE(index, 0) << text.toStdString();
+    combo.showPopup();
+    QAbstractItemView* view = combo.view();
+    const QRect r = view->visualRect(combo.model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
+  }
+  // Types into the description and leaves the box for the amount.
+  void typeAndLeave(const QString& text) {
+    type(form->cmbPatientID, text);
+    form->txtPassword.setFocus();
+  }
+
+  frmAddLabDetails* form = nullptr;
+};
+
+TEST_F(LabTest, SaveChecksInOrderAndRefusesDuplicatesAfterTrimmingOnly) {
+  addLab(QStringLiteral(" CBC =200"));
+  form = open<frmAddLabDetails>();
+  ASSERT_NE(form, nullptr);
+  click(form->Picture5);
+  EXPECT_EQ(shown(), "=");
+  const struct {
+    const char* description;
+    const char* amount;
+    const char* message;  // "" for the duplicate message
+    const char* title;
+    QWidget* focus;
+  } steps[] = {
+      {"  ", "50", "Please Fill the Description", "", &form->cmbPatientID},
+      {"CBC", "", "", "Warning", &form->cmbPatientID},  // the duplicate comes before the amount
+      {"Malaria", "", "Please Fill the Amount", "", &form->txtPassword},
+      {"Malaria", "  ", "Please Fill the Amount", "", &form->txtPassword},
+  };
+  for (const auto& s : steps) {
+    type(form->cmbPatientID, QString::fromUtf8(s.description));
+    type(form->txtPassword, QString::fromUtf8(s.amount));
+    boxes().expect(*s.message ? QString::fromUtf8(s.message) : kDuplicate, QString::fromUtf8(s.title), vbCritical);
+    click(form->Picture9);
+    EXPECT_EQ(mode(form), "edit") << s.message;
+    EXPECT_EQ(form->focusWidget() == form->cmbPatientID.lineEdit() ? &form->cmbPatientID : form->focusWidget(),
+              s.focus)
+        << s.message;
+  }
+  type(form->cmbPatientID, QStringLiteral("cbc "));  // case counts; blanks are kept
+  type(form->txtPassword, QStringLiteral("1x5.0"));
+  EXPECT_EQ(form->txtPassword.text(), "150");
+  boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
+  click(form->Picture9);
+  EXPECT_EQ(mode(form), "browse");
+  EXPECT_EQ(table(), " CBC =200|cbc =150");
+  EXPECT_EQ(listed(), " CBC |cbc ");  // rebuilt from the table
+  EXPECT_EQ(shown(), "cbc =150");
+
+  // Saved rows count in the next comparison.
+  click(form->Picture5);
+  type(form->cmbPatientID, QStringLiteral("cbc"));
+  type(form->txtPassword, QStringLiteral("1"));
+  boxes().expect(kDuplicate);
+  click(form->Picture9);
+  click(form->Picture10);
+  EXPECT_EQ(table(), " CBC =200|cbc =150");
+}
+
+TEST_F(LabTest, TheListIsSortedWithoutRegardToCaseAndAnEmptyTableShowsNothing) {
+  form = open<frmAddLabDetails>();
+  EXPECT_EQ(shown(), "=");
+  EXPECT_EQ(listed(), "");
+  boxes().expect(QStringLiteral("No Record Found"), QString(), vbCritical);
+  click(form->Picture1);
+  boxes().expect(QStringLiteral("Please select any Record"), QString(), vbCritical);
+  click(form->Picture6);
+  boxes().expect(QStringLiteral("No Record Found"), QStringLiteral("No Record Warning"), vbExclamation);
+  click(form->Picture8);
+  EXPECT_TRUE(form->FormWindow()->isEnabled());
+  form->Unload();
+
+  addLab(QStringLiteral("Xray=50|abc=10|CBC=200|Blood=30"));
+  form = open<frmAddLabDetails>();
+  EXPECT_EQ(listed(), "abc|Blood|CBC|Xray");
+  EXPECT_EQ(shown(), "abc=10");
+  click(form->Picture3);
+  click(form->Picture3);
+  EXPECT_EQ(shown(), "CBC=200");
+
+  click(form->Picture8);
+  auto* list = LoadedForm<frmViewAllLab>();
+  ASSERT_NE(list, nullptr);
+  const char* const expected[5][3] = {
+      {"No.", "Investigation", "Amount"}, {" 1", "abc", "10"}, {" 2", "Blood", "30"}, {" 3", "CBC", "200"},
+      {" 4", "Xray", "50"}};
+  ASSERT_EQ(list->MSFlexGrid1.Rows(), 5);
+  for (int r = 0; r < 5; ++r)
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(list->MSFlexGrid1.TextMatrix(r, c), expected[r][c]) << r << "," << c;
+  EXPECT_FALSE(form->FormWindow()->isEnabled());
+}
+
+TEST_F(LabTest, ChoosingOrTypingADescriptionInBrowseModeShowsItsRow) {
+  addLab(QStringLiteral("abc=10|CBC=200|Xray=50"));
+  form = open<frmAddLabDetails>();
+  const struct {
+    const char* before;  // what happens first: "" nothing, "first" Move First, "refused" a refused Modify
+    bool pick;           // chosen from the list, else typed and left
+    const char* text;
+    const char* shows;
+  } cases[] = {
+      {"", true, "Xray", "Xray=50"},
+      {"", false, "cbc", "CBC=200"},       // completed from the list
+      {"first", true, "CBC", "CBC=200"},   // Move First does not switch it off
+      {"", false, "Zinc", "Zinc=10"},      // no such row: the text stays, so does the amount
+      {"refused", true, "Xray", "Xray=50"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    click(form->Picture1);
+    EXPECT_EQ(shown(), "abc=10");
+    if (std::string(c.before) == "refused") {
+      type(form->cmbPatientID, QString());
+      boxes().expect(QStringLiteral("Please select any Record"));
+      click(form->Picture6);
+    }
+    if (c.pick)
+      choose(QString::fromUtf8(c.text));
+    else
+      typeAndLeave(QString::fromUtf8(c.text));
+    EXPECT_EQ(shown(), QString::fromUtf8(c.shows));
+  }
+  // In edit mode a choice loads nothing.
+  click(form->Picture5);
+  choose(QStringLiteral("CBC"));
+  EXPECT_EQ(shown(), "CBC=");
+}
+
+TEST_F(LabTest, ModifyAndDeleteActOnTheInvestigationShown) {
+  addLab(QStringLiteral("abc=10|CBC=200|Xray=50"));
+  form = open<frmAddLabDetails>();
+  choose(QStringLiteral("Xray"));
+  click(form->Picture6);
+  ASSERT_EQ(mode(form), "edit");
+  type(form->txtPassword, QStringLiteral("75"));
+  boxes().expect(kSaved);
+  click(form->Picture9);
+  EXPECT_EQ(table(), "abc=10|CBC=200|Xray=75");
+
+  // Typed while the keyboard stays in the box, then CTRL+M: the typed row is the one modified.
+  click(form->Picture1);
+  type(form->cmbPatientID, QStringLiteral("CB"));
+  EXPECT_EQ(form->cmbPatientID.currentText(), "CBC");
+  QTest::keyClick(form->cmbPatientID.lineEdit(), Qt::Key_M, Qt::ControlModifier);
+  ASSERT_EQ(mode(form), "edit");
+  EXPECT_EQ(shown(), "CBC=200");
+  type(form->cmbPatientID, QStringLiteral("abc"));  // may not take another row's name
+  boxes().expect(kDuplicate);
+  click(form->Picture9);
+  type(form->cmbPatientID, QStringLiteral("Full Blood Count"));
+  boxes().expect(kSaved);
+  click(form->Picture9);
+  EXPECT_EQ(table(), "abc=10|Full Blood Count=200|Xray=75");
+  EXPECT_EQ(listed(), "abc|Full Blood Count|Xray");
+
+  // Delete removes the chosen row; the list is rebuilt and the next row shown.
+  click(form->Picture4);
+  choose(QStringLiteral("abc"));
+  boxes().expect(kQuestion, QStringLiteral("Confirm Delete"), vbYesNo + vbQuestion, vbYes);
+  click(form->Picture7);
+  EXPECT_EQ(table(), "Full Blood Count=200|Xray=75");
+  EXPECT_EQ(listed(), "Full Blood Count|Xray");
+  EXPECT_EQ(shown(), "Full Blood Count=200");
+
+  for (int i = 0; i < 2; ++i) {
+    boxes().expect(kQuestion, vbYes);
+    click(form->Picture7);
+  }
+  EXPECT_EQ(count(QStringLiteral("SettingsLab")), 0);
+  EXPECT_EQ(listed(), "");
+  EXPECT_EQ(shown(), "=");
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#pragma once
+// The staff and price-list forms over tables the test fills, worked as the user works them:
+// typing into the boxes, clicking the image buttons, pressing the CTRL keys.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "framework/imagebutton.h"
+#include "framework/mainmenus.h"
+#include "framework/recordform.h"
+#include "framework/recordhotkeys.h"
+#include "framework/vbform.h"
+#include "globals.h"
+#include "support/fixture.h"
+
+class MastersTest : public HalvionTest {
+protected:
+  void SetUp() override {
+    HalvionTest::SetUp();
+    gCon = openDb();
+  }
+  void TearDown() override {
+    ClearMainMenuHooks();
+    HalvionTest::TearDown();
+  }
+
+  template <class F>
+  F* open() {
+    F* f = ShowForm<F>();
+    if (f) {
+      f->FormWindow()->activateWindow();
+      (void)QTest::qWaitForWindowActive(f->FormWindow());
+    }
+    return f;
+  }
+
+  // A click on an opaque pixel of a button the user can see.
+  static void click(ImageButton& b) {
+    ASSERT_TRUE(b.isVisible()) << b.objectName().toStdString() << " is not shown";
+    const QRegion shape = b.mask();
+    const QPoint at = shape.isEmpty() ? b.rect().center() : shape.begin()->center();
+    QTest::mouseClick(&b, Qt::LeftButton, {}, at);
+  }
+
+  static void type(QLineEdit& box, const QString& text) {
+    box.setFocus();
+    box.selectAll();
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClicks(&box, text);
+  }
+  static void type(QComboBox& combo, const QString& text) { type(*combo.lineEdit(), text); }
+
+  // "edit" while Save and Cancel are shown, "browse" while the other eight are; anything else is
+  // a broken bar.
+  static std::string mode(RecordForm* form) {
+    bool browse = true, edit = true;
+    for (int n = 1; n <= 10; ++n) {
+      const bool shown = form->RecordButton(n)->isVisible();
+      (n <= 8 ? browse : edit) &= shown;
+      (n <= 8 ? edit : browse) &= !shown;
+    }
+    return browse ? "browse" : edit ? "edit" : "broken";
+  }
+
+  // The rows of a table in its own order, one column, joined by "|".
+  QString column(const QString& table, const QString& col) const {
+    return scalar(QStringLiteral("SELECT group_concat(v, '|') FROM (SELECT %1 AS v FROM %2 ORDER BY rowid)")
+                      .arg(col, table));
+  }
+  int count(const QString& table) const {
+    return scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toInt();
+  }
+
+  const QString kSaved = QStringLiteral("Record Saved Successfully");
+  const QString kQuestion = QStringLiteral("Are you sure you want to delete this record?");
+};
