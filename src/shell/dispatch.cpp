@@ -26,6 +26,7 @@
 #include "shell/frmAboutme.h"
 #include "shell/frmAddNewUser.h"
 #include "shell/frmChangeMenuSettings.h"
+#include "shell/frmCopyDB.h"
 #include "shell/frmSettingsChangePwd.h"
 #include "shell/frmcontactus.h"
 
@@ -64,7 +65,7 @@ const MenuCommand kMainWindowCommands[] = {
     {"mnuLabTestNames", &OpenMenuForm<frmAddLabDetails>},
     {"mnuNewUserAccounts", &OpenMenuForm<frmAddNewUser>},
     {"mnuChangePassword", &OpenMenuForm<frmSettingsChangePwd>},
-    {"mnuCopyDatabase", nullptr},      // wired when the database back-up form lands
+    {"mnuCopyDatabase", &OpenMenuForm<frmCopyDB>},
     {"mnuInBill", &OpenMenuForm<frmCancelInBillReport>},
     {"mnuOutBill", kOpenCancelOutBillReport},
     {"mnuXaryBill", &OpenMenuForm<frmCancelXRayBillReport>},

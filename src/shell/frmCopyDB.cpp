@@ -1,0 +1,152 @@
+#include "shell/frmCopyDB.h"
+
+#include <QDir>
+#include <stdexcept>
+
+#include "framework/formdesign.h"
+#include "framework/mainmenus.h"
+#include "framework/tooltip.h"
+#include "framework/trimpicture.h"
+#include "framework/twips.h"
+#include "globals.h"
+#include "platform/msgbox.h"
+#include "platform/system.h"
+#include "platform/vbruntime.h"
+#include "shell/copydatabase.h"
+
+frmCopyDB::frmCopyDB() {
+  const QFont labelFont(QStringLiteral("Arial"), 9, QFont::Bold);
+  const QString labelStyle = QStringLiteral("color: #8e3b52; background: transparent;");
+  for (QLabel* l : {&Label1, &lblFilesCount, &Label2, &Label4}) {
+    l->setFont(labelFont);
+    l->setStyleSheet(labelStyle);
+  }
+  Label1.setText(QStringLiteral("Old Back-up Driectory Path"));
+  Label2.setText(QStringLiteral("Note: We Recommended to take Back Up Periodically "));
+  Label4.setText(QStringLiteral("    Please take up the Back-up in Different Drive"));
+  lblFilesCount.setWordWrap(true);
+  lblFilesCount.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblFilesCount.setStyleSheet(QStringLiteral("color: #1f3f8f; background: transparent;"));
+
+  MoveTwips(&Label2, 480, 720, 8400, 255);
+  MoveTwips(&drvList, 480, 1080, 3960, 315);
+  MoveTwips(&dirList, 480, 1440, 3960, 1695);
+  MoveTwips(&Label1, 4800, 1080, 4200, 255);
+  MoveTwips(&lblFilesCount, 4800, 1380, 4200, 735);
+  MoveTwips(&Picture1, 5760, 2280, 1350, 465);
+  MoveTwips(&Picture11, 7440, 2280, 360, 360);
+  MoveTwips(&Label4, 480, 3240, 8400, 255);
+  Label3.hide();
+  tempPic.hide();
+
+  Picture1.setHoverImage(QStringLiteral("copydb"), &Label3);
+  connect(&Picture1, &ImageButton::Click, this, &frmCopyDB::Picture1_Click);
+  connect(&drvList, &DriveListBox::Change, this, &frmCopyDB::drvList_Change);
+  connect(&dirList, &FolderListBox::Change, this, &frmCopyDB::dirList_Change);
+  ShockwaveFlash2.setFocusPolicy(Qt::NoFocus);
+  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &frmCopyDB::ShockwaveFlash2_GotFocus);
+}
+
+frmCopyDB::~frmCopyDB() = default;
+
+QString frmCopyDB::BackupTarget(const QString& folder) {
+  QString target = Trim(folder);
+  if (!target.endsWith(QLatin1Char('/'))) target += QLatin1Char('/');
+  return target + QStringLiteral("backupostrel.mdb");
+}
+
+void frmCopyDB::Form_Load() {
+  try {
+    HideMainMenus(CurrentUserTypeBox());
+    gActiveForm = this;
+    DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 3750, 9450,
+               QString(20, QLatin1Char(' ')) + QStringLiteral("Back-Up Database"), &Image1);
+    CenterForm();
+
+    Picture1.setPicture(QStringLiteral("\\copydb.gif"));
+    Picture11.setPicture(QStringLiteral("\\help1.gif"));
+    TrimPictureBox(&Picture1);
+    TrimPictureBox(&Picture11);
+    AddToolTip(&Picture11, QStringLiteral("Click to take Back up on Selected Drive"), this);
+
+    MainRecordset = std::make_unique<Recordset>();
+    try {
+      MainRecordset->Open(QStringLiteral("SELECT * FROM SettingsCopyDB"), gCon, adOpenDynamic, adLockOptimistic);
+    } catch (const DbError&) {
+    }
+    if (MainRecordset->State() != adStateOpen) {
+      MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+             QStringLiteral("Database Error"));
+      End();
+      return;
+    }
+
+    // A stored folder that is empty is no stored folder.
+    QString stored;
+    if (MainRecordset->RecordCount() != 0) {
+      MainRecordset->MoveFirst();
+      stored = MainRecordset->Fields(0).toText();
+    }
+    if (!Trim(stored).isEmpty()) {
+      lblFilesCount.setText(stored);
+      dirList.SetPath(lblFilesCount.text());
+      drvList.SetDrive(lblFilesCount.text());
+      lblFilesCount.setText(stored);  // the stored text wins over what the lists wrote
+    } else {
+      drvList.SetDrive(QDir::homePath());
+      dirList.SetPath(QDir::homePath());
+      lblFilesCount.setText(dirList.Path());
+    }
+  } catch (const DbError& e) {
+    MsgBox(QStringLiteral("Error:") + e.Description());
+  } catch (const std::exception& e) {
+    MsgBox(QStringLiteral("Error:") + QString::fromUtf8(e.what()));
+  }
+}
+
+void frmCopyDB::Form_Unload(int& cancel) {
+  (void)cancel;
+  ShowMainMenus(CurrentUserTypeBox());
+}
+
+void frmCopyDB::drvList_Change() {
+  const QString drive = drvList.Drive();
+  try {
+    dirList.SetPath(driveFolders_.value(drive, drive));
+  } catch (const std::exception&) {
+    drvList.SetDriveQuietly(dirList.Path());
+  }
+}
+
+void frmCopyDB::dirList_Change() {
+  driveFolders_.insert(DriveListBox::VolumeOf(dirList.Path()), dirList.Path());
+  lblFilesCount.setText(dirList.Path());
+  Label1.setText(QStringLiteral("New Back-up Directory Path"));
+}
+
+void frmCopyDB::Picture1_Click() {
+  if (MsgBox(QStringLiteral("Do you really want to take Back-up On this Folder"), vbYesNo,
+             QStringLiteral("Back-up")) != vbYes)
+    return;
+  const QString folder = lblFilesCount.text();
+  if (Trim(folder).isEmpty() || !BackUpDatabase(gCon.get(), BackupTarget(folder))) {
+    MsgBox(QStringLiteral("Backup Error! Select Correct Folder"), vbCritical, QStringLiteral("Warning"));
+    return;
+  }
+  try {
+    if (!MainRecordset || MainRecordset->State() != adStateOpen)
+      throw DbError(adErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+    MainRecordset->MoveFirst();
+    MainRecordset->SetField(0, folder);
+    MainRecordset->Update();
+  } catch (const DbError& e) {
+    MsgBox(QStringLiteral("Error :") + e.Description());
+    return;
+  }
+  MsgBox(QStringLiteral("Back-up Successfully stored in ") + folder + QStringLiteral(" this Directory"));
+}
+
+void frmCopyDB::ShockwaveFlash2_GotFocus() {
+  Hide();
+  Unload();
+}

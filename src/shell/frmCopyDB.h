@@ -1,0 +1,50 @@
+#pragma once
+// The database back-up: the user picks a folder, the database is copied there as
+// "backupostrel.mdb", and the folder is remembered (SettingsCopyDB) for the next time.
+#include <QLabel>
+#include <memory>
+
+#include "framework/imagebutton.h"
+#include "framework/vbform.h"
+#include "platform/ado.h"
+#include "platform/flashmovie.h"
+#include "shell/folderpicker.h"
+
+class frmCopyDB : public VbForm {
+  Q_OBJECT
+public:
+  frmCopyDB();
+  ~frmCopyDB() override;
+
+  DriveListBox drvList{this};
+  FolderListBox dirList{this};
+  QLabel Label1{this};         // the caption above the folder
+  QLabel lblFilesCount{this};  // the back-up folder: the target of the copy
+  QLabel Label2{this};
+  QLabel Label4{this};
+  ImageButton Picture1{this, QStringLiteral("Picture1")};    // copy
+  ImageButton Picture11{this, QStringLiteral("Picture11")};  // help
+  QLabel Label3{this};   // the hover holder
+  QLabel tempPic{this};  // scratch picture, never shown
+  FlashMovie ShockwaveFlash1{this};  // title bar
+  FlashMovie ShockwaveFlash2{this};  // close
+  FlashMovie ShockwaveFlash3{this};  // minimise
+  QLabel Image1{this};               // background picture
+
+  std::unique_ptr<Recordset> MainRecordset;
+
+  void drvList_Change();
+  void dirList_Change();
+  void Picture1_Click();
+  void ShockwaveFlash2_GotFocus();
+
+  // Where a copy into the folder shown as `folder` goes: the trimmed folder and the file name.
+  static QString BackupTarget(const QString& folder);
+
+protected:
+  void Form_Load() override;
+  void Form_Unload(int& cancel) override;
+
+private:
+  QHash<QString, QString> driveFolders_;  // each volume's folder shown last
+};
