@@ -33,6 +33,8 @@ public:
 
 protected:
   bool event(QEvent* e) override {
+    // A deferred delete ends in `delete this`: nothing of the window may be touched after it.
+    if (e->type() == QEvent::DeferredDelete) return QMdiSubWindow::event(e);
     const bool handled = QMdiSubWindow::event(e);
     restoreMask();
     return handled;
