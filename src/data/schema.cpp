@@ -62,6 +62,12 @@ const char* const kSchema =
     T("patientName") ", " T("patientid") ", " T("BillDelete") ");\n"
     "CREATE TABLE \"SettingsLabBillNo\" (\"BillNo\" INTEGER);\n"
     "CREATE TABLE \"SettingsXRayBillNo\" (\"BillNo\" INTEGER);\n"
+    // The reports choose their bills by date.
+    "CREATE INDEX \"OutPatientPrintDetailsDate\" ON \"OutPatientPrintDetails\" (\"Date\");\n"
+    "CREATE INDEX \"InPatientPrintDetailsDate\" ON \"InPatientPrintDetails\" (\"Date\");\n"
+    "CREATE INDEX \"LabPrintDetailsDate\" ON \"LabPrintDetails\" (\"Date\");\n"
+    "CREATE INDEX \"XRayPrintDetailsDate\" ON \"XRayPrintDetails\" (\"Date\");\n"
+    "CREATE INDEX \"SettingsConsultantDate\" ON \"SettingsConsultant\" (\"Date\");\n"
     "INSERT INTO \"SettingsOutBillNo\" VALUES (0);\n"
     "INSERT INTO \"SettingsInBillNo\" VALUES (0);\n"
     "INSERT INTO \"SettingsLabBillNo\" VALUES (0);\n"

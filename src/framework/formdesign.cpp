@@ -98,6 +98,8 @@ void RoundFormCorners(VbForm* Frm) {
   Frm->setAutoFillBackground(true);
   QPalette pal = Frm->palette();
   pal.setColor(QPalette::Window, kFormBackColor);
+  // A box the form disables (a name filled in from a choice, say) stays readable on the pink.
+  pal.setColor(QPalette::Disabled, QPalette::Text, QColor(80, 80, 80));
   Frm->setPalette(pal);
 
   QWidget* window = Frm->FormWindow();

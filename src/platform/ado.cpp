@@ -2,6 +2,7 @@
 // recordset itself is in ado_recordset.cpp.
 #include "platform/ado.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 #include <sqlite3.h>
@@ -120,6 +121,23 @@ namespace {
 
 int execSql(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
 
+// The database header's page size and page count (bytes 16, 28; the count is valid while the
+// change counter at 24 equals the version-valid-for number at 92) against the file's length.
+bool isCutShort(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray h = file.read(100);
+  if (h.size() < 100) return true;
+  auto be32 = [&](int at) {
+    return quint32(quint8(h[at])) << 24 | quint32(quint8(h[at + 1])) << 16 | quint32(quint8(h[at + 2])) << 8 |
+           quint32(quint8(h[at + 3]));
+  };
+  const quint32 raw = quint32(quint8(h[16])) << 8 | quint8(h[17]);
+  const qint64 pageSize = raw == 1 ? 65536 : raw;
+  if (be32(24) != be32(92) || be32(28) == 0) return false;  // no valid count: nothing to compare
+  return file.size() < qint64(be32(28)) * pageSize;
+}
+
 }  // namespace
 
 Connection::~Connection() {
@@ -165,6 +183,10 @@ void Connection::Open(const QString& path) {
     fail(what + QStringLiteral(": it is not this program's database (schema version %1, expected %2)")
                     .arg(version)
                     .arg(kSchemaVersion));
+  // A file cut short (a copy that stopped, a full disk) opens and reads as if whole until the
+  // first missing page; its header, consistent again once a hot journal was rolled back by the
+  // read above, tells how long it must be.
+  if (isCutShort(path)) fail(what + QStringLiteral(": the file is damaged (shorter than its header says)"));
   db_ = db;
   path_ = path;
 }

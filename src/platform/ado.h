@@ -91,7 +91,7 @@ public:
   Connection& operator=(const Connection&) = delete;
 
   // Opens an existing database file read-write. Never creates one. A file that is missing, not
-  // SQLite, read-only or not ours (PRAGMA user_version) raises DbError; State() stays closed.
+  // SQLite, read-only, not ours (PRAGMA user_version) or cut short raises DbError; State() stays closed.
   void Open(const QString& path);
   int State() const { return db_ ? adStateOpen : adStateClosed; }
   int CursorLocation = adUseClient;
@@ -142,6 +142,10 @@ public:
   // closed and keeps the error for LastOpenError().
   void Open(const QString& sql, std::shared_ptr<Connection> con, int cursorType = adOpenStatic,
             int lockType = adLockReadOnly);
+  // The same with values bound to the text's "?" parameters, in order (also on Requery), so that
+  // a selection by date or number never glues values into the SQL.
+  void Open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con,
+            int cursorType = adOpenStatic, int lockType = adLockReadOnly);
   void Close();
   int State() const;
   const std::optional<DbError>& LastOpenError() const;

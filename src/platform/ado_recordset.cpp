@@ -178,6 +178,7 @@ struct Recordset::Impl {
   QString source;
   int lockType = adLockReadOnly;
   RewrittenSql rewritten;
+  std::vector<Value> parameters;
   std::vector<Column> columns;
   Storage storage;
   Position at;
@@ -223,6 +224,7 @@ struct Recordset::Impl {
   void load(Storage& out, std::vector<Column>& cols) const {
     Statement s;
     s.prepare(db(), rewritten.sql.toUtf8(), QStringLiteral("Cannot open \"%1\"").arg(source));
+    for (std::size_t i = 0; i < parameters.size(); ++i) bindValue(s.st, int(i) + 1, parameters[i]);
     if (!sqlite3_stmt_readonly(s.st))
       raise(adErrInvalidArgument, QStringLiteral("A recordset only reads: ") + source);
     const int n = sqlite3_column_count(s.st) - (rewritten.hasRowid ? 1 : 0);
@@ -459,7 +461,12 @@ Recordset::~Recordset() {
   if (d->open) d->con->detach(this);
 }
 
-void Recordset::Open(const QString& sql, std::shared_ptr<Connection> con, int /*cursorType*/, int lockType) {
+void Recordset::Open(const QString& sql, std::shared_ptr<Connection> con, int cursorType, int lockType) {
+  Open(sql, {}, std::move(con), cursorType, lockType);
+}
+
+void Recordset::Open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con,
+                     int /*cursorType*/, int lockType) {
   // Every cursor type behaves as a client-side snapshot, so the cursor type changes nothing.
   if (d->open) Close();
   d->lastOpenError.reset();
@@ -470,6 +477,7 @@ void Recordset::Open(const QString& sql, std::shared_ptr<Connection> con, int /*
     fresh->source = sql;
     fresh->lockType = lockType;
     fresh->rewritten = RewriteSelect(sql, lockType);
+    fresh->parameters = parameters;
     fresh->load(fresh->storage, fresh->columns);
     fresh->open = true;
     if (con->InTransaction()) {

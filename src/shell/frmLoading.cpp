@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QFont>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 
 #include "framework/formdesign.h"
@@ -13,6 +11,7 @@
 #include "platform/msgbox.h"
 #include "platform/system.h"
 #include "shell/frmLogin.h"
+#include "shell/programlogo.h"
 
 void SaveCurrentResolution() {
   const DisplayMode mode = DisplayDevice()->CurrentMode();
@@ -77,22 +76,6 @@ void setText(QLabel& label, const QString& text, int points, bool bold, const QC
   pal.setColor(QPalette::WindowText, color);
   label.setPalette(pal);
 }
-
-// The program's mark: a white cross on a round purple ground.
-QPixmap symbolPicture(int size) {
-  QPixmap pm(size, size);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(116, 99, 155));
-  p.drawEllipse(QRectF(1, 1, size - 2, size - 2));
-  p.setBrush(Qt::white);
-  const double arm = size * 0.18, len = size * 0.62, off = (size - len) / 2;
-  p.drawRect(QRectF((size - arm) / 2, off, arm, len));
-  p.drawRect(QRectF(off, (size - arm) / 2, len, arm));
-  return pm;
-}
 }  // namespace
 
 frmLoading::frmLoading() : VbForm(Kind::TopLevel) {
@@ -106,7 +89,7 @@ frmLoading::frmLoading() : VbForm(Kind::TopLevel) {
   SetPaintedFrame(RegionEdge(QRegion(rect())), kFormFrameColor);
 
   MoveTwips(&imgsymbol, 420, 420, 960, 960);
-  imgsymbol.setPixmap(symbolPicture(TwipsToPixels(960)));
+  imgsymbol.setPixmap(ProgramLogo(TwipsToPixels(960)));
 
   MoveTwips(&lbltitle, 1560, 360, 5000, 720);
   setText(lbltitle, QStringLiteral("Halvion"), 30, true, kTitleColor);

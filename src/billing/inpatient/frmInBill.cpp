@@ -219,7 +219,8 @@ void frmInBill::Form_Load() {
   }
   chooser_->Fill(&InPatientRecordset);
 
-  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM InPatientPrintDetails"))) return;
+  // The form only appends to the bill table: its old bills need not be read for that.
+  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM InPatientPrintDetails WHERE 0"))) return;
   if (!openRecordset(CounterRecordset, QStringLiteral("SELECT * FROM SettingsInBillNo"))) return;
   Label2->setText(NextInBillNumber(CounterRecordset));
 }

@@ -229,7 +229,9 @@ void frmBill::Form_Load() {
   chooser_->Fill(PatientRecordset.get());
   connect(chooser_.get(), &PatientChooser::PatientChosen, this, [this] { cmbDrName->setFocus(); });
 
-  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM OutPatientPrintDetails"))) return;
+  // The form only appends to the bill table, and no other menu form is open meanwhile: ten years
+  // of bills need not be read for that.
+  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM OutPatientPrintDetails WHERE 0"))) return;
   if (!openRecordset(BillNoRecordset, QStringLiteral("SELECT * FROM SettingsOutBillNo"))) return;
   Label2->setText(NextOutBillNumber(*BillNoRecordset));
 }

@@ -31,7 +31,11 @@ void frmCancelOutBillReport::Form_Load() {
   setPickerToday(DTPicker1);
   loadPictures();
 
-  if (!openReportRecordset(QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Deleted'"))) return;
+  noteLastRow(QStringLiteral("OutPatientPrintDetails"));
+  // Whether any bill was cancelled at all; Generate reads the cancelled bills of its day alone.
+  if (!openReportRecordset(QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Deleted' AND rowid IN "
+                                          "(SELECT rowid FROM OutPatientPrintDetails where BillDelete='Deleted' LIMIT 1)")))
+    return;
   if (ReportRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("No Cancel Bill"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -40,6 +44,9 @@ void frmCancelOutBillReport::Form_Load() {
 }
 
 void frmCancelOutBillReport::Picture1_Click() {
+  if (!openReportRecordset(QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Deleted' AND Date = ? AND rowid <= ?"),
+                           {DTPicker1->date(), LastRowAtLoad}))
+    return;
   showReport(CancelledBillRows(*ReportRecordset, DTPicker1->date()));
   for (int i = 0; i < List->topLevelItemCount(); ++i)
     List->topLevelItem(i)->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);

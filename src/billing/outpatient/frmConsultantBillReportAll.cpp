@@ -33,7 +33,9 @@ void frmConsultantBillReportAll::Form_Load() {
   setPickerToday(DTPicker1);
   setPickerToday(DTPicker2);
   loadPictures();
-  openReportRecordset(QStringLiteral("SELECT * FROM SettingsConsultant Order By DrName"));
+  noteLastRow(QStringLiteral("SettingsConsultant"));
+  // Generate reads the fees of its days alone.
+  openReportRecordset(QStringLiteral("SELECT * FROM SettingsConsultant WHERE 0 Order By DrName"));
 }
 
 void frmConsultantBillReportAll::Picture1_Click() {
@@ -42,6 +44,9 @@ void frmConsultantBillReportAll::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
+  if (!openReportRecordset(QStringLiteral("SELECT * FROM SettingsConsultant WHERE Date BETWEEN ? AND ? AND rowid <= ? Order By DrName"),
+                           {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad}))
+    return;
   showReport(ConsultantFeeRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
 }
 

@@ -9,8 +9,13 @@
 
 namespace {
 
-const char* const kAvailableBills =
-    "SELECT * FROM OutPatientPrintDetails where BillDelete='Available' Order by BillNo";
+// The load only needs to know whether there is any valid bill; Generate reads the bills of its
+// days alone, in the same order, and lists them by the same rules.
+const char* const kAnyAvailableBill =
+    "SELECT * FROM OutPatientPrintDetails where BillDelete='Available' AND rowid IN "
+    "(SELECT rowid FROM OutPatientPrintDetails where BillDelete='Available' LIMIT 1)";
+const char* const kAvailableBillsOfDays =
+    "SELECT * FROM OutPatientPrintDetails where BillDelete='Available' AND Date BETWEEN ? AND ? AND rowid <= ? Order by BillNo";
 
 }  // namespace
 
@@ -66,7 +71,8 @@ void OutBillReportForm::Form_Load() {
   if (period) setPickerToday(DTPicker2);
   loadPictures();
 
-  if (!openReportRecordset(QString::fromLatin1(kAvailableBills))) return;
+  noteLastRow(QStringLiteral("OutPatientPrintDetails"));
+  if (!openReportRecordset(QString::fromLatin1(kAnyAvailableBill))) return;
   if (!period && ReportRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -83,6 +89,7 @@ void OutBillReportForm::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
+  if (!openReportRecordset(QString::fromLatin1(kAvailableBillsOfDays), {from, to, LastRowAtLoad})) return;
   showReport(OutCollectionRows(*ReportRecordset, kind_, from, to, mode));
 }
 

@@ -100,10 +100,10 @@ void OutReportForm::loadPictures() {
   connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &OutReportForm::ShockwaveFlash2_GotFocus);
 }
 
-bool OutReportForm::openReportRecordset(const QString& sql) {
+bool OutReportForm::openReportRecordset(const QString& sql, const std::vector<Value>& parameters) {
   ReportRecordset = std::make_unique<Recordset>();
   try {
-    ReportRecordset->Open(sql, gCon, adOpenDynamic, adLockOptimistic);
+    ReportRecordset->Open(sql, parameters, gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
   }
   if (ReportRecordset->State() == adStateOpen) return true;
@@ -111,6 +111,16 @@ bool OutReportForm::openReportRecordset(const QString& sql) {
          QStringLiteral("Database Error"));
   End();
   return false;
+}
+
+void OutReportForm::noteLastRow(const QString& table) {
+  LastRowAtLoad = 0;
+  Recordset last;
+  try {
+    last.Open(QStringLiteral("SELECT max(rowid) FROM ") + table, gCon);
+    if (last.RecordCount() > 0) LastRowAtLoad = qint64(last.Fields(0).toDouble());
+  } catch (const DbError&) {
+  }
 }
 
 void OutReportForm::guardPicker(QDateEdit* picker, const QString& secondLine) {

@@ -61,7 +61,11 @@ protected:
   void setPickerToday(QDateEdit* picker);
   void loadPictures();  // pictures, trimming, tips, hover and the buttons' handlers
   // Opens ReportRecordset; false (after "Database Error" and the program's end) when it cannot.
-  bool openReportRecordset(const QString& sql);
+  bool openReportRecordset(const QString& sql, const std::vector<Value>& parameters = {});
+  // The report lists the rows that were there when it was loaded, as when it read them all at
+  // load: Load notes the table's last row, Generate reads only up to it ("rowid <= ?").
+  void noteLastRow(const QString& table);
+  qint64 LastRowAtLoad = 0;
   // Guards the picker against days after today with this second line of the message.
   void guardPicker(QDateEdit* picker, const QString& secondLine);
 
