@@ -251,7 +251,7 @@ namespace {
 class KeyPressWiring final : public QObject {
 public:
   KeyPressWiring(QWidget* box, QLineEdit* edit, QComboBox* combo, KeyPressHandler handler)
-      : QObject(box), handler_(std::move(handler)), box_(box), edit_(edit), combo_(combo) {}
+      : QObject(box), handler_(std::move(handler)), box_(box), edit_(edit), editObject_(edit), combo_(combo) {}
 
   void setHandler(KeyPressHandler handler) { handler_ = std::move(handler); }
 
@@ -275,7 +275,7 @@ public:
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (!handler_) return false;
-    const bool onList = combo_ && watched != box_ && watched != edit_.data();
+    const bool onList = combo_ && watched != box_ && watched != editObject_;
     switch (event->type()) {
       case QEvent::ShortcutOverride:
         if (onList && popupVisible(combo_) && !listKey(static_cast<QKeyEvent*>(event))) {
@@ -301,7 +301,7 @@ public:
       case QEvent::InputMethod:
         return !onList;
       case QEvent::Drop: {
-        if (watched != edit_.data()) return false;
+        if (watched != editObject_) return false;
         auto* drop = static_cast<QDropEvent*>(event);
         if (!drop->mimeData() || accepts(drop->mimeData()->text())) return false;
         drop->ignore();
@@ -309,7 +309,7 @@ public:
       }
       case QEvent::MouseButtonRelease: {
         // The X11 selection pastes on a middle click.
-        if (watched != edit_.data()) return false;
+        if (watched != editObject_) return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
           return false;
@@ -408,6 +408,9 @@ private:
   KeyPressHandler handler_;
   QWidget* box_;
   QPointer<QLineEdit> edit_;
+  // The same box as a plain object, to compare with: events reach the filter while the box is
+  // being destroyed, when it is no QLineEdit any more.
+  const QObject* editObject_;
   QComboBox* combo_;
   bool delivering_ = false;
 };

@@ -38,7 +38,14 @@ Leading scan(const QString& text) {
 
 double toDouble(const std::string& plain) {
   double v = 0;
-  std::from_chars(plain.data(), plain.data() + plain.size(), v);
+  const auto r = std::from_chars(plain.data(), plain.data() + plain.size(), v);
+  // from_chars leaves v alone when the number is out of range: a number too large for a double
+  // is infinite, not 0; one too small to tell from 0 is 0.
+  if (r.ec == std::errc::result_out_of_range) {
+    const std::size_t point = plain.find('.');
+    const std::string whole = plain.substr(0, point);
+    v = whole.find_first_not_of('0') != std::string::npos ? HUGE_VAL : 0.0;
+  }
   return v;
 }
 

@@ -10,7 +10,7 @@ __extension__ typedef __int128 MoneyUnits;
 
 // The leading number of a text: leading spaces skipped, then digits with at most one "." (an
 // optional sign in front); reading stops at the first character that cannot continue the
-// number. An empty or non-numeric text gives 0.
+// number. An empty or non-numeric text gives 0; a number too large for a double is infinite.
 double Val(const QString& text);
 
 // VB's Trim, LTrim, RTrim: spaces only (tabs and line ends stay).
