@@ -1,6 +1,9 @@
 #include "framework/detailcard.h"
 
 #include <QFont>
+#include <QStyle>
+#include <algorithm>
+#include <utility>
 #include <stdexcept>
 
 #include "framework/formdesign.h"
@@ -14,9 +17,62 @@
 #include "platform/ado.h"
 #include "platform/msgbox.h"
 #include "platform/vbruntime.h"
+#include "platform/workarea.h"
 
 int CardGridHeight(int rowHeights, int heightMargin) {
   return rowHeights <= 8000 ? rowHeights + heightMargin : 8000;
+}
+
+namespace {
+// Room left between the grid and the control under it, and under that control.
+constexpr int kGapBelowGrid = 360;
+constexpr int kBottomMargin = 600;
+
+// The height (twips) a form may take, and the top of that room, in the coordinates the form's
+// window is placed in: the MDI area for a child, else the desktop's work area.
+std::pair<int, int> roomFor(const QWidget* window) {
+  if (const QWidget* parent = window->parentWidget()) return {0, HeightTwips(parent)};
+  if (const auto area = WorkArea()) return {PixelsToTwips(area->y()), PixelsToTwips(area->height())};
+  const QSize screen = ScreenSize();
+  return {0, screen.isValid() ? PixelsToTwips(screen.height()) : 0};
+}
+}  // namespace
+
+void FitFormToGrid(VbForm* form, FlexGrid* grid, QLabel* background, int minGridHeight, int minFormHeight,
+                   QWidget* below, int belowTop) {
+  int rowsHeight = 2 * PixelsToTwips(grid->frameWidth());
+  for (int r = 0; r < grid->Rows(); ++r) rowsHeight += PixelsToTwips(grid->rowHeight(r));
+  // Columns wider than the grid bring a horizontal scroll bar, which takes its height from the rows.
+  int columnsWidth = 2 * grid->frameWidth();
+  for (int c = 0; c < grid->Cols(); ++c) columnsWidth += grid->columnWidth(c);
+  if (columnsWidth > grid->width() && grid->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+    rowsHeight += PixelsToTwips(grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid));
+  const int gridTop = TopTwips(grid);
+  const int belowHeight = below ? HeightTwips(below) : 0;
+  const auto layout = [&](int gridHeight, int* placeBelow) {
+    const int under = gridTop + gridHeight + kGapBelowGrid;
+    *placeBelow = below ? std::max(belowTop, under) : under - kGapBelowGrid;
+    return std::max(minFormHeight, *placeBelow + belowHeight + kBottomMargin);
+  };
+
+  int gridHeight = std::max(minGridHeight, rowsHeight);
+  int placeBelow = 0;
+  int formHeight = layout(gridHeight, &placeBelow);
+  const auto [roomTop, room] = roomFor(form->FormWindow());
+  if (room > 0 && formHeight > room) {
+    gridHeight = std::max(minGridHeight, gridHeight - (formHeight - room));
+    formHeight = layout(gridHeight, &placeBelow);
+  }
+
+  SetHeightTwips(grid, gridHeight);
+  if (below) SetTopTwips(below, placeBelow);
+  if (formHeight == form->Height()) return;
+  form->SetHeight(formHeight);
+  // The shape, frame and background follow the new height as the form's design laid them out.
+  RoundFormCorners(form);
+  if (background) MoveTwips(background, 75, 75, form->ScaleWidth() - 200, form->ScaleHeight() - 250);
+  if (room > 0 && form->Top() + form->Height() > roomTop + room)
+    form->SetTop(std::max(roomTop, roomTop + room - form->Height()));
 }
 
 DetailCard::DetailCard(DetailCardConfig config) : config_(std::move(config)) {
@@ -37,9 +93,7 @@ DetailCard::DetailCard(DetailCardConfig config) : config_(std::move(config)) {
 
   MoveTwips(&Picture11, 6240, 720, 765, 465);
   MoveTwips(&MSFlexGrid1, 2280, 1440, 5175, 2295);
-  QFont cellFont(QStringLiteral("MS Sans Serif"));
-  cellFont.setPointSizeF(8.25);
-  MSFlexGrid1.setFont(cellFont);
+  MSFlexGrid1.setFont(ListGridFont());
   MSFlexGrid1.setEditTriggers(QAbstractItemView::NoEditTriggers);
   MoveTwips(&Picture1, config_.buttonLeft, config_.buttonTop, 1005, 465);
   MoveTwips(&Label3, 120, 2280, 855, 495);
@@ -121,12 +175,17 @@ void DetailCard::load() {
   }
   const int gridHeight = CardGridHeight(sum, config_.heightMargin);
   SetHeightTwips(&MSFlexGrid1, gridHeight);
+  loadGridHeight_ = HeightTwips(&MSFlexGrid1);
 
   DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, CardHeight(gridHeight), kCardWidth,
              config_.caption, &Image1);
-  CenterForm();
+  loadCardHeight_ = Height();
+  // The grid's look comes before the centring here: its frame counts in the room its rows need,
+  // and the card is centred at the height that gives it.
   ApplyListGridColours(&MSFlexGrid1);
   MSFlexGrid1.SetWordWrap(true);
+  FitFormToGrid(this, &MSFlexGrid1, &Image1, loadGridHeight_, loadCardHeight_, &Picture1, config_.buttonTop);
+  CenterForm();
 }
 
 void DetailCard::Picture1_Click() {
@@ -171,6 +230,8 @@ void DetailCard::layOutGrid() {
     for (int r = 0; r < rows; ++r) AutoSizeGridColumns(r, c, &MSFlexGrid1);
   MSFlexGrid1.SetRedraw(true);
   SetWidthTwips(&MSFlexGrid1, MSFlexGrid1.ColWidth(0) + MSFlexGrid1.ColWidth(1) + 1000);
+  FitFormToGrid(this, &MSFlexGrid1, &Image1, loadGridHeight_, loadCardHeight_, &Picture1,
+                config_.buttonTop);
 }
 
 void DetailCard::ShockwaveFlash2_FSCommand(const QString& command, const QString& args) {

@@ -55,6 +55,14 @@ struct DetailCardConfig {
 int CardGridHeight(int rowHeights, int heightMargin);
 inline int CardHeight(int gridHeight) { return gridHeight + 4000; }
 
+// Once a search has sized the rows, the grid the form opened with is seldom tall enough for them.
+// This makes `grid` as tall as its rows (never shorter than `minGridHeight`) and `form` tall
+// enough to hold it, with `below` (when given) moved under the grid but never above
+// `belowTop`; never shorter than `minFormHeight`. The form stays within the desktop: what does not
+// fit is scrolled in the grid, and a form that would reach past the bottom moves up. Twips.
+void FitFormToGrid(VbForm* form, FlexGrid* grid, QLabel* background, int minGridHeight, int minFormHeight,
+                   QWidget* below = nullptr, int belowTop = 0);
+
 class DetailCard : public VbForm {
   Q_OBJECT
 public:
@@ -93,4 +101,6 @@ private:
   std::unique_ptr<Recordset> cardRecordset_;
   std::vector<QString> values_;   // the values last found, one per grid row, unwrapped
   std::vector<int> baseHeights_;  // each row's height before any wrapping
+  int loadGridHeight_ = 0;        // the grid's and the card's heights as the load set them
+  int loadCardHeight_ = 0;
 };

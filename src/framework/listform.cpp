@@ -53,11 +53,18 @@ void ApplyListGridColours(FlexGrid* grid) {
   grid->SetForeColorSel(0x80000012);
 }
 
+QFont ListGridFont() {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPointSizeF(8.25);
+  return font;
+}
+
 ListForm::ListForm(ListFormConfig config) : config_(std::move(config)) {
   callerForm_ = gPendingCaller;
   gPendingCaller = nullptr;
   setFocusPolicy(Qt::NoFocus);
   MoveTwips(&MSFlexGrid1, kGridLeft, kGridTop, 5175, kGridHeight);
+  MSFlexGrid1.setFont(ListGridFont());
   MSFlexGrid1.SetFixedRows(1);
   MSFlexGrid1.SetFixedCols(1);
   MSFlexGrid1.setEditTriggers(QAbstractItemView::NoEditTriggers);

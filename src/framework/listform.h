@@ -22,6 +22,7 @@
 //   };
 //
 // The list form is not a menu form: it leaves the main menus, the hot keys and gActiveForm alone.
+#include <QFont>
 #include <QLabel>
 #include <QPointer>
 #include <QString>
@@ -63,6 +64,9 @@ inline int ListFormWidth(int gridWidth) { return gridWidth + 2000; }
 
 // The colours every list's grid (and every card's) is drawn in.
 void ApplyListGridColours(FlexGrid* grid);
+// The cell text of the lists, the cards and the patient search: one face and size for every grid
+// of the program, small enough for the headings to fit their columns.
+QFont ListGridFont();
 
 class ListForm : public VbForm {
   Q_OBJECT

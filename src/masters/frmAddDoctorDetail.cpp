@@ -17,16 +17,23 @@
 
 namespace {
 const QString kWarning = QStringLiteral("Warning");
-constexpr int kLabelWidth = 2295, kLabelHeight = 255, kBoxWidth = 2775;
+
+// Two columns of captions and boxes on one row grid, laid out as the patient forms are, with the
+// record bar across the bottom.
+constexpr int kTop = 960, kStep = 450, kBoxHeight = 330;
+constexpr int kLeftLabel = 1200, kLeftBox = 3240;
+constexpr int kRightLabel = 7080, kRightBox = 9000;
+constexpr int kLabelWidth = 1900, kLabelHeight = 300, kBoxWidth = 3000;
+constexpr int kBarTop = 5880;
 }  // namespace
 
 RecordFormConfig frmAddDoctorDetail::DoctorFormConfig() {
   RecordFormConfig c;
   c.caption = QString(18, QLatin1Char(' ')) + QStringLiteral("Settings Doctor Details");
-  c.height = 6705;
-  // Wide enough for the right-hand column and its "..." button: at the designed 8695 the day
-  // picker's button and half the inputs would lie outside the window.
-  c.width = 13815;
+  // Wide and high enough for both columns, the "..." button and the record bar: at the designed
+  // 8695 by 6705 the day picker's button and half the inputs would lie outside the window.
+  c.height = 7380;
+  c.width = 13230;
   c.sql = QStringLiteral("SELECT * FROM SettingDrDetails");
   c.keyColumn = 0;
   c.refusalTitle = kWarning;
@@ -37,47 +44,52 @@ frmAddDoctorDetail::frmAddDoctorDetail() : RecordForm(DoctorFormConfig()) {
   const QFont labelFont(QStringLiteral("Arial"), 10, QFont::Bold);
   const QFont boxFont(QStringLiteral("Arial"), 9, QFont::Bold);
 
-  // The name rows of the left column; the doctor name sits one row below the last name so that
-  // neither box covers the other.
+  // The doctor's own details on the left, the working details on the right; the address and the
+  // day list are two rows high. Tab goes down the left column, then down the right one.
   const struct {
     QLabel* label;
     const char* text;
-    int left, top;
     QWidget* box;
-    int boxLeft, boxHeight;
+    bool right;
+    int row;
+    int rows;
   } rows[] = {
-      {&Label9, "First Name", 1800, 1320, &txtFirstName, 4200, 330},
-      {&Label4, "Last Name", 1800, 1680, &txtLastName, 4200, 330},
-      {&Label8, "Doctor Name", 1800, 2040, &txtDoctorID, 4200, 330},
-      {&Label17, "Address", 8040, 960, &txtAddress, 9960, 645},
-      {&Label14, "Email Id", 8040, 1680, &txtEmailId, 9960, 330},
-      {&Label15, "Doctor Type", 8040, 2040, &txtDoctorType, 9960, 330},
-      {&Label12, "Qualification", 8040, 2400, &txtQualification, 9960, 330},
-      {&Label13, "Specialization", 8040, 2760, &txtSpecialization, 9960, 330},
-      {&Label10, "In Time", 8040, 3120, &DTPicker2, 9960, 300},
-      {&Label11, "Out Time", 8040, 3480, &DTPicker3, 9960, 300},
-      // Two rows high, so that it ends above the sex row instead of running under it.
-      {&Label18, "Available Days", 8040, 3840, &txtAvailabledays, 9960, 570},
-      {&Label5, "Sex", 7800, 4440, &cmbSex, 10200, 315},
-      {&Label1, "Mobile Phone", 7800, 4800, &txtMobilePhone, 10200, 330},
-      {&Label2, "Home Phone", 7800, 5160, &txtHomePhone, 10200, 330},
-      {&Label6, "Date Of Birth", 7800, 5520, &DTPicker1, 10200, 330},
-      {&Label7, "Age", 7800, 5880, &txtAge, 10200, 330},
-      {&Label16, "Pager Number", 7800, 6240, &txtPagerNumber, 10200, 330},
+      {&Label9, "First Name", &txtFirstName, false, 0, 1},
+      {&Label4, "Last Name", &txtLastName, false, 1, 1},
+      {&Label8, "Doctor Name", &txtDoctorID, false, 2, 1},
+      {&Label5, "Sex", &cmbSex, false, 3, 1},
+      {&Label6, "Date Of Birth", &DTPicker1, false, 4, 1},
+      {&Label7, "Age", &txtAge, false, 5, 1},
+      {&Label1, "Mobile Phone", &txtMobilePhone, false, 6, 1},
+      {&Label2, "Home Phone", &txtHomePhone, false, 7, 1},
+      {&Label16, "Pager Number", &txtPagerNumber, false, 8, 1},
+      {&Label17, "Address", &txtAddress, true, 0, 2},
+      {&Label14, "Email Id", &txtEmailId, true, 2, 1},
+      {&Label15, "Doctor Type", &txtDoctorType, true, 3, 1},
+      {&Label12, "Qualification", &txtQualification, true, 4, 1},
+      {&Label13, "Specialization", &txtSpecialization, true, 5, 1},
+      {&Label10, "In Time", &DTPicker2, true, 6, 1},
+      {&Label11, "Out Time", &DTPicker3, true, 7, 1},
+      {&Label18, "Available Days", &txtAvailabledays, true, 8, 2},
   };
+  QWidget* previous = nullptr;
   for (const auto& r : rows) {
+    const int top = kTop + r.row * kStep;
     r.label->setText(QLatin1String(r.text));
     r.label->setFont(labelFont);
     r.label->setStyleSheet(QStringLiteral("color: #8e3b52; background: transparent;"));
-    MoveTwips(r.label, r.left, r.top, kLabelWidth, kLabelHeight);
+    MoveTwips(r.label, r.right ? kRightLabel : kLeftLabel, top + 15, kLabelWidth, kLabelHeight);
     r.label->setBuddy(r.box);
     r.box->setFont(boxFont);
-    MoveTwips(r.box, r.boxLeft, r.top, kBoxWidth, r.boxHeight);
+    MoveTwips(r.box, r.right ? kRightBox : kLeftBox, top, kBoxWidth, kBoxHeight + (r.rows - 1) * kStep);
+    if (previous) setTabOrder(previous, r.box);
+    previous = r.box;
   }
+  setTabOrder(&txtAvailabledays, &Command1);
   for (QPlainTextEdit* box : {&txtAddress, &txtAvailabledays}) box->setTabChangesFocus(true);
 
   Command1.setText(QStringLiteral("..."));
-  MoveTwips(&Command1, 12960, 3720, 615, 495);
+  MoveTwips(&Command1, kRightBox + kBoxWidth + 120, kTop + 8 * kStep, 615, 495);
   connect(&Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
   cmbSex.setEditable(true);
@@ -91,23 +103,11 @@ frmAddDoctorDetail::frmAddDoctorDetail() : RecordForm(DoctorFormConfig()) {
   connect(&DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
   for (QTimeEdit* t : {&DTPicker2, &DTPicker3}) t->setDisplayFormat(QStringLiteral("HH:mm"));
 
-  MoveTwips(&Picture12, 7080, 2040, 360, 360);
-  MoveTwips(&Picture11, 13080, 4440, 360, 360);  // clear of the sex box
+  // The help icons sit right of the boxes they stand beside: the doctor name's and the sex's.
+  MoveTwips(&Picture12, kLeftBox + kBoxWidth + 120, kTop + 2 * kStep - 15, 360, 360);
+  MoveTwips(&Picture11, kLeftBox + kBoxWidth + 120, kTop + 3 * kStep - 15, 360, 360);
 
-  // The record bar: New .. View All above the navigation buttons, Save and Cancel in the places
-  // of Modify and Delete.
-  const int navLefts[] = {2400, 3240, 4080, 4920};
-  for (int i = 0; i < 4; ++i) MoveTwips(RecordButton(i + 1), navLefts[i], 5040, 810, 750);
-  const int commandLefts[] = {120, 2160, 4320, 6480};
-  for (int i = 0; i < 4; ++i) MoveTwips(RecordButton(i + 5), commandLefts[i], 3360, 960, 420);
-  MoveTwips(&Picture9, 2160, 3480, 960, 420);
-  MoveTwips(&Picture10, 4320, 3480, 960, 420);
-
-  QWidget* order[] = {&txtFirstName, &txtLastName, &txtDoctorID, &txtAddress, &txtEmailId, &txtDoctorType,
-                      &txtQualification, &txtSpecialization, &DTPicker2, &DTPicker3, &txtAvailabledays,
-                      &Command1, &cmbSex, &txtMobilePhone, &txtHomePhone, &DTPicker1, &txtAge,
-                      &txtPagerNumber};
-  for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+  PlaceRecordButtons(1440, kBarTop, 6960);
 
   WireKeyPress(&txtFirstName, [this](int& k) { k = NameOnlyKeyPress(&txtFirstName, k); });
   WireKeyPress(&txtLastName, [this](int& k) { k = NameOnlyKeyPress(&txtLastName, k); });

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 
 #include "framework/formdesign.h"
+#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "masters/frmAddDoctorDetail.h"
@@ -85,6 +86,8 @@ void frmAvailableDays::Form_Load() {
   for (const char* e : kEntries) List1.addItem(QLatin1String(e));
   List1.raise();
   Picture1.setPicture(QStringLiteral("\\ok.gif"));
+  // Shaped to its picture like every other image button, so no white box shows around it.
+  TrimPictureBox(&Picture1);
   Picture1.raise();
   // Every opening starts from an empty day list.
   if (frmAddDoctorDetail* doctor = doctorForm()) doctor->txtAvailabledays.clear();

@@ -77,7 +77,7 @@ frmAddConsultant::frmAddConsultant() : RecordForm(ConsultantConfig()) {
   }
 
   MoveTwips(&Picture11, 4560 + 2055 + 120, 1065, 360, 360);
-  PlaceRecordButtons(1300, 3900, 5500);
+  PlaceRecordButtons(1440, 4320, 5350);  // where the price-list forms of this size have theirs
 
   WireKeyPress(&cmbPatientID,
                [this](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(&cmbPatientID, KeyAscii, false); });

@@ -6,6 +6,7 @@
 
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
+#include "framework/listform.h"
 #include "framework/mainmenus.h"
 #include "framework/tooltip.h"
 #include "framework/trimpicture.h"
@@ -86,6 +87,7 @@ PatientSearchForm::PatientSearchForm(PatientSearchConfig config)
   MoveTwips(&Picture1, 6000, 1155, 960, 360);
   MoveTwips(&Picture11, 7080, 1155, 360, 360);
   MoveTwips(&MSFlexGrid1, kGridLeft, kGridTop, 4000, 1935);
+  MSFlexGrid1.setFont(ListGridFont());
   MSFlexGrid1.setEditTriggers(QAbstractItemView::NoEditTriggers);
   MSFlexGrid1.setItemDelegate(new SearchGridDelegate(&MSFlexGrid1));
   MSFlexGrid1.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

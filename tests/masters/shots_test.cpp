@@ -8,8 +8,10 @@
 #include "masters/frmAvailableDays.h"
 #include "masters/frmViewAllDoctors.h"
 #include "masters/frmViewDrDetails.h"
+#include "masters/frmViewEmpDetails.h"
 #include "masters/pricelists.h"
 #include "masters_support.h"
+#include "shell/frmViewUserDetails.h"
 
 namespace {
 
@@ -42,16 +44,35 @@ TEST_F(MastersShots, DISABLED_Forms) {
   shoot(days, "frmAvailableDays");
   click(days->Picture1);
   shoot(doctor, "frmAddDoctorDetail");
+  click(doctor->Picture5);
+  shoot(doctor, "frmAddDoctorDetail_edit");
+  click(doctor->Picture10);
   click(doctor->Picture8);
   shoot(LoadedForm<frmViewAllDoctors>(), "frmViewAllDoctors");
   UnloadForm<frmViewAllDoctors>();
   doctor->Unload();
 
   auto* card = open<frmViewDrDetails>();
+  shoot(card, "frmViewDrDetails_load");
   type(card->cmbDrName, QStringLiteral("Am"));
   click(card->Picture1);
   shoot(card, "frmViewDrDetails");
   card->Unload();
+
+  exec(QStringLiteral("INSERT INTO SettingsEmployeeDetails(EmployeeID, FirstName, LastName, Sex, Address) VALUES "
+                      "('7', 'Ravi', 'Kumar', 'Male', 'Flat 4, 18 Harbour View Road, near the old fish market')"));
+  auto* employee = open<frmViewEmpDetails>();
+  type(employee->cmbDrName, QStringLiteral("Ra"));
+  click(employee->Picture1);
+  shoot(employee, "frmViewEmpDetails");
+  employee->Unload();
+
+  auto* user = open<frmViewUserDetails>();
+  shoot(user, "usercard_load");
+  user->cmbDrName.setCurrentIndex(0);
+  click(user->Picture1);
+  shoot(user, "usercard");
+  user->Unload();
 
   auto* lab = open<frmAddLabDetails>();
   shoot(lab, "frmAddLabDetails");
