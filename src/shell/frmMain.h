@@ -4,62 +4,27 @@
 // menu panel with the title and the menu movie for the user's type covers the client area, and
 // is hidden while a menu form is open. It refuses every request to close it: the program ends
 // through the exit sequence and its fade.
-#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QPixmap>
-#include <QTimer>
-#include <cstdint>
 
-#include "framework/vbform.h"
-#include "platform/flashmovie.h"
+#include "shell/mainwindowbase.h"
 
-class frmMain : public VbForm {
+class frmMain : public MainWindowBase {
   Q_OBJECT
 public:
   frmMain();
   ~frmMain() override;
 
-  // The title bar and what it holds.
-  QLabel pic{this};
-  QLabel Label4{&pic};
-  FlashMovie ShockwaveFlash3{&pic};  // minimise
-  FlashMovie ShockwaveFlash4{&pic};  // close
-  // The client area where the menu forms open, and the menu panel over it.
+  // The client area where the menu forms open, under the menu panel.
   QMdiArea MDIClient{this};
-  QLabel Picture2{this};
-  FlashMovie ShockwaveFlash5{&Picture2};  // the title
-  FlashMovie ShockwaveFlash1{&Picture2};  // the vertical menu
-  FlashMovie ShockwaveFlash2{&Picture2};  // the horizontal menu
-  QTimer Timer1{this};  // the exit fade
-  std::uint8_t FadeAlpha = 0;
 
   // modMenuHideShow, as registered with the framework's HideMainMenus/ShowMainMenus.
   void ShowMenus(QLineEdit* UserTypeBox);
   void HideMenus(QLineEdit* UserTypeBox);
 
-  void ShockwaveFlash1_FSCommand(const QString& command, const QString& args);
-  void ShockwaveFlash2_FSCommand(const QString& command, const QString& args);
-  void ShockwaveFlash3_FSCommand(const QString& command, const QString& args);
-  void ShockwaveFlash4_FSCommand(const QString& command, const QString& args);
-  void Timer1_Timer();
-
-  QString LookUpResult(const QString& Value) {
-    (void)Value;
-    return {};
-  }
-
 protected:
   void Form_Load() override;
   void Form_QueryUnload(int& cancel, int unloadMode) override;
-  void resizeEvent(QResizeEvent* event) override;
-
-private:
-  void dispatch(const QString& command);
-  // The question, the closing of the open menu form, the start of the fade. From the close
-  // movie a failure while closing that form is passed over; from the menu it ends the sequence.
-  void exitSequence(bool fromCloseMovie);
-  void layoutControls();
-
-  QPixmap background_;  // the client area's picture, stretched over it
+  void dispatch(const QString& command) override;
+  void layoutClient(const QRect& client) override;
 };

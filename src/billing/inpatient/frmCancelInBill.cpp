@@ -199,7 +199,7 @@ void frmCancelInBill::cmbBillNumber_Change() {
   txtPatientID->setText(rs.Fields(kInBillPatientIdColumn).toText());
   for (std::size_t i = 0; i < Text1.size(); ++i)
     Text1[i]->setText(rs.Fields(kInBillFirstChargeColumn + int(i)).toText());
-  if (const std::optional<QDate> day = InBillDay(rs.Fields(kInBillDateColumn))) {
+  if (const std::optional<QDate> day = StoredDay(rs.Fields(kInBillDateColumn))) {
     // The bill's own date, shown as it is stored; it is not a date the user picked.
     const QSignalBlocker blocker(DTPicker1);
     DTPicker1->setDate(*day);

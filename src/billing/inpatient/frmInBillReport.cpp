@@ -71,8 +71,8 @@ void InBillReportForm::Form_Load() {
   openReportRecordset(QString::fromLatin1(kAvailableBills));
 }
 
-InReportMode InBillReportForm::mode() const {
-  return InReportModeOf(CheckBox1->isChecked(), CheckBox2->isChecked());
+CollectionMode InBillReportForm::mode() const {
+  return CollectionModeOf(CheckBox1->isChecked(), CheckBox2->isChecked());
 }
 
 QDate InBillReportForm::lastDay() const {

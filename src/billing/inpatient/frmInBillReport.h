@@ -25,7 +25,7 @@ protected:
   void Form_Load() override;
 
 private:
-  InReportMode mode() const;
+  CollectionMode mode() const;
   QDate lastDay() const;
   InReportKind kind_;
 };

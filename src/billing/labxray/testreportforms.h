@@ -5,60 +5,27 @@
 // - the cancelled-bill reports of one day (frmCancelLabBillReport, frmCancelXRayBillReport).
 // Each reads its table once, when it is opened; Generate lists, Print prints the list in the
 // collection report layout.
-#include <QDateEdit>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTreeWidget>
-
+#include "billing/common/reportform.h"
 #include "billing/labxray/testbillkind.h"
-#include "framework/imagebutton.h"
-#include "framework/vbform.h"
-#include "platform/ado.h"
-#include "platform/flashmovie.h"
-#include "platform/vbruntime.h"
 
-struct TestReportList;
-
-// What both report shapes share: the chrome, Generate and Print with their help icons, the list
-// and its total, the one recordset and the close movie.
-class TestReportForm : public VbForm {
+// What both report shapes share: the shared report form in the test bill forms' sizes, the day
+// picker and the kind whose texts and tables it reports on.
+class TestReportForm : public BillReportForm {
   Q_OBJECT
 public:
   ~TestReportForm() override;
 
-  FlashMovie* ShockwaveFlash1 = nullptr;
-  FlashMovie* ShockwaveFlash2 = nullptr;
-  FlashMovie* ShockwaveFlash3 = nullptr;
-  QLabel* Image1 = nullptr;
-  QLabel* Label3 = nullptr;
   QDateEdit* DTPicker1 = nullptr;
-  QTreeWidget* List = nullptr;
-  QLineEdit* txtTotal = nullptr;
-  ImageButton* Picture1 = nullptr;   // Generate
-  ImageButton* Picture2 = nullptr;   // Print
-  ImageButton* Picture11 = nullptr;  // help beside Generate
-  ImageButton* Picture12 = nullptr;  // help beside Print
-
-  Recordset ReportRecordset;
   int SerialCounter = 0;
-  Money ReportTotal;
-
-  virtual void Picture1_Click() = 0;  // Generate
-  virtual void Picture2_Click() = 0;  // Print
 
 protected:
   explicit TestReportForm(TestBillKind kind);
-  void Form_Unload(int& cancel) override;
+  void noteSerial(int serial) override { SerialCounter = serial; }
 
-  QLabel* caption(const QString& text, int left, int top, int width);
-  QDateEdit* picker(int left, int top, const QString& guardLine);
-  void makeList(const QStringList& heads, const QList<int>& widths, int left, int top, bool lastRight);
-  void makeButtons(int genLeft, int helpGenLeft, int printLeft, int helpPrintLeft);
-  void makeTotal(int labelLeft, int boxLeft, int boxTop);
+  QDateEdit* picker(const char* name, double left, double top, const QString& guardLine);
   // The load steps both shapes take, up to and including the opening of the recordset; false
   // when the recordset could not be opened (the program then ends).
   bool loadReport(const QString& caption, const QString& sql, const std::vector<QDateEdit*>& pickers);
-  void showList(const TestReportList& list, bool amountsRight);
 
   TestBillKind kind_;
 };

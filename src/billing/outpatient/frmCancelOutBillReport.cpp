@@ -14,8 +14,7 @@ frmCancelOutBillReport::frmCancelOutBillReport() {
   makeButtons(4800, 2040, 6600, 2040, 9240, 8280, 10560, 8160);
   makeList({QStringLiteral("Sl No"), QStringLiteral("Patient Name / ID"), QStringLiteral("Bill No"),
             QStringLiteral("Total Amt")},
-           2280, 2880, 6810, 4815, {800, 3300, 1200, 1300});
-  List->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+           {800, 3300, 1200, 1300}, {2, 3}, 2280, 2880, 6810, 4815);
   makeTotal(6840, 8400, 7560, 8370);
 }
 
@@ -48,8 +47,6 @@ void frmCancelOutBillReport::Picture1_Click() {
                            {DTPicker1->date(), LastRowAtLoad}))
     return;
   showReport(CancelledBillRows(*ReportRecordset, DTPicker1->date()));
-  for (int i = 0; i < List->topLevelItemCount(); ++i)
-    List->topLevelItem(i)->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void frmCancelOutBillReport::Picture2_Click() {

@@ -16,7 +16,7 @@ frmConsultantBillReportAll::frmConsultantBillReportAll() {
   guardPicker(DTPicker2, QStringLiteral("You cannt select for Future Date"));
   makeButtons(5160, 2040, 7440, 2040, 9600, 8280, 10800, 8160);
   makeList({QStringLiteral("Sl No"), QStringLiteral("Dr. Name / Patient ID / Date  "), QStringLiteral("Amount")},
-           2760, 2760, 6810, 4815, {800, 4500, 1300});
+           {800, 4500, 1300}, {2}, 2760, 2760, 6810, 4815);
   makeTotal(7200, 8400, 8040, 8350);
 }
 

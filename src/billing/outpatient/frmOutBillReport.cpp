@@ -45,7 +45,7 @@ OutBillReportForm::OutBillReportForm(OutReportKind kind) : kind_(kind) {
   makeList({QStringLiteral("Sl No"),
             period ? QStringLiteral("Bill-No / Patient Name / Date") : QStringLiteral("Bill-No / Patient Name"),
             QStringLiteral("Amount")},
-           2760, 2940, 6810, 4815, {800, 4500, 1300});
+           {800, 4500, 1300}, {2}, 2760, 2940, 6810, 4815);
   makeTotal(7200, 8400, 8040, 8350);
 }
 
@@ -81,7 +81,7 @@ void OutBillReportForm::Form_Load() {
 }
 
 void OutBillReportForm::Picture1_Click() {
-  const OutReportMode mode = OutReportModeOf(CheckBox1->isChecked(), CheckBox2->isChecked());
+  const CollectionMode mode = CollectionModeOf(CheckBox1->isChecked(), CheckBox2->isChecked());
   const QDate from = DTPicker1->date();
   const QDate to = kind_ == OutReportKind::Period ? DTPicker2->date() : from;
   if (from > to) {
@@ -98,7 +98,7 @@ void OutBillReportForm::Picture2_Click() {
   CollectionReport report = StandardCollectionReport(
       period ? kRangeDateLineX : kDayDateLineX,
       period ? RangeDateLine(DTPicker1->date(), DTPicker2->date()) : DayDateLine(DTPicker1->date()),
-      OutReportTitle(OutReportModeOf(CheckBox1->isChecked(), CheckBox2->isChecked())));
+      OutReportTitle(CollectionModeOf(CheckBox1->isChecked(), CheckBox2->isChecked())));
   report.rows = ReportRowsOf(List, 3);
   report.total = ReportTotal;
   PrintCollectionReport(report);

@@ -1,0 +1,145 @@
+#include "billing/common/reportform.h"
+
+#include <QHeaderView>
+
+#include "framework/mainmenus.h"
+#include "framework/tooltip.h"
+#include "framework/trimpicture.h"
+#include "framework/twips.h"
+#include "globals.h"
+#include "platform/msgbox.h"
+#include "platform/system.h"
+
+BillReportForm::BillReportForm(const ReportFormSizes& sizes) : sizes_(sizes) {
+  Label3 = new QLabel(QStringLiteral("Label3"), this);
+  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3->hide();
+}
+
+BillReportForm::~BillReportForm() = default;
+
+void BillReportForm::Form_Unload(int& cancel) {
+  (void)cancel;
+  ShowMainMenus(CurrentUserTypeBox());
+}
+
+void BillReportForm::ShockwaveFlash2_GotFocus() {
+  Hide();
+  Unload();
+}
+
+QLabel* BillReportForm::makeLabel(const QString& text, double left, double top, double width) {
+  auto* label = new QLabel(text, this);
+  MoveTwips(label, left, top, width, sizes_.labelHeight);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return label;
+}
+
+QDateEdit* BillReportForm::makePicker(const char* name, double left, double top) {
+  auto* picker = new QDateEdit(this);
+  picker->setObjectName(QString::fromLatin1(name));
+  picker->setCalendarPopup(true);
+  MoveTwips(picker, left, top, sizes_.pickerWidth, sizes_.pickerHeight);
+  return picker;
+}
+
+void BillReportForm::makeList(const QStringList& heads, const QList<double>& widths, const QList<int>& rightAligned,
+                              double left, double top, double width, double height) {
+  List = new QTreeWidget(this);
+  List->setObjectName(QStringLiteral("List"));
+  List->setHeaderLabels(heads);
+  List->setRootIsDecorated(false);
+  List->setItemsExpandable(false);
+  // Every row is as high as the first, so the list never measures the rows one by one.
+  List->setUniformRowHeights(true);
+  List->setSelectionMode(QAbstractItemView::SingleSelection);
+  List->header()->setStretchLastSection(false);
+  for (int c = 0; c < widths.size(); ++c) List->setColumnWidth(c, TwipsToPixels(widths[c]));
+  rightAligned_ = rightAligned;
+  for (int c : rightAligned_) List->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  MoveTwips(List, left, top, width, height);
+}
+
+void BillReportForm::makeButtons(double genLeft, double genTop, double genHelpLeft, double genHelpTop,
+                                 double printLeft, double printTop, double printHelpLeft, double printHelpTop) {
+  auto button = [this](const char* name, double left, double top, double width, double height) {
+    auto* b = new ImageButton(this, QString::fromLatin1(name));
+    MoveTwips(b, left, top, width, height);
+    return b;
+  };
+  Picture1 = button("Picture1", genLeft, genTop, sizes_.buttonWidth, sizes_.buttonHeight);
+  Picture11 = button("Picture11", genHelpLeft, genHelpTop, sizes_.helpWidth, sizes_.helpHeight);
+  Picture2 = button("Picture2", printLeft, printTop, sizes_.buttonWidth, sizes_.buttonHeight);
+  Picture12 = button("Picture12", printHelpLeft, printHelpTop, sizes_.helpWidth, sizes_.helpHeight);
+}
+
+void BillReportForm::makeTotal(double labelLeft, double labelTop, double boxLeft, double boxTop) {
+  makeLabel(QStringLiteral("Total"), labelLeft, labelTop, sizes_.totalLabelWidth);
+  txtTotal = new QLineEdit(this);
+  txtTotal->setObjectName(QStringLiteral("txtTotal"));
+  MoveTwips(txtTotal, boxLeft, boxTop, 1455, sizes_.totalBoxHeight);
+  txtTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // The total is what Generate listed; the print takes ReportTotal, never this box.
+  txtTotal->setReadOnly(true);
+}
+
+void BillReportForm::setPickerToday(QDateEdit* picker) {
+  picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  picker->setDate(Today());
+}
+
+void BillReportForm::loadPictures() {
+  Picture1->setPicture(QStringLiteral("\\gen.gif"));
+  Picture2->setPicture(QStringLiteral("\\print.gif"));
+  Picture11->setPicture(QStringLiteral("\\help1.gif"));
+  Picture12->setPicture(QStringLiteral("\\help1.gif"));
+  for (ImageButton* b : {Picture1, Picture2, Picture11, Picture12}) TrimPictureBox(b);
+  AddToolTip(Picture11, QStringLiteral("Click this Button to Generate the Bill"), this);
+  AddToolTip(Picture12, QStringLiteral("Print the Bill"), this);
+  Picture1->setHoverImage(QStringLiteral("gen"), Label3);
+  Picture2->setHoverImage(QStringLiteral("print"), Label3);
+  connect(Picture1, &ImageButton::Click, this, [this] { Picture1_Click(); });
+  connect(Picture2, &ImageButton::Click, this, [this] { Picture2_Click(); });
+  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &BillReportForm::ShockwaveFlash2_GotFocus);
+}
+
+bool BillReportForm::openReportRecordset(const QString& sql, const std::vector<Value>& parameters) {
+  ReportRecordset = std::make_unique<Recordset>();
+  try {
+    ReportRecordset->Open(sql, parameters, gCon, adOpenDynamic, adLockOptimistic);
+  } catch (const DbError&) {
+  }
+  if (ReportRecordset->State() == adStateOpen) return true;
+  MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+         QStringLiteral("Database Error"));
+  End();
+  return false;
+}
+
+void BillReportForm::guardPicker(QDateEdit* picker, const QString& secondLine) {
+  connect(picker, &QDateEdit::dateChanged, this, [picker, secondLine] {
+    if (picker->date() <= Today()) return;
+    MsgBox(QStringLiteral("Please Select date Less than Equal To Current System Date\r\n") + secondLine, vbCritical,
+           QStringLiteral("Warning"));
+    picker->setDate(Today());
+  });
+}
+
+void BillReportForm::showReport(const ReportList& report) {
+  // Thousands of rows go in as one batch: built first, added in one call while the list does
+  // not repaint, instead of one insertion (and one layout) per row.
+  List->setUpdatesEnabled(false);
+  List->clear();
+  QList<QTreeWidgetItem*> items;
+  items.reserve(qsizetype(report.rows.size()));
+  for (const QStringList& row : report.rows) {
+    auto* item = new QTreeWidgetItem(row);
+    for (int c : rightAligned_) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    items.append(item);
+  }
+  List->addTopLevelItems(items);
+  List->setUpdatesEnabled(true);
+  noteSerial(report.serial);
+  ReportTotal = report.total;
+  txtTotal->setText(ReportTotal.Format2());
+}

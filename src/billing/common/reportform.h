@@ -1,0 +1,88 @@
+#pragma once
+// What the report forms of every bill kind share: the chrome and the two image buttons (Generate
+// and Print) with their help icons, the report list and its total box, the recordset the report
+// reads, the future-date guard of the pickers and the close movie.
+//
+// A report form lays its own controls out in its constructor (in the sizes its kind was designed
+// with), calls the set-up steps from its Form_Load in its own order, and implements
+// Picture1_Click (Generate) and Picture2_Click (Print).
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <QStringList>
+#include <QTreeWidget>
+#include <memory>
+
+#include "billing/common/reportrows.h"
+#include "framework/imagebutton.h"
+#include "framework/vbform.h"
+#include "platform/ado.h"
+#include "platform/flashmovie.h"
+
+// The sizes (twips) of the controls every report form has; each kind was drawn with its own.
+struct ReportFormSizes {
+  double labelHeight;
+  double pickerWidth, pickerHeight;
+  double buttonWidth, buttonHeight;  // Generate and Print
+  double helpWidth, helpHeight;      // their help icons
+  double totalLabelWidth;
+  double totalBoxHeight;
+};
+
+class BillReportForm : public VbForm {
+  Q_OBJECT
+public:
+  explicit BillReportForm(const ReportFormSizes& sizes);
+  ~BillReportForm() override;
+
+  FlashMovie ShockwaveFlash1{this};  // title bar
+  FlashMovie ShockwaveFlash2{this};  // close
+  FlashMovie ShockwaveFlash3{this};  // minimise
+  QLabel Image1{this};               // background
+
+  QTreeWidget* List = nullptr;
+  QLineEdit* txtTotal = nullptr;
+  ImageButton* Picture1 = nullptr;   // Generate
+  ImageButton* Picture2 = nullptr;   // Print
+  ImageButton* Picture11 = nullptr;  // help beside Generate
+  ImageButton* Picture12 = nullptr;  // help beside Print
+  QLabel* Label3 = nullptr;          // the hover holder
+
+  std::unique_ptr<Recordset> ReportRecordset;
+  Money ReportTotal;  // the total of the rows the last Generate listed
+
+  virtual void Picture1_Click() = 0;  // Generate
+  virtual void Picture2_Click() = 0;  // Print
+
+protected:
+  void Form_Unload(int& cancel) override;
+
+  // The list with these heads and column widths; the columns in `rightAligned` (amounts, bill
+  // numbers) are right-aligned, head and rows.
+  void makeList(const QStringList& heads, const QList<double>& widths, const QList<int>& rightAligned, double left,
+                double top, double width, double height);
+  void makeButtons(double genLeft, double genTop, double genHelpLeft, double genHelpTop, double printLeft,
+                   double printTop, double printHelpLeft, double printHelpTop);
+  void makeTotal(double labelLeft, double labelTop, double boxLeft, double boxTop);
+  QDateEdit* makePicker(const char* name, double left, double top);
+  QLabel* makeLabel(const QString& text, double left, double top, double width);
+
+  // Set-up steps of Form_Load.
+  static void setPickerToday(QDateEdit* picker);
+  void loadPictures();  // pictures, trimming, tips, hover and the buttons' handlers
+  // Opens ReportRecordset; false (after "Database Error" and the program's end) when it cannot.
+  bool openReportRecordset(const QString& sql, const std::vector<Value>& parameters = {});
+  // Guards the picker against days after today with this second line of the message.
+  void guardPicker(QDateEdit* picker, const QString& secondLine);
+
+  // Shows a Generate result: the list's items, ReportTotal and the total box; the kind keeps the
+  // serial under its own name.
+  void showReport(const ReportList& report);
+  virtual void noteSerial(int serial) = 0;
+
+private:
+  void ShockwaveFlash2_GotFocus();
+  ReportFormSizes sizes_;
+  QList<int> rightAligned_;
+};

@@ -1,0 +1,43 @@
+#pragma once
+// What every bill kind's report lists, without the forms: the numbered rows with their running
+// total, the ECG / scan selection of the collection reports, and the calendar day of a stored
+// bill date. Each kind chooses its own bills and writes its own row texts beside its forms.
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/ado.h"
+#include "platform/vbruntime.h"
+
+// Generate's result: the rows for the list (the serial "00" first, the amount "0.00" last), the
+// serial of the last row and the total, rounded to cents after every row.
+struct ReportList {
+  int serial = 0;
+  Money total;
+  std::vector<QStringList> rows;
+
+  // Lists one row: the next serial, `texts`, and the leading number of `amountText` (0 when
+  // there is none) formatted "0.00", which the total takes in.
+  void Add(const QStringList& texts, const QString& amountText);
+};
+
+// The collection reports' three selections, from the ECG and SCAN check boxes (ECG wins).
+enum class CollectionMode { Ordinary, Ecg, Scan };
+CollectionMode CollectionModeOf(bool ecgTicked, bool scanTicked);
+// The printed title: the ECG and scan titles are the same for every kind; `ordinaryTitle` is the
+// kind's own.
+QString CollectionTitle(CollectionMode mode, const QString& ordinaryTitle);
+// Ordinary: neither an ECG nor a Scan fee; ECG: an ECG fee; Scan: a Scan fee. A fee counts when
+// its text, trimmed of blanks, is not empty ("0" counts; a column without a value does not).
+bool BillInMode(const Value& ecg, const Value& scan, CollectionMode mode);
+
+// The stored date as a calendar day; empty for no value or anything that is no date.
+std::optional<QDate> StoredDay(const Value& date);
+// from <= date <= to, as calendar days; a row without a date is in no range.
+bool DayInRange(const Value& date, const QDate& from, const QDate& to);
+
+// Visits every row of an open recordset once, from the first; it is left past its last row.
+void EachRow(Recordset& rs, const std::function<void()>& visit);
