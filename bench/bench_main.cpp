@@ -1,7 +1,7 @@
 // The benchmark: opens the forms on the ten-year file as a user would and prints one table of
 // median times, the sqlite3 shell's time for the same report selections and the peak memory,
 // then one line with the worst figure against its target.
-//   halvion-bench --db FILE [--runs N] [--sqlite3 PATH]
+//   halvion-bench --db FILE [--runs N] [--sqlite3 PATH] [--only TEXT]  (forms whose name holds TEXT)
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -113,11 +113,13 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QString source, shell = QStringLiteral("sqlite3");
   int runs = 5;
+  QString only;
   const QStringList args = app.arguments();
   for (int i = 1; i + 1 < args.size(); ++i) {
     if (args[i] == QLatin1String("--db")) source = args[++i];
     else if (args[i] == QLatin1String("--runs")) runs = std::max(1, args[++i].toInt());
     else if (args[i] == QLatin1String("--sqlite3")) shell = args[++i];
+    else if (args[i] == QLatin1String("--only")) only = args[++i];
   }
   if (source.isEmpty() || !QFile::exists(source)) {
     std::fprintf(stderr, "usage: halvion-bench --db FILE [--runs N] [--sqlite3 PATH]\n");
@@ -144,6 +146,7 @@ int main(int argc, char** argv) {
   std::vector<Row> rows;
   const BenchDays days = DefaultBenchDays();
   for (const BenchForm& form : BenchForms(days)) {
+    if (!form.name.contains(only)) continue;
     Row open{form.name, QStringLiteral("command to ready"), 0, BenchTarget::MenuForm, 0, {}, 0};
     std::vector<double> times;
     for (int r = 0; r < runs; ++r) {

@@ -43,6 +43,8 @@ void SettleEvents() {
 void CloseForm(VbForm* form) {
   if (form && form->IsLoaded()) form->Unload();
   SettleEvents();
+  // The running program's event loop deletes an unloaded form; processEvents alone never does.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 namespace {

@@ -68,6 +68,9 @@ const char* const kSchema =
     "CREATE INDEX \"LabPrintDetailsDate\" ON \"LabPrintDetails\" (\"Date\");\n"
     "CREATE INDEX \"XRayPrintDetailsDate\" ON \"XRayPrintDetails\" (\"Date\");\n"
     "CREATE INDEX \"SettingsConsultantDate\" ON \"SettingsConsultant\" (\"Date\");\n"
+    // The bill forms list every patient's identifier in the order of their first names.
+    "CREATE INDEX \"SettingsOutPatientFirstName\" ON \"SettingsOutPatient\" (\"FirstName\", \"EmployeeID\");\n"
+    "CREATE INDEX \"SettingsInPatientFirstName\" ON \"SettingsInPatient\" (\"FirstName\", \"EmployeeID\");\n"
     "INSERT INTO \"SettingsOutBillNo\" VALUES (0);\n"
     "INSERT INTO \"SettingsInBillNo\" VALUES (0);\n"
     "INSERT INTO \"SettingsLabBillNo\" VALUES (0);\n"

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -204,3 +205,11 @@ struct RewrittenSql {
   bool hasRowid = false;  // the last column is the rowid and is not a field
 };
 RewrittenSql RewriteSelect(const QString& sql, int lockType);
+
+// One column of the rows a writable recordset opened on `sql` (an updatable "SELECT * FROM T ...")
+// would hold, in the same order, each as Fields(ordinal) would give it, with the row's rowid; the
+// rows themselves are not kept. For the long one-column lists (every patient's identifier, every
+// bill number) whose full rows are read only once one of them is chosen. Raises DbError as Open
+// does, adErrItemNotFound for an ordinal out of range.
+void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+                const std::function<void(const Value& value, qint64 rowid)>& row);

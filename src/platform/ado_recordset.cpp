@@ -1,6 +1,7 @@
 // The recordset: a snapshot of every row its SQL text gave, kept compact because the bill tables
 // grow to a million rows. Each row is one run of bytes in a shared arena (a type tag per field,
 // then the integer, the real or the UTF-8 text); fields are decoded only when they are read.
+#include <QRegularExpression>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -671,3 +672,65 @@ void Recordset::journalRollback() {
 }
 
 void Recordset::journalDiscard() { d->journal = {}; }
+
+void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+                const std::function<void(const Value& value, qint64 rowid)>& row) {
+  if (!con || con->State() != adStateOpen) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+  const RewrittenSql rewritten = RewriteSelect(sql, adLockOptimistic);
+  if (!rewritten.hasRowid || rewritten.table.isEmpty())
+    raise(adErrInvalidArgument, QStringLiteral("Only the rows of one table can be read by column: ") + sql);
+  sqlite3* db = con->handle();
+  const QString context = QStringLiteral("Cannot open \"%1\"").arg(sql);
+  const QByteArray full = rewritten.sql.toUtf8();
+  QByteArray name;
+  bool isDate = false;
+  {
+    Statement s;
+    s.prepare(db, full, context);
+    if (!sqlite3_stmt_readonly(s.st)) raise(adErrInvalidArgument, QStringLiteral("A recordset only reads: ") + sql);
+    const int fields = sqlite3_column_count(s.st) - 1;
+    if (ordinal < 0 || ordinal >= fields)
+      raise(adErrItemNotFound, QStringLiteral("There is no field %1 in this recordset (it has %2)").arg(ordinal).arg(fields));
+    name = sqlite3_column_name(s.st, ordinal);
+    const char* decl = sqlite3_column_decltype(s.st, ordinal);
+    isDate = decl && sqlite3_stricmp(decl, "DATE") == 0;
+  }
+  // Only the one column and the rowid are selected, so that an index holding both can answer
+  // alone. A sort by column number would then mean another column: such texts are read whole.
+  static const QRegularExpression byNumber(QStringLiteral("\\bORDER\\s+BY\\b.*\\b\\d+\\b"),
+                                           QRegularExpression::CaseInsensitiveOption |
+                                               QRegularExpression::DotMatchesEverythingOption);
+  const QByteArray star = QByteArrayLiteral("SELECT *, rowid FROM ");
+  const bool narrow = full.startsWith(star) && !byNumber.match(rewritten.sql).hasMatch();
+  QString quoted = QString::fromUtf8(name);
+  quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  const QByteArray text =
+      narrow ? "SELECT \"" + quoted.toUtf8() + "\", rowid FROM " + full.mid(star.size()) : full;
+  const int column = narrow ? 0 : ordinal;
+  Statement s;
+  s.prepare(db, text, context);
+  const int rowidColumn = sqlite3_column_count(s.st) - 1;
+  for (;;) {
+    const int rc = sqlite3_step(s.st);
+    if (rc == SQLITE_DONE) break;
+    if (rc != SQLITE_ROW) throw ProviderError(db, rc, QStringLiteral("Cannot read \"%1\"").arg(sql));
+    const qint64 rowid = sqlite3_column_int64(s.st, rowidColumn);
+    switch (sqlite3_column_type(s.st, column)) {
+      case SQLITE_INTEGER: row(Value(qint64(sqlite3_column_int64(s.st, column))), rowid); break;
+      case SQLITE_FLOAT: row(Value(sqlite3_column_double(s.st, column)), rowid); break;
+      case SQLITE_TEXT:
+      case SQLITE_BLOB: {
+        const auto* p = static_cast<const char*>(sqlite3_column_blob(s.st, column));
+        const int n = sqlite3_column_bytes(s.st, column);
+        if (isDate)
+          if (const auto date = IsoDate(p, n)) {
+            row(Value(*date), rowid);
+            break;
+          }
+        row(Value(QString::fromUtf8(p, n)), rowid);
+        break;
+      }
+      default: row(Value(), rowid); break;
+    }
+  }
+}

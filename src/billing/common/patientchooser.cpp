@@ -25,6 +25,8 @@ void PatientChooser::Fill(Recordset* patients) {
   patients_ = patients;
   if (!combo_ || !patients_) return;
   QStringList ids;
+  keys_ = nullptr;
+  con_.reset();
   patients_->MoveFirst();
   while (!patients_->Eof()) {
     ids << patients_->Fields(0).toText();
@@ -32,12 +34,58 @@ void PatientChooser::Fill(Recordset* patients) {
   }
   patients_->MoveFirst();
   const QString text = combo_->currentText();
-  {
-    const QSignalBlocker blocker(combo_);
-    combo_->addItems(ids);
-    combo_->setCurrentIndex(-1);
-    combo_->setEditText(text);
+  auto list = std::make_unique<KeyList>(true);
+  for (int i = 0; i < ids.size(); ++i) list->Append(ids[i], i);
+  ShowKeyList(combo_, std::move(list));
+  const QSignalBlocker blocker(combo_);
+  combo_->setEditText(text);
+}
+
+void PatientChooser::Fill(std::shared_ptr<Connection> con, const QString& sql) {
+  auto list = std::make_unique<KeyList>(true);
+  ReadColumn(con, sql, 0, [&list](const Value& id, qint64 rowid) { list->Append(id.toText(), rowid); });
+  table_ = RewriteSelect(sql, adLockOptimistic).table;
+  con_ = std::move(con);
+  patients_ = nullptr;
+  if (!combo_) return;
+  const QString text = combo_->currentText();
+  keys_ = ShowKeyList(combo_, std::move(list));
+  const QSignalBlocker blocker(combo_);
+  combo_->setEditText(text);
+}
+
+int PatientChooser::Count() const {
+  if (keys_) return keys_->Count();
+  return patients_ && patients_->State() == adStateOpen ? int(patients_->RecordCount()) : 0;
+}
+
+bool PatientChooser::lookUp(const QString& wanted) {
+  if (keys_ && con_) {
+    const int at = keys_->FirstExact(wanted);
+    if (at < 0) return false;
+    Recordset rs;
+    try {
+      rs.Open(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(table_), {Value(keys_->RowId(at))}, con_);
+      if (rs.Eof()) return false;
+      row_.clear();
+      for (int i = 0; i < rs.FieldCount(); ++i) row_.push_back(rs.Fields(i));
+    } catch (const DbError&) {
+      return false;
+    }
+    return true;
   }
+  if (!patients_ || patients_->State() != adStateOpen) return false;
+  // Stored identifiers are trimmed too, so that one saved with a blank is still found.
+  patients_->MoveFirst();
+  while (!patients_->Eof()) {
+    if (Trim(patients_->Fields(0).toText()) == wanted) {
+      row_.clear();
+      for (int i = 0; i < patients_->FieldCount(); ++i) row_.push_back(patients_->Fields(i));
+      return true;
+    }
+    patients_->MoveNext();
+  }
+  return false;
 }
 
 void PatientChooser::Change() {
@@ -51,21 +99,8 @@ void PatientChooser::Change() {
     busy_ = false;
     return;
   }
-  bool found = false;
-  if (patients_ && patients_->State() == adStateOpen) {
-    // Stored identifiers are trimmed too, so that one saved with a blank is still found.
-    patients_->MoveFirst();
-    while (!patients_->Eof()) {
-      if (Trim(patients_->Fields(0).toText()) == wanted) {
-        found = true;
-        break;
-      }
-      patients_->MoveNext();
-    }
-  }
+  const bool found = lookUp(wanted);
   if (found) {
-    row_.clear();
-    for (int i = 0; i < patients_->FieldCount(); ++i) row_.push_back(patients_->Fields(i));
     patientId_ = Trim(row_[0].toText());
     matched_ = true;
     if (name_) name_->setText(row_.size() > 1 ? row_[1].toText() : QString());

@@ -4,7 +4,7 @@
 // text box beside it (`txtPatientID`, despite its name) that shows the chosen patient's name.
 //
 //   PatientChooser chooser{cmbPatientName, txtPatientID};
-//   chooser.Fill(PatientRecordset.get());          // at Load: column 0 of every row, in order
+//   chooser.Fill(gCon, "SELECT * FROM SettingsOutPatient Order by FirstName");  // at Load
 //   connect(&chooser, &PatientChooser::PatientChosen, this, [this] { cmbDrName->setFocus(); });
 //   ...
 //   if (!chooser.HasPatient()) MsgBox("Please Select the Patient Name First", vbCritical);
@@ -14,7 +14,8 @@
 // pick from its list and its losing the focus all run Change(). Change() walks the patient
 // recordset from its first row for the row whose column 0, trimmed, is the trimmed text (case
 // counts). A match shows column 1 in the name box, keeps that row's values and raises
-// PatientChosen. A text that matches nobody leaves the name on screen as it was, but HasPatient()
+// PatientChosen. Filled from the SQL text rather than a recordset, the chooser keeps only the
+// identifiers and reads the matched row alone, by its rowid. A text that matches nobody leaves the name on screen as it was, but HasPatient()
 // is then false, so the form can refuse to bill the name shown for an identifier not typed.
 // Emptying the text empties the name and forgets the patient.
 #include <QObject>
@@ -22,6 +23,7 @@
 #include <QString>
 #include <vector>
 
+#include "billing/common/keylist.h"
 #include "platform/ado.h"
 
 class QComboBox;
@@ -38,6 +40,11 @@ public:
   // owned; it must outlive the chooser's use) for the look-ups. The recordset is left on its
   // first row.
   void Fill(Recordset* patients);
+  // The same list without keeping the rows: column 0 of the rows a recordset opened on `sql` (an
+  // updatable "SELECT * FROM T ...") would hold, in its order. Raises DbError as Recordset::Open.
+  void Fill(std::shared_ptr<Connection> con, const QString& sql);
+  // The patients listed.
+  int Count() const;
 
   // The look-up the combo box's Change, Click and LostFocus run.
   void Change();
@@ -62,10 +69,15 @@ protected:
 
 private:
   void forget();
+  bool lookUp(const QString& wanted);
 
   QPointer<QComboBox> combo_;
   QPointer<QLineEdit> name_;
   Recordset* patients_ = nullptr;
+  // Filled from SQL: the list, and where the rows are read from.
+  KeyList* keys_ = nullptr;
+  std::shared_ptr<Connection> con_;
+  QString table_;
   QString patientId_;
   std::vector<Value> row_;
   bool matched_ = false;

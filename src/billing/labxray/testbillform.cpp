@@ -215,15 +215,31 @@ void TestBillForm::Form_Load() {
     cmbDrName->setEditText(QString());
   }
 
-  if (!openRecordset(InPatientRecordset, QStringLiteral("SELECT * FROM SettingsInPatient Order by FirstName")))
+  // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
+  try {
+    chooser_->Fill(gCon, QStringLiteral("SELECT * FROM SettingsInPatient Order by FirstName"),
+                   QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName"));
+  } catch (const DbError&) {
+    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+           QStringLiteral("Database Error"));
+    End();
+    Unload();
     return;
-  if (closeWhenEmpty(InPatientRecordset, QStringLiteral("Please add the InPatient Details First"))) return;
-  if (!openRecordset(OutPatientRecordset, QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName")))
+  }
+  if (chooser_->InPatientCount() == 0 || chooser_->OutPatientCount() == 0) {
+    MsgBox(chooser_->InPatientCount() == 0 ? QStringLiteral("Please add the InPatient Details First")
+                                           : QStringLiteral("Please add the OutPatient Details First"),
+           vbCritical, QStringLiteral("Warning"));
+    Hide();
+    Unload();
     return;
-  if (closeWhenEmpty(OutPatientRecordset, QStringLiteral("Please add the OutPatient Details First"))) return;
-  chooser_->Fill(&InPatientRecordset, &OutPatientRecordset);
+  }
 
-  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM ") + QString::fromLatin1(texts.billTable))) return;
+  // The form only appends to the bill table, and no other menu form is open meanwhile: its old
+  // bills need not be read for that.
+  if (!openRecordset(BillRecordset,
+                     QStringLiteral("SELECT * FROM ") + QString::fromLatin1(texts.billTable) + QStringLiteral(" WHERE 0")))
+    return;
   if (!openRecordset(CounterRecordset, QStringLiteral("SELECT * FROM ") + QString::fromLatin1(texts.counterTable)))
     return;
   Label2->setText(NextTestBillNumber(CounterRecordset));

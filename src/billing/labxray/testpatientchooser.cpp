@@ -24,6 +24,8 @@ TestPatientChooser::~TestPatientChooser() {
 void TestPatientChooser::Fill(Recordset* inPatients, Recordset* outPatients) {
   inPatients_ = inPatients;
   outPatients_ = outPatients;
+  keys_ = nullptr;
+  con_.reset();
   if (!combo_) return;
   QStringList ids;
   for (Recordset* rs : {inPatients_, outPatients_}) {
@@ -31,10 +33,40 @@ void TestPatientChooser::Fill(Recordset* inPatients, Recordset* outPatients) {
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) ids << rs->Fields(0).toText();
     rs->MoveFirst();
   }
-  const QSignalBlocker blocker(combo_);
-  combo_->addItems(ids);
-  combo_->setCurrentIndex(-1);
-  combo_->setEditText(QString());
+  auto list = std::make_unique<KeyList>(true);
+  for (int i = 0; i < ids.size(); ++i) list->Append(ids[i], i);
+  ShowKeyList(combo_, std::move(list));
+}
+
+void TestPatientChooser::Fill(std::shared_ptr<Connection> con, const QString& inPatientsSql,
+                              const QString& outPatientsSql) {
+  auto list = std::make_unique<KeyList>(true);
+  auto append = [&list](const Value& id, qint64 rowid) { list->Append(id.toText(), rowid); };
+  ReadColumn(con, inPatientsSql, 0, append);
+  inListed_ = list->Count();
+  ReadColumn(con, outPatientsSql, 0, append);
+  inTable_ = RewriteSelect(inPatientsSql, adLockOptimistic).table;
+  outTable_ = RewriteSelect(outPatientsSql, adLockOptimistic).table;
+  con_ = std::move(con);
+  inPatients_ = outPatients_ = nullptr;
+  if (combo_) keys_ = ShowKeyList(combo_, std::move(list));
+}
+
+bool TestPatientChooser::findListed(const QString& wanted) {
+  // The list holds the in-patients first: the first row listed is the in-patient's, if any.
+  const int at = keys_->FirstExact(wanted);
+  if (at < 0) return false;
+  Recordset rs;
+  try {
+    rs.Open(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(at < inListed_ ? inTable_ : outTable_),
+            {Value(keys_->RowId(at))}, con_);
+    if (rs.Eof()) return false;
+    row_.clear();
+    for (int i = 0; i < rs.FieldCount(); ++i) row_.push_back(rs.Fields(i));
+  } catch (const DbError&) {
+    return false;
+  }
+  return true;
 }
 
 bool TestPatientChooser::find(Recordset* patients, const QString& wanted) {
@@ -60,7 +92,8 @@ void TestPatientChooser::Change() {
     emit PatientForgotten();
     return;
   }
-  const bool found = find(inPatients_, wanted) || find(outPatients_, wanted);
+  const bool found =
+      keys_ && con_ ? findListed(wanted) : find(inPatients_, wanted) || find(outPatients_, wanted);
   if (found) {
     patientId_ = wanted;
     matched_ = true;

@@ -11,6 +11,7 @@
 #include <QString>
 #include <vector>
 
+#include "billing/common/keylist.h"
 #include "platform/ado.h"
 
 class QComboBox;
@@ -24,6 +25,13 @@ public:
 
   // Lists column 0 of every in-patient, then of every out-patient. Neither recordset is owned.
   void Fill(Recordset* inPatients, Recordset* outPatients);
+  // The same list without keeping the rows: column 0 of the rows recordsets opened on each text
+  // (updatable "SELECT * FROM T ...") would hold; a look-up reads the matched row alone. Raises
+  // DbError as Recordset::Open does.
+  void Fill(std::shared_ptr<Connection> con, const QString& inPatientsSql, const QString& outPatientsSql);
+  // The patients listed by the SQL fill.
+  int InPatientCount() const { return inListed_; }
+  int OutPatientCount() const { return keys_ ? keys_->Count() - inListed_ : 0; }
   void Change();
   bool HasPatient() const;
   // A column of the chosen patient's row as text ("" for NULL, out of range or no patient).
@@ -41,12 +49,18 @@ protected:
 
 private:
   bool find(Recordset* patients, const QString& wanted);
+  bool findListed(const QString& wanted);
   void forget();
 
   QPointer<QComboBox> combo_;
   QPointer<QLineEdit> name_;
   Recordset* inPatients_ = nullptr;
   Recordset* outPatients_ = nullptr;
+  // Filled from SQL: the list (in-patients first, inListed_ of them) and the tables to read from.
+  KeyList* keys_ = nullptr;
+  int inListed_ = 0;
+  std::shared_ptr<Connection> con_;
+  QString inTable_, outTable_;
   QString patientId_;
   std::vector<Value> row_;
   bool matched_ = false;

@@ -219,14 +219,21 @@ void frmBill::Form_Load() {
     cmbDrName->setEditText(QString());
   }
 
-  if (!openRecordset(PatientRecordset, QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName"))) return;
-  if (PatientRecordset->RecordCount() == 0) {
+  // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
+  try {
+    chooser_->Fill(gCon, QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName"));
+  } catch (const DbError&) {
+    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+           QStringLiteral("Database Error"));
+    End();
+    return;
+  }
+  if (chooser_->Count() == 0) {
     MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
     Unload();
     return;
   }
-  chooser_->Fill(PatientRecordset.get());
   connect(chooser_.get(), &PatientChooser::PatientChosen, this, [this] { cmbDrName->setFocus(); });
 
   // The form only appends to the bill table, and no other menu form is open meanwhile: ten years

@@ -113,26 +113,18 @@ void frmCancelBill::Form_Load() {
   connect(combo, &QComboBox::activated, this, &frmCancelBill::cmbBillNumber_Change);
   combo->installEventFilter(this);
 
-  MainRecordset = std::make_unique<Recordset>();
+  // A million bills over ten years: only their numbers are listed; a look-up reads its bill.
+  auto numbers = std::make_unique<KeyList>(false);
   try {
-    MainRecordset->Open(QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available'"), gCon,
-                        adOpenDynamic, adLockOptimistic);
+    ReadColumn(gCon, QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available'"),
+               kBillNoColumn, [&numbers](const Value& no, qint64 rowid) { numbers->Append(no.toText(), rowid); });
   } catch (const DbError&) {
-  }
-  if (MainRecordset->State() != adStateOpen) {
     MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
            QStringLiteral("Database Error"));
     End();
     return;
   }
-  const QSignalBlocker blocker(combo);
-  MainRecordset->MoveFirst();
-  while (!MainRecordset->Eof()) {
-    combo->addItem(MainRecordset->Fields(kBillNoColumn).toText());
-    MainRecordset->MoveNext();
-  }
-  combo->setCurrentIndex(-1);
-  combo->setEditText(QString());
+  bills_ = ShowKeyList(combo, std::move(numbers));
 }
 
 void frmCancelBill::Form_Unload(int& cancel) {
@@ -162,17 +154,21 @@ void frmCancelBill::DTPicker1_Change() {
 }
 
 void frmCancelBill::cmbBillNumber_Change() {
-  if (!MainRecordset || MainRecordset->State() != adStateOpen) return;
+  if (!bills_) return;
   const QString text = cmbBillNumber->currentText();
   if (Trim(text).isEmpty()) return;
+  // The first listed bill of that number, as it now stands.
   bool matched = false;
-  MainRecordset->MoveFirst();
-  while (!MainRecordset->Eof()) {
-    if (MainRecordset->Fields(kBillNoColumn).toText() == text) {
-      matched = true;
-      break;
+  const int at = bills_->FirstExact(text);
+  if (at >= 0) {
+    auto bill = std::make_unique<Recordset>();
+    try {
+      bill->Open(QStringLiteral("SELECT * FROM OutPatientPrintDetails WHERE rowid=?"), {Value(bills_->RowId(at))}, gCon,
+                 adOpenDynamic, adLockOptimistic);
+      matched = !bill->Eof();
+    } catch (const DbError&) {
     }
-    MainRecordset->MoveNext();
+    if (matched) MainRecordset = std::move(bill);
   }
   if (!matched) {
     // The boxes keep the bill shown before, but it is no longer the one a Cancel may touch.

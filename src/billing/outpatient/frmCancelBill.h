@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "billing/common/keylist.h"
 #include "framework/imagebutton.h"
 #include "framework/vbform.h"
 #include "platform/ado.h"
@@ -38,7 +39,8 @@ public:
   ImageButton* Picture11 = nullptr;  // help
   QLabel* Label3 = nullptr;          // the hover holder
 
-  // The bills that were "Available" when the form loaded, in the table's order.
+  // The bill the last successful look-up found, read alone by its rowid from the list of the
+  // bills that were "Available" when the form loaded (their numbers, in the table's order).
   std::unique_ptr<Recordset> MainRecordset;
 
   void cmbBillNumber_Change();  // the look-up
@@ -59,4 +61,5 @@ private:
   // shows that number.
   std::optional<Recordset::Bookmark> found_;
   QString foundBillNo_;
+  KeyList* bills_ = nullptr;  // the combo box's list, owned by it
 };
