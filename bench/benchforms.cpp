@@ -14,6 +14,16 @@
 #include "billing/outpatient/frmConsultantBillReportAll.h"
 #include "billing/outpatient/frmOutBillReport.h"
 #include "billing/outpatient/frmOutBillReportAll.h"
+#include "billing/inpatient/frmCancelInBill.h"
+#include "billing/inpatient/frmCancelInBillReport.h"
+#include "billing/inpatient/frmInBillReport.h"
+#include "billing/inpatient/frmInBillReportAll.h"
+#include "billing/labxray/testbillform.h"
+#include "billing/labxray/testcancelform.h"
+#include "billing/labxray/testreportforms.h"
+#include "masters/frmAddDoctorDetail.h"
+#include "masters/frmAddLabDetails.h"
+#include "patients/patientrecord.h"
 #include "shell/dispatch.h"
 #include "shell/frmLogin.h"
 
@@ -67,24 +77,36 @@ std::function<VbForm*()> viaMenu(const QString& command) {
 
 QString iso(const QDate& d) { return d.toString(Qt::ISODate); }
 
-// A patient identifier of the generated file, different for each run.
-QString patientOf(int run) { return QStringLiteral("OP%1").arg(1 + run * 7); }
+// A patient identifier of the generated file ("OP" out-patients, "IP" in-patients), different for
+// each run.
+QString patientOf(int run, const QString& kind = QStringLiteral("OP")) { return kind + QString::number(1 + run * 7); }
 
 // One keystroke in a chooser: the identifier but its last character is already there, the last
 // one is typed (completion from the list, then the look-up of the patient).
-BenchAction keystroke(std::function<QComboBox*(VbForm*)> chooser) {
+BenchAction keystroke(std::function<QComboBox*(VbForm*)> chooser, std::function<QLineEdit*(VbForm*)> nameBox,
+                      const QString& kind = QStringLiteral("OP")) {
   BenchAction a;
   a.what = QStringLiteral("one keystroke in the patient chooser");
   a.target = BenchTarget::Keystroke;
-  a.prepare = [chooser](VbForm* f, int run) {
+  a.prepare = [chooser, nameBox, kind](VbForm* f, int run) {
     QComboBox* combo = chooser(f);
     combo->setFocus();
-    combo->setEditText(patientOf(run).chopped(1));
+    combo->setEditText(patientOf(run, kind).chopped(1));
+    nameBox(f)->clear();  // so that the name shown after the key is the look-up's own
     SettleEvents();
   };
-  a.act = [chooser](VbForm* f, int run) {
-    const QString id = patientOf(run);
+  a.act = [chooser, kind](VbForm* f, int run) {
+    const QString id = patientOf(run, kind);
     QTest::keyClick(chooser(f), id.back().toLatin1());
+  };
+  // The key must have completed an identifier from the list and looked its patient up.
+  a.check = [chooser, nameBox, kind](VbForm* f, int run) {
+    QComboBox* combo = chooser(f);
+    const QString shown = combo->currentText();
+    if (!shown.startsWith(patientOf(run, kind)) || combo->findText(shown) < 0)
+      return QStringLiteral("not completed: \"%1\"").arg(shown);
+    if (nameBox(f)->text().isEmpty()) return QStringLiteral("no name shown for \"%1\"").arg(shown);
+    return QString();
   };
   return a;
 }
@@ -99,11 +121,13 @@ BenchAction reportAction(const QString& what, BenchTarget target, std::function<
     SettleEvents();
   };
   a.act = [](VbForm* f, int) {
-    click(static_cast<OutReportForm*>(f)->Picture1);
+    click(static_cast<BillReportForm*>(f)->Picture1);
     SettleEvents();
   };
   a.selection = selection;
-  a.listed = [](VbForm* f) { return static_cast<OutReportForm*>(f)->List->topLevelItemCount(); };
+  // Without a selection of the same rows there is nothing to hold the count against.
+  if (!selection.isEmpty())
+    a.listed = [](VbForm* f) { return static_cast<BillReportForm*>(f)->List->topLevelItemCount(); };
   return a;
 }
 
@@ -112,10 +136,10 @@ BenchAction printReport(std::function<void(VbForm*)> pickDays) {
   a.what = QStringLiteral("print the report");
   a.prepare = [pickDays](VbForm* f, int) {
     pickDays(f);
-    click(static_cast<OutReportForm*>(f)->Picture1);
+    click(static_cast<BillReportForm*>(f)->Picture1);
     SettleEvents();
   };
-  a.act = [](VbForm* f, int) { click(static_cast<OutReportForm*>(f)->Picture2); };
+  a.act = [](VbForm* f, int) { click(static_cast<BillReportForm*>(f)->Picture2); };
   return a;
 }
 
@@ -144,7 +168,8 @@ std::function<void(VbForm*)> oneDay(QDate day) {
 BenchForm outPatientBill() {
   BenchForm f{QStringLiteral("out-patient bill"), QStringLiteral("mnuOutAddBill"),
               viaMenu<frmBill>(QStringLiteral("mnuOutAddBill")), {}};
-  f.actions.push_back(keystroke([](VbForm* form) { return static_cast<frmBill*>(form)->cmbPatientName; }));
+  f.actions.push_back(keystroke([](VbForm* form) { return static_cast<frmBill*>(form)->cmbPatientName; },
+                                [](VbForm* form) { return static_cast<frmBill*>(form)->txtPatientID; }));
   BenchAction save;
   save.what = QStringLiteral("one bill printed and saved");
   save.target = BenchTarget::PrintSave;
@@ -166,7 +191,9 @@ BenchForm outPatientBill() {
 BenchForm inPatientBill() {
   BenchForm f{QStringLiteral("in-patient bill"), QStringLiteral("InAddBill"),
               viaMenu<frmInBill>(QStringLiteral("InAddBill")), {}};
-  f.actions.push_back(keystroke([](VbForm* form) { return static_cast<frmInBill*>(form)->cmbPatientName; }));
+  f.actions.push_back(keystroke([](VbForm* form) { return static_cast<frmInBill*>(form)->cmbPatientName; },
+                                [](VbForm* form) { return static_cast<frmInBill*>(form)->txtPatientID; },
+                                QStringLiteral("IP")));
   BenchAction save;
   save.what = QStringLiteral("one bill printed and saved");
   save.target = BenchTarget::PrintSave;
@@ -201,6 +228,54 @@ BenchForm outPatientCancel() {
     c->cmbBillNumber->setEditText(c->cmbBillNumber->itemText(std::max(0, count - 1 - run * 3)));
   };
   f.actions.push_back(lookUp);
+  return f;
+}
+
+// A form measured from its command to ready alone.
+template <class F>
+BenchForm opened(const QString& name, const QString& command) {
+  return {name, command, viaMenu<F>(command), {}};
+}
+
+// A bill form of the test kinds: to ready and one keystroke in its chooser.
+template <class F>
+BenchForm testBill(const QString& name, const QString& command) {
+  BenchForm f = opened<F>(name, command);
+  f.actions.push_back(keystroke([](VbForm* form) { return static_cast<F*>(form)->cmbPatientName; },
+                                [](VbForm* form) { return static_cast<F*>(form)->txtPatientID; }));
+  return f;
+}
+
+// A record form: to ready, then Next and Last on its record bar.
+template <class F>
+BenchForm record(const QString& name, const QString& command) {
+  BenchForm f = opened<F>(name, command);
+  for (int button : {3, 4}) {
+    BenchAction move;
+    move.what = button == 3 ? QStringLiteral("Next") : QStringLiteral("Last");
+    move.prepare = [](VbForm* form, int) {
+      click(static_cast<RecordForm*>(form)->RecordButton(1));  // from the first record
+      SettleEvents();
+    };
+    move.act = [button](VbForm* form, int) { click(static_cast<RecordForm*>(form)->RecordButton(button)); };
+    f.actions.push_back(move);
+  }
+  return f;
+}
+
+// A report form whose pickers are DTPicker1 (and DTPicker2): generate one day (and one month).
+template <class F, bool period>
+BenchForm report(const QString& name, const QString& command, const BenchDays& d) {
+  BenchForm f = opened<F>(name, command);
+  if constexpr (period) {
+    f.actions.push_back(reportAction(QStringLiteral("generate one day"), BenchTarget::DayReport,
+                                     range<F>(d.day, d.day), QString()));
+    f.actions.push_back(reportAction(QStringLiteral("generate one month"), BenchTarget::MonthReport,
+                                     range<F>(d.monthFirst, d.monthLast), QString()));
+  } else {
+    f.actions.push_back(
+        reportAction(QStringLiteral("generate one day"), BenchTarget::DayReport, oneDay<F>(d.day), QString()));
+  }
   return f;
 }
 
@@ -254,6 +329,31 @@ std::vector<BenchForm> BenchForms(const BenchDays& d) {
                                       feeSelection(d.monthFirst, d.monthLast)));
   fees.actions.push_back(printReport(range<frmConsultantBillReportAll>(d.monthFirst, d.monthLast)));
   forms.push_back(fees);
+
+  forms.push_back(testBill<frmLabBillReport>(QStringLiteral("laboratory bill"), QStringLiteral("mnuLabAddBill")));
+  forms.push_back(testBill<frmXRayBillReport>(QStringLiteral("x-ray bill"), QStringLiteral("mnuXRayAddBill")));
+  forms.push_back(opened<frmCancelInBill>(QStringLiteral("in-patient cancellation"), QStringLiteral("InCancelBill")));
+  forms.push_back(
+      opened<frmCancelLabBill>(QStringLiteral("laboratory cancellation"), QStringLiteral("mnuLabCancelBill")));
+  forms.push_back(opened<frmCancelXRayBill>(QStringLiteral("x-ray cancellation"), QStringLiteral("mnuXRayCancelBill")));
+  forms.push_back(
+      report<frmInBillReport, false>(QStringLiteral("in-patient daily report"), QStringLiteral("mnuInDailyReport"), d));
+  forms.push_back(report<frmInBillReportAll, true>(QStringLiteral("in-patient period report"),
+                                             QStringLiteral("mnuInSearchReport"), d));
+  forms.push_back(report<frmCancelInBillReport, false>(QStringLiteral("in-patient cancelled report"),
+                                                QStringLiteral("mnuInBill"), d));
+  forms.push_back(report<frmLabBillReportAll, true>(QStringLiteral("laboratory period report"),
+                                              QStringLiteral("mnuLabSearchBill"), d));
+  forms.push_back(report<frmCancelLabBillReport, false>(QStringLiteral("laboratory cancelled report"),
+                                                 QStringLiteral("mnuLabBill"), d));
+  forms.push_back(report<frmXayBillReportAll, true>(QStringLiteral("x-ray period report"),
+                                              QStringLiteral("mnuXRaySearchBill"), d));
+  forms.push_back(report<frmCancelXRayBillReport, false>(QStringLiteral("x-ray cancelled report"),
+                                                  QStringLiteral("mnuXaryBill"), d));
+  forms.push_back(record<frmAddOutPatient>(QStringLiteral("out-patient record"), QStringLiteral("mnuNewPateient")));
+  forms.push_back(record<frmAddInPatient>(QStringLiteral("in-patient record"), QStringLiteral("mnuInAdmission")));
+  forms.push_back(record<frmAddDoctorDetail>(QStringLiteral("doctor record"), QStringLiteral("mnuAddDrDetail")));
+  forms.push_back(record<frmAddLabDetails>(QStringLiteral("laboratory test record"), QStringLiteral("mnuLabTestNames")));
 
   BenchForm login{QStringLiteral("login"), QString(), viaMenu<frmLogin>(QString()), {}};
   BenchAction walk;

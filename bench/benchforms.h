@@ -32,6 +32,8 @@ struct BenchAction {
   // The same selection for the sqlite3 shell, and the rows the form listed after act (reports).
   QString selection;
   std::function<int(VbForm*)> listed;
+  // After act: what went wrong ("" when the form shows what the action should have given).
+  std::function<QString(VbForm*, int run)> check;
 };
 
 struct BenchForm {

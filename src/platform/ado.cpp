@@ -155,7 +155,9 @@ void Connection::Open(const QString& path) {
   const QString what = QStringLiteral("Cannot open the database file \"%1\"").arg(path);
 
   // Never SQLITE_OPEN_CREATE: a missing file must stay missing, not become an empty database.
-  int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  // A connection is only ever used by the thread that opened it, so SQLite need not take its
+  // mutex on every column read (half a million rows make that a fifth of a list's load).
+  int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
   sqlite3_extended_result_codes(db, 1);
   // SQLite quietly falls back to read-only for a file it may not write; every form writes.

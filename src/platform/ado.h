@@ -213,3 +213,7 @@ RewrittenSql RewriteSelect(const QString& sql, int lockType);
 // does, adErrItemNotFound for an ordinal out of range.
 void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
                 const std::function<void(const Value& value, qint64 rowid)>& row);
+// The same column as the texts Fields(ordinal).toText() would give, in UTF-8 (`size` bytes, not
+// NUL-ended, valid only during the call): no Value and no QString is made for a row.
+void ReadColumnText(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+                    const std::function<void(const char* utf8, int size, qint64 rowid)>& row);

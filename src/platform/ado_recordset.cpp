@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstring>
+#include <string>
 
 #include "platform/ado.h"
 #include "platform/ado_sqlite.h"
@@ -673,8 +675,169 @@ void Recordset::journalRollback() {
 
 void Recordset::journalDiscard() { d->journal = {}; }
 
-void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
-                const std::function<void(const Value& value, qint64 rowid)>& row) {
+
+namespace {
+
+// One cell of a column being read: it points into the statement's current row, or into a copy.
+struct CellView {
+  int type = SQLITE_NULL;
+  qint64 integer = 0;
+  double real = 0;
+  const char* bytes = nullptr;
+  int size = 0;
+};
+
+CellView cellOf(sqlite3_stmt* st, int column) {
+  CellView c;
+  c.type = sqlite3_column_type(st, column);
+  switch (c.type) {
+    case SQLITE_INTEGER: c.integer = sqlite3_column_int64(st, column); break;
+    case SQLITE_FLOAT: c.real = sqlite3_column_double(st, column); break;
+    case SQLITE_TEXT:
+    case SQLITE_BLOB:
+      c.bytes = static_cast<const char*>(sqlite3_column_blob(st, column));
+      c.size = sqlite3_column_bytes(st, column);
+      break;
+    default: break;
+  }
+  return c;
+}
+
+// The cell as Fields() gives it.
+Value valueOf(const CellView& c, bool isDate) {
+  switch (c.type) {
+    case SQLITE_INTEGER: return Value(c.integer);
+    case SQLITE_FLOAT: return Value(c.real);
+    case SQLITE_TEXT:
+    case SQLITE_BLOB:
+      if (isDate)
+        if (const auto date = IsoDate(c.bytes, c.size)) return Value(*date);
+      return Value(QString::fromUtf8(c.bytes, c.size));
+    default: return Value();
+  }
+}
+
+// The collating sequences SQLite has built in.
+enum class Collation { Binary, NoCase, RTrim };
+
+std::optional<Collation> collationNamed(const char* name) {
+  if (!name || sqlite3_stricmp(name, "BINARY") == 0) return Collation::Binary;
+  if (sqlite3_stricmp(name, "NOCASE") == 0) return Collation::NoCase;
+  if (sqlite3_stricmp(name, "RTRIM") == 0) return Collation::RTrim;
+  return std::nullopt;
+}
+
+bool sameNumber(const CellView& a, const CellView& b) {
+  if (a.type == SQLITE_INTEGER && b.type == SQLITE_INTEGER) return a.integer == b.integer;
+  if (a.type == SQLITE_FLOAT && b.type == SQLITE_FLOAT) return a.real == b.real;
+  const CellView& i = a.type == SQLITE_INTEGER ? a : b;
+  const CellView& r = a.type == SQLITE_INTEGER ? b : a;
+  // Equal only when the real is that very integer.
+  return r.real >= -9223372036854775808.0 && r.real < 9223372036854775808.0 && double(i.integer) == r.real &&
+         qint64(r.real) == i.integer;
+}
+
+// Whether an ORDER BY on a column of this collation ranks the two cells alike.
+bool sameKey(const CellView& a, const CellView& b, Collation collation) {
+  const auto numeric = [](int t) { return t == SQLITE_INTEGER || t == SQLITE_FLOAT; };
+  if (a.type == SQLITE_NULL || b.type == SQLITE_NULL) return a.type == b.type;
+  if (numeric(a.type) || numeric(b.type)) return numeric(a.type) && numeric(b.type) && sameNumber(a, b);
+  if (a.type != b.type) return false;
+  if (a.type == SQLITE_BLOB || collation == Collation::Binary)
+    return a.size == b.size && (a.size == 0 || std::memcmp(a.bytes, b.bytes, std::size_t(a.size)) == 0);
+  if (collation == Collation::NoCase)
+    return a.size == b.size && (a.size == 0 || sqlite3_strnicmp(a.bytes, b.bytes, a.size) == 0);
+  int m = a.size, n = b.size;
+  while (m > 0 && a.bytes[m - 1] == ' ') --m;
+  while (n > 0 && b.bytes[n - 1] == ' ') --n;
+  return m == n && (m == 0 || std::memcmp(a.bytes, b.bytes, std::size_t(m)) == 0);
+}
+
+// A copy of a cell that outlives the statement's row.
+struct KeptCell {
+  CellView cell;
+  std::string bytes;
+  void keep(const CellView& c) {
+    cell = c;
+    bytes.assign(c.bytes ? c.bytes : "", std::size_t(c.size));
+    cell.bytes = bytes.data();
+  }
+};
+
+using CellVisit = std::function<void(const CellView& cell, bool isDate, qint64 rowid)>;
+
+void stepAll(sqlite3* db, sqlite3_stmt* st, const QString& sql, const std::function<void()>& each) {
+  for (;;) {
+    const int rc = sqlite3_step(st);
+    if (rc == SQLITE_DONE) return;
+    if (rc != SQLITE_ROW) throw ProviderError(db, rc, QStringLiteral("Cannot read \"%1\"").arg(sql));
+    each();
+  }
+}
+
+// A text "SELECT * FROM T ORDER BY C" (the tie-break by rowid added) sorts the whole table, even
+// where an index on (C, the column read) could hand the two columns over in C's order at no
+// cost. Read them in that index's order and put each run of rows that tie on C back in rowid
+// order: the same rows in the same order. False, having read nothing, for any other text or a
+// collation that cannot be compared here.
+bool readSortedByIndex(sqlite3* db, const RewrittenSql& rewritten, const QString& sql, const QString& name,
+                       bool isDate, const CellVisit& visit) {
+  static const QRegularExpression byOneColumn(
+      QStringLiteral("^SELECT \\*, rowid FROM (\\w+)\\s+ORDER\\s+BY\\s+(?:(\\w+)|\"([^\"]+)\")(?:\\s+ASC)?, rowid$"),
+      QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch m = byOneColumn.match(rewritten.sql);
+  if (!m.hasMatch()) return false;
+  const QString table = m.captured(1);
+  const QString key = m.captured(2).isEmpty() ? m.captured(3) : m.captured(2);
+  for (const char* alias : {"rowid", "oid", "_rowid_"})
+    if (key.compare(QLatin1String(alias), Qt::CaseInsensitive) == 0) return false;
+  const char* collationName = nullptr;
+  if (sqlite3_table_column_metadata(db, nullptr, table.toUtf8().constData(), key.toUtf8().constData(), nullptr,
+                                    &collationName, nullptr, nullptr, nullptr) != SQLITE_OK)
+    return false;
+  const std::optional<Collation> collation = collationNamed(collationName);
+  if (!collation) return false;
+
+  const QByteArray keyName = quoteIdentifier(key), valueName = quoteIdentifier(name);
+  Statement s;
+  s.prepare(db,
+            "SELECT " + keyName + ", " + valueName + ", rowid FROM " + quoteIdentifier(table) + " ORDER BY " + keyName +
+                ", " + valueName,
+            QStringLiteral("Cannot open \"%1\"").arg(sql));
+
+  struct Pending {
+    qint64 rowid;
+    CellView cell;
+    std::size_t offset;
+  };
+  std::vector<Pending> run;
+  std::vector<char> runBytes;
+  KeptCell runKey;
+  auto flush = [&] {
+    std::sort(run.begin(), run.end(), [](const Pending& a, const Pending& b) { return a.rowid < b.rowid; });
+    for (Pending& p : run) {
+      if (p.cell.type == SQLITE_TEXT || p.cell.type == SQLITE_BLOB) p.cell.bytes = runBytes.data() + p.offset;
+      visit(p.cell, isDate, p.rowid);
+    }
+    run.clear();
+    runBytes.clear();
+  };
+  stepAll(db, s.st, sql, [&] {
+    const CellView k = cellOf(s.st, 0);
+    if (run.empty() || !sameKey(runKey.cell, k, *collation)) {
+      if (!run.empty()) flush();
+      runKey.keep(k);
+    }
+    const CellView v = cellOf(s.st, 1);
+    run.push_back({sqlite3_column_int64(s.st, 2), v, runBytes.size()});
+    if (v.size > 0) runBytes.insert(runBytes.end(), v.bytes, v.bytes + v.size);
+  });
+  if (!run.empty()) flush();
+  return true;
+}
+
+// The rows of ReadColumn, each cell handed over as it is read.
+void readColumnCells(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal, const CellVisit& visit) {
   if (!con || con->State() != adStateOpen) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
   const RewrittenSql rewritten = RewriteSelect(sql, adLockOptimistic);
   if (!rewritten.hasRowid || rewritten.table.isEmpty())
@@ -682,7 +845,7 @@ void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int 
   sqlite3* db = con->handle();
   const QString context = QStringLiteral("Cannot open \"%1\"").arg(sql);
   const QByteArray full = rewritten.sql.toUtf8();
-  QByteArray name;
+  QString name;
   bool isDate = false;
   {
     Statement s;
@@ -691,10 +854,11 @@ void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int 
     const int fields = sqlite3_column_count(s.st) - 1;
     if (ordinal < 0 || ordinal >= fields)
       raise(adErrItemNotFound, QStringLiteral("There is no field %1 in this recordset (it has %2)").arg(ordinal).arg(fields));
-    name = sqlite3_column_name(s.st, ordinal);
+    name = QString::fromUtf8(sqlite3_column_name(s.st, ordinal));
     const char* decl = sqlite3_column_decltype(s.st, ordinal);
     isDate = decl && sqlite3_stricmp(decl, "DATE") == 0;
   }
+  if (readSortedByIndex(db, rewritten, sql, name, isDate, visit)) return;
   // Only the one column and the rowid are selected, so that an index holding both can answer
   // alone. A sort by column number would then mean another column: such texts are read whole.
   static const QRegularExpression byNumber(QStringLiteral("\\bORDER\\s+BY\\b.*\\b\\d+\\b"),
@@ -702,35 +866,37 @@ void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int 
                                                QRegularExpression::DotMatchesEverythingOption);
   const QByteArray star = QByteArrayLiteral("SELECT *, rowid FROM ");
   const bool narrow = full.startsWith(star) && !byNumber.match(rewritten.sql).hasMatch();
-  QString quoted = QString::fromUtf8(name);
-  quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-  const QByteArray text =
-      narrow ? "SELECT \"" + quoted.toUtf8() + "\", rowid FROM " + full.mid(star.size()) : full;
+  const QByteArray text = narrow ? "SELECT " + quoteIdentifier(name) + ", rowid FROM " + full.mid(star.size()) : full;
   const int column = narrow ? 0 : ordinal;
   Statement s;
   s.prepare(db, text, context);
   const int rowidColumn = sqlite3_column_count(s.st) - 1;
-  for (;;) {
-    const int rc = sqlite3_step(s.st);
-    if (rc == SQLITE_DONE) break;
-    if (rc != SQLITE_ROW) throw ProviderError(db, rc, QStringLiteral("Cannot read \"%1\"").arg(sql));
-    const qint64 rowid = sqlite3_column_int64(s.st, rowidColumn);
-    switch (sqlite3_column_type(s.st, column)) {
-      case SQLITE_INTEGER: row(Value(qint64(sqlite3_column_int64(s.st, column))), rowid); break;
-      case SQLITE_FLOAT: row(Value(sqlite3_column_double(s.st, column)), rowid); break;
-      case SQLITE_TEXT:
-      case SQLITE_BLOB: {
-        const auto* p = static_cast<const char*>(sqlite3_column_blob(s.st, column));
-        const int n = sqlite3_column_bytes(s.st, column);
-        if (isDate)
-          if (const auto date = IsoDate(p, n)) {
-            row(Value(*date), rowid);
-            break;
-          }
-        row(Value(QString::fromUtf8(p, n)), rowid);
-        break;
-      }
-      default: row(Value(), rowid); break;
+  stepAll(db, s.st, sql,
+          [&] { visit(cellOf(s.st, column), isDate, sqlite3_column_int64(s.st, rowidColumn)); });
+}
+
+}  // namespace
+
+void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+                const std::function<void(const Value& value, qint64 rowid)>& row) {
+  readColumnCells(con, sql, ordinal,
+                  [&row](const CellView& cell, bool isDate, qint64 rowid) { row(valueOf(cell, isDate), rowid); });
+}
+
+void ReadColumnText(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+                    const std::function<void(const char* utf8, int size, qint64 rowid)>& row) {
+  readColumnCells(con, sql, ordinal, [&row](const CellView& cell, bool isDate, qint64 rowid) {
+    if ((cell.type == SQLITE_TEXT || cell.type == SQLITE_BLOB) && !isDate) {
+      row(cell.size ? cell.bytes : "", cell.size, rowid);
+      return;
     }
-  }
+    if (cell.type == SQLITE_INTEGER) {  // bill numbers: the digits QString::number gives
+      char digits[24];
+      const auto end = std::to_chars(digits, digits + sizeof digits, cell.integer).ptr;
+      row(digits, int(end - digits), rowid);
+      return;
+    }
+    const QByteArray text = valueOf(cell, isDate).toText().toUtf8();
+    row(text.constData(), int(text.size()), rowid);
+  });
 }

@@ -68,4 +68,52 @@ TEST_F(KeyListTest, AColumnReadAloneMatchesTheRecordsetItStandsFor) {
   EXPECT_THROW(ReadColumn(con, "SELECT BillNo FROM OutPatientPrintDetails", 0, [](const Value&, qint64) {}), DbError);
 }
 
+// The index on (FirstName, EmployeeID) hands patients of one first name over by identifier; the
+// list must still hold them in the order they were added, whatever the case of the name.
+TEST_F(KeyListTest, TheTextOfAColumnComesInTheRecordsetsOrderThroughTheIndex) {
+  auto con = openDb();
+  exec("INSERT INTO SettingsOutPatient(EmployeeID, FirstName) VALUES ('OP9','ravi'),('OP1','Ravi'),"
+       "('OP5','RAVI '),('OP3',NULL),('OP2','anu'),(NULL,NULL),('OP7','ravi'),('OP0','Ánu'),('OP8','ánu'),"
+       "('OP6','Ravi')");
+  exec("INSERT INTO OutPatientPrintDetails(BillNo, Date, BillDelete) VALUES (7,'2026-01-02','Available'),"
+       "(5,NULL,'Available'),(3,'2026-01-01','Available')");
+  struct Case {
+    const char* sql;
+    int ordinal;
+  };
+  for (const Case& c : {Case{"SELECT * FROM SettingsOutPatient Order by FirstName", 0},
+                        Case{"SELECT * FROM SettingsOutPatient ORDER BY \"FirstName\"", 0},
+                        Case{"SELECT * FROM SettingsOutPatient Order by FirstName", 1},
+                        Case{"SELECT * FROM SettingsOutPatient Order by EmployeeID", 1},
+                        Case{"SELECT * FROM OutPatientPrintDetails Order by Date", 1},
+                        Case{"SELECT * FROM OutPatientPrintDetails Order by Date", 0},
+                        Case{"SELECT * FROM OutPatientPrintDetails where BillDelete='Available'", 0}}) {
+    SCOPED_TRACE(c.sql);
+    Recordset rs;
+    rs.Open(QString::fromLatin1(c.sql), con, adOpenDynamic, adLockOptimistic);
+    QStringList expected, read, byValue;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) expected << rs.Fields(c.ordinal).toText();
+    std::vector<qint64> rowids, valueRowids;
+    ReadColumnText(con, QString::fromLatin1(c.sql), c.ordinal, [&](const char* text, int size, qint64 rowid) {
+      read << QString::fromUtf8(text, size);
+      rowids.push_back(rowid);
+    });
+    ReadColumn(con, QString::fromLatin1(c.sql), c.ordinal, [&](const Value& v, qint64 rowid) {
+      byValue << v.toText();
+      valueRowids.push_back(rowid);
+    });
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(byValue, expected);
+    EXPECT_EQ(rowids, valueRowids);
+    // Each text stands for its own row.
+    for (std::size_t i = 0; i < rowids.size(); ++i) {
+      Recordset one;
+      one.Open(QStringLiteral("SELECT * FROM %1 WHERE rowid=?")
+                   .arg(RewriteSelect(QString::fromLatin1(c.sql), adLockOptimistic).table),
+               {Value(rowids[i])}, con);
+      EXPECT_EQ(one.Fields(c.ordinal).toText(), read[qsizetype(i)]);
+    }
+  }
+}
+
 }  // namespace

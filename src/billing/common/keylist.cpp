@@ -34,6 +34,20 @@ void KeyList::Append(QStringView text, qint64 rowid) {
   hashes_.push_back(hashOf(key(Count() - 1)));
 }
 
+void KeyList::AppendUtf8(const char* utf8, qsizetype size, qint64 rowid) {
+  // Identifiers and bill numbers are plain ASCII: widened in place, no QString made for them.
+  bool ascii = true;
+  for (qsizetype i = 0; i < size && ascii; ++i) ascii = static_cast<unsigned char>(utf8[i]) < 0x80;
+  if (!ascii) {
+    Append(QString::fromUtf8(utf8, size), rowid);
+    return;
+  }
+  chars_.insert(chars_.end(), utf8, utf8 + size);
+  starts_.push_back(quint32(chars_.size()));
+  rowids_.push_back(rowid);
+  hashes_.push_back(hashOf(key(Count() - 1)));
+}
+
 QStringView KeyList::View(int row) const {
   const std::size_t b = starts_[std::size_t(row)], e = starts_[std::size_t(row) + 1];
   return QStringView(chars_.data() + b, qsizetype(e - b));

@@ -24,6 +24,8 @@ public:
 
   // Adds one row at the end; rows are only appended, before the list is shown.
   void Append(QStringView text, qint64 rowid);
+  // The same from UTF-8 (as ReadColumnText hands it over).
+  void AppendUtf8(const char* utf8, qsizetype size, qint64 rowid);
   int Count() const { return int(rowids_.size()); }
   QString Text(int row) const;
   QStringView View(int row) const;

@@ -43,7 +43,8 @@ void PatientChooser::Fill(Recordset* patients) {
 
 void PatientChooser::Fill(std::shared_ptr<Connection> con, const QString& sql) {
   auto list = std::make_unique<KeyList>(true);
-  ReadColumn(con, sql, 0, [&list](const Value& id, qint64 rowid) { list->Append(id.toText(), rowid); });
+  ReadColumnText(con, sql, 0,
+                 [&list](const char* id, int size, qint64 rowid) { list->AppendUtf8(id, size, rowid); });
   table_ = RewriteSelect(sql, adLockOptimistic).table;
   con_ = std::move(con);
   patients_ = nullptr;

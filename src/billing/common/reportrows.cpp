@@ -1,12 +1,36 @@
 #include "billing/common/reportrows.h"
 
+namespace {
+
+// Format00 of a serial, which only counts up from 1.
+QString serialText(int serial) {
+  if (serial < 0) return Format00(serial);
+  QString text = QString::number(serial);
+  if (text.size() < 2) text.prepend(QLatin1Char('0'));
+  return text;
+}
+
+}  // namespace
+
 void ReportList::Add(const QStringList& texts, const QString& amountText) {
   ++serial;
   const Money amount = Money::Parse(amountText);
   QStringList row;
-  row << Format00(serial) << texts << amount.Format2();
-  rows.push_back(row);
+  row.reserve(texts.size() + 2);
+  row << serialText(serial) << texts << amount.Format2();
+  rows.push_back(std::move(row));
   total = (total + amount).Round2();
+}
+
+QString ReportDayText(const QDate& day) {
+  int y = 0, m = 0, d = 0;
+  day.getDate(&y, &m, &d);
+  if (!day.isValid() || y < 1 || y > 9999) return DateText(day);
+  const char16_t text[10] = {char16_t(u'0' + d / 10), char16_t(u'0' + d % 10), u'/',
+                             char16_t(u'0' + m / 10), char16_t(u'0' + m % 10), u'/',
+                             char16_t(u'0' + y / 1000), char16_t(u'0' + y / 100 % 10),
+                             char16_t(u'0' + y / 10 % 10), char16_t(u'0' + y % 10)};
+  return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
 CollectionMode CollectionModeOf(bool ecgTicked, bool scanTicked) {

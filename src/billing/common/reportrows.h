@@ -39,5 +39,9 @@ std::optional<QDate> StoredDay(const Value& date);
 // from <= date <= to, as calendar days; a row without a date is in no range.
 bool DayInRange(const Value& date, const QDate& from, const QDate& to);
 
+// DateText(day) ("dd/MM/yyyy"), made without a format string: a month's report writes it in
+// thousands of rows.
+QString ReportDayText(const QDate& day);
+
 // Visits every row of an open recordset once, from the first; it is left past its last row.
 void EachRow(Recordset& rs, const std::function<void()>& visit);

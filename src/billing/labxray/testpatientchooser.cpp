@@ -41,10 +41,10 @@ void TestPatientChooser::Fill(Recordset* inPatients, Recordset* outPatients) {
 void TestPatientChooser::Fill(std::shared_ptr<Connection> con, const QString& inPatientsSql,
                               const QString& outPatientsSql) {
   auto list = std::make_unique<KeyList>(true);
-  auto append = [&list](const Value& id, qint64 rowid) { list->Append(id.toText(), rowid); };
-  ReadColumn(con, inPatientsSql, 0, append);
+  auto append = [&list](const char* id, int size, qint64 rowid) { list->AppendUtf8(id, size, rowid); };
+  ReadColumnText(con, inPatientsSql, 0, append);
   inListed_ = list->Count();
-  ReadColumn(con, outPatientsSql, 0, append);
+  ReadColumnText(con, outPatientsSql, 0, append);
   inTable_ = RewriteSelect(inPatientsSql, adLockOptimistic).table;
   outTable_ = RewriteSelect(outPatientsSql, adLockOptimistic).table;
   con_ = std::move(con);

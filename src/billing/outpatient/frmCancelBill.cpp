@@ -116,8 +116,9 @@ void frmCancelBill::Form_Load() {
   // A million bills over ten years: only their numbers are listed; a look-up reads its bill.
   auto numbers = std::make_unique<KeyList>(false);
   try {
-    ReadColumn(gCon, QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available'"),
-               kBillNoColumn, [&numbers](const Value& no, qint64 rowid) { numbers->Append(no.toText(), rowid); });
+    ReadColumnText(gCon, QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available'"),
+                   kBillNoColumn,
+                   [&numbers](const char* no, int size, qint64 rowid) { numbers->AppendUtf8(no, size, rowid); });
   } catch (const DbError&) {
     MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
            QStringLiteral("Database Error"));

@@ -21,10 +21,17 @@ ReportList OutCollectionRows(Recordset& bills, OutReportKind kind, const QDate& 
     const QString billNo = Text(bills, kBillNoColumn);
     const QString name = Text(bills, kBillPatientNameColumn);
     const QString id = Text(bills, kBillPatientIdColumn);
-    const QString text = kind == OutReportKind::Period
-                             ? billNo + QStringLiteral(" - ") + name + QStringLiteral(" - ") +
-                                   DateText(*day) + QStringLiteral(" - ") + id
-                             : billNo + QLatin1Char('-') + name + QLatin1Char('-') + id;
+    // One buffer for the row's text rather than a new string for every piece joined on.
+    QString text;
+    if (kind == OutReportKind::Period) {
+      const QString date = ReportDayText(*day);
+      text.reserve(billNo.size() + name.size() + date.size() + id.size() + 9);
+      text.append(billNo).append(QLatin1String(" - ")).append(name).append(QLatin1String(" - "));
+      text.append(date).append(QLatin1String(" - ")).append(id);
+    } else {
+      text.reserve(billNo.size() + name.size() + id.size() + 2);
+      text.append(billNo).append(QLatin1Char('-')).append(name).append(QLatin1Char('-')).append(id);
+    }
     list.Add({text}, Text(bills, kBillTotalColumn));
   });
   return list;
@@ -47,7 +54,7 @@ ReportList ConsultantFeeRows(Recordset& fees, const QDate& from, const QDate& to
     const Value date = fees.Fields(kFeeDateColumn);
     if (!DayInRange(date, from, to)) return;
     list.Add({Text(fees, kFeeDrNameColumn) + QStringLiteral(" - ") + Text(fees, kFeePatientIdColumn) +
-              QStringLiteral(" - ") + DateText(*StoredDay(date))},
+              QStringLiteral(" - ") + ReportDayText(*StoredDay(date))},
              Text(fees, kFeeAmountColumn));
   });
   return list;
