@@ -383,6 +383,12 @@ private:
     {
       const QSignalBlocker boxBlocker(box_);
       const QSignalBlocker editBlocker(e);
+      // Every insert lays the box's whole text out again for display, which made a long paste
+      // cost the square of its length. Nothing is shown while the paste is tried, so each step
+      // costs only its character; the text, caret and selection the handler reads are the same.
+      const QLineEdit::EchoMode savedEcho = e->echoMode();
+      const Qt::InputMethodHints savedHints = e->inputMethodHints();
+      e->setEchoMode(QLineEdit::NoEcho);
       gTrying = true;
       for (int i = 0; i < text.size() && ok; ++i) {
         const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size();
@@ -395,6 +401,8 @@ private:
         else e->insert(piece);
       }
       gTrying = false;
+      e->setEchoMode(savedEcho);
+      e->setInputMethodHints(savedHints);
       if (combo_) combo_->setCurrentIndex(savedIndex);
       e->setText(savedText);
       if (savedSelStart >= 0)
