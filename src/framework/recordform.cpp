@@ -107,7 +107,10 @@ void RecordForm::Form_Load() {
   MainRecordset = std::make_unique<Recordset>();
   LookupRecordset = std::make_unique<Recordset>();
   try {
-    MainRecordset->Open(config_.sql, gCon, adOpenDynamic, adLockOptimistic);
+    if (config_.keyset)
+      MainRecordset->OpenKeyset(config_.sql, gCon, adLockOptimistic);
+    else
+      MainRecordset->Open(config_.sql, gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
   }
   if (MainRecordset->State() != adStateOpen) {
@@ -122,7 +125,10 @@ void RecordForm::Form_Load() {
       MainRecordset->MoveFirst();
       display();
     }
-    LookupRecordset->Open(config_.sql, gCon, adOpenStatic, adLockReadOnly);
+    if (config_.keyset)
+      LookupRecordset->OpenKeyset(config_.sql, gCon, adLockReadOnly);
+    else
+      LookupRecordset->Open(config_.sql, gCon, adOpenStatic, adLockReadOnly);
   } catch (const DbError& e) {
     MsgBox(QStringLiteral("Error:") + e.Description());
   }

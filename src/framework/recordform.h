@@ -61,6 +61,9 @@ struct RecordFormConfig {
   int keyColumn = 1;     // the table column the key input holds (the duplicate-key scan)
   QString refusalTitle;  // the title of the protocol's refusals; empty: none of their own
   bool hotKeys = true;   // whether the form takes the CTRL hot keys
+  // Both recordsets read their rows by rowid as they are needed (Recordset::OpenKeyset): for
+  // the tables of half a million rows.
+  bool keyset = false;
 };
 
 class RecordForm : public VbForm, public RecordCommands {

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <utility>
 
+#include "billing/common/keylist.h"
 #include "framework/keyfilters.h"
 #include "framework/listform.h"
 #include "framework/tooltip.h"
@@ -13,6 +14,7 @@
 #include "platform/msgbox.h"
 #include "platform/system.h"
 #include "platform/vbruntime.h"
+#include "globals.h"
 
 namespace {
 
@@ -34,6 +36,7 @@ RecordFormConfig patientRecordConfig(const QString& captionWords, const QString&
   c.sql = QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" Order by EmployeeID");
   c.keyColumn = kColPatientID;
   c.refusalTitle = kWarning;
+  c.keyset = true;  // half a million patients after ten years: the form shows one at a time
   return c;
 }
 
@@ -152,14 +155,9 @@ void PatientRecordForm::Form_Load() {
 
   try {
     fillingList_ = true;
-    cmbPatientID.clear();
+    ids_ = ShowKeyList(&cmbPatientID, std::make_unique<KeyList>(true));
     if (MainRecordset->RecordCount() != 0) {
-      MainRecordset->MoveFirst();
-      while (!MainRecordset->Eof()) {
-        cmbPatientID.addItem(MainRecordset->Fields(kColPatientID).toText());
-        MainRecordset->MoveNext();
-      }
-      cmbPatientID.setCurrentIndex(-1);
+      ids_ = ShowKeyList(&cmbPatientID, readIdList());
       fillingList_ = false;
       MainRecordset->MoveFirst();
       display();
@@ -194,23 +192,23 @@ void PatientRecordForm::ClearInputs() {
   txtEmailId.clear();
 }
 
+std::unique_ptr<KeyList> PatientRecordForm::readIdList() const {
+  // Only the identifier column is read: the rows themselves are read when one is shown.
+  auto ids = std::make_unique<KeyList>(true);
+  ReadColumnText(gCon, Config().sql, kColPatientID,
+                 [&ids](const char* id, int size, qint64 rowid) { ids->AppendUtf8(id, size, rowid); });
+  return ids;
+}
+
 void PatientRecordForm::refillIdList() {
   fillingList_ = true;
-  cmbPatientID.clear();
   try {
-    LookupRecordset->Requery();
-    if (LookupRecordset->RecordCount() != 0) {
-      LookupRecordset->MoveFirst();
-      for (; !LookupRecordset->Eof(); LookupRecordset->MoveNext())
-        cmbPatientID.addItem(LookupRecordset->Fields(kColPatientID).toText());
-    }
+    ids_ = ShowKeyList(&cmbPatientID, readIdList());
   } catch (...) {
-    cmbPatientID.setCurrentIndex(-1);
+    ids_ = ShowKeyList(&cmbPatientID, std::make_unique<KeyList>(true));
     fillingList_ = false;
     throw;
   }
-  cmbPatientID.setCurrentIndex(-1);
-  cmbPatientID.setEditText({});
   fillingList_ = false;
 }
 
@@ -225,12 +223,23 @@ void PatientRecordForm::cmbPatientID_LookUp() {
   try {
     // No match leaves the recordset past its last row: Modify, Save and Delete then refuse,
     // since the boxes no longer show the current row.
+    // The list holds every stored identifier with its row: the first one that matches names the
+    // row to show.
     const QString wanted = Trim(text);
-    for (MainRecordset->MoveFirst(); !MainRecordset->Eof(); MainRecordset->MoveNext()) {
-      if (Trim(MainRecordset->Fields(kColPatientID).toText()) == wanted) {
-        display();
-        break;
+    const int found = ids_ ? ids_->FirstExact(wanted) : -1;
+    if (!ids_) {
+      // Before the list is filled (the first row shown at load): the rows themselves.
+      for (MainRecordset->MoveFirst(); !MainRecordset->Eof(); MainRecordset->MoveNext()) {
+        if (Trim(MainRecordset->Fields(kColPatientID).toText()) == wanted) {
+          display();
+          break;
+        }
       }
+    } else if (found < 0) {
+      MainRecordset->MoveLast();
+      if (!MainRecordset->Eof()) MainRecordset->MoveNext();
+    } else if (MainRecordset->MoveToRowId(ids_->RowId(found))) {
+      display();
     }
   } catch (const DbError& e) {
     MsgBox(e.Description());
@@ -344,10 +353,16 @@ bool PatientRecordForm::duplicateIdFound() {
   const bool modifying = EditFlag && !modifiedRow_.empty();
   const QString id = modifying ? Trim(modifiedRow_[kColPatientID].toText())
                                : PatientIdFor(patient_.prefix, cmbPatientID.currentText());
+  // Only rows holding that identifier can clash, and the row being modified (left out once, the
+  // first row equal to it) holds it too: read the identifier column alone, and whole rows only
+  // for the few that match.
+  std::vector<qint64> holding;
+  ReadColumnText(gCon, Config().sql, kColPatientID, [&](const char* text, int size, qint64 rowid) {
+    if (Trim(QString::fromUtf8(text, size)) == id) holding.push_back(rowid);
+  });
   bool skipped = !modifying;
-  LookupRecordset->MoveFirst();
-  for (; !LookupRecordset->Eof(); LookupRecordset->MoveNext()) {
-    if (!skipped) {
+  for (const qint64 rowid : holding) {
+    if (!skipped && LookupRecordset->MoveToRowId(rowid)) {
       bool same = LookupRecordset->FieldCount() == int(modifiedRow_.size());
       for (int i = 0; same && i < LookupRecordset->FieldCount(); ++i)
         same = LookupRecordset->Fields(i) == modifiedRow_[std::size_t(i)];
@@ -356,7 +371,7 @@ bool PatientRecordForm::duplicateIdFound() {
         continue;
       }
     }
-    if (Trim(LookupRecordset->Fields(kColPatientID).toText()) == id) return true;
+    return true;
   }
   return false;
 }

@@ -13,9 +13,12 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <memory>
 #include <vector>
 
 #include "framework/recordform.h"
+
+class KeyList;
 
 struct PatientFormConfig {
   RecordFormConfig record;       // caption, size, SQL of both recordsets
@@ -94,11 +97,13 @@ private:
   // Refills the identifier list from the look-up recordset, read afresh; the box's text is left
   // empty for the caller to set.
   void refillIdList();
+  std::unique_ptr<KeyList> readIdList() const;
   bool duplicateIdFound();
   void refuse(const QString& text, QWidget* focus);
 
   PatientFormConfig patient_;
   std::vector<Value> modifiedRow_;  // the row as it was when Modify began
+  KeyList* ids_ = nullptr;  // the identifier list the box shows (the box owns it)
   bool lookingUp_ = false;
   bool fillingList_ = false;
 };

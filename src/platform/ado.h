@@ -147,6 +147,12 @@ public:
   // a selection by date or number never glues values into the SQL.
   void Open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con,
             int cursorType = adOpenStatic, int lockType = adLockReadOnly);
+  // The same rows, read lazily: Open reads only the rowids of "SELECT * FROM T ..." in the text's
+  // order, and each row's values are read by rowid when first needed and then kept. Moves, counts,
+  // writes and Requery behave as in a snapshot. For the tables that grow to half a million rows,
+  // where a form shows one row at a time; the table must not be changed by anyone else while the
+  // recordset is open. Any other text is opened as a snapshot.
+  void OpenKeyset(const QString& sql, std::shared_ptr<Connection> con, int lockType = adLockReadOnly);
   void Close();
   int State() const;
   const std::optional<DbError>& LastOpenError() const;
@@ -186,6 +192,9 @@ public:
   };
   Bookmark GetBookmark() const;
   void MoveTo(const Bookmark& b);
+  // Stands on the row stored under `rowid` and returns true; without such a row stands after the
+  // last row (EOF) and returns false. Raises adErrIllegalOperation with an edit pending.
+  bool MoveToRowId(qint64 rowid);
 
   // Used by the connection's rollback; not for forms.
   void journalBegin();
@@ -193,6 +202,8 @@ public:
   void journalDiscard();
 
 private:
+  void open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con, int lockType,
+            bool keyset);
   struct Impl;
   std::unique_ptr<Impl> d;
 };

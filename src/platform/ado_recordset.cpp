@@ -31,8 +31,11 @@ namespace {
 
 enum Tag : char { kNull = 0, kInteger = 1, kReal = 2, kText = 3 };
 
+// The offset of a row whose values have not been read yet (a keyset recordset).
+constexpr std::uint64_t kNotRead = ~std::uint64_t(0);
+
 struct RowRef {
-  std::uint64_t offset = 0;  // where the row's bytes start in the arena
+  std::uint64_t offset = 0;  // where the row's bytes start in the arena, or kNotRead
   std::int64_t rowid = 0;
 };
 
@@ -143,6 +146,11 @@ void bindValue(sqlite3_stmt* st, int index, const Value& v) {
   }
 }
 
+// The rowids of "SELECT * FROM T ORDER BY C" in that order, sorted here rather than by the
+// database; false, having read nothing, for any other text.
+bool readRowidsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QString& sql,
+                              std::vector<qint64>& rowids);
+
 struct Position {
   long index = 0;            // -1 is BOF, the row count is EOF
   bool deletedSlot = false;  // on the gap a Delete left; index is the row that followed it
@@ -181,9 +189,10 @@ struct Recordset::Impl {
   QString source;
   int lockType = adLockReadOnly;
   RewrittenSql rewritten;
+  QByteArray keysetSql;  // a keyset recordset: the text that reads its rowids; else empty
   std::vector<Value> parameters;
   std::vector<Column> columns;
-  Storage storage;
+  mutable Storage storage;  // a keyset recordset reads rows into it as they are needed
   Position at;
   EditState edit;
   Journal journal;
@@ -192,7 +201,9 @@ struct Recordset::Impl {
   sqlite3* db() const { return con->handle(); }
   long rowCount() const { return long(storage.rows.size()); }
   int fieldCount() const { return int(columns.size()); }
-  bool updatable() const { return rewritten.hasRowid && !rewritten.table.isEmpty(); }
+  bool updatable() const {
+    return rewritten.hasRowid && !rewritten.table.isEmpty() && lockType != adLockReadOnly;
+  }
 
   void requireOpen() const {
     if (!open) raise(adErrObjectClosed, QStringLiteral("The recordset is not open"));
@@ -239,6 +250,24 @@ struct Recordset::Impl {
       const char* decl = sqlite3_column_decltype(s.st, i);
       c.isDate = decl && sqlite3_stricmp(decl, "DATE") == 0;
       cols.push_back(std::move(c));
+    }
+    if (!keysetSql.isEmpty()) {
+      std::vector<qint64> sorted;
+      if (parameters.empty() && readRowidsSortedInMemory(db(), rewritten, source, sorted)) {
+        out.rows.reserve(sorted.size());
+        for (const qint64 rowid : sorted) out.rows.push_back({kNotRead, rowid});
+        return;
+      }
+      Statement k;
+      k.prepare(db(), keysetSql, QStringLiteral("Cannot open \"%1\"").arg(source));
+      for (std::size_t i = 0; i < parameters.size(); ++i) bindValue(k.st, int(i) + 1, parameters[i]);
+      for (;;) {
+        const int rc = sqlite3_step(k.st);
+        if (rc == SQLITE_DONE) break;
+        if (rc != SQLITE_ROW) throw ProviderError(db(), rc, QStringLiteral("Cannot read \"%1\"").arg(source));
+        out.rows.push_back({kNotRead, sqlite3_column_int64(k.st, 0)});
+      }
+      return;
     }
     for (;;) {
       const int rc = sqlite3_step(s.st);
@@ -291,6 +320,23 @@ struct Recordset::Impl {
         }
       }
     }
+    return r;
+  }
+
+  // The row at `index`, its values read first where they have not been yet.
+  const RowRef& rowAt(std::size_t index) const {
+    RowRef& r = storage.rows[index];
+    if (r.offset != kNotRead) return r;
+    Statement s;
+    s.prepare(db(), "SELECT *, rowid FROM " + quoteIdentifier(rewritten.table) + " WHERE rowid=?",
+              QStringLiteral("Cannot read \"%1\"").arg(source));
+    sqlite3_bind_int64(s.st, 1, r.rowid);
+    const int rc = sqlite3_step(s.st);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+      throw ProviderError(db(), rc, QStringLiteral("Cannot read \"%1\"").arg(source));
+    if (rc == SQLITE_DONE || sqlite3_column_count(s.st) != fieldCount() + 1)
+      raise(adErrRowNotFound, QStringLiteral("Cannot read \"%1\": the row is no longer in the table").arg(source));
+    r.offset = readRow(storage.arena, s.st, fieldCount()).offset;
     return r;
   }
 
@@ -471,6 +517,15 @@ void Recordset::Open(const QString& sql, std::shared_ptr<Connection> con, int cu
 void Recordset::Open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con,
                      int /*cursorType*/, int lockType) {
   // Every cursor type behaves as a client-side snapshot, so the cursor type changes nothing.
+  open(sql, parameters, std::move(con), lockType, false);
+}
+
+void Recordset::OpenKeyset(const QString& sql, std::shared_ptr<Connection> con, int lockType) {
+  open(sql, {}, std::move(con), lockType, true);
+}
+
+void Recordset::open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con,
+                     int lockType, bool keyset) {
   if (d->open) Close();
   d->lastOpenError.reset();
   try {
@@ -480,6 +535,20 @@ void Recordset::Open(const QString& sql, const std::vector<Value>& parameters, s
     fresh->source = sql;
     fresh->lockType = lockType;
     fresh->rewritten = RewriteSelect(sql, lockType);
+    if (keyset) {
+      // Only the rowids are read, in the order the whole rows would come; a sort by column
+      // number would mean another column in the narrowed text, so such a text stays a snapshot.
+      static const QRegularExpression byNumber(QStringLiteral("\\bORDER\\s+BY\\b.*\\b\\d+\\b"),
+                                               QRegularExpression::CaseInsensitiveOption |
+                                                   QRegularExpression::DotMatchesEverythingOption);
+      const RewrittenSql rows = RewriteSelect(sql, adLockOptimistic);
+      const QByteArray full = rows.sql.toUtf8();
+      const QByteArray star = QByteArrayLiteral("SELECT *, rowid FROM ");
+      if (rows.hasRowid && !rows.table.isEmpty() && full.startsWith(star) && !byNumber.match(rows.sql).hasMatch()) {
+        fresh->rewritten = rows;
+        fresh->keysetSql = "SELECT rowid FROM " + full.mid(star.size());
+      }
+    }
     fresh->parameters = parameters;
     fresh->load(fresh->storage, fresh->columns);
     fresh->open = true;
@@ -597,7 +666,7 @@ Value Recordset::Fields(int ordinal) const {
   d->requireOrdinal(ordinal);
   if (d->edit.mode != adEditNone) return d->edit.values[std::size_t(ordinal)];
   if (!d->hasCurrentRow()) noCurrentRow();
-  return d->cell(d->storage.rows[std::size_t(d->at.index)], ordinal);
+  return d->cell(d->rowAt(std::size_t(d->at.index)), ordinal);
 }
 
 void Recordset::SetField(int ordinal, const Value& value) {
@@ -606,7 +675,7 @@ void Recordset::SetField(int ordinal, const Value& value) {
   d->requireOrdinal(ordinal);
   if (d->edit.mode == adEditNone) {
     if (!d->hasCurrentRow()) noCurrentRow();
-    d->edit.values = d->rowValues(d->storage.rows[std::size_t(d->at.index)]);
+    d->edit.values = d->rowValues(d->rowAt(std::size_t(d->at.index)));
     d->edit.dirty.assign(d->columns.size(), false);
     d->edit.mode = adEditInProgress;
   }
@@ -659,6 +728,15 @@ void Recordset::MoveTo(const Bookmark& b) {
   if (b.position < -1 || b.position > d->rowCount())
     raise(adErrInvalidArgument, QStringLiteral("The bookmark does not name a row of this recordset"));
   d->at = {b.position, false};
+}
+
+bool Recordset::MoveToRowId(qint64 rowid) {
+  d->requireOpen();
+  d->requireNoEdit();
+  const auto& rows = d->storage.rows;
+  const auto it = std::find_if(rows.begin(), rows.end(), [rowid](const RowRef& r) { return r.rowid == rowid; });
+  d->at = {long(it - rows.begin()), false};
+  return it != rows.end();
 }
 
 void Recordset::journalBegin() {
@@ -836,6 +914,176 @@ bool readSortedByIndex(sqlite3* db, const RewrittenSql& rewritten, const QString
   return true;
 }
 
+// The table and sort column of "SELECT *, rowid FROM T ORDER BY C, rowid" with a collation
+// compared here.
+struct OneColumnOrder {
+  QString table, key;
+  Collation collation = Collation::Binary;
+};
+
+std::optional<OneColumnOrder> oneColumnOrder(sqlite3* db, const RewrittenSql& rewritten) {
+  static const QRegularExpression byOneColumn(
+      QStringLiteral("^SELECT \\*, rowid FROM (\\w+)\\s+ORDER\\s+BY\\s+(?:(\\w+)|\"([^\"]+)\")(?:\\s+ASC)?, rowid$"),
+      QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch m = byOneColumn.match(rewritten.sql);
+  if (!m.hasMatch()) return std::nullopt;
+  OneColumnOrder o;
+  o.table = m.captured(1);
+  o.key = m.captured(2).isEmpty() ? m.captured(3) : m.captured(2);
+  for (const char* alias : {"rowid", "oid", "_rowid_"})
+    if (o.key.compare(QLatin1String(alias), Qt::CaseInsensitive) == 0) return std::nullopt;
+  const char* collationName = nullptr;
+  if (sqlite3_table_column_metadata(db, nullptr, o.table.toUtf8().constData(), o.key.toUtf8().constData(), nullptr,
+                                    &collationName, nullptr, nullptr, nullptr) != SQLITE_OK)
+    return std::nullopt;
+  const std::optional<Collation> collation = collationNamed(collationName);
+  if (!collation) return std::nullopt;
+  o.collation = *collation;
+  return o;
+}
+
+// The database sorts half a million texts under NOCASE slowly (a collation call per compare).
+// The same order made here: NULLs, then numbers by value, then texts by the column's collation
+// (NOCASE folds A-Z only, RTRIM drops trailing blanks), then blobs by their bytes; ties by rowid.
+struct SortKey {
+  int cls = 0;  // 0 NULL, 1 number, 2 text, 3 blob
+  bool isInteger = false;
+  qint64 integer = 0;
+  double real = 0;
+  std::string bytes;  // text folded for its collation
+  std::uint64_t prefix = 0;  // its first eight bytes, big-endian, zero-padded: most compares end here
+  qint64 rowid = 0;
+};
+
+SortKey sortKeyOf(const CellView& c, Collation collation, qint64 rowid) {
+  SortKey k;
+  k.rowid = rowid;
+  switch (c.type) {
+    case SQLITE_INTEGER: k.cls = 1; k.isInteger = true; k.integer = c.integer; k.real = double(c.integer); break;
+    case SQLITE_FLOAT: k.cls = 1; k.real = c.real; break;
+    case SQLITE_TEXT: {
+      k.cls = 2;
+      int n = c.size;
+      if (collation == Collation::RTrim)
+        while (n > 0 && c.bytes[n - 1] == ' ') --n;
+      k.bytes.assign(c.bytes ? c.bytes : "", std::size_t(n));
+      if (collation == Collation::NoCase)
+        for (char& ch : k.bytes)
+          if (ch >= 'A' && ch <= 'Z') ch = char(ch - 'A' + 'a');
+      break;
+    }
+    case SQLITE_BLOB: k.cls = 3; k.bytes.assign(c.bytes ? c.bytes : "", std::size_t(c.size)); break;
+    default: break;
+  }
+  for (std::size_t i = 0; i < 8; ++i)
+    k.prefix = (k.prefix << 8) | (i < k.bytes.size() ? std::uint8_t(k.bytes[i]) : 0u);
+  return k;
+}
+
+int compareNumbers(const SortKey& a, const SortKey& b) {
+  if (a.isInteger && b.isInteger) return a.integer < b.integer ? -1 : a.integer > b.integer ? 1 : 0;
+  if (!a.isInteger && !b.isInteger) return a.real < b.real ? -1 : a.real > b.real ? 1 : 0;
+  // An integer against a real: by value, exactly, as the database does.
+  const qint64 i = a.isInteger ? a.integer : b.integer;
+  const double r = a.isInteger ? b.real : a.real;
+  int c;
+  if (r < -9223372036854775808.0) c = 1;
+  else if (r >= 9223372036854775808.0) c = -1;
+  else {
+    const auto t = qint64(r);
+    c = i < t ? -1 : i > t ? 1 : (double(t) < r ? -1 : double(t) > r ? 1 : 0);
+  }
+  return a.isInteger ? c : -c;
+}
+
+bool sortsBefore(const SortKey& a, const SortKey& b) {
+  if (a.cls != b.cls) return a.cls < b.cls;
+  int c = 0;
+  if (a.cls == 1) c = compareNumbers(a, b);
+  else if (a.cls >= 2)
+    c = a.prefix != b.prefix ? (a.prefix < b.prefix ? -1 : 1) : a.bytes.compare(b.bytes);  // bytes, then length
+  if (c != 0) return c < 0;
+  return a.rowid < b.rowid;
+}
+
+// The positions of `keys` in their order. A small record is sorted, not the keys themselves.
+std::vector<std::uint32_t> sortedPositions(const std::vector<SortKey>& keys) {
+  struct Slim {
+    std::uint64_t prefix;
+    std::uint32_t index;
+    int cls;
+  };
+  std::vector<Slim> slim;
+  slim.reserve(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) slim.push_back({keys[i].prefix, std::uint32_t(i), keys[i].cls});
+  std::sort(slim.begin(), slim.end(), [&keys](const Slim& a, const Slim& b) {
+    if (a.cls != b.cls) return a.cls < b.cls;
+    if (a.cls >= 2 && a.prefix != b.prefix) return a.prefix < b.prefix;
+    return sortsBefore(keys[a.index], keys[b.index]);
+  });
+  std::vector<std::uint32_t> out;
+  out.reserve(slim.size());
+  for (const Slim& x : slim) out.push_back(x.index);
+  return out;
+}
+
+bool readRowidsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QString& sql,
+                              std::vector<qint64>& rowids) {
+  const std::optional<OneColumnOrder> order = oneColumnOrder(db, rewritten);
+  if (!order) return false;
+  Statement s;
+  s.prepare(db, "SELECT " + quoteIdentifier(order->key) + ", rowid FROM " + quoteIdentifier(order->table),
+            QStringLiteral("Cannot open \"%1\"").arg(sql));
+  std::vector<SortKey> keys;
+  stepAll(db, s.st, sql,
+          [&] { keys.push_back(sortKeyOf(cellOf(s.st, 0), order->collation, sqlite3_column_int64(s.st, 1))); });
+  rowids.clear();
+  rowids.reserve(keys.size());
+  for (const std::uint32_t i : sortedPositions(keys)) rowids.push_back(keys[i].rowid);
+  return true;
+}
+
+// The column itself sorted here (see SortKey): for a list ordered by the column it lists.
+bool readOwnColumnSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QString& sql, const QString& name,
+                                 bool isDate, const CellVisit& visit) {
+  const std::optional<OneColumnOrder> order = oneColumnOrder(db, rewritten);
+  if (!order || order->key.compare(name, Qt::CaseInsensitive) != 0) return false;
+  {
+    // An index led by the column hands the rows over in order already (readSortedByIndex).
+    Statement q;
+    q.prepare(db,
+              "SELECT 1 FROM pragma_index_list(?1) AS l, pragma_index_info(l.name) AS i "
+              "WHERE i.seqno = 0 AND i.name = ?2 COLLATE NOCASE LIMIT 1",
+              QStringLiteral("Cannot open \"%1\"").arg(sql));
+    const QByteArray table = order->table.toUtf8(), key = order->key.toUtf8();
+    sqlite3_bind_text(q.st, 1, table.constData(), int(table.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(q.st, 2, key.constData(), int(key.size()), SQLITE_TRANSIENT);
+    const int rc = sqlite3_step(q.st);
+    if (rc == SQLITE_ROW) return false;
+    if (rc != SQLITE_DONE) throw ProviderError(db, rc, QStringLiteral("Cannot open \"%1\"").arg(sql));
+  }
+  Statement s;
+  s.prepare(db, "SELECT " + quoteIdentifier(order->key) + ", rowid FROM " + quoteIdentifier(order->table),
+            QStringLiteral("Cannot open \"%1\"").arg(sql));
+  std::vector<SortKey> keys;
+  std::vector<CellView> cells;
+  std::vector<char> bytes;  // the cells' own bytes, one after another
+  std::vector<std::size_t> offsets;
+  stepAll(db, s.st, sql, [&] {
+    const CellView c = cellOf(s.st, 0);
+    keys.push_back(sortKeyOf(c, order->collation, sqlite3_column_int64(s.st, 1)));
+    cells.push_back(c);
+    offsets.push_back(bytes.size());
+    if (c.size > 0) bytes.insert(bytes.end(), c.bytes, c.bytes + c.size);
+  });
+  for (const std::uint32_t i : sortedPositions(keys)) {
+    CellView c = cells[i];
+    c.bytes = c.size > 0 ? bytes.data() + offsets[i] : "";
+    visit(c, isDate, keys[i].rowid);
+  }
+  return true;
+}
+
 // The rows of ReadColumn, each cell handed over as it is read.
 void readColumnCells(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal, const CellVisit& visit) {
   if (!con || con->State() != adStateOpen) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
@@ -858,6 +1106,7 @@ void readColumnCells(const std::shared_ptr<Connection>& con, const QString& sql,
     const char* decl = sqlite3_column_decltype(s.st, ordinal);
     isDate = decl && sqlite3_stricmp(decl, "DATE") == 0;
   }
+  if (readOwnColumnSortedInMemory(db, rewritten, sql, name, isDate, visit)) return;
   if (readSortedByIndex(db, rewritten, sql, name, isDate, visit)) return;
   // Only the one column and the rowid are selected, so that an index holding both can answer
   // alone. A sort by column number would then mean another column: such texts are read whole.

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 
+#include "billing/common/keylist.h"
 #include "billing/labxray/testbillstore.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -118,11 +119,17 @@ void TestCancelForm::Form_Load() {
   Picture2->setHoverImage(QStringLiteral("can"), Label3);
   AddToolTip(Picture11, QStringLiteral("Select the Bill Number that you wish to Cancel!"), this);
 
+  // Ten years of bill lines: only their numbers are read here, and a search reads its bill's lines.
+  bool read = false;
   try {
-    BillRecordset.Open(QString::fromLatin1(texts.cancelBillsSql), gCon, adOpenDynamic, adLockOptimistic);
+    ReadColumnText(gCon, QString::fromLatin1(texts.cancelBillsSql), kTestBillNoColumn,
+                   [this](const char* no, int size, qint64 rowid) {
+                     lines_[std::string(no, std::size_t(size))].push_back(rowid);
+                   });
+    read = true;
   } catch (const DbError&) {
   }
-  if (BillRecordset.State() != adStateOpen) {
+  if (!read) {
     MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
            QStringLiteral("Database Error"));
     End();
@@ -135,11 +142,10 @@ void TestCancelForm::Form_Load() {
   } catch (const DbError&) {
   }
   if (BillNumberRecordset.State() != adStateOpen) return;
-  const QSignalBlocker blocker(cmbBillNumber);
+  auto numbers = std::make_unique<KeyList>(false);
   for (BillNumberRecordset.MoveFirst(); !BillNumberRecordset.Eof(); BillNumberRecordset.MoveNext())
-    cmbBillNumber->addItem(BillNumberRecordset.Fields(0).toText());
-  cmbBillNumber->setCurrentIndex(-1);
-  cmbBillNumber->setEditText(QString());
+    numbers->Append(BillNumberRecordset.Fields(0).toText(), 0);
+  ShowKeyList(cmbBillNumber, std::move(numbers));
 }
 
 void TestCancelForm::Form_Unload(int& cancel) {
@@ -149,11 +155,31 @@ void TestCancelForm::Form_Unload(int& cancel) {
 
 void TestCancelForm::Search() {
   const QString wanted = cmbBillNumber->currentText();
-  if (Trim(wanted).isEmpty() || BillRecordset.State() != adStateOpen || BillRecordset.RecordCount() == 0) return;
+  if (Trim(wanted).isEmpty() || lines_.empty()) return;
   List->clear();
   int lines = 0;
-  for (BillRecordset.MoveFirst(); !BillRecordset.Eof(); BillRecordset.MoveNext()) {
-    if (BillRecordset.Fields(kTestBillNoColumn).toText() != wanted) continue;
+  const auto found = lines_.find(wanted.toUtf8().toStdString());
+  std::vector<qint64> rowids;
+  if (found != lines_.end()) rowids = found->second;
+  try {
+    // The bill's own lines alone: these are what a cancellation marks.
+    QString sql = QStringLiteral("SELECT * FROM ") + QString::fromLatin1(TextsOf(kind_).billTable) +
+                  QStringLiteral(" WHERE rowid IN (");
+    std::vector<Value> parameters;
+    for (const qint64 rowid : rowids) {
+      sql += parameters.empty() ? QStringLiteral("?") : QStringLiteral(",?");
+      parameters.emplace_back(rowid);
+    }
+    BillRecordset.Open(sql + (parameters.empty() ? QStringLiteral("NULL)") : QStringLiteral(")")), parameters, gCon,
+                       adOpenDynamic, adLockOptimistic);
+  } catch (const DbError&) {
+    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+           QStringLiteral("Database Error"));
+    shownBill_.clear();
+    return;
+  }
+  for (const qint64 rowid : rowids) {
+    if (!BillRecordset.MoveToRowId(rowid) || BillRecordset.Fields(kTestBillNoColumn).toText() != wanted) continue;
     txtPatientName->setText(BillRecordset.Fields(kTestPatientNameColumn).toText());
     txtPatientID->setText(BillRecordset.Fields(kTestPatientIdColumn).toText());
     if (const auto date = BillRecordset.Fields(kTestDateColumn).toDate()) {

@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "billing/labxray/testbillkind.h"
 #include "framework/imagebutton.h"
@@ -36,7 +39,7 @@ public:
   ImageButton* Picture2 = nullptr;   // close
   ImageButton* Picture11 = nullptr;  // help icon
 
-  Recordset BillRecordset;        // every line of the valid bills
+  Recordset BillRecordset;        // the lines of the bill the last search found
   Recordset BillNumberRecordset;  // one row per valid bill number
 
   void Search();          // the bill search of the number combo box
@@ -54,6 +57,8 @@ private:
 
   TestBillKind kind_;
   QString shownBill_;  // the number the last search found; empty when none
+  // Every valid bill line's rowid under its number's text, in the order the lines are listed.
+  std::unordered_map<std::string, std::vector<qint64>> lines_;
 };
 
 class frmCancelLabBill : public TestCancelForm {

@@ -1,0 +1,141 @@
+// A recordset opened by keys must be indistinguishable from a snapshot of the same text: the
+// same script of moves and writes is run on both, over two tables, and every step compared.
+#include "platform/ado_support.h"
+
+namespace {
+
+using AdoKeyset = AdoTest;
+
+// What a caller can see of a recordset after a step.
+QString observe(Recordset& rs) {
+  QString out = QStringLiteral("n=%1 bof=%2 eof=%3 mode=%4 at=").arg(rs.RecordCount()).arg(rs.Bof()).arg(rs.Eof()).arg(
+      rs.EditMode());
+  if (rs.HasCurrentRow())
+    for (int i = 0; i < rs.FieldCount(); ++i) out += rs.Fields(i).toText() + u'|';
+  return out;
+}
+
+struct Step {
+  const char* name;
+  std::function<void(Recordset&)> run;
+};
+
+std::vector<QString> play(Recordset& rs, const std::vector<Step>& steps, std::shared_ptr<Connection> con) {
+  std::vector<QString> seen;
+  for (const Step& s : steps) {
+    int error = 0;
+    try {
+      s.run(rs);
+    } catch (const DbError& e) {
+      error = e.Number();
+    }
+    seen.push_back(QString::fromLatin1(s.name) + QStringLiteral(" err=%1 ").arg(error) + observe(rs));
+    if (con->InTransaction() && error) con->RollbackTrans();
+  }
+  return seen;
+}
+
+TEST_F(AdoKeyset, BehavesAsTheSnapshotThroughMovesWritesRequeryAndRollback) {
+  const std::vector<Step> steps = {
+      {"first", [](Recordset& r) { r.MoveFirst(); }},
+      {"next", [](Recordset& r) { r.MoveNext(); }},
+      {"last", [](Recordset& r) { r.MoveLast(); }},
+      {"next past end", [](Recordset& r) { r.MoveNext(); }},
+      {"next at eof", [](Recordset& r) { r.MoveNext(); }},
+      {"previous", [](Recordset& r) { r.MovePrevious(); }},
+      {"edit", [](Recordset& r) { r.SetField(1, "99"); }},
+      {"move while editing", [](Recordset& r) { r.MoveFirst(); }},
+      {"update", [](Recordset& r) { r.Update(); }},
+      {"add", [](Recordset& r) { r.AddNew(); }},
+      {"fill", [](Recordset& r) { r.SetField(0, "zz"); }},
+      {"store", [](Recordset& r) { r.Update(); }},
+      {"first again", [](Recordset& r) { r.MoveFirst(); }},
+      {"delete", [](Recordset& r) { r.Delete(); }},
+      {"read deleted", [](Recordset& r) { r.Fields(0); }},
+      {"next after delete", [](Recordset& r) { r.MoveNext(); }},
+      {"begin", [](Recordset& r) { r.ActiveConnection()->BeginTrans(); }},
+      {"delete in save", [](Recordset& r) { r.Delete(); }},
+      {"last in save", [](Recordset& r) { r.MoveLast(); }},
+      {"change in save", [](Recordset& r) { r.SetField(1, "7"); r.Update(); }},
+      {"roll back", [](Recordset& r) { r.ActiveConnection()->RollbackTrans(); }},
+      {"walk back", [](Recordset& r) { r.MoveFirst(); r.MoveNext(); }},
+      {"requery", [](Recordset& r) { r.Requery(); }},
+      {"last after requery", [](Recordset& r) { r.MoveLast(); }},
+      {"cancel an add", [](Recordset& r) { r.AddNew(); r.CancelUpdate(); }},
+  };
+  const char* texts[] = {"SELECT * FROM SettingsLab Order by Description", "SELECT * FROM SettingsLab",
+                         "SELECT * FROM SettingsLab where Amount > 1 Order by Amount"};
+  for (const char* text : texts) {
+    exec("DELETE FROM SettingsLab");
+    exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('b','2'),('a','5'),('d','4')");
+    Recordset snapshot;
+    snapshot.Open(QString::fromLatin1(text), con, adOpenDynamic, adLockOptimistic);
+    const std::vector<QString> expected = play(snapshot, steps, con);
+    const QString tableAfter = scalar("SELECT group_concat(Description || Amount, ',') FROM SettingsLab");
+    snapshot.Close();
+
+    exec("DELETE FROM SettingsLab");
+    exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('b','2'),('a','5'),('d','4')");
+    Recordset keyset;
+    keyset.OpenKeyset(QString::fromLatin1(text), con, adLockOptimistic);
+    const std::vector<QString> seen = play(keyset, steps, con);
+    ASSERT_EQ(seen.size(), expected.size());
+    for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i], expected[i]) << text;
+    EXPECT_EQ(scalar("SELECT group_concat(Description || Amount, ',') FROM SettingsLab"), tableAfter) << text;
+  }
+}
+
+TEST_F(AdoKeyset, AReadOnlyKeysetRefusesWritesAndFindsRowsByRowid) {
+  exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('b','2')");
+  Recordset rs;
+  rs.OpenKeyset(QStringLiteral("SELECT * FROM SettingsLab Order by Description"), con, adLockReadOnly);
+  EXPECT_EQ(rs.RecordCount(), 3);
+  EXPECT_EQ(ErrorOf([&] { rs.SetField(1, "9"); }), adErrFeatureNotAvailable);
+  EXPECT_EQ(ErrorOf([&] { rs.AddNew(); }), adErrFeatureNotAvailable);
+  const qint64 rowidOfC = scalar("SELECT rowid FROM SettingsLab WHERE Description='c'").toLongLong();
+  ASSERT_TRUE(rs.MoveToRowId(rowidOfC));
+  EXPECT_EQ(rs.Fields(0).toText(), "c");
+  rs.MovePrevious();
+  EXPECT_EQ(rs.Fields(0).toText(), "b");
+  EXPECT_FALSE(rs.MoveToRowId(rowidOfC + 100));
+  EXPECT_TRUE(rs.Eof());
+  EXPECT_EQ(scalar("SELECT group_concat(Description || Amount, ',') FROM SettingsLab"), "c3,a1,b2");
+}
+
+}  // namespace
+
+namespace {
+
+using AdoKeysetOrder = AdoTest;
+
+TEST_F(AdoKeysetOrder, SortedRowsAndListedColumnsComeInTheDatabasesOwnOrder) {
+  // Case, trailing blanks, numbers, NULLs and blobs under the column's collation, and ties.
+  exec("INSERT INTO SettingsLab VALUES ('b','1'),('B','2'),('a ','3'),('a','4'),(NULL,'5'),(x'41','6'),"
+       "('10','7'),('9','8'),('_x','9'),('Zed','10'),('b','11'),('',12)");
+  exec("INSERT INTO SettingsLabBillNo VALUES (3),(2.5),('2'),(NULL),(1),(x'00'),(3.0),(-7),('abc'),(2)");
+  const struct {
+    const char* sql;
+    int ordinal;
+  } texts[] = {{"SELECT * FROM SettingsLab Order by Description", 0},
+               {"SELECT * FROM SettingsLab ORDER BY Amount", 0},
+               {"SELECT * FROM SettingsLabBillNo Order by BillNo", 0}};
+  for (const auto& t : texts) {
+    const QString sql = QString::fromLatin1(t.sql);
+    Recordset snapshot, keyset;
+    snapshot.Open(sql, con, adOpenDynamic, adLockOptimistic);
+    keyset.OpenKeyset(sql, con, adLockOptimistic);
+    QStringList expected, seen, listed;
+    for (snapshot.MoveFirst(); !snapshot.Eof(); snapshot.MoveNext())
+      for (int i = 0; i < snapshot.FieldCount(); ++i) expected << snapshot.Fields(i).toText();
+    for (keyset.MoveFirst(); !keyset.Eof(); keyset.MoveNext())
+      for (int i = 0; i < keyset.FieldCount(); ++i) seen << keyset.Fields(i).toText();
+    EXPECT_EQ(seen.join(u'|').toStdString(), expected.join(u'|').toStdString()) << t.sql;
+    QStringList column;
+    for (snapshot.MoveFirst(); !snapshot.Eof(); snapshot.MoveNext()) column << snapshot.Fields(t.ordinal).toText();
+    ReadColumnText(con, sql, t.ordinal,
+                   [&](const char* text, int size, qint64) { listed << QString::fromUtf8(text, size); });
+    EXPECT_EQ(listed.join(u'|').toStdString(), column.join(u'|').toStdString()) << t.sql;
+  }
+}
+
+}  // namespace
