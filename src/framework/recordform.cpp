@@ -125,8 +125,8 @@ void RecordForm::Form_Load() {
       MainRecordset->MoveFirst();
       display();
     }
-    if (config_.keyset)
-      LookupRecordset->OpenKeyset(config_.sql, gCon, adLockReadOnly);
+    if (config_.keyset)  // the same text just read: its order is taken over, not sorted again
+      LookupRecordset->OpenKeysetLike(*MainRecordset, adLockReadOnly);
     else
       LookupRecordset->Open(config_.sql, gCon, adOpenStatic, adLockReadOnly);
   } catch (const DbError& e) {

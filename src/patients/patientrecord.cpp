@@ -195,8 +195,13 @@ void PatientRecordForm::ClearInputs() {
 std::unique_ptr<KeyList> PatientRecordForm::readIdList() const {
   // Only the identifier column is read: the rows themselves are read when one is shown.
   auto ids = std::make_unique<KeyList>(true);
-  ReadColumnText(gCon, Config().sql, kColPatientID,
-                 [&ids](const char* id, int size, qint64 rowid) { ids->AppendUtf8(id, size, rowid); });
+  const auto append = [&ids](const char* id, int size, qint64 rowid) { ids->AppendUtf8(id, size, rowid); };
+  // The form's own rows, where they are still those of its text, give the order without sorting.
+  if (MainRecordset && MainRecordset->State() == adStateOpen && MainRecordset->ActiveConnection() == gCon &&
+      MainRecordset->Source() == Config().sql)
+    ReadColumnText(*MainRecordset, kColPatientID, append);
+  else
+    ReadColumnText(gCon, Config().sql, kColPatientID, append);
   return ids;
 }
 

@@ -153,6 +153,10 @@ public:
   // where a form shows one row at a time; the table must not be changed by anyone else while the
   // recordset is open. Any other text is opened as a snapshot.
   void OpenKeyset(const QString& sql, std::shared_ptr<Connection> con, int lockType = adLockReadOnly);
+  // OpenKeyset of `model`'s text on its connection. Where nothing was written to the database
+  // since `model` (itself opened by OpenKeyset) read its rowids, they are taken over instead of
+  // being sorted again; otherwise the rows are read afresh. Raises as OpenKeyset does.
+  void OpenKeysetLike(const Recordset& model, int lockType = adLockReadOnly);
   void Close();
   int State() const;
   const std::optional<DbError>& LastOpenError() const;
@@ -202,8 +206,9 @@ public:
   void journalDiscard();
 
 private:
+  friend void ReadColumnText(const Recordset&, int, const std::function<void(const char*, int, qint64)>&);
   void open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con, int lockType,
-            bool keyset);
+            bool keyset, const Recordset* model = nullptr);
   struct Impl;
   std::unique_ptr<Impl> d;
 };
@@ -227,4 +232,9 @@ void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int 
 // The same column as the texts Fields(ordinal).toText() would give, in UTF-8 (`size` bytes, not
 // NUL-ended, valid only during the call): no Value and no QString is made for a row.
 void ReadColumnText(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+                    const std::function<void(const char* utf8, int size, qint64 rowid)>& row);
+// The same for the text `keyset` was opened on (by OpenKeyset) and its connection: where nothing
+// was written to the database since it read its rowids, the column is read in their order, so
+// that the table is not sorted once more.
+void ReadColumnText(const Recordset& keyset, int ordinal,
                     const std::function<void(const char* utf8, int size, qint64 rowid)>& row);

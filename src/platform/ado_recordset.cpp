@@ -146,10 +146,42 @@ void bindValue(sqlite3_stmt* st, int index, const Value& v) {
   }
 }
 
-// The rowids of "SELECT * FROM T ORDER BY C" in that order, sorted here rather than by the
-// database; false, having read nothing, for any other text.
+// The texts of a sort column as they were read, in the sorted order: the list of that column,
+// when one is wanted, is then not read and sorted again.
+struct SortedTexts {
+  QString key;
+  std::vector<char> bytes;
+  std::vector<std::size_t> ends;  // where each text ends in `bytes`
+};
+
+// The rowids of "SELECT * FROM T [WHERE cond] ORDER BY C" in that order, sorted here rather than by the
+// database; false, having read nothing, for any other text. With `texts`, also C's cells where
+// they are all texts (else texts stays empty).
 bool readRowidsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QString& sql,
-                              std::vector<qint64>& rowids);
+                              std::vector<qint64>& rowids, SortedTexts* texts = nullptr);
+
+// What the database was when a keyset read its rowids: a write since, by this connection or
+// by another, or a change of the schema (a VACUUM may renumber the rows) moves it.
+struct DbStamp {
+  sqlite3_int64 changes = -1;
+  sqlite3_int64 dataVersion = -1;
+  sqlite3_int64 schemaVersion = -1;
+  bool operator==(const DbStamp&) const = default;
+};
+
+sqlite3_int64 pragmaValue(sqlite3* db, const char* pragma) {
+  sqlite3_stmt* st = nullptr;
+  sqlite3_int64 v = -1;
+  if (sqlite3_prepare_v2(db, pragma, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+    v = sqlite3_column_int64(st, 0);
+  sqlite3_finalize(st);
+  return v;
+}
+
+DbStamp stampOf(sqlite3* db) {
+  return {sqlite3_total_changes64(db), pragmaValue(db, "PRAGMA data_version"),
+          pragmaValue(db, "PRAGMA schema_version")};
+}
 
 struct Position {
   long index = 0;            // -1 is BOF, the row count is EOF
@@ -190,6 +222,8 @@ struct Recordset::Impl {
   int lockType = adLockReadOnly;
   RewrittenSql rewritten;
   QByteArray keysetSql;  // a keyset recordset: the text that reads its rowids; else empty
+  mutable std::optional<DbStamp> keysetStamp;  // when those rowids were read
+  mutable std::shared_ptr<SortedTexts> keyTexts;  // the sort column read with them, until it is listed
   std::vector<Value> parameters;
   std::vector<Column> columns;
   mutable Storage storage;  // a keyset recordset reads rows into it as they are needed
@@ -235,7 +269,9 @@ struct Recordset::Impl {
   }
 
   // Runs the rewritten text and reads every row.
-  void load(Storage& out, std::vector<Column>& cols) const {
+  // A keyset takes `model`'s rowids, where it is a keyset of the same text whose rowids were read
+  // with the database as it is now.
+  void load(Storage& out, std::vector<Column>& cols, const Impl* model = nullptr) const {
     Statement s;
     s.prepare(db(), rewritten.sql.toUtf8(), QStringLiteral("Cannot open \"%1\"").arg(source));
     for (std::size_t i = 0; i < parameters.size(); ++i) bindValue(s.st, int(i) + 1, parameters[i]);
@@ -252,12 +288,26 @@ struct Recordset::Impl {
       cols.push_back(std::move(c));
     }
     if (!keysetSql.isEmpty()) {
-      std::vector<qint64> sorted;
-      if (parameters.empty() && readRowidsSortedInMemory(db(), rewritten, source, sorted)) {
-        out.rows.reserve(sorted.size());
-        for (const qint64 rowid : sorted) out.rows.push_back({kNotRead, rowid});
+      const std::optional<DbStamp> now =
+          parameters.empty() ? std::optional<DbStamp>(stampOf(db())) : std::optional<DbStamp>();
+      if (now && model && model->open && model->con == con && model->keysetSql == keysetSql &&
+          model->parameters.empty() && model->keysetStamp == now) {
+        out.rows.reserve(model->storage.rows.size());
+        for (const RowRef& r : model->storage.rows) out.rows.push_back({kNotRead, r.rowid});
+        keysetStamp = now;
+        keyTexts.reset();
         return;
       }
+      std::vector<qint64> sorted;
+      auto texts = std::make_shared<SortedTexts>();
+      if (parameters.empty() && readRowidsSortedInMemory(db(), rewritten, source, sorted, texts.get())) {
+        out.rows.reserve(sorted.size());
+        for (const qint64 rowid : sorted) out.rows.push_back({kNotRead, rowid});
+        keysetStamp = now;
+        keyTexts = texts->ends.size() == sorted.size() ? std::move(texts) : nullptr;
+        return;
+      }
+      keyTexts.reset();
       Statement k;
       k.prepare(db(), keysetSql, QStringLiteral("Cannot open \"%1\"").arg(source));
       for (std::size_t i = 0; i < parameters.size(); ++i) bindValue(k.st, int(i) + 1, parameters[i]);
@@ -267,6 +317,7 @@ struct Recordset::Impl {
         if (rc != SQLITE_ROW) throw ProviderError(db(), rc, QStringLiteral("Cannot read \"%1\"").arg(source));
         out.rows.push_back({kNotRead, sqlite3_column_int64(k.st, 0)});
       }
+      keysetStamp = now;
       return;
     }
     for (;;) {
@@ -524,8 +575,14 @@ void Recordset::OpenKeyset(const QString& sql, std::shared_ptr<Connection> con, 
   open(sql, {}, std::move(con), lockType, true);
 }
 
+void Recordset::OpenKeysetLike(const Recordset& model, int lockType) {
+  if (&model == this) raise(adErrInvalidArgument, QStringLiteral("A recordset cannot be opened like itself"));
+  model.d->requireOpen();
+  open(model.d->source, {}, model.d->con, lockType, true, &model);
+}
+
 void Recordset::open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con,
-                     int lockType, bool keyset) {
+                     int lockType, bool keyset, const Recordset* model) {
   if (d->open) Close();
   d->lastOpenError.reset();
   try {
@@ -550,7 +607,7 @@ void Recordset::open(const QString& sql, const std::vector<Value>& parameters, s
       }
     }
     fresh->parameters = parameters;
-    fresh->load(fresh->storage, fresh->columns);
+    fresh->load(fresh->storage, fresh->columns, model ? model->d.get() : nullptr);
     fresh->open = true;
     if (con->InTransaction()) {
       fresh->journal.active = true;
@@ -748,7 +805,11 @@ void Recordset::journalBegin() {
 }
 
 void Recordset::journalRollback() {
-  if (d->open) d->rollback();
+  if (!d->open) return;
+  // The rows put back are not the ones last read: nothing read before is handed on any more.
+  d->keysetStamp.reset();
+  d->keyTexts.reset();
+  d->rollback();
 }
 
 void Recordset::journalDiscard() { d->journal = {}; }
@@ -914,22 +975,36 @@ bool readSortedByIndex(sqlite3* db, const RewrittenSql& rewritten, const QString
   return true;
 }
 
-// The table and sort column of "SELECT *, rowid FROM T ORDER BY C, rowid" with a collation
-// compared here.
+// The table, condition and sort column of "SELECT *, rowid FROM T [WHERE cond] ORDER BY C, rowid"
+// with a collation compared here.
 struct OneColumnOrder {
   QString table, key;
+  QString where;  // the condition of "... WHERE cond ORDER BY C", else empty
   Collation collation = Collation::Binary;
+
+  // The key and the rowid of the rows in the order, unsorted.
+  QByteArray keysText() const {
+    QByteArray text = "SELECT " + quoteIdentifier(key) + ", rowid FROM " + quoteIdentifier(table);
+    if (!where.isEmpty()) text += " WHERE " + where.toUtf8();
+    return text;
+  }
 };
 
 std::optional<OneColumnOrder> oneColumnOrder(sqlite3* db, const RewrittenSql& rewritten) {
   static const QRegularExpression byOneColumn(
-      QStringLiteral("^SELECT \\*, rowid FROM (\\w+)\\s+ORDER\\s+BY\\s+(?:(\\w+)|\"([^\"]+)\")(?:\\s+ASC)?, rowid$"),
+      QStringLiteral("^SELECT \\*, rowid FROM (\\w+)(?:\\s+WHERE\\s+(.+))?\\s+ORDER\\s+BY\\s+(?:(\\w+)|\"([^\"]+)\")(?:\\s+ASC)?, rowid$"),
+      QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+  // A condition is kept as it is only while it can hold nothing but a condition on the row.
+  static const QRegularExpression notACondition(
+      QStringLiteral("\\b(?:SELECT|GROUP|HAVING|LIMIT|WINDOW|UNION|INTERSECT|EXCEPT|ORDER)\\b|;|\\?|:|@|\\$"),
       QRegularExpression::CaseInsensitiveOption);
   const QRegularExpressionMatch m = byOneColumn.match(rewritten.sql);
   if (!m.hasMatch()) return std::nullopt;
   OneColumnOrder o;
   o.table = m.captured(1);
-  o.key = m.captured(2).isEmpty() ? m.captured(3) : m.captured(2);
+  o.where = m.captured(2);
+  if (!o.where.isEmpty() && notACondition.match(o.where).hasMatch()) return std::nullopt;
+  o.key = m.captured(3).isEmpty() ? m.captured(4) : m.captured(3);
   for (const char* alias : {"rowid", "oid", "_rowid_"})
     if (o.key.compare(QLatin1String(alias), Qt::CaseInsensitive) == 0) return std::nullopt;
   const char* collationName = nullptr;
@@ -1015,12 +1090,40 @@ std::vector<std::uint32_t> sortedPositions(const std::vector<SortKey>& keys) {
   };
   std::vector<Slim> slim;
   slim.reserve(keys.size());
-  for (std::size_t i = 0; i < keys.size(); ++i) slim.push_back({keys[i].prefix, std::uint32_t(i), keys[i].cls});
-  std::sort(slim.begin(), slim.end(), [&keys](const Slim& a, const Slim& b) {
-    if (a.cls != b.cls) return a.cls < b.cls;
-    if (a.cls >= 2 && a.prefix != b.prefix) return a.prefix < b.prefix;
-    return sortsBefore(keys[a.index], keys[b.index]);
-  });
+  // Numbers that are all integers rank by their value's bits (the sign flipped) as well.
+  const bool integers =
+      std::all_of(keys.begin(), keys.end(), [](const SortKey& k) { return k.cls != 1 || k.isInteger; });
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const SortKey& k = keys[i];
+    const std::uint64_t rank = k.cls >= 2                 ? k.prefix
+                               : k.cls == 1 && integers ? std::uint64_t(k.integer) ^ (std::uint64_t(1) << 63)
+                                                        : 0;
+    slim.push_back({rank, std::uint32_t(i), k.cls});
+  }
+  // By class and first eight bytes, a byte at a time (a pass whose byte is the same everywhere
+  // is skipped); then each run that ties on them by the whole comparison.
+  std::vector<Slim> spare(slim.size());
+  const auto pass = [&](auto digit) {
+    std::size_t count[256] = {};
+    for (const Slim& x : slim) ++count[digit(x)];
+    for (const std::size_t c : count)
+      if (c == slim.size()) return;
+    std::size_t at = 0;
+    for (std::size_t& c : count) at += std::exchange(c, at);
+    for (const Slim& x : slim) spare[count[digit(x)]++] = x;
+    slim.swap(spare);
+  };
+  for (int shift = 0; shift < 64; shift += 8)
+    pass([shift](const Slim& x) { return std::size_t((x.prefix >> shift) & 0xffu); });
+  pass([](const Slim& x) { return std::size_t(x.cls); });
+  for (std::size_t begin = 0; begin < slim.size();) {
+    std::size_t end = begin + 1;
+    while (end < slim.size() && slim[end].cls == slim[begin].cls && slim[end].prefix == slim[begin].prefix) ++end;
+    if (end - begin > 1)
+      std::sort(slim.begin() + std::ptrdiff_t(begin), slim.begin() + std::ptrdiff_t(end),
+                [&keys](const Slim& a, const Slim& b) { return sortsBefore(keys[a.index], keys[b.index]); });
+    begin = end;
+  }
   std::vector<std::uint32_t> out;
   out.reserve(slim.size());
   for (const Slim& x : slim) out.push_back(x.index);
@@ -1028,18 +1131,53 @@ std::vector<std::uint32_t> sortedPositions(const std::vector<SortKey>& keys) {
 }
 
 bool readRowidsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QString& sql,
-                              std::vector<qint64>& rowids) {
+                              std::vector<qint64>& rowids, SortedTexts* texts) {
   const std::optional<OneColumnOrder> order = oneColumnOrder(db, rewritten);
   if (!order) return false;
   Statement s;
-  s.prepare(db, "SELECT " + quoteIdentifier(order->key) + ", rowid FROM " + quoteIdentifier(order->table),
-            QStringLiteral("Cannot open \"%1\"").arg(sql));
+  s.prepare(db, order->keysText(), QStringLiteral("Cannot open \"%1\"").arg(sql));
   std::vector<SortKey> keys;
-  stepAll(db, s.st, sql,
-          [&] { keys.push_back(sortKeyOf(cellOf(s.st, 0), order->collation, sqlite3_column_int64(s.st, 1))); });
+  std::vector<char> bytes;  // the texts as read, one after another
+  std::vector<std::size_t> ends;
+  bool allTexts = texts != nullptr;
+  {
+    // Half a million keys grown one at a time would be copied over and over: the largest rowid
+    // is known at once and, rows only being added, is about their number.
+    Statement m;
+    m.prepare(db, "SELECT max(rowid) FROM " + quoteIdentifier(order->table), QStringLiteral("Cannot open \"%1\"").arg(sql));
+    if (sqlite3_step(m.st) == SQLITE_ROW) {
+      const auto expected = std::size_t(std::clamp<sqlite3_int64>(sqlite3_column_int64(m.st, 0), 0, 1 << 21));
+      keys.reserve(expected);
+      if (allTexts) ends.reserve(expected);
+    }
+  }
+  stepAll(db, s.st, sql, [&] {
+    const CellView c = cellOf(s.st, 0);
+    keys.push_back(sortKeyOf(c, order->collation, sqlite3_column_int64(s.st, 1)));
+    if (!allTexts) return;
+    if (c.type != SQLITE_TEXT) {
+      allTexts = false;
+      return;
+    }
+    if (c.size > 0) bytes.insert(bytes.end(), c.bytes, c.bytes + c.size);
+    ends.push_back(bytes.size());
+  });
+  const std::vector<std::uint32_t> positions = sortedPositions(keys);
   rowids.clear();
   rowids.reserve(keys.size());
-  for (const std::uint32_t i : sortedPositions(keys)) rowids.push_back(keys[i].rowid);
+  for (const std::uint32_t i : positions) rowids.push_back(keys[i].rowid);
+  if (allTexts) {
+    texts->key = order->key;
+    texts->bytes.clear();
+    texts->bytes.reserve(bytes.size());
+    texts->ends.clear();
+    texts->ends.reserve(positions.size());
+    for (const std::uint32_t i : positions) {
+      const std::size_t begin = i == 0 ? 0 : ends[i - 1];
+      texts->bytes.insert(texts->bytes.end(), bytes.begin() + std::ptrdiff_t(begin), bytes.begin() + std::ptrdiff_t(ends[i]));
+      texts->ends.push_back(texts->bytes.size());
+    }
+  }
   return true;
 }
 
@@ -1063,8 +1201,7 @@ bool readOwnColumnSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, con
     if (rc != SQLITE_DONE) throw ProviderError(db, rc, QStringLiteral("Cannot open \"%1\"").arg(sql));
   }
   Statement s;
-  s.prepare(db, "SELECT " + quoteIdentifier(order->key) + ", rowid FROM " + quoteIdentifier(order->table),
-            QStringLiteral("Cannot open \"%1\"").arg(sql));
+  s.prepare(db, order->keysText(), QStringLiteral("Cannot open \"%1\"").arg(sql));
   std::vector<SortKey> keys;
   std::vector<CellView> cells;
   std::vector<char> bytes;  // the cells' own bytes, one after another
@@ -1132,20 +1269,109 @@ void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int 
                   [&row](const CellView& cell, bool isDate, qint64 rowid) { row(valueOf(cell, isDate), rowid); });
 }
 
+namespace {
+
+void visitText(const CellView& cell, bool isDate, qint64 rowid,
+               const std::function<void(const char* utf8, int size, qint64 rowid)>& row) {
+  if ((cell.type == SQLITE_TEXT || cell.type == SQLITE_BLOB) && !isDate) {
+    row(cell.size ? cell.bytes : "", cell.size, rowid);
+    return;
+  }
+  if (cell.type == SQLITE_INTEGER) {  // bill numbers: the digits QString::number gives
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, cell.integer).ptr;
+    row(digits, int(end - digits), rowid);
+    return;
+  }
+  const QByteArray text = valueOf(cell, isDate).toText().toUtf8();
+  row(text.constData(), int(text.size()), rowid);
+}
+
+}  // namespace
+
 void ReadColumnText(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
                     const std::function<void(const char* utf8, int size, qint64 rowid)>& row) {
-  readColumnCells(con, sql, ordinal, [&row](const CellView& cell, bool isDate, qint64 rowid) {
-    if ((cell.type == SQLITE_TEXT || cell.type == SQLITE_BLOB) && !isDate) {
-      row(cell.size ? cell.bytes : "", cell.size, rowid);
-      return;
+  readColumnCells(con, sql, ordinal,
+                  [&row](const CellView& cell, bool isDate, qint64 rowid) { visitText(cell, isDate, rowid, row); });
+}
+
+void ReadColumnText(const Recordset& keyset, int ordinal,
+                    const std::function<void(const char* utf8, int size, qint64 rowid)>& row) {
+  const Recordset::Impl& k = *keyset.d;
+  k.requireOpen();
+  if (k.keysetSql.isEmpty() || !k.parameters.empty() || !k.con || k.con->State() != adStateOpen ||
+      k.keysetStamp != stampOf(k.db())) {
+    ReadColumnText(k.con, k.source, ordinal, row);
+    return;
+  }
+  k.requireOrdinal(ordinal);
+  const Column& column = k.columns[std::size_t(ordinal)];
+  if (const std::shared_ptr<SortedTexts> texts = std::exchange(k.keyTexts, nullptr);
+      texts && texts->ends.size() == k.storage.rows.size() && texts->key.compare(column.name, Qt::CaseInsensitive) == 0) {
+    // The sort column itself, kept from the read of the rowids, already in their order.
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i < texts->ends.size(); ++i) {
+      CellView c;
+      c.type = SQLITE_TEXT;
+      c.size = int(texts->ends[i] - begin);
+      c.bytes = c.size > 0 ? texts->bytes.data() + begin : "";
+      visitText(c, column.isDate, k.storage.rows[i].rowid, row);
+      begin = texts->ends[i];
     }
-    if (cell.type == SQLITE_INTEGER) {  // bill numbers: the digits QString::number gives
-      char digits[24];
-      const auto end = std::to_chars(digits, digits + sizeof digits, cell.integer).ptr;
-      row(digits, int(end - digits), rowid);
-      return;
-    }
-    const QByteArray text = valueOf(cell, isDate).toText().toUtf8();
-    row(text.constData(), int(text.size()), rowid);
+    return;
+  }
+  // The table in storage order, the column alone; then handed over in the keyset's order.
+  Statement s;
+  s.prepare(k.db(), "SELECT " + column.quoted + ", rowid FROM " + quoteIdentifier(k.rewritten.table),
+            QStringLiteral("Cannot open \"%1\"").arg(k.source));
+  std::vector<qint64> rowids;
+  std::vector<CellView> cells;
+  std::vector<std::size_t> offsets;
+  std::vector<char> bytes;
+  stepAll(k.db(), s.st, k.source, [&] {
+    const CellView c = cellOf(s.st, 0);
+    rowids.push_back(sqlite3_column_int64(s.st, 1));
+    cells.push_back(c);
+    offsets.push_back(bytes.size());
+    if (c.size > 0) bytes.insert(bytes.end(), c.bytes, c.bytes + c.size);
   });
+  // Where each rowid was read: a table indexed by rowid where they are dense (as they are in a
+  // table rows are only added to), else the reads sorted by rowid.
+  std::vector<std::uint32_t> order;
+  order.reserve(k.storage.rows.size());
+  bool complete = true;
+  const auto [lo, hi] = std::minmax_element(rowids.begin(), rowids.end());
+  if (!rowids.empty() && *lo >= 0 && std::uint64_t(*hi - *lo) < 4 * std::uint64_t(rowids.size()) + 64) {
+    std::vector<std::uint32_t> slot(std::size_t(*hi - *lo) + 1, ~std::uint32_t(0));
+    for (std::size_t i = 0; i < rowids.size(); ++i) slot[std::size_t(rowids[i] - *lo)] = std::uint32_t(i);
+    for (const RowRef& r : k.storage.rows) {
+      if (r.rowid < *lo || r.rowid > *hi || slot[std::size_t(r.rowid - *lo)] == ~std::uint32_t(0)) {
+        complete = false;
+        break;
+      }
+      order.push_back(slot[std::size_t(r.rowid - *lo)]);
+    }
+  } else {
+    std::vector<std::uint32_t> byRowid(rowids.size());
+    for (std::size_t i = 0; i < byRowid.size(); ++i) byRowid[i] = std::uint32_t(i);
+    std::sort(byRowid.begin(), byRowid.end(), [&](std::uint32_t a, std::uint32_t b) { return rowids[a] < rowids[b]; });
+    for (const RowRef& r : k.storage.rows) {
+      const auto at = std::lower_bound(byRowid.begin(), byRowid.end(), r.rowid,
+                                       [&](std::uint32_t i, qint64 rowid) { return rowids[i] < rowid; });
+      if (at == byRowid.end() || rowids[*at] != r.rowid) {
+        complete = false;
+        break;
+      }
+      order.push_back(*at);
+    }
+  }
+  if (!complete) {  // not the rows the keyset read: read afresh
+    ReadColumnText(k.con, k.source, ordinal, row);
+    return;
+  }
+  for (const std::uint32_t i : order) {
+    CellView c = cells[i];
+    c.bytes = c.size > 0 ? bytes.data() + offsets[i] : "";
+    visitText(c, column.isDate, rowids[i], row);
+  }
 }
