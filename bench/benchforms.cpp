@@ -212,23 +212,30 @@ BenchForm inPatientBill() {
   return f;
 }
 
-BenchForm outPatientCancel() {
-  BenchForm f{QStringLiteral("out-patient cancellation"), QStringLiteral("mnuOutCancelBill"),
-              viaMenu<frmCancelBill>(QStringLiteral("mnuOutCancelBill")), {}};
+// A cancellation form: one look-up of a bill from near the end of its list, as the counter's
+// latest ones are; the look-up must show the bill's patient.
+template <class F>
+BenchAction cancelLookUp() {
   BenchAction lookUp;
   lookUp.what = QStringLiteral("one bill look-up");
   lookUp.prepare = [](VbForm* form, int) {
-    static_cast<frmCancelBill*>(form)->cmbBillNumber->setFocus();
+    auto* c = static_cast<F*>(form);
+    c->cmbBillNumber->setFocus();
+    c->txtPatientID->clear();
     SettleEvents();
   };
   lookUp.act = [](VbForm* form, int run) {
-    auto* c = static_cast<frmCancelBill*>(form);
-    // A bill from near the end of the list, as the counter's latest ones are.
+    auto* c = static_cast<F*>(form);
     const int count = c->cmbBillNumber->count();
     c->cmbBillNumber->setEditText(c->cmbBillNumber->itemText(std::max(0, count - 1 - run * 3)));
   };
-  f.actions.push_back(lookUp);
-  return f;
+  lookUp.check = [](VbForm* form, int) {
+    auto* c = static_cast<F*>(form);
+    return c->txtPatientID->text().isEmpty()
+               ? QStringLiteral("not found: bill \"%1\"").arg(c->cmbBillNumber->currentText())
+               : QString();
+  };
+  return lookUp;
 }
 
 // A form measured from its command to ready alone.
@@ -237,12 +244,37 @@ BenchForm opened(const QString& name, const QString& command) {
   return {name, command, viaMenu<F>(command), {}};
 }
 
-// A bill form of the test kinds: to ready and one keystroke in its chooser.
+// A bill form of the test kinds: to ready, one keystroke in its chooser, and one bill of one
+// test printed and saved.
 template <class F>
 BenchForm testBill(const QString& name, const QString& command) {
   BenchForm f = opened<F>(name, command);
   f.actions.push_back(keystroke([](VbForm* form) { return static_cast<F*>(form)->cmbPatientName; },
                                 [](VbForm* form) { return static_cast<F*>(form)->txtPatientID; }));
+  BenchAction save;
+  save.what = QStringLiteral("one bill printed and saved");
+  save.target = BenchTarget::PrintSave;
+  save.prepare = [](VbForm* form, int run) {
+    auto* b = static_cast<F*>(form);
+    click(b->Picture4);  // a new bill
+    b->cmbPatientName->setFocus();
+    b->cmbPatientName->setEditText(patientOf(run));
+    b->cmbDrName->setEditText(b->cmbDrName->itemText(0));
+    b->cmbDescription->setFocus();
+    b->cmbDescription->setEditText(b->cmbDescription->itemText(run % b->cmbDescription->count()));
+    click(b->Picture1);
+    SettleEvents();
+  };
+  save.act = [](VbForm* form, int) { click(static_cast<F*>(form)->Picture2); };
+  f.actions.push_back(save);
+  return f;
+}
+
+// A cancellation form: to ready and one look-up.
+template <class F>
+BenchForm cancellation(const QString& name, const QString& command) {
+  BenchForm f = opened<F>(name, command);
+  f.actions.push_back(cancelLookUp<F>());
   return f;
 }
 
@@ -263,20 +295,60 @@ BenchForm record(const QString& name, const QString& command) {
   return f;
 }
 
-// A report form whose pickers are DTPicker1 (and DTPicker2): generate one day (and one month).
+// The selection a report lists for its days, for the sqlite3 shell.
+using Selection = std::function<QString(const QDate& from, const QDate& to)>;
+
+// A report form whose pickers are DTPicker1 (and DTPicker2): generate one day (and one month),
+// then print what the last generate listed.
 template <class F, bool period>
-BenchForm report(const QString& name, const QString& command, const BenchDays& d) {
+BenchForm report(const QString& name, const QString& command, const BenchDays& d, const Selection& selection) {
   BenchForm f = opened<F>(name, command);
   if constexpr (period) {
     f.actions.push_back(reportAction(QStringLiteral("generate one day"), BenchTarget::DayReport,
-                                     range<F>(d.day, d.day), QString()));
+                                     range<F>(d.day, d.day), selection(d.day, d.day)));
     f.actions.push_back(reportAction(QStringLiteral("generate one month"), BenchTarget::MonthReport,
-                                     range<F>(d.monthFirst, d.monthLast), QString()));
+                                     range<F>(d.monthFirst, d.monthLast), selection(d.monthFirst, d.monthLast)));
+    f.actions.push_back(printReport(range<F>(d.monthFirst, d.monthLast)));
   } else {
-    f.actions.push_back(
-        reportAction(QStringLiteral("generate one day"), BenchTarget::DayReport, oneDay<F>(d.day), QString()));
+    f.actions.push_back(reportAction(QStringLiteral("generate one day"), BenchTarget::DayReport, oneDay<F>(d.day),
+                                     selection(d.day, d.day)));
+    f.actions.push_back(printReport(oneDay<F>(d.day)));
   }
   return f;
+}
+
+// The ordinary bills (neither ECG nor scan) of the in-patient collection reports.
+QString inCollectionSelection(const QDate& from, const QDate& to) {
+  return QStringLiteral(
+             "SELECT BillNo, patientName, Date, patientid, total FROM InPatientPrintDetails "
+             "WHERE BillDelete='Available' AND Date BETWEEN '%1' AND '%2' "
+             "AND ifnull(trim(ECG,' '),'')='' AND ifnull(trim(Scan,' '),'')='' ORDER BY BillNo, rowid")
+      .arg(iso(from), iso(to));
+}
+
+QString inCancelledSelection(const QDate& day, const QDate&) {
+  return QStringLiteral(
+             "SELECT patientName, patientid, BillNo, total FROM InPatientPrintDetails "
+             "WHERE BillDelete='Deleted' AND Date = '%1' ORDER BY rowid")
+      .arg(iso(day));
+}
+
+// A test bill is listed once, however many lines it has.
+Selection testCollectionSelection(const QString& table) {
+  return [table](const QDate& from, const QDate& to) {
+    return QStringLiteral(
+               "SELECT DISTINCT BillNo, Date, total, patientName, patientid FROM %1 "
+               "WHERE BillDelete='Available' AND Date BETWEEN '%2' AND '%3' ORDER BY BillNo")
+        .arg(table, iso(from), iso(to));
+  };
+}
+
+Selection testCancelledSelection(const QString& table) {
+  return [table](const QDate& day, const QDate&) {
+    return QStringLiteral(
+               "SELECT DISTINCT BillNo, Date, patientName, total FROM %1 WHERE BillDelete='Deleted' AND Date = '%2'")
+        .arg(table, iso(day));
+  };
 }
 
 }  // namespace
@@ -285,7 +357,8 @@ std::vector<BenchForm> BenchForms(const BenchDays& d) {
   std::vector<BenchForm> forms;
   forms.push_back(outPatientBill());
   forms.push_back(inPatientBill());
-  forms.push_back(outPatientCancel());
+  forms.push_back(cancellation<frmCancelBill>(QStringLiteral("out-patient cancellation"),
+                                             QStringLiteral("mnuOutCancelBill")));
 
   BenchForm daily{QStringLiteral("out-patient daily report"), QStringLiteral("mnuDailyReport"),
                   viaMenu<frmOutBillReport>(QStringLiteral("mnuDailyReport")), {}};
@@ -332,24 +405,29 @@ std::vector<BenchForm> BenchForms(const BenchDays& d) {
 
   forms.push_back(testBill<frmLabBillReport>(QStringLiteral("laboratory bill"), QStringLiteral("mnuLabAddBill")));
   forms.push_back(testBill<frmXRayBillReport>(QStringLiteral("x-ray bill"), QStringLiteral("mnuXRayAddBill")));
-  forms.push_back(opened<frmCancelInBill>(QStringLiteral("in-patient cancellation"), QStringLiteral("InCancelBill")));
+  forms.push_back(cancellation<frmCancelInBill>(QStringLiteral("in-patient cancellation"), QStringLiteral("InCancelBill")));
   forms.push_back(
-      opened<frmCancelLabBill>(QStringLiteral("laboratory cancellation"), QStringLiteral("mnuLabCancelBill")));
-  forms.push_back(opened<frmCancelXRayBill>(QStringLiteral("x-ray cancellation"), QStringLiteral("mnuXRayCancelBill")));
+      cancellation<frmCancelLabBill>(QStringLiteral("laboratory cancellation"), QStringLiteral("mnuLabCancelBill")));
   forms.push_back(
-      report<frmInBillReport, false>(QStringLiteral("in-patient daily report"), QStringLiteral("mnuInDailyReport"), d));
+      cancellation<frmCancelXRayBill>(QStringLiteral("x-ray cancellation"), QStringLiteral("mnuXRayCancelBill")));
+  forms.push_back(report<frmInBillReport, false>(QStringLiteral("in-patient daily report"),
+                                                 QStringLiteral("mnuInDailyReport"), d, inCollectionSelection));
   forms.push_back(report<frmInBillReportAll, true>(QStringLiteral("in-patient period report"),
-                                             QStringLiteral("mnuInSearchReport"), d));
+                                                   QStringLiteral("mnuInSearchReport"), d, inCollectionSelection));
   forms.push_back(report<frmCancelInBillReport, false>(QStringLiteral("in-patient cancelled report"),
-                                                QStringLiteral("mnuInBill"), d));
+                                                       QStringLiteral("mnuInBill"), d, inCancelledSelection));
   forms.push_back(report<frmLabBillReportAll, true>(QStringLiteral("laboratory period report"),
-                                              QStringLiteral("mnuLabSearchBill"), d));
+                                                    QStringLiteral("mnuLabSearchBill"), d,
+                                                    testCollectionSelection(QStringLiteral("LabPrintDetails"))));
   forms.push_back(report<frmCancelLabBillReport, false>(QStringLiteral("laboratory cancelled report"),
-                                                 QStringLiteral("mnuLabBill"), d));
+                                                        QStringLiteral("mnuLabBill"), d,
+                                                        testCancelledSelection(QStringLiteral("LabPrintDetails"))));
   forms.push_back(report<frmXayBillReportAll, true>(QStringLiteral("x-ray period report"),
-                                              QStringLiteral("mnuXRaySearchBill"), d));
+                                                    QStringLiteral("mnuXRaySearchBill"), d,
+                                                    testCollectionSelection(QStringLiteral("XRayPrintDetails"))));
   forms.push_back(report<frmCancelXRayBillReport, false>(QStringLiteral("x-ray cancelled report"),
-                                                  QStringLiteral("mnuXaryBill"), d));
+                                                         QStringLiteral("mnuXaryBill"), d,
+                                                         testCancelledSelection(QStringLiteral("XRayPrintDetails"))));
   forms.push_back(record<frmAddOutPatient>(QStringLiteral("out-patient record"), QStringLiteral("mnuNewPateient")));
   forms.push_back(record<frmAddInPatient>(QStringLiteral("in-patient record"), QStringLiteral("mnuInAdmission")));
   forms.push_back(record<frmAddDoctorDetail>(QStringLiteral("doctor record"), QStringLiteral("mnuAddDrDetail")));

@@ -61,6 +61,8 @@ TEST_F(ScaleTest, EveryBenchmarkedFormOpensAndEveryActionRuns) {
   gCon = openDb();
   const QString outBills = scalar("SELECT count(*) FROM OutPatientPrintDetails");
   const QString inBills = scalar("SELECT count(*) FROM InPatientPrintDetails");
+  const QString labBills = scalar("SELECT count(DISTINCT BillNo) FROM LabPrintDetails");
+  const QString xrayBills = scalar("SELECT count(DISTINCT BillNo) FROM XRayPrintDetails");
   int reports = 0;
   for (const BenchForm& form : BenchForms(DefaultBenchDays())) {
     SCOPED_TRACE(form.name.toStdString());
@@ -76,6 +78,9 @@ TEST_F(ScaleTest, EveryBenchmarkedFormOpensAndEveryActionRuns) {
       answers->prompts.clear();
       action.act(f, 0);
       SettleEvents();
+      if (action.check) {
+        EXPECT_EQ(action.check(f, 0), QString());
+      }
       if (action.target == BenchTarget::PrintSave) {
         EXPECT_TRUE(answers->prompts.contains("Bill Printed and Saved Successfully"))
             << answers->prompts.join(" / ").toStdString();
@@ -90,6 +95,8 @@ TEST_F(ScaleTest, EveryBenchmarkedFormOpensAndEveryActionRuns) {
   EXPECT_GE(reports, 5);
   EXPECT_EQ(scalar("SELECT count(*) FROM OutPatientPrintDetails"), QString::number(outBills.toInt() + 1));
   EXPECT_EQ(scalar("SELECT count(*) FROM InPatientPrintDetails"), QString::number(inBills.toInt() + 1));
+  EXPECT_EQ(scalar("SELECT count(DISTINCT BillNo) FROM LabPrintDetails"), QString::number(labBills.toInt() + 1));
+  EXPECT_EQ(scalar("SELECT count(DISTINCT BillNo) FROM XRayPrintDetails"), QString::number(xrayBills.toInt() + 1));
   EXPECT_EQ(endCount(), 0);
 }
 
