@@ -62,6 +62,35 @@ TEST_F(CancelInReportTest, ListsTheCancelledBillsOfTheDayTheyWereMadeOut) {
   EXPECT_EQ(boxes().pending(), 0);
 }
 
+TEST_F(CancelInReportTest, ListsTheBillsCancelledWhenItWasOpened) {
+  insert({
+      {"12", "2026-12-03", "", "", "1500", "A", "IP7", "Deleted"},
+      {"3", "2026-12-03", "", "", "100", "B", "IP8"},
+      {"4", "2026-12-02", "", "", "60", "C", "IP9", "Deleted"},
+  });
+  auto* f = open<frmCancelInBillReport>();
+  ASSERT_TRUE(f);
+  // Since it was opened: bill 3 was cancelled, and a cancelled bill was added.
+  exec("UPDATE InPatientPrintDetails SET BillDelete='Deleted' WHERE BillNo=3");
+  insert({{"20", "2026-12-03", "", "", "7", "Z", "IP20", "Deleted"}});
+  struct Case {
+    bool reopened;
+    QStringList rows;
+  };
+  for (const Case& c : {Case{false, {"01|A-IP7|12|1500.00"}},
+                        Case{true, {"01|A-IP7|12|1500.00", "02|B-IP8|3|100.00", "03|Z-IP20|20|7.00"}}}) {
+    SCOPED_TRACE(c.reopened);
+    if (c.reopened) {
+      f->Unload();
+      f = open<frmCancelInBillReport>();
+      ASSERT_TRUE(f);
+    }
+    f->DTPicker1->setDate(QDate(2026, 12, 3));
+    click(f->Picture1);
+    EXPECT_EQ(rowsOf(f->List), c.rows);
+  }
+}
+
 TEST_F(CancelInReportTest, PrintsTheBillNumberInAColumnOfItsOwn) {
   insert({
       {"12", "2026-12-03", "", "", "1500", "A", "IP7", "Deleted"},

@@ -79,6 +79,80 @@ TEST_F(TestReportsTest, LinesThatDifferMakeTwoRowsAndFromAfterToIsRefused) {
   EXPECT_EQ(f->DTPicker2->date(), QDate(2007, 3, 20));
 }
 
+TEST_F(TestReportsTest, OneRowPerBillInBillOrderThenByItsFirstLine) {
+  // Bill 20's lines: the second is of another day, so a row of its own; the third is the first
+  // but for the case of its name, so no row at all. Its rows keep the order of the lines, not
+  // of their days.
+  insertLine("LabPrintDetails", 20, "2007-03-06", "CBC", "150", "50", "K", "OP9");
+  insertLine("LabPrintDetails", 20, "2007-03-04", "Sugar", "5", "50", "K", "OP9");
+  insertLine("LabPrintDetails", 20, "2007-03-06", "Urine", "0", "50", "k", "OP9");
+  insertLine("LabPrintDetails", 5, "2007-03-02", "CBC", "150", "20", "G", "OP3");
+  insertLine("LabPrintDetails", 4, "2007-02-28", "CBC", "150", "30", "H", "OP2");  // before the period
+  auto* f = generate<frmLabBillReportAll>({2007, 3, 1}, {2007, 3, 9});
+  EXPECT_EQ(rowsOf(f->List), (QStringList{"01|5 - G - 02/03/2007-OP3|20.00", "02|7 - A - 05/03/2007-OP12|131.75",
+                                          "03|9 - C - 09/03/2007-OP4|100.13", "04|10 - B - 01/03/2007-IP3|150.00",
+                                          "05|20 - K - 06/03/2007-OP9|50.00", "06|20 - K - 04/03/2007-OP9|50.00"}));
+  EXPECT_EQ(f->txtTotal->text(), "501.88");
+}
+
+TEST_F(TestReportsTest, ReportsListTheBillsAsTheyStoodAtOpening) {
+  const struct {
+    const char* name;
+    bool cancelled;
+    QDate from, to;
+    QStringList atOpening, reopened;
+  } cases[] = {
+      {"period",
+       false,
+       {2007, 3, 1},
+       {2007, 3, 9},
+       {"01|7 - A - 05/03/2007-OP12|131.75", "02|9 - C - 09/03/2007-OP4|100.13", "03|10 - B - 01/03/2007-IP3|150.00"},
+       {"01|9 - C - 09/03/2007-OP4|100.13", "02|10 - B - 01/03/2007-IP3|150.00", "03|12 - G - 05/03/2007-OP8|60.00"}},
+      {"cancelled", true, {2007, 3, 5}, {2007, 3, 5}, {"01|E|6|77.00"}, {"01|A|7|131.75", "02|E|6|77.00", "03|J|13|90.00"}},
+  };
+  auto open = [this](bool cancelled) -> TestReportForm* {
+    if (cancelled) return LabXRayTest::open<frmCancelLabBillReport>();
+    return LabXRayTest::open<frmLabBillReportAll>();
+  };
+  auto generate = [](TestReportForm* f, const QDate& from, const QDate& to) {
+    f->DTPicker1->setDate(from);
+    if (auto* period = qobject_cast<TestCollectionReportForm*>(f)) period->DTPicker2->setDate(to);
+    click(f->Picture1);
+    return rowsOf(f->List);
+  };
+  TestReportForm* opened[] = {open(false), open(true)};
+  // Since they were opened: bill 7 was cancelled, a bill was added and a cancelled one too.
+  exec("UPDATE LabPrintDetails SET BillDelete='Deleted' WHERE BillNo=7");
+  insertLine("LabPrintDetails", 12, "2007-03-05", "CBC", "150", "60", "G", "OP8");
+  insertLine("LabPrintDetails", 13, "2007-03-05", "CBC", "150", "90", "J", "OP9", "Deleted");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(generate(opened[c.cancelled], c.from, c.to), c.atOpening);
+  }
+  ResetForms();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(generate(open(c.cancelled), c.from, c.to), c.reopened);
+  }
+}
+
+TEST_F(TestReportsTest, AMissingBillTableEndsTheProgramFromBothReports) {
+  exec("DROP TABLE LabPrintDetails");
+  int ends = 0;
+  for (bool cancelled : {false, true}) {
+    SCOPED_TRACE(cancelled);
+    boxes().expect("Database Error. Please Check the database and try again", "Database Error", vbCritical);
+    if (cancelled)
+      LoadForm<frmCancelLabBillReport>();
+    else
+      LoadForm<frmLabBillReportAll>();
+    EXPECT_EQ(endCount(), ++ends);
+    EXPECT_FALSE(LoadedForm<frmCancelLabBillReport>());
+    EXPECT_FALSE(LoadedForm<frmLabBillReportAll>());
+  }
+  EXPECT_EQ(boxes().pending(), 0);
+}
+
 TEST_F(TestReportsTest, PeriodReportPrintsItsTitleAndMiddleHead) {
   const struct {
     bool xray;

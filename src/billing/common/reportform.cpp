@@ -116,6 +116,39 @@ bool BillReportForm::openReportRecordset(const QString& sql, const std::vector<V
   return false;
 }
 
+void BillReportForm::noteLastRow(const QString& table) {
+  LastRowAtLoad = 0;
+  Recordset last;
+  try {
+    last.Open(QStringLiteral("SELECT max(rowid) FROM ") + table, gCon);
+    if (last.RecordCount() > 0) LastRowAtLoad = qint64(last.Fields(0).toDouble());
+  } catch (const DbError&) {
+  }
+}
+
+bool BillReportForm::noteRowsAtLoad(const QString& table, const QString& condition) {
+  RowsAtLoad = QStringLiteral("[]");
+  // Read into ReportRecordset, so that a table that cannot be read is the Database Error it was
+  // when Load read the whole selection.
+  if (!openReportRecordset(QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" WHERE ") + condition))
+    return false;
+  QStringList rowids;
+  rowids.reserve(ReportRecordset->RecordCount());
+  EachRow(*ReportRecordset, [&] { rowids << ReportRecordset->Fields(0).toText(); });
+  RowsAtLoad = QLatin1Char('[') + rowids.join(QLatin1Char(',')) + QLatin1Char(']');
+  return true;
+}
+
+bool BillReportForm::noteValidBillsAtLoad(const QString& table) {
+  noteLastRow(table);
+  // The bills that are not "Available": cancelled, or a status of no value.
+  return noteRowsAtLoad(table, QStringLiteral("NOT ifnull(BillDelete='Available',0)"));
+}
+
+bool BillReportForm::noteCancelledBillsAtLoad(const QString& table) {
+  return noteRowsAtLoad(table, QStringLiteral("BillDelete='Deleted'"));
+}
+
 void BillReportForm::guardPicker(QDateEdit* picker, const QString& secondLine) {
   connect(picker, &QDateEdit::dateChanged, this, [picker, secondLine] {
     if (picker->date() <= Today()) return;

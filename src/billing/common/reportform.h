@@ -76,6 +76,23 @@ protected:
   // Guards the picker against days after today with this second line of the message.
   void guardPicker(QDateEdit* picker, const QString& secondLine);
 
+  // A report lists the rows of its selection as they stood when it was loaded, as when Load read
+  // them all; Load now only notes enough for Generate to read the rows of its days alone. Bills
+  // are only ever added and cancelled (their status set to "Deleted"), so the last row and the
+  // rows of one status at Load tell which of a day's rows were in the selection then.
+  //
+  // The table's last row ("rowid <= ?" with LastRowAtLoad); 0 when it cannot be read.
+  void noteLastRow(const QString& table);
+  // The last row, and the rows that were no valid bill, into RowsAtLoad: Generate then binds
+  // LastRowAtLoad and RowsAtLoad to "rowid <= ? AND rowid NOT IN (SELECT value FROM json_each(?))".
+  bool noteValidBillsAtLoad(const QString& table);
+  // The rows that were cancelled, into RowsAtLoad (the report has none to list when
+  // ReportRecordset->RecordCount() is 0): Generate binds RowsAtLoad to
+  // "rowid IN (SELECT value FROM json_each(?))".
+  bool noteCancelledBillsAtLoad(const QString& table);
+  qint64 LastRowAtLoad = 0;
+  QString RowsAtLoad;  // the rowids, a JSON array
+
   // Shows a Generate result: the list's items, ReportTotal and the total box; the kind keeps the
   // serial under its own name.
   void showReport(const ReportList& report);
@@ -83,6 +100,8 @@ protected:
 
 private:
   void ShockwaveFlash2_GotFocus();
+  // The rowids of `table` where `condition` holds, into RowsAtLoad; false as openReportRecordset.
+  bool noteRowsAtLoad(const QString& table, const QString& condition);
   ReportFormSizes sizes_;
   QList<int> rightAligned_;
 };

@@ -33,6 +33,9 @@ QString CollectionTitle(CollectionMode mode, const QString& ordinaryTitle);
 // Ordinary: neither an ECG nor a Scan fee; ECG: an ECG fee; Scan: a Scan fee. A fee counts when
 // its text, trimmed of blanks, is not empty ("0" counts; a column without a value does not).
 bool BillInMode(const Value& ecg, const Value& scan, CollectionMode mode);
+// The same test on the columns ECG and Scan, as " AND ..." for a selection of bills: the bills of
+// the other modes are then neither read nor sorted. BillInMode is still made on each row read.
+QString CollectionModeCondition(CollectionMode mode);
 
 // The stored date as a calendar day; empty for no value or anything that is no date.
 std::optional<QDate> StoredDay(const Value& date);

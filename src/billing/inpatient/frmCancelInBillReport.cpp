@@ -32,7 +32,7 @@ void frmCancelInBillReport::Form_Load() {
   setPickerToday(DTPicker1);
   loadPictures();
 
-  if (!openReportRecordset(QStringLiteral("SELECT * FROM InPatientPrintDetails where BillDelete='Deleted'"))) return;
+  if (!noteCancelledBillsAtLoad(QStringLiteral("InPatientPrintDetails"))) return;
   if (ReportRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("No Cancel Bill"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -40,7 +40,14 @@ void frmCancelInBillReport::Form_Load() {
   }
 }
 
-void frmCancelInBillReport::Picture1_Click() { showReport(CancelledInBillRows(*ReportRecordset, DTPicker1->date())); }
+void frmCancelInBillReport::Picture1_Click() {
+  // The bills of the day that were cancelled when the form was loaded, in table order.
+  if (!openReportRecordset(QStringLiteral("SELECT * FROM InPatientPrintDetails WHERE Date = ? "
+                                          "AND rowid IN (SELECT value FROM json_each(?))"),
+                           {DTPicker1->date(), RowsAtLoad}))
+    return;
+  showReport(CancelledInBillRows(*ReportRecordset, DTPicker1->date()));
+}
 
 void frmCancelInBillReport::Picture2_Click() {
   CollectionReport report;

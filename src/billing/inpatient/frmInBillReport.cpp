@@ -9,8 +9,13 @@
 
 namespace {
 
-const char* const kAvailableBills =
-    "SELECT * FROM InPatientPrintDetails where BillDelete='Available' Order by BillNo";
+// The bills of the days that were valid when the form was loaded (see noteValidBillsAtLoad), in
+// bill-number order.
+QString validBillsOfDays(CollectionMode mode) {
+  return QStringLiteral("SELECT * FROM InPatientPrintDetails WHERE Date BETWEEN ? AND ? AND rowid <= ? "
+                        "AND rowid NOT IN (SELECT value FROM json_each(?))%1 Order by BillNo")
+      .arg(CollectionModeCondition(mode));
+}
 
 }  // namespace
 
@@ -68,7 +73,7 @@ void InBillReportForm::Form_Load() {
   setPickerToday(DTPicker1);
   if (period) setPickerToday(DTPicker2);
   loadPictures();
-  openReportRecordset(QString::fromLatin1(kAvailableBills));
+  noteValidBillsAtLoad(QStringLiteral("InPatientPrintDetails"));
 }
 
 CollectionMode InBillReportForm::mode() const {
@@ -85,7 +90,11 @@ void InBillReportForm::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  showReport(InCollectionRows(*ReportRecordset, kind_, DTPicker1->date(), lastDay(), mode()));
+  const QDate from = DTPicker1->date();
+  const QDate to = lastDay();
+  const CollectionMode selection = mode();
+  if (!openReportRecordset(validBillsOfDays(selection), {from, to, LastRowAtLoad, RowsAtLoad})) return;
+  showReport(InCollectionRows(*ReportRecordset, kind_, from, to, selection));
 }
 
 void InBillReportForm::Picture2_Click() {

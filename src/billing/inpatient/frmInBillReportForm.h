@@ -1,7 +1,7 @@
 #pragma once
 // The in-patient report forms: the shared report form in the in-patient forms' sizes, with the
-// serial under its in-patient name. The bills are read once, when the form is opened, and never
-// again while it is open.
+// serial under its in-patient name. A report lists the bills as they stood when the form was
+// opened, whatever was added or cancelled since.
 #include "billing/common/reportform.h"
 #include "billing/inpatient/frmInBillReportRows.h"
 

@@ -17,6 +17,11 @@ struct TestBillTexts {
   const char* cancelBillsSql;
   const char* cancelNumbersSql;
   const char* reportCaption;
+  // The reports list one row per bill, the distinct bill-level values of its lines, of the bills
+  // of the chosen days that were valid (cancelled) when the form was loaded: from, to, then
+  // LastRowAtLoad and RowsAtLoad (the day, then RowsAtLoad). Grouped rather than DISTINCT, so that
+  // a row holds its first line's values and rows of one bill number keep the order of their first
+  // lines, as the DISTINCT over the whole table in storage order gave them.
   const char* reportSql;
   const char* reportTitle;
   const char* reportMiddleHead;
@@ -37,12 +42,14 @@ inline const TestBillTexts& TextsOf(TestBillKind kind) {
       "SELECT * FROM LabPrintDetails where BillDelete='Available' Order by BillNo",
       "SELECT DISTINCT(BillNo) FROM LabPrintDetails where BillDelete='Available'",
       "          Genarate Lab Weekly/Monthly/Yearly Bill Report",
-      "SELECT DISTINCT(BillNo),Date,total,patientName,patientid FROM LabPrintDetails where "
-      "BillDelete='Available' Order By BillNO",
+      "SELECT BillNo,Date,total,patientName,patientid FROM LabPrintDetails WHERE Date BETWEEN ? AND ? AND "
+      "rowid <= ? AND rowid NOT IN (SELECT value FROM json_each(?)) "
+      "GROUP BY BillNo,Date,total,patientName,patientid Order By BillNO, min(rowid)",
       "CASH COLLECTION LAB BILL REPORT",
       "Bill_No - Patient Name - ID ",
       "                  Cancel Lab-Bill Report",
-      "SELECT DISTINCT(BillNo),Date,patientName,total FROM LabPrintDetails where BillDelete='Deleted'",
+      "SELECT BillNo,Date,patientName,total FROM LabPrintDetails WHERE Date = ? AND rowid IN "
+      "(SELECT value FROM json_each(?)) GROUP BY BillNo,Date,patientName,total ORDER BY min(rowid)",
       "CANCEL LAB BILL REPORT",
   };
   static const TestBillTexts xray{
@@ -56,12 +63,14 @@ inline const TestBillTexts& TextsOf(TestBillKind kind) {
       "SELECT * FROM XRayPrintDetails where BillDelete='Available'",
       "SELECT DISTINCT(BillNo) FROM XRayPrintDetails where BillDelete='Available'",
       "          Genarate XRay Weekly/Monthly/Yearly Bill Report",
-      "SELECT DISTINCT(BillNo),Date,total,patientName,patientid FROM XRayPrintDetails where "
-      "BillDelete='Available' Order By BillNO",
+      "SELECT BillNo,Date,total,patientName,patientid FROM XRayPrintDetails WHERE Date BETWEEN ? AND ? AND "
+      "rowid <= ? AND rowid NOT IN (SELECT value FROM json_each(?)) "
+      "GROUP BY BillNo,Date,total,patientName,patientid Order By BillNO, min(rowid)",
       "CASH COLLECTION X-RAY BILL REPORT",
       "Bill_No - Patient Name - ID",
       "                  Cancel XRay-Bill Report",
-      "SELECT DISTINCT(BillNo),Date,patientName,total FROM XRayPrintDetails where BillDelete='Deleted'",
+      "SELECT BillNo,Date,patientName,total FROM XRayPrintDetails WHERE Date = ? AND rowid IN "
+      "(SELECT value FROM json_each(?)) GROUP BY BillNo,Date,patientName,total ORDER BY min(rowid)",
       "CANCEL XRAY BILL REPORT",
   };
   return kind == TestBillKind::Lab ? lab : xray;

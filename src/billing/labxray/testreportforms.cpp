@@ -26,7 +26,7 @@ QDateEdit* TestReportForm::picker(const char* name, double left, double top, con
   return p;
 }
 
-bool TestReportForm::loadReport(const QString& formCaption, const QString& sql, const std::vector<QDateEdit*>& pickers) {
+bool TestReportForm::loadReport(const QString& formCaption, bool cancelled, const std::vector<QDateEdit*>& pickers) {
   HideMainMenus(CurrentUserTypeBox());
   for (QDateEdit* p : pickers) setPickerToday(p);
   gActiveForm = this;
@@ -34,7 +34,8 @@ bool TestReportForm::loadReport(const QString& formCaption, const QString& sql, 
   CenterForm();
   for (QDateEdit* p : pickers) setPickerToday(p);
   loadPictures();
-  if (openReportRecordset(sql)) return true;
+  const QString table = QString::fromLatin1(TextsOf(kind_).billTable);
+  if (cancelled ? noteCancelledBillsAtLoad(table) : noteValidBillsAtLoad(table)) return true;
   Unload();
   return false;
 }
@@ -54,7 +55,7 @@ TestCollectionReportForm::TestCollectionReportForm(TestBillKind kind) : TestRepo
 
 void TestCollectionReportForm::Form_Load() {
   const TestBillTexts& texts = TextsOf(kind_);
-  loadReport(QString::fromLatin1(texts.reportCaption), QString::fromLatin1(texts.reportSql), {DTPicker1, DTPicker2});
+  loadReport(QString::fromLatin1(texts.reportCaption), false, {DTPicker1, DTPicker2});
 }
 
 void TestCollectionReportForm::Picture1_Click() {
@@ -63,6 +64,9 @@ void TestCollectionReportForm::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
+  if (!openReportRecordset(QString::fromLatin1(TextsOf(kind_).reportSql),
+                           {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad, RowsAtLoad}))
+    return;
   showReport(TestCollectionRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
 }
 
@@ -92,9 +96,7 @@ TestCancelReportForm::TestCancelReportForm(TestBillKind kind) : TestReportForm(k
 
 void TestCancelReportForm::Form_Load() {
   const TestBillTexts& texts = TextsOf(kind_);
-  if (!loadReport(QString::fromLatin1(texts.cancelReportCaption), QString::fromLatin1(texts.cancelReportSql),
-                  {DTPicker1}))
-    return;
+  if (!loadReport(QString::fromLatin1(texts.cancelReportCaption), true, {DTPicker1})) return;
   if (ReportRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("No Cancel Bill"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -102,7 +104,11 @@ void TestCancelReportForm::Form_Load() {
   }
 }
 
-void TestCancelReportForm::Picture1_Click() { showReport(CancelledTestRows(*ReportRecordset, DTPicker1->date())); }
+void TestCancelReportForm::Picture1_Click() {
+  if (!openReportRecordset(QString::fromLatin1(TextsOf(kind_).cancelReportSql), {DTPicker1->date(), RowsAtLoad}))
+    return;
+  showReport(CancelledTestRows(*ReportRecordset, DTPicker1->date()));
+}
 
 void TestCancelReportForm::Picture2_Click() {
   CollectionReport report;

@@ -3,8 +3,8 @@
 // - the collection reports over a period (frmLabBillReportAll, frmXayBillReportAll): the valid
 //   bills dated in the period, one row per bill, and their total;
 // - the cancelled-bill reports of one day (frmCancelLabBillReport, frmCancelXRayBillReport).
-// Each reads its table once, when it is opened; Generate lists, Print prints the list in the
-// collection report layout.
+// Each lists its bills as they stood when it was opened; Generate reads the bills of its days and
+// lists them, Print prints the list in the collection report layout.
 #include "billing/common/reportform.h"
 #include "billing/labxray/testbillkind.h"
 
@@ -23,9 +23,9 @@ protected:
   void noteSerial(int serial) override { SerialCounter = serial; }
 
   QDateEdit* picker(const char* name, double left, double top, const QString& guardLine);
-  // The load steps both shapes take, up to and including the opening of the recordset; false
-  // when the recordset could not be opened (the program then ends).
-  bool loadReport(const QString& caption, const QString& sql, const std::vector<QDateEdit*>& pickers);
+  // The load steps both shapes take, up to and including the note of the valid (or the
+  // cancelled) bills at Load; false when the table could not be read (the program then ends).
+  bool loadReport(const QString& caption, bool cancelled, const std::vector<QDateEdit*>& pickers);
 
   TestBillKind kind_;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// What the test bill reports list: one numbered row per bill, read from the report's recordset
-// as it stood when the report form was opened, with the running total kept rounded to cents.
+// What the test bill reports list: one numbered row per bill of the report's recordset, with the
+// running total kept rounded to cents.
 #include <QDate>
 
 #include "billing/common/reportrows.h"

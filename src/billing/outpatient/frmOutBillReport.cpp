@@ -14,18 +14,10 @@ namespace {
 const char* const kAnyAvailableBill =
     "SELECT * FROM OutPatientPrintDetails where BillDelete='Available' AND rowid IN "
     "(SELECT rowid FROM OutPatientPrintDetails where BillDelete='Available' LIMIT 1)";
-// The fee test of the mode is made again on each row read; made here too, the bills of the
-// other modes are neither read nor sorted.
 QString availableBillsOfDays(CollectionMode mode) {
-  const char* fees = "";
-  switch (mode) {
-    case CollectionMode::Ordinary: fees = " AND ifnull(trim(ECG,' '),'')='' AND ifnull(trim(Scan,' '),'')=''"; break;
-    case CollectionMode::Ecg: fees = " AND ifnull(trim(ECG,' '),'')<>''"; break;
-    case CollectionMode::Scan: fees = " AND ifnull(trim(Scan,' '),'')<>''"; break;
-  }
   return QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available' AND Date BETWEEN ? AND ? "
                         "AND rowid <= ?%1 Order by BillNo")
-      .arg(QLatin1String(fees));
+      .arg(CollectionModeCondition(mode));
 }
 
 }  // namespace
