@@ -43,6 +43,81 @@ TEST_F(KeyListTest, TheTypeAheadSearchFindsWhatTheComboBoxListFound) {
   EXPECT_EQ(exact.FirstExact(u""), 7);
 }
 
+// A list of ASCII texts keeps them in bytes until the first other text, and its rowids in 32 bits
+// until the first that does not fit: neither may change what the searches find or a row holds.
+TEST_F(KeyListTest, TextsAndRowidsKeptNarrowAnswerAsWideOnes) {
+  const QStringList ascii{"OP12", "op1", "  OP1", "k1", "", "S2", "x "};
+  const std::vector<qint64> small{1, 5, 4294967295, 7, 0, 9, 12};
+  const std::vector<qint64> large{1, -5, 4294967296, 7, 0, 9, 12};
+  struct Case {
+    const char* what;
+    QStringList texts;
+    std::vector<qint64> rowids;
+  };
+  QStringList mixed = ascii;
+  mixed.insert(3, QStringLiteral("Ärzte"));
+  std::vector<qint64> mixedRowids = large;
+  mixedRowids.insert(mixedRowids.begin() + 3, 8);
+  for (const Case& c : {Case{"bytes", ascii, small}, Case{"bytes, wide rowids", ascii, large},
+                        Case{"widened on the way", mixed, mixedRowids}}) {
+    SCOPED_TRACE(c.what);
+    KeyList list(true);
+    QStandardItemModel plain;
+    for (qsizetype i = 0; i < c.texts.size(); ++i) {
+      const QByteArray utf8 = c.texts[i].toUtf8();
+      list.AppendUtf8(utf8.constData(), utf8.size(), c.rowids[std::size_t(i)]);
+      plain.appendRow(new QStandardItem(c.texts[i]));
+    }
+    for (int row = 0; row < list.Count(); ++row) {
+      EXPECT_EQ(list.Text(row), c.texts[row]);
+      EXPECT_EQ(list.RowId(row), c.rowids[std::size_t(row)]);
+    }
+    // The Kelvin sign and the long s fold to ASCII letters when case is ignored.
+    for (const char16_t* prefix : {u"op1", u"K", u"\u212A", u"\u017F", u"\u00C4r", u"x ", u""}) {
+      for (const auto flags : {Qt::MatchFlags(Qt::MatchStartsWith), Qt::MatchStartsWith | Qt::MatchCaseSensitive}) {
+        const QString value = QString::fromUtf16(prefix);
+        const QModelIndexList ours = list.match(list.index(0, 0), Qt::DisplayRole, value, -1, flags);
+        const QModelIndexList theirs = plain.match(plain.index(0, 0), Qt::DisplayRole, value, -1, flags);
+        ASSERT_EQ(ours.size(), theirs.size()) << value.toStdString();
+        for (int i = 0; i < ours.size(); ++i) EXPECT_EQ(ours[i].row(), theirs[i].row());
+      }
+    }
+    EXPECT_EQ(list.FirstExact(u"OP1"), c.texts.indexOf(QStringLiteral("  OP1")));
+    EXPECT_EQ(list.FirstExact(u"x"), c.texts.indexOf(QStringLiteral("x ")));
+    EXPECT_EQ(list.FirstExact(u"Ärzte"), c.texts.indexOf(QStringLiteral("Ärzte")));
+  }
+}
+
+// The cancellation lists each bill number once, at its first line: a repeated text gives back the
+// row that already holds it, however many rows lie between.
+TEST_F(KeyListTest, ADistinctListKeepsEachTextAtItsFirstRow) {
+  KeyList list(false);
+  constexpr int kTexts = 1000;
+  const auto textOf = [](int n) { return QByteArray::number(n); };
+  std::vector<int> rowOf(kTexts);
+  for (int i = 0; i < kTexts; ++i) {
+    const int n = i * 7919 % kTexts;  // every number once, out of order
+    const QByteArray text = textOf(n);
+    rowOf[std::size_t(n)] = list.AppendUtf8Distinct(text.constData(), text.size(), 100 + i);
+    EXPECT_EQ(rowOf[std::size_t(n)], i);
+    EXPECT_EQ(list.AppendUtf8Distinct(text.constData(), text.size(), 5000 + i), i);  // straight after
+  }
+  for (int n = 0; n < kTexts; ++n) {
+    const QByteArray text = textOf(n);
+    EXPECT_EQ(list.AppendUtf8Distinct(text.constData(), text.size(), 9000 + n), rowOf[std::size_t(n)]);
+  }
+  const QByteArray wide = QStringLiteral("Ä1").toUtf8();
+  EXPECT_EQ(list.AppendUtf8Distinct(wide.constData(), wide.size(), 1), kTexts);
+  EXPECT_EQ(list.AppendUtf8Distinct("7", 1, 2), rowOf[7]);
+  EXPECT_EQ(list.AppendUtf8Distinct(wide.constData(), wide.size(), 3), kTexts);
+  ASSERT_EQ(list.Count(), kTexts + 1);
+  for (int n : {0, 7, 999}) {
+    EXPECT_EQ(list.Text(rowOf[std::size_t(n)]), QString::number(n));
+    EXPECT_EQ(list.RowId(rowOf[std::size_t(n)]), 100 + rowOf[std::size_t(n)]);
+    EXPECT_EQ(list.FirstExact(QString::number(n)), rowOf[std::size_t(n)]);
+  }
+}
+
 TEST_F(KeyListTest, AColumnReadAloneMatchesTheRecordsetItStandsFor) {
   auto con = openDb();
   exec("INSERT INTO SettingsOutPatient(EmployeeID, FirstName) VALUES ('OP3','beta'),('OP1','Alpha'),"

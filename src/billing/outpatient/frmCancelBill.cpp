@@ -114,18 +114,15 @@ void frmCancelBill::Form_Load() {
   combo->installEventFilter(this);
 
   // A million bills over ten years: only their numbers are listed; a look-up reads its bill.
-  auto numbers = std::make_unique<KeyList>(false);
   try {
-    ReadColumnText(gCon, QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available'"),
-                   kBillNoColumn,
-                   [&numbers](const char* no, int size, qint64 rowid) { numbers->AppendUtf8(no, size, rowid); });
+    const QString valid = QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available'");
+    bills_ = ShowKeyList(combo, ReadKeyList(gCon, valid, kBillNoColumn, false));
   } catch (const DbError&) {
     MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
            QStringLiteral("Database Error"));
     End();
     return;
   }
-  bills_ = ShowKeyList(combo, std::move(numbers));
 }
 
 void frmCancelBill::Form_Unload(int& cancel) {
@@ -159,24 +156,14 @@ void frmCancelBill::cmbBillNumber_Change() {
   const QString text = cmbBillNumber->currentText();
   if (Trim(text).isEmpty()) return;
   // The first listed bill of that number, as it now stands.
-  bool matched = false;
-  const int at = bills_->FirstExact(text);
-  if (at >= 0) {
-    auto bill = std::make_unique<Recordset>();
-    try {
-      bill->Open(QStringLiteral("SELECT * FROM OutPatientPrintDetails WHERE rowid=?"), {Value(bills_->RowId(at))}, gCon,
-                 adOpenDynamic, adLockOptimistic);
-      matched = !bill->Eof();
-    } catch (const DbError&) {
-    }
-    if (matched) MainRecordset = std::move(bill);
-  }
-  if (!matched) {
+  std::unique_ptr<Recordset> bill = ReadListedRow(gCon, QStringLiteral("OutPatientPrintDetails"), *bills_, text);
+  if (!bill) {
     // The boxes keep the bill shown before, but it is no longer the one a Cancel may touch.
     found_.reset();
     foundBillNo_.clear();
     return;
   }
+  MainRecordset = std::move(bill);
   Recordset& rs = *MainRecordset;
   txtPatientName->setText(rs.Fields(kBillPatientNameColumn).toText());
   txtPatientID->setText(rs.Fields(kBillPatientIdColumn).toText());
