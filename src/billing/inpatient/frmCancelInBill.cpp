@@ -17,6 +17,8 @@
 namespace {
 
 const QString kSelectBill = QStringLiteral("Please select the Bill Number");
+const QString kBillTable = QStringLiteral("InPatientPrintDetails");
+const QString kValidBillsSql = QStringLiteral("SELECT * FROM InPatientPrintDetails where BillDelete='Available'");
 
 constexpr double kCaptionLeft = 3120;
 constexpr double kBoxLeft = 5280;
@@ -128,33 +130,20 @@ void frmCancelInBill::Form_Load() {
   connect(combo, &QComboBox::activated, this, &frmCancelInBill::cmbBillNumber_Change);
   combo->installEventFilter(this);
 
-  BillRecordset = std::make_unique<Recordset>();
   try {
-    BillRecordset->Open(QStringLiteral("SELECT * FROM InPatientPrintDetails where BillDelete='Available'"), gCon,
-                        adOpenDynamic, adLockOptimistic);
+    fillBillNumbers();
   } catch (const DbError&) {
-  }
-  if (BillRecordset->State() != adStateOpen) {
     MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
            QStringLiteral("Database Error"));
     End();
     return;
   }
-  fillBillNumbers();
 }
 
 void frmCancelInBill::fillBillNumbers() {
-  // Filling the list must not run the search: no bill is located by it.
-  const QSignalBlocker blocker(cmbBillNumber);
-  cmbBillNumber->clear();
-  Recordset& rs = *BillRecordset;
-  rs.MoveFirst();
-  while (!rs.Eof()) {
-    cmbBillNumber->addItem(rs.Fields(kInBillNoColumn).toText());
-    rs.MoveNext();
-  }
-  cmbBillNumber->setCurrentIndex(-1);
-  cmbBillNumber->setEditText(QString());
+  // Only the numbers are listed, in the table's order; a search reads its bill alone. Showing the
+  // list runs no search.
+  bills_ = ShowKeyList(cmbBillNumber, ReadKeyList(gCon, kValidBillsSql, kInBillNoColumn, false));
 }
 
 void frmCancelInBill::Form_Unload(int& cancel) {
@@ -184,17 +173,17 @@ void frmCancelInBill::DTPicker1_Change() {
 }
 
 void frmCancelInBill::cmbBillNumber_Change() {
-  if (!BillRecordset || BillRecordset->State() != adStateOpen) return;
-  Recordset& rs = *BillRecordset;
   const QString text = cmbBillNumber->currentText();
-  if (Trim(text).isEmpty() || rs.RecordCount() == 0) return;
-  rs.MoveFirst();
-  while (!rs.Eof() && rs.Fields(kInBillNoColumn).toText() != text) rs.MoveNext();
-  if (rs.Eof()) {
+  if (!bills_ || Trim(text).isEmpty() || bills_->Count() == 0) return;
+  // The first listed bill of that number, as it now stands.
+  std::unique_ptr<Recordset> bill = ReadListedRow(gCon, kBillTable, *bills_, text);
+  if (!bill) {
     // The boxes keep the bill shown before, but it is no longer one a Cancel may touch.
     located_.reset();
     return;
   }
+  BillRecordset = std::move(bill);
+  Recordset& rs = *BillRecordset;
   txtPatientName->setText(rs.Fields(kInBillPatientNameColumn).toText());
   txtPatientID->setText(rs.Fields(kInBillPatientIdColumn).toText());
   for (std::size_t i = 0; i < Text1.size(); ++i)
@@ -234,12 +223,11 @@ void frmCancelInBill::Picture1_Click() {
 
   const QString shown = cmbBillNumber->currentText();
   try {
-    rs.Requery();
+    fillBillNumbers();
   } catch (const DbError& e) {
-    // The bill is cancelled; only the list could not be read again.
+    // The bill is cancelled; only the list could not be read again, and stays as it was.
     MsgBox(e.Description(), vbCritical);
   }
-  if (rs.State() == adStateOpen) fillBillNumbers();
   // Putting the number back runs the search, which no longer finds it: the cancelled bill stays
   // on display with nothing located.
   cmbBillNumber->setEditText(shown);

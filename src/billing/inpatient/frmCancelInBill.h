@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "billing/common/keylist.h"
 #include "framework/imagebutton.h"
 #include "framework/vbform.h"
 #include "platform/ado.h"
@@ -39,7 +40,9 @@ public:
   ImageButton* Picture11 = nullptr;  // help
   QLabel* Label3 = nullptr;          // the hover holder
 
-  // The valid bills, in the table's order, as they stood at load or at the last cancellation.
+  // The bill the last successful search found, read alone by its rowid from the list of the
+  // bills that were "Available" at load or at the last cancellation (their numbers, in the
+  // table's order).
   std::unique_ptr<Recordset> BillRecordset;
 
   void cmbBillNumber_Change();  // the bill search
@@ -62,4 +65,5 @@ private:
   // Where the bill the last successful search found stands in BillRecordset. A search that
   // finds nothing, and a cancellation, forget it: Cancel then writes nothing.
   std::optional<Recordset::Bookmark> located_;
+  KeyList* bills_ = nullptr;  // the combo box's list, owned by it
 };
