@@ -58,6 +58,39 @@ TEST_F(TestCancelTest, SearchShowsEveryLineAndTheListIsDistinct) {
   }
 }
 
+// The numbers come in the order of each bill's first line, as SELECT DISTINCT lists them, not in
+// the numbers' order; a bill's lines are found and cancelled wherever they lie, and a cancelled
+// line of another bill is not offered.
+TEST_F(TestCancelTest, TheListFollowsTheFirstLinesAndEveryLineOfABillIsFound) {
+  for (const bool xray : {false, true}) {
+    SCOPED_TRACE(xray ? "x-ray" : "lab");
+    const char* name = xray ? "XRayPrintDetails" : "LabPrintDetails";
+    const QString table = QString::fromLatin1(name);
+    insertLine(name, 3, "2026-12-05", "Early", "10", "40", "Uma", "OP23");
+    insertLine(name, 2, "2026-12-05", "Gone", "10", "10", "Uma", "OP23", "Deleted");
+    exec(QStringLiteral("INSERT INTO %1(rowid, BillNo, Date, Description, Amount, Discount, GrossTotal, total,"
+                        " patientName, patientid, BillDelete) VALUES (5000000000, 3, '2026-12-05', 'Late', '30', '0',"
+                        " '40', '40', 'Uma', 'OP23', 'Available')")
+             .arg(table));
+    ResetForms();
+    TestCancelForm* f = xray ? static_cast<TestCancelForm*>(open<frmCancelXRayBill>())
+                             : static_cast<TestCancelForm*>(open<frmCancelLabBill>());
+    QStringList numbers;
+    for (int i = 0; i < f->cmbBillNumber->count(); ++i) numbers << f->cmbBillNumber->itemText(i);
+    EXPECT_EQ(numbers, (QStringList{"5", "7", "3"}));
+
+    choose(f, "5");
+    EXPECT_EQ(rowsOf(f->List), (QStringList{"01|CBC|150", "02|Sugar|5"}));
+    f->cmbBillNumber->setEditText("3");
+    EXPECT_EQ(rowsOf(f->List), (QStringList{"01|Early|10", "02|Late|30"}));
+    boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
+    boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
+    click(f->Picture1);
+    const QString lines = QStringLiteral("SELECT BillNo, BillDelete FROM %1 WHERE BillNo IN (2, 3) ORDER BY rowid");
+    EXPECT_EQ(rows(lines.arg(table)), (QStringList{"3|Deleted", "2|Deleted", "3|Deleted"}));
+  }
+}
+
 TEST_F(TestCancelTest, YesMarksExactlyThatBillsLinesAndCloses) {
   const QStringList before = table("LabPrintDetails");
   auto* f = open<frmCancelLabBill>();

@@ -14,8 +14,9 @@ struct TestBillTexts {
   bool serialRestartsAtPrint;   // the bill form numbers lines from "01" again at each print
   const char* billCaption;
   const char* cancelCaption;
-  const char* cancelBillsSql;
-  const char* cancelNumbersSql;
+  // The valid bills' lines in the table's order: the cancellation lists each number once, where
+  // its first line stands, and keeps the rowids of each bill's lines.
+  const char* cancelLinesSql;
   const char* reportCaption;
   // The reports list one row per bill, the distinct bill-level values of its lines, of the bills
   // of the chosen days that were valid (cancelled) when the form was loaded: from, to, then
@@ -39,8 +40,7 @@ inline const TestBillTexts& TextsOf(TestBillKind kind) {
       true,
       "                   Settings Lab Bill Details",
       "                   Settings Lab Cancel Bill",
-      "SELECT * FROM LabPrintDetails where BillDelete='Available' Order by BillNo",
-      "SELECT DISTINCT(BillNo) FROM LabPrintDetails where BillDelete='Available'",
+      "SELECT * FROM LabPrintDetails where BillDelete='Available'",
       "          Genarate Lab Weekly/Monthly/Yearly Bill Report",
       "SELECT BillNo,Date,total,patientName,patientid FROM LabPrintDetails WHERE Date BETWEEN ? AND ? AND "
       "rowid <= ? AND rowid NOT IN (SELECT value FROM json_each(?)) "
@@ -61,7 +61,6 @@ inline const TestBillTexts& TextsOf(TestBillKind kind) {
       "                   Settings XRay Bill Details",
       "                   Settings XRay Cancel Bill",
       "SELECT * FROM XRayPrintDetails where BillDelete='Available'",
-      "SELECT DISTINCT(BillNo) FROM XRayPrintDetails where BillDelete='Available'",
       "          Genarate XRay Weekly/Monthly/Yearly Bill Report",
       "SELECT BillNo,Date,total,patientName,patientid FROM XRayPrintDetails WHERE Date BETWEEN ? AND ? AND "
       "rowid <= ? AND rowid NOT IN (SELECT value FROM json_each(?)) "

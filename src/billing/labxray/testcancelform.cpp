@@ -119,33 +119,34 @@ void TestCancelForm::Form_Load() {
   Picture2->setHoverImage(QStringLiteral("can"), Label3);
   AddToolTip(Picture11, QStringLiteral("Select the Bill Number that you wish to Cancel!"), this);
 
-  // Ten years of bill lines: only their numbers are read here, and a search reads its bill's lines.
-  bool read = false;
+  // Ten years of bill lines, read once: each number is listed where its bill's first line stands
+  // (the order SELECT DISTINCT gives), and only where each bill's lines are is kept; a search
+  // reads its bill's lines.
+  const QString linesSql = QString::fromLatin1(texts.cancelLinesSql);
+  auto numbers = std::make_unique<KeyList>(false);
+  LargeArray<LineRun> runs;
   try {
-    ReadColumnText(gCon, QString::fromLatin1(texts.cancelBillsSql), kTestBillNoColumn,
-                   [this](const char* no, int size, qint64 rowid) {
-                     lines_[std::string(no, std::size_t(size))].push_back(rowid);
-                   });
-    read = true;
+    const qsizetype lines = RowsAtMost(gCon, linesSql);
+    numbers->Reserve(lines);
+    runs.reserve(std::size_t(lines));
+    ReadColumnText(gCon, linesSql, kTestBillNoColumn, [&](const char* no, int size, qint64 rowid) {
+      const int bill = numbers->AppendUtf8Distinct(no, size, rowid);
+      LineRun* last = runs.empty() ? nullptr : &runs.back();
+      if (last && last->bill == bill && rowid > last->first &&
+          quint64(rowid) - quint64(last->first) == quint64(last->lines))
+        ++last->lines;
+      else
+        runs.push_back({bill, 1, rowid});
+    });
   } catch (const DbError&) {
-  }
-  if (!read) {
     MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
            QStringLiteral("Database Error"));
     End();
     Unload();
     return;
   }
-  // A list that cannot be read offers no bill to cancel.
-  try {
-    BillNumberRecordset.Open(QString::fromLatin1(texts.cancelNumbersSql), gCon, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-  }
-  if (BillNumberRecordset.State() != adStateOpen) return;
-  auto numbers = std::make_unique<KeyList>(false);
-  for (BillNumberRecordset.MoveFirst(); !BillNumberRecordset.Eof(); BillNumberRecordset.MoveNext())
-    numbers->Append(BillNumberRecordset.Fields(0).toText(), 0);
-  ShowKeyList(cmbBillNumber, std::move(numbers));
+  lineRuns_ = std::move(runs);
+  bills_ = ShowKeyList(cmbBillNumber, std::move(numbers));
 }
 
 void TestCancelForm::Form_Unload(int& cancel) {
@@ -155,12 +156,14 @@ void TestCancelForm::Form_Unload(int& cancel) {
 
 void TestCancelForm::Search() {
   const QString wanted = cmbBillNumber->currentText();
-  if (Trim(wanted).isEmpty() || lines_.empty()) return;
+  if (Trim(wanted).isEmpty() || !bills_ || bills_->Count() == 0) return;
   List->clear();
   int lines = 0;
-  const auto found = lines_.find(wanted.toUtf8().toStdString());
+  const int bill = bills_->FirstExact(wanted);
   std::vector<qint64> rowids;
-  if (found != lines_.end()) rowids = found->second;
+  for (const LineRun& run : lineRuns_)
+    if (run.bill == bill)
+      for (int i = 0; i < run.lines; ++i) rowids.push_back(run.first + i);
   try {
     // The bill's own lines alone: these are what a cancellation marks.
     QString sql = QStringLiteral("SELECT * FROM ") + QString::fromLatin1(TextsOf(kind_).billTable) +

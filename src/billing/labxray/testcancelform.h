@@ -7,15 +7,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "billing/common/keylist.h"
 #include "billing/labxray/testbillkind.h"
 #include "framework/imagebutton.h"
 #include "framework/vbform.h"
 #include "platform/ado.h"
 #include "platform/flashmovie.h"
+#include "platform/largearray.h"
 
 class TestCancelForm : public VbForm {
   Q_OBJECT
@@ -39,8 +39,7 @@ public:
   ImageButton* Picture2 = nullptr;   // close
   ImageButton* Picture11 = nullptr;  // help icon
 
-  Recordset BillRecordset;        // the lines of the bill the last search found
-  Recordset BillNumberRecordset;  // one row per valid bill number
+  Recordset BillRecordset;  // the lines of the bill the last search found
 
   void Search();          // the bill search of the number combo box
   void Picture1_Click();  // cancel
@@ -57,8 +56,15 @@ private:
 
   TestBillKind kind_;
   QString shownBill_;  // the number the last search found; empty when none
-  // Every valid bill line's rowid under its number's text, in the order the lines are listed.
-  std::unordered_map<std::string, std::vector<qint64>> lines_;
+  // The valid bills' lines as runs of rowids one after another (a bill's lines are saved
+  // together), in the table's order; `bill` is the bill's row in the number list.
+  struct LineRun {
+    int bill;
+    int lines;
+    qint64 first;
+  };
+  LargeArray<LineRun> lineRuns_;
+  KeyList* bills_ = nullptr;  // the combo box's list of the valid bill numbers, owned by it
 };
 
 class frmCancelLabBill : public TestCancelForm {
