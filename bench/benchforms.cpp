@@ -23,6 +23,16 @@
 #include "billing/labxray/testreportforms.h"
 #include "masters/frmAddDoctorDetail.h"
 #include "masters/frmAddLabDetails.h"
+#include "masters/frmAddXRayDetails.h"
+#include "patients/frmAddConsultant.h"
+#include "patients/frmDischarge.h"
+#include "patients/patientsearch.h"
+#include "shell/frmAboutme.h"
+#include "shell/frmAddNewUser.h"
+#include "shell/frmChangeMenuSettings.h"
+#include "shell/frmCopyDB.h"
+#include "shell/frmSettingsChangePwd.h"
+#include "shell/frmcontactus.h"
 #include "patients/patientrecord.h"
 #include "shell/dispatch.h"
 #include "shell/frmLogin.h"
@@ -432,6 +442,18 @@ std::vector<BenchForm> BenchForms(const BenchDays& d) {
   forms.push_back(record<frmAddInPatient>(QStringLiteral("in-patient record"), QStringLiteral("mnuInAdmission")));
   forms.push_back(record<frmAddDoctorDetail>(QStringLiteral("doctor record"), QStringLiteral("mnuAddDrDetail")));
   forms.push_back(record<frmAddLabDetails>(QStringLiteral("laboratory test record"), QStringLiteral("mnuLabTestNames")));
+  forms.push_back(record<frmAddXRayDetails>(QStringLiteral("x-ray test record"), QStringLiteral("mnuXRayTestNames")));
+  forms.push_back(record<frmAddConsultant>(QStringLiteral("consultant fee record"), QStringLiteral("mnuConBill")));
+  forms.push_back(record<frmAddNewUser>(QStringLiteral("user record"), QStringLiteral("mnuNewUserAccounts")));
+  // Every other form of the menu, to ready.
+  forms.push_back(opened<frmViewOutPatient>(QStringLiteral("out-patient search"), QStringLiteral("mnuOutPatientHistory")));
+  forms.push_back(opened<frmViewInPatient>(QStringLiteral("in-patient search"), QStringLiteral("mnuInPatientHistory")));
+  forms.push_back(opened<frmDischarge>(QStringLiteral("discharge"), QStringLiteral("mnuInDischarge")));
+  forms.push_back(opened<frmSettingsChangePwd>(QStringLiteral("password change"), QStringLiteral("mnuChangePassword")));
+  forms.push_back(opened<frmCopyDB>(QStringLiteral("database back-up"), QStringLiteral("mnuCopyDatabase")));
+  forms.push_back(opened<frmChangeMenuSettings>(QStringLiteral("menu view"), QStringLiteral("mnuChangeMenuView")));
+  forms.push_back(opened<frmcontactus>(QStringLiteral("contact"), QStringLiteral("mnuHelpTopic")));
+  forms.push_back(opened<frmAboutme>(QStringLiteral("about"), QStringLiteral("mnuAboutMe")));
 
   BenchForm login{QStringLiteral("login"), QString(), viaMenu<frmLogin>(QString()), {}};
   BenchAction walk;
