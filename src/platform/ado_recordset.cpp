@@ -12,6 +12,7 @@
 
 #include "platform/ado.h"
 #include "platform/ado_sqlite.h"
+#include "platform/largearray.h"
 
 using namespace ado_detail;
 
@@ -1095,13 +1096,13 @@ bool sortsBefore(const SortKey& a, const SortKey& b) {
 }
 
 // The positions of `keys` in their order. A small record is sorted, not the keys themselves.
-std::vector<std::uint32_t> sortedPositions(const std::vector<SortKey>& keys) {
+std::vector<std::uint32_t> sortedPositions(const LargeArray<SortKey>& keys) {
   struct Slim {
     std::uint64_t prefix;
     std::uint32_t index;
     int cls;
   };
-  std::vector<Slim> slim;
+  LargeArray<Slim> slim;
   slim.reserve(keys.size());
   // Numbers that are all integers rank by their value's bits (the sign flipped) as well.
   const bool integers =
@@ -1115,7 +1116,7 @@ std::vector<std::uint32_t> sortedPositions(const std::vector<SortKey>& keys) {
   }
   // By class and first eight bytes, a byte at a time (a pass whose byte is the same everywhere
   // is skipped); then each run that ties on them by the whole comparison.
-  std::vector<Slim> spare(slim.size());
+  LargeArray<Slim> spare(slim.size());
   const auto pass = [&](auto digit) {
     std::size_t count[256] = {};
     for (const Slim& x : slim) ++count[digit(x)];
@@ -1149,7 +1150,7 @@ bool readRowidsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const 
   if (!order) return false;
   Statement s;
   s.prepare(db, order->keysText(), QStringLiteral("Cannot open \"%1\"").arg(sql));
-  std::vector<SortKey> keys;
+  LargeArray<SortKey> keys;
   std::vector<char> bytes;  // the texts as read, one after another
   std::vector<std::size_t> ends;
   bool allTexts = texts != nullptr;
@@ -1161,7 +1162,10 @@ bool readRowidsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const 
     if (sqlite3_step(m.st) == SQLITE_ROW) {
       const auto expected = std::size_t(std::clamp<sqlite3_int64>(sqlite3_column_int64(m.st, 0), 0, 1 << 21));
       keys.reserve(expected);
-      if (allTexts) ends.reserve(expected);
+      if (allTexts) {
+        ends.reserve(expected);
+        bytes.reserve(expected * 12);  // names and identifiers are short: grown only past that
+      }
     }
   }
   stepAll(db, s.st, sql, [&] {
@@ -1254,7 +1258,7 @@ bool readOwnColumnSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, con
   }
   Statement s;
   s.prepare(db, order->keysText(), QStringLiteral("Cannot open \"%1\"").arg(sql));
-  std::vector<SortKey> keys;
+  LargeArray<SortKey> keys;
   std::vector<CellView> cells;
   std::vector<char> bytes;  // the cells' own bytes, one after another
   std::vector<std::size_t> offsets;
