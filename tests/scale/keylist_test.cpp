@@ -33,13 +33,17 @@ TEST_F(KeyListTest, TheTypeAheadSearchFindsWhatTheComboBoxListFound) {
       }
     }
   }
-  // The look-up compares trimmed texts and takes the first row listed.
+  // The look-up compares trimmed texts and takes the first row listed (or the last).
   EXPECT_EQ(list.FirstExact(u"OP1"), 2);
+  EXPECT_EQ(list.LastExact(u"OP1"), 5);
   EXPECT_EQ(list.FirstExact(u"op1"), 1);
+  EXPECT_EQ(list.LastExact(u"op1"), 1);
   EXPECT_EQ(list.FirstExact(u"OP2"), -1);
+  EXPECT_EQ(list.LastExact(u"OP2"), -1);
   KeyList exact(false);
   for (int i = 0; i < texts.size(); ++i) exact.Append(texts[i], i);
   EXPECT_EQ(exact.FirstExact(u"OP1"), 5);
+  EXPECT_EQ(exact.LastExact(u"OP1"), 5);
   EXPECT_EQ(exact.FirstExact(u""), 7);
 }
 
@@ -116,6 +120,11 @@ TEST_F(KeyListTest, ADistinctListKeepsEachTextAtItsFirstRow) {
     EXPECT_EQ(list.RowId(rowOf[std::size_t(n)]), 100 + rowOf[std::size_t(n)]);
     EXPECT_EQ(list.FirstExact(QString::number(n)), rowOf[std::size_t(n)]);
   }
+  // A thousand texts share 256 hash bytes: the search from the end passes over the rows whose
+  // byte agrees but whose text does not.
+  for (int n = 0; n < kTexts; ++n) ASSERT_EQ(list.LastExact(QString::number(n)), rowOf[std::size_t(n)]) << n;
+  EXPECT_EQ(list.LastExact(u"Ä1"), kTexts);
+  EXPECT_EQ(list.LastExact(u"1000"), -1);
 }
 
 TEST_F(KeyListTest, AColumnReadAloneMatchesTheRecordsetItStandsFor) {

@@ -218,12 +218,26 @@ QString KeyList::Text(int row) const {
   return withText(row, [](auto text) { return toQString(text); });
 }
 
-int KeyList::FirstExact(QStringView text) const {
+int KeyList::FirstExact(QStringView text) const { return exact(text, false); }
+
+int KeyList::LastExact(QStringView text) const { return exact(text, true); }
+
+int KeyList::exact(QStringView text, bool last) const {
   const auto tag = quint8(hashOf(text));
-  const auto firstWhere = [this, tag](auto matches) {
-    // The tags are scanned as bytes (memchr); only the rows whose tag agrees are compared.
+  const auto rowWhere = [this, tag, last](auto matches) {
+    // The tags are scanned as bytes (memchr, memrchr); only the rows whose tag agrees are compared.
     const quint8* tags = tags_.data();
     const quint8* end = tags + tags_.size();
+    if (last) {
+      for (std::size_t before = tags_.size(); before > 0;) {
+        const auto* at = static_cast<const quint8*>(memrchr(tags, tag, before));
+        if (!at) break;
+        const int row = int(at - tags);
+        if (withKey(row, matches)) return row;
+        before = std::size_t(row);
+      }
+      return -1;
+    }
     for (const quint8* at = tags; at < end; ++at) {
       at = static_cast<const quint8*>(std::memchr(at, tag, std::size_t(end - at)));
       if (!at) break;
@@ -232,13 +246,13 @@ int KeyList::FirstExact(QStringView text) const {
     }
     return -1;
   };
-  if (wideTexts_) return firstWhere([&](auto key) { return sameUnits(key, text); });
+  if (wideTexts_) return rowWhere([&](auto key) { return sameUnits(key, text); });
   // Only ASCII texts are kept in bytes: a text with any other character is on no row.
   if (!isAscii(text)) return -1;
   QVarLengthArray<char, 64> bytes(text.size());
   std::transform(text.begin(), text.end(), bytes.begin(), [](QChar c) { return char(c.unicode()); });
   const QLatin1String wanted(bytes.constData(), bytes.size());
-  return firstWhere([&](auto key) { return sameUnits(key, wanted); });
+  return rowWhere([&](auto key) { return sameUnits(key, wanted); });
 }
 
 int KeyList::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Count(); }

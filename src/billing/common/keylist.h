@@ -8,6 +8,7 @@
 //   ids->Reserve(rows); ids->Append(text, rowid); ...      // at Load, in list order
 //   KeyList* shown = ShowKeyList(cmbPatientName, std::move(ids));  // the combo box lists them
 //   ids->FirstExact(Trim(text))                            // the first row holding that text
+//   ids->LastExact(Trim(text))                             // the last one
 //   combo->findText(prefix, Qt::MatchStartsWith)          // answered by KeyList::match
 //
 // A million bill numbers are read each time a cancellation form opens, and every fresh page of
@@ -47,6 +48,8 @@ public:
   }
   // The first row (in list order) whose text is `text`, or -1.
   int FirstExact(QStringView text) const;
+  // The same from the end: the last such row.
+  int LastExact(QStringView text) const;
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -67,6 +70,7 @@ private:
   void removeLast();
   bool sameKey(int a, int b) const;
   quint32 keyHash(int row) const;
+  int exact(QStringView text, bool last) const;
 
   bool trimmed_;
   // The texts, one after another: bytes while every text is ASCII, UTF-16 from the first that is not.
