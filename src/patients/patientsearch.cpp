@@ -4,6 +4,7 @@
 #include <QStyledItemDelegate>
 #include <stdexcept>
 
+#include "billing/common/keylist.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/listform.h"
@@ -18,6 +19,7 @@
 
 namespace {
 constexpr int kGridLeft = 1250;
+constexpr int kNameColumn = 1;
 
 // Draws the cells as the grid does, but a sized cell's closing line break starts no empty line
 // of its own: in a row sized for one line the value would otherwise be cut short with dots.
@@ -117,12 +119,15 @@ void PatientSearchForm::Form_Load() {
 }
 
 void PatientSearchForm::load() {
-  searchRecordset_ = std::make_unique<Recordset>();
+  names_ = nullptr;
   HideMainMenus(CurrentUserTypeBox());
   gActiveForm = this;
-  Recordset& rs = *searchRecordset_;
-  rs.Open(config_.sql, gCon, adOpenStatic, adLockPessimistic);
-  if (rs.RecordCount() == 0) {
+  // Ten years bring half a million out-patients: only their names are read, each with its row's
+  // rowid, and a search reads the one row it finds. Listed in the table's order, repeated names
+  // as often as they occur.
+  table_ = RewriteSelect(config_.sql, adLockOptimistic).table;
+  names_ = ShowKeyList(&cmbEmpName, ReadKeyList(gCon, config_.sql, kNameColumn, true));
+  if (names_->Count() == 0) {
     MsgBox(QStringLiteral("No Record Found"), vbExclamation, QStringLiteral("No Record Warning"));
     closeForm();
     return;
@@ -134,16 +139,6 @@ void PatientSearchForm::load() {
   Picture11.setPicture(QStringLiteral("help1.gif"));
   TrimPictureBox(&Picture11);
   AddToolTip(&Picture11, QStringLiteral("Select One Patient Name From List .. "), this);
-
-  // Every name in the table's order, repeated names as often as they occur.
-  cmbEmpName.clear();
-  rs.MoveFirst();
-  for (long i = 0, n = rs.RecordCount(); i < n; ++i) {
-    cmbEmpName.addItem(rs.Fields(1).toText());
-    rs.MoveNext();
-  }
-  cmbEmpName.setCurrentIndex(-1);
-  cmbEmpName.setEditText({});
 
   FlexGrid& g = MSFlexGrid1;
   g.SetCols(2);
@@ -182,7 +177,7 @@ void PatientSearchForm::writeLabels() {
 }
 
 void PatientSearchForm::Picture1_Click() {
-  if (!searchRecordset_ || searchRecordset_->State() != adStateOpen) return;
+  if (!names_) return;
   FlexGrid& g = MSFlexGrid1;
   g.SetColWidth(0, kLabelWidth);
   g.SetColWidth(1, kValueWidth);
@@ -198,24 +193,20 @@ void PatientSearchForm::Picture1_Click() {
     cmbEmpName.setFocus();
   } else {
     try {
-      Recordset& rs = *searchRecordset_;
-      bool found = false;
-      // A name is stored as typed; blanks around it must not hide the patient. The walk goes on
-      // after a match, so of two patients of one name the later one is shown.
-      const QString wanted = Trim(text);
-      rs.MoveFirst();
-      for (long i = 0, n = rs.RecordCount(); i < n; ++i) {
-        if (Trim(rs.Fields(1).toText()) == wanted) {
-          found = true;
-          for (int r = 0; r < g.Rows(); ++r) {
-            const SearchRow& row = rows_[std::size_t(r)];
-            const Value v = rs.Fields(row.source);
-            g.SetTextMatrix(r, 1, v.IsNull() ? QString() : v.toText());
-          }
+      // A name is stored as typed; blanks around it must not hide the patient. Of two patients of
+      // one name the later one is shown.
+      const int at = names_->LastExact(Trim(text));
+      Recordset rs;
+      if (at >= 0)
+        rs.Open(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(table_), {Value(names_->RowId(at))}, gCon);
+      if (at >= 0 && !rs.Eof()) {
+        for (int r = 0; r < g.Rows(); ++r) {
+          const Value v = rs.Fields(rows_[std::size_t(r)].source);
+          g.SetTextMatrix(r, 1, v.IsNull() ? QString() : v.toText());
         }
-        rs.MoveNext();
+      } else {
+        MsgBox(QStringLiteral("Employee Name Not Found"), vbCritical, QStringLiteral("Warning"));
       }
-      if (!found) MsgBox(QStringLiteral("Employee Name Not Found"), vbCritical, QStringLiteral("Warning"));
     } catch (const DbError& e) {
       MsgBox(e.Description());
     }

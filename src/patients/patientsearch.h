@@ -5,12 +5,11 @@
 //   ShowForm<frmViewOutPatient>();  // out-patients, seven rows
 //   ShowForm<frmViewInPatient>();   // in-patients, also the discharge rows
 //
-// Both read their table once, when they open, and write nothing. An empty table closes the form
-// again after its message.
+// Both list the names of their table once, when they open, and read a patient's row only when a
+// search finds it; they write nothing. An empty table closes the form again after its message.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <memory>
 #include <vector>
 
 #include "framework/flexgrid.h"
@@ -18,7 +17,7 @@
 #include "framework/vbform.h"
 #include "platform/flashmovie.h"
 
-class Recordset;
+class KeyList;
 
 struct PatientSearchConfig {
   QString sql;
@@ -44,7 +43,6 @@ public:
   static constexpr int kFormWidth = 8100;
 
   const PatientSearchConfig& Config() const { return config_; }
-  Recordset* SearchRecordset() const { return searchRecordset_.get(); }
 
   QComboBox cmbEmpName{this};
   QLabel lblDrName{this};
@@ -73,7 +71,9 @@ private:
 
   PatientSearchConfig config_;
   const std::vector<SearchRow>& rows_;
-  std::unique_ptr<Recordset> searchRecordset_;
+  // The names listed, each with its row's rowid (owned by cmbEmpName); none until the table is read.
+  KeyList* names_ = nullptr;
+  QString table_;
 };
 
 class frmViewOutPatient : public PatientSearchForm {

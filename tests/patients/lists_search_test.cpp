@@ -108,6 +108,45 @@ TEST_F(SearchFormTest, ListKeepsTableOrderAndDuplicatesAndTheLaterPatientIsShown
   EXPECT_EQ(search->MSFlexGrid1.Rows(), 7);
 }
 
+// The names as the table holds them (blanks kept, NULL as empty, any script), and a search finds
+// the last patient whose name, blanks aside, is the one typed.
+TEST_F(SearchFormTest, NamesAreListedAsStoredAndTheLastMatchIsShown) {
+  for (const auto& [id, name] : {std::pair{"OP1", "Zoë"}, {"OP2", ""}, {"OP3", " Ann"}, {"OP4", "Ann  "}, {"OP5", "राम"}})
+    addPatient("SettingsOutPatient", id, name);
+  ASSERT_TRUE(openSearch<frmViewOutPatient>());
+  QStringList names;
+  for (int i = 0; i < search->cmbEmpName.count(); ++i) names << search->cmbEmpName.itemText(i);
+  EXPECT_EQ(names, (QStringList{"Zoë", "", " Ann", "Ann  ", "राम"}));
+  const struct {
+    const char* typed;
+    const char* id;  // nullptr: not found
+  } cases[] = {{"Ann", "OP4"}, {"Zoë", "OP1"}, {"zoë", nullptr}, {" राम ", "OP5"}, {"   ", "OP2"}, {"Zoe", nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    if (!c.id) boxes().expect("Employee Name Not Found", "Warning", vbCritical);
+    find(QString::fromUtf8(c.typed));
+    EXPECT_EQ(plain(0), c.id ? c.id : "");
+  }
+  EXPECT_EQ(plain(1), "");  // the patient without a name
+}
+
+TEST_F(SearchFormTest, UnreadableTableSaysWhyAndTheMenuComesBack) {
+  exec("DROP TABLE SettingsOutPatient");
+  gCon = openDb();
+  QString why;
+  try {
+    Recordset table;
+    table.Open("SELECT * FROM SettingsOutPatient", gCon, adOpenStatic, adLockPessimistic);
+  } catch (const DbError& e) {
+    why = e.Description();
+  }
+  ASSERT_FALSE(why.isEmpty());
+  boxes().expect(why);
+  EXPECT_EQ(ShowForm<frmViewOutPatient>(), nullptr);
+  EXPECT_EQ(LoadedForm<frmViewOutPatient>(), nullptr);
+  EXPECT_EQ(menus, (QStringList{"hide", "show"}));
+}
+
 TEST_F(SearchFormTest, RowHeightsHideTheIdentifierAtLoadAndGrowWithTheText) {
   const QString longAddress(40, 'x');
   addPatient("SettingsOutPatient", "OP1", "Ann", "30", "Male", "555", "1 Hill Rd");

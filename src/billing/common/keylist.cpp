@@ -309,7 +309,12 @@ qsizetype RowsAtMost(const std::shared_ptr<Connection>& con, const QString& sql)
 std::unique_ptr<KeyList> ReadKeyList(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
                                      bool trimmedLookups) {
   auto list = std::make_unique<KeyList>(trimmedLookups);
-  list->Reserve(RowsAtMost(con, sql));
+  try {
+    list->Reserve(RowsAtMost(con, sql));
+  } catch (const DbError&) {
+    // The room made is only a guess. A table that cannot be read is reported by the read itself,
+    // in the words opening the recordset would have used.
+  }
   ReadColumnText(con, sql, ordinal,
                  [&list](const char* text, int size, qint64 rowid) { list->AppendUtf8(text, size, rowid); });
   return list;
