@@ -47,6 +47,39 @@ TEST_F(KeyListTest, TheTypeAheadSearchFindsWhatTheComboBoxListFound) {
   EXPECT_EQ(exact.FirstExact(u""), 7);
 }
 
+// A combo box shows a stored text by findText(text, MatchFixedString | MatchCaseSensitive): the
+// compact list must pick the row the combo box's own list picked, among texts that differ only in
+// case or blanks, trimmed list or not, in bytes or in UTF-16.
+TEST_F(KeyListTest, TheExactSearchFindsWhatTheComboBoxListFound) {
+  const auto rowsFound = [](const QAbstractItemModel& model, const QString& text, Qt::MatchFlags flags, int start,
+                            int hits) {
+    std::vector<int> rows;
+    for (const QModelIndex& at : model.match(model.index(start, 0), Qt::DisplayRole, text, hits, flags))
+      rows.push_back(at.row());
+    return rows;
+  };
+  const QStringList ascii{"OP1 ", "op1", "  OP1", "OP1", "", "OP1", "x"};
+  for (const QStringList& texts : {ascii, ascii + QStringList{"ärzte", "Ärzte"}}) {
+    QStandardItemModel plain;
+    for (const QString& text : texts) plain.appendRow(new QStandardItem(text));
+    for (const bool trimmed : {false, true}) {
+      KeyList list(trimmed);
+      for (int i = 0; i < texts.size(); ++i) list.Append(texts[i], i);
+      for (const char* value : {"OP1", "op1", "Op1", "  OP1", "OP1 ", "", " ", "Ärzte", "ÄRZTE", "x", "OP2"}) {
+        for (const auto flags : {Qt::MatchFixedString | Qt::MatchCaseSensitive, Qt::MatchFlags(Qt::MatchFixedString)}) {
+          for (const int start : {0, 2}) {
+            for (const int hits : {1, -1}) {
+              SCOPED_TRACE(std::string(value) + (trimmed ? " trimmed" : "") + " from " + std::to_string(start));
+              const QString text = QString::fromUtf8(value);
+              EXPECT_EQ(rowsFound(list, text, flags, start, hits), rowsFound(plain, text, flags, start, hits));
+            }
+          }
+        }
+      }
+    }
+  }
+}
+
 // A list of ASCII texts keeps them in bytes until the first other text, and its rowids in 32 bits
 // until the first that does not fit: neither may change what the searches find or a row holds.
 TEST_F(KeyListTest, TextsAndRowidsKeptNarrowAnswerAsWideOnes) {

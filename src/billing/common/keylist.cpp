@@ -264,9 +264,17 @@ QVariant KeyList::data(const QModelIndex& index, int role) const {
 
 QModelIndexList KeyList::match(const QModelIndex& start, int role, const QVariant& value, int hits,
                                Qt::MatchFlags flags) const {
+  // A combo box's findText(text, MatchFixedString | MatchCaseSensitive): the first row holding
+  // exactly that text. FirstExact compares untrimmed texts only in a list that is not trimmed.
+  const bool ownIndex = (role == Qt::DisplayRole || role == Qt::EditRole) && start.model() == this &&
+                        start.column() == 0 && !start.parent().isValid();
+  if (ownIndex && !trimmed_ && hits == 1 && start.row() == 0 && (flags & Qt::MatchCaseSensitive) &&
+      (flags & Qt::MatchTypeMask) == Qt::MatchFixedString) {
+    const int row = FirstExact(value.toString());
+    return row < 0 ? QModelIndexList() : QModelIndexList{index(row, 0)};
+  }
   const bool startsWithPrefix = (flags & Qt::MatchTypeMask) == Qt::MatchStartsWith;
-  if (!startsWithPrefix || (role != Qt::DisplayRole && role != Qt::EditRole) || start.model() != this ||
-      start.column() != 0 || start.parent().isValid())
+  if (!startsWithPrefix || !ownIndex)
     return QAbstractListModel::match(start, role, value, hits, flags);
   const QString prefix = value.toString();
   const bool asciiPrefix = isAscii(prefix);

@@ -10,6 +10,7 @@
 //   ids->FirstExact(Trim(text))                            // the first row holding that text
 //   ids->LastExact(Trim(text))                             // the last one
 //   combo->findText(prefix, Qt::MatchStartsWith)          // answered by KeyList::match
+//   combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive)  // and this, untrimmed
 //
 // A million bill numbers are read each time a cancellation form opens, and every fresh page of
 // memory costs a fault on its first write. So a row takes only its text's bytes (one a character
@@ -54,7 +55,9 @@ public:
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   // The type-ahead search (the first row from `start` whose text starts with the value, case
-  // ignored, one hit) runs over the buffer; every other search is the model's usual one.
+  // ignored, one hit) runs over the buffer; so does, in a list that is not trimmed, findText's
+  // exact search (the first row holding the text, case counting); every other search is the
+  // model's usual one.
   QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits = 1,
                         Qt::MatchFlags flags = Qt::MatchFlags(Qt::MatchStartsWith | Qt::MatchWrap)) const override;
 
