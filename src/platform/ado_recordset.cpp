@@ -1144,6 +1144,16 @@ std::vector<std::uint32_t> sortedPositions(const LargeArray<SortKey>& keys) {
   return out;
 }
 
+// Half a million keys grown one at a time would be copied over and over, and every fresh page
+// written costs a fault: the largest rowid is known at once and, rows only being added, is about
+// their number.
+std::size_t expectedRows(sqlite3* db, const QString& table, const QString& sql) {
+  Statement m;
+  m.prepare(db, "SELECT max(rowid) FROM " + quoteIdentifier(table), QStringLiteral("Cannot open \"%1\"").arg(sql));
+  if (sqlite3_step(m.st) != SQLITE_ROW) return 0;
+  return std::size_t(std::clamp<sqlite3_int64>(sqlite3_column_int64(m.st, 0), 0, 1 << 21));
+}
+
 bool readRowidsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QString& sql,
                               std::vector<qint64>& rowids, SortedTexts* texts) {
   const std::optional<OneColumnOrder> order = oneColumnOrder(db, rewritten);
@@ -1154,19 +1164,11 @@ bool readRowidsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const 
   std::vector<char> bytes;  // the texts as read, one after another
   std::vector<std::size_t> ends;
   bool allTexts = texts != nullptr;
-  {
-    // Half a million keys grown one at a time would be copied over and over: the largest rowid
-    // is known at once and, rows only being added, is about their number.
-    Statement m;
-    m.prepare(db, "SELECT max(rowid) FROM " + quoteIdentifier(order->table), QStringLiteral("Cannot open \"%1\"").arg(sql));
-    if (sqlite3_step(m.st) == SQLITE_ROW) {
-      const auto expected = std::size_t(std::clamp<sqlite3_int64>(sqlite3_column_int64(m.st, 0), 0, 1 << 21));
-      keys.reserve(expected);
-      if (allTexts) {
-        ends.reserve(expected);
-        bytes.reserve(expected * 12);  // names and identifiers are short: grown only past that
-      }
-    }
+  const std::size_t expected = expectedRows(db, order->table, sql);
+  keys.reserve(expected);
+  if (allTexts) {
+    ends.reserve(expected);
+    bytes.reserve(expected * 12);  // names and identifiers are short: grown only past that
   }
   stepAll(db, s.st, sql, [&] {
     const CellView c = cellOf(s.st, 0);
@@ -1258,21 +1260,37 @@ bool readOwnColumnSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, con
   }
   Statement s;
   s.prepare(db, order->keysText(), QStringLiteral("Cannot open \"%1\"").arg(sql));
+  // What is handed over for a row, together: in the sorted order each row is a cache miss.
+  struct Kept {
+    CellView cell;
+    std::size_t offset;  // of its bytes in `bytes`
+    qint64 rowid;
+  };
   LargeArray<SortKey> keys;
-  std::vector<CellView> cells;
-  std::vector<char> bytes;  // the cells' own bytes, one after another
-  std::vector<std::size_t> offsets;
+  LargeArray<Kept> cells;
+  LargeArray<char> bytes;  // the cells' own bytes, one after another
+  const std::size_t expected = expectedRows(db, order->table, sql);
+  keys.reserve(expected);
+  cells.reserve(expected);
+  bytes.reserve(expected * 8);  // identifiers and bill numbers: about eight bytes a row
   stepAll(db, s.st, sql, [&] {
     const CellView c = cellOf(s.st, 0);
-    keys.push_back(sortKeyOf(c, order->collation, sqlite3_column_int64(s.st, 1)));
-    cells.push_back(c);
-    offsets.push_back(bytes.size());
+    const qint64 rowid = sqlite3_column_int64(s.st, 1);
+    keys.push_back(sortKeyOf(c, order->collation, rowid));
+    cells.push_back({c, bytes.size(), rowid});
     if (c.size > 0) bytes.insert(bytes.end(), c.bytes, c.bytes + c.size);
   });
-  for (const std::uint32_t i : sortedPositions(keys)) {
-    CellView c = cells[i];
-    c.bytes = c.size > 0 ? bytes.data() + offsets[i] : "";
-    visit(c, isDate, keys[i].rowid);
+  const std::vector<std::uint32_t> sorted = sortedPositions(keys);
+  // In the sorted order every row is a cache miss: rows further on are fetched while this one is
+  // handed over, their bytes once the row itself has come.
+  constexpr std::size_t kAhead = 16;
+  for (std::size_t n = 0; n < sorted.size(); ++n) {
+    if (n + kAhead < sorted.size()) __builtin_prefetch(&cells[sorted[n + kAhead]]);
+    if (n + kAhead / 2 < sorted.size()) __builtin_prefetch(bytes.data() + cells[sorted[n + kAhead / 2]].offset);
+    const Kept& k = cells[sorted[n]];
+    CellView c = k.cell;
+    c.bytes = c.size > 0 ? bytes.data() + k.offset : "";
+    visit(c, isDate, k.rowid);
   }
   return true;
 }
