@@ -3,7 +3,9 @@
 #include <QFocusEvent>
 #include <QFont>
 #include <QSignalBlocker>
+#include <optional>
 
+#include "billing/common/keylist.h"
 #include "framework/keyfilters.h"
 #include "framework/listform.h"
 #include "framework/twips.h"
@@ -16,6 +18,18 @@
 namespace {
 
 const QString kSelectRecord = QStringLiteral("Please select any Record");
+
+// The fees whose doctor and patient can equal the two texts, blanks trimmed: the database compares
+// the cells that are texts, and passes every other cell on to the form's own comparison.
+const QString kPairCondition = QStringLiteral(
+    " WHERE (typeof(DrName)<>'text' OR trim(DrName)=?) AND (typeof(patientid)<>'text' OR trim(patientid)=?)");
+
+// A table listed at load could not be read: the program ends, as for every table it opens.
+void endOnDatabaseError() {
+  MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+         QStringLiteral("Database Error"));
+  End();
+}
 
 // A combo box shows `text`; a list item of exactly that text becomes its current item.
 void setComboText(QComboBox& combo, const QString& text) {
@@ -33,6 +47,7 @@ RecordFormConfig frmAddConsultant::ConsultantConfig() {
   c.helpTip = QStringLiteral("Lab Investigation Here ");
   c.sql = QStringLiteral("SELECT * FROM SettingsConsultant Order by DrName");
   c.keyColumn = kColDrName;
+  c.keyset = true;  // a hundred thousand fees after ten years: the form shows one at a time
   c.refusalTitle = QString();  // this form's refusals carry no title of their own
   return c;
 }
@@ -103,6 +118,12 @@ bool frmAddConsultant::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- load and display ----
 
+void frmAddConsultant::closeForEmptyList(const QString& message) {
+  MsgBox(message, vbCritical, QStringLiteral("Warning"));
+  Hide();
+  Unload();
+}
+
 bool frmAddConsultant::fillList(std::unique_ptr<Recordset>& rs, const QString& sql, QComboBox* combo,
                                 const QString& emptyMessage) {
   rs = std::make_unique<Recordset>();
@@ -111,19 +132,41 @@ bool frmAddConsultant::fillList(std::unique_ptr<Recordset>& rs, const QString& s
   } catch (const DbError&) {
   }
   if (rs->State() != adStateOpen) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
-    End();
+    endOnDatabaseError();
     return false;
   }
   if (rs->RecordCount() == 0) {
-    MsgBox(emptyMessage, vbCritical, QStringLiteral("Warning"));
-    Hide();
-    Unload();
+    closeForEmptyList(emptyMessage);
     return false;
   }
   const QSignalBlocker blocker(combo);
   for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) combo->addItem(rs->Fields(0).toText());
+  return true;
+}
+
+bool frmAddConsultant::fillPatientList() {
+  // Half a million identifiers after ten years: only the identifier column is read, into a
+  // compact list. It is not trimmed, so that display() finds the identifier exactly as stored.
+  auto ids = std::make_unique<KeyList>(false);
+  const auto append = [&ids](const char* id, int size, qint64 rowid) { ids->AppendUtf8(id, size, rowid); };
+  // Column 0 is the identifier: these rows, in this order, are those of "SELECT EmployeeID FROM
+  // <table> Order by EmployeeID".
+  for (const char* table : {"SettingsInPatient", "SettingsOutPatient"}) {
+    const QString sql = QStringLiteral("SELECT * FROM %1 Order by EmployeeID").arg(QLatin1String(table));
+    const int before = ids->Count();
+    try {
+      ids->Reserve(RowsAtMost(gCon, sql));
+      ReadColumnText(gCon, sql, 0, append);
+    } catch (const DbError&) {
+      endOnDatabaseError();
+      return false;
+    }
+    if (ids->Count() == before) {
+      closeForEmptyList(QStringLiteral("Please add the Patient Details First"));
+      return false;
+    }
+  }
+  ShowKeyList(&Combo1, std::move(ids));
   return true;
 }
 
@@ -138,14 +181,9 @@ void frmAddConsultant::Form_Load() {
     lookingUp_ = false;
     return;
   }
-  const QString patientsFirst = QStringLiteral("Please add the Patient Details First");
   try {
     const bool filled =
-        fillList(InPatientRecordset, QStringLiteral("SELECT EmployeeID FROM SettingsInPatient Order by EmployeeID"),
-                 &Combo1, patientsFirst) &&
-        fillList(OutPatientRecordset,
-                 QStringLiteral("SELECT EmployeeID FROM SettingsOutPatient Order by EmployeeID"), &Combo1,
-                 patientsFirst) &&
+        fillPatientList() &&
         fillList(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID"), &cmbPatientID,
                  QStringLiteral("Please add the Dr. Details First"));
     if (!filled) {
@@ -201,18 +239,21 @@ void frmAddConsultant::cmbPatientID_LookUp() {
   if (doctor.isEmpty() || patient.isEmpty()) return;
   lookingUp_ = true;
   try {
-    // Only this form writes the table, so its own rows are the table's current rows.
+    // Only this form writes the table, so its own rows are the table's current rows. They are
+    // read one at a time as they are shown: rather than walk them all, the database names the few
+    // that can hold the pair, and the first of those in the form's order that does is shown.
     const Recordset::Bookmark was = MainRecordset->GetBookmark();
-    bool found = false;
-    for (MainRecordset->MoveFirst(); !MainRecordset->Eof() && !found; ) {
-      found = Trim(MainRecordset->Fields(kColDrName).toText()) == Trim(doctor) &&
-              Trim(MainRecordset->Fields(kColPatientId).toText()) == Trim(patient);
-      if (!found) MainRecordset->MoveNext();
+    std::optional<Recordset::Bookmark> first;
+    Recordset candidates;
+    candidates.Open(QStringLiteral("SELECT rowid FROM SettingsConsultant") + kPairCondition,
+                    {Value(Trim(doctor)), Value(Trim(patient))}, gCon);
+    for (; !candidates.Eof(); candidates.MoveNext()) {
+      if (!MainRecordset->MoveToRowId(candidates.Fields(0).intValue()) || !showsCurrentRow()) continue;
+      const Recordset::Bookmark at = MainRecordset->GetBookmark();
+      if (!first || at.position < first->position) first = at;
     }
-    if (found)
-      display();
-    else
-      MainRecordset->MoveTo(was);  // the fee shown before stays current
+    MainRecordset->MoveTo(first.value_or(was));  // none: the fee shown before stays current
+    if (first) display();
   } catch (const DbError& e) {
     MsgBox(e.Description());
   }
@@ -291,24 +332,26 @@ void frmAddConsultant::refuse(const QString& text, QWidget* focus, const QString
 }
 
 bool frmAddConsultant::duplicatePairFound() {
-  LookupRecordset->Requery();
-  if (LookupRecordset->RecordCount() == 0) return false;
   const QString doctor = Trim(cmbPatientID.currentText());
   const QString patient = Trim(Combo1.currentText());
+  // Read afresh (fees saved since the form opened count too), but only the rows that can hold
+  // the pair. Which row is left out below does not depend on their order: every row equal to
+  // the one being modified holds its pair.
+  Recordset rows;
+  rows.Open(QStringLiteral("SELECT * FROM SettingsConsultant") + kPairCondition, {Value(doctor), Value(patient)},
+            gCon);
   // After Modify the fee being modified may keep its own pair.
   bool skipped = !EditFlag || modifiedRow_.empty();
-  for (LookupRecordset->MoveFirst(); !LookupRecordset->Eof(); LookupRecordset->MoveNext()) {
+  for (; !rows.Eof(); rows.MoveNext()) {
     if (!skipped) {
-      bool same = LookupRecordset->FieldCount() == int(modifiedRow_.size());
-      for (int i = 0; same && i < LookupRecordset->FieldCount(); ++i)
-        same = LookupRecordset->Fields(i) == modifiedRow_[std::size_t(i)];
+      bool same = rows.FieldCount() == int(modifiedRow_.size());
+      for (int i = 0; same && i < rows.FieldCount(); ++i) same = rows.Fields(i) == modifiedRow_[std::size_t(i)];
       if (same) {
         skipped = true;
         continue;
       }
     }
-    if (Trim(LookupRecordset->Fields(kColDrName).toText()) == doctor &&
-        Trim(LookupRecordset->Fields(kColPatientId).toText()) == patient)
+    if (Trim(rows.Fields(kColDrName).toText()) == doctor && Trim(rows.Fields(kColPatientId).toText()) == patient)
       return true;
   }
   return false;

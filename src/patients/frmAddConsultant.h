@@ -38,9 +38,8 @@ public:
   QComboBox Combo1{this};        // patient identifiers, in-patients first
   QLabel Label1{this}, Label9{this}, Label4{this}, Label2{this};  // the captions
 
-  // The lists read at load, kept while the form is open.
-  std::unique_ptr<Recordset> InPatientRecordset;
-  std::unique_ptr<Recordset> OutPatientRecordset;
+  // The doctors read at load, kept while the form is open. The patient identifiers are read as
+  // one column into Combo1's list alone: nothing else of the patient tables is used.
   std::unique_ptr<Recordset> DoctorRecordset;
 
 protected:
@@ -61,6 +60,11 @@ private:
   // Fills `combo` from the first column of `sql`; false when the form closed (the table is empty
   // or could not be read).
   bool fillList(std::unique_ptr<Recordset>& rs, const QString& sql, QComboBox* combo, const QString& emptyMessage);
+  // Lists the in-patients' identifiers, then the out-patients', in Combo1; false when the form
+  // closed, as fillList closes it.
+  bool fillPatientList();
+  // A table listed at load has no rows: the form says so and closes.
+  void closeForEmptyList(const QString& message);
   void cmbPatientID_LookUp();
   // The boxes show the current row's doctor and patient.
   bool showsCurrentRow() const;

@@ -262,6 +262,57 @@ TEST_F(ConsultantTest, DoctorLookUpShowsTheMatchingFeeInBrowseModeOnly) {
   click(form->Picture10);
 }
 
+// A pair is matched with blanks trimmed and case counting, whatever the cells hold, by both the
+// doctor look-up (the first matching fee in the form's order) and the duplicate check of Save;
+// the patient box lists the identifier exactly as the fee stores it.
+TEST_F(ConsultantTest, APairMatchesTrimmedWithCaseCountingWhateverTheCellsHold) {
+  addLists();
+  addInPatient("ip1", "Dev");  // IP1 but for the case
+  addFee("2026-11-01", "Dr Rao ", "300", "IP1");
+  addFee("2026-11-02", "Dr Iyer", "250", "ip1");
+  addFee("2026-11-03", "Dr Rao", "500", "IP1");  // before "Dr Rao " in the form's order
+  exec("INSERT INTO SettingsConsultant VALUES ('2026-11-04', CAST('Dr Sen' AS BLOB), '100', NULL)");
+  addFee("2026-11-05", "Dr Adams", "50", "OP1");  // the first fee
+  ASSERT_TRUE(open());
+  const struct {
+    const char* doctor;
+    const char* patient;
+    const char* found;  // the amount the look-up shows; nullptr: none, the first fee stays
+  } cases[] = {
+      {"Dr Rao", "IP1", "500"},
+      {" Dr Rao", "IP1 ", "500"},
+      {"Dr Iyer", "ip1", "250"},
+      {"Dr Iyer", "IP1", nullptr},
+      {"Dr Sen", " ", "100"},  // a blob and a NULL compare as their texts
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.doctor) + "/" + c.patient);
+    click(form->Picture1);
+    ASSERT_EQ(form->txtPassword.text(), "50");
+    form->Combo1.setEditText(c.patient);
+    form->cmbPatientID.setFocus();
+    form->cmbPatientID.setEditText(c.doctor);
+    form->txtPassword.setFocus();  // the doctor box loses the focus: the look-up
+    EXPECT_EQ(form->txtPassword.text(), c.found ? c.found : "50");
+    if (c.found) {
+      EXPECT_EQ(form->Combo1.itemText(form->Combo1.currentIndex()), form->Combo1.currentText());
+    }
+
+    click(form->Picture5);
+    form->cmbPatientID.setEditText(c.doctor);
+    form->txtPassword.setText("1");
+    form->Combo1.setEditText(c.patient);
+    if (c.found) {
+      boxes().expect(kPair, "Warning", vbCritical);
+      click(form->Picture9);
+      click(form->Picture10);
+    } else {
+      saveExpectingSuccess();
+    }
+  }
+  EXPECT_EQ(rows("SettingsConsultant"), 6);
+}
+
 TEST_F(ConsultantTest, NewThenCancelOnAnEmptyTableLeavesNothingBehind) {
   addLists();
   ASSERT_TRUE(open());
