@@ -19,9 +19,13 @@ void ConnectDB() {
   } catch (const DbError&) {
   }
   if (con->State() != adStateOpen) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
-    End();
+    DatabaseErrorEnd();
     return;
   }
+}
+
+void DatabaseErrorEnd() {
+  MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+         QStringLiteral("Database Error"));
+  End();
 }

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <utility>
 
+#include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
 #include "framework/recordhotkeys.h"
@@ -114,9 +115,7 @@ void RecordForm::Form_Load() {
   } catch (const DbError&) {
   }
   if (MainRecordset->State() != adStateOpen) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
-    End();
+    DatabaseErrorEnd();
     return;
   }
 
@@ -340,7 +339,20 @@ bool RecordForm::DuplicateKeyFound() {
   return false;
 }
 
-void RecordForm::Refuse(const QString& text) { MsgBox(text, vbCritical, config_.refusalTitle); }
+void RecordForm::Refuse(const QString& text, QWidget* focus) {
+  MsgBox(text, vbCritical, config_.refusalTitle);
+  if (focus) focus->setFocus();
+}
+
+bool RecordForm::RefuseFirstBlank(std::initializer_list<RequiredText> fields) {
+  for (const RequiredText& f : fields) {
+    if (Trim(f.text).isEmpty()) {
+      Refuse(QLatin1String(f.message), f.focus);
+      return true;
+    }
+  }
+  return false;
+}
 
 // ---- the bar ----
 

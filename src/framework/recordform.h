@@ -27,6 +27,7 @@
 // error's description; the form stays in edit mode with its row still pending.
 #include <QLabel>
 #include <QString>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -144,8 +145,16 @@ protected:
   // equals the trimmed key input (exact, case counts). After Modify the row being modified is
   // left out. Raises DbError when the table cannot be read.
   bool DuplicateKeyFound();
-  // A refusal of the protocol: critical icon, the form's refusal title.
-  void Refuse(const QString& text);
+  // A refusal of the protocol: critical icon, the form's refusal title; then the box to mend.
+  void Refuse(const QString& text, QWidget* focus = nullptr);
+  // Save's checks of the boxes that must not be blank (VB's Trim: blanks only), in their order.
+  struct RequiredText {
+    QString text;
+    const char* message;
+    QWidget* focus;
+  };
+  // Refuses the first blank one and gives its box the focus; false when all are filled.
+  bool RefuseFirstBlank(std::initializer_list<RequiredText> fields);
 
   // Places the bar: the four navigation buttons from (left, top), then New, Modify, Delete and
   // View All from commandLeft with Save and Cancel in the places of New and Modify (twips).

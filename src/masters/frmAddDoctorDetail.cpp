@@ -161,8 +161,7 @@ void frmAddDoctorDetail::emptyAllInputs() {
 
 bool frmAddDoctorDetail::ValidateSave() {
   if (Trim(txtDoctorID.text()).isEmpty()) {
-    Refuse(QStringLiteral("Please Fill the DoctorID"));
-    txtDoctorID.setFocus();
+    Refuse(QStringLiteral("Please Fill the DoctorID"), &txtDoctorID);
     return false;
   }
   if (DuplicateKeyFound()) {

@@ -212,43 +212,26 @@ bool frmAddEmployeeDetail::askNotAvailable(QLineEdit& box, const QString& questi
 
 bool frmAddEmployeeDetail::ValidateSave() {
   if (DuplicateKeyFound()) {
-    MsgBox(QStringLiteral("Please Select the Another Employee Id\r\nThis Employee ID Already Assigned"), vbCritical,
-           kWarning);
-    txtEmployeeID.setFocus();
+    Refuse(QStringLiteral("Please Select the Another Employee Id\r\nThis Employee ID Already Assigned"), &txtEmployeeID);
     return false;
   }
-  const struct {
-    QString text;
-    const char* message;
-    QWidget* focus;
-  } required[] = {
-      {txtEmployeeID.text(), "Please Fill the Employee ID", &txtEmployeeID},
-      {txtFirstName.text(), "Please Fill the First Name", &txtFirstName},
-      {txtLastName.text(), "Please Fill the LastName", &txtLastName},
-      {cmbSex.currentText(), "Please Select the Sex", &cmbSex},
-      {txtAddress.toPlainText(), "Please Fill the Address", &txtAddress},
-  };
-  for (const auto& r : required) {
-    if (Trim(r.text).isEmpty()) {
-      Refuse(QLatin1String(r.message));
-      r.focus->setFocus();
-      return false;
-    }
-  }
+  if (RefuseFirstBlank({{txtEmployeeID.text(), "Please Fill the Employee ID", &txtEmployeeID},
+                        {txtFirstName.text(), "Please Fill the First Name", &txtFirstName},
+                        {txtLastName.text(), "Please Fill the LastName", &txtLastName},
+                        {cmbSex.currentText(), "Please Select the Sex", &cmbSex},
+                        {txtAddress.toPlainText(), "Please Fill the Address", &txtAddress}}))
+    return false;
   DTPicker1_Change();
   if (DTPicker1.date() == Today()) {
-    Refuse(QStringLiteral("Please Select the Correct Date"));
-    DTPicker1.setFocus();
+    Refuse(QStringLiteral("Please Select the Correct Date"), &DTPicker1);
     return false;
   }
   if (Trim(txtEmployeeType.text()).isEmpty()) {
-    Refuse(QStringLiteral("Please Fill the Employee Type"));
-    txtEmployeeType.setFocus();
+    Refuse(QStringLiteral("Please Fill the Employee Type"), &txtEmployeeType);
     return false;
   }
   if (Trim(txtQualification.text()).isEmpty()) {
-    Refuse(QStringLiteral("Please Fill the Qualification"));
-    txtQualification.setFocus();
+    Refuse(QStringLiteral("Please Fill the Qualification"), &txtQualification);
     return false;
   }
   if (Trim(txtMobilePhone.text()).isEmpty() &&

@@ -147,8 +147,7 @@ void frmAddLabDetails::Picture7_Click() {
 
 bool frmAddLabDetails::ValidateSave() {
   if (Trim(cmbPatientID.currentText()).isEmpty()) {
-    Refuse(QStringLiteral("Please Fill the Description"));
-    cmbPatientID.setFocus();
+    Refuse(QStringLiteral("Please Fill the Description"), &cmbPatientID);
     return false;
   }
   if (DuplicateKeyFound()) {
@@ -158,8 +157,7 @@ bool frmAddLabDetails::ValidateSave() {
     return false;
   }
   if (Trim(txtPassword.text()).isEmpty()) {
-    Refuse(QStringLiteral("Please Fill the Amount"));
-    txtPassword.setFocus();
+    Refuse(QStringLiteral("Please Fill the Amount"), &txtPassword);
     return false;
   }
   return true;

@@ -47,8 +47,7 @@ void frmAddXRayDetails::ClearInputs() {
 
 bool frmAddXRayDetails::ValidateSave() {
   auto refuse = [this](const char* text, QLineEdit* focus) {
-    Refuse(QLatin1String(text));
-    focus->setFocus();
+    Refuse(QLatin1String(text), focus);
     return false;
   };
   if (Trim(txtUserName.text()).isEmpty()) return refuse("Please Fill the Description", &txtUserName);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "billing/common/keylist.h"
+#include "data/connectdb.h"
 #include "framework/keyfilters.h"
 #include "framework/listform.h"
 #include "framework/twips.h"
@@ -26,9 +27,7 @@ const QString kPairCondition = QStringLiteral(
 
 // A table listed at load could not be read: the program ends, as for every table it opens.
 void endOnDatabaseError() {
-  MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-         QStringLiteral("Database Error"));
-  End();
+  DatabaseErrorEnd();
 }
 
 // A combo box shows `text`; a list item of exactly that text becomes its current item.

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QSignalBlocker>
 
+#include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/mainmenus.h"
@@ -120,9 +121,7 @@ void frmDischarge::Form_Load() {
   } catch (const DbError&) {
   }
   if (MainRecordset->State() != adStateOpen) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
-    End();
+    DatabaseErrorEnd();
     return;
   }
   if (MainRecordset->RecordCount() == 0) {

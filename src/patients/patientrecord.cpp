@@ -345,11 +345,6 @@ void PatientRecordForm::ViewAllRecords() {
 
 // ---- Save and Cancel ----
 
-void PatientRecordForm::refuse(const QString& text, QWidget* focus) {
-  MsgBox(text, vbCritical, kWarning);
-  if (focus) focus->setFocus();
-}
-
 bool PatientRecordForm::duplicateIdFound() {
   LookupRecordset->Requery();
   if (LookupRecordset->RecordCount() == 0) return false;
@@ -383,46 +378,22 @@ bool PatientRecordForm::duplicateIdFound() {
 
 bool PatientRecordForm::ValidateSave() {
   if (duplicateIdFound()) {
-    refuse(QStringLiteral("Please Select the Another Patient Id\r\nThis Patient ID Already Assigned"), &cmbPatientID);
+    Refuse(QStringLiteral("Please Select the Another Patient Id\r\nThis Patient ID Already Assigned"), &cmbPatientID);
     return false;
   }
-  const struct {
-    QString text;
-    const char* message;
-    QWidget* focus;
-  } required[] = {
-      {cmbPatientID.currentText(), "Please Fill the Employee ID", &cmbPatientID},
-      {txtFirstName.text(), "Please Fill the First Name", &txtFirstName},
-      {txtMobilePhone.text(), "Please Fill the Phone Number", &txtMobilePhone},
-      {txtAge.text(), "Please Select the Age", &txtAge},
-  };
-  for (const auto& r : required) {
-    if (Trim(r.text).isEmpty()) {
-      refuse(QLatin1String(r.message), r.focus);
-      return false;
-    }
-  }
+  if (RefuseFirstBlank({{cmbPatientID.currentText(), "Please Fill the Employee ID", &cmbPatientID},
+                        {txtFirstName.text(), "Please Fill the First Name", &txtFirstName},
+                        {txtMobilePhone.text(), "Please Fill the Phone Number", &txtMobilePhone},
+                        {txtAge.text(), "Please Select the Age", &txtAge}}))
+    return false;
   const double age = Val(txtAge.text());
   if (age < 0 || age > 120) {
-    refuse(QStringLiteral("Please Select the Correct Ages"), &txtAge);
+    Refuse(QStringLiteral("Please Select the Correct Ages"), &txtAge);
     return false;
   }
-  const struct {
-    QString text;
-    const char* message;
-    QWidget* focus;
-  } rest[] = {
-      {cmbSex.currentText(), "Please Select the Sex", &cmbSex},
-      {txtAddress.text(), "Please Fill the Address", &txtAddress},
-      {txtEmailId.text(), "Please Fill the Location", &txtEmailId},
-  };
-  for (const auto& r : rest) {
-    if (Trim(r.text).isEmpty()) {
-      refuse(QLatin1String(r.message), r.focus);
-      return false;
-    }
-  }
-  return true;
+  return !RefuseFirstBlank({{cmbSex.currentText(), "Please Select the Sex", &cmbSex},
+                            {txtAddress.text(), "Please Fill the Address", &txtAddress},
+                            {txtEmailId.text(), "Please Fill the Location", &txtEmailId}});
 }
 
 void PatientRecordForm::WriteColumns() {

@@ -99,7 +99,6 @@ private:
   void refillIdList();
   std::unique_ptr<KeyList> readIdList() const;
   bool duplicateIdFound();
-  void refuse(const QString& text, QWidget* focus);
 
   PatientFormConfig patient_;
   std::vector<Value> modifiedRow_;  // the row as it was when Modify began

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <stdexcept>
 
+#include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
 #include "framework/tooltip.h"
@@ -75,9 +76,7 @@ void frmCopyDB::Form_Load() {
     } catch (const DbError&) {
     }
     if (MainRecordset->State() != adStateOpen) {
-      MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-             QStringLiteral("Database Error"));
-      End();
+      DatabaseErrorEnd();
       return;
     }
 

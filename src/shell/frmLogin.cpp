@@ -127,9 +127,7 @@ void frmLogin::Picture1_Click() {
     rsUser_->Open(QStringLiteral("SELECT * FROM SettingsNewUser"), gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
     // The table cannot be read (the connection failed, or the file went bad since).
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
-    End();
+    DatabaseErrorEnd();
     return;
   }
 

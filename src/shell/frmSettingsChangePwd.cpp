@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "data/connectdb.h"
 #include "data/vbdes.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
@@ -74,9 +75,7 @@ void frmSettingsChangePwd::Form_Load() {
     // Told below: the recordset stays closed.
   }
   if (MainRecordset->State() != adStateOpen) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
-    End();
+    DatabaseErrorEnd();
     return;
   }
   txtPassword.setFocus(Qt::OtherFocusReason);

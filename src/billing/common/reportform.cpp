@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "data/connectdb.h"
 #include "framework/mainmenus.h"
 #include "framework/tooltip.h"
 #include "framework/trimpicture.h"
@@ -110,9 +111,7 @@ bool BillReportForm::openReportRecordset(const QString& sql, const std::vector<V
   } catch (const DbError&) {
   }
   if (ReportRecordset->State() == adStateOpen) return true;
-  MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-         QStringLiteral("Database Error"));
-  End();
+  DatabaseErrorEnd();
   return false;
 }
 

@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "billing/inpatient/frmInBillReportRows.h"
+#include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/mainmenus.h"
@@ -133,9 +134,7 @@ void frmCancelInBill::Form_Load() {
   try {
     fillBillNumbers();
   } catch (const DbError&) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
-    End();
+    DatabaseErrorEnd();
     return;
   }
 }

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 
 #include "billing/inpatient/inbillstore.h"
+#include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/mainmenus.h"
@@ -169,9 +170,7 @@ bool frmInBill::openRecordset(Recordset& rs, const QString& sql) {
   } catch (const DbError&) {
   }
   if (rs.State() == adStateOpen) return true;
-  MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-         QStringLiteral("Database Error"));
-  End();
+  DatabaseErrorEnd();
   Unload();
   return false;
 }

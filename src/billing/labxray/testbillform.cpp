@@ -4,6 +4,7 @@
 #include <QHeaderView>
 
 #include "billing/labxray/testbillstore.h"
+#include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/mainmenus.h"
@@ -156,9 +157,7 @@ bool TestBillForm::openRecordset(Recordset& rs, const QString& sql) {
   } catch (const DbError&) {
   }
   if (rs.State() == adStateOpen) return true;
-  MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-         QStringLiteral("Database Error"));
-  End();
+  DatabaseErrorEnd();
   Unload();
   return false;
 }
@@ -220,9 +219,7 @@ void TestBillForm::Form_Load() {
     chooser_->Fill(gCon, QStringLiteral("SELECT * FROM SettingsInPatient Order by FirstName"),
                    QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName"));
   } catch (const DbError&) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
-    End();
+    DatabaseErrorEnd();
     Unload();
     return;
   }

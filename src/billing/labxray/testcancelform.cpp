@@ -5,6 +5,7 @@
 
 #include "billing/common/keylist.h"
 #include "billing/labxray/testbillstore.h"
+#include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/mainmenus.h"
@@ -139,9 +140,7 @@ void TestCancelForm::Form_Load() {
         runs.push_back({bill, 1, rowid});
     });
   } catch (const DbError&) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
-    End();
+    DatabaseErrorEnd();
     Unload();
     return;
   }

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/mainmenus.h"
@@ -154,9 +155,7 @@ bool frmBill::openRecordset(std::unique_ptr<Recordset>& rs, const QString& sql) 
   } catch (const DbError&) {
   }
   if (rs->State() == adStateOpen) return true;
-  MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-         QStringLiteral("Database Error"));
-  End();
+  DatabaseErrorEnd();
   return false;
 }
 
@@ -223,9 +222,7 @@ void frmBill::Form_Load() {
   try {
     chooser_->Fill(gCon, QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName"));
   } catch (const DbError&) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
-    End();
+    DatabaseErrorEnd();
     return;
   }
   if (chooser_->Count() == 0) {

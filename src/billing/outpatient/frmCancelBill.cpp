@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "billing/outpatient/outreports.h"
+#include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/mainmenus.h"
@@ -118,9 +119,7 @@ void frmCancelBill::Form_Load() {
     const QString valid = QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available'");
     bills_ = ShowKeyList(combo, ReadKeyList(gCon, valid, kBillNoColumn, false));
   } catch (const DbError&) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
-    End();
+    DatabaseErrorEnd();
     return;
   }
 }
