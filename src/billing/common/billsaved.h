@@ -1,0 +1,12 @@
+#pragma once
+// What a bill form says when the printer took the bill but the database did not: the paper is
+// out, so this must never read as a printer fault, and the clerk must know that printing again
+// stores the same bill under the same number.
+#include <QString>
+
+class DbError;
+
+// "The bill was printed but not saved: <description>" CR LF "Print it again to save it under
+// the same number." (title "Print Info", critical icon).
+QString BillNotSavedText(const QString& description);
+void ShowBillNotSaved(const DbError& error);
