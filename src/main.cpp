@@ -1,7 +1,6 @@
 #include <QApplication>
 
-#include "framework/vbform.h"
-#include "shell/frmLoading.h"
+#include "shell/startup.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -9,7 +8,7 @@ int main(int argc, char** argv) {
   // The program ends only through its own exit paths; a moment with no window shown (the splash
   // gone, its message not yet answered) must not end it.
   app.setQuitOnLastWindowClosed(false);
-  // The splash starts everything: its load sets up the display and shows it.
-  LoadForm<frmLoading>();
+  // The database file's lock, then the splash, which sets up the display and starts the rest.
+  StartProgram();
   return app.exec();
 }

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/programlock.h"
+
 namespace {
 std::function<QDateTime()>& clockFn() {
   static std::function<QDateTime()> c;
@@ -34,6 +36,8 @@ void SetAppPath(const QString& folder) {
 }
 
 void End() {
+  // Every way out gives the database back to the next start.
+  UnlockDatabaseFile();
   if (endHandler()) {
     endHandler()();
     return;

@@ -17,6 +17,7 @@
 #include "billing/labxray/testbillstore.h"
 #include "billing/outpatient/outbill.h"
 #include "faults.h"
+#include "platform/programlock.h"
 #include "support/fixture.h"
 
 namespace {
@@ -29,6 +30,8 @@ struct Progress {
 
 // The child: every kind of bill in turn, each saved through the program's own save.
 [[noreturn]] void saveBillsForever(const QString& path, Progress* progress) {
+  // As the program does: the database's lock first, held until the kill.
+  if (LockDatabaseFile(path) != ProgramLock::Taken) _exit(3);
   try {
     auto con = std::make_shared<Connection>();
     con->Open(path);
@@ -198,7 +201,9 @@ TEST_F(CrashLoop, KilledMidSaveTheFileStaysWholeAndConsistent) {
     const QStringList found = problems(db);
     sqlite3_close_v2(db);
     ASSERT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
-    // And the program itself opens it.
+    // And the program itself opens it: the killed child's lock is no obstacle.
+    EXPECT_EQ(LockDatabaseFile(dbPath()), ProgramLock::Taken);
+    UnlockDatabaseFile();
     Connection reopened;
     EXPECT_NO_THROW(reopened.Open(dbPath()));
   }

@@ -9,6 +9,7 @@
 #include "data/vbdes.h"
 #include "framework/vbform.h"
 #include "globals.h"
+#include "platform/programlock.h"
 #include "platform/system.h"
 
 void ScriptedMessageBoxes::expect(const QString& prompt, int answer) {
@@ -87,6 +88,7 @@ void HalvionTest::TearDown() {
   EXPECT_EQ(boxes_->pending(), 0) << "expected message boxes were never shown";
   ResetForms();
   ResetGlobals();
+  UnlockDatabaseFile();
   SetMessageBoxService(nullptr);
   SetPrinter(nullptr);
   SetEndHandler({});

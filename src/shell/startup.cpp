@@ -1,0 +1,25 @@
+#include "shell/startup.h"
+
+#include "data/connectdb.h"
+#include "framework/vbform.h"
+#include "platform/msgbox.h"
+#include "platform/programlock.h"
+#include "platform/system.h"
+#include "shell/frmLoading.h"
+
+void StartProgram() {
+  switch (LockDatabaseFile(DatabasePath())) {
+    case ProgramLock::Taken:
+      LoadForm<frmLoading>();
+      return;
+    case ProgramLock::HeldByAnother:
+      MsgBox(QStringLiteral("Halvion is already running on this database. Close the other window first."), vbCritical,
+             QStringLiteral("Halvion"));
+      End();
+      return;
+    case ProgramLock::Failed:
+      // A folder the lock cannot be written in is one the database cannot be written in either.
+      DatabaseErrorEnd();
+      return;
+  }
+}

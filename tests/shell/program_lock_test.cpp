@@ -1,0 +1,102 @@
+// One copy of the program per database file: a second start while a first copy runs says so and
+// ends without touching the file; a first copy killed outright never blocks the next start.
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+#include <csignal>
+#include <sys/wait.h>
+
+#include "framework/vbform.h"
+#include "platform/msgbox.h"
+#include "platform/programlock.h"
+#include "platform/system.h"
+#include "shell/frmLoading.h"
+#include "shell/startup.h"
+#include "support/desktop_fake.h"
+#include "support/fixture.h"
+
+namespace {
+
+const QString kRunning = QStringLiteral("Halvion is already running on this database. Close the other window first.");
+
+class ProgramLockTest : public HalvionTest {
+protected:
+  void TearDown() override {
+    if (first.state() != QProcess::NotRunning) {
+      first.kill();
+      first.waitForFinished();
+    }
+    ResetForms();
+    HalvionTest::TearDown();
+  }
+
+  // The real program, started in the test's program folder (it works on the database beside
+  // it), running until it holds the lock.
+  void startFirstCopy() {
+    const QString program = folder() + QStringLiteral("/halvion");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(HALVION_PROGRAM), program));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    first.setProcessEnvironment(env);
+    first.start(program, {});
+    ASSERT_TRUE(first.waitForStarted());
+    for (int i = 0; i < 500 && !QFileInfo::exists(lockPath()); ++i) QTest::qWait(10);
+    ASSERT_TRUE(QFileInfo::exists(lockPath()));
+  }
+  QString lockPath() const { return dbPath() + QStringLiteral(".lock"); }
+  QByteArray databaseBytes() const {
+    QFile f(dbPath());
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+  }
+
+  QProcess first;
+  DesktopFakeScope desktop;
+};
+
+TEST_F(ProgramLockTest, SecondStartSaysSoAndEndsUntilTheFirstCopyIsKilled) {
+  startFirstCopy();
+  const QByteArray before = databaseBytes();
+  const QDateTime modified = QFileInfo(dbPath()).lastModified();
+
+  boxes().expect(kRunning, QStringLiteral("Halvion"), vbCritical);
+  StartProgram();
+  EXPECT_EQ(endCount(), 1);
+  EXPECT_EQ(LoadedForm<frmLoading>(), nullptr) << "the splash must not even load";
+  EXPECT_EQ(databaseBytes(), before);
+  EXPECT_EQ(QFileInfo(dbPath()).lastModified(), modified);
+
+  // Killed outright: its lock file stays behind, naming a process that is gone.
+  ::kill(pid_t(first.processId()), SIGKILL);
+  ASSERT_TRUE(first.waitForFinished());
+  ASSERT_TRUE(QFileInfo::exists(lockPath()));
+
+  StartProgram();
+  EXPECT_EQ(endCount(), 1) << "a killed copy must not block the next start";
+  EXPECT_NE(LoadedForm<frmLoading>(), nullptr);
+  EXPECT_EQ(boxes().prompts().join(QStringLiteral(" | ")).toStdString(), kRunning.toStdString());
+}
+
+TEST_F(ProgramLockTest, EveryEndGivesTheLockBack) {
+  ASSERT_EQ(LockDatabaseFile(dbPath()), ProgramLock::Taken);
+  EXPECT_EQ(LockDatabaseFile(dbPath()), ProgramLock::Taken) << "taking it again in the same copy is no conflict";
+  End();
+  EXPECT_FALSE(QFileInfo::exists(lockPath()));
+
+  // Another process can take it now, and holds it against this one.
+  const pid_t child = fork();
+  if (child == 0) {
+    const bool taken = LockDatabaseFile(dbPath()) == ProgramLock::Taken;
+    UnlockDatabaseFile();
+    _exit(taken ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+}  // namespace
