@@ -1,6 +1,8 @@
 // The add button: charge rows, the advance rows, receipts and other lines, as the user makes them.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+
 #include "inbill_support.h"
 
 namespace {
@@ -99,10 +101,62 @@ TEST_F(InBillAddTest, ChoosingAPatientFillsTheBoxesAndTheKeyFiltersHold) {
 
   type(f->Text1[0], "1a2.5.0-");
   EXPECT_EQ(f->Text1[0]->text(), "12.50");
-  type(f->txtAdvance, "abc");  // the advance box takes any text
-  EXPECT_EQ(f->txtAdvance->text(), "abc");
+  type(f->txtAdvance, "abc");  // the advance box takes an amount, as the charge boxes do
+  EXPECT_EQ(f->txtAdvance->text(), "");
   type(f->cmbDrName, "dr.a");
   EXPECT_EQ(f->cmbDrName->currentText(), "Dr.Amal");
+}
+
+// The advance box takes what the charge boxes take; what still gets in another way (a paste of
+// what the filter passes key by key, a text set from elsewhere) makes no receipt.
+TEST_F(InBillAddTest, TheAdvanceBoxTakesAnAmountAndAddRefusesAnyOther) {
+  frmInBill* f = open();
+  const struct {
+    const char* typed;
+    const char* shown;
+  } keys[] = {{"1,000", "1000"}, {"-500", "500"}, {"abc", ""}, {"12.5.0", "12.50"}};
+  for (const auto& k : keys) {
+    f->txtAdvance->clear();
+    type(f->txtAdvance, QString::fromLatin1(k.typed));
+    EXPECT_EQ(f->txtAdvance->text(), QString::fromLatin1(k.shown)) << k.typed;
+  }
+
+  choosePatient(f, "IP10");
+  type(f->Text1[0], "500");
+  f->txtAdvance->clear();
+  click(f->Picture1);
+  const QStringList charged = {"01|Bed Charges|500.00"};
+  ASSERT_EQ(listRows(f), charged);
+
+  const struct {
+    const char* text;
+    bool pastes;  // the filter lets the paste in whole; otherwise it is set as a text
+  } refused[] = {
+      {"0", true}, {".", true}, {"0.00", true}, {"0.004", true},
+      {"1.2.3", false}, {"1,000", false}, {"-500", false}, {"abc", false},
+  };
+  for (const auto& r : refused) {
+    SCOPED_TRACE(r.text);
+    f->txtAdvance->clear();
+    f->txtAdvance->setFocus();
+    QApplication::clipboard()->setText(QString::fromLatin1(r.text));
+    QTest::keyClick(f->txtAdvance, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(f->txtAdvance->text(), r.pastes ? QString::fromLatin1(r.text) : QString());
+    if (!r.pastes) f->txtAdvance->setText(QString::fromLatin1(r.text));
+    boxes().expect("Please Enter the Correct Advance Amount", "Warning", vbCritical);
+    click(f->Picture1);
+    EXPECT_EQ(listRows(f), charged);
+    EXPECT_EQ(f->txtTotal->text(), "500");
+  }
+
+  // a sound receipt still goes all the way
+  f->txtAdvance->clear();
+  type(f->txtAdvance, "250");
+  click(f->Picture1);
+  EXPECT_EQ(listRows(f), QStringList{"01|Adv.   Amt|250.00"});
+  printAndSave(f);
+  EXPECT_EQ(rowOf("SELECT total, Advance, patientid FROM InPatientPrintDetails"), (QStringList{"250", "250", "IP10"}));
+  EXPECT_EQ(advanceOf("IP10"), "250");
 }
 
 TEST_F(InBillAddTest, LoadShowsTheNextNumberAndRefusesFutureDates) {

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <functional>
+#include <map>
+#include <sqlite3.h>
 
+#include "billing/inpatient/frmInBillReport.h"
 #include "inbill_support.h"
 
 namespace {
@@ -71,8 +75,9 @@ TEST_F(InBillPrintTest, TheRowHoldsTheBoxesAsTyped) {
        {"1", "10/12/2026", "", "", "", "", "", "", "", "", "", "", "250", "Meena", "IP11", "Available", "250"}},
       {"receipt without a patient", "", {}, "250", nullptr,
        {"1", "10/12/2026", "", "", "", "", "", "", "", "", "", "", "250", "", "", "Available", "250"}},
+      // the total box shows the listed net and cannot be typed over: the paper says 300
       {"total typed over", "IP10", {{1, "300"}}, "", "275",
-       {"1", "10/12/2026", "", "300", "", "", "", "", "", "", "", "", "275", "Ravi", "IP10", "Available", "<null>"}},
+       {"1", "10/12/2026", "", "300", "", "", "", "", "", "", "", "", "300", "Ravi", "IP10", "Available", "<null>"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -89,6 +94,151 @@ TEST_F(InBillPrintTest, TheRowHoldsTheBoxesAsTyped) {
     }
     printAndSave(f);
     EXPECT_EQ(rowOf("SELECT * FROM InPatientPrintDetails"), c.row);
+  }
+}
+
+// The rows of the last sheet printed, "serial|particulars|amount" each, and its net total.
+struct PrintedBill {
+  QStringList rows;
+  QString net;
+};
+PrintedBill lastPrinted(const RecordingPrinter& printer) {
+  PrintedBill bill;
+  const auto sheets = printer.Sheets();
+  if (sheets.empty()) return bill;
+  std::map<double, std::pair<QString, QString>> lines;  // y: serial, particulars
+  std::map<double, std::map<double, QString>> amounts;  // y: x, one character
+  for (const auto& item : sheets.back()) {
+    if (item.y == kSheetNetY) amounts[item.y][item.x] = item.text;
+    if (item.y < kSheetFirstRowY || item.y >= kSheetNetY) continue;
+    if (item.x == 0) lines[item.y].first = item.text;
+    else if (item.x == 800) lines[item.y].second = item.text;
+    else amounts[item.y][item.x] = item.text;
+  }
+  const auto text = [&amounts](double y) {
+    QString out;
+    for (const auto& [x, c] : amounts[y]) out += c;
+    return out;
+  };
+  for (const auto& [y, line] : lines) bill.rows << line.first + '|' + line.second + '|' + text(y);
+  bill.net = text(kSheetNetY);
+  return bill;
+}
+
+// Boxes changed between add and print are on neither the list nor the paper: the stored bill is
+// the printed one, and the collection reports put it in the pile its paper says.
+TEST_F(InBillPrintTest, TheStoredBillIsTheOneAddListedAndPrintPrinted) {
+  using Boxes = std::vector<std::pair<int, const char*>>;
+  const struct {
+    const char* name;
+    const char* patient;
+    Boxes atAdd;
+    const char* advanceBox;
+    Boxes afterAdd;  // the box's new text, typed after add and before print
+    QStringList charges;  // the stored columns 2 to 11
+    const char* total;
+    QStringList piles;  // the modes of the daily report that list the bill
+  } cases[] = {
+      {"ECG typed after add", "IP10", {{0, "500"}}, "", {{7, "150"}},
+       {"500", "", "", "", "", "", "", "", "", ""}, "500", {"ordinary"}},
+      {"ECG emptied after add", "IP10", {{0, "500"}, {7, "200"}}, "", {{7, ""}},
+       {"500", "", "", "", "", "", "", "200", "", ""}, "700", {"ECG"}},
+      {"scan typed after add", "IP10", {{0, "500"}}, "", {{8, "300"}},
+       {"500", "", "", "", "", "", "", "", "", ""}, "500", {"ordinary"}},
+      {"scan changed after add", "IP10", {{8, "300"}}, "", {{8, "450"}},
+       {"", "", "", "", "", "", "", "", "300", ""}, "300", {"scan"}},
+      {"ordinary charges changed after add", "IP10", {{0, "500"}}, "", {{0, "900"}, {1, "40"}},
+       {"500", "", "", "", "", "", "", "", "", ""}, "500", {"ordinary"}},
+      {"an ECG box of 0 lists no ECG row", "IP10", {{0, "500"}, {7, "0"}}, "", {},
+       {"500", "", "", "", "", "", "", "", "", ""}, "500", {"ordinary"}},
+      {"the other line's amount typed after add", "IP10", {{0, "500"}}, "", {{9, "60"}},
+       {"500", "", "", "", "", "", "", "", "", ""}, "500", {"ordinary"}},
+      {"a receipt while the boxes hold an ECG charge", "IP11", {{7, "200"}}, "250", {},
+       {"", "", "", "", "", "", "", "", "", ""}, "250", {"ordinary"}},
+      {"the advance deducted, a charge changed after add", "IP12", {{0, "1000"}, {8, "100"}}, "", {{0, "2000"}},
+       {"1000", "", "", "", "", "", "", "", "100", ""}, "800", {"scan"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnloadForm<frmInBill>();
+    exec("DELETE FROM InPatientPrintDetails");
+    frmInBill* f = open();
+    choosePatient(f, QString::fromLatin1(c.patient));
+    for (const auto& [index, text] : c.atAdd) type(f->Text1[std::size_t(index)], QString::fromLatin1(text));
+    type(f->txtAdvance, QString::fromLatin1(c.advanceBox));
+    click(f->Picture1);
+    for (const auto& [index, text] : c.afterAdd) {
+      f->Text1[std::size_t(index)]->clear();
+      type(f->Text1[std::size_t(index)], QString::fromLatin1(text));
+    }
+    printAndSave(f);
+
+    const QStringList row = rowOf("SELECT * FROM InPatientPrintDetails");
+    ASSERT_EQ(row.size(), 17);
+    EXPECT_EQ(row.mid(2, 10), c.charges);
+    EXPECT_EQ(row[12], c.total);
+    EXPECT_EQ(row[16], *c.advanceBox ? QString::fromLatin1(c.advanceBox) : QStringLiteral("<null>"));
+
+    // Every stored charge is a printed row of its caption at its amount, and the other way round;
+    // the stored total is the printed net.
+    const PrintedBill paper = lastPrinted(printer());
+    EXPECT_EQ(Money::Parse(row[12]).Format2(), paper.net);
+    QStringList printedCharges, storedCharges;
+    for (const QString& line : paper.rows) {
+      const QStringList parts = line.split('|');
+      const auto& captions = InBillChargeCaptions();
+      if (std::find(captions.begin(), captions.end(), parts[1]) != captions.end())
+        printedCharges << parts[1] + ' ' + parts[2];
+    }
+    for (int i = 0; i < kInBillChargeCount; ++i)
+      if (!Trim(row[2 + i]).isEmpty())
+        storedCharges << InBillChargeCaptions()[std::size_t(i)] + ' ' + Money::Parse(row[2 + i]).Format2();
+    EXPECT_EQ(storedCharges, printedCharges);
+
+    auto* report = open<frmInBillReport>();
+    ASSERT_TRUE(report);
+    QStringList piles;
+    const std::pair<const char*, std::pair<bool, bool>> modes[] = {
+        {"ordinary", {false, false}}, {"ECG", {true, false}}, {"scan", {false, true}}};
+    for (const auto& [mode, ticks] : modes) {
+      report->CheckBox1->setChecked(ticks.first);
+      report->CheckBox2->setChecked(ticks.second);
+      click(report->Picture1);
+      if (report->List->topLevelItemCount() > 0) piles << mode;
+    }
+    EXPECT_EQ(piles, c.piles);
+    report->Unload();
+  }
+}
+
+// A report printed before leaves the printer in its own font; the bill and the receipt set theirs
+// before the first thing they print.
+TEST_F(InBillPrintTest, TheBillAndTheReceiptSetTheirFontsBeforeTheirFirstItem) {
+  frmInBill* f = open();
+  for (const bool receipt : {false, true}) {
+    SCOPED_TRACE(receipt ? "receipt" : "charge bill");
+    printer().SetFontName("Courier New");
+    printer().SetFontSize(18);
+    printer().SetFontBold(false);
+    const int logBefore = printer().OperationCount();
+    click(f->Picture3);
+    choosePatient(f, "IP11");
+    type(receipt ? f->txtAdvance : f->Text1[0], "250");
+    click(f->Picture1);
+    printAndSave(f);
+    const QStringList log = printer().Log().mid(logBefore);
+    const qsizetype firstPrint = log.indexOf(QRegularExpression("^Print="));
+    ASSERT_GT(firstPrint, 0);
+    const QStringList setUp = log.mid(0, firstPrint);
+    for (const char* setting : {"FontName=Arial", "FontBold=True", "FontSize=9"})
+      EXPECT_TRUE(setUp.contains(setting)) << setting;
+    const auto sheets = printer().Sheets();
+    ASSERT_FALSE(sheets.empty());
+    for (const auto& item : sheets.back()) {
+      EXPECT_EQ(item.fontName, "Arial") << item.text.toStdString();
+      EXPECT_EQ(item.fontSize, 9);
+      EXPECT_TRUE(item.bold);
+    }
   }
 }
 
@@ -144,18 +294,35 @@ TEST_F(InBillPrintTest, PrintingMovesTheAdvanceAsTheBillSays) {
   }
 }
 
-// Each failure point of a print: the sheet, the bill row, the counter, the patient's advance.
+// Each failure point of a print: the sheet, the bill row, the counter, the patient's advance, and
+// a database that takes no write at all. A failing printer is a printer fault; once the paper is
+// out, a failing save says the bill was printed and not saved, and the same bill is saved by
+// the next print under the same number.
 TEST_F(InBillPrintTest, AFailedPrintStoresNothingAndARetryStoresTheBillOnce) {
+  enum class Fault { Printer, Trigger, WritesRefused, Locked };
   const struct {
     const char* name;
-    const char* fault;  // SQL that makes the step fail; nullptr: the printer fails
-    int printerStep;
+    Fault fault;
+    const char* sql;       // Trigger: the trigger that makes the step fail
+    int printerStep;       // Printer: the operation that fails
+    const char* database;  // what the database says; nullptr: the printer's message
   } cases[] = {
-      {"printer set-up", nullptr, 2},
-      {"printer during the sheet", nullptr, 20},
-      {"bill row", "CREATE TRIGGER fault BEFORE INSERT ON InPatientPrintDetails BEGIN SELECT RAISE(ABORT, 'disk'); END", 0},
-      {"counter", "CREATE TRIGGER fault BEFORE UPDATE ON SettingsInBillNo BEGIN SELECT RAISE(ABORT, 'disk'); END", 0},
-      {"advance", "CREATE TRIGGER fault BEFORE UPDATE ON SettingsInPatient BEGIN SELECT RAISE(ABORT, 'disk'); END", 0},
+      {"printer set-up", Fault::Printer, nullptr, 2, nullptr},
+      {"printer during the sheet", Fault::Printer, nullptr, 20, nullptr},
+      {"bill row", Fault::Trigger,
+       "CREATE TRIGGER fault BEFORE INSERT ON InPatientPrintDetails BEGIN SELECT RAISE(ABORT, 'disk'); END", 0,
+       "Cannot add the row: disk"},
+      {"counter", Fault::Trigger,
+       "CREATE TRIGGER fault BEFORE UPDATE ON SettingsInBillNo BEGIN SELECT RAISE(ABORT, 'disk'); END", 0,
+       "Cannot change the row: disk"},
+      {"advance", Fault::Trigger,
+       "CREATE TRIGGER fault BEFORE UPDATE ON SettingsInPatient BEGIN SELECT RAISE(ABORT, 'disk'); END", 0,
+       "Cannot change the row: disk"},
+      {"writes refused", Fault::WritesRefused, nullptr, 0,
+       "Cannot begin a transaction: attempt to write a readonly database"},
+      {"another connection holds the write lock", Fault::Locked, nullptr, 0,
+       "Cannot begin a transaction: the database is locked: another connection or program kept it busy for more "
+       "than 2 seconds (database is locked)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -167,24 +334,42 @@ TEST_F(InBillPrintTest, AFailedPrintStoresNothingAndARetryStoresTheBillOnce) {
     type(f->txtAdvance, "300");
     click(f->Picture1);
 
-    if (c.fault) {
-      exec(QString::fromLatin1(c.fault));
-    } else {
-      printer().FailAt(c.printerStep);
+    std::shared_ptr<Connection> holder;
+    switch (c.fault) {
+      case Fault::Printer: printer().FailAt(c.printerStep); break;
+      case Fault::Trigger: exec(QString::fromLatin1(c.sql)); break;
+      case Fault::WritesRefused: sqlite3_exec(gCon->handle(), "PRAGMA query_only=1", nullptr, nullptr, nullptr); break;
+      case Fault::Locked:
+        holder = openDb();
+        holder->BeginTrans();
+        break;
     }
-    if (!c.fault && c.printerStep <= 5) {
+    if (c.fault == Fault::Printer && c.printerStep <= 5) {
       boxes().expect(kPrinterMessage, "", vbCritical);  // the set-up fails before the question
     } else {
       boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-      boxes().expect(kPrinterMessage, "", vbCritical);
+      if (c.database)
+        boxes().expect("The bill was printed but not saved: " + QString::fromUtf8(c.database) +
+                           "\r\nPrint it again to save it under the same number.",
+                       "Print Info", vbCritical);
+      else
+        boxes().expect(kPrinterMessage, "", vbCritical);
     }
+    const int sheetsBefore = printer().EndDocCount();
     click(f->Picture2);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(printer().EndDocCount() - sheetsBefore, c.database ? 1 : 0);
     EXPECT_EQ(billCount(), 0);
     EXPECT_EQ(scalar("SELECT BillNo FROM SettingsInBillNo"), "7");
     EXPECT_EQ(advanceOf("IP11"), "500");
     EXPECT_FALSE(f->BillPrinted);
 
-    if (c.fault) exec("DROP TRIGGER fault");
+    switch (c.fault) {
+      case Fault::Printer: break;
+      case Fault::Trigger: exec("DROP TRIGGER fault"); break;
+      case Fault::WritesRefused: sqlite3_exec(gCon->handle(), "PRAGMA query_only=0", nullptr, nullptr, nullptr); break;
+      case Fault::Locked: holder->RollbackTrans(); break;
+    }
     printAndSave(f);
     EXPECT_EQ(billCount(), 1);
     EXPECT_EQ(scalar("SELECT BillNo || ':' || total || ':' || Advance FROM InPatientPrintDetails"), "8:300:300");

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "billing/common/billsaved.h"
 #include "billing/inpatient/inbillstore.h"
 #include "data/connectdb.h"
 #include "framework/formdesign.h"
@@ -20,6 +21,7 @@ namespace {
 const char* const kCaption = "                   Settings In-Patient Bill Details";
 const char* const kPrinterMessage = "Please Check the Printer is Correctly Installed";
 const char* const kNoPatient = "Please Select the Patient Name First";
+const char* const kBadAdvance = "Please Enter the Correct Advance Amount";
 const char* const kAddAgain =
     "The Patient or the Advance Amount was changed after Add. Please press Add again";
 
@@ -123,6 +125,10 @@ void frmInBill::build(Variant variant) {
   MoveTwips(DTPicker1, 9600, 1200, 1620, kBoxHeight);
   Label5 = label(this, QString::fromLatin1(kAdvanceCaption), 8280, 1680, 1320);
   txtAdvance = box(this, 9600, 1680, 1620);
+  // An amount, as the charge boxes take it: "1,000" or "-500" would make a receipt of 1.00 or one
+  // that empties the advance held.
+  QLineEdit* advance = txtAdvance;
+  WireKeyPress(advance, [advance](int& KeyAscii) { KeyAscii = NumberOnlyKeyPress(advance, KeyAscii, true); });
   Label4 = label(this, QStringLiteral("Advance"), 8280, 2160, 1320);
   Text3 = box(this, 9600, 2160, 1620);
   Text3->setEnabled(false);
@@ -143,6 +149,8 @@ void frmInBill::build(Variant variant) {
   label(this, QStringLiteral("Total"), 6960, 9240, 700);
   txtTotal = box(this, 7680, 9240, 1500);
   txtTotal->setAlignment(Qt::AlignRight);
+  // The total is the listed rows' net: typed over, the stored bill would not be the printed one.
+  txtTotal->setReadOnly(true);
   Picture2 = button(this, "Picture2", 9360, 9120, kButtonWidth, kButtonHeight);
   Picture12 = button(this, "Picture12", 10680, 9000, kHelpSize, kHelpSize);
   CheckBox1 = new QCheckBox(QStringLiteral("Address"), this);
@@ -270,6 +278,13 @@ void frmInBill::Picture1_Click() {
   }
   const QString patient = Trim(cmbPatientName->currentText());
   if (!Trim(txtAdvance->text()).isEmpty()) {
+    // What the filter cannot keep out (a paste of "0", a text set from elsewhere) makes no
+    // receipt: one of nothing, or of a number the clerk did not type, would be printed and kept.
+    if (!IsAdvanceAmount(txtAdvance->text())) {
+      MsgBox(QString::fromLatin1(kBadAdvance), vbCritical, QStringLiteral("Warning"));
+      txtAdvance->setFocus();
+      return;
+    }
     MakeAdvanceReceipt(BillList, txtAdvance->text());
     added_ = {AddedBill::Kind::Receipt, patient, txtAdvance->text(), false};
     showList();
@@ -338,23 +353,37 @@ void frmInBill::Picture2_Click() {
     }
     if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
     PrintBillSheet(sheet());
-    BillList.serialCounter = 0;
-    if (BillPrinted) return;
-    adddatabase();
   } catch (const std::exception&) {
     MsgBox(QString::fromLatin1(kPrinterMessage), vbCritical);
+    return;
+  }
+  BillList.serialCounter = 0;
+  if (BillPrinted) return;
+  // The paper is out: a failure from here on is the database's, and printing again stores the
+  // same bill under the same number (a failed save stores nothing and leaves BillPrinted false).
+  try {
+    adddatabase();
+  } catch (const DbError& e) {
+    ShowBillNotSaved(e);
+  } catch (const std::exception& e) {
+    ShowBillNotSaved(DbError(adErrProvider, QString::fromLocal8Bit(e.what())));
   }
 }
 
 void frmInBill::adddatabase() {
+  // The bill as it was listed and printed, not as the boxes stand now: charges changed after the
+  // add are on neither the list nor the paper, and would put the bill in the wrong report.
+  const BillSheet printed = sheet();
   InBillRecord bill;
-  bill.billNo = Label2->text();
-  bill.date = DTPicker1->date();
-  for (int i = 0; i < kInBillChargeCount; ++i) bill.charges[std::size_t(i)] = Text1[std::size_t(i)]->text();
-  bill.total = txtTotal->text();
-  bill.patientName = txtPatientID->text();
-  bill.patientId = cmbPatientName->currentText();
-  bill.advance = txtAdvance->text();
+  bill.billNo = printed.billNo;
+  bill.date = printed.date;
+  bill.charges = BillList.listedCharges;
+  bill.total = BillList.total.Text();
+  bill.patientName = printed.patientName;
+  bill.patientId = printed.patientId;
+  // A receipt's amount as its one row lists it, to the cent.
+  const Money received = Money::Parse(added_.advanceBox).Round2();
+  if (added_.kind == AddedBill::Kind::Receipt) bill.advance = received.Text();
 
   // The advance moves as the bill that was added says, never as the boxes happen to stand.
   AdvanceChange advance;
@@ -362,7 +391,7 @@ void frmInBill::adddatabase() {
   if (!added_.patientId.isEmpty()) {
     if (added_.kind == AddedBill::Kind::Receipt) {
       advance.kind = AdvanceChange::Kind::Set;
-      advance.amount = Money::Parse(added_.advanceBox) + Money::Parse(Text3->text());
+      advance.amount = received + Money::Parse(Text3->text());
     } else if (added_.kind == AddedBill::Kind::Charge && added_.deductsAdvance) {
       advance.kind = AdvanceChange::Kind::Clear;
     }

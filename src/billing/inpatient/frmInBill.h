@@ -29,7 +29,9 @@ public:
   ~frmInBill() override;
 
   // Stores the printed bill (its row, the counter and the patient's advance, all or nothing) and
-  // tells the user. Raises DbError when the save failed; nothing is stored then.
+  // tells the user. The row holds the bill as the add button listed it and the print printed it:
+  // the charges listed, the net total, the receipt's amount and the patient on the sheet. Raises
+  // DbError when the save failed; nothing is stored then.
   void adddatabase();
 
   // Controls.

@@ -25,8 +25,15 @@ struct InBillList {
   std::vector<BillSheetRow> rows;
   Money total;            // the bill's running total, then its net amount
   int serialCounter = 0;  // serial of the last numbered row
+  // The charge boxes' texts as the charge rows were listed, blank for every box that gave no
+  // row: the bill stores these, so that its stored charges are the printed ones whatever the
+  // boxes hold by the time it is printed. A receipt lists no charge.
+  std::array<QString, kInBillChargeCount> listedCharges;
 };
 
+// Whether the advance box holds an amount a receipt can be made of: digits with at most one
+// decimal point (blanks around them aside) whose amount, in cents, is above 0.
+bool IsAdvanceAmount(const QString& advanceText);
 // An advance receipt: one row "01" with the amount; the serial counter is left alone.
 void MakeAdvanceReceipt(InBillList& list, const QString& advanceText);
 // A charge bill: one numbered row per charge box 0 to 8 whose value is not 0, then, when the

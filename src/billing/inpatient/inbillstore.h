@@ -18,11 +18,11 @@ class Recordset;
 inline constexpr int kInPatientAdvanceColumn = 18;  // SettingsInPatient.Advance
 inline constexpr int kBillAdvanceColumn = 16;       // InPatientPrintDetails.Advance
 
-// The values of one bill row, as the form's boxes hold them.
+// The values of one bill row, as the bill was listed and printed.
 struct InBillRecord {
   QString billNo;
   QDate date;
-  std::array<QString, kInBillChargeCount> charges;  // columns 2 to 11
+  std::array<QString, kInBillChargeCount> charges;  // columns 2 to 11, blank for a charge not listed
   QString total;
   QString patientName;
   QString patientId;
