@@ -15,15 +15,13 @@ const BillTables& TablesOf(BillKind kind) {
 
 qint64 NextBillNumber(const std::shared_ptr<Connection>& con, BillKind kind) {
   const BillTables& t = TablesOf(kind);
-  // CAST reads NULL as nothing and text as its leading number (0 for none), as Val does.
+  // The counter as a number (NULL is none, text its leading number); of the stored bills only the
+  // numbers, which sort below every text, so the index on BillNo finds the highest at once.
   const QString sql = QStringLiteral(
                           "SELECT max(COALESCE((SELECT max(CAST(BillNo AS INTEGER)) FROM \"%1\"), 0), "
-                          "COALESCE((SELECT max(CAST(BillNo AS INTEGER)) FROM \"%2\"), 0)) + 1")
+                          "COALESCE(CAST((SELECT max(BillNo) FROM \"%2\" WHERE BillNo < '') AS INTEGER), 0)) + 1")
                           .arg(QLatin1String(t.counter), QLatin1String(t.bills));
-  Recordset rs;
-  rs.Open(sql, con, adOpenStatic, adLockReadOnly);
-  rs.MoveFirst();
-  return rs.Fields(0).intValue();
+  return con->QueryValue(sql).intValue();
 }
 
 QString NextBillNumberText(const std::shared_ptr<Connection>& con, BillKind kind) {

@@ -22,6 +22,11 @@ void ConnectDB() {
     DatabaseErrorEnd();
     return;
   }
+  try {
+    AddMissingIndexes(*con);
+  } catch (const DbError&) {
+    // Only speed is lost: the next connection tries again.
+  }
 }
 
 void DatabaseErrorEnd() {

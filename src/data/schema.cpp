@@ -14,6 +14,12 @@ namespace {
   "\"" name "\" DATE CHECK (\"" name "\" IS NULL OR \"" name \
   "\" GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]')"
 #define T(name) "\"" name "\" TEXT COLLATE NOCASE"
+// IF NOT EXISTS: files made before these indexes get them when the program connects.
+#define BILL_NUMBER_INDEXES                                                                            \
+  "CREATE INDEX IF NOT EXISTS \"OutPatientPrintDetailsBillNo\" ON \"OutPatientPrintDetails\" (\"BillNo\");\n" \
+  "CREATE INDEX IF NOT EXISTS \"InPatientPrintDetailsBillNo\" ON \"InPatientPrintDetails\" (\"BillNo\");\n"   \
+  "CREATE INDEX IF NOT EXISTS \"LabPrintDetailsBillNo\" ON \"LabPrintDetails\" (\"BillNo\");\n"               \
+  "CREATE INDEX IF NOT EXISTS \"XRayPrintDetailsBillNo\" ON \"XRayPrintDetails\" (\"BillNo\");\n"
 
 const char* const kSchema =
     "PRAGMA user_version = 1;\n"
@@ -68,6 +74,8 @@ const char* const kSchema =
     "CREATE INDEX \"LabPrintDetailsDate\" ON \"LabPrintDetails\" (\"Date\");\n"
     "CREATE INDEX \"XRayPrintDetailsDate\" ON \"XRayPrintDetails\" (\"Date\");\n"
     "CREATE INDEX \"SettingsConsultantDate\" ON \"SettingsConsultant\" (\"Date\");\n"
+    // Every save finds the highest bill number stored.
+    BILL_NUMBER_INDEXES
     // The bill forms list every patient's identifier in the order of their first names.
     "CREATE INDEX \"SettingsOutPatientFirstName\" ON \"SettingsOutPatient\" (\"FirstName\", \"EmployeeID\");\n"
     "CREATE INDEX \"SettingsInPatientFirstName\" ON \"SettingsInPatient\" (\"FirstName\", \"EmployeeID\");\n"
@@ -77,8 +85,11 @@ const char* const kSchema =
     "INSERT INTO \"SettingsXRayBillNo\" VALUES (0);\n"
     "INSERT INTO \"SettingsCopyDB\" VALUES ('');\n";
 
+const char kBillNumberIndexes[] = BILL_NUMBER_INDEXES;
+
 #undef T
 #undef HALVION_DATE_COLUMN
+#undef BILL_NUMBER_INDEXES
 
 [[noreturn]] void fail(sqlite3* db, const QString& path, const char* what) {
   QString msg = QString::fromUtf8(what);
@@ -91,6 +102,8 @@ const char* const kSchema =
 }  // namespace
 
 const char* SchemaSql() { return kSchema; }
+
+void AddMissingIndexes(Connection& con) { con.Execute(QString::fromLatin1(kBillNumberIndexes)); }
 
 void CreateDatabase(const QString& path) {
   if (QFile::exists(path))

@@ -13,6 +13,12 @@ inline constexpr const char* kDatabaseFileName = "quorveldb.mdb";
 // back-up row.
 const char* SchemaSql();
 
+class Connection;
+
+// Adds the indexes a file made by an earlier build lacks (the bill numbers'); nothing on a file
+// that has them. Raises DbError when the file cannot be written now.
+void AddMissingIndexes(Connection& con);
+
 // Writes a new database file with the seed rows (the default login enciphered with the
 // program's cipher). Refuses to touch an existing file. Raises DbError on failure, leaving no
 // half-made file behind.

@@ -193,6 +193,12 @@ void Connection::Open(const QString& path) {
   path_ = path;
 }
 
+void Connection::Execute(const QString& sql) {
+  if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+  const int rc = execSql(db_, sql.toUtf8().constData());
+  if (rc != SQLITE_OK) throw ProviderError(db_, rc, QStringLiteral("Cannot run \"%1\"").arg(sql));
+}
+
 void Connection::BeginTrans() {
   if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
   if (inTransaction_) raise(adErrIllegalOperation, QStringLiteral("A transaction is already open on this connection"));

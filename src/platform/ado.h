@@ -105,6 +105,12 @@ public:
   void RollbackTrans();
   bool InTransaction() const { return inTransaction_; }
 
+  // Runs SQL text that returns no rows (one or more statements). Raises DbError on failure.
+  void Execute(const QString& sql);
+  // The first column of the first row of one statement, with values bound to its "?" in order;
+  // Null when there is no row. Raises DbError on failure.
+  Value QueryValue(const QString& sql, const std::vector<Value>& parameters = {});
+
   sqlite3* handle() const { return db_; }
 
   // Recordsets tell their connection they exist, so a rollback can reach them.

@@ -1449,3 +1449,16 @@ void ReadColumnText(const Recordset& keyset, int ordinal,
     visitText(c, column.isDate, rowids[i], row);
   }
 }
+
+// ---- one value ----
+
+Value Connection::QueryValue(const QString& sql, const std::vector<Value>& parameters) {
+  if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+  Statement s;
+  s.prepare(db_, sql.toUtf8(), QStringLiteral("Cannot read \"%1\"").arg(sql));
+  for (std::size_t i = 0; i < parameters.size(); ++i) bindValue(s.st, int(i) + 1, parameters[i]);
+  const int rc = sqlite3_step(s.st);
+  if (rc == SQLITE_DONE) return Value();
+  if (rc != SQLITE_ROW) throw ProviderError(db_, rc, QStringLiteral("Cannot read \"%1\"").arg(sql));
+  return valueOf(cellOf(s.st, 0), false);
+}
