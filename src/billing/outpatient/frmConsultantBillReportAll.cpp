@@ -44,7 +44,7 @@ void frmConsultantBillReportAll::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  if (!openReportRecordset(QStringLiteral("SELECT * FROM SettingsConsultant WHERE Date BETWEEN ? AND ? AND rowid <= ? Order By DrName"),
+  if (!readReportRecordset(QStringLiteral("SELECT * FROM SettingsConsultant WHERE Date BETWEEN ? AND ? AND rowid <= ? Order By DrName"),
                            {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad}))
     return;
   showReport(ConsultantFeeRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
