@@ -252,7 +252,7 @@ void frmBill::ShockwaveFlash2_GotFocus() {
 
 void frmBill::DTPicker1_Change() {
   if (DTPicker1->date() <= Today()) return;
-  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\nYou cannt Bill for Future Date"),
+  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
          vbCritical, QStringLiteral("Warning"));
   DTPicker1->setDate(Today());
 }
