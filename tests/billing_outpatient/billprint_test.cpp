@@ -230,9 +230,13 @@ TEST_F(BillFormTest, AFailedSaveAfterThePrintSavesNothingAndKeepsTheNumber) {
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     click(form->Picture2);
     ASSERT_EQ(boxes().shown().size(), std::size_t(2 * (&c - cases) + 2));
+    // The paper is out, so it is said as a bill not saved, never as a printer fault.
     const ShownBox failure = boxes().shown().back();
-    EXPECT_TRUE(failure.prompt.startsWith("Please Check the Printer is Correctly Installed")) << failure.prompt.toStdString();
-    EXPECT_TRUE(failure.prompt.contains("counter locked")) << failure.prompt.toStdString();
+    EXPECT_TRUE(failure.prompt.startsWith("The bill was printed but not saved: ")) << failure.prompt.toStdString();
+    EXPECT_TRUE(failure.prompt.endsWith("counter locked\r\nPrint it again to save it under the same number."))
+        << failure.prompt.toStdString();
+    EXPECT_FALSE(failure.prompt.contains("Printer")) << failure.prompt.toStdString();
+    EXPECT_EQ(failure.title, "Print Info");
     EXPECT_EQ(failure.style, vbCritical);
     EXPECT_EQ(printer().Sheets().size(), std::size_t(++sheets));  // the paper did come out
     EXPECT_EQ(billRows(), 0);
