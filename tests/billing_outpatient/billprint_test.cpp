@@ -102,6 +102,12 @@ TEST(BillStationery, RowsGoOnEvery250TwipsPastTheTotalLine) {
     if (p.y == 4600) tail.push_back(p);
   EXPECT_EQ(tail, (std::vector<Placed>{{"1", 5060, 4600}, {"9", 5170, 4600}, {".", 5280, 4600}, {"5", 5390, 4600},
                                        {"0", 5500, 4600}}));
+  // Sent as every bill and report sends a right-aligned text: the last character first.
+  std::vector<Placed> sent;
+  for (const auto& item : sheets[0])
+    if (item.y == 4600) sent.push_back({item.text, item.x, item.y});
+  EXPECT_EQ(sent, (std::vector<Placed>{{"0", 5500, 4600}, {"5", 5390, 4600}, {".", 5280, 4600}, {"9", 5170, 4600},
+                                       {"1", 5060, 4600}}));
 }
 
 TEST_F(BillFormTest, SavesTheBillOnceWithTheFeesThatWerePrinted) {

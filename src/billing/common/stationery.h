@@ -12,6 +12,7 @@ inline constexpr double kAmountPitchTwips = 110;
 // The text with its left edge at X and the top of its line at Y.
 void PrintAt(PrinterObject& printer, double x, double y, const QString& text);
 
-// The last character at `rightX`, each character before it kAmountPitchTwips further left, one
-// Print per character, all at Y.
+// The one right-aligned print of every bill and report: the characters from the last to the
+// first, the last at `rightX`, each one before it kAmountPitchTwips further left, one Print per
+// character, all at Y. An empty text prints nothing.
 void PrintRightAligned(PrinterObject& printer, double rightX, double y, const QString& text);
