@@ -58,9 +58,10 @@ TEST_F(ReportLayoutTest, OneRowPrintsHeaderHeadsRowAndTotalAtTheirPlaces) {
     EXPECT_EQ(items[i].y, expected[i].y);
     EXPECT_EQ(items[i].fontSize, expected[i].size);
     EXPECT_FALSE(items[i].bold);
+    EXPECT_EQ(items[i].fontName, "Arial");
   }
-  // No font face of its own: the printer's current one.
-  EXPECT_FALSE(rec().Log().join(",").contains("FontName"));
+  // The whole font before the first item, whatever the printer held.
+  EXPECT_EQ(rec().Log().mid(0, 3), (QStringList{"FontName=Arial", "FontBold=False", "FontSize=18"}));
 }
 
 TEST_F(ReportLayoutTest, PageBreaksBeforeEveryFortiethRow) {
@@ -168,7 +169,7 @@ TEST_F(ReportLayoutTest, RefusesAnEmptyListAndReportsPrinterFailures) {
   const int firstEndDoc = int(log.indexOf("EndDoc")) + 1;
   const int lastOp = int(log.size());
   const Case cases[] = {
-      {"bold off, the very first step", 1, 0},
+      {"the font, the very first step", 1, 0},
       {"the first page break", firstEndDoc, 0},
       {"the rule after the page break", firstEndDoc + 4, 1},
       {"the last EndDoc", lastOp, 1},

@@ -2,13 +2,18 @@
 
 #include "platform/printer.h"
 
+namespace {
+
+// The bill sheet's one font: Arial, bold, 9 points.
+void setSheetFont(PrinterObject& printer) { SetPrintFont(printer, QString::fromLatin1(kPrintFontName), 9, true); }
+
+}  // namespace
+
 void SetUpBillPrinter() {
   PrinterObject& printer = Printer();
   printer.SetSetting1(120);
   printer.SetSetting2(3);
-  printer.SetFontName(QStringLiteral("Arial"));
-  printer.SetFontBold(true);
-  printer.SetFontSize(9);
+  setSheetFont(printer);
 }
 
 void PrintBillSheet(const BillSheet& sheet) { PrintBillSheet(Printer(), sheet); }
@@ -41,6 +46,8 @@ void PrintBillSheet(PrinterObject& printer, const BillSheet& sheet) {
     y += kSheetRowStep;
     if (test && number % kTestBillRowsPerSheet == 0) {
       printer.EndDoc();
+      // The next sheet is a document of its own, in the same font.
+      setSheetFont(printer);
       y = kSheetFirstRowY;
     }
   }

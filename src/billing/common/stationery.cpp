@@ -2,6 +2,12 @@
 
 #include "platform/printer.h"
 
+void SetPrintFont(PrinterObject& printer, const QString& name, double size, bool bold) {
+  printer.SetFontName(name);
+  printer.SetFontBold(bold);
+  printer.SetFontSize(size);
+}
+
 void PrintAt(PrinterObject& printer, double x, double y, const QString& text) {
   printer.SetCurrentX(x);
   printer.SetCurrentY(y);

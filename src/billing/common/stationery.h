@@ -6,6 +6,14 @@
 
 class PrinterObject;
 
+// The face the bills and reports are printed in.
+inline constexpr const char* kPrintFontName = "Arial";
+
+// Sets the face, the bold and the size, in that order. Every document sets all three before its
+// first item: the printer keeps its font from one document to the next, so a sheet that set only
+// some of them would look as whatever was printed before it left them.
+void SetPrintFont(PrinterObject& printer, const QString& name, double size, bool bold);
+
 // Twips from one character of a right-aligned amount to the next.
 inline constexpr double kAmountPitchTwips = 110;
 
