@@ -40,11 +40,12 @@ TEST_F(ReportLayoutTest, OneRowPrintsHeaderHeadsRowAndTotalAtTheirPlaces) {
       {"01", 800, 5000, 10},
       {"1 - P1", 4000, 5000, 10},
   };
+  // Right-aligned texts go out last character first, the last at 10000.
   const QString amount = "7.00";
-  for (int i = 0; i < 4; ++i) expected.push_back({amount.mid(i, 1), 10000 - 110.0 * (3 - i), 5000, 10});
+  for (int i = 3; i >= 0; --i) expected.push_back({amount.mid(i, 1), 10000 - 110.0 * (3 - i), 5000, 10});
   expected.push_back({kRule, 0, 6200, 10});
   const QString total = "Total : 1234.50";
-  for (int i = 0; i < total.size(); ++i)
+  for (int i = int(total.size()) - 1; i >= 0; --i)
     expected.push_back({total.mid(i, 1), 10000 - 110.0 * double(total.size() - 1 - i), 6700, 10});
   expected.push_back({kRule, 0, 7200, 10});
 
@@ -57,9 +58,10 @@ TEST_F(ReportLayoutTest, OneRowPrintsHeaderHeadsRowAndTotalAtTheirPlaces) {
     EXPECT_EQ(items[i].y, expected[i].y);
     EXPECT_EQ(items[i].fontSize, expected[i].size);
     EXPECT_FALSE(items[i].bold);
+    EXPECT_EQ(items[i].fontName, "Arial");
   }
-  // No font face of its own: the printer's current one.
-  EXPECT_FALSE(rec().Log().join(",").contains("FontName"));
+  // The whole font before the first item, whatever the printer held.
+  EXPECT_EQ(rec().Log().mid(0, 3), (QStringList{"FontName=Arial", "FontBold=False", "FontSize=18"}));
 }
 
 TEST_F(ReportLayoutTest, PageBreaksBeforeEveryFortiethRow) {
@@ -118,9 +120,11 @@ TEST_F(ReportLayoutTest, AmountsAndTotalsAreRightAlignedCharacterByCharacter) {
     if (item.y == 5000 && item.x > 9000) amountX.push_back(item.x);
     if (item.y == 6700) totalX.push_back(item.x);
   }
-  EXPECT_EQ(amountX, (std::vector<double>{9340, 9450, 9560, 9670, 9780, 9890, 10000}));
+  // Last character first: the 0 at 10000, the 1 of 1234.00 leftmost at 9340.
+  EXPECT_EQ(amountX, (std::vector<double>{10000, 9890, 9780, 9670, 9560, 9450, 9340}));
   ASSERT_EQ(totalX.size(), 12u);  // "Total : 0.00"
-  EXPECT_EQ(totalX.front(), 8790);
+  EXPECT_EQ(totalX.front(), 10000);
+  EXPECT_EQ(totalX.back(), 8790);  // the T
   EXPECT_EQ(printedLine(6700), "Total : 0.00");
 }
 
@@ -165,7 +169,7 @@ TEST_F(ReportLayoutTest, RefusesAnEmptyListAndReportsPrinterFailures) {
   const int firstEndDoc = int(log.indexOf("EndDoc")) + 1;
   const int lastOp = int(log.size());
   const Case cases[] = {
-      {"bold off, the very first step", 1, 0},
+      {"the font, the very first step", 1, 0},
       {"the first page break", firstEndDoc, 0},
       {"the rule after the page break", firstEndDoc + 4, 1},
       {"the last EndDoc", lastOp, 1},

@@ -39,7 +39,7 @@ TEST_F(OtherReportsTest, CancelledReportListsTheCancelledBillsOfTheDay) {
   std::vector<double> billNoX;
   for (const PrintedItem& item : printer().Items())
     if (item.y == 5000 && item.x > 7000 && item.x <= 8000) billNoX.push_back(item.x);
-  EXPECT_EQ(billNoX, (std::vector<double>{7890, 8000}));
+  EXPECT_EQ(billNoX, (std::vector<double>{8000, 7890}));  // the 5 first, the 2 left of it
   EXPECT_EQ(printedLine(5600 + 1500), "Total : 162.35");
 
   click(f->Picture1);
@@ -93,13 +93,27 @@ TEST_F(OtherReportsTest, ConsultantReportListsTheFeesOfTheRangeByDoctor) {
   ASSERT_EQ(f->List->topLevelItemCount(), 5);
   EXPECT_EQ(f->txtTotal->text(), "395.50");
 
-  // On paper: the collection report's title and heads, the range read at print time.
+  // On paper: the collection report's layout under the fee sheet's own title and middle head,
+  // at the places and sizes of the collection report's; the range read at print time.
   f->DTPicker1->setDate(QDate(2026, 12, 1));
   click(f->Picture2);
   EXPECT_EQ(printedLine(2600), "Date : 01/12/2026 To 10/12/2026");
   EXPECT_EQ(printer().Find("Date : 01/12/2026 To 10/12/2026")->x, 7200);
-  EXPECT_EQ(printedLine(3200), "CASH COLLECTION IN-PATIENT BILL REPORT");
-  EXPECT_EQ(printedLine(4400), "Sl no. | Bill_No - Patient Name  | Amount.");
+  EXPECT_EQ(printedLine(3200), "CASH COLLECTION CONSULTANT FEE REPORT");
+  EXPECT_EQ(printedLine(4400), "Sl no. | Doctor - Patient Id - Date | Amount.");
+  const struct {
+    const char* text;
+    double x, y;
+  } own[] = {{"CASH COLLECTION CONSULTANT FEE REPORT", 3000, 3200}, {"Doctor - Patient Id - Date", 4000, 4400}};
+  for (const auto& o : own) {
+    const PrintedItem* item = printer().Find(o.text);
+    ASSERT_TRUE(item) << o.text;
+    EXPECT_EQ(item->x, o.x) << o.text;
+    EXPECT_EQ(item->y, o.y) << o.text;
+    EXPECT_EQ(item->fontSize, 12) << o.text;
+  }
+  EXPECT_FALSE(printer().Find("CASH COLLECTION IN-PATIENT BILL REPORT"));
+  EXPECT_FALSE(printer().Find("Bill_No - Patient Name "));
   EXPECT_EQ(printedLine(5000), "01 | Dr. A - IP12 - 10/12/2026 | 250.00");
   EXPECT_EQ(printedLine(6000 + 1500), "Total : 395.50");
 }

@@ -157,7 +157,7 @@ TEST_F(BillFormTest, AFutureBillDateIsRefusedAndTodayPutBack) {
   EXPECT_EQ(form->DTPicker1->text(), "10/12/2026");
   form->DTPicker1->setDate(defaultToday().addDays(-3));
   EXPECT_EQ(form->DTPicker1->date(), defaultToday().addDays(-3));
-  boxes().expect("Please Select date Less than Equal To Current Date\nYou cannt Bill for Future Date", "Warning",
+  boxes().expect("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date", "Warning",
                  vbCritical);
   form->DTPicker1->setDate(defaultToday().addDays(1));
   EXPECT_EQ(form->DTPicker1->date(), defaultToday());

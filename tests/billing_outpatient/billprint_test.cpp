@@ -3,7 +3,10 @@
 #include "billform.h"
 
 #include <algorithm>
+#include <functional>
 
+#include "billing/common/billsheet.h"
+#include "billing/common/reportlayout.h"
 #include "billing/outpatient/outbill.h"
 
 namespace {
@@ -75,8 +78,55 @@ TEST_F(BillFormTest, PrintsEveryItemAtItsPlaceOnTheStationery) {
     }
   }
   const QStringList log = printer().Log();
-  EXPECT_EQ(log.mid(0, 4), (QStringList{"Setting1=120", "Setting2=3", "FontName=Arial", "FontSize=9"}));
+  EXPECT_EQ(log.mid(0, 5),
+            (QStringList{"Setting1=120", "Setting2=3", "FontName=Arial", "FontBold=False", "FontSize=9"}));
   EXPECT_FALSE(log.contains("FontBold=True"));
+}
+
+TEST_F(BillFormTest, PrintsInItsOwnFontWhateverWasPrintedBefore) {
+  BillSheet receipt;
+  receipt.patientName = "Ravi";
+  receipt.patientId = "IP1";
+  receipt.date = QDate(2026, 12, 10);
+  receipt.rows = {{"01", "Bed Charges", "450"}};
+  receipt.net = Money::Parse("450");
+  CollectionReport report = StandardCollectionReport(kRangeDateLineX, "Date : 10/12/2026 To 10/12/2026", "");
+  report.rows = {{"01", "1 - ABC", "100.00"}};
+  struct Case {
+    const char* before;
+    std::function<void()> print;
+  };
+  const Case cases[] = {
+      {"an in-patient receipt (bold)", [&] {
+         SetUpBillPrinter();
+         PrintBillSheet(receipt);
+       }},
+      {"a collection report (10 points)", [&] { PrintCollectionReportLayout(printer(), report); }},
+      {"a face, a size and bold of its own", [&] {
+         printer().SetFontName("Courier New");
+         printer().SetFontSize(14);
+         printer().SetFontBold(true);
+       }},
+  };
+  ASSERT_TRUE(open());
+  makeBill();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.before);
+    c.print();
+    const std::size_t before = printer().Sheets().size();
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    if (!form->BillPrinted) boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
+    click(form->Picture2);
+    const auto sheets = printer().Sheets();
+    ASSERT_EQ(sheets.size(), before + 1);
+    ASSERT_EQ(sheets.back().size(), 27u);  // six head items, the two rows (8 and 7), the total (6)
+    for (const auto& item : sheets.back()) {
+      SCOPED_TRACE(item.text.toStdString());
+      EXPECT_EQ(item.fontName, "Arial");
+      EXPECT_EQ(item.fontSize, 9);
+      EXPECT_FALSE(item.bold);
+    }
+  }
 }
 
 TEST(BillStationery, RowsGoOnEvery250TwipsPastTheTotalLine) {
@@ -102,6 +152,12 @@ TEST(BillStationery, RowsGoOnEvery250TwipsPastTheTotalLine) {
     if (p.y == 4600) tail.push_back(p);
   EXPECT_EQ(tail, (std::vector<Placed>{{"1", 5060, 4600}, {"9", 5170, 4600}, {".", 5280, 4600}, {"5", 5390, 4600},
                                        {"0", 5500, 4600}}));
+  // Sent as every bill and report sends a right-aligned text: the last character first.
+  std::vector<Placed> sent;
+  for (const auto& item : sheets[0])
+    if (item.y == 4600) sent.push_back({item.text, item.x, item.y});
+  EXPECT_EQ(sent, (std::vector<Placed>{{"0", 5500, 4600}, {"5", 5390, 4600}, {".", 5280, 4600}, {"9", 5170, 4600},
+                                       {"1", 5060, 4600}}));
 }
 
 TEST_F(BillFormTest, SavesTheBillOnceWithTheFeesThatWerePrinted) {
@@ -183,18 +239,18 @@ TEST_F(BillFormTest, APrinterFailureSavesNothingAndTheNextPrintSaves) {
   exec("UPDATE SettingsOutBillNo SET BillNo = 41");
   ASSERT_TRUE(open());
   makeBill();
-  // The print of this bill: 4 set-up steps, then X, Y and Print for each of 27 texts (six
+  // The print of this bill: 5 set-up steps, then X, Y and Print for each of 27 texts (six
   // header items, 2 + 6 and 2 + 5 for the two rows, 6 for the total), then EndDoc.
-  const int endDoc = 4 + 3 * 27 + 1;
+  const int endDoc = 5 + 3 * 27 + 1;
   struct Case {
     const char* what;
     int failAt;  // the operation, counted from the click
   };
-  for (const Case c : {Case{"at the set-up", 1}, Case{"at the patient line", 7}, Case{"in the total", endDoc - 2},
+  for (const Case c : {Case{"at the set-up", 1}, Case{"at the patient line", 8}, Case{"in the total", endDoc - 2},
                        Case{"at EndDoc", endDoc}}) {
     SCOPED_TRACE(c.what);
     printer().FailAt(c.failAt, "Printer out of paper");
-    if (c.failAt > 4) boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    if (c.failAt > 5) boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     boxes().expect("Please Check the Printer is Correctly Installed" "Printer out of paper", "", vbCritical);
     click(form->Picture2);
     EXPECT_EQ(billRows(), 0);
@@ -230,9 +286,13 @@ TEST_F(BillFormTest, AFailedSaveAfterThePrintSavesNothingAndKeepsTheNumber) {
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     click(form->Picture2);
     ASSERT_EQ(boxes().shown().size(), std::size_t(2 * (&c - cases) + 2));
+    // The paper is out, so it is said as a bill not saved, never as a printer fault.
     const ShownBox failure = boxes().shown().back();
-    EXPECT_TRUE(failure.prompt.startsWith("Please Check the Printer is Correctly Installed")) << failure.prompt.toStdString();
-    EXPECT_TRUE(failure.prompt.contains("counter locked")) << failure.prompt.toStdString();
+    EXPECT_TRUE(failure.prompt.startsWith("The bill was printed but not saved: ")) << failure.prompt.toStdString();
+    EXPECT_TRUE(failure.prompt.endsWith("counter locked\r\nPrint it again to save it under the same number."))
+        << failure.prompt.toStdString();
+    EXPECT_FALSE(failure.prompt.contains("Printer")) << failure.prompt.toStdString();
+    EXPECT_EQ(failure.title, "Print Info");
     EXPECT_EQ(failure.style, vbCritical);
     EXPECT_EQ(printer().Sheets().size(), std::size_t(++sheets));  // the paper did come out
     EXPECT_EQ(billRows(), 0);

@@ -440,7 +440,7 @@ TEST_F(WorkingDay, FromTheSplashThroughTheDayToTheExitAndBackAsTheDoctor) {
         {&opPeriodEcg, {"01|1 - Beena - 10/12/2026 - OP101|150.00"}, "150.00", "CASH COLLECTION ECG BILL REPORT"},
         {&opCancelled, {"01|Beena-OP101|2|200.00"}, "200.00", "CANCEL OUT-PATIENT BILL REPORT"},
         {&consultant, {"01|" + kDoctor + " - IP201 - 10/12/2026|500.00"}, "500.00",
-         "CASH COLLECTION IN-PATIENT BILL REPORT"},
+         "CASH COLLECTION CONSULTANT FEE REPORT"},
         {&ipDay, {"01|1-10/12/2026-Ravi-IP201|1000.00", "02|2-10/12/2026-Ravi-IP201|750.00"}, "1750.00",
          "CASH COLLECTION IN-PATIENT BILL REPORT"},
         {&ipPeriod, {"01|1 - Ravi - 10/12/2026-IP201|1000.00", "02|2 - Ravi - 10/12/2026-IP201|750.00"}, "1750.00",

@@ -47,8 +47,12 @@ TEST_P(BillFaultTest, TheFailedSaveIsReportedLosesNothingAndCanBeDoneAgain) {
   boxes().strict();
   ASSERT_EQ(boxes().shown().size(), 2u);
   const ShownBox& said = boxes().shown()[1];
-  EXPECT_TRUE(said.prompt.startsWith("Please Check the Printer is Correctly Installed")) << said.prompt.toStdString();
+  // The sheet came out: a bill not saved, in the database's own words, never a printer fault.
+  EXPECT_TRUE(said.prompt.startsWith("The bill was printed but not saved: ")) << said.prompt.toStdString();
   EXPECT_TRUE(said.prompt.contains(QString::fromUtf8(GetParam().says))) << said.prompt.toStdString();
+  EXPECT_TRUE(said.prompt.endsWith("\r\nPrint it again to save it under the same number.")) << said.prompt.toStdString();
+  EXPECT_FALSE(said.prompt.contains("Printer")) << said.prompt.toStdString();
+  EXPECT_EQ(said.title, "Print Info");
   EXPECT_EQ(said.style, vbCritical);
   if (lock) {
     EXPECT_FALSE(CanTakeWriteLock(dbPath())) << "the lock was let go before the save gave up";

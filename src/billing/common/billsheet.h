@@ -7,6 +7,7 @@
 #include <QString>
 #include <vector>
 
+#include "billing/common/stationery.h"
 #include "platform/vbruntime.h"
 
 class PrinterObject;
@@ -56,6 +57,7 @@ void SetUpBillPrinter();
 void PrintBillSheet(const BillSheet& sheet);
 void PrintBillSheet(PrinterObject& printer, const BillSheet& sheet);
 
-// The amount's characters printed from the last to the first, one 110-twip cell each, the last
-// one at `rightX`; an empty text prints nothing.
-void PrintAmountRightAligned(PrinterObject& printer, const QString& text, double rightX, double y);
+// An amount right-aligned at `rightX`: the stationery's PrintRightAligned, the text first.
+inline void PrintAmountRightAligned(PrinterObject& printer, const QString& text, double rightX, double y) {
+  PrintRightAligned(printer, rightX, y, text);
+}

@@ -115,6 +115,21 @@ bool BillReportForm::openReportRecordset(const QString& sql, const std::vector<V
   return false;
 }
 
+bool BillReportForm::readReportRecordset(const QString& sql, const std::vector<Value>& parameters) {
+  auto rows = std::make_unique<Recordset>();
+  try {
+    rows->Open(sql, parameters, gCon, adOpenDynamic, adLockOptimistic);
+  } catch (const DbError&) {
+  }
+  if (rows->State() != adStateOpen) {
+    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
+           QStringLiteral("Database Error"));
+    return false;
+  }
+  ReportRecordset = std::move(rows);
+  return true;
+}
+
 void BillReportForm::noteLastRow(const QString& table) {
   LastRowAtLoad = 0;
   Recordset last;

@@ -71,8 +71,14 @@ protected:
   // Set-up steps of Form_Load.
   static void setPickerToday(QDateEdit* picker);
   void loadPictures();  // pictures, trimming, tips, hover and the buttons' handlers
-  // Opens ReportRecordset; false (after "Database Error" and the program's end) when it cannot.
+  // Load's read: opens ReportRecordset; false (after "Database Error" and the program's end)
+  // when it cannot.
   bool openReportRecordset(const QString& sql, const std::vector<Value>& parameters = {});
+  // Generate's read of its days into ReportRecordset. A report only reads, so a read that fails
+  // (the file locked by another program past the wait, a read error) shows "Database Error" and
+  // gives false, and nothing else happens: the program goes on, the form keeps its recordset,
+  // its list and its total, and Generate can be pressed again.
+  bool readReportRecordset(const QString& sql, const std::vector<Value>& parameters = {});
   // Guards the picker against days after today with this second line of the message.
   void guardPicker(QDateEdit* picker, const QString& secondLine);
 

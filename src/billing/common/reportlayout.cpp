@@ -65,9 +65,7 @@ std::vector<QStringList> ReportRowsOf(const QTreeWidget* list, int columns) {
 
 void PrintCollectionReportLayout(PrinterObject& printer, const CollectionReport& report) {
   try {
-    printer.SetFontBold(false);
-
-    printer.SetFontSize(kHeaderNameSize);
+    SetPrintFont(printer, QString::fromLatin1(kPrintFontName), kHeaderNameSize, false);
     PrintAt(printer, 4400, 1300, QString::fromLatin1(kHospitalName));
     printer.SetFontSize(kHeaderSize);
     PrintAt(printer, 4200, 1700, QString::fromLatin1(kHospitalAddress));
@@ -89,7 +87,8 @@ void PrintCollectionReportLayout(PrinterObject& printer, const CollectionReport&
     for (int i = 1; i <= rowCount; ++i) {
       if (i % kReportRowsPerSheet == 0) {
         printer.EndDoc();
-        printer.SetFontBold(false);
+        // The next sheet is a document of its own: its font is set again, as the rows had it.
+        SetPrintFont(printer, QString::fromLatin1(kPrintFontName), kRowSize, false);
         ++pageNumber;
         PrintAt(printer, 4500, 500, QStringLiteral("Page Number : ") + QString::number(pageNumber));
         rowY = kNextSheetRowY;

@@ -17,8 +17,8 @@
 // the sheet is ended and the next one begins with "Page Number : " 1, 2, ... at (4500, 500) and
 // its rows from Y 1000; the first sheet therefore holds 39 rows and no page number, and no sheet
 // but the first repeats the header. Below the last row come a rule, the right-aligned total line
-// and a rule. Every sheet is a document (a print job) of its own. No font name is set: the
-// printer's current face is used.
+// and a rule. Every sheet is a document (a print job) of its own and sets its font (Arial, not
+// bold, and its size) before its first item, whatever the bill printed before it left.
 #include <QDate>
 #include <QString>
 #include <QStringList>

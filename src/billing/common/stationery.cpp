@@ -2,6 +2,12 @@
 
 #include "platform/printer.h"
 
+void SetPrintFont(PrinterObject& printer, const QString& name, double size, bool bold) {
+  printer.SetFontName(name);
+  printer.SetFontBold(bold);
+  printer.SetFontSize(size);
+}
+
 void PrintAt(PrinterObject& printer, double x, double y, const QString& text) {
   printer.SetCurrentX(x);
   printer.SetCurrentY(y);
@@ -9,7 +15,9 @@ void PrintAt(PrinterObject& printer, double x, double y, const QString& text) {
 }
 
 void PrintRightAligned(PrinterObject& printer, double rightX, double y, const QString& text) {
-  const qsizetype n = text.size();
-  for (qsizetype i = 0; i < n; ++i)
-    PrintAt(printer, rightX - kAmountPitchTwips * double(n - 1 - i), y, text.mid(i, 1));
+  double x = rightX;
+  for (qsizetype i = text.size() - 1; i >= 0; --i) {
+    PrintAt(printer, x, y, text.mid(i, 1));
+    x -= kAmountPitchTwips;
+  }
 }

@@ -42,7 +42,7 @@ void frmCancelInBillReport::Form_Load() {
 
 void frmCancelInBillReport::Picture1_Click() {
   // The bills of the day that were cancelled when the form was loaded, in table order.
-  if (!openReportRecordset(QStringLiteral("SELECT * FROM InPatientPrintDetails WHERE Date = ? "
+  if (!readReportRecordset(QStringLiteral("SELECT * FROM InPatientPrintDetails WHERE Date = ? "
                                           "AND rowid IN (SELECT value FROM json_each(?))"),
                            {DTPicker1->date(), RowsAtLoad}))
     return;

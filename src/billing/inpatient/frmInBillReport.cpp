@@ -93,7 +93,7 @@ void InBillReportForm::Picture1_Click() {
   const QDate from = DTPicker1->date();
   const QDate to = lastDay();
   const CollectionMode selection = mode();
-  if (!openReportRecordset(validBillsOfDays(selection), {from, to, LastRowAtLoad, RowsAtLoad})) return;
+  if (!readReportRecordset(validBillsOfDays(selection), {from, to, LastRowAtLoad, RowsAtLoad})) return;
   showReport(InCollectionRows(*ReportRecordset, kind_, from, to, selection));
 }
 

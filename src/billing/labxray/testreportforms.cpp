@@ -64,7 +64,7 @@ void TestCollectionReportForm::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  if (!openReportRecordset(QString::fromLatin1(TextsOf(kind_).reportSql),
+  if (!readReportRecordset(QString::fromLatin1(TextsOf(kind_).reportSql),
                            {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad, RowsAtLoad}))
     return;
   showReport(TestCollectionRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
@@ -105,7 +105,7 @@ void TestCancelReportForm::Form_Load() {
 }
 
 void TestCancelReportForm::Picture1_Click() {
-  if (!openReportRecordset(QString::fromLatin1(TextsOf(kind_).cancelReportSql), {DTPicker1->date(), RowsAtLoad}))
+  if (!readReportRecordset(QString::fromLatin1(TextsOf(kind_).cancelReportSql), {DTPicker1->date(), RowsAtLoad}))
     return;
   showReport(CancelledTestRows(*ReportRecordset, DTPicker1->date()));
 }

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "billing/common/billsaved.h"
 #include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -252,7 +253,7 @@ void frmBill::ShockwaveFlash2_GotFocus() {
 
 void frmBill::DTPicker1_Change() {
   if (DTPicker1->date() <= Today()) return;
-  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\nYou cannt Bill for Future Date"),
+  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
          vbCritical, QStringLiteral("Warning"));
   DTPicker1->setDate(Today());
 }
@@ -330,7 +331,9 @@ void frmBill::Picture2_Click() {
   } catch (const PrinterError& e) {
     MsgBox(kCheckPrinter + e.Description(), vbCritical);
   } catch (const DbError& e) {
-    MsgBox(kCheckPrinter + e.Description(), vbCritical);
+    // Only the save raises this, after the sheet went through: the paper is out, the bill is not
+    // stored, and printing again stores it under the same number.
+    ShowBillNotSaved(e);
   }
 }
 

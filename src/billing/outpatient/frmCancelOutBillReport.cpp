@@ -43,7 +43,7 @@ void frmCancelOutBillReport::Form_Load() {
 }
 
 void frmCancelOutBillReport::Picture1_Click() {
-  if (!openReportRecordset(QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Deleted' AND Date = ? AND rowid <= ?"),
+  if (!readReportRecordset(QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Deleted' AND Date = ? AND rowid <= ?"),
                            {DTPicker1->date(), LastRowAtLoad}))
     return;
   showReport(CancelledBillRows(*ReportRecordset, DTPicker1->date()));

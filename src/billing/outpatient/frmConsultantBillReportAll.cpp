@@ -44,17 +44,19 @@ void frmConsultantBillReportAll::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  if (!openReportRecordset(QStringLiteral("SELECT * FROM SettingsConsultant WHERE Date BETWEEN ? AND ? AND rowid <= ? Order By DrName"),
+  if (!readReportRecordset(QStringLiteral("SELECT * FROM SettingsConsultant WHERE Date BETWEEN ? AND ? AND rowid <= ? Order By DrName"),
                            {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad}))
     return;
   showReport(ConsultantFeeRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
 }
 
 void frmConsultantBillReportAll::Picture2_Click() {
-  // The fee report prints under the collection report's title and heads, as it always has.
+  // The collection report's layout under the fee sheet's own title and middle head, so that it
+  // is never filed and added up with the in-patient collection sheets.
   CollectionReport report =
       StandardCollectionReport(kRangeDateLineX, RangeDateLine(DTPicker1->date(), DTPicker2->date()),
-                               QStringLiteral("CASH COLLECTION IN-PATIENT BILL REPORT"));
+                               QStringLiteral("CASH COLLECTION CONSULTANT FEE REPORT"));
+  report.heads[1].text = QStringLiteral("Doctor - Patient Id - Date");
   report.rows = ReportRowsOf(List, 3);
   report.total = ReportTotal;
   PrintCollectionReport(report);

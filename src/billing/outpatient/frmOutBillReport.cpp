@@ -92,7 +92,7 @@ void OutBillReportForm::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  if (!openReportRecordset(availableBillsOfDays(mode), {from, to, LastRowAtLoad})) return;
+  if (!readReportRecordset(availableBillsOfDays(mode), {from, to, LastRowAtLoad})) return;
   showReport(OutCollectionRows(*ReportRecordset, kind_, from, to, mode));
 }
 

@@ -45,8 +45,8 @@ AddResult AddToBill(OutBillRows& bill, const FeeTexts& fees, const QString& desc
 void SetUpOutPatientBillPrinter(PrinterObject& printer) {
   printer.SetSetting1(120);
   printer.SetSetting2(3);
-  printer.SetFontName(QStringLiteral("Arial"));
-  printer.SetFontSize(9);
+  // Bold off as well: an in-patient or test bill printed before leaves it on.
+  SetPrintFont(printer, QString::fromLatin1(kPrintFontName), 9, false);
 }
 
 void PrintOutPatientBill(PrinterObject& printer, const OutBillPrint& bill) {

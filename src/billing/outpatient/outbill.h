@@ -59,7 +59,7 @@ struct OutBillPrint {
   bool printAddress = false;
 };
 
-// The printer's set-up for the stationery: its two settings 120 and 3, Arial 9 (bold as it is).
+// The printer's set-up for the stationery: its two settings 120 and 3, Arial 9, not bold.
 void SetUpOutPatientBillPrinter(PrinterObject& printer);
 // The values at their places on the stationery (amounts right-aligned a character at a time),
 // then EndDoc.
