@@ -132,7 +132,7 @@ void frmAddEmployeeDetail::Form_Load() {
 
 void frmAddEmployeeDetail::ShockwaveFlash2_FSCommand(const QString& command, const QString& args) {
   (void)args;
-  if (command.toLower().trimmed() == QLatin1String("close")) {
+  if (Trim(command).toLower() == QLatin1String("close")) {
     Hide();
     Unload();
   }

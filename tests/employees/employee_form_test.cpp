@@ -294,7 +294,9 @@ TEST_F(EmployeesTest, KeyFiltersKeepOnlyWhatEachBoxTakes) {
 
 TEST_F(EmployeesTest, TheCloseMovieClosesOnTheWordCloseOnly) {
   ASSERT_NE(open(), nullptr);
-  for (const char* command : {"Closex", "Minimize", ""}) emit form->ShockwaveFlash2.FSCommand(command, "");
+  // Blanks around the word are trimmed, tabs and line ends are not.
+  for (const char* command : {"Closex", "Minimize", "", "\tclose", "close\r\n", " close\t"})
+    emit form->ShockwaveFlash2.FSCommand(command, "");
   emit form->ShockwaveFlash2.GotFocus();
   emit form->ShockwaveFlash3.FSCommand("Minimize", "");
   EXPECT_EQ(LoadedForm<frmAddEmployeeDetail>(), form);
