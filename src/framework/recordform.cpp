@@ -38,6 +38,8 @@ const RecordButtonInfo kButtons[] = {
     {&RecordForm::Picture10, "cancel", "Cancel the Record ( CTRL +  C ) "},
 };
 
+const QString kSelectRecord = QStringLiteral("Please select any Record");
+
 QString gif(const char* base, bool hover = false) {
   return QLatin1String(base) + (hover ? QStringLiteral("1.gif") : QStringLiteral(".gif"));
 }
@@ -195,7 +197,14 @@ void RecordForm::navigate(ImageButton* clicked, void (Recordset::*move)()) {
       Refuse(QStringLiteral("No Record Found"));
       return;
     }
-    (MainRecordset.get()->*move)();
+    // A look-up that found nothing leaves the form past the last row: Next shows the last row
+    // again rather than fail.
+    if (move == &Recordset::MoveNext && MainRecordset->Eof())
+      MainRecordset->MoveLast();
+    else if (move == &Recordset::MovePrevious && MainRecordset->Bof())
+      MainRecordset->MoveFirst();
+    else
+      (MainRecordset.get()->*move)();
     // Past either end the form stays on the end row.
     if (MainRecordset->Bof()) MainRecordset->MoveFirst();
     if (MainRecordset->Eof()) MainRecordset->MoveLast();
@@ -226,19 +235,25 @@ void RecordForm::Picture6_Click() {
   EditFlag = true;
   try {
     if (KeyText().isEmpty()) {
-      Refuse(QStringLiteral("Please select any Record"));
+      Refuse(kSelectRecord);
       return;
     }
     if (MainRecordset->RecordCount() == 0) {
       Refuse(QStringLiteral("No Record Found you cannt Edit"));
       return;
     }
+    // A key typed over, or a look-up that found nothing: the save would write over a row the
+    // user does not see.
+    if (!ShowsCurrentRow()) {
+      Refuse(kSelectRecord);
+      return;
+    }
+    ModifyAccepted();
     SetRecordButtonsMode(this, true);
     Picture9.setPicture(QStringLiteral("save.gif"));
     Picture10.setPicture(QStringLiteral("cancel.gif"));
     modifiedRow_.clear();
-    if (MainRecordset->HasCurrentRow())
-      for (int i = 0; i < MainRecordset->FieldCount(); ++i) modifiedRow_.push_back(MainRecordset->Fields(i));
+    for (int i = 0; i < MainRecordset->FieldCount(); ++i) modifiedRow_.push_back(MainRecordset->Fields(i));
   } catch (const DbError& e) {
     MsgBox(e.Description());
   }
@@ -246,19 +261,20 @@ void RecordForm::Picture6_Click() {
 
 void RecordForm::Picture7_Click() {
   try {
-    if (MsgBox(QStringLiteral("Are you sure you want to delete this record?"), vbYesNo + vbQuestion,
-               QStringLiteral("Confirm Delete")) != vbYes)
-      return;
+    // Nothing is asked about a row the form will not delete.
     if (MainRecordset->RecordCount() == 0) {
       Refuse(QStringLiteral("No Record Found"));
       return;
     }
-    // After Cancel the inputs are empty while the old row is still current: the user would
-    // delete a row that is not on the screen.
-    if (KeyText().isEmpty()) {
-      Refuse(QStringLiteral("Please select any Record"));
+    // After Cancel the inputs are empty while the old row is still current, and a key typed over
+    // names no row: the user would delete a row that is not on the screen.
+    if (!ShowsCurrentRow()) {
+      Refuse(kSelectRecord);
       return;
     }
+    if (MsgBox(QStringLiteral("Are you sure you want to delete this record?"), vbYesNo + vbQuestion,
+               QStringLiteral("Confirm Delete")) != vbYes)
+      return;
     MainRecordset->Delete();
     if (MainRecordset->RecordCount() != 0) {
       MainRecordset->MoveNext();
@@ -278,7 +294,7 @@ void RecordForm::Picture8_Click() { ViewAllRecords(); }
 
 void RecordForm::Picture9_Click() {
   try {
-    if (!ValidateSave()) return;
+    if (RefuseSaveOfUnshownRow() || !ValidateSave()) return;
     WriteColumns();
     MainRecordset->Update();
   } catch (const DbError& e) {
@@ -314,6 +330,19 @@ QString RecordForm::KeyText() const {
   if (auto* box = qobject_cast<QLineEdit*>(key)) return box->text();
   if (auto* combo = qobject_cast<QComboBox*>(key)) return combo->currentText();
   return {};
+}
+
+bool RecordForm::KeyNamesCurrentRow() const {
+  if (!MainRecordset || MainRecordset->State() != adStateOpen || !MainRecordset->HasCurrentRow()) return false;
+  return Trim(MainRecordset->Fields(config_.keyColumn).toText()) == Trim(KeyText());
+}
+
+bool RecordForm::RefuseSaveOfUnshownRow() {
+  // A key typed over after Modify would rename the row, or write its other columns under a key
+  // the screen no longer shows.
+  if (!EditFlag || Trim(KeyText()).isEmpty() || KeyNamesCurrentRow()) return false;
+  Refuse(kSelectRecord, KeyInput());
+  return true;
 }
 
 bool RecordForm::DuplicateKeyFound() {

@@ -22,6 +22,11 @@
 //
 // A form whose own rules differ in one step overrides that button's click handler.
 //
+// Modify, Delete and Save after Modify act only on the row the boxes show: the current row of
+// MainRecordset whose key column, trimmed, equals the trimmed key input (ShowsCurrentRow). A key
+// typed over in browse mode, a look-up that found nothing, or the empty boxes after Cancel are
+// refused with "Please select any Record" before anything is asked or written.
+//
 // Save's duplicate-key scan (DuplicateKeyFound) reads the table afresh and, after Modify,
 // compares every row but the one being modified. A failed database write during Save shows the
 // error's description; the form stays in edit mode with its row still pending.
@@ -138,9 +143,21 @@ protected:
   virtual bool ValidateSave() = 0;
   virtual void WriteColumns() = 0;  // into the current row of MainRecordset (Update follows)
   virtual void ViewAllRecords() = 0;
+  // The form's own step once Modify has passed its checks, before edit mode.
+  virtual void ModifyAccepted() {}
+  // Whether the boxes show the current row, for Modify and Delete: KeyNamesCurrentRow, and
+  // whatever else a form's row is named by.
+  virtual bool ShowsCurrentRow() const { return KeyNamesCurrentRow(); }
 
   // For the hooks.
   QString KeyText() const;  // the key input's text as typed
+  // There is a current row and its key column, trimmed, equals the trimmed key input. Raises
+  // DbError when the row cannot be read.
+  bool KeyNamesCurrentRow() const;
+  // Save after Modify: refuses ("Please select any Record", focus on the key input) and returns
+  // true when the key input, filled in, no longer names the row being modified. An emptied key
+  // input is left to the form's own check.
+  bool RefuseSaveOfUnshownRow();
   // The scan of Save: reads the table afresh and looks for a row whose key column, trimmed,
   // equals the trimmed key input (exact, case counts). After Modify the row being modified is
   // left out. Raises DbError when the table cannot be read.

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QSignalBlocker>
+#include <iterator>
 
 #include "framework/keyfilters.h"
 #include "framework/listform.h"
@@ -17,6 +18,25 @@
 
 namespace {
 const QString kWarning = QStringLiteral("Warning");
+const QString kTimeFormat = QStringLiteral("HH:mm");
+
+// A stored birth date, "dd/MM/yyyy" (or without the leading zeros, or a date column's
+// "yyyy-MM-dd"); invalid when it is none.
+QDate birthDate(const QString& stored) {
+  const QString text = Trim(stored);
+  QDate d = QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
+  if (!d.isValid()) d = QDate::fromString(text, QStringLiteral("d/M/yyyy"));
+  if (!d.isValid()) d = DateFromIsoText(text);
+  return d;
+}
+
+// A stored hour, "HH:mm" (or "H:mm"); invalid when it is none.
+QTime hourOf(const QString& stored) {
+  const QString text = Trim(stored);
+  QTime t = QTime::fromString(text, kTimeFormat);
+  if (!t.isValid()) t = QTime::fromString(text, QStringLiteral("H:mm"));
+  return t;
+}
 
 // Two columns of captions and boxes on one row grid, laid out as the patient forms are, with the
 // record bar across the bottom.
@@ -101,7 +121,7 @@ frmAddDoctorDetail::frmAddDoctorDetail() : RecordForm(DoctorFormConfig()) {
   DTPicker1.setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   DTPicker1.setCalendarPopup(true);
   connect(&DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
-  for (QTimeEdit* t : {&DTPicker2, &DTPicker3}) t->setDisplayFormat(QStringLiteral("HH:mm"));
+  for (QTimeEdit* t : {&DTPicker2, &DTPicker3}) t->setDisplayFormat(kTimeFormat);
 
   // The help icons sit right of the boxes they stand beside: the doctor name's and the sex's.
   MoveTwips(&Picture12, kLeftBox + kBoxWidth + 120, kTop + 2 * kStep - 15, 360, 360);
@@ -121,14 +141,6 @@ frmAddDoctorDetail::frmAddDoctorDetail() : RecordForm(DoctorFormConfig()) {
 frmAddDoctorDetail::~frmAddDoctorDetail() = default;
 
 void frmAddDoctorDetail::Form_Load() {
-  {
-    // The load sets the pickers; only the user's change of the birth date computes an age.
-    const QSignalBlocker block(&DTPicker1);
-    DTPicker1.setDate(Today());
-  }
-  DTPicker2.setTime(QTime(0, 0));
-  DTPicker3.setTime(QTime(0, 0));
-
   Picture12.setPicture(QStringLiteral("help1.gif"));
   TrimPictureBox(&Picture12);
   AddToolTip(&Picture12, QStringLiteral("Example : Dr.Zerdan , M.B.B.S"), this);
@@ -137,11 +149,44 @@ void frmAddDoctorDetail::Form_Load() {
   Picture11.setToolTip(QString());
 }
 
-void frmAddDoctorDetail::display() { txtDoctorID.setText(MainRecordset->Fields(0).toText()); }
+void frmAddDoctorDetail::showPickers(const QString& birth, const QString& in, const QString& out) {
+  // Only the user's change of the birth date computes an age; the shown one is the stored one.
+  storedBirth_ = birth;
+  storedIn_ = in;
+  storedOut_ = out;
+  const QDate born = birthDate(birth);
+  const QTime from = hourOf(in), to = hourOf(out);
+  shownBirth_ = born.isValid() ? born : Today();
+  shownIn_ = from.isValid() ? from : QTime(0, 0);
+  shownOut_ = to.isValid() ? to : QTime(0, 0);
+  const QSignalBlocker block(&DTPicker1);
+  DTPicker1.setDate(shownBirth_);
+  DTPicker2.setTime(shownIn_);
+  DTPicker3.setTime(shownOut_);
+}
 
-void frmAddDoctorDetail::ClearInputs() { txtDoctorID.clear(); }
+void frmAddDoctorDetail::display() {
+  const auto text = [this](int column) { return MainRecordset->Fields(column).toText(); };
+  txtDoctorID.setText(text(0));
+  txtFirstName.setText(text(1));
+  txtLastName.setText(text(2));
+  cmbSex.setCurrentIndex(-1);
+  cmbSex.setEditText(text(3));
+  txtMobilePhone.setText(text(4));
+  txtHomePhone.setText(text(5));
+  showPickers(text(6), text(14), text(15));
+  txtAge.setText(text(7));
+  txtAge.setCursorPosition(0);  // the age sentence is wider than its box: show its beginning
+  txtPagerNumber.setText(text(8));
+  txtAddress.setPlainText(text(9));
+  txtEmailId.setText(text(10));
+  txtDoctorType.setText(text(11));
+  txtQualification.setText(text(12));
+  txtSpecialization.setText(text(13));
+  txtAvailabledays.setPlainText(text(16));
+}
 
-void frmAddDoctorDetail::emptyAllInputs() {
+void frmAddDoctorDetail::ClearInputs() {
   txtDoctorID.clear();
   txtFirstName.clear();
   txtLastName.clear();
@@ -157,6 +202,7 @@ void frmAddDoctorDetail::emptyAllInputs() {
   txtQualification.clear();
   txtSpecialization.clear();
   txtAvailabledays.clear();
+  showPickers(QString(), QString(), QString());
 }
 
 bool frmAddDoctorDetail::ValidateSave() {
@@ -173,22 +219,29 @@ bool frmAddDoctorDetail::ValidateSave() {
   return true;
 }
 
-void frmAddDoctorDetail::WriteColumns() { MainRecordset->SetField(0, txtDoctorID.text()); }
+void frmAddDoctorDetail::WriteColumns() {
+  // A picker left as shown gives back the text it was shown from.
+  const QString birth = DTPicker1.date() == shownBirth_ ? storedBirth_ : DateText(DTPicker1.date());
+  const QString in = DTPicker2.time() == shownIn_ ? storedIn_ : DTPicker2.time().toString(kTimeFormat);
+  const QString out = DTPicker3.time() == shownOut_ ? storedOut_ : DTPicker3.time().toString(kTimeFormat);
+  const QString values[] = {
+      txtDoctorID.text(),       txtFirstName.text(),     txtLastName.text(),      cmbSex.currentText(),
+      txtMobilePhone.text(),    txtHomePhone.text(),     birth,                   txtAge.text(),
+      txtPagerNumber.text(),    txtAddress.toPlainText(), txtEmailId.text(),      txtDoctorType.text(),
+      txtQualification.text(),  txtSpecialization.text(), in,                     out,
+      txtAvailabledays.toPlainText(),
+  };
+  for (int i = 0; i < int(std::size(values)); ++i) MainRecordset->SetField(i, values[i]);
+}
 
 void frmAddDoctorDetail::ViewAllRecords() { LookUp<frmViewAllDoctors>(this); }
 
-void frmAddDoctorDetail::Picture6_Click() {
-  EditFlag = true;
-  if (txtDoctorID.text().isEmpty()) {
-    Refuse(QStringLiteral("Please select any Record"));
-    return;
-  }
+void frmAddDoctorDetail::ModifyAccepted() {
   const QString notAvailable = QStringLiteral("Not Available");
   for (QLineEdit* box : findChildren<QLineEdit*>())
     if (Trim(box->text()) == notAvailable) box->clear();
   for (QPlainTextEdit* box : {&txtAddress, &txtAvailabledays})
     if (Trim(box->toPlainText()) == notAvailable) box->clear();
-  RecordForm::Picture6_Click();
 }
 
 void frmAddDoctorDetail::Picture7_Click() {
@@ -198,15 +251,6 @@ void frmAddDoctorDetail::Picture7_Click() {
     return;
   }
   RecordForm::Picture7_Click();
-}
-
-void frmAddDoctorDetail::Picture10_Click() {
-  const bool hasRows = MainRecordset && MainRecordset->State() == adStateOpen && MainRecordset->RecordCount() != 0;
-  RecordForm::Picture10_Click();
-  if (hasRows) {
-    emptyAllInputs();
-    txtDoctorID.setFocus();
-  }
 }
 
 void frmAddDoctorDetail::Command1_Click() { frmAvailableDays::LookUp(this); }

@@ -1,7 +1,13 @@
 #pragma once
-// The doctors: one display name per doctor ("Dr.Zerdan , M.B.B.S") in SettingDrDetails, the name
-// every doctor list of the patient and bill forms shows. The form's other inputs (names, sex,
-// phones, birth date and age, hours, available days...) help the user and are never stored.
+// The doctors: one row per doctor in SettingDrDetails. The display name ("Dr.Zerdan , M.B.B.S")
+// is the key and the name every doctor list of the patient and bill forms shows; beside it the
+// form stores the doctor's first and last name, sex, phones, birth date and age, pager, address,
+// e-mail, type, qualification, specialization, hours and available days, one column each in the
+// table's order, and shows them back. The doctor card finds a doctor by the first name.
+//
+// The birth date is stored as "dd/MM/yyyy" and the hours as "HH:mm". A picker the user leaves as
+// the form showed it saves the text it was shown from, so a doctor saved without a birth date or
+// hours keeps none (rather than today's date or midnight), and a Modify of one box keeps them.
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -64,18 +70,22 @@ protected:
   void Form_Load() override;
 
   QWidget* KeyInput() override { return &txtDoctorID; }
-  void ClearInputs() override;  // New and a deleted last row empty the name only
+  void ClearInputs() override;  // every box, the pickers back to today and "00:00"
   bool ValidateSave() override;
   void WriteColumns() override;
   void ViewAllRecords() override;
+  void ModifyAccepted() override;  // the boxes that say "Not Available" are emptied
 
-  void Picture6_Click() override;   // Modify
-  void Picture7_Click() override;   // Delete
-  void Picture10_Click() override;  // Cancel
+  void Picture7_Click() override;  // Delete
 
   void Command1_Click();
   void DTPicker1_Change();
 
 private:
-  void emptyAllInputs();  // the fourteen boxes Cancel empties
+  // The pickers set from code (no age computed), with the stored texts they stand for.
+  void showPickers(const QString& birth, const QString& in, const QString& out);
+
+  QString storedBirth_, storedIn_, storedOut_;  // as display() read them; empty after ClearInputs
+  QDate shownBirth_;
+  QTime shownIn_, shownOut_;
 };

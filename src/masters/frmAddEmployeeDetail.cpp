@@ -132,7 +132,7 @@ void frmAddEmployeeDetail::Form_Load() {
 
 void frmAddEmployeeDetail::ShockwaveFlash2_FSCommand(const QString& command, const QString& args) {
   (void)args;
-  if (command.toLower().trimmed() == QLatin1String("close")) {
+  if (Trim(command).toLower() == QLatin1String("close")) {
     Hide();
     Unload();
   }
@@ -268,14 +268,15 @@ void frmAddEmployeeDetail::Picture6_Click() {
     Refuse(QStringLiteral("Please select any Record"));
     return;
   }
-  if (MainRecordset->RecordCount() != 0) {
-    // The boxes declared absent become empty, so that the save asks about them again.
-    for (QLineEdit* box : {&txtEmployeeID, &txtFirstName, &txtLastName, &txtMobilePhone, &txtHomePhone, &txtAge,
-                           &txtPagerNumber, &txtEmailId, &txtEmployeeType, &txtQualification})
-      if (Trim(box->text()) == kNotAvailable) box->clear();
-    if (Trim(txtAddress.toPlainText()) == kNotAvailable) txtAddress.clear();
-  }
-  RecordForm::Picture6_Click();  // refuses an empty table, else edit mode
+  RecordForm::Picture6_Click();  // refuses an empty table or an employee not shown, else edit mode
+}
+
+void frmAddEmployeeDetail::ModifyAccepted() {
+  // The boxes declared absent become empty, so that the save asks about them again.
+  for (QLineEdit* box : {&txtEmployeeID, &txtFirstName, &txtLastName, &txtMobilePhone, &txtHomePhone, &txtAge,
+                         &txtPagerNumber, &txtEmailId, &txtEmployeeType, &txtQualification})
+    if (Trim(box->text()) == kNotAvailable) box->clear();
+  if (Trim(txtAddress.toPlainText()) == kNotAvailable) txtAddress.clear();
 }
 
 void frmAddEmployeeDetail::Picture7_Click() {
@@ -284,13 +285,18 @@ void frmAddEmployeeDetail::Picture7_Click() {
       Refuse(QStringLiteral("Please select any Record"));
       return;
     }
-    if (MsgBox(QStringLiteral("Are you sure you want to delete this record?"), vbYesNo + vbQuestion,
-               QStringLiteral("Confirm Delete")) != vbYes)
-      return;
+    // Nothing is asked about an employee the form will not delete.
     if (MainRecordset->RecordCount() == 0) {
       Refuse(QStringLiteral("No Record Found"));
       return;
     }
+    if (!ShowsCurrentRow()) {  // an ID typed over: the boxes show no stored employee
+      Refuse(QStringLiteral("Please select any Record"));
+      return;
+    }
+    if (MsgBox(QStringLiteral("Are you sure you want to delete this record?"), vbYesNo + vbQuestion,
+               QStringLiteral("Confirm Delete")) != vbYes)
+      return;
     MainRecordset->Delete();
     if (MainRecordset->RecordCount() != 0) {
       MainRecordset->MoveNext();

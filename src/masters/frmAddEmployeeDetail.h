@@ -73,6 +73,7 @@ protected:
   void ViewAllRecords() override;
 
   void Picture6_Click() override;  // Modify
+  void ModifyAccepted() override;
   void Picture7_Click() override;  // Delete
 
 private:

@@ -102,15 +102,14 @@ void frmAddLabDetails::cmbPatientID_Click() {
   if (!MainRecordset || MainRecordset->State() != adStateOpen || MainRecordset->RecordCount() == 0) return;
   try {
     const QString wanted = Trim(cmbPatientID.currentText());
-    const Recordset::Bookmark here = MainRecordset->GetBookmark();
     for (MainRecordset->MoveFirst(); !MainRecordset->Eof(); MainRecordset->MoveNext()) {
       if (Trim(MainRecordset->Fields(0).toText()) == wanted) {
         display();
         return;
       }
     }
-    // A description that is in no row: the typed text stays, and so does the current row.
-    MainRecordset->MoveTo(here);
+    // A description that is in no row: the typed text stays, and no row is current, so that
+    // Modify and Delete find nothing to act on rather than the row shown before.
   } catch (const DbError& e) {
     MsgBox(e.Description());
   }

@@ -2,7 +2,8 @@
 // The laboratory price list: one row per investigation in SettingsLab, its description and its
 // amount. The description is typed or chosen in a combo box that lists every investigation; in
 // browse mode choosing one (or typing it and leaving the box) makes it the current row, so that
-// Modify and Delete act on the investigation on the screen.
+// Modify and Delete act on the investigation on the screen; a description no row has leaves no
+// row current, and they refuse.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

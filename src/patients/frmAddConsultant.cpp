@@ -247,7 +247,7 @@ void frmAddConsultant::cmbPatientID_LookUp() {
     candidates.Open(QStringLiteral("SELECT rowid FROM SettingsConsultant") + kPairCondition,
                     {Value(Trim(doctor)), Value(Trim(patient))}, gCon);
     for (; !candidates.Eof(); candidates.MoveNext()) {
-      if (!MainRecordset->MoveToRowId(candidates.Fields(0).intValue()) || !showsCurrentRow()) continue;
+      if (!MainRecordset->MoveToRowId(candidates.Fields(0).intValue()) || !ShowsCurrentRow()) continue;
       const Recordset::Bookmark at = MainRecordset->GetBookmark();
       if (!first || at.position < first->position) first = at;
     }
@@ -259,13 +259,13 @@ void frmAddConsultant::cmbPatientID_LookUp() {
   lookingUp_ = false;
 }
 
-bool frmAddConsultant::showsCurrentRow() const {
-  const Recordset& rs = *MainRecordset;
-  return rs.HasCurrentRow() && Trim(rs.Fields(kColDrName).toText()) == Trim(cmbPatientID.currentText()) &&
-         Trim(rs.Fields(kColPatientId).toText()) == Trim(Combo1.currentText());
+bool frmAddConsultant::ShowsCurrentRow() const {
+  // The doctor is the key the base compares; the patient names the fee too.
+  return KeyNamesCurrentRow() &&
+         Trim(MainRecordset->Fields(kColPatientId).toText()) == Trim(Combo1.currentText());
 }
 
-// ---- Modify and Delete ----
+// ---- Modify ----
 
 void frmAddConsultant::Picture6_Click() {
   try {
@@ -279,7 +279,7 @@ void frmAddConsultant::Picture6_Click() {
     }
     // The boxes may show a pair no row has (a look-up that found nothing): saving would write
     // over a fee the user does not see.
-    if (!showsCurrentRow()) {
+    if (!ShowsCurrentRow()) {
       Refuse(kSelectRecord);
       return;
     }
@@ -291,33 +291,6 @@ void frmAddConsultant::Picture6_Click() {
     Picture10.setPicture(QStringLiteral("cancel.gif"));
   } catch (const DbError& e) {
     MsgBox(e.Description());
-  }
-}
-
-void frmAddConsultant::Picture7_Click() {
-  try {
-    if (MsgBox(QStringLiteral("Are you sure you want to delete this record?"), vbYesNo + vbQuestion,
-               QStringLiteral("Confirm Delete")) != vbYes)
-      return;
-    if (MainRecordset->RecordCount() == 0) {
-      Refuse(QStringLiteral("No Record Found"));
-      return;
-    }
-    // Only the fee on the screen: after Cancel the boxes are empty while a fee is still current.
-    if (cmbPatientID.currentText().isEmpty() || !showsCurrentRow()) {
-      Refuse(kSelectRecord);
-      return;
-    }
-    MainRecordset->Delete();
-    if (MainRecordset->RecordCount() != 0) {
-      MainRecordset->MoveNext();
-      if (MainRecordset->Eof()) MainRecordset->MoveLast();
-      display();
-    } else {
-      ClearInputs();
-    }
-  } catch (const DbError& e) {
-    MsgBox(e.Number() == adErrNoCurrentRow ? QStringLiteral("Please Select Any Record") : e.Description());
   }
 }
 

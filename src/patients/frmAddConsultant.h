@@ -46,9 +46,10 @@ protected:
   void Form_Load() override;
 
   void Picture6_Click() override;  // Modify
-  void Picture7_Click() override;  // Delete
 
   QWidget* KeyInput() override { return &cmbPatientID; }
+  // The boxes show the current row's doctor and patient.
+  bool ShowsCurrentRow() const override;
   void ClearInputs() override;
   bool ValidateSave() override;
   void WriteColumns() override;
@@ -66,8 +67,6 @@ private:
   // A table listed at load has no rows: the form says so and closes.
   void closeForEmptyList(const QString& message);
   void cmbPatientID_LookUp();
-  // The boxes show the current row's doctor and patient.
-  bool showsCurrentRow() const;
   bool duplicatePairFound();
   void refuse(const QString& text, QWidget* focus, const QString& title = QString());
 

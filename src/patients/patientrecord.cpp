@@ -288,7 +288,7 @@ void PatientRecordForm::Picture6_Click() {
     }
     // A look-up that found nothing leaves no current row while the boxes still show the
     // previous patient: saving would write a row the user does not see.
-    if (!MainRecordset->HasCurrentRow()) {
+    if (!ShowsCurrentRow()) {
       Refuse(kSelectRecord);
       return;
     }
@@ -307,30 +307,16 @@ void PatientRecordForm::Picture6_Click() {
 }
 
 void PatientRecordForm::Picture7_Click() {
+  if (cmbPatientID.currentText().isEmpty()) {
+    Refuse(kSelectRecord);
+    return;
+  }
+  // The base refuses an empty table and a patient the boxes do not show, before its question.
+  const long before = MainRecordset ? MainRecordset->RecordCount() : 0;
+  RecordForm::Picture7_Click();
+  if (!MainRecordset || MainRecordset->RecordCount() >= before || MainRecordset->RecordCount() == 0)
+    return;  // nothing deleted, or the last one: the identifier list keeps its items
   try {
-    if (cmbPatientID.currentText().isEmpty()) {
-      Refuse(kSelectRecord);
-      return;
-    }
-    if (MsgBox(QStringLiteral("Are you sure you want to delete this record?"), vbYesNo + vbQuestion,
-               QStringLiteral("Confirm Delete")) != vbYes)
-      return;
-    if (MainRecordset->RecordCount() == 0) {
-      Refuse(QStringLiteral("No Record Found"));
-      return;
-    }
-    if (!MainRecordset->HasCurrentRow()) {  // the boxes show no row of the table
-      Refuse(kSelectRecord);
-      return;
-    }
-    MainRecordset->Delete();
-    if (MainRecordset->RecordCount() == 0) {
-      ClearInputs();  // the identifier list keeps its items
-      return;
-    }
-    MainRecordset->MoveNext();
-    if (MainRecordset->Eof()) MainRecordset->MoveLast();
-    display();
     const QString shown = cmbPatientID.currentText();
     refillIdList();
     setComboText(cmbPatientID, shown);
@@ -418,7 +404,8 @@ void PatientRecordForm::Picture9_Click() {
     return;
   }
   try {
-    if (!ValidateSave()) return;
+    // Nor may it go on under an identifier typed over since Modify.
+    if (RefuseSaveOfUnshownRow() || !ValidateSave()) return;
     WriteColumns();
     MainRecordset->Update();
   } catch (const DbError& e) {

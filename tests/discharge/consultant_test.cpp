@@ -97,8 +97,7 @@ TEST_F(ConsultantTest, ListsAndFirstFeeAtLoadAndEmptyTableAnswersNoRecordFound) 
     boxes().expect("No Record Found", "", vbCritical);
     click(*b);
   }
-  boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbYes);
-  boxes().expect("No Record Found", "", vbCritical);
+  boxes().expect("No Record Found", "", vbCritical);  // nothing is asked first
   click(form->Picture7);
   form->Unload();
   QCoreApplication::processEvents();
@@ -179,15 +178,28 @@ TEST_F(ConsultantTest, ModifyKeepsItsOwnPairButMayNotTakeAnotherRowsPair) {
   saveExpectingSuccess();
   EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-02|Dr Rao|300|OP1");
 
+  // The doctor names the fee being modified: another one is refused, whatever the patient.
   click(form->Picture6);
   type(form->cmbPatientID, "Dr R");
   type(form->Combo1, "OP1");
-  boxes().expect(kPair, "Warning", vbCritical);
+  boxes().expect("Please select any Record", "", vbCritical);
   click(form->Picture9);
   EXPECT_EQ(mode(), "edit");
   click(form->Picture10);
   EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-02|Dr Rao|300|OP1");
   EXPECT_EQ(shown(), "2026-12-10|||");
+
+  // Its patient may change, but not to a pair another fee has.
+  addFee("2026-11-03", "Dr Iyer", "100", "OP1");
+  click(form->Picture1);
+  ASSERT_EQ(shown(), "2026-11-01|Dr Iyer|275|IP1");
+  click(form->Picture6);
+  type(form->Combo1, "OP1");
+  boxes().expect(kPair, "Warning", vbCritical);
+  click(form->Picture9);
+  EXPECT_EQ(mode(), "edit");
+  click(form->Picture10);
+  EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-03|Dr Iyer|100|OP1;2026-11-02|Dr Rao|300|OP1");
 }
 
 TEST_F(ConsultantTest, DeleteShowsTheNextFeeAndEmptiesTheBoxesAfterTheLast) {
@@ -224,8 +236,7 @@ TEST_F(ConsultantTest, DeleteAndModifyRefuseWhenTheBoxesDoNotShowTheCurrentFee) 
   click(form->Picture5);
   click(form->Picture10);
   ASSERT_EQ(shown(), "2026-12-10|||");
-  boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbYes);
-  boxes().expect(kSelect, "", vbCritical);
+  boxes().expect(kSelect, "", vbCritical);  // nothing is asked first
   click(form->Picture7);
   boxes().expect(kSelect, "", vbCritical);
   click(form->Picture6);
@@ -236,7 +247,6 @@ TEST_F(ConsultantTest, DeleteAndModifyRefuseWhenTheBoxesDoNotShowTheCurrentFee) 
   choose(form->cmbPatientID, 1);  // Dr Rao with IP1
   ASSERT_EQ(form->cmbPatientID.currentText(), "Dr Rao");
   ASSERT_EQ(form->txtPassword.text(), "250");
-  boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbYes);
   boxes().expect(kSelect, "", vbCritical);
   click(form->Picture7);
   boxes().expect(kSelect, "", vbCritical);

@@ -1,5 +1,5 @@
-// The doctor form: saving display names (refusals, duplicates, what is stored), what New, Cancel
-// and Delete empty, the key filters, and closing.
+// The doctor form: saving display names (refusals, duplicates), what New, Cancel and Delete
+// empty, the key filters, and closing. What is stored of the other boxes: doctor_store_test.
 #include <QPlainTextEdit>
 
 #include "masters/frmAddDoctorDetail.h"
@@ -30,7 +30,7 @@ TEST_F(DoctorTest, SaveRefusesEmptyAndDuplicateNamesAndStoresTheNameAsTyped) {
     const char* stored;  // in table order
     bool modify;         // Modify the last stored row instead of New
     const char* typed;
-    const char* message;  // "" for the duplicate message
+    const char* message;  // "" for the duplicate message, "select" for the refusal of a key typed over
     const char* after;    // the table afterwards
   } cases[] = {
       {"Dr.Zerdan , M.B.B.S", false, "", "Please Fill the DoctorID", "Dr.Zerdan , M.B.B.S"},
@@ -39,8 +39,8 @@ TEST_F(DoctorTest, SaveRefusesEmptyAndDuplicateNamesAndStoresTheNameAsTyped) {
       {"Dr.Amina", false, "  Dr.Amina  ", "", "Dr.Amina"},
       {"Dr.Amina", false, "dr.amina", "Record Saved Successfully", "Dr.Amina|dr.amina"},
       {"Dr.Amina", false, " Dr.Kofi , M.S ", "Record Saved Successfully", "Dr.Amina| Dr.Kofi , M.S "},
-      // An edit may not take another doctor's name, but keeps its own.
-      {"Dr.Amina|Dr.Kofi", true, "Dr.Amina ", "", "Dr.Amina|Dr.Kofi"},
+      // An edit may not take another doctor's name (it names another row), but keeps its own.
+      {"Dr.Amina|Dr.Kofi", true, "Dr.Amina ", "select", "Dr.Amina|Dr.Kofi"},
       {"Dr.Amina|Dr.Kofi", true, " Dr.Kofi", "Record Saved Successfully", "Dr.Amina| Dr.Kofi"},
   };
   for (const auto& c : cases) {
@@ -60,6 +60,8 @@ TEST_F(DoctorTest, SaveRefusesEmptyAndDuplicateNamesAndStoresTheNameAsTyped) {
     const bool saved = std::string(c.message) == "Record Saved Successfully";
     if (saved)
       boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
+    else if (std::string(c.message) == "select")
+      boxes().expect(QStringLiteral("Please select any Record"), kWarning, vbCritical);
     else
       boxes().expect(*c.message ? QString::fromUtf8(c.message) : kDuplicate, kWarning, vbCritical);
     click(form->Picture9);
@@ -90,15 +92,16 @@ TEST_F(DoctorTest, NamesSavedSinceTheFormOpenedAreComparedAlsoAfterARefusedModif
   boxes().expect(kDuplicate, kWarning, vbCritical);
   ctrl('S');
   EXPECT_EQ(doctors(), "Dr.Ama");
-  // Only the display name is written; the other sixteen columns stay empty.
-  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM SettingDrDetails WHERE coalesce(FirstName, LastName, Sex, "
-                                  "MobilePhone, HomePhone, DateOfBirth, Age, PagerNumber, Address, EmailId, "
-                                  "DoctorType, Qualification, Specialization, InTime, OutTime, AvailableDays) "
-                                  "IS NULL")),
+  // Nothing but the name was filled in: the other sixteen columns hold nothing either (no birth
+  // date of today, no hours of midnight).
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM SettingDrDetails WHERE FirstName || LastName || Sex || "
+                                  "MobilePhone || HomePhone || DateOfBirth || Age || PagerNumber || Address || "
+                                  "EmailId || DoctorType || Qualification || Specialization || InTime || OutTime || "
+                                  "AvailableDays = ''")),
             "1");
 }
 
-TEST_F(DoctorTest, NewEmptiesOnlyTheNameAndCancelEmptiesEveryInput) {
+TEST_F(DoctorTest, NewAndCancelEmptyEveryInput) {
   addDoctors(QStringLiteral("Dr.Amina|Dr.Kofi"));
   form = open<frmAddDoctorDetail>();
   EXPECT_EQ(form->txtDoctorID.text(), "Dr.Amina");
@@ -115,14 +118,29 @@ TEST_F(DoctorTest, NewEmptiesOnlyTheNameAndCancelEmptiesEveryInput) {
   QTest::keyClicks(form->cmbSex.lineEdit(), QStringLiteral("f"));
   EXPECT_EQ(form->cmbSex.currentText(), "Female");
 
+  // Every box is stored with the new doctor: none may carry the doctor shown before into it.
+  form->DTPicker2.setTime(QTime(8, 30));
   click(form->Picture5);
   EXPECT_EQ(form->txtDoctorID.text(), "");
   EXPECT_EQ(form->focusWidget(), &form->txtDoctorID);
-  for (std::size_t i = 0; i < std::size(lines); ++i) EXPECT_EQ(lines[i]->text(), QLatin1String(typed[i]));
-  EXPECT_EQ(form->txtAddress.toPlainText(), "Box 12");
-  EXPECT_EQ(form->cmbSex.currentText(), "Female");
+  for (QLineEdit* box : lines) EXPECT_EQ(box->text(), "") << box->objectName().toStdString();
+  EXPECT_EQ(form->txtAddress.toPlainText(), "");
+  EXPECT_EQ(form->txtAvailabledays.toPlainText(), "");
+  EXPECT_EQ(form->cmbSex.currentText(), "");
+  EXPECT_EQ(form->DTPicker1.date(), defaultToday());
+  EXPECT_EQ(form->DTPicker2.time(), QTime(0, 0));
 
   click(form->Picture10);
+
+  // Boxes filled during a Modify are emptied by its Cancel, and nothing is written.
+  click(form->Picture1);
+  click(form->Picture6);
+  for (std::size_t i = 0; i < std::size(lines); ++i) type(*lines[i], QLatin1String(typed[i]));
+  form->txtAddress.setPlainText(QStringLiteral("Box 12"));
+  form->txtAvailabledays.setPlainText(QStringLiteral("Monday"));
+  QTest::keyClicks(form->cmbSex.lineEdit(), QStringLiteral("f"));
+  click(form->Picture10);
+  EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(FirstName) FROM SettingDrDetails")), "0");
   EXPECT_EQ(mode(form), "browse");
   for (QLineEdit* box : lines) EXPECT_EQ(box->text(), "") << box->objectName().toStdString();
   EXPECT_EQ(form->txtDoctorID.text(), "");
@@ -169,8 +187,7 @@ TEST_F(DoctorTest, DeleteAsksThenRemovesTheShownDoctorAndAnEmptyTableSaysSo) {
   type(form->txtDoctorID, QStringLiteral("Dr.Ghost"));
   boxes().expect(QStringLiteral("No Record Found you cannt Edit"), kWarning, vbCritical);
   click(form->Picture6);
-  boxes().expect(kQuestion, vbYes);
-  boxes().expect(QStringLiteral("No Record Found"), kWarning, vbCritical);
+  boxes().expect(QStringLiteral("No Record Found"), kWarning, vbCritical);  // asked nothing first
   click(form->Picture7);
 }
 

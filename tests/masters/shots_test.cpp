@@ -50,6 +50,30 @@ TEST_F(MastersShots, DISABLED_Forms) {
   click(doctor->Picture8);
   shoot(LoadedForm<frmViewAllDoctors>(), "frmViewAllDoctors");
   UnloadForm<frmViewAllDoctors>();
+
+  // A doctor saved through the form and shown again after moving away and back.
+  click(doctor->Picture5);
+  type(doctor->txtDoctorID, QStringLiteral("Dr.Esi , M.D"));
+  type(doctor->txtFirstName, QStringLiteral("Esi"));
+  type(doctor->txtLastName, QStringLiteral("Mensah"));
+  doctor->cmbSex.setEditText(QStringLiteral("Female"));
+  type(doctor->txtMobilePhone, QStringLiteral("0244123456"));
+  type(doctor->txtHomePhone, QStringLiteral("0302765432"));
+  doctor->DTPicker1.setDate(QDate(1975, 6, 14));
+  type(doctor->txtPagerNumber, QStringLiteral("55"));
+  doctor->txtAddress.setPlainText(QStringLiteral("14 Ring Road\nOsu, Accra"));
+  type(doctor->txtEmailId, QStringLiteral("esi@clinic.example"));
+  type(doctor->txtDoctorType, QStringLiteral("Consultant"));
+  type(doctor->txtQualification, QStringLiteral("MD"));
+  type(doctor->txtSpecialization, QStringLiteral("Paediatrics"));
+  doctor->DTPicker2.setTime(QTime(9, 0));
+  doctor->DTPicker3.setTime(QTime(13, 30));
+  doctor->txtAvailabledays.setPlainText(QStringLiteral("Monday,Tuesday,Thursday"));
+  boxes().expect(kSaved);
+  click(doctor->Picture9);
+  click(doctor->Picture1);
+  click(doctor->Picture4);
+  shoot(doctor, "frmAddDoctorDetail_saved");
   doctor->Unload();
 
   auto* card = open<frmViewDrDetails>();

@@ -80,11 +80,11 @@ TEST_F(XRayTest, SaveChecksInOrderAndComparesRowsSavedSinceAnEmptyLoad) {
   }
   EXPECT_EQ(table(), " Chest =300/0|chest=250/100");
 
-  // An edit may not take another test's description.
+  // An edit may not take another test's description: the description names the row modified.
   click(form->Picture1);
   click(form->Picture6);
   type(form->txtUserName, QStringLiteral("chest"));
-  boxes().expect(kDuplicate);
+  boxes().expect(QStringLiteral("Please select any Record"), QString(), vbCritical);
   click(form->Picture9);
   EXPECT_EQ(table(), " Chest =300/0|chest=250/100");
 }

@@ -166,6 +166,11 @@ TEST_P(RecordFormTest, ModifyRewritesTheRowAndKeepsItsIdentifier) {
   type(form->cmbPatientID, "1");  // the identifier box does not rename the row
   EXPECT_EQ(form->txtFirstName.text(), "Second");
   type(form->txtAddress, "9 New Rd");
+  boxes().expect("Please select any Record", "Warning", vbCritical);  // nor saves under another one
+  click(form->Picture9);
+  EXPECT_EQ(mode(), "edit");
+  EXPECT_EQ(scalar("SELECT Address FROM " + table() + " WHERE EmployeeID='" + id("2") + "'"), "1 Hill Rd");
+  type(form->cmbPatientID, id("2"));
   saveExpectingSuccess();
   EXPECT_EQ(ids(table()), id("1") + "," + id("2"));
   EXPECT_EQ(scalar("SELECT Address FROM " + table() + " WHERE EmployeeID='" + id("2") + "'"), "9 New Rd");
