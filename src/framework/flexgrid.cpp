@@ -302,8 +302,9 @@ void AutoSizeGridColumns(int Row, int Col, FlexGrid* Grid) {
   Grid->SetRowHeight(Grid->Row(), int(std::min<long long>(grown, FlexGrid::kMaxRowHeight)));
 
   QString wrapped;
+  // No line longer than 30: a 31st character starts a line of its own.
   for (qsizetype p = 0; p < text.size();) {
-    const qsizetype take = p + 1 + kLineLength < text.size() ? kLineLength : text.size() - p;
+    const qsizetype take = std::min<qsizetype>(kLineLength, text.size() - p);
     wrapped += text.mid(p, take) + QStringLiteral("\r\n");
     p += take;
   }

@@ -93,7 +93,7 @@ private:
 };
 
 // Wraps the text of cell (Row, Col) into lines of 30 characters, each line followed by CR LF
-// (the last one holds the remaining 1 to 31), right-aligns the column and makes the row taller:
+// (the last one holds the remaining 1 to 30), right-aligns the column and makes the row taller:
 // by 200 twips, or for a text longer than 30 characters to (height + 500) times its length over
 // 30 rounded half to even. Leaves (Row, Col) the current cell. A second call wraps the wrapped
 // text again and grows the row again.

@@ -8,13 +8,44 @@
 #include "framework/keyfilters.h"
 #include "framework/listform.h"
 #include "framework/twips.h"
+#include "globals.h"
 #include "platform/msgbox.h"
 #include "platform/vbruntime.h"
 #include "shell/frmViewAllUsers.h"
 
 namespace {
 const char* const kUserTypes[] = {"Admin", "Doctor", "Employee"};
+
+// A stored type as the login reads it for the menus: trimmed, deciphered, trimmed again.
+bool isAdmin(const Value& storedType) {
+  return !storedType.IsNull() && Trim(DecryptText(Trim(storedType.toText()))) == QLatin1String(kUserTypes[0]);
 }
+
+// The row with this UserID as the table holds it now, and how many other rows are Admins.
+struct StoredAccount {
+  bool found = false;
+  bool admin = false;
+  QString name;
+  int otherAdmins = 0;
+};
+
+StoredAccount readStored(Recordset& table, const Value& userId) {
+  // Afresh: rows saved or changed since the form opened count.
+  table.Requery();
+  StoredAccount account;
+  for (; !table.Eof(); table.MoveNext()) {
+    const bool admin = isAdmin(table.Fields(3));
+    if (!account.found && table.Fields(0) == userId) {
+      account.found = true;
+      account.admin = admin;
+      account.name = table.Fields(1).toText();
+    } else if (admin) {
+      ++account.otherAdmins;
+    }
+  }
+  return account;
+}
+}  // namespace
 
 RecordFormConfig frmAddNewUser::UserFormConfig() {
   RecordFormConfig c;
@@ -155,6 +186,12 @@ bool frmAddNewUser::ValidateSave() {
     return false;
   }
   if (Trim(UserType).isEmpty()) return refuse("Please Select Any User Type", nullptr);
+  // The row being modified may keep its type, or become an Admin, or stop being one while
+  // another Admin account is stored.
+  if (EditFlag && Trim(UserType) != QLatin1String(kUserTypes[0]) && currentRowIsLastAdmin()) {
+    MsgBox(QStringLiteral("At least one Admin account must remain"), vbCritical, QStringLiteral("Warning"));
+    return false;
+  }
   return true;
 }
 
@@ -165,3 +202,38 @@ void frmAddNewUser::WriteColumns() {
 }
 
 void frmAddNewUser::ViewAllRecords() { LookUp<frmViewAllUsers>(this); }
+
+bool frmAddNewUser::currentRowIsLastAdmin() {
+  if (!MainRecordset || !MainRecordset->HasCurrentRow()) return false;
+  const StoredAccount account = readStored(*LookupRecordset, MainRecordset->Fields(0));
+  return account.found && account.admin && account.otherAdmins == 0;
+}
+
+QString frmAddNewUser::deleteRefusal() {
+  // No row, or none on screen: the record protocol gives its own answer.
+  if (!MainRecordset || MainRecordset->State() != adStateOpen || !MainRecordset->HasCurrentRow() ||
+      KeyText().isEmpty())
+    return {};
+  const StoredAccount account = readStored(*LookupRecordset, MainRecordset->Fields(0));
+  if (!account.found) return {};
+  // Without an Admin account nobody could ever reach this form again to make one.
+  if (account.admin && account.otherAdmins == 0) return QStringLiteral("You cannot delete the last Admin account");
+  if (!gUserName.isEmpty() && account.name == gUserName)
+    return QStringLiteral("You cannot delete the account you are logged in with");
+  return {};
+}
+
+void frmAddNewUser::Picture7_Click() {
+  QString refusal;
+  try {
+    refusal = deleteRefusal();
+  } catch (const DbError& e) {
+    MsgBox(e.Description());
+    return;
+  }
+  if (!refusal.isEmpty()) {
+    MsgBox(refusal, vbCritical, QStringLiteral("Warning"));
+    return;
+  }
+  RecordForm::Picture7_Click();
+}

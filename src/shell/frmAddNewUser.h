@@ -1,6 +1,11 @@
 #pragma once
 // The user accounts: user name, password and user type, one row each in SettingsNewUser. The
 // password and the type are stored enciphered.
+//
+// This form is the only way to make an account, and only an Admin reaches it: the last Admin
+// account can be neither deleted nor given another type, and the account logged in now cannot be
+// deleted. Each refusal is checked against the table as it is stored at that moment, before
+// anything is asked or written.
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,11 +41,16 @@ protected:
   bool ValidateSave() override;
   void WriteColumns() override;
   void ViewAllRecords() override;
+  void Picture7_Click() override;  // Delete
 
   void Option1_Click(int Index);
   void txtUserName_KeyPress(int& KeyAscii);
 
 private:
   void unselectOptions();
+  // What the stored table says of the current row: why it must stay, or empty when it may go.
+  QString deleteRefusal();
+  // Whether the current row is the only stored account whose type deciphers to "Admin".
+  bool currentRowIsLastAdmin();
   QButtonGroup optionGroup_{this};
 };

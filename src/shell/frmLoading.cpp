@@ -4,12 +4,15 @@
 #include <QFont>
 #include <QPixmap>
 
+#include "data/connectdb.h"
+#include "data/vbdes.h"
 #include "framework/formdesign.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/display.h"
 #include "platform/msgbox.h"
 #include "platform/system.h"
+#include "platform/vbruntime.h"
 #include "shell/frmLogin.h"
 #include "shell/programlogo.h"
 
@@ -152,13 +155,36 @@ void frmLoading::Form_Load() {
   QDir::setCurrent(AppPath());
 }
 
+bool DefaultLoginStands() {
+  const QString name = QStringLiteral("tumbo");
+  const QString password = QStringLiteral("tumbo");
+  try {
+    auto con = std::make_shared<Connection>();
+    con->Open(DatabasePath());
+    Recordset users;
+    users.Open(QStringLiteral("SELECT * FROM SettingsNewUser"), con);
+    for (; !users.Eof(); users.MoveNext()) {
+      const Value storedName = users.Fields(1);
+      const Value storedPassword = users.Fields(2);
+      if (storedName.IsNull() || storedPassword.IsNull()) continue;
+      if (storedName.toText() == name && Trim(DecryptText(Trim(storedPassword.toText()))) == password) return true;
+    }
+  } catch (const DbError&) {
+    // Nothing to announce; the login window reports the database when it reads the accounts.
+  }
+  return false;
+}
+
 void frmLoading::Timer1_Timer() {
   if (closingStepRun_) return;
   if (ProgressBar1.value() <= 98) ProgressBar1.setValue(ProgressBar1.value() + 10);
   if (ProgressBar1.value() > 98) {
     closingStepRun_ = true;
     Hide();
-    MsgBox(QStringLiteral("Please type - User name : tumbo , Password : tumbo"), vbOKOnly + vbInformation);
+    // Named only while it works: once the Admin has changed it, the start-up must not give it
+    // away, nor send the clerk to a login that fails.
+    if (DefaultLoginStands())
+      MsgBox(QStringLiteral("Please type - User name : tumbo , Password : tumbo"), vbOKOnly + vbInformation);
     ShowForm<frmLogin>();
     Timer1.stop();
   }

@@ -20,6 +20,11 @@ void ChangeResolution(const int& Width, const int& Height, const int& BitsPerPix
 void SetStartupResolution();  // 1024 x 768 x 24
 void RestoreResolution();     // the mode SaveCurrentResolution recorded (second of the restores)
 
+// Whether the login the start-up message names ("tumbo", "tumbo") still logs in: a stored account
+// of that name whose password deciphers to it, compared as the login compares. A database or
+// table that cannot be read gives false.
+bool DefaultLoginStands();
+
 // The message box style of a question that stays in front of every window.
 inline constexpr int kSystemModalBox = 4096;
 
@@ -44,8 +49,8 @@ public:
   QTimer Timer1{this};
 
   // Every 500 ms: the bar goes up by 10; on the tick that takes it past 98 the splash hides, the
-  // default login is named and the login window opens. That step runs once, however many ticks
-  // fall due while its message waits.
+  // default login is named (while it still logs in) and the login window opens. That step runs
+  // once, however many ticks fall due while its message waits.
   void Timer1_Timer();
 
 protected:

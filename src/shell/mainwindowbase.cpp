@@ -7,6 +7,7 @@
 #include "globals.h"
 #include "platform/msgbox.h"
 #include "platform/system.h"
+#include "platform/vbruntime.h"
 #include "platform/workarea.h"
 #include "shell/formtransparent.h"
 #include "shell/frmLoading.h"
@@ -87,12 +88,12 @@ void MainWindowBase::ShockwaveFlash2_FSCommand(const QString& command, const QSt
 
 void MainWindowBase::ShockwaveFlash3_FSCommand(const QString& command, const QString& args) {
   (void)args;
-  if (command.toLower().trimmed() == QLatin1String("minimize")) showMinimized();
+  if (Trim(command.toLower()) == QLatin1String("minimize")) showMinimized();
 }
 
 void MainWindowBase::ShockwaveFlash4_FSCommand(const QString& command, const QString& args) {
   (void)args;
-  if (command.toLower().trimmed() == QLatin1String("close")) exitSequence(true);
+  if (Trim(command.toLower()) == QLatin1String("close")) exitSequence(true);
 }
 
 void MainWindowBase::exitSequence(bool fromCloseMovie) {

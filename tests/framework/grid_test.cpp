@@ -38,16 +38,16 @@ TEST_F(Grid, WrapsACellIntoLinesOfThirtyAndMakesItsRowTaller) {
       {0, {}, 240 + 200},
       {1, {1}, 240 + 200},
       {30, {30}, 240 + 200},
-      {31, {31}, (240 + 500) * 1},
+      {31, {30, 1}, (240 + 500) * 1},
       {32, {30, 2}, (240 + 500) * 1},
       {44, {30, 14}, (240 + 500) * 1},
       {45, {30, 15}, (240 + 500) * 2},  // 1.5 lines: a half goes to the even number
       {60, {30, 30}, (240 + 500) * 2},
-      {61, {30, 31}, (240 + 500) * 2},
+      {61, {30, 30, 1}, (240 + 500) * 2},
       {75, {30, 30, 15}, (240 + 500) * 2},  // 2.5 lines: to 2, the even number
       {76, {30, 30, 16}, (240 + 500) * 3},
       {90, {30, 30, 30}, (240 + 500) * 3},
-      {91, {30, 30, 31}, (240 + 500) * 3},
+      {91, {30, 30, 30, 1}, (240 + 500) * 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("length " + std::to_string(c.length));
@@ -79,6 +79,43 @@ TEST_F(Grid, WrapsACellIntoLinesOfThirtyAndMakesItsRowTaller) {
   }
 }
 
+TEST_F(Grid, NoWrappedLineIsLongerThanThirtyAndNoCharacterIsLost) {
+  // Card values as they come: names and addresses with blanks, and long runs without any.
+  const QString words = QStringLiteral("12 Hill Road Kottayam near the Old Church Lane North");
+  const struct {
+    const char* name;
+    QString text;
+  } cases[] = {
+      {"30 letters", letters(30)},
+      {"31 letters", letters(31)},
+      {"60 letters", letters(60)},
+      {"61 letters", letters(61)},
+      {"30 with blanks", words.left(30)},
+      {"31 with blanks", words.left(31)},
+      {"60 with blanks", (words + words).left(60)},
+      {"61 with blanks", (words + words).left(61)},
+      {"31 ending in a blank", letters(30) + QLatin1Char(' ')},
+      {"61 starting with a blank", QLatin1Char(' ') + letters(60)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(c.text.size() == 30 || c.text.size() == 31 || c.text.size() == 60 || c.text.size() == 61);
+    FlexGrid grid;
+    grid.SetTextMatrix(1, 1, c.text);
+    AutoSizeGridColumns(1, 1, &grid);
+
+    const QString wrapped = grid.TextMatrix(1, 1);
+    ASSERT_TRUE(wrapped.endsWith(QStringLiteral("\r\n")));
+    const QStringList lines = wrapped.chopped(2).split(QStringLiteral("\r\n"));
+    for (const QString& line : lines) {
+      EXPECT_GE(line.size(), 1) << '"' << line.toStdString() << '"';
+      EXPECT_LE(line.size(), 30) << '"' << line.toStdString() << '"';
+    }
+    EXPECT_EQ(lines.join(QString()).toStdString(), c.text.toStdString());
+    EXPECT_EQ(lines.size(), (c.text.size() + 29) / 30);
+  }
+}
+
 TEST_F(Grid, ASecondCallWrapsTheWrappedTextAgainAndGrowsAgain) {
   FlexGrid grid;
   grid.SetFixedRows(0);
@@ -86,12 +123,12 @@ TEST_F(Grid, ASecondCallWrapsTheWrappedTextAgainAndGrowsAgain) {
   grid.SetTextMatrix(1, 1, text);
 
   AutoSizeGridColumns(1, 1, &grid);
-  EXPECT_EQ(grid.TextMatrix(1, 1), text + QStringLiteral("\r\n"));
+  EXPECT_EQ(grid.TextMatrix(1, 1), QStringLiteral("abcdefghijklmnopqrstuvwxyz0123\r\n4\r\n"));
   EXPECT_EQ(grid.RowHeight(1), 740);
 
-  // 33 characters now, the CR LF counted: a line of 30 and the rest, "4" and the old CR LF.
+  // 35 characters now, the CR LF pairs counted: the first 30, then the old CR LF, "4" and CR LF.
   AutoSizeGridColumns(1, 1, &grid);
-  EXPECT_EQ(grid.TextMatrix(1, 1), QStringLiteral("abcdefghijklmnopqrstuvwxyz0123\r\n4\r\n\r\n"));
+  EXPECT_EQ(grid.TextMatrix(1, 1), QStringLiteral("abcdefghijklmnopqrstuvwxyz0123\r\n\r\n4\r\n\r\n"));
   EXPECT_EQ(grid.RowHeight(1), 740 + 500);
 
   // A short cell grows by 200 each time.

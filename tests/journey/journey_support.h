@@ -54,10 +54,11 @@ protected:
   QString home() const { return home_->path(); }
 
   // Starts the program as main does and waits, as the user does, for the splash to finish, the
-  // default login to be named and the login window to come up.
-  frmLogin* startProgram() {
-    boxes().expect(QStringLiteral("Please type - User name : tumbo , Password : tumbo"), QString(),
-                   vbOKOnly + vbInformation);
+  // default login to be named (while it still logs in) and the login window to come up.
+  frmLogin* startProgram(bool defaultLoginNamed = true) {
+    if (defaultLoginNamed)
+      boxes().expect(QStringLiteral("Please type - User name : tumbo , Password : tumbo"), QString(),
+                     vbOKOnly + vbInformation);
     LoadForm<frmLoading>();
     const bool up = QTest::qWaitFor(
         [] {

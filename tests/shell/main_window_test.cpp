@@ -92,6 +92,35 @@ TEST_F(MainWindowTest, MinimiseMovieMinimisesOnTheWordMinimize) {
   EXPECT_TRUE(f->isMinimized());
 }
 
+TEST_F(MainWindowTest, WindowMoviesTrimBlanksOnlyNotTabsOrLineEnds) {
+  frmMain* f = openMain();
+  const struct {
+    const char* command;
+    bool acts;
+  } cases[] = {{"  close  ", true}, {" Close", true},      {"\tclose", false}, {"close\t", false},
+               {"close\n", false}, {"\r\nclose", false}, {"close\r", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    boxes().clearShown();
+    if (c.acts) expectExitQuestion(boxes(), vbNo);
+    f->ShockwaveFlash4_FSCommand(QString::fromLatin1(c.command), QString());
+    EXPECT_EQ(boxes().shown().size(), c.acts ? 1u : 0u);
+  }
+  EXPECT_FALSE(f->Timer1.isActive());
+
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    f->showNormal();
+    ASSERT_FALSE(f->isMinimized());
+    QString command = QString::fromLatin1(c.command);
+    command.replace(QStringLiteral("close"), QStringLiteral("minimize")).replace(QStringLiteral("Close"),
+                                                                                   QStringLiteral("MINIMIZE"));
+    f->ShockwaveFlash3_FSCommand(command, QString());
+    EXPECT_EQ(f->isMinimized(), c.acts);
+  }
+  EXPECT_TRUE(boxes().shown().empty());
+}
+
 TEST_F(MainWindowTest, AnsweringNoLeavesEverythingAsItWas) {
   frmMain* f = openMain();
   frmcontactus* open = ShowForm<frmcontactus>();

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QTest>
 #include <functional>
 
 #include "framework/vbform.h"
+#include "data/vbdes.h"
 #include "globals.h"
 #include "platform/msgbox.h"
 #include "shell/frmLoading.h"
@@ -155,6 +158,79 @@ TEST_F(SplashTest, TenTicksThenHideNameTheLoginOnceAndOpenTheLoginWindow) {
 
   splash->Timer1_Timer();
   EXPECT_EQ(service->shown, 1);
+}
+
+TEST_F(SplashTest, TheDefaultLoginIsNamedOnlyWhileItStillLogsIn) {
+  const QString tumbo = CipherText(QStringLiteral("tumbo"), true);
+  const struct {
+    const char* name;
+    QString rows;  // the accounts stored, as VALUES of (UserName, Password)
+    bool named;
+  } cases[] = {
+      {"as shipped", QString(), true},
+      {"password changed", QStringLiteral("('tumbo', '%1')").arg(CipherText(QStringLiteral("s3cret"), true)), false},
+      {"renamed", QStringLiteral("('Tumbo', '%1')").arg(tumbo), false},
+      {"name stored with a blank", QStringLiteral("('tumbo ', '%1')").arg(tumbo), false},
+      // The login trims the stored text before and after deciphering it.
+      {"password stored with blanks", QStringLiteral("('tumbo', '  %1 ')").arg(tumbo), true},
+      {"another row still has it",
+       QStringLiteral("('tumbo', '%1'), ('tumbo', '%2')").arg(CipherText(QStringLiteral("x"), true), tumbo), true},
+      {"no password", QStringLiteral("('tumbo', NULL)"), false},
+      {"no accounts", QStringLiteral("-"), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (!c.rows.isEmpty()) {
+      exec(QStringLiteral("DELETE FROM SettingsNewUser"));
+      if (c.rows != QStringLiteral("-"))
+        exec(QStringLiteral("INSERT INTO SettingsNewUser(UserName, Password) VALUES ") + c.rows);
+    }
+    EXPECT_EQ(DefaultLoginStands(), c.named);
+    frmLoading* splash = LoadForm<frmLoading>();
+    ASSERT_NE(splash, nullptr);
+    if (c.named) boxes().expect(kDefaultLogin, QString(), vbOKOnly + vbInformation);
+    for (int tick = 0; tick < 10; ++tick) splash->Timer1_Timer();
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(boxes().shown().size(), c.named ? 1u : 0u);
+    frmLogin* login = LoadedForm<frmLogin>();
+    ASSERT_NE(login, nullptr);
+    EXPECT_TRUE(login->isVisible());
+    EXPECT_FALSE(splash->Timer1.isActive());
+    boxes().clearShown();
+    ResetForms();
+  }
+}
+
+TEST_F(SplashTest, AnUnreadableAccountTableNamesNothingAndLeavesItToTheLogin) {
+  exec(QStringLiteral("DROP TABLE SettingsNewUser"));
+  EXPECT_FALSE(DefaultLoginStands());
+  frmLoading* splash = LoadForm<frmLoading>();
+  ASSERT_NE(splash, nullptr);
+  for (int tick = 0; tick < 10; ++tick) splash->Timer1_Timer();
+  EXPECT_TRUE(boxes().shown().empty());
+  frmLogin* login = LoadedForm<frmLogin>();
+  ASSERT_NE(login, nullptr);
+  EXPECT_TRUE(login->isVisible());
+  EXPECT_EQ(endCount(), 0);
+
+  // The login then reports the table as it always has.
+  boxes().expect(QStringLiteral("Database Error. Please Check the database and try again"),
+                 QStringLiteral("Database Error"), vbCritical);
+  login->txtUserName.setText(QStringLiteral("tumbo"));
+  login->txtPassword.setText(QStringLiteral("tumbo"));
+  QTest::mouseClick(&login->Picture1, Qt::LeftButton);
+  EXPECT_EQ(boxes().pending(), 0);
+  EXPECT_EQ(endCount(), 1);
+}
+
+TEST_F(SplashTest, ADatabaseFileThatIsNotOursNamesNothing) {
+  QFile file(dbPath());
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write("not a database at all, just some text that went in its place");
+  file.close();
+  EXPECT_FALSE(DefaultLoginStands());
+  QFile::remove(dbPath());
+  EXPECT_FALSE(DefaultLoginStands());
 }
 
 }  // namespace

@@ -75,11 +75,11 @@ TEST_F(UsersBrowseTest, DeleteAsksFirstAndShowsTheRowThatTakesThePlaceOfTheDelet
   addThree();
   open();
   const QString question = QStringLiteral("Are you sure you want to delete this record?");
+  click(form->Picture3);  // bob, in the middle
   boxes().expect(question, vbNo);
   clickDelete();
   EXPECT_EQ(names(), "tumbo,bob,carl");
 
-  click(form->Picture3);  // bob, in the middle
   boxes().expect(question, vbYes);
   clickDelete();
   EXPECT_EQ(names(), "tumbo,carl");
@@ -90,6 +90,11 @@ TEST_F(UsersBrowseTest, DeleteAsksFirstAndShowsTheRowThatTakesThePlaceOfTheDelet
   EXPECT_EQ(names(), "tumbo");
   EXPECT_EQ(shownName(), "tumbo");  // the new last row
 
+  // The last Admin account stays; once it is no Admin any more, the only row can go too.
+  boxes().expect(QStringLiteral("You cannot delete the last Admin account"), QStringLiteral("Warning"), vbCritical);
+  clickDelete();
+  EXPECT_EQ(names(), "tumbo");
+  exec(QStringLiteral("UPDATE SettingsNewUser SET UserType = '%1'").arg(CipherText(QStringLiteral("Doctor"), true)));
   boxes().expect(question, vbYes);
   clickDelete();  // the only row
   EXPECT_EQ(names(), "");

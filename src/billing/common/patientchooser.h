@@ -18,9 +18,14 @@
 // identifiers and reads the matched row alone, by its rowid. A text that matches nobody leaves the name on screen as it was, but HasPatient()
 // is then false, so the form can refuse to bill the name shown for an identifier not typed.
 // Emptying the text empties the name and forgets the patient.
+//
+// The drop-down list is open only while the focus is in the combo box: the keyboard goes where an
+// open list is, so a list left open once the form has moved the focus on to the doctor would take
+// the keys typed there. It closes as the focus leaves, and the focus stays where it went.
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <vector>
 
 #include "billing/common/keylist.h"
@@ -69,6 +74,8 @@ protected:
 
 private:
   void forget();
+  // Keeps the drop-down list open only while the focus is in the combo box or its list.
+  void listFollowsFocus(QWidget* now);
   bool lookUp(const QString& wanted);
 
   QPointer<QComboBox> combo_;
@@ -82,4 +89,6 @@ private:
   std::vector<Value> row_;
   bool matched_ = false;
   bool busy_ = false;
+  bool redelivering_ = false;  // a key given to the box without the focus is being handled
+  QPointer<QWidget> focusLeftTo_;  // where the focus went when it took the list's place
 };

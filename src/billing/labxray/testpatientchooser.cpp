@@ -1,8 +1,12 @@
 #include "billing/labxray/testpatientchooser.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <memory>
 
 #include "framework/keyfilters.h"
 #include "platform/vbruntime.h"
@@ -15,6 +19,7 @@ TestPatientChooser::TestPatientChooser(QComboBox* cmbPatientName, QLineEdit* txt
   connect(combo, &QComboBox::editTextChanged, this, [this] { Change(); });
   connect(combo, &QComboBox::activated, this, [this] { Change(); });
   combo->installEventFilter(this);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { listFollowsFocus(now); });
 }
 
 TestPatientChooser::~TestPatientChooser() {
@@ -129,8 +134,49 @@ void TestPatientChooser::forget() {
 }
 
 bool TestPatientChooser::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == combo_ && event->type() == QEvent::FocusIn) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    // The window system catches up with a list closed the moment it opened: activating the list's
+    // window and then the form's hands the focus back to this box. It stays where it went.
+    if (reason == Qt::ActiveWindowFocusReason && focusLeftTo_ && focusLeftTo_->isVisible() &&
+        focusLeftTo_->isEnabled() && focusLeftTo_->window() == combo_->window()) {
+      focusLeftTo_->setFocus(Qt::ActiveWindowFocusReason);
+      return true;
+    }
+    if (reason != Qt::PopupFocusReason) focusLeftTo_.clear();  // the user came back to the box
+  }
+  if (watched == combo_ && event->type() == QEvent::KeyPress && !redelivering_ && !combo_->hasFocus()) {
+    // A key handed to the box while another box has the focus (a program can do that): the
+    // completion drops the list down, and the list pulls the focus over to this box. The list
+    // closes and the focus goes back where it was, as after any drop-down (the box keeps its
+    // completed tail selected), unless the key chose a patient and the form moved it on itself.
+    const QPointer<QWidget> before = QApplication::focusWidget();
+    const std::unique_ptr<QKeyEvent> key(static_cast<QKeyEvent*>(event)->clone());
+    redelivering_ = true;
+    QCoreApplication::sendEvent(combo_, key.get());
+    redelivering_ = false;
+    event->setAccepted(key->isAccepted());
+    if (combo_ && before && combo_->hasFocus()) {
+      combo_->hidePopup();
+      before->setFocus(Qt::PopupFocusReason);
+    }
+    return true;
+  }
   if (watched == combo_ && event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
     Change();
   return QObject::eventFilter(watched, event);
+}
+
+void TestPatientChooser::listFollowsFocus(QWidget* now) {
+  // The keyboard goes where an open list is: left open behind the box that has the focus, the list
+  // would take the keys typed there and complete (and so empty) the identifier with them. The bill
+  // forms move the focus on to the doctor as soon as a patient is chosen, with the list still down.
+  if (!combo_ || !combo_->view()->isVisible()) return;
+  const auto inChooser = [this](QWidget* w) {
+    return w && (w == combo_ || combo_->isAncestorOf(w) || w->window() == combo_->view()->window());
+  };
+  if (inChooser(now)) return;
+  focusLeftTo_ = now;
+  combo_->hidePopup();
 }

@@ -5,10 +5,12 @@
 // Otherwise it behaves as the bill forms' PatientChooser: completion from the list, a look-up on
 // every change of the text, a pick from the list and the loss of the focus; a match shows the
 // name and raises PatientChosen; a text that matches nobody keeps the name on screen but
-// HasPatient() is false; emptying the text forgets the patient.
+// HasPatient() is false; emptying the text forgets the patient; the drop-down list is open only
+// while the focus is in the combo box.
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <vector>
 
 #include "billing/common/keylist.h"
@@ -51,6 +53,8 @@ private:
   bool find(Recordset* patients, const QString& wanted);
   bool findListed(const QString& wanted);
   void forget();
+  // Keeps the drop-down list open only while the focus is in the combo box or its list.
+  void listFollowsFocus(QWidget* now);
 
   QPointer<QComboBox> combo_;
   QPointer<QLineEdit> name_;
@@ -65,4 +69,6 @@ private:
   std::vector<Value> row_;
   bool matched_ = false;
   bool busy_ = false;
+  bool redelivering_ = false;  // a key given to the box without the focus is being handled
+  QPointer<QWidget> focusLeftTo_;  // where the focus went when it took the list's place
 };
