@@ -125,26 +125,26 @@ TEST_F(UsersAdminTest, ModifyKeepsAnAdminAccount) {
     click(form->Picture1);
   }
 
-  // It may keep its type under a new name and password.
+  // It may keep its type under a new password.
   clickModify();
-  fill(QStringLiteral("root"), QStringLiteral("new"), QStringLiteral("new"), 0);
+  fill(QStringLiteral("tumbo"), QStringLiteral("new"), QStringLiteral("new"), 0);
   boxes().expect(QStringLiteral("Record Saved Successfully"));
   clickSave();
-  EXPECT_EQ(names(), "root,bob");
-  EXPECT_EQ(storedType(QStringLiteral("root")), "Admin");
+  EXPECT_EQ(names(), "tumbo,bob");
+  EXPECT_EQ(storedType(QStringLiteral("tumbo")), "Admin");
 
-  // Once bob is an Admin too, root may stop being one.
+  // Once bob is an Admin too, tumbo may stop being one.
   show(QStringLiteral("bob"));
   clickModify();
   QTest::mouseClick(form->Option1[0], Qt::LeftButton);
   boxes().expect(QStringLiteral("Record Saved Successfully"));
   clickSave();
-  show(QStringLiteral("root"));
+  show(QStringLiteral("tumbo"));
   clickModify();
   QTest::mouseClick(form->Option1[2], Qt::LeftButton);
   boxes().expect(QStringLiteral("Record Saved Successfully"));
   clickSave();
-  EXPECT_EQ(storedType(QStringLiteral("root")), "Employee");
+  EXPECT_EQ(storedType(QStringLiteral("tumbo")), "Employee");
 
   // bob is the last Admin now.
   show(QStringLiteral("bob"));
