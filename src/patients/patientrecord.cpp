@@ -266,7 +266,7 @@ void PatientRecordForm::Picture5_Click() {
   SetRecordButtonsMode(this, true);
   try {
     EditFlag = false;  // a refused Modify must not switch off the scan of this new row
-    modifiedRow_.clear();
+    modified_.reset();
     ClearInputs();
     cmbPatientID.setFocus();
     MainRecordset->AddNew();
@@ -292,8 +292,8 @@ void PatientRecordForm::Picture6_Click() {
       Refuse(kSelectRecord);
       return;
     }
-    modifiedRow_.clear();
-    for (int i = 0; i < MainRecordset->FieldCount(); ++i) modifiedRow_.push_back(MainRecordset->Fields(i));
+    const QString id = Trim(MainRecordset->Fields(kColPatientID).toText());
+    modified_ = ModifiedRow{id, currentRowId(id)};
     EditFlag = true;
     BusyFlag = true;
     for (QLineEdit* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
@@ -332,39 +332,55 @@ void PatientRecordForm::ViewAllRecords() {
 // ---- Save and Cancel ----
 
 bool PatientRecordForm::duplicateIdFound() {
-  LookupRecordset->Requery();
-  if (LookupRecordset->RecordCount() == 0) return false;
   // A new patient is compared under the identifier it would be stored as; a modified one keeps
-  // its own, which no other row may hold either.
-  const bool modifying = EditFlag && !modifiedRow_.empty();
-  const QString id = modifying ? Trim(modifiedRow_[kColPatientID].toText())
-                               : PatientIdFor(patient_.prefix, cmbPatientID.currentText());
-  // Only rows holding that identifier can clash, and the row being modified (left out once, the
-  // first row equal to it) holds it too: read the identifier column alone, and whole rows only
-  // for the few that match.
-  std::vector<qint64> holding;
-  ReadColumnText(gCon, Config().sql, kColPatientID, [&](const char* text, int size, qint64 rowid) {
-    if (Trim(QString::fromUtf8(text, size)) == id) holding.push_back(rowid);
-  });
-  bool skipped = !modifying;
-  for (const qint64 rowid : holding) {
-    if (!skipped && LookupRecordset->MoveToRowId(rowid)) {
-      bool same = LookupRecordset->FieldCount() == int(modifiedRow_.size());
-      for (int i = 0; same && i < LookupRecordset->FieldCount(); ++i)
-        same = LookupRecordset->Fields(i) == modifiedRow_[std::size_t(i)];
-      if (same) {
-        skipped = true;
-        continue;
-      }
-    }
-    return true;
+  // its own, which no other row may hold either. The row being modified is left out by its
+  // rowid, whatever another program has changed in it meanwhile.
+  const bool modifying = EditFlag && modified_;
+  const QString id = modifying ? modified_->id : PatientIdFor(patient_.prefix, cmbPatientID.currentText());
+  const Value self = modifying && modified_->rowid ? Value(*modified_->rowid) : Value();
+  // VB's Trim and SQLite's trim() both take off blanks only; the column compares without regard
+  // to case, the identifier with it.
+  return !MainRecordset->ActiveConnection()
+              ->QueryValue(QStringLiteral("SELECT 1 FROM ") + patient_.table +
+                               QStringLiteral(" WHERE trim(EmployeeID) = ? COLLATE BINARY AND rowid IS NOT ? LIMIT 1"),
+                           {id, self})
+              .IsNull();
+}
+
+bool PatientRecordForm::storeRow() {
+  // Between the scan of the checks and the write another program may store the same identifier:
+  // the write lock taken first, the table is looked at once more and nothing can come between.
+  Transaction transaction(MainRecordset->ActiveConnection());
+  if (duplicateIdFound()) return false;  // rolled back: the row stays pending as it was
+  WriteColumns();
+  MainRecordset->Update();
+  transaction.Commit();
+  return true;
+}
+
+void PatientRecordForm::refuseDuplicateId() {
+  Refuse(QStringLiteral("Please Select the Another Patient Id\r\nThis Patient ID Already Assigned"), &cmbPatientID);
+}
+
+std::optional<qint64> PatientRecordForm::currentRowId(const QString& id) {
+  // Of the few rows that hold the identifier, the one the recordset stands on.
+  Recordset holding;
+  holding.Open(QStringLiteral("SELECT rowid FROM ") + patient_.table +
+                   QStringLiteral(" WHERE trim(EmployeeID) = ? COLLATE BINARY"),
+               {id}, MainRecordset->ActiveConnection());
+  const Recordset::Bookmark here = MainRecordset->GetBookmark();
+  std::optional<qint64> found;
+  for (; !found && !holding.Eof(); holding.MoveNext()) {
+    const qint64 rowid = holding.Fields(0).intValue();
+    if (MainRecordset->MoveToRowId(rowid) && MainRecordset->GetBookmark().position == here.position) found = rowid;
   }
-  return false;
+  MainRecordset->MoveTo(here);
+  return found;
 }
 
 bool PatientRecordForm::ValidateSave() {
   if (duplicateIdFound()) {
-    Refuse(QStringLiteral("Please Select the Another Patient Id\r\nThis Patient ID Already Assigned"), &cmbPatientID);
+    refuseDuplicateId();
     return false;
   }
   if (RefuseFirstBlank({{cmbPatientID.currentText(), "Please Fill the Employee ID", &cmbPatientID},
@@ -406,8 +422,12 @@ void PatientRecordForm::Picture9_Click() {
   try {
     // Nor may it go on under an identifier typed over since Modify.
     if (RefuseSaveOfUnshownRow() || !ValidateSave()) return;
-    WriteColumns();
-    MainRecordset->Update();
+    // The transaction is over before any message: a box waits for the clerk, and the write lock
+    // must not wait with it.
+    if (!storeRow()) {
+      refuseDuplicateId();
+      return;
+    }
   } catch (const DbError& e) {
     // Nothing was saved: the row stays pending and the form in edit mode.
     MsgBox(e.Description());
@@ -415,7 +435,7 @@ void PatientRecordForm::Picture9_Click() {
   }
   EditFlag = false;
   BusyFlag = false;
-  modifiedRow_.clear();
+  modified_.reset();
   MsgBox(QStringLiteral("Record Saved Successfully"), vbExclamation, QStringLiteral("Update Info"));
   SetRecordButtonsMode(this, false);
   try {
@@ -429,7 +449,7 @@ void PatientRecordForm::Picture9_Click() {
 void PatientRecordForm::Picture10_Click() {
   EditFlag = false;
   BusyFlag = false;
-  modifiedRow_.clear();
+  modified_.reset();
   if (MainRecordset && MainRecordset->State() == adStateOpen) {
     const bool hasRows = MainRecordset->RecordCount() != 0;
     MainRecordset->CancelUpdate();  // also the new row of a table that was empty
@@ -445,7 +465,8 @@ void PatientRecordForm::Picture10_Click() {
 
 PatientFormConfig frmAddOutPatient::OutPatientConfig() {
   PatientFormConfig c;
-  c.record = patientRecordConfig(QStringLiteral("Add New Out-Patient Details"), QStringLiteral("SettingsOutPatient"));
+  c.table = QStringLiteral("SettingsOutPatient");
+  c.record = patientRecordConfig(QStringLiteral("Add New Out-Patient Details"), c.table);
   c.prefix = QStringLiteral("OP");
   c.marksAdmitted = false;
   c.viewAll = [](VbForm* caller) { LookUp<frmViewOutPatientDetails>(caller); };
@@ -456,7 +477,8 @@ frmAddOutPatient::frmAddOutPatient() : PatientRecordForm(OutPatientConfig()) {}
 
 PatientFormConfig frmAddInPatient::InPatientConfig() {
   PatientFormConfig c;
-  c.record = patientRecordConfig(QStringLiteral("Add New In-Patient Details"), QStringLiteral("SettingsInPatient"));
+  c.table = QStringLiteral("SettingsInPatient");
+  c.record = patientRecordConfig(QStringLiteral("Add New In-Patient Details"), c.table);
   c.prefix = QStringLiteral("IP");
   c.marksAdmitted = true;
   c.viewAll = [](VbForm* caller) { LookUp<frmViewInPatientDetails>(caller); };

@@ -8,13 +8,16 @@
 //
 // The identifier is the prefix followed by the typed number with its blanks trimmed: the same
 // text the duplicate scan compares, so no identifier can be stored twice, nor in a form the bill
-// choosers cannot match. A row keeps its identifier when it is modified.
+// choosers cannot match. A row keeps its identifier when it is modified, and no other row may
+// hold it either. Save scans before its other checks, as the clerk has always seen it, and again
+// inside the transaction of its write, so that another program storing the identifier in between
+// cannot make it twice; no message is shown while that transaction holds the write lock.
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <memory>
-#include <vector>
+#include <optional>
 
 #include "framework/recordform.h"
 
@@ -22,6 +25,7 @@ class KeyList;
 
 struct PatientFormConfig {
   RecordFormConfig record;       // caption, size, SQL of both recordsets
+  QString table;                 // the patient table, for the duplicate scan
   QString prefix;                // "OP" or "IP"
   bool marksAdmitted = false;    // every save writes "No" into Discharged (column 17)
   void (*viewAll)(VbForm* caller) = nullptr;  // LookUp of the form's patient list
@@ -98,10 +102,26 @@ private:
   // empty for the caller to set.
   void refillIdList();
   std::unique_ptr<KeyList> readIdList() const;
+  // Whether another row holds the identifier being saved: one bound statement over the table as
+  // it is now. Raises DbError when the table cannot be read.
   bool duplicateIdFound();
+  // The duplicate scan once more and the write, in one transaction: false, with nothing written
+  // and the row still pending, when another row holds the identifier now. Raises DbError, the
+  // transaction rolled back, when the database refuses.
+  bool storeRow();
+  void refuseDuplicateId();
+  // The rowid of the current row of MainRecordset, which holds `id`; empty when the table no
+  // longer holds it under that identifier.
+  std::optional<qint64> currentRowId(const QString& id);
+
+  // The row Modify began on: its identifier, trimmed, and its rowid.
+  struct ModifiedRow {
+    QString id;
+    std::optional<qint64> rowid;
+  };
 
   PatientFormConfig patient_;
-  std::vector<Value> modifiedRow_;  // the row as it was when Modify began
+  std::optional<ModifiedRow> modified_;
   KeyList* ids_ = nullptr;  // the identifier list the box shows (the box owns it)
   bool lookingUp_ = false;
   bool fillingList_ = false;
