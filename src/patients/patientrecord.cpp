@@ -293,7 +293,7 @@ void PatientRecordForm::Picture6_Click() {
       return;
     }
     const QString id = Trim(MainRecordset->Fields(kColPatientID).toText());
-    modified_ = ModifiedRow{id, currentRowId(id)};
+    modified_ = ModifiedRow{id, MainRecordset->CurrentRowId()};
     EditFlag = true;
     BusyFlag = true;
     for (QLineEdit* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
@@ -360,22 +360,6 @@ bool PatientRecordForm::storeRow() {
 
 void PatientRecordForm::refuseDuplicateId() {
   Refuse(QStringLiteral("Please Select the Another Patient Id\r\nThis Patient ID Already Assigned"), &cmbPatientID);
-}
-
-std::optional<qint64> PatientRecordForm::currentRowId(const QString& id) {
-  // Of the few rows that hold the identifier, the one the recordset stands on.
-  Recordset holding;
-  holding.Open(QStringLiteral("SELECT rowid FROM ") + patient_.table +
-                   QStringLiteral(" WHERE trim(EmployeeID) = ? COLLATE BINARY"),
-               {id}, MainRecordset->ActiveConnection());
-  const Recordset::Bookmark here = MainRecordset->GetBookmark();
-  std::optional<qint64> found;
-  for (; !found && !holding.Eof(); holding.MoveNext()) {
-    const qint64 rowid = holding.Fields(0).intValue();
-    if (MainRecordset->MoveToRowId(rowid) && MainRecordset->GetBookmark().position == here.position) found = rowid;
-  }
-  MainRecordset->MoveTo(here);
-  return found;
 }
 
 bool PatientRecordForm::ValidateSave() {

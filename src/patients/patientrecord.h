@@ -110,9 +110,6 @@ private:
   // transaction rolled back, when the database refuses.
   bool storeRow();
   void refuseDuplicateId();
-  // The rowid of the current row of MainRecordset, which holds `id`; empty when the table no
-  // longer holds it under that identifier.
-  std::optional<qint64> currentRowId(const QString& id);
 
   // The row Modify began on: its identifier, trimmed, and its rowid.
   struct ModifiedRow {

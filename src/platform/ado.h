@@ -174,6 +174,8 @@ public:
   bool Bof() const;
   bool Eof() const;
   bool HasCurrentRow() const;  // not BOF, not EOF, not on a deleted row
+  // The rowid the current row is stored under; none for a row being added or no current row.
+  std::optional<qint64> CurrentRowId() const;
   int EditMode() const;
 
   // MoveFirst/MoveLast do nothing on an empty recordset. MoveNext at EOF and MovePrevious at BOF

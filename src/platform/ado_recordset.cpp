@@ -670,6 +670,12 @@ bool Recordset::HasCurrentRow() const {
   return d->hasCurrentRow();
 }
 
+std::optional<qint64> Recordset::CurrentRowId() const {
+  d->requireOpen();
+  if (d->edit.mode == adEditAdd || !d->hasCurrentRow()) return std::nullopt;
+  return d->storage.rows[std::size_t(d->at.index)].rowid;
+}
+
 int Recordset::EditMode() const {
   d->requireOpen();
   return d->edit.mode;
