@@ -198,6 +198,54 @@ TEST_F(CancelInBillTest, AFailedWriteSaysWhyAndReportsNothingDone) {
   EXPECT_EQ(scalar("SELECT BillDelete FROM InPatientPrintDetails WHERE patientid='IP11'"), QString("Deleted"));
 }
 
+// Another program cancels (or removes) the located bill between the search and the Cancel: the
+// bill is not cancelled a second time, the form says no bill is chosen, and nothing is written.
+TEST_F(CancelInBillTest, ABillCancelledElsewhereSinceTheSearchIsNotCancelledAgain) {
+  const struct {
+    const char* name;
+    const char* bill;
+    const char* sql;
+  } cases[] = {
+      {"cancelled by another program", "2", "UPDATE InPatientPrintDetails SET BillDelete = 'Deleted' WHERE BillNo = 2"},
+      {"no longer in the table", "12", "DELETE FROM InPatientPrintDetails WHERE BillNo = 12"},
+  };
+  auto* f = open<frmCancelInBill>();
+  ASSERT_TRUE(f);
+  const auto other = openDb();
+  const QString advancesBefore = advances();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    f->cmbBillNumber->setEditText(QString::fromLatin1(c.bill));
+    ASSERT_TRUE(f->HasLocatedBill());
+    // The clerk moves on to the bill's date (leaving the number box searches again), and
+    // meanwhile another program writes.
+    f->DTPicker1->setFocus();
+    other->Execute(QString::fromLatin1(c.sql));
+    const QStringList before = table();
+    exec(QStringLiteral("CREATE TABLE writes (n); CREATE TRIGGER counted AFTER UPDATE ON InPatientPrintDetails "
+                        "BEGIN INSERT INTO writes VALUES (1); END"));
+    boxes().expect(QStringLiteral("Do you Wish to Cancel ( Delete ) the Current Bill"), QStringLiteral("Warning"),
+                   vbCritical + vbYesNo, vbYes);
+    expectSelectBill();
+    click(f->Picture1);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM writes")), QString("0"));
+    EXPECT_EQ(table(), before);
+    EXPECT_EQ(advances(), advancesBefore);
+    EXPECT_TRUE(f->IsLoaded());
+    EXPECT_TRUE(f->cmbBillNumber->hasFocus());
+    exec(QStringLiteral("DROP TRIGGER counted; DROP TABLE writes"));
+  }
+  // The bills nobody touched are cancelled as ever.
+  f->cmbBillNumber->setEditText(QStringLiteral("21"));
+  expectCancelled();
+  click(f->Picture1);
+  EXPECT_EQ(scalar(QStringLiteral("SELECT BillDelete FROM InPatientPrintDetails WHERE BillNo = 21")),
+            QString("Deleted"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT BillDelete FROM InPatientPrintDetails WHERE BillNo = 5")),
+            QString("Available"));
+}
+
 TEST_F(CancelInBillTest, CancellingTheLastBillLeavesAnEmptyListAndTheFormOpen) {
   exec(QStringLiteral("UPDATE InPatientPrintDetails SET BillDelete='Deleted' WHERE BillNo<>2"));
   auto* f = open<frmCancelInBill>();

@@ -154,6 +154,52 @@ TEST_F(CancelBillTest, AFailedWriteIsReportedAndNothingIsDone) {
   EXPECT_EQ(scalar("SELECT count(*) FROM OutPatientPrintDetails WHERE BillDelete = 'Deleted'"), "2");
 }
 
+// Another program cancels (or removes) the shown bill between the look-up and the Cancel: the
+// bill is not cancelled a second time, the form says no bill is chosen, and nothing is written.
+TEST_F(CancelBillTest, ABillCancelledElsewhereSinceTheLookUpIsNotCancelledAgain) {
+  const struct {
+    const char* name;
+    const char* bill;
+    const char* sql;
+  } cases[] = {
+      {"cancelled by another program", "3", "UPDATE OutPatientPrintDetails SET BillDelete = 'Deleted' WHERE BillNo = 3"},
+      {"no longer in the table", "12", "DELETE FROM OutPatientPrintDetails WHERE BillNo = 12"},
+  };
+  auto* f = open<frmCancelBill>();
+  ASSERT_TRUE(f);
+  const auto other = openDb();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    f->cmbBillNumber->setEditText("");
+    type(f->cmbBillNumber, c.bill);
+    ASSERT_EQ(f->cmbBillNumber->currentText(), c.bill);
+    ASSERT_FALSE(f->txtPatientID->text().isEmpty());
+    // The clerk moves on to the bill's date (leaving the number box looks the bill up again),
+    // and meanwhile another program writes.
+    f->DTPicker1->setFocus();
+    other->Execute(c.sql);
+    const QString before = table();
+    exec("CREATE TABLE writes (n); CREATE TRIGGER counted AFTER UPDATE ON OutPatientPrintDetails "
+         "BEGIN INSERT INTO writes VALUES (1); END");
+    askedAndAnswered(vbYes);
+    refused(f);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(scalar("SELECT count(*) FROM writes"), "0");
+    EXPECT_EQ(table(), before);
+    EXPECT_EQ(LoadedForm<frmCancelBill>(), f);
+    EXPECT_EQ(f->focusWidget(), f->cmbBillNumber);
+    exec("DROP TRIGGER counted; DROP TABLE writes");
+  }
+  // The bills nobody touched are cancelled as ever.
+  f->cmbBillNumber->setEditText("");
+  type(f->cmbBillNumber, "5");
+  askedAndAnswered(vbYes);
+  boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
+  click(f->Picture1);
+  EXPECT_EQ(status(5), "Deleted");
+  EXPECT_EQ(status(7), "Available");
+}
+
 TEST_F(CancelBillTest, EmptyTableAndFutureDate) {
   exec("UPDATE OutPatientPrintDetails SET BillDelete = 'Deleted'");
   auto* f = open<frmCancelBill>();

@@ -208,13 +208,28 @@ void frmCancelInBill::Picture1_Click() {
              QStringLiteral("Warning")) != vbYes)
     return;
   Recordset& rs = *BillRecordset;
+  bool available = false;
   try {
-    rs.MoveTo(*located_);
-    rs.SetField(kInBillDeleteColumn, QStringLiteral("Deleted"));
-    rs.Update();
+    // A bill is cancelled once: its status is read again inside the transaction of the write,
+    // so that a bill another program cancelled since the search is not cancelled again. No
+    // message is shown while the transaction holds the database.
+    Transaction transaction(rs.ActiveConnection());
+    rs.Requery();
+    available = rs.HasCurrentRow() && Trim(rs.Fields(kInBillDeleteColumn).toText())
+                                              .compare(QStringLiteral("Available"), Qt::CaseInsensitive) == 0;
+    if (available) {
+      rs.SetField(kInBillDeleteColumn, QStringLiteral("Deleted"));
+      rs.Update();
+      transaction.Commit();
+    }
   } catch (const DbError& e) {
     if (rs.State() == adStateOpen) rs.CancelUpdate();
     MsgBox(e.Description(), vbCritical);
+    return;
+  }
+  if (!available) {
+    MsgBox(kSelectBill, vbCritical, QStringLiteral("Warning"));
+    cmbBillNumber->setFocus();
     return;
   }
   located_.reset();

@@ -4,6 +4,7 @@
 
 #include "billing/common/billsaved.h"
 #include "billing/inpatient/inbillstore.h"
+#include "data/billnumbers.h"
 #include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -24,6 +25,7 @@ const char* const kNoPatient = "Please Select the Patient Name First";
 const char* const kBadAdvance = "Please Enter the Correct Advance Amount";
 const char* const kAddAgain =
     "The Patient or the Advance Amount was changed after Add. Please press Add again";
+const char* const kAdvanceChanged = "The advance of this patient has changed. Please press Add again";
 
 constexpr int kFormHeight = 10425;
 constexpr int kFormWidth = 11745;
@@ -229,7 +231,13 @@ void frmInBill::Form_Load() {
   // The form only appends to the bill table: its old bills need not be read for that.
   if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM InPatientPrintDetails WHERE 0"))) return;
   if (!openRecordset(CounterRecordset, QStringLiteral("SELECT * FROM SettingsInBillNo"))) return;
-  Label2->setText(NextInBillNumber(CounterRecordset));
+  try {
+    Label2->setText(NextBillNumberText(gCon, BillKind::InPatient));
+  } catch (const DbError&) {
+    DatabaseErrorEnd();
+    Unload();
+    return;
+  }
 }
 
 void frmInBill::Form_Unload(int& cancel) {
@@ -286,7 +294,7 @@ void frmInBill::Picture1_Click() {
       return;
     }
     MakeAdvanceReceipt(BillList, txtAdvance->text());
-    added_ = {AddedBill::Kind::Receipt, patient, txtAdvance->text(), false};
+    added_ = {AddedBill::Kind::Receipt, patient, txtAdvance->text(), false, std::nullopt};
     showList();
     return;
   }
@@ -299,7 +307,8 @@ void frmInBill::Picture1_Click() {
     AppendOtherLine(BillList, Text2->text(), Text1[9]->text());
     // An other line on its own is a charge bill that deducts nothing; after the charges it
     // belongs to the bill they made.
-    if (added_.kind == AddedBill::Kind::None) added_ = {AddedBill::Kind::Charge, patient, txtAdvance->text(), false};
+    if (added_.kind == AddedBill::Kind::None)
+      added_ = {AddedBill::Kind::Charge, patient, txtAdvance->text(), false, std::nullopt};
     Text2->clear();
     Text1[9]->clear();
     CheckBox2->setChecked(false);
@@ -309,7 +318,7 @@ void frmInBill::Picture1_Click() {
   std::array<QString, kInBillChargeCount> charges;
   for (int i = 0; i < kInBillChargeCount; ++i) charges[std::size_t(i)] = Text1[std::size_t(i)]->text();
   MakeChargeBill(BillList, charges, Text3->text());
-  added_ = {AddedBill::Kind::Charge, patient, txtAdvance->text(), !Trim(Text3->text()).isEmpty()};
+  added_ = {AddedBill::Kind::Charge, patient, txtAdvance->text(), !Trim(Text3->text()).isEmpty(), Text3->text()};
   showList();
 }
 
@@ -352,6 +361,7 @@ void frmInBill::Picture2_Click() {
       return;
     }
     if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
+    if (!BillPrinted && !checkBeforePrint()) return;
     PrintBillSheet(sheet());
   } catch (const std::exception&) {
     MsgBox(QString::fromLatin1(kPrinterMessage), vbCritical);
@@ -370,6 +380,35 @@ void frmInBill::Picture2_Click() {
   }
 }
 
+bool frmInBill::checkBeforePrint() {
+  try {
+    if (added_.listedAdvance) {
+      const QString held = AdvanceHeldNow(InPatientRecordset, added_.patientId);
+      if (!SameAdvance(held, *added_.listedAdvance)) {
+        // The next add lists the advance the patient holds now.
+        Text3->setText(held);
+        MsgBox(QString::fromLatin1(kAdvanceChanged), vbCritical, QStringLiteral("Warning"));
+        return false;
+      }
+    }
+    // The number shown was read when the bill was begun; the paper, the stored bill and the
+    // counter must carry the one that is next now.
+    const QString next = NextBillNumberText(gCon, BillKind::InPatient);
+    if (next != Label2->text()) {
+      const bool shown = !Label2->text().isEmpty();
+      Label2->setText(next);
+      if (shown)
+        MsgBox(QStringLiteral("This bill gets the number ") + next +
+                   QStringLiteral(": the number shown was already used."),
+               vbInformation, QStringLiteral("Print Info"));
+    }
+  } catch (const DbError& e) {
+    MsgBox(e.Description(), vbCritical);
+    return false;
+  }
+  return true;
+}
+
 void frmInBill::adddatabase() {
   // The bill as it was listed and printed, not as the boxes stand now: charges changed after the
   // add are on neither the list nor the paper, and would put the bill in the wrong report.
@@ -385,15 +424,18 @@ void frmInBill::adddatabase() {
   const Money received = Money::Parse(added_.advanceBox).Round2();
   if (added_.kind == AddedBill::Kind::Receipt) bill.advance = received.Text();
 
-  // The advance moves as the bill that was added says, never as the boxes happen to stand.
+  // The advance moves as the bill that was added says, never as the boxes happen to stand: a
+  // receipt adds to the advance the database holds at the save, and a charge bill is stored only
+  // while the patient still holds the advance its rows deducted.
   AdvanceChange advance;
   advance.patientId = added_.patientId;
   if (!added_.patientId.isEmpty()) {
     if (added_.kind == AddedBill::Kind::Receipt) {
-      advance.kind = AdvanceChange::Kind::Set;
-      advance.amount = received + Money::Parse(Text3->text());
-    } else if (added_.kind == AddedBill::Kind::Charge && added_.deductsAdvance) {
-      advance.kind = AdvanceChange::Kind::Clear;
+      advance.kind = AdvanceChange::Kind::Receive;
+      advance.amount = received;
+    } else if (added_.kind == AddedBill::Kind::Charge) {
+      if (added_.deductsAdvance) advance.kind = AdvanceChange::Kind::Clear;
+      advance.deducted = added_.listedAdvance;
     }
   }
 
@@ -417,7 +459,13 @@ void frmInBill::Picture3_Click() {
   List->clear();
   added_ = {};
   forgetPatient();
-  Label2->setText(NextInBillNumber(CounterRecordset));
+  try {
+    Label2->setText(NextBillNumberText(gCon, BillKind::InPatient));
+  } catch (const DbError& e) {
+    // No number is shown then; the print reads it again.
+    Label2->clear();
+    MsgBox(e.Description(), vbCritical);
+  }
 }
 
 void frmInBill::Picture4_Click() { Picture3_Click(); }

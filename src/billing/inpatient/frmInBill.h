@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "billing/common/billsheet.h"
 #include "billing/common/patientchooser.h"
@@ -85,6 +86,9 @@ public:
     QString patientId;       // the trimmed identifier at the add
     QString advanceBox;      // the advance box's text at the add
     bool deductsAdvance = false;  // the list deducts the advance the patient holds
+    // A charge bill's rows: the advance the patient held as they were listed ("" for none),
+    // which they deduct. An other line on its own deducts nothing and has none.
+    std::optional<QString> listedAdvance;
   };
   const AddedBill& Added() const { return added_; }
 
@@ -108,6 +112,10 @@ private:
   void showList();
   BillSheet sheet() const;
   void forgetPatient();
+  // Before a new bill is printed, with the database as it is now: refuses (after its message) a
+  // charge bill whose deducted advance the patient no longer holds, and shows the number that is
+  // next now in Label2, saying so when it is not the one shown. False when nothing may be printed.
+  bool checkBeforePrint();
 
   std::unique_ptr<PatientChooser> chooser_;
   AddedBill added_;

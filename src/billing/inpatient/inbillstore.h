@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "billing/inpatient/inbillcalc.h"
 #include "platform/ado.h"
@@ -30,18 +31,35 @@ struct InBillRecord {
 };
 
 struct AdvanceChange {
-  enum class Kind { None, Set, Clear };
+  enum class Kind { None, Set, Clear, Receive };
   Kind kind = Kind::None;
   QString patientId;  // the row whose column 0, trimmed, is this identifier
-  Money amount;       // Set: the advance the patient holds from now on
+  // Set: the advance the patient holds from now on. Receive: a receipt's amount, added to the
+  // advance the database holds at the save (not to the one the form read).
+  Money amount;
+  // When the bill's rows deducted the advance the patient held (a charge bill; Clear when it was
+  // not blank), that advance as the form showed it, "" for none: the save refuses (DbError) when
+  // the database holds another one, since the bill would then deduct what the patient does not
+  // hold.
+  std::optional<QString> deducted;
 };
 
-// The next bill number the form offers: the counter plus 1, or "1" when the counter has no row.
+// The next bill number the form offers: the counter plus 1, or "1" when the counter has no row,
+// as `counter` last read it. The form shows NextBillNumberText (data/billnumbers.h) instead.
 // Leaves the counter on its first row.
 QString NextInBillNumber(Recordset& counter);
 
-// Appends the bill row, writes its number into the counter (adding the counter's row when there
-// is none) and applies the advance change, all or nothing. Raises DbError; afterwards nothing of
-// it is stored.
+// The advance the patient holds as the database has it at this moment, as the form shows it
+// ("" for none), read on the row the save writes: the first row of `patients` whose column 0,
+// trimmed, is `patientId`. "" when no row is that patient's. Raises DbError when it cannot be
+// read, or when the database no longer holds that row under the name `patients` read.
+QString AdvanceHeldNow(Recordset& patients, const QString& patientId);
+// Whether two advances as the form shows them ("" for none) are the same advance.
+bool SameAdvance(const QString& a, const QString& b);
+
+// Appends the bill row, writes its number into the counter (adding the counter's row when the
+// database has none) and applies the advance change, all or nothing. Refuses (DbError, nothing
+// written) a number that is no longer the next one, a counter it would lower, and a deducted
+// advance the patient no longer holds. Raises DbError; afterwards nothing of it is stored.
 void SaveInPatientBill(Recordset& bills, Recordset& counter, Recordset& patients, const InBillRecord& bill,
                        const AdvanceChange& advance);

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 
 #include "billing/common/billsaved.h"
+#include "data/billnumbers.h"
 #include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -238,7 +239,12 @@ void frmBill::Form_Load() {
   // of bills need not be read for that.
   if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM OutPatientPrintDetails WHERE 0"))) return;
   if (!openRecordset(BillNoRecordset, QStringLiteral("SELECT * FROM SettingsOutBillNo"))) return;
-  Label2->setText(NextOutBillNumber(*BillNoRecordset));
+  try {
+    Label2->setText(NextBillNumberText(gCon, BillKind::OutPatient));
+  } catch (const DbError&) {
+    DatabaseErrorEnd();
+    return;
+  }
 }
 
 void frmBill::Form_Unload(int& cancel) {
@@ -326,6 +332,7 @@ void frmBill::Picture2_Click() {
       return;
     }
     if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
+    if (!BillPrinted && !takeNextNumber()) return;
     PrintOutPatientBill(printer, printedBill());
     if (!BillPrinted) adddatabase();
   } catch (const PrinterError& e) {
@@ -335,6 +342,25 @@ void frmBill::Picture2_Click() {
     // stored, and printing again stores it under the same number.
     ShowBillNotSaved(e);
   }
+}
+
+bool frmBill::takeNextNumber() {
+  // The number shown was read when the bill was begun; the paper, the stored bill and the counter
+  // must carry the one that is next now.
+  QString next;
+  try {
+    next = NextBillNumberText(gCon, BillKind::OutPatient);
+  } catch (const DbError& e) {
+    MsgBox(e.Description(), vbCritical);
+    return false;
+  }
+  if (next == Label2->text()) return true;
+  const bool shown = !Label2->text().isEmpty();
+  Label2->setText(next);
+  if (shown)
+    MsgBox(QStringLiteral("This bill gets the number ") + next + QStringLiteral(": the number shown was already used."),
+           vbInformation, QStringLiteral("Print Info"));
+  return true;
 }
 
 void frmBill::adddatabase() {
@@ -360,7 +386,13 @@ void frmBill::Picture3_Click() {
   chooser_->Clear();
   cmbDrName->setCurrentIndex(-1);
   cmbDrName->setEditText(QString());
-  Label2->setText(NextOutBillNumber(*BillNoRecordset));
+  try {
+    Label2->setText(NextBillNumberText(gCon, BillKind::OutPatient));
+  } catch (const DbError& e) {
+    // No number is shown then; the print reads it again.
+    Label2->clear();
+    MsgBox(e.Description(), vbCritical);
+  }
 }
 
 void frmBill::Picture4_Click() { Picture3_Click(); }

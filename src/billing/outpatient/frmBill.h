@@ -87,6 +87,9 @@ private:
   bool openRecordset(std::unique_ptr<Recordset>& rs, const QString& sql);
   void showRows();
   OutBillPrint printedBill() const;
+  // Before a new bill is printed: shows the number that is next now in Label2, saying so when it
+  // is not the one shown. False (after a message) when it cannot be read; nothing is printed then.
+  bool takeNextNumber();
 
   std::unique_ptr<PatientChooser> chooser_;
   OutBillRows rows_;

@@ -189,19 +189,28 @@ void frmCancelBill::Picture1_Click() {
              QStringLiteral("Warning")) != vbYes)
     return;
   Recordset& rs = *MainRecordset;
+  bool available = false;
   try {
-    rs.MoveTo(*found_);
-    // A bill is cancelled once.
-    if (Trim(rs.Fields(kBillDeleteColumn).toText()).compare(QStringLiteral("Available"), Qt::CaseInsensitive) != 0) {
-      MsgBox(kSelectBill, vbCritical, QStringLiteral("Warning"));
-      cmbBillNumber->setFocus();
-      return;
+    // A bill is cancelled once: its status is read again inside the transaction of the write,
+    // so that a bill another program cancelled since the look-up is not cancelled again. No
+    // message is shown while the transaction holds the database.
+    Transaction transaction(rs.ActiveConnection());
+    rs.Requery();
+    available = rs.HasCurrentRow() &&
+                Trim(rs.Fields(kBillDeleteColumn).toText()).compare(QStringLiteral("Available"), Qt::CaseInsensitive) == 0;
+    if (available) {
+      rs.SetField(kBillDeleteColumn, QStringLiteral("Deleted"));
+      rs.Update();
+      transaction.Commit();
     }
-    rs.SetField(kBillDeleteColumn, QStringLiteral("Deleted"));
-    rs.Update();
   } catch (const DbError& e) {
     if (rs.State() == adStateOpen) rs.CancelUpdate();
     MsgBox(e.Description());
+    return;
+  }
+  if (!available) {
+    MsgBox(kSelectBill, vbCritical, QStringLiteral("Warning"));
+    cmbBillNumber->setFocus();
     return;
   }
   MsgBox(QStringLiteral("Record Deleted ! Bill Cancelled "), vbInformation);

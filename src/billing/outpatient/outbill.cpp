@@ -1,6 +1,7 @@
 #include "billing/outpatient/outbill.h"
 
 #include "billing/common/stationery.h"
+#include "data/billnumbers.h"
 #include "platform/ado.h"
 #include "platform/printer.h"
 
@@ -79,8 +80,36 @@ QString NextOutBillNumber(Recordset& counter) {
   return NumberText(counter.Fields(0).toDouble() + 1);
 }
 
+namespace {
+
+// Writes the bill's number into the counter's first row as the database holds it now, or makes
+// the row when there is none, so that the next bill cannot be given the same number again.
+// Refuses rather than write a number below the one the counter holds (read as the bill numbers
+// read it).
+void writeCounter(Recordset& counter, const QString& billNo) {
+  counter.Requery();
+  if (counter.RecordCount() == 0) {
+    counter.AddNew();
+  } else {
+    counter.MoveFirst();
+    const Value held = counter.Fields(0);
+    if (counter.ActiveConnection()
+            ->QueryValue(QStringLiteral("SELECT CAST(? AS INTEGER) < CAST(? AS INTEGER)"), {Value(Trim(billNo)), held})
+            .intValue())
+      throw DbError(adErrProvider, QStringLiteral("the bill number %1 is below the last one given, %2")
+                                       .arg(Trim(billNo), held.toText()));
+  }
+  counter.SetField(0, billNo);
+  counter.Update();
+}
+
+}  // namespace
+
 void SaveOutPatientBill(Recordset& bills, Recordset& counter, const OutBillRecord& bill) {
   Transaction transaction(bills.ActiveConnection());
+  // Read again inside the transaction, while no other connection can write: a number another
+  // program took since the print is refused here, before anything is written.
+  CheckBillNumberStillNext(bills.ActiveConnection(), BillKind::OutPatient, bill.billNo);
   bills.AddNew();
   bills.SetField(0, bill.billNo);
   bills.SetField(1, bill.date);
@@ -91,14 +120,6 @@ void SaveOutPatientBill(Recordset& bills, Recordset& counter, const OutBillRecor
   bills.SetField(11, bill.patientId);
   bills.SetField(12, QStringLiteral("Available"));
   bills.Update();
-
-  // A database without its counter row gets it here, with the bill, so that the next bill
-  // cannot be given the same number again.
-  if (counter.RecordCount() == 0)
-    counter.AddNew();
-  else
-    counter.MoveFirst();
-  counter.SetField(0, bill.billNo);
-  counter.Update();
+  writeCounter(counter, bill.billNo);
   transaction.Commit();
 }

@@ -65,7 +65,9 @@ void SetUpOutPatientBillPrinter(PrinterObject& printer);
 // then EndDoc.
 void PrintOutPatientBill(PrinterObject& printer, const OutBillPrint& bill);
 
-// The number the next bill gets: the counter's value + 1, or "1" with no counter row.
+// The counter's value + 1, or "1" with no counter row, as `counter` last read it. The form shows
+// NextBillNumberText (data/billnumbers.h) instead, which no stale counter can take back to a
+// number already used.
 QString NextOutBillNumber(Recordset& counter);
 
 // One bill row as stored.
@@ -80,6 +82,8 @@ struct OutBillRecord {
 };
 
 // Appends the bill to `bills` ("Available") and writes its number into `counter`, whose row is
-// added when it is missing, in one transaction on the recordsets' connection: a failure raises
-// DbError and leaves neither written (and both recordsets as they were).
+// added when the database has none, in one transaction on the recordsets' connection. Refuses
+// (DbError, nothing written) a number that is no longer the next one, as when another program
+// stored a bill since it was read, and never writes the counter below the value it holds. A
+// failure raises DbError and leaves neither written (and both recordsets as they were).
 void SaveOutPatientBill(Recordset& bills, Recordset& counter, const OutBillRecord& bill);

@@ -1,0 +1,285 @@
+// The in-patient bill against a database that another program wrote since the form read it: the
+// bill number, and the advance the patient holds, are the database's at the moment of the print
+// and of the save, never the form's old copy.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+
+#include "inbill_support.h"
+
+namespace {
+
+const char* const kAdvanceChanged = "The advance of this patient has changed. Please press Add again";
+
+QString usedNumberMessage(const QString& number) {
+  return "This bill gets the number " + number + ": the number shown was already used.";
+}
+
+// A printer that runs `atEndDoc` once, as the sheet goes out: what another program does while
+// the paper is printing, before the bill is saved.
+class PrinterWithAHook final : public PrinterObject {
+public:
+  std::function<void()> atEndDoc;
+  QStringList numbers;  // the bill number of every sheet sent
+
+protected:
+  void startDocument() override {}
+  void draw(const PrintedText& item) override {
+    if (item.x == 3580 && item.y == 700) numbers << item.text;
+  }
+  void endDocument() override {
+    if (auto hook = std::exchange(atEndDoc, nullptr)) hook();
+  }
+  void abandonDocument() noexcept override {}
+};
+
+class InBillStaleTest : public InBillTest {
+protected:
+  void SetUp() override {
+    InBillTest::SetUp();
+    other = openDb();
+  }
+  // Another program's connection to the same file.
+  void elsewhere(const QString& sql) { other->Execute(sql); }
+
+  // The bill number on the last sheet printed ("" with none).
+  QString printedNumber() {
+    const auto sheets = printer().Sheets();
+    if (sheets.empty()) return {};
+    for (const PrintedItem& item : sheets.back())
+      if (item.x == 3580 && item.y == 700) return item.text;
+    return {};
+  }
+  QString bills() const {
+    return scalar("SELECT group_concat(BillNo, ',') FROM (SELECT BillNo FROM InPatientPrintDetails ORDER BY rowid)");
+  }
+  QString counter() const {
+    return scalar("SELECT count(*) || ':' || ifnull(group_concat(BillNo), '') FROM SettingsInBillNo");
+  }
+  frmInBill* chargeBill(const QString& patient, const QString& amount) {
+    frmInBill* f = open();
+    choosePatient(f, patient);
+    type(f->Text1[0], amount);
+    click(f->Picture1);
+    return f;
+  }
+
+  std::shared_ptr<Connection> other;
+};
+
+// The stale state is made either before the form loads (a file restored or edited by hand) or
+// between the load and the print (another program), by a second connection.
+TEST_F(InBillStaleTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
+  const struct {
+    const char* name;
+    bool beforeLoad;
+    const char* sql;
+    const char* printed;  // on the paper, in the stored bill and in the counter
+    bool told;            // the clerk is told that the number changed
+    const char* stored;   // the bill numbers afterwards
+  } cases[] = {
+      {"counter moved on", false, "UPDATE SettingsInBillNo SET BillNo = 50", "51", true, "41,51"},
+      {"a bill stored under the number shown", false,
+       "INSERT INTO InPatientPrintDetails (BillNo, BillDelete) VALUES (42, 'Available')", "43", true, "41,42,43"},
+      {"counter emptied", false, "UPDATE SettingsInBillNo SET BillNo = NULL", "42", false, "41,42"},
+      {"counter put back", false, "UPDATE SettingsInBillNo SET BillNo = 5", "42", false, "41,42"},
+      {"counter row removed", false, "DELETE FROM SettingsInBillNo", "42", false, "41,42"},
+      {"a text counter at load", true, "UPDATE SettingsInBillNo SET BillNo = 'abc'", "42", false, "41,42"},
+      {"an old counter at load", true, "UPDATE SettingsInBillNo SET BillNo = 5", "42", false, "41,42"},
+      {"no counter row at load", true, "DELETE FROM SettingsInBillNo", "42", false, "41,42"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnloadForm<frmInBill>();
+    exec("DELETE FROM InPatientPrintDetails; DELETE FROM SettingsInBillNo; INSERT INTO SettingsInBillNo VALUES (41);"
+         "INSERT INTO InPatientPrintDetails (BillNo, BillDelete) VALUES (41, 'Available')");
+    if (c.beforeLoad) elsewhere(c.sql);
+    frmInBill* f = open();
+    EXPECT_EQ(f->Label2->text(), "42");
+    choosePatient(f, "IP10");
+    type(f->Text1[0], "500");
+    click(f->Picture1);
+    if (!c.beforeLoad) elsewhere(c.sql);
+
+    const int sheets = printer().EndDocCount();
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    if (c.told) boxes().expect(usedNumberMessage(c.printed), "Print Info", vbInformation);
+    boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
+    click(f->Picture2);
+    ASSERT_EQ(printer().EndDocCount(), sheets + 1);
+    EXPECT_EQ(printedNumber(), c.printed);
+    EXPECT_EQ(f->Label2->text(), c.printed);
+    EXPECT_EQ(bills(), c.stored);
+    EXPECT_EQ(counter(), QString("1:") + c.printed);
+
+    // A reprint keeps the number the bill was stored under; the next bill takes the one after.
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    click(f->Picture2);
+    EXPECT_EQ(printedNumber(), c.printed);
+    click(f->Picture4);
+    EXPECT_EQ(f->Label2->text(), QString::number(QString(c.printed).toInt() + 1));
+  }
+}
+
+// What cannot be read at the print prints nothing: the database's words are shown, and once it
+// can be read again the bill prints and saves.
+TEST_F(InBillStaleTest, WhatCannotBeReadAtThePrintPrintsNothing) {
+  exec("UPDATE SettingsInBillNo SET BillNo = 7");
+  frmInBill* f = chargeBill("IP12", "1000");
+  exec("ALTER TABLE SettingsInBillNo RENAME TO Elsewhere");
+  boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+  boxes().allowAny();
+  click(f->Picture2);
+  boxes().strict();
+  ASSERT_EQ(boxes().shown().size(), 2u);
+  EXPECT_TRUE(boxes().shown()[1].prompt.contains("SettingsInBillNo")) << boxes().shown()[1].prompt.toStdString();
+  EXPECT_EQ(boxes().shown()[1].style, vbCritical);
+  EXPECT_EQ(printer().EndDocCount(), 0);
+  EXPECT_EQ(billCount(), 0);
+  EXPECT_EQ(advanceOf("IP12"), "300");
+
+  exec("ALTER TABLE Elsewhere RENAME TO SettingsInBillNo");
+  printAndSave(f);
+  EXPECT_EQ(printedNumber(), "8");
+  EXPECT_EQ(bills(), "8");
+  EXPECT_EQ(advanceOf("IP12"), "<null>");
+}
+
+// Another program changes the patient's advance between the form's read and the print.
+TEST_F(InBillStaleTest, TheAdvanceIsTheOneTheDatabaseHoldsAtThePrint) {
+  const struct {
+    const char* name;
+    const char* patient;
+    const char* charge;      // a charge bill of this amount, or
+    const char* receipt;     // an advance receipt of this amount
+    const char* sql;         // what the other program writes after the add
+    bool refused;            // the print refuses until the bill is added again
+    QStringList rows;        // the bill as printed and stored in the end
+    const char* total;       // stored
+    const char* advance;     // the patient's advance afterwards
+  } cases[] = {
+      {"a receipt adds to the advance held now", "IP11", "", "300",
+       "UPDATE SettingsInPatient SET Advance = 700 WHERE EmployeeID = 'IP11'", false, {"01|Adv.   Amt|300.00"}, "300",
+       "1000"},
+      {"a first receipt meets another one", "IP10", "", "300",
+       "UPDATE SettingsInPatient SET Advance = 200 WHERE EmployeeID = 'IP10'", false, {"01|Adv.   Amt|300.00"}, "300",
+       "500"},
+      {"a receipt after the advance was used up", "IP11", "", "300",
+       "UPDATE SettingsInPatient SET Advance = NULL WHERE EmployeeID = 'IP11'", false, {"01|Adv.   Amt|300.00"}, "300",
+       "300"},
+      {"the deducted advance grew", "IP12", "1000", "",
+       "UPDATE SettingsInPatient SET Advance = 400 WHERE EmployeeID = 'IP12'", true,
+       {"01|Bed Charges|1000.00", "|" + GrossTotalCaption() + "|1000.00", "|" + LessAdvanceCaption() + "|400.00"},
+       "600", "<null>"},
+      {"the deducted advance was used up", "IP12", "1000", "",
+       "UPDATE SettingsInPatient SET Advance = NULL WHERE EmployeeID = 'IP12'", true, {"01|Bed Charges|1000.00"},
+       "1000", "<null>"},
+      {"an advance came in for a bill that deducted none", "IP10", "1000", "",
+       "UPDATE SettingsInPatient SET Advance = 250 WHERE EmployeeID = 'IP10'", true,
+       {"01|Bed Charges|1000.00", "|" + GrossTotalCaption() + "|1000.00", "|" + LessAdvanceCaption() + "|250.00"},
+       "750", "<null>"},
+      {"another patient's advance changed", "IP12", "1000", "",
+       "UPDATE SettingsInPatient SET Advance = 900 WHERE EmployeeID = 'IP11'", false,
+       {"01|Bed Charges|1000.00", "|" + GrossTotalCaption() + "|1000.00", "|" + LessAdvanceCaption() + "|300.00"},
+       "700", "<null>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnloadForm<frmInBill>();
+    exec("DELETE FROM InPatientPrintDetails; UPDATE SettingsInBillNo SET BillNo = 7;"
+         "UPDATE SettingsInPatient SET Advance = NULL WHERE EmployeeID = 'IP10';"
+         "UPDATE SettingsInPatient SET Advance = 500 WHERE EmployeeID = 'IP11';"
+         "UPDATE SettingsInPatient SET Advance = 300 WHERE EmployeeID = 'IP12'");
+    frmInBill* f = open();
+    choosePatient(f, c.patient);
+    type(f->Text1[0], c.charge);
+    type(f->txtAdvance, c.receipt);
+    click(f->Picture1);
+    elsewhere(c.sql);
+    const QString changed = advanceOf(c.patient);
+    const int sheets = printer().EndDocCount();
+
+    if (c.refused) {
+      boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+      boxes().expect(kAdvanceChanged, "Warning", vbCritical);
+      click(f->Picture2);
+      EXPECT_EQ(printer().EndDocCount(), sheets);
+      EXPECT_EQ(billCount(), 0);
+      EXPECT_EQ(counter(), "1:7");
+      EXPECT_EQ(advanceOf(c.patient), changed);
+      EXPECT_FALSE(f->BillPrinted);
+      // Added again, the bill deducts the advance the patient holds now.
+      EXPECT_EQ(f->Text3->text(), changed == "<null>" ? "" : changed);
+      click(f->Picture1);
+    }
+    EXPECT_EQ(listRows(f), c.rows);
+    printAndSave(f);
+    EXPECT_EQ(printer().EndDocCount(), sheets + 1);
+    EXPECT_EQ(scalar("SELECT BillNo || ':' || total FROM InPatientPrintDetails"), QString("8:") + c.total);
+    EXPECT_EQ(advanceOf(c.patient), c.advance);
+    EXPECT_EQ(advanceOf("IP13"), "1500");  // nobody else's
+  }
+}
+
+// Another program writes between the print and the save: the save refuses, the paper is out and
+// the clerk is told the bill was not saved; the next print deals with what changed.
+TEST_F(InBillStaleTest, AChangeDuringThePrintIsNotSavedAndThePrintAgainDealsWithIt) {
+  const struct {
+    const char* name;
+    const char* sql;
+    const char* reason;  // the database's words in the not-saved message
+    bool addAgain;       // the print again refuses until the bill is added again
+    const char* number;  // the number the bill is stored under in the end
+    const char* total;
+    const char* advance;  // IP12's afterwards
+  } cases[] = {
+      {"the number was taken",
+       "INSERT INTO InPatientPrintDetails (BillNo, patientName, BillDelete) VALUES (8, 'Other', 'Available');"
+       "UPDATE SettingsInBillNo SET BillNo = 8",
+       "the number 8 has been given to another bill meanwhile", false, "9", "700", "<null>"},
+      {"the advance changed", "UPDATE SettingsInPatient SET Advance = 400 WHERE EmployeeID = 'IP12'",
+       "the advance of the patient IP12 has changed meanwhile", true, "8", "600", "<null>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnloadForm<frmInBill>();
+    exec("DELETE FROM InPatientPrintDetails; UPDATE SettingsInBillNo SET BillNo = 7;"
+         "UPDATE SettingsInPatient SET Advance = 300 WHERE EmployeeID = 'IP12'");
+    auto hooked = std::make_shared<PrinterWithAHook>();
+    SetPrinter(hooked);
+    frmInBill* f = chargeBill("IP12", "1000");
+    hooked->atEndDoc = [&] { elsewhere(c.sql); };
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    boxes().expect(QString("The bill was printed but not saved: ") + c.reason +
+                       "\r\nPrint it again to save it under the same number.",
+                   "Print Info", vbCritical);
+    click(f->Picture2);
+    EXPECT_EQ(hooked->numbers, QStringList{"8"});
+    EXPECT_FALSE(f->BillPrinted);
+    EXPECT_EQ(scalar("SELECT count(*) FROM InPatientPrintDetails WHERE patientid = 'IP12'"), "0");
+    const QString changed = advanceOf("IP12");
+    EXPECT_EQ(changed, c.addAgain ? "400" : "300");
+
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    if (c.addAgain) {
+      boxes().expect(kAdvanceChanged, "Warning", vbCritical);
+      click(f->Picture2);
+      EXPECT_EQ(hooked->numbers.size(), 1);
+      click(f->Picture1);
+      boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    } else {
+      boxes().expect(usedNumberMessage(c.number), "Print Info", vbInformation);
+    }
+    boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
+    click(f->Picture2);
+    EXPECT_EQ(hooked->numbers.last(), c.number);
+    EXPECT_TRUE(f->BillPrinted);
+    EXPECT_EQ(scalar("SELECT BillNo || ':' || total FROM InPatientPrintDetails WHERE patientid = 'IP12'"),
+              QString(c.number) + ':' + c.total);
+    EXPECT_EQ(counter(), QString("1:") + c.number);
+    EXPECT_EQ(advanceOf("IP12"), c.advance);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,195 @@
+// Bill numbers against a database that another program wrote since the form read it (or that was
+// restored from an older back-up): the number shown, the number printed, the bill stored and the
+// counter always agree, and no number is given twice or goes back.
+#include "billform.h"
+
+#include <functional>
+
+#include "billing/outpatient/outbill.h"
+
+namespace {
+
+// Another program's connection to the same file.
+void elsewhere(const std::shared_ptr<Connection>& con, const QString& sql) { con->Execute(sql); }
+
+// The bill number on the last sheet printed ("" with none).
+QString printedNumber(const std::vector<std::vector<PrintedItem>>& sheets) {
+  if (sheets.empty()) return {};
+  for (const PrintedItem& item : sheets.back())
+    if (item.x == 3580 && item.y == 700) return item.text;
+  return {};
+}
+
+QString usedNumberMessage(const QString& number) {
+  return "This bill gets the number " + number + ": the number shown was already used.";
+}
+
+// A printer that runs `atEndDoc` once, as the sheet goes out: what another program does while
+// the paper is printing, before the bill is saved.
+class PrinterWithAHook final : public PrinterObject {
+public:
+  std::function<void()> atEndDoc;
+  QStringList numbers;  // the bill number of every sheet sent
+
+protected:
+  void startDocument() override {}
+  void draw(const PrintedText& item) override {
+    if (item.x == 3580 && item.y == 700) numbers << item.text;
+  }
+  void endDocument() override {
+    if (auto hook = std::exchange(atEndDoc, nullptr)) hook();
+  }
+  void abandonDocument() noexcept override {}
+};
+
+class BillNumberTest : public BillFormTest {
+protected:
+  QString bills() const { return scalar("SELECT group_concat(BillNo, ',') FROM (SELECT BillNo FROM OutPatientPrintDetails ORDER BY rowid)"); }
+  QString counter() const { return scalar("SELECT count(*) || ':' || ifnull(group_concat(BillNo), '') FROM SettingsOutBillNo"); }
+};
+
+// The stale state is made either before the form loads (a file restored or edited by hand) or
+// between the load and the print (another program), by a second connection.
+TEST_F(BillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
+  const struct {
+    const char* name;
+    bool beforeLoad;
+    const char* sql;
+    const char* shown;      // at load
+    const char* printed;    // on the paper, in the stored bill and in the counter
+    bool told;              // the clerk is told that the number changed
+    const char* stored;     // the bill numbers afterwards
+  } cases[] = {
+      {"counter moved on", false, "UPDATE SettingsOutBillNo SET BillNo = 50", "42", "51", true, "41,51"},
+      {"a bill stored under the number shown", false,
+       "INSERT INTO OutPatientPrintDetails (BillNo, BillDelete) VALUES (42, 'Available')", "42", "43", true,
+       "41,42,43"},
+      {"counter emptied", false, "UPDATE SettingsOutBillNo SET BillNo = NULL", "42", "42", false, "41,42"},
+      {"counter holds text", false, "UPDATE SettingsOutBillNo SET BillNo = 'abc'", "42", "42", false, "41,42"},
+      {"counter put back", false, "UPDATE SettingsOutBillNo SET BillNo = 5", "42", "42", false, "41,42"},
+      {"counter row removed", false, "DELETE FROM SettingsOutBillNo", "42", "42", false, "41,42"},
+      {"an emptied counter at load", true, "UPDATE SettingsOutBillNo SET BillNo = NULL", "42", "42", false, "41,42"},
+      {"a text counter at load", true, "UPDATE SettingsOutBillNo SET BillNo = 'abc'", "42", "42", false, "41,42"},
+      {"an old counter at load", true, "UPDATE SettingsOutBillNo SET BillNo = 5", "42", "42", false, "41,42"},
+      {"no counter row at load", true, "DELETE FROM SettingsOutBillNo", "42", "42", false, "41,42"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnloadForm<frmBill>();
+    exec("DELETE FROM OutPatientPrintDetails; DELETE FROM SettingsOutBillNo;"
+         "INSERT INTO SettingsOutBillNo VALUES (41);"
+         "INSERT INTO OutPatientPrintDetails (BillNo, BillDelete) VALUES (41, 'Available')");
+    const auto other = openDb();
+    if (c.beforeLoad) elsewhere(other, c.sql);
+    ASSERT_TRUE(open());
+    EXPECT_EQ(form->Label2->text(), c.shown);
+    makeBill();
+    if (!c.beforeLoad) elsewhere(other, c.sql);
+
+    const std::size_t sheets = printer().Sheets().size();
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    if (c.told) boxes().expect(usedNumberMessage(c.printed), "Print Info", vbInformation);
+    boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
+    click(form->Picture2);
+    ASSERT_EQ(printer().Sheets().size(), sheets + 1);
+    EXPECT_EQ(printedNumber(printer().Sheets()), c.printed);
+    EXPECT_EQ(form->Label2->text(), c.printed);
+    EXPECT_EQ(bills(), c.stored);
+    EXPECT_EQ(counter(), QString("1:") + c.printed);
+
+    // A reprint keeps the number the bill was stored under; the next bill takes the one after.
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    click(form->Picture2);
+    EXPECT_EQ(printedNumber(printer().Sheets()), c.printed);
+    click(form->Picture4);
+    EXPECT_EQ(form->Label2->text(), QString::number(QString(c.printed).toInt() + 1));
+  }
+}
+
+// Another program stores a bill while this one is printing: the save refuses the number, the
+// paper is out and the clerk is told the bill was not saved; the next print gets a fresh number
+// and says so, and stores the bill under it.
+TEST_F(BillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainTakesTheNext) {
+  exec("UPDATE SettingsOutBillNo SET BillNo = 41");
+  auto hooked = std::make_shared<PrinterWithAHook>();
+  SetPrinter(hooked);
+  ASSERT_TRUE(open());
+  makeBill();
+  const auto other = openDb();
+  hooked->atEndDoc = [&] {
+    elsewhere(other, "INSERT INTO OutPatientPrintDetails (BillNo, patientName, BillDelete) VALUES (42, 'Other', "
+                     "'Available'); UPDATE SettingsOutBillNo SET BillNo = 42");
+  };
+  boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+  boxes().expect("The bill was printed but not saved: the number 42 has been given to another bill meanwhile\r\n"
+                 "Print it again to save it under the same number.",
+                 "Print Info", vbCritical);
+  click(form->Picture2);
+  EXPECT_EQ(hooked->numbers, QStringList{"42"});
+  EXPECT_FALSE(form->BillPrinted);
+  EXPECT_EQ(bills(), "42");
+  EXPECT_EQ(scalar("SELECT patientName FROM OutPatientPrintDetails"), "Other");
+  EXPECT_EQ(counter(), "1:42");
+
+  boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+  boxes().expect(usedNumberMessage("43"), "Print Info", vbInformation);
+  boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
+  click(form->Picture2);
+  EXPECT_EQ(hooked->numbers, (QStringList{"42", "43"}));
+  EXPECT_EQ(form->Label2->text(), "43");
+  EXPECT_TRUE(form->BillPrinted);
+  EXPECT_EQ(bills(), "42,43");
+  EXPECT_EQ(scalar("SELECT patientName FROM OutPatientPrintDetails WHERE BillNo = 43"), "ABC");
+  EXPECT_EQ(counter(), "1:43");
+}
+
+// A number that cannot be read at the print prints nothing: the database's words are shown, and
+// once it can be read again the bill prints and saves under it.
+TEST_F(BillNumberTest, ANumberThatCannotBeReadPrintsNothing) {
+  exec("UPDATE SettingsOutBillNo SET BillNo = 41");
+  ASSERT_TRUE(open());
+  makeBill();
+  exec("ALTER TABLE SettingsOutBillNo RENAME TO Elsewhere");
+  boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+  boxes().allowAny();
+  click(form->Picture2);
+  boxes().strict();
+  ASSERT_EQ(boxes().shown().size(), 2u);
+  EXPECT_TRUE(boxes().shown()[1].prompt.contains("SettingsOutBillNo")) << boxes().shown()[1].prompt.toStdString();
+  EXPECT_EQ(boxes().shown()[1].style, vbCritical);
+  EXPECT_TRUE(printer().Items().empty());
+  EXPECT_EQ(billRows(), 0);
+  EXPECT_FALSE(form->BillPrinted);
+
+  exec("ALTER TABLE Elsewhere RENAME TO SettingsOutBillNo");
+  printAndSave();
+  EXPECT_EQ(printedNumber(printer().Sheets()), "42");
+  EXPECT_EQ(bills(), "42");
+  EXPECT_EQ(counter(), "1:42");
+}
+
+// The store on its own: only the next number is stored, and the counter never goes down.
+TEST_F(BillNumberTest, TheStoreTakesOnlyTheNextNumber) {
+  exec("UPDATE SettingsOutBillNo SET BillNo = 41");
+  auto con = openDb();
+  Recordset bills, counter;
+  bills.Open("SELECT * FROM OutPatientPrintDetails WHERE 0", con, adOpenDynamic, adLockOptimistic);
+  counter.Open("SELECT * FROM SettingsOutBillNo", con, adOpenDynamic, adLockOptimistic);
+  for (const char* number : {"5", "41", "43"}) {
+    SCOPED_TRACE(number);
+    OutBillRecord bill;
+    bill.billNo = number;
+    bill.date = QDate(2026, 12, 10);
+    EXPECT_THROW(SaveOutPatientBill(bills, counter, bill), DbError);
+    EXPECT_EQ(this->bills(), "");
+    EXPECT_EQ(this->counter(), "1:41");
+  }
+  OutBillRecord bill;
+  bill.billNo = "42";
+  bill.date = QDate(2026, 12, 10);
+  SaveOutPatientBill(bills, counter, bill);
+  EXPECT_EQ(this->bills(), "42");
+  EXPECT_EQ(this->counter(), "1:42");
+}
+
+}  // namespace
