@@ -3,6 +3,9 @@
 #include "platform/ado.h"
 #include "platform/vbruntime.h"
 
+BillNumberTaken::BillNumberTaken(const QString& billNo)
+    : DbError(adErrProvider, QStringLiteral("the number %1 has been given to another bill meanwhile").arg(billNo)) {}
+
 const BillTables& TablesOf(BillKind kind) {
   static const BillTables tables[] = {
       {"OutPatientPrintDetails", "SettingsOutBillNo"},
@@ -31,5 +34,5 @@ QString NextBillNumberText(const std::shared_ptr<Connection>& con, BillKind kind
 void CheckBillNumberStillNext(const std::shared_ptr<Connection>& con, BillKind kind, const QString& billNo) {
   const qint64 next = NextBillNumber(con, kind);
   if (QString::number(next) == Trim(billNo)) return;
-  throw DbError(adErrProvider, QStringLiteral("the number %1 has been given to another bill meanwhile").arg(Trim(billNo)));
+  throw BillNumberTaken(Trim(billNo));
 }

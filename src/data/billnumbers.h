@@ -6,7 +6,14 @@
 #include <QString>
 #include <memory>
 
-class Connection;
+#include "platform/ado.h"
+
+// A save refused because its number was given to another bill since it was read: printing again
+// takes the next number, not the same one.
+class BillNumberTaken : public DbError {
+public:
+  explicit BillNumberTaken(const QString& billNo);
+};
 
 enum class BillKind { OutPatient, InPatient, Laboratory, XRay };
 
@@ -21,7 +28,7 @@ const BillTables& TablesOf(BillKind kind);
 qint64 NextBillNumber(const std::shared_ptr<Connection>& con, BillKind kind);
 QString NextBillNumberText(const std::shared_ptr<Connection>& con, BillKind kind);
 
-// For a save, inside its transaction: raises DbError when `billNo` is no longer the kind's next
+// For a save, inside its transaction: raises BillNumberTaken when `billNo` is no longer the kind's next
 // number (another program wrote the file since the number was read), so a bill is never stored
 // under a number that is already used.
 void CheckBillNumberStillNext(const std::shared_ptr<Connection>& con, BillKind kind, const QString& billNo);

@@ -230,6 +230,7 @@ TEST_F(InBillStaleTest, AChangeDuringThePrintIsNotSavedAndThePrintAgainDealsWith
     const char* sql;
     const char* reason;  // the database's words in the not-saved message
     bool addAgain;       // the print again refuses until the bill is added again
+    const char* again;   // what printing again does
     const char* number;  // the number the bill is stored under in the end
     const char* total;
     const char* advance;  // IP12's afterwards
@@ -237,9 +238,9 @@ TEST_F(InBillStaleTest, AChangeDuringThePrintIsNotSavedAndThePrintAgainDealsWith
       {"the number was taken",
        "INSERT INTO InPatientPrintDetails (BillNo, patientName, BillDelete) VALUES (8, 'Other', 'Available');"
        "UPDATE SettingsInBillNo SET BillNo = 8",
-       "the number 8 has been given to another bill meanwhile", false, "9", "700", "<null>"},
+       "the number 8 has been given to another bill meanwhile", false, "next", "9", "700", "<null>"},
       {"the advance changed", "UPDATE SettingsInPatient SET Advance = 400 WHERE EmployeeID = 'IP12'",
-       "the advance of the patient IP12 has changed meanwhile", true, "8", "600", "<null>"},
+       "the advance of the patient IP12 has changed meanwhile", true, "same", "8", "600", "<null>"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -252,7 +253,7 @@ TEST_F(InBillStaleTest, AChangeDuringThePrintIsNotSavedAndThePrintAgainDealsWith
     hooked->atEndDoc = [&] { elsewhere(c.sql); };
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     boxes().expect(QString("The bill was printed but not saved: ") + c.reason +
-                       "\r\nPrint it again to save it under the same number.",
+                       "\r\nPrint it again to save it under the " + c.again + " number.",
                    "Print Info", vbCritical);
     click(f->Picture2);
     EXPECT_EQ(hooked->numbers, QStringList{"8"});

@@ -122,7 +122,7 @@ TEST_F(BillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainTakes
   };
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
   boxes().expect("The bill was printed but not saved: the number 42 has been given to another bill meanwhile\r\n"
-                 "Print it again to save it under the same number.",
+                 "Print it again to save it under the next number.",
                  "Print Info", vbCritical);
   click(form->Picture2);
   EXPECT_EQ(hooked->numbers, QStringList{"42"});

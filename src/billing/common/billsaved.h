@@ -7,6 +7,7 @@
 class DbError;
 
 // "The bill was printed but not saved: <description>" CR LF "Print it again to save it under
-// the same number." (title "Print Info", critical icon).
-QString BillNotSavedText(const QString& description);
+// the same number." (title "Print Info", critical icon). When the number itself was taken
+// meanwhile, the second line says that printing again takes the next number.
+QString BillNotSavedText(const QString& description, bool numberTaken = false);
 void ShowBillNotSaved(const DbError& error);
