@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/log.h"
+
 namespace {
 
 // While a paste is tried on a box's handler, the list must not drop down or close.
@@ -153,6 +155,7 @@ int autoComplete(Box& box, int KeyAscii, bool AllowFreeText) {
     }
     return result;
   } catch (...) {
+    LogSwallowed(lcFramework, "the combo box completion", std::current_exception());
     return KeyAscii;
   }
 }

@@ -1,5 +1,6 @@
 #include "framework/vbform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -10,9 +11,21 @@
 #include "framework/formdesign.h"
 #include "framework/twips.h"
 #include "globals.h"
+#include "platform/log.h"
 #include "platform/workarea.h"
 
 namespace {
+
+// The form a log line is written in: the one holding the focus, else the menu form open.
+QString formInUse() {
+  QWidget* w = QApplication::focusWidget();
+  while (w && !qobject_cast<VbForm*>(w)) w = w->parentWidget();
+  if (!w) w = gActiveForm.data();
+  if (!w) return QString();
+  return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+}
+[[maybe_unused]] const bool kLogNamesForms = (SetLogFormName(formInUse), true);
+
 std::unordered_map<std::type_index, QPointer<VbForm>>& registry() {
   static std::unordered_map<std::type_index, QPointer<VbForm>> r;
   return r;

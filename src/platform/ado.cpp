@@ -8,11 +8,15 @@
 #include <sqlite3.h>
 
 #include "data/schema.h"
+#include "platform/log.h"
 #include "platform/ado_sqlite.h"
 #include "platform/vbruntime.h"
 
 DbError::DbError(int number, const QString& description)
-    : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
+    : std::runtime_error(description.toStdString()), number_(number), description_(description) {
+  // Raised here, whoever catches it: the log keeps the description the message box may drop.
+  qCWarning(lcPlatform).noquote() << "database error" << number << "-" << description;
+}
 
 namespace ado_detail {
 

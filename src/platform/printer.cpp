@@ -11,8 +11,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/log.h"
+
 PrinterError::PrinterError(int number, const QString& description)
-    : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
+    : std::runtime_error(description.toStdString()), number_(number), description_(description) {
+  qCWarning(lcPlatform).noquote() << "printer error" << number << "-" << description;
+}
 
 PrinterObject::~PrinterObject() = default;
 

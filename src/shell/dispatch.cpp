@@ -23,6 +23,7 @@
 #include "patients/frmDischarge.h"
 #include "patients/patientrecord.h"
 #include "patients/patientsearch.h"
+#include "platform/log.h"
 #include "shell/frmAboutme.h"
 #include "shell/frmAddNewUser.h"
 #include "shell/frmChangeMenuSettings.h"
@@ -101,5 +102,6 @@ void DispatchMenuCommand(std::span<const MenuCommand> table, const QString& comm
     }
   } catch (...) {
     // A menu command never shows a message: the main window stays as it was.
+    LogSwallowed(lcShell, qPrintable(QStringLiteral("the menu command \"%1\"").arg(command)), std::current_exception());
   }
 }

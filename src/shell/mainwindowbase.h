@@ -11,6 +11,7 @@
 
 #include "framework/vbform.h"
 #include "platform/flashmovie.h"
+#include "platform/log.h"
 
 class MainWindowBase : public VbForm {
   Q_OBJECT
@@ -69,6 +70,7 @@ protected:
     try {
       step();
     } catch (...) {
+      LogSwallowed(lcShell, "a step of the main window's load", std::current_exception());
     }
   }
 

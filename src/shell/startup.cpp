@@ -1,7 +1,11 @@
 #include "shell/startup.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "data/connectdb.h"
 #include "framework/vbform.h"
+#include "platform/log.h"
 #include "platform/msgbox.h"
 #include "platform/programlock.h"
 #include "platform/system.h"
@@ -10,6 +14,8 @@
 void StartProgram() {
   switch (LockDatabaseFile(DatabasePath())) {
     case ProgramLock::Taken:
+      // Only the copy that holds the database writes its log.
+      OpenLogFile(QFileInfo(DatabasePath()).dir().filePath(QString::fromLatin1(kLogFileName)));
       LoadForm<frmLoading>();
       return;
     case ProgramLock::HeldByAnother:

@@ -1,0 +1,97 @@
+// The log beside the database: a save refused by a lock another process holds and a printer that
+// fails are both written there with their description, the form and the time, while the screen
+// says only what it always said; the file keeps the last megabyte and one older file.
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include "billing_outpatient/billform.h"
+#include "faults.h"
+#include "platform/log.h"
+
+namespace {
+
+class LogTest : public BillFormTest {
+protected:
+  void SetUp() override {
+    BillFormTest::SetUp();
+    logPath = QDir(folder()).filePath(QString::fromLatin1(kLogFileName));
+    OpenLogFile(logPath);
+  }
+  void TearDown() override {
+    OpenLogFile(QString());
+    BillFormTest::TearDown();
+  }
+  QStringList lines() const {
+    QFile f(logPath);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
+  }
+
+  QString logPath;
+};
+
+// "2026-12-10 10:30:01.123 halvion.platform warning [frmBill] ..."
+const QRegularExpression kLine(QStringLiteral(
+    "^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} halvion\\.platform warning \\[frmBill\\] (.*)$"));
+
+TEST_F(LogTest, ALockedFileAndAFailingPrinterAreWrittenWithTheirDescriptionFormAndTime) {
+  ASSERT_TRUE(open());
+  makeBill();
+  {
+    LockHolder lock(dbPath());
+    ASSERT_TRUE(lock.held());
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    boxes().allowAny();
+    click(form->Picture2);
+    boxes().strict();
+  }
+  printer().FailAt(1, QStringLiteral("the paper tray is empty"));
+  boxes().allowAny(vbYes);
+  click(form->Picture2);
+  boxes().strict();
+
+  QStringList database, printing;
+  for (const QString& line : lines()) {
+    const QRegularExpressionMatch m = kLine.match(line);
+    ASSERT_TRUE(m.hasMatch()) << line.toStdString();
+    if (m.captured(1).startsWith(QStringLiteral("database error"))) database << m.captured(1);
+    if (m.captured(1).startsWith(QStringLiteral("printer error"))) printing << m.captured(1);
+  }
+  ASSERT_FALSE(database.isEmpty());
+  EXPECT_TRUE(database.join(u'\n').contains(QStringLiteral("the database is locked"))) << database.join(u'\n').toStdString();
+  ASSERT_FALSE(printing.isEmpty());
+  EXPECT_TRUE(printing.join(u'\n').contains(QStringLiteral("the paper tray is empty")));
+  EXPECT_EQ(billRows(), 0);
+}
+
+TEST_F(LogTest, TheFileKeepsTheLastMegabyteAndOneOlderFile) {
+  const QString older = logPath + QStringLiteral(".1");
+  const QString description(1000, u'x');
+  for (int i = 0; i < 2500; ++i) DbError(adErrProvider, description);
+  ASSERT_TRUE(QFile::exists(older));
+  EXPECT_LE(QFile(logPath).size(), kLogFileLimit);
+  EXPECT_LE(QFile(older).size(), kLogFileLimit);
+  EXPECT_GT(QFile(older).size(), kLogFileLimit - 2000);
+  EXPECT_FALSE(QFile::exists(logPath + QStringLiteral(".2")));
+}
+
+TEST_F(LogTest, AFailurePassedOverIsWrittenTooAndNothingIsWrittenWithoutAFile) {
+  try {
+    throw DbError(adErrProvider, QStringLiteral("no such table: Nowhere"));
+  } catch (...) {
+    LogSwallowed(lcShell, "a test step", std::current_exception());
+  }
+  const QStringList all = lines();
+  ASSERT_FALSE(all.isEmpty());
+  EXPECT_TRUE(all.last().contains(QStringLiteral(
+      "halvion.shell warning [-] passed over in a test step - database error -2147467259: no such table: Nowhere")))
+      << all.last().toStdString();
+
+  OpenLogFile(QString());
+  const qint64 size = QFile(logPath).size();
+  DbError(adErrProvider, QStringLiteral("not written"));
+  EXPECT_EQ(QFile(logPath).size(), size);
+}
+
+}  // namespace
