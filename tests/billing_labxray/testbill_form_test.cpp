@@ -89,33 +89,58 @@ TEST_F(TestBillFormTest, DiscountIsCheckedAndTheNetIsExact) {
     const char* discount;
     bool valid;
     const char* net;
+    const char* discountLine;  // printed under the lines ("" none)
   } cases[] = {
-      {"0", true, "155"},     {"15", true, "131.75"}, {"99", true, "1.55"},  {"12.5", true, "135.625"},
-      {"99.5", false, ""},    {"-1", false, ""},      {"abc", false, ""},    {"", false, ""},
+      {"0", true, "155", ""},
+      {"15", true, "131.75", "Discount 15 %"},
+      {"99", true, "1.55", "Discount 99 %"},
+      {"12.5", true, "135.625", "Discount 12.5 %"},
+      // an emptied box is no discount
+      {"", true, "155", ""},
+      {"   ", true, "155", ""},
+      {" 10 ", true, "139.5", "Discount  10  %"},
+      {"99.5", false, "", ""},
+      {"-1", false, "", ""},
+      {"abc", false, "", ""},
+      {"10 %", false, "", ""},
+      {"1,0", false, "", ""},
+      {". ", false, "", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.discount);
     ResetForms();
+    exec("DELETE FROM LabPrintDetails");
     auto* f = open<frmLabBillReport>();
     type(f->cmbPatientName, "OP21");
     addTests(f, {"CBC", "Sugar"});
     ASSERT_EQ(f->txtCTotal->text(), "155");
     setText(f->txtDiscount, QString::fromLatin1(c.discount));
+    ASSERT_EQ(f->txtDiscount->text(), QString::fromLatin1(c.discount));
     const int before = printer().OperationCount();
+    const int sheets = printer().EndDocCount();
     if (c.valid) {
-      boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbNo);
+      expectPrintAndSave();
     } else {
       boxes().expect("Please select Correct Discount ! This is Invalid Discount", "", vbCritical);
     }
     click(f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
-    EXPECT_EQ(printer().EndDocCount(), 0);
     if (c.valid) {
       EXPECT_EQ(f->txtTotal->text(), QString::fromLatin1(c.net));
+      EXPECT_EQ(printer().EndDocCount(), sheets + 1);
+      const std::vector<PrintedItem> sheet = printer().Sheets().back();
+      QString discountLine;
+      for (const PrintedItem& item : sheet)
+        if (item.text.startsWith("Discount")) discountLine = item.text;
+      EXPECT_EQ(discountLine, QString::fromLatin1(c.discountLine));
+      EXPECT_EQ(rows("SELECT DISTINCT Discount, GrossTotal, total FROM LabPrintDetails"),
+                QStringList{QString::fromLatin1(c.discount) + "|155|" + QString::fromLatin1(c.net)});
     } else {
+      EXPECT_EQ(printer().EndDocCount(), sheets);
       EXPECT_TRUE(f->txtDiscount->hasFocus());
       EXPECT_EQ(f->txtTotal->text(), "");
       EXPECT_EQ(printer().OperationCount(), before);
+      EXPECT_EQ(rows("SELECT count(*) FROM LabPrintDetails"), QStringList{"0"});
     }
   }
 }
