@@ -2,6 +2,8 @@
 // patient look-up over both registers, the refusals of Add and the discount check.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+
 #include "labxray_support.h"
 
 namespace {
@@ -52,6 +54,58 @@ TEST_F(TestBillFormTest, LinesAreNumberedAndTheGrossIsShortest) {
   EXPECT_EQ(rowsOf(xray->List), (QStringList{"01|XRay-Chest|400", "02|XRay-Hand|300", "03|XRay-Chest|400"}));
   EXPECT_EQ(xray->txtCTotal->text(), "1100");
   EXPECT_EQ(xray->txtPatientID->text(), "Ravi");
+}
+
+TEST_F(TestBillFormTest, ATestStoredWithBlanksAroundItsNameIsBilledUnderTheNameItself) {
+  // The price-list forms keep a name as it was typed, blanks included.
+  exec("INSERT INTO SettingsLab(Description, Amount) VALUES (' Ferritin ', '420'), ('Thyroid  ', '610'),"
+       "  ('   Calcium', '90');"
+       "INSERT INTO SettingsXRay(Description, AdultAmount, ChildrenAmount) VALUES (' Knee ', '350', '200'),"
+       "  ('Skull  ', '500', '300');");
+  const struct {
+    bool xray;
+    const char* name;  // as the clerk sees it
+    bool fromList;     // picked with the mouse, else typed
+    const char* line;
+  } cases[] = {
+      {false, "Ferritin", false, "01|Ferritin|420"},  {false, "Ferritin", true, "01|Ferritin|420"},
+      {false, "Thyroid", false, "01|Thyroid|610"},    {false, "Thyroid", true, "01|Thyroid|610"},
+      {false, "Calcium", false, "01|Calcium|90"},     {false, "Calcium", true, "01|Calcium|90"},
+      {true, "Knee", false, "01|XRay-Knee|350"},      {true, "Knee", true, "01|XRay-Knee|350"},
+      {true, "Skull", false, "01|XRay-Skull|500"},    {true, "Skull", true, "01|XRay-Skull|500"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + (c.xray ? " x-ray" : " lab") + (c.fromList ? " from the list" : " typed"));
+    ResetForms();
+    exec("DELETE FROM LabPrintDetails; DELETE FROM XRayPrintDetails");
+    TestBillForm* f = c.xray ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
+                             : static_cast<TestBillForm*>(open<frmLabBillReport>());
+    ASSERT_TRUE(f);
+    type(f->cmbPatientName, "IP10");  // aged 8: the adults' price
+    const QString name = QString::fromLatin1(c.name);
+    f->cmbDescription->setFocus();
+    if (c.fromList) {
+      QComboBox* combo = f->cmbDescription;
+      int index = -1;
+      for (int i = 0; i < combo->count(); ++i)
+        if (combo->itemText(i).contains(name)) index = i;
+      ASSERT_GE(index, 0);
+      combo->showPopup();
+      QAbstractItemView* view = combo->view();
+      QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(combo->model()->index(index, 0)).center());
+    } else {
+      type(f->cmbDescription, name);
+    }
+    EXPECT_EQ(f->cmbDescription->currentText(), name);
+    click(f->Picture1);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(rowsOf(f->List), QStringList{QString::fromLatin1(c.line)});
+    expectPrintAndSave();
+    click(f->Picture2);
+    const QStringList line = QString::fromLatin1(c.line).split('|');
+    EXPECT_EQ(rows(QStringLiteral("SELECT Description, Amount FROM ") + (c.xray ? "XRayPrintDetails" : "LabPrintDetails")),
+              QStringList{line[1] + '|' + line[2]});
+  }
 }
 
 TEST_F(TestBillFormTest, AddRefusesATextThatNamesNoTestEvenAfterAMatch) {

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 
+#include "billing/common/billsaved.h"
 #include "billing/labxray/testbillstore.h"
 #include "data/connectdb.h"
 #include "framework/formdesign.h"
@@ -197,8 +198,10 @@ void TestBillForm::Form_Load() {
   if (closeWhenEmpty(PriceRecordset, QStringLiteral("Please add the Description Details First"))) return;
   {
     const QSignalBlocker blocker(cmbDescription);
+    // The price list keeps a name as it was typed, blanks around it included; the bill offers,
+    // matches and bills the name itself.
     for (PriceRecordset.MoveFirst(); !PriceRecordset.Eof(); PriceRecordset.MoveNext())
-      cmbDescription->addItem(PriceRecordset.Fields(0).toText());
+      cmbDescription->addItem(Trim(PriceRecordset.Fields(0).toText()));
     cmbDescription->setCurrentIndex(-1);
     cmbDescription->setEditText(QString());
   }
@@ -268,7 +271,7 @@ void TestBillForm::cmbDescription_Change() {
   testChosen_ = false;
   if (wanted.isEmpty() || PriceRecordset.State() != adStateOpen) return;
   for (PriceRecordset.MoveFirst(); !PriceRecordset.Eof(); PriceRecordset.MoveNext()) {
-    if (PriceRecordset.Fields(0).toText() != wanted) continue;
+    if (Trim(PriceRecordset.Fields(0).toText()) != wanted) continue;
     const int column = kind_ == TestBillKind::Lab || IsXRayAdult(PatientAge) ? 1 : 2;
     TestAmount = PriceRecordset.Fields(column);
     testChosen_ = true;
@@ -298,7 +301,7 @@ void TestBillForm::Picture1_Click() {
   const QString price = TestAmount.toText();
   auto* item = new QTreeWidgetItem(
       List, QStringList{Format00(SerialCounter),
-                        QString::fromLatin1(TextsOf(kind_).linePrefix) + cmbDescription->currentText(), price});
+                        QString::fromLatin1(TextsOf(kind_).linePrefix) + Trim(cmbDescription->currentText()), price});
   item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
   txtCTotal->setText(AddToGross(txtCTotal->text(), price));
 }
@@ -351,10 +354,17 @@ void TestBillForm::Picture2_Click() {
     }
     if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
     PrintBillSheet(sheet());
-    if (BillPrinted) return;
-    adddatabase();
   } catch (const std::exception&) {
     MsgBox(QString::fromLatin1(kPrinterMessage), vbCritical);
+    return;
+  }
+  if (BillPrinted) return;
+  // The paper is out by now: a refused save is the database's fault, not the printer's, and the
+  // bill stays unsaved under its number for the next print to store.
+  try {
+    adddatabase();
+  } catch (const DbError& error) {
+    ShowBillNotSaved(error);
   }
 }
 
