@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QPointer>
 
 #include "billing/common/billsaved.h"
 #include "billing/labxray/testbillstore.h"
@@ -281,8 +282,10 @@ void TestBillForm::cmbDescription_Change() {
 
 void TestBillForm::DTPicker1_Change() {
   if (DTPicker1->date() <= Today()) return;
+  const QPointer<TestBillForm> alive(this);
   MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
          vbCritical, QStringLiteral("Warning"));
+  if (!alive) return;
   DTPicker1->setDate(Today());
 }
 
@@ -293,7 +296,9 @@ void TestBillForm::Picture1_Click() {
     return;
   }
   if (Trim(cmbDescription->currentText()).isEmpty() || !testChosen_) {
+    const QPointer<TestBillForm> alive(this);
     MsgBox(QString::fromLatin1(kNoTest), vbCritical);
+    if (!alive) return;
     cmbDescription->setFocus();
     return;
   }
@@ -333,10 +338,14 @@ BillSheet TestBillForm::sheet() const {
 }
 
 void TestBillForm::Picture2_Click() {
+  // Each box runs the program's events until it is answered; should they close this form, the
+  // click ends with its box.
+  const QPointer<TestBillForm> alive(this);
   if (TextsOf(kind_).serialRestartsAtPrint) SerialCounter = 0;
   Money discount;
   if (!ReadDiscount(txtDiscount->text(), discount)) {
     MsgBox(QStringLiteral("Please select Correct Discount ! This is Invalid Discount"), vbCritical);
+    if (!alive) return;
     txtDiscount->setFocus();
     return;
   }
@@ -349,10 +358,12 @@ void TestBillForm::Picture2_Click() {
     }
     if (!Trim(cmbPatientName->currentText()).isEmpty() && !chooser_->HasPatient()) {
       MsgBox(QString::fromLatin1(kNoPatient), vbCritical);
+      if (!alive) return;
       cmbPatientName->setFocus();
       return;
     }
-    if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
+    if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes || !alive)
+      return;
     PrintBillSheet(sheet());
   } catch (const std::exception&) {
     MsgBox(QString::fromLatin1(kPrinterMessage), vbCritical);
@@ -380,8 +391,9 @@ void TestBillForm::adddatabase() {
   bill.patientName = txtPatientID->text();
   bill.patientId = cmbPatientName->currentText();
   SaveTestBill(BillRecordset, CounterRecordset, bill);
+  const QPointer<TestBillForm> alive(this);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
-  BillPrinted = true;
+  if (alive) BillPrinted = true;
 }
 
 void TestBillForm::Picture3_Click() {
