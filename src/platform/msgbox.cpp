@@ -2,34 +2,42 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 
 class QtMessageBoxService final : public MessageBoxService {
 public:
   int show(const QString& prompt, int style, const QString& title) override {
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(title.isEmpty() ? QString::fromLatin1(kProgramTitle) : title);
-    box.setText(prompt);
+    // On the heap and watched: the box's loop runs everything else meanwhile, and should that
+    // close the window it belongs to, the window deletes it with its other children. A box on
+    // the stack would then be freed twice.
+    const QPointer<QMessageBox> box = new QMessageBox(QApplication::activeWindow());
+    box->setWindowTitle(title.isEmpty() ? QString::fromLatin1(kProgramTitle) : title);
+    box->setText(prompt);
     switch (style & 0x70) {
-      case vbCritical: box.setIcon(QMessageBox::Critical); break;
-      case vbQuestion: box.setIcon(QMessageBox::Question); break;
-      case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-      case vbInformation: box.setIcon(QMessageBox::Information); break;
-      default: box.setIcon(QMessageBox::NoIcon); break;
+      case vbCritical: box->setIcon(QMessageBox::Critical); break;
+      case vbQuestion: box->setIcon(QMessageBox::Question); break;
+      case vbExclamation: box->setIcon(QMessageBox::Warning); break;
+      case vbInformation: box->setIcon(QMessageBox::Information); break;
+      default: box->setIcon(QMessageBox::NoIcon); break;
     }
     switch (style & 0x7) {
       case vbYesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
       case vbOKCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
       default:
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
         break;
     }
-    switch (box.exec()) {
+    const int answer = box->exec();
+    // Gone with its window: taken as a box closed without an answer.
+    if (!box) return (style & 0x7) == vbYesNo ? vbNo : vbOK;
+    delete box.data();
+    switch (answer) {
       case QMessageBox::Yes: return vbYes;
       case QMessageBox::No: return vbNo;
       case QMessageBox::Cancel: return vbCancel;

@@ -2,6 +2,8 @@
 // patient look-up over both registers, the refusals of Add and the discount check.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+
 #include "labxray_support.h"
 
 namespace {
@@ -54,6 +56,58 @@ TEST_F(TestBillFormTest, LinesAreNumberedAndTheGrossIsShortest) {
   EXPECT_EQ(xray->txtPatientID->text(), "Ravi");
 }
 
+TEST_F(TestBillFormTest, ATestStoredWithBlanksAroundItsNameIsBilledUnderTheNameItself) {
+  // The price-list forms keep a name as it was typed, blanks included.
+  exec("INSERT INTO SettingsLab(Description, Amount) VALUES (' Ferritin ', '420'), ('Thyroid  ', '610'),"
+       "  ('   Calcium', '90');"
+       "INSERT INTO SettingsXRay(Description, AdultAmount, ChildrenAmount) VALUES (' Knee ', '350', '200'),"
+       "  ('Skull  ', '500', '300');");
+  const struct {
+    bool xray;
+    const char* name;  // as the clerk sees it
+    bool fromList;     // picked with the mouse, else typed
+    const char* line;
+  } cases[] = {
+      {false, "Ferritin", false, "01|Ferritin|420"},  {false, "Ferritin", true, "01|Ferritin|420"},
+      {false, "Thyroid", false, "01|Thyroid|610"},    {false, "Thyroid", true, "01|Thyroid|610"},
+      {false, "Calcium", false, "01|Calcium|90"},     {false, "Calcium", true, "01|Calcium|90"},
+      {true, "Knee", false, "01|XRay-Knee|350"},      {true, "Knee", true, "01|XRay-Knee|350"},
+      {true, "Skull", false, "01|XRay-Skull|500"},    {true, "Skull", true, "01|XRay-Skull|500"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + (c.xray ? " x-ray" : " lab") + (c.fromList ? " from the list" : " typed"));
+    ResetForms();
+    exec("DELETE FROM LabPrintDetails; DELETE FROM XRayPrintDetails");
+    TestBillForm* f = c.xray ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
+                             : static_cast<TestBillForm*>(open<frmLabBillReport>());
+    ASSERT_TRUE(f);
+    type(f->cmbPatientName, "IP10");  // aged 8: the adults' price
+    const QString name = QString::fromLatin1(c.name);
+    f->cmbDescription->setFocus();
+    if (c.fromList) {
+      QComboBox* combo = f->cmbDescription;
+      int index = -1;
+      for (int i = 0; i < combo->count(); ++i)
+        if (combo->itemText(i).contains(name)) index = i;
+      ASSERT_GE(index, 0);
+      combo->showPopup();
+      QAbstractItemView* view = combo->view();
+      QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(combo->model()->index(index, 0)).center());
+    } else {
+      type(f->cmbDescription, name);
+    }
+    EXPECT_EQ(f->cmbDescription->currentText(), name);
+    click(f->Picture1);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(rowsOf(f->List), QStringList{QString::fromLatin1(c.line)});
+    expectPrintAndSave();
+    click(f->Picture2);
+    const QStringList line = QString::fromLatin1(c.line).split('|');
+    EXPECT_EQ(rows(QStringLiteral("SELECT Description, Amount FROM ") + (c.xray ? "XRayPrintDetails" : "LabPrintDetails")),
+              QStringList{line[1] + '|' + line[2]});
+  }
+}
+
 TEST_F(TestBillFormTest, AddRefusesATextThatNamesNoTestEvenAfterAMatch) {
   auto* f = open<frmLabBillReport>();
   boxes().expect("Please Select the Description First", "", vbCritical);
@@ -89,33 +143,58 @@ TEST_F(TestBillFormTest, DiscountIsCheckedAndTheNetIsExact) {
     const char* discount;
     bool valid;
     const char* net;
+    const char* discountLine;  // printed under the lines ("" none)
   } cases[] = {
-      {"0", true, "155"},     {"15", true, "131.75"}, {"99", true, "1.55"},  {"12.5", true, "135.625"},
-      {"99.5", false, ""},    {"-1", false, ""},      {"abc", false, ""},    {"", false, ""},
+      {"0", true, "155", ""},
+      {"15", true, "131.75", "Discount 15 %"},
+      {"99", true, "1.55", "Discount 99 %"},
+      {"12.5", true, "135.625", "Discount 12.5 %"},
+      // an emptied box is no discount
+      {"", true, "155", ""},
+      {"   ", true, "155", ""},
+      {" 10 ", true, "139.5", "Discount  10  %"},
+      {"99.5", false, "", ""},
+      {"-1", false, "", ""},
+      {"abc", false, "", ""},
+      {"10 %", false, "", ""},
+      {"1,0", false, "", ""},
+      {". ", false, "", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.discount);
     ResetForms();
+    exec("DELETE FROM LabPrintDetails");
     auto* f = open<frmLabBillReport>();
     type(f->cmbPatientName, "OP21");
     addTests(f, {"CBC", "Sugar"});
     ASSERT_EQ(f->txtCTotal->text(), "155");
     setText(f->txtDiscount, QString::fromLatin1(c.discount));
+    ASSERT_EQ(f->txtDiscount->text(), QString::fromLatin1(c.discount));
     const int before = printer().OperationCount();
+    const int sheets = printer().EndDocCount();
     if (c.valid) {
-      boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbNo);
+      expectPrintAndSave();
     } else {
       boxes().expect("Please select Correct Discount ! This is Invalid Discount", "", vbCritical);
     }
     click(f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
-    EXPECT_EQ(printer().EndDocCount(), 0);
     if (c.valid) {
       EXPECT_EQ(f->txtTotal->text(), QString::fromLatin1(c.net));
+      EXPECT_EQ(printer().EndDocCount(), sheets + 1);
+      const std::vector<PrintedItem> sheet = printer().Sheets().back();
+      QString discountLine;
+      for (const PrintedItem& item : sheet)
+        if (item.text.startsWith("Discount")) discountLine = item.text;
+      EXPECT_EQ(discountLine, QString::fromLatin1(c.discountLine));
+      EXPECT_EQ(rows("SELECT DISTINCT Discount, GrossTotal, total FROM LabPrintDetails"),
+                QStringList{QString::fromLatin1(c.discount) + "|155|" + QString::fromLatin1(c.net)});
     } else {
+      EXPECT_EQ(printer().EndDocCount(), sheets);
       EXPECT_TRUE(f->txtDiscount->hasFocus());
       EXPECT_EQ(f->txtTotal->text(), "");
       EXPECT_EQ(printer().OperationCount(), before);
+      EXPECT_EQ(rows("SELECT count(*) FROM LabPrintDetails"), QStringList{"0"});
     }
   }
 }

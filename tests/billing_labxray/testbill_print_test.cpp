@@ -1,7 +1,11 @@
 // The print button of the test bills: the question, the sheets, the store of every line with the
 // counter in one transaction, the copies that store nothing, and failures that store nothing.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <functional>
+
+#include "billing/inpatient/frmInBill.h"
 #include "labxray_support.h"
 
 namespace {
@@ -132,15 +136,21 @@ TEST_F(TestBillPrintTest, AFailedPrintOrSaveStoresNothingAndARetryStoresOnce) {
     const char* name;
     int printerFailsAt;
     const char* trigger;
+    const char* says;
   };
   const Fault faults[] = {
-      {"printer fails while setting up", 1, ""},
-      {"printer fails on the sheet", 12, ""},
+      {"printer fails while setting up", 1, "", kPrinterMessage},
+      {"printer fails on the sheet", 12, "", kPrinterMessage},
+      // the sheet is out: the box says the save failed, not the printer
       {"second line refused", 0,
        "CREATE TRIGGER fault BEFORE INSERT ON LabPrintDetails WHEN (SELECT count(*) FROM LabPrintDetails) >= 1 "
-       "BEGIN SELECT RAISE(ABORT, 'disk full'); END"},
+       "BEGIN SELECT RAISE(ABORT, 'disk full'); END",
+       "The bill was printed but not saved: Cannot add the row: disk full\r\n"
+       "Print it again to save it under the same number."},
       {"counter refused", 0,
-       "CREATE TRIGGER fault BEFORE UPDATE ON SettingsLabBillNo BEGIN SELECT RAISE(ABORT, 'disk full'); END"},
+       "CREATE TRIGGER fault BEFORE UPDATE ON SettingsLabBillNo BEGIN SELECT RAISE(ABORT, 'disk full'); END",
+       "The bill was printed but not saved: Cannot change the row: disk full\r\n"
+       "Print it again to save it under the same number."},
   };
   for (const Fault& c : faults) {
     SCOPED_TRACE(c.name);
@@ -152,7 +162,7 @@ TEST_F(TestBillPrintTest, AFailedPrintOrSaveStoresNothingAndARetryStoresOnce) {
     if (*c.trigger) exec(QString::fromLatin1(c.trigger));
     if (c.printerFailsAt) printer().FailAt(c.printerFailsAt);
     if (c.printerFailsAt != 1) boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-    boxes().expect(QString::fromLatin1(kPrinterMessage), "", vbCritical);
+    boxes().expect(QString::fromLatin1(c.says), c.says == kPrinterMessage ? "" : "Print Info", vbCritical);
     click(f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_FALSE(f->BillPrinted);
@@ -165,6 +175,145 @@ TEST_F(TestBillPrintTest, AFailedPrintOrSaveStoresNothingAndARetryStoresOnce) {
     EXPECT_TRUE(f->BillPrinted);
     EXPECT_EQ(rows("SELECT Description, BillNo FROM LabPrintDetails"), (QStringList{"CBC|7", "Sugar|7"}));
     EXPECT_EQ(rows("SELECT BillNo FROM SettingsLabBillNo"), QStringList{"7"});
+  }
+}
+
+// The database refuses the save after the sheet is out: writes refused on the form's connection
+// (a file turned read-only), or another program holding the file's write lock.
+TEST_F(TestBillPrintTest, APrintedBillTheDatabaseRefusedIsSaidSoAndTheNextPrintSavesIt) {
+  const struct {
+    bool xray;
+    bool locked;  // else writes refused
+    const char* says;
+  } cases[] = {
+      {false, false, "attempt to write a readonly database"},
+      {true, false, "attempt to write a readonly database"},
+      {false, true, "the database is locked"},
+      {true, true, "the database is locked"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.xray ? "x-ray, " : "lab, ") + c.says);
+    ResetForms();
+    const char* table = c.xray ? "XRayPrintDetails" : "LabPrintDetails";
+    const char* counter = c.xray ? "SettingsXRayBillNo" : "SettingsLabBillNo";
+    exec(QStringLiteral("DELETE FROM %1; UPDATE %2 SET BillNo=6").arg(table, counter));
+    TestBillForm* f = c.xray ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
+                             : static_cast<TestBillForm*>(open<frmLabBillReport>());
+    type(f->cmbPatientName, "OP21");
+    addTests(f, c.xray ? QStringList{"Chest", "Hand"} : QStringList{"CBC", "Sugar"});
+    ASSERT_EQ(f->Label2->text(), "7");
+
+    sqlite3* holder = nullptr;
+    if (c.locked) {
+      ASSERT_EQ(sqlite3_open_v2(dbPath().toUtf8().constData(), &holder, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+      ASSERT_EQ(sqlite3_exec(holder, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    } else {
+      sqlite3_exec(gCon->handle(), "PRAGMA query_only=1", nullptr, nullptr, nullptr);
+    }
+    const int sheets = printer().EndDocCount();
+    boxes().clearShown();
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    boxes().allowAny();
+    click(f->Picture2);
+    boxes().strict();
+    ASSERT_EQ(boxes().shown().size(), 2u);
+    const ShownBox& said = boxes().shown()[1];
+    EXPECT_TRUE(said.prompt.startsWith("The bill was printed but not saved: ")) << said.prompt.toStdString();
+    EXPECT_TRUE(said.prompt.contains(QString::fromLatin1(c.says))) << said.prompt.toStdString();
+    EXPECT_TRUE(said.prompt.endsWith("\r\nPrint it again to save it under the same number."));
+    EXPECT_EQ(said.title, "Print Info");
+    EXPECT_EQ(said.style, vbCritical);
+    EXPECT_FALSE(f->BillPrinted);
+    EXPECT_EQ(printer().EndDocCount(), sheets + 1);
+
+    if (holder) {
+      sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+      sqlite3_close_v2(holder);
+    } else {
+      sqlite3_exec(gCon->handle(), "PRAGMA query_only=0", nullptr, nullptr, nullptr);
+    }
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM %1").arg(table)), "0");
+    EXPECT_EQ(scalar(QStringLiteral("SELECT BillNo FROM %1").arg(counter)), "6");
+
+    boxes().clearShown();
+    expectPrintAndSave();
+    click(f->Picture2);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_TRUE(f->BillPrinted);
+    EXPECT_EQ(printer().EndDocCount(), sheets + 2);
+    const QStringList stored = c.xray ? QStringList{"7|XRay-Chest", "7|XRay-Hand"} : QStringList{"7|CBC", "7|Sugar"};
+    EXPECT_EQ(rows(QStringLiteral("SELECT BillNo, Description FROM %1").arg(table)), stored);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT BillNo FROM %1").arg(counter)), "7");
+  }
+}
+
+// The printer keeps its font from one print to the next: whatever printed before, every item of a
+// test bill, on every sheet, is in the stationery's Arial 9 bold.
+TEST_F(TestBillPrintTest, EveryItemPrintsInTheStationeryFontWhateverPrintedBefore) {
+  insertLine("LabPrintDetails", 3, "2026-12-10", "CBC", "150", "150", "Tara", "OP21");
+  const struct {
+    const char* before;
+    std::function<void()> print;
+  } earlier[] = {
+      {"an in-patient advance receipt",
+       [&] {
+         auto* in = open<frmInBill>();
+         type(in->cmbPatientName, "IP10");
+         type(in->txtAdvance, "300");
+         click(in->Picture1);
+         expectPrintAndSave();
+         click(in->Picture2);
+         UnloadForm<frmInBill>();
+       }},
+      {"a collection report",
+       [&] {
+         auto* report = open<frmLabBillReportAll>();
+         report->DTPicker1->setDate(Today());
+         report->DTPicker2->setDate(Today());
+         click(report->Picture1);
+         click(report->Picture2);
+         UnloadForm<frmLabBillReportAll>();
+       }},
+      {"a print in another font",
+       [&] {
+         printer().SetFontName("Courier New");
+         printer().SetFontSize(16);
+         printer().SetFontBold(false);
+         printer().Print("x");
+         printer().EndDoc();
+       }},
+  };
+  for (const auto& e : earlier) {
+    for (bool xray : {false, true}) {
+      SCOPED_TRACE(std::string(e.before) + (xray ? ", then an x-ray bill" : ", then a laboratory bill"));
+      ResetForms();
+      const std::size_t jobsBefore = printer().Jobs().size();
+      e.print();
+      ASSERT_GT(printer().Jobs().size(), jobsBefore);
+      ASSERT_EQ(boxes().pending(), 0);
+
+      const std::size_t first = printer().Jobs().size();
+      TestBillForm* f = xray ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
+                             : static_cast<TestBillForm*>(open<frmLabBillReport>());
+      type(f->cmbPatientName, "IP10");
+      f->CheckBox1->setChecked(true);
+      for (int i = 0; i < 11; ++i) addTests(f, {xray ? "Chest" : "CBC"});
+      setText(f->txtDiscount, "10");
+      expectPrintAndSave();
+      click(f->Picture2);
+      ASSERT_EQ(printer().Jobs().size(), first + 2);
+      int items = 0;
+      for (std::size_t j = first; j < printer().Jobs().size(); ++j) {
+        for (const PrintedItem& item : printer().Jobs()[j].items) {
+          SCOPED_TRACE(item.text.toStdString());
+          EXPECT_EQ(item.fontName, "Arial");
+          EXPECT_EQ(item.fontSize, 9);
+          EXPECT_TRUE(item.bold);
+          ++items;
+        }
+      }
+      EXPECT_GT(items, 40);
+    }
   }
 }
 

@@ -2,7 +2,9 @@
 
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QPointer>
 
+#include "billing/common/billsaved.h"
 #include "billing/labxray/testbillstore.h"
 #include "data/connectdb.h"
 #include "framework/formdesign.h"
@@ -197,8 +199,10 @@ void TestBillForm::Form_Load() {
   if (closeWhenEmpty(PriceRecordset, QStringLiteral("Please add the Description Details First"))) return;
   {
     const QSignalBlocker blocker(cmbDescription);
+    // The price list keeps a name as it was typed, blanks around it included; the bill offers,
+    // matches and bills the name itself.
     for (PriceRecordset.MoveFirst(); !PriceRecordset.Eof(); PriceRecordset.MoveNext())
-      cmbDescription->addItem(PriceRecordset.Fields(0).toText());
+      cmbDescription->addItem(Trim(PriceRecordset.Fields(0).toText()));
     cmbDescription->setCurrentIndex(-1);
     cmbDescription->setEditText(QString());
   }
@@ -268,7 +272,7 @@ void TestBillForm::cmbDescription_Change() {
   testChosen_ = false;
   if (wanted.isEmpty() || PriceRecordset.State() != adStateOpen) return;
   for (PriceRecordset.MoveFirst(); !PriceRecordset.Eof(); PriceRecordset.MoveNext()) {
-    if (PriceRecordset.Fields(0).toText() != wanted) continue;
+    if (Trim(PriceRecordset.Fields(0).toText()) != wanted) continue;
     const int column = kind_ == TestBillKind::Lab || IsXRayAdult(PatientAge) ? 1 : 2;
     TestAmount = PriceRecordset.Fields(column);
     testChosen_ = true;
@@ -278,8 +282,10 @@ void TestBillForm::cmbDescription_Change() {
 
 void TestBillForm::DTPicker1_Change() {
   if (DTPicker1->date() <= Today()) return;
+  const QPointer<TestBillForm> alive(this);
   MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
          vbCritical, QStringLiteral("Warning"));
+  if (!alive) return;
   DTPicker1->setDate(Today());
 }
 
@@ -290,7 +296,9 @@ void TestBillForm::Picture1_Click() {
     return;
   }
   if (Trim(cmbDescription->currentText()).isEmpty() || !testChosen_) {
+    const QPointer<TestBillForm> alive(this);
     MsgBox(QString::fromLatin1(kNoTest), vbCritical);
+    if (!alive) return;
     cmbDescription->setFocus();
     return;
   }
@@ -298,7 +306,7 @@ void TestBillForm::Picture1_Click() {
   const QString price = TestAmount.toText();
   auto* item = new QTreeWidgetItem(
       List, QStringList{Format00(SerialCounter),
-                        QString::fromLatin1(TextsOf(kind_).linePrefix) + cmbDescription->currentText(), price});
+                        QString::fromLatin1(TextsOf(kind_).linePrefix) + Trim(cmbDescription->currentText()), price});
   item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
   txtCTotal->setText(AddToGross(txtCTotal->text(), price));
 }
@@ -330,10 +338,14 @@ BillSheet TestBillForm::sheet() const {
 }
 
 void TestBillForm::Picture2_Click() {
+  // Each box runs the program's events until it is answered; should they close this form, the
+  // click ends with its box.
+  const QPointer<TestBillForm> alive(this);
   if (TextsOf(kind_).serialRestartsAtPrint) SerialCounter = 0;
   Money discount;
   if (!ReadDiscount(txtDiscount->text(), discount)) {
     MsgBox(QStringLiteral("Please select Correct Discount ! This is Invalid Discount"), vbCritical);
+    if (!alive) return;
     txtDiscount->setFocus();
     return;
   }
@@ -346,15 +358,24 @@ void TestBillForm::Picture2_Click() {
     }
     if (!Trim(cmbPatientName->currentText()).isEmpty() && !chooser_->HasPatient()) {
       MsgBox(QString::fromLatin1(kNoPatient), vbCritical);
+      if (!alive) return;
       cmbPatientName->setFocus();
       return;
     }
-    if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
+    if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes || !alive)
+      return;
     PrintBillSheet(sheet());
-    if (BillPrinted) return;
-    adddatabase();
   } catch (const std::exception&) {
     MsgBox(QString::fromLatin1(kPrinterMessage), vbCritical);
+    return;
+  }
+  if (BillPrinted) return;
+  // The paper is out by now: a refused save is the database's fault, not the printer's, and the
+  // bill stays unsaved under its number for the next print to store.
+  try {
+    adddatabase();
+  } catch (const DbError& error) {
+    ShowBillNotSaved(error);
   }
 }
 
@@ -370,8 +391,9 @@ void TestBillForm::adddatabase() {
   bill.patientName = txtPatientID->text();
   bill.patientId = cmbPatientName->currentText();
   SaveTestBill(BillRecordset, CounterRecordset, bill);
+  const QPointer<TestBillForm> alive(this);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
-  BillPrinted = true;
+  if (alive) BillPrinted = true;
 }
 
 void TestBillForm::Picture3_Click() {

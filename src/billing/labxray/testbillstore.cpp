@@ -9,6 +9,11 @@ QString AddToGross(const QString& grossBox, const QString& price) {
 }
 
 bool ReadDiscount(const QString& box, Money& percent) {
+  // A box the clerk emptied means no discount, as the box's "0" did.
+  if (Trim(box).isEmpty()) {
+    percent = Money();
+    return true;
+  }
   static const QRegularExpression number(QStringLiteral("^ *([0-9]+(\\.[0-9]*)?|\\.[0-9]+) *$"));
   if (!number.match(box).hasMatch()) return false;
   percent = Money::Parse(box);

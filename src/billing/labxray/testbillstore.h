@@ -34,7 +34,7 @@ bool IsXRayAdult(const QString& age);
 QString AddToGross(const QString& grossBox, const QString& price);
 
 // A discount box holds a valid percent when it reads as a number from 0 to 99 (fractions
-// allowed) and holds nothing else but blanks around it.
+// allowed) and holds nothing else but blanks around it; an empty or blank box is 0.
 bool ReadDiscount(const QString& box, Money& percent);
 // The net total's text: the gross text itself with no discount, else gross less the percent,
 // unrounded, in plain short text (155 less 15 % is "131.75").
