@@ -56,12 +56,18 @@ struct TestBillRecord {
   QString patientId;
 };
 
-// The number the bill being made gets: the counter plus 1, or "1" when the counter has no row.
+// The counter plus 1, or "1" when the counter has no row, as `counter` last read it. The form
+// shows NextBillNumberText (data/billnumbers.h) instead, which no stale counter can take back to
+// a number already used.
 QString NextTestBillNumber(Recordset& counter);
 
-// Appends one row per line, in order, and writes the bill's number into the counter (adding the
-// counter's row when there is none), all or nothing. Raises DbError; nothing is stored then and
-// both recordsets are as they were.
+// Appends one row per line, in order, all under the bill's number, and writes that number into
+// the counter (adding the counter's row when the database has none), all or nothing, in one
+// transaction on the recordsets' connection. The kind of bill is the one whose bill table `bills`
+// writes; `counter` must be that kind's counter. Refuses (BillNumberTaken, nothing written) a
+// number that is no longer the kind's next one, as when another program stored a bill since it
+// was read, so that a number never holds the lines of two bills; never writes the counter below
+// the value it holds. Raises DbError; nothing is stored then and both recordsets are as they were.
 void SaveTestBill(Recordset& bills, Recordset& counter, const TestBillRecord& bill);
 
 // Marks every row of `bills` whose number is `billNo` as "Deleted", all or nothing. Returns how
