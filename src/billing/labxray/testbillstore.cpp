@@ -1,6 +1,7 @@
 #include "billing/labxray/testbillstore.h"
 
 #include <QRegularExpression>
+#include <optional>
 
 #include "data/billnumbers.h"
 
@@ -71,6 +72,10 @@ void writeCounter(Recordset& counter, const QString& billNo) {
   counter.Update();
 }
 
+bool isAvailable(const Recordset& bills) {
+  return Trim(bills.Fields(kTestStatusColumn).toText()).compare(QStringLiteral("Available"), Qt::CaseInsensitive) == 0;
+}
+
 }  // namespace
 
 void SaveTestBill(Recordset& bills, Recordset& counter, const TestBillRecord& bill) {
@@ -104,13 +109,24 @@ void SaveTestBill(Recordset& bills, Recordset& counter, const TestBillRecord& bi
 
 int CancelTestBill(Recordset& bills, const QString& billNo) {
   Transaction transaction(bills.ActiveConnection());
-  int marked = 0;
-  for (bills.MoveFirst(); !bills.Eof(); bills.MoveNext()) {
-    if (bills.Fields(kTestBillNoColumn).toText() != billNo) continue;
+  // The bill's lines as they were read for the clerk to see.
+  std::vector<qint64> lines;
+  for (bills.MoveFirst(); !bills.Eof(); bills.MoveNext())
+    if (bills.Fields(kTestBillNoColumn).toText() == billNo)
+      if (const std::optional<qint64> rowid = bills.CurrentRowId()) lines.push_back(*rowid);
+  if (lines.empty()) return 0;
+  // A bill is cancelled once, and as it was shown: its lines are read again inside the
+  // transaction of the write, and one that another program cancelled, renumbered or removed
+  // since leaves the whole bill alone.
+  bills.Requery();
+  for (const qint64 rowid : lines)
+    if (!bills.MoveToRowId(rowid) || bills.Fields(kTestBillNoColumn).toText() != billNo || !isAvailable(bills))
+      return 0;
+  for (const qint64 rowid : lines) {
+    bills.MoveToRowId(rowid);
     bills.SetField(kTestStatusColumn, QStringLiteral("Deleted"));
     bills.Update();
-    ++marked;
   }
   transaction.Commit();
-  return marked;
+  return int(lines.size());
 }

@@ -70,6 +70,10 @@ QString NextTestBillNumber(Recordset& counter);
 // the value it holds. Raises DbError; nothing is stored then and both recordsets are as they were.
 void SaveTestBill(Recordset& bills, Recordset& counter, const TestBillRecord& bill);
 
-// Marks every row of `bills` whose number is `billNo` as "Deleted", all or nothing. Returns how
-// many rows were marked (0 when the bill is not there). Raises DbError; nothing is marked then.
+// Marks the lines of `bills` whose number is `billNo` as "Deleted", all or nothing, when every one
+// of them is, as the database holds it inside the transaction of the write, still a line of that
+// bill and "Available". Returns how many lines were marked: 0, with nothing written, when the
+// bill is not there or is no longer the valid bill `bills` read (another program cancelled it, or
+// changed or removed one of its lines, since). Lines stored under the number since `bills` was
+// read are another bill's and are left alone. Raises DbError; nothing is marked then.
 int CancelTestBill(Recordset& bills, const QString& billNo);
