@@ -12,17 +12,22 @@ class TestCancelTest : public LabXRayTest {
 protected:
   void SetUp() override {
     LabXRayTest::SetUp();
-    for (const char* table : {"LabPrintDetails", "XRayPrintDetails"}) {
-      insertLine(table, 5, "2026-12-03", "CBC", "150", "305", "Tara", "OP21");
-      insertLine(table, 7, "2026-12-04", "First", "100", "270", "Ravi", "IP10");
-      insertLine(table, 5, "2026-12-03", "Sugar", "5", "305", "Tara", "OP21");
-      insertLine(table, 7, "2026-12-04", "Second", "120", "270", "Ravi", "IP10");
-      insertLine(table, 7, "2026-12-04", "Third", "50", "270", "Ravi", "IP10");
-      insertLine(table, 9, "2026-12-04", "Old", "50", "50", "Noor", "OP22", "Deleted");
-    }
+    for (const char* table : {"LabPrintDetails", "XRayPrintDetails"}) fill(table);
+  }
+  // Bills 5 (two lines) and 7 (three lines), interleaved, and the cancelled bill 9.
+  void fill(const char* table) const {
+    insertLine(table, 5, "2026-12-03", "CBC", "150", "305", "Tara", "OP21");
+    insertLine(table, 7, "2026-12-04", "First", "100", "270", "Ravi", "IP10");
+    insertLine(table, 5, "2026-12-03", "Sugar", "5", "305", "Tara", "OP21");
+    insertLine(table, 7, "2026-12-04", "Second", "120", "270", "Ravi", "IP10");
+    insertLine(table, 7, "2026-12-04", "Third", "50", "270", "Ravi", "IP10");
+    insertLine(table, 9, "2026-12-04", "Old", "50", "50", "Noor", "OP22", "Deleted");
   }
   QStringList table(const char* name) const {
     return rows(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QString::fromLatin1(name)));
+  }
+  static bool loaded(bool xray) {
+    return xray ? LoadedForm<frmCancelXRayBill>() != nullptr : LoadedForm<frmCancelLabBill>() != nullptr;
   }
   static void choose(TestCancelForm* f, const QString& number) {
     f->cmbBillNumber->setFocus();
@@ -129,6 +134,78 @@ TEST_F(TestCancelTest, CancelWithNoBillFoundMarksNothing) {
   EXPECT_EQ(table("XRayPrintDetails"), before);
   EXPECT_TRUE(LoadedForm<frmCancelXRayBill>());
   EXPECT_EQ(boxes().pending(), 0);
+}
+
+// Another program writes bill 7 between the search and the Cancel. A bill that is no longer,
+// line for line, the valid bill the search showed is not cancelled (a second time): the form says
+// no bill is chosen and writes nothing. Lines another program stored under the same number since
+// are another patient's bill, and stay as they are.
+TEST_F(TestCancelTest, ABillWrittenElsewhereSinceTheSearchIsNotCancelledAgain) {
+  const struct {
+    const char* name;
+    const char* sql;  // %1 the bill table
+    bool cancelled;
+  } cases[] = {
+      {"cancelled by another program", "UPDATE %1 SET BillDelete = 'Deleted' WHERE BillNo = 7", false},
+      {"one of its lines cancelled", "UPDATE %1 SET BillDelete = 'Deleted' WHERE Description = 'Second'", false},
+      {"no longer in the table", "DELETE FROM %1 WHERE BillNo = 7", false},
+      {"one of its lines removed", "DELETE FROM %1 WHERE Description = 'Third'", false},
+      {"one of its lines given another number", "UPDATE %1 SET BillNo = 8 WHERE Description = 'First'", false},
+      {"another bill stored under its number",
+       "INSERT INTO %1 VALUES (7, '2026-12-10', 'Other', '40', '0', '40', '40', 'Noor', 'OP22', 'Available')", true},
+  };
+  for (const bool xray : {false, true}) {
+    const char* name = xray ? "XRayPrintDetails" : "LabPrintDetails";
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(xray ? "x-ray: " : "lab: ") + c.name);
+      ResetForms();
+      exec(QStringLiteral("DELETE FROM %1").arg(QString::fromLatin1(name)));
+      fill(name);
+      TestCancelForm* f = xray ? static_cast<TestCancelForm*>(open<frmCancelXRayBill>())
+                               : static_cast<TestCancelForm*>(open<frmCancelLabBill>());
+      ASSERT_TRUE(f);
+      choose(f, "7");
+      ASSERT_EQ(f->List->topLevelItemCount(), 3);
+      // The clerk moves on to the bill's date (leaving the number box searches again), and
+      // meanwhile another program writes.
+      f->DTPicker1->setFocus();
+      openDb()->Execute(QString::fromLatin1(c.sql).arg(QString::fromLatin1(name)));
+      const QStringList before = table(name);
+      exec(QStringLiteral("CREATE TABLE writes (n); CREATE TRIGGER counted AFTER UPDATE ON %1 "
+                          "BEGIN INSERT INTO writes VALUES (1); END")
+               .arg(QString::fromLatin1(name)));
+      boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
+      if (c.cancelled)
+        boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
+      else
+        boxes().expect("Please select the Bill Number", "Warning", vbCritical);
+      click(f->Picture1);
+      EXPECT_EQ(boxes().pending(), 0);
+      if (c.cancelled) {
+        QStringList expected = before;
+        for (int i : {1, 3, 4}) expected[i].replace("|Available", "|Deleted");
+        EXPECT_EQ(table(name), expected);
+        EXPECT_EQ(scalar("SELECT count(*) FROM writes"), "3");
+        EXPECT_FALSE(loaded(xray));
+      } else {
+        EXPECT_EQ(scalar("SELECT count(*) FROM writes"), "0");
+        EXPECT_EQ(table(name), before);
+        EXPECT_TRUE(loaded(xray));
+        EXPECT_TRUE(f->cmbBillNumber->hasFocus());
+
+        // The bill nobody touched is cancelled as ever.
+        f->cmbBillNumber->setEditText(QString());
+        choose(f, "5");
+        boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
+        boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
+        click(f->Picture1);
+        EXPECT_EQ(boxes().pending(), 0);
+        EXPECT_EQ(rows(QStringLiteral("SELECT DISTINCT BillDelete FROM %1 WHERE BillNo = 5").arg(name)),
+                  QStringList{"Deleted"});
+      }
+      exec("DROP TRIGGER counted; DROP TABLE writes");
+    }
+  }
 }
 
 TEST_F(TestCancelTest, NoValidBillGivesAnEmptyList) {

@@ -6,6 +6,7 @@
 
 #include "billing/common/billsaved.h"
 #include "billing/labxray/testbillstore.h"
+#include "data/billnumbers.h"
 #include "data/connectdb.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -52,6 +53,8 @@ QComboBox* combo(QWidget* form, int left, int top) {
   MoveTwips(c, left, top, kComboWidth, kBoxHeight);
   return c;
 }
+
+BillKind numbersOf(TestBillKind kind) { return kind == TestBillKind::Lab ? BillKind::Laboratory : BillKind::XRay; }
 
 ImageButton* button(QWidget* form, const char* name, int left, int top, int width, int height) {
   auto* b = new ImageButton(form, QString::fromLatin1(name));
@@ -243,7 +246,13 @@ void TestBillForm::Form_Load() {
     return;
   if (!openRecordset(CounterRecordset, QStringLiteral("SELECT * FROM ") + QString::fromLatin1(texts.counterTable)))
     return;
-  Label2->setText(NextTestBillNumber(CounterRecordset));
+  try {
+    Label2->setText(NextBillNumberText(gCon, numbersOf(kind_)));
+  } catch (const DbError&) {
+    DatabaseErrorEnd();
+    Unload();
+    return;
+  }
 }
 
 void TestBillForm::Form_Unload(int& cancel) {
@@ -364,6 +373,7 @@ void TestBillForm::Picture2_Click() {
     }
     if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes || !alive)
       return;
+    if (!BillPrinted && !takeNextNumber()) return;
     PrintBillSheet(sheet());
   } catch (const std::exception&) {
     MsgBox(QString::fromLatin1(kPrinterMessage), vbCritical);
@@ -371,12 +381,33 @@ void TestBillForm::Picture2_Click() {
   }
   if (BillPrinted) return;
   // The paper is out by now: a refused save is the database's fault, not the printer's, and the
-  // bill stays unsaved under its number for the next print to store.
+  // bill stays unsaved for the next print to store (under the next number when its own was taken
+  // meanwhile).
   try {
     adddatabase();
   } catch (const DbError& error) {
     ShowBillNotSaved(error);
   }
+}
+
+bool TestBillForm::takeNextNumber() {
+  // The number shown was read when the bill was begun; the paper, the stored lines and the
+  // counter must carry the one that is next now.
+  const QPointer<TestBillForm> alive(this);
+  QString next;
+  try {
+    next = NextBillNumberText(gCon, numbersOf(kind_));
+  } catch (const DbError& e) {
+    MsgBox(e.Description(), vbCritical);
+    return false;
+  }
+  if (next == Label2->text()) return true;
+  const bool shown = !Label2->text().isEmpty();
+  Label2->setText(next);
+  if (shown)
+    MsgBox(QStringLiteral("This bill gets the number ") + next + QStringLiteral(": the number shown was already used."),
+           vbInformation, QStringLiteral("Print Info"));
+  return bool(alive);
 }
 
 void TestBillForm::adddatabase() {
@@ -410,7 +441,13 @@ void TestBillForm::Picture3_Click() {
   List->clear();
   txtDiscount->setText(QStringLiteral("0"));
   forgetPatient();
-  Label2->setText(NextTestBillNumber(CounterRecordset));
+  try {
+    Label2->setText(NextBillNumberText(gCon, numbersOf(kind_)));
+  } catch (const DbError& e) {
+    // No number is shown then; the print reads it again.
+    Label2->clear();
+    MsgBox(e.Description(), vbCritical);
+  }
 }
 
 void TestBillForm::Picture4_Click() { Picture3_Click(); }

@@ -3,8 +3,9 @@
 // their names). The user picks a patient, a doctor and the date, adds test lines priced from the
 // price list (an x-ray test at the adults' or the children's price by the age of the patient
 // chosen when the test is chosen), sets a discount percent and prints the bill on the
-// stationery. The first print stores the bill under the number shown; from then on the bill is
-// locked until New bill.
+// stationery. The first print stores the bill under the number that is next at that moment
+// (the one shown, unless another program took it meanwhile); from then on the bill is locked
+// until New bill.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -90,6 +91,10 @@ private:
   void forgetPatient();
   void DTPicker1_Change();
   BillSheet sheet() const;
+  // Before a new bill is printed: shows the number that is next now in Label2, saying so when it
+  // is not the one shown. False (after a message) when it cannot be read, or when the form was
+  // closed while its message was open; nothing is printed then.
+  bool takeNextNumber();
 
   TestBillKind kind_;
   std::unique_ptr<TestPatientChooser> chooser_;

@@ -56,14 +56,24 @@ struct TestBillRecord {
   QString patientId;
 };
 
-// The number the bill being made gets: the counter plus 1, or "1" when the counter has no row.
+// The counter plus 1, or "1" when the counter has no row, as `counter` last read it. The form
+// shows NextBillNumberText (data/billnumbers.h) instead, which no stale counter can take back to
+// a number already used.
 QString NextTestBillNumber(Recordset& counter);
 
-// Appends one row per line, in order, and writes the bill's number into the counter (adding the
-// counter's row when there is none), all or nothing. Raises DbError; nothing is stored then and
-// both recordsets are as they were.
+// Appends one row per line, in order, all under the bill's number, and writes that number into
+// the counter (adding the counter's row when the database has none), all or nothing, in one
+// transaction on the recordsets' connection. The kind of bill is the one whose bill table `bills`
+// writes; `counter` must be that kind's counter. Refuses (BillNumberTaken, nothing written) a
+// number that is no longer the kind's next one, as when another program stored a bill since it
+// was read, so that a number never holds the lines of two bills; never writes the counter below
+// the value it holds. Raises DbError; nothing is stored then and both recordsets are as they were.
 void SaveTestBill(Recordset& bills, Recordset& counter, const TestBillRecord& bill);
 
-// Marks every row of `bills` whose number is `billNo` as "Deleted", all or nothing. Returns how
-// many rows were marked (0 when the bill is not there). Raises DbError; nothing is marked then.
+// Marks the lines of `bills` whose number is `billNo` as "Deleted", all or nothing, when every one
+// of them is, as the database holds it inside the transaction of the write, still a line of that
+// bill and "Available". Returns how many lines were marked: 0, with nothing written, when the
+// bill is not there or is no longer the valid bill `bills` read (another program cancelled it, or
+// changed or removed one of its lines, since). Lines stored under the number since `bills` was
+// read are another bill's and are left alone. Raises DbError; nothing is marked then.
 int CancelTestBill(Recordset& bills, const QString& billNo);

@@ -215,6 +215,9 @@ void TestCancelForm::Picture1_Click() {
     return;
   int marked = 0;
   try {
+    // The bill's lines are read again inside the transaction of the write: a bill another
+    // program cancelled or changed since the search is not cancelled (again). No message is shown
+    // while the transaction holds the database.
     marked = CancelTestBill(BillRecordset, shownBill_);
   } catch (const DbError&) {
     MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,

@@ -1,0 +1,285 @@
+// Test bill numbers against a database that another program wrote since the form read it (or
+// that was restored from an older back-up): the number shown, the number printed, the lines
+// stored and the counter always agree, no number is given twice or goes back, and no number ever
+// holds the lines of two bills.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+
+#include "billing/labxray/testbillstore.h"
+#include "labxray_support.h"
+
+namespace {
+
+QString usedNumberMessage(const QString& number) {
+  return "This bill gets the number " + number + ": the number shown was already used.";
+}
+
+// The bill number on a test bill's sheet.
+bool isBillNumber(double x, double y) { return x == 3580 && y == 700; }
+
+// A printer that runs `atEndDoc` once, as the sheet goes out: what another program does while
+// the paper is printing, before the bill is saved.
+class PrinterWithAHook final : public PrinterObject {
+public:
+  std::function<void()> atEndDoc;
+  QStringList numbers;  // the bill number of every sheet sent
+
+protected:
+  void startDocument() override {}
+  void draw(const PrintedText& item) override {
+    if (isBillNumber(item.x, item.y)) numbers << item.text;
+  }
+  void endDocument() override {
+    if (auto hook = std::exchange(atEndDoc, nullptr)) hook();
+  }
+  void abandonDocument() noexcept override {}
+};
+
+struct Kind {
+  const char* name;
+  TestBillKind kind;
+  const char* bills;
+  const char* counter;
+  QStringList tests;  // the two tests of the bill made here
+};
+
+const Kind kKinds[] = {
+    {"lab", TestBillKind::Lab, "LabPrintDetails", "SettingsLabBillNo", {"CBC", "Sugar"}},
+    {"x-ray", TestBillKind::XRay, "XRayPrintDetails", "SettingsXRayBillNo", {"Chest", "Hand"}},
+};
+
+class TestBillNumberTest : public LabXRayTest {
+protected:
+  // Another program's connection to the same file.
+  void elsewhere(const QString& sql) {
+    if (!other) other = openDb();
+    other->Execute(sql);
+  }
+  // The SQL of a case for the kind's tables: %1 the bill table, %2 the counter.
+  static QString forKind(const char* sql, const Kind& k) {
+    return QString::fromLatin1(sql)
+        .replace(QStringLiteral("%1"), QString::fromLatin1(k.bills))
+        .replace(QStringLiteral("%2"), QString::fromLatin1(k.counter));
+  }
+
+  // Bill 41 of two lines for Noor, and the counter at 41.
+  void start(const Kind& k) {
+    exec(forKind("DELETE FROM %1; DELETE FROM %2; INSERT INTO %2 VALUES (41)", k));
+    insertLine(k.bills, 41, "2026-12-01", "Old one", "10", "30", "Noor", "OP22");
+    insertLine(k.bills, 41, "2026-12-01", "Old two", "20", "30", "Noor", "OP22");
+  }
+  // The bill form of the kind with Tara's bill of two tests on it.
+  TestBillForm* makeBill(const Kind& k) {
+    TestBillForm* f = k.kind == TestBillKind::XRay ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
+                                                   : static_cast<TestBillForm*>(open<frmLabBillReport>());
+    if (!f) return nullptr;
+    type(f->cmbPatientName, "OP21");
+    addTests(f, k.tests);
+    return f;
+  }
+
+  // Every stored line as "number|patient", in the order stored.
+  QStringList lines(const Kind& k) const {
+    return rows(forKind("SELECT BillNo, patientid FROM %1 ORDER BY rowid", k));
+  }
+  // The bill numbers whose lines belong to more than one patient: two bills merged into one.
+  QStringList merged(const Kind& k) const {
+    return rows(forKind("SELECT BillNo FROM %1 GROUP BY BillNo HAVING count(DISTINCT patientid) > 1", k));
+  }
+  QString counter(const Kind& k) const {
+    return scalar(forKind("SELECT count(*) || ':' || ifnull(group_concat(BillNo), '') FROM %2", k));
+  }
+  // The bill number on the last sheet printed ("" with none).
+  QString printedNumber() {
+    const auto sheets = printer().Sheets();
+    if (sheets.empty()) return {};
+    for (const PrintedItem& item : sheets.back())
+      if (isBillNumber(item.x, item.y)) return item.text;
+    return {};
+  }
+
+  std::shared_ptr<Connection> other;
+};
+
+// The stale state is made either before the form loads (a file restored or edited by hand) or
+// between the load and the print (another program), by a second connection.
+TEST_F(TestBillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
+  const struct {
+    const char* name;
+    bool beforeLoad;
+    const char* sql;     // %1 the bill table, %2 the counter
+    const char* printed;  // on the paper, on every stored line and in the counter
+    bool told;            // the clerk is told that the number changed
+    QStringList stored;   // the lines afterwards
+  } cases[] = {
+      {"counter moved on", false, "UPDATE %2 SET BillNo = 50", "51", true,
+       {"41|OP22", "41|OP22", "51|OP21", "51|OP21"}},
+      {"a bill stored under the number shown", false,
+       "INSERT INTO %1 (BillNo, patientid, BillDelete) VALUES (42, 'IP10', 'Available'), (42, 'IP10', 'Available')",
+       "43", true, {"41|OP22", "41|OP22", "42|IP10", "42|IP10", "43|OP21", "43|OP21"}},
+      {"a bill stored under the number shown by a program whose counter was old", false,
+       "INSERT INTO %1 (BillNo, patientid, BillDelete) VALUES (42, 'IP10', 'Available'); UPDATE %2 SET BillNo = 5",
+       "43", true, {"41|OP22", "41|OP22", "42|IP10", "43|OP21", "43|OP21"}},
+      {"counter emptied", false, "UPDATE %2 SET BillNo = NULL", "42", false,
+       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
+      {"counter holds text", false, "UPDATE %2 SET BillNo = 'abc'", "42", false,
+       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
+      {"counter put back", false, "UPDATE %2 SET BillNo = 5", "42", false,
+       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
+      {"counter row removed", false, "DELETE FROM %2", "42", false, {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
+      {"an emptied counter at load", true, "UPDATE %2 SET BillNo = NULL", "42", false,
+       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
+      {"a text counter at load", true, "UPDATE %2 SET BillNo = 'abc'", "42", false,
+       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
+      {"an old counter at load", true, "UPDATE %2 SET BillNo = 5", "42", false,
+       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
+      {"no counter row at load", true, "DELETE FROM %2", "42", false, {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
+  };
+  for (const Kind& k : kKinds) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(k.name) + ": " + c.name);
+      ResetForms();
+      start(k);
+      if (c.beforeLoad) elsewhere(forKind(c.sql, k));
+      TestBillForm* f = makeBill(k);
+      ASSERT_TRUE(f);
+      EXPECT_EQ(f->Label2->text(), "42");
+      if (!c.beforeLoad) elsewhere(forKind(c.sql, k));
+
+      const std::size_t sheets = printer().Sheets().size();
+      boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+      if (c.told) boxes().expect(usedNumberMessage(c.printed), "Print Info", vbInformation);
+      boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
+      click(f->Picture2);
+      EXPECT_EQ(boxes().pending(), 0);
+      ASSERT_EQ(printer().Sheets().size(), sheets + 1);
+      EXPECT_EQ(printedNumber(), c.printed);
+      EXPECT_EQ(f->Label2->text(), c.printed);
+      EXPECT_EQ(lines(k), c.stored);
+      EXPECT_EQ(merged(k), QStringList{});
+      EXPECT_EQ(counter(k), QString("1:") + c.printed);
+
+      // A reprint keeps the number the bill was stored under; the next bill takes the one after.
+      boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+      click(f->Picture2);
+      EXPECT_EQ(printedNumber(), c.printed);
+      EXPECT_EQ(lines(k), c.stored);
+      click(f->Picture4);
+      EXPECT_EQ(f->Label2->text(), QString::number(QString(c.printed).toInt() + 1));
+      EXPECT_EQ(boxes().pending(), 0);
+    }
+  }
+}
+
+// Another program stores a bill while this one is printing: the save refuses the number, the
+// paper is out and the clerk is told the bill was not saved and that printing again takes the
+// next number; the next print gets it, says so, and stores the bill under it.
+TEST_F(TestBillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainTakesTheNext) {
+  for (const Kind& k : kKinds) {
+    SCOPED_TRACE(k.name);
+    ResetForms();
+    start(k);
+    auto hooked = std::make_shared<PrinterWithAHook>();
+    const auto recording = SetPrinter(hooked);
+    TestBillForm* f = makeBill(k);
+    ASSERT_TRUE(f);
+    hooked->atEndDoc = [&] {
+      elsewhere(forKind("INSERT INTO %1 (BillNo, patientid, BillDelete) VALUES (42, 'IP10', 'Available');"
+                        "UPDATE %2 SET BillNo = 42",
+                        k));
+    };
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    boxes().expect("The bill was printed but not saved: the number 42 has been given to another bill meanwhile\r\n"
+                   "Print it again to save it under the next number.",
+                   "Print Info", vbCritical);
+    click(f->Picture2);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(hooked->numbers, QStringList{"42"});
+    EXPECT_FALSE(f->BillPrinted);
+    EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22", "42|IP10"}));
+    EXPECT_EQ(counter(k), "1:42");
+
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    boxes().expect(usedNumberMessage("43"), "Print Info", vbInformation);
+    boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
+    click(f->Picture2);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(hooked->numbers, (QStringList{"42", "43"}));
+    EXPECT_EQ(f->Label2->text(), "43");
+    EXPECT_TRUE(f->BillPrinted);
+    EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22", "42|IP10", "43|OP21", "43|OP21"}));
+    EXPECT_EQ(merged(k), QStringList{});
+    EXPECT_EQ(counter(k), "1:43");
+    SetPrinter(recording);
+  }
+}
+
+// A number that cannot be read at the print prints nothing: the database's words are shown, and
+// once it can be read again the bill prints and saves under it.
+TEST_F(TestBillNumberTest, ANumberThatCannotBeReadPrintsNothing) {
+  for (const Kind& k : kKinds) {
+    SCOPED_TRACE(k.name);
+    ResetForms();
+    start(k);
+    TestBillForm* f = makeBill(k);
+    ASSERT_TRUE(f);
+    exec(forKind("ALTER TABLE %2 RENAME TO Elsewhere", k));
+    const std::size_t sheets = printer().Sheets().size();
+    boxes().clearShown();
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    boxes().allowAny();
+    click(f->Picture2);
+    boxes().strict();
+    ASSERT_EQ(boxes().shown().size(), 2u);
+    EXPECT_TRUE(boxes().shown()[1].prompt.contains(QString::fromLatin1(k.counter)))
+        << boxes().shown()[1].prompt.toStdString();
+    EXPECT_EQ(boxes().shown()[1].style, vbCritical);
+    EXPECT_EQ(printer().Sheets().size(), sheets);
+    EXPECT_FALSE(f->BillPrinted);
+    EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22"}));
+
+    exec(forKind("ALTER TABLE Elsewhere RENAME TO %2", k));
+    expectPrintAndSave();
+    click(f->Picture2);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(printedNumber(), "42");
+    EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22", "42|OP21", "42|OP21"}));
+    EXPECT_EQ(counter(k), "1:42");
+  }
+}
+
+// The store on its own: only the next number is stored, on every line, and the counter never
+// goes down; a counter of the other kind is refused.
+TEST_F(TestBillNumberTest, TheStoreTakesOnlyTheNextNumber) {
+  for (const Kind& k : kKinds) {
+    SCOPED_TRACE(k.name);
+    start(k);
+    auto con = openDb();
+    Recordset bills, counter, otherCounter;
+    bills.Open(forKind("SELECT * FROM %1 WHERE 0", k), con, adOpenDynamic, adLockOptimistic);
+    counter.Open(forKind("SELECT * FROM %2", k), con, adOpenDynamic, adLockOptimistic);
+    const Kind& otherKind = &k == &kKinds[0] ? kKinds[1] : kKinds[0];
+    otherCounter.Open(forKind("SELECT * FROM %2", otherKind), con, adOpenDynamic, adLockOptimistic);
+    TestBillRecord bill;
+    bill.date = QDate(2026, 12, 10);
+    bill.lines = {{"One", "10"}, {"Two", "20"}};
+    bill.patientId = "OP21";
+    for (const char* number : {"5", "41", "43", ""}) {
+      SCOPED_TRACE(number);
+      bill.billNo = number;
+      EXPECT_THROW(SaveTestBill(bills, counter, bill), DbError);
+      EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22"}));
+      EXPECT_EQ(this->counter(k), "1:41");
+    }
+    bill.billNo = "42";
+    EXPECT_THROW(SaveTestBill(bills, otherCounter, bill), DbError);
+    EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22"}));
+    SaveTestBill(bills, counter, bill);
+    EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22", "42|OP21", "42|OP21"}));
+    EXPECT_EQ(this->counter(k), "1:42");
+  }
+}
+
+}  // namespace
