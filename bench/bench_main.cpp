@@ -16,7 +16,7 @@
 #include <cstdlib>
 
 #include "benchforms.h"
-#include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "data/schema.h"
 #include "globals.h"
 #include "platform/msgbox.h"

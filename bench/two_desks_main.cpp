@@ -41,6 +41,7 @@
 #include "billing/labxray/testbillform.h"
 #include "billing/outpatient/frmBill.h"
 #include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "data/schema.h"
 #include "globals.h"
 #include "patients/patientrecord.h"

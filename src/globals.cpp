@@ -4,6 +4,7 @@ std::shared_ptr<Connection> gCon;
 QString gConStr;
 QPointer<QWidget> gActiveForm;
 QString gUserName;
+QString gUserType;
 QString gMenuView;
 int gScreenWidth = 0;
 int gScreenHeight = 0;
@@ -14,6 +15,7 @@ void ResetGlobals() {
   gConStr.clear();
   gActiveForm.clear();
   gUserName.clear();
+  gUserType.clear();
   gMenuView.clear();
   gScreenWidth = 0;
   gScreenHeight = 0;

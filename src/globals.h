@@ -11,6 +11,7 @@ extern std::shared_ptr<Connection> gCon;  // the shared connection; ConnectDB re
 extern QString gConStr;                   // the path ConnectDB opened
 extern QPointer<QWidget> gActiveForm;     // the menu form opened last; empty once it is gone
 extern QString gUserName;                 // the logged-in user's name
+extern QString gUserType;                 // the logged-in user's type ("Admin", "Doctor", ...)
 extern QString gMenuView;                 // "Horizontal" or "Vertical"
 extern int gScreenWidth;                  // the display mode saved at start, set back at exit
 extern int gScreenHeight;

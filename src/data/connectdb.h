@@ -1,15 +1,19 @@
 #pragma once
 // The one shared connection.
 #include <QString>
+#include <memory>
+
+class Connection;
 
 // The database file beside the program.
 QString DatabasePath();
 
+// A new connection to the program's database file at `path`. A file that is missing, not ours
+// (another schema version), not writable or damaged raises DbError.
+std::shared_ptr<Connection> OpenDatabase(const QString& path);
+
 // Makes a new connection to the database file and puts it in gCon; recordsets opened before
 // keep the connection they were opened on. A file that is missing, not ours or not writable
-// shows "Database Error. Please Check the database and try again" and ends the program.
-void ConnectDB();
-
-// What every form does when a table it needs cannot be read: the same "Database Error" message,
-// then the program's end.
-void DatabaseErrorEnd();
+// raises DbError, leaving a closed connection in gCon. The forms call ConnectDB
+// (framework/databaseerror.h), which shows that failure.
+void ConnectDatabase();

@@ -1,7 +1,6 @@
 #include "data/schema.h"
 
 #include <QFile>
-#include <sqlite3.h>
 
 #include "data/vbdes.h"
 #include "platform/ado.h"
@@ -91,14 +90,6 @@ const char kBillNumberIndexes[] = BILL_NUMBER_INDEXES;
 #undef HALVION_DATE_COLUMN
 #undef BILL_NUMBER_INDEXES
 
-[[noreturn]] void fail(sqlite3* db, const QString& path, const char* what) {
-  QString msg = QString::fromUtf8(what);
-  if (db) msg += QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(db));
-  sqlite3_close(db);
-  QFile::remove(path);
-  throw DbError(adErrProvider, msg);
-}
-
 }  // namespace
 
 const char* SchemaSql() { return kSchema; }
@@ -106,32 +97,23 @@ const char* SchemaSql() { return kSchema; }
 void AddMissingIndexes(Connection& con) { con.Execute(QString::fromLatin1(kBillNumberIndexes)); }
 
 void CreateDatabase(const QString& path) {
-  if (QFile::exists(path))
-    throw DbError(adErrProvider, QStringLiteral("The database file already exists: ") + path);
-  sqlite3* db = nullptr;
-  const QByteArray file = path.toUtf8();
-  if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-      SQLITE_OK)
-    fail(db, path, "Cannot create the database file");
-  if (sqlite3_exec(db, "PRAGMA journal_mode=DELETE; BEGIN;", nullptr, nullptr, nullptr) != SQLITE_OK ||
-      sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
-    fail(db, path, "Cannot write the tables");
-
-  // The stored password and type are the cipher's output, so the default login is added here
-  // rather than in the schema text.
-  sqlite3_stmt* st = nullptr;
-  const char* insert =
-      "INSERT INTO \"SettingsNewUser\"(\"UserName\",\"Password\",\"UserType\") VALUES (?,?,?)";
-  if (sqlite3_prepare_v2(db, insert, -1, &st, nullptr) != SQLITE_OK) fail(db, path, "Cannot add the login");
-  const QByteArray name = QByteArrayLiteral("tumbo");
-  const QByteArray password = CipherText(QStringLiteral("tumbo"), true).toUtf8();
-  const QByteArray type = CipherText(QStringLiteral("Admin"), true).toUtf8();
-  sqlite3_bind_text(st, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
-  sqlite3_bind_text(st, 2, password.constData(), int(password.size()), SQLITE_TRANSIENT);
-  sqlite3_bind_text(st, 3, type.constData(), int(type.size()), SQLITE_TRANSIENT);
-  const int rc = sqlite3_step(st);
-  sqlite3_finalize(st);
-  if (rc != SQLITE_DONE) fail(db, path, "Cannot add the login");
-  if (sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr) != SQLITE_OK) fail(db, path, "Cannot save the tables");
-  if (sqlite3_close(db) != SQLITE_OK) fail(nullptr, path, "Cannot close the database file");
+  auto con = std::make_shared<Connection>();
+  con->Create(path);  // refuses an existing file
+  try {
+    Transaction save(con);
+    con->Execute(QString::fromUtf8(kSchema));
+    // The stored password and type are the cipher's output, so the default login is added here
+    // rather than in the schema text.
+    con->QueryValue(
+        QStringLiteral("INSERT INTO \"SettingsNewUser\"(\"UserName\",\"Password\",\"UserType\") VALUES (?,?,?)"),
+        {Value(QStringLiteral("tumbo")), Value(CipherText(QStringLiteral("tumbo"), true)),
+         Value(CipherText(QStringLiteral("Admin"), true))});
+    save.Commit();
+  } catch (...) {
+    // Closed first, so that the file and its journal can go.
+    con.reset();
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-journal"));
+    throw;
+  }
 }

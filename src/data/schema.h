@@ -3,7 +3,7 @@
 // make their files from here.
 #include <QString>
 
-// Marks a file as ours (PRAGMA user_version); Connection::Open refuses any other.
+// Marks a file as ours (PRAGMA user_version); the program opens no other (OpenDatabase).
 inline constexpr int kSchemaVersion = 1;
 
 // The file name the program has always used, beside the program. It is an SQLite file.

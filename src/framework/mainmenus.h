@@ -2,6 +2,7 @@
 // What a menu form asks of the main window without knowing it: hide the menu movies while the
 // form is open, show them again when it closes. The main window registers the two hooks when it
 // loads; the login registers the box that holds the logged-in user's type (CurrentUserType).
+// The login keeps the same type in gUserType too; the menus are chosen by the box.
 //
 // A menu form's load calls HideMainMenus(CurrentUserTypeBox()), its unload
 // ShowMainMenus(CurrentUserTypeBox()). With no main window registered both do nothing.

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <utility>
 
-#include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
 #include "framework/recordhotkeys.h"

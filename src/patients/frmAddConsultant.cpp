@@ -5,9 +5,9 @@
 #include <QSignalBlocker>
 #include <optional>
 
-#include "billing/common/keylist.h"
-#include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
+#include "framework/keylist.h"
 #include "framework/listform.h"
 #include "framework/twips.h"
 #include "globals.h"

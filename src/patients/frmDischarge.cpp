@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QSignalBlocker>
 
-#include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/mainmenus.h"

@@ -4,8 +4,8 @@
 #include <QFont>
 #include <utility>
 
-#include "billing/common/keylist.h"
 #include "framework/keyfilters.h"
+#include "framework/keylist.h"
 #include "framework/listform.h"
 #include "framework/tooltip.h"
 #include "framework/trimpicture.h"

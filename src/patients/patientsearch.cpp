@@ -4,9 +4,9 @@
 #include <QStyledItemDelegate>
 #include <stdexcept>
 
-#include "billing/common/keylist.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
+#include "framework/keylist.h"
 #include "framework/listform.h"
 #include "framework/mainmenus.h"
 #include "framework/tooltip.h"

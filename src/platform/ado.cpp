@@ -5,9 +5,11 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <sqlite3.h>
 
-#include "data/schema.h"
 #include "platform/log.h"
 #include "platform/ado_sqlite.h"
 #include "platform/vbruntime.h"
@@ -142,6 +144,24 @@ bool isCutShort(const QString& path) {
   return file.size() < qint64(be32(28)) * pageSize;
 }
 
+// The settings every connection works under, on a handle just opened.
+int configure(sqlite3* db) {
+  sqlite3_extended_result_codes(db, 1);
+  sqlite3_busy_timeout(db, kBusyTimeoutMs);
+  // A rollback journal rather than WAL, so that a plain copy of the one file is a whole back-up.
+  for (const char* pragma : {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=OFF"}) {
+    const int rc = execSql(db, pragma);
+    if (rc != SQLITE_OK) return rc;
+  }
+  return SQLITE_OK;
+}
+
+// A database file and the journal SQLite may have left beside it.
+void removeDatabaseFile(const QString& path) {
+  QFile::remove(path);
+  QFile::remove(path + QStringLiteral("-journal"));
+}
+
 }  // namespace
 
 Connection::~Connection() {
@@ -149,7 +169,7 @@ Connection::~Connection() {
   if (db_) sqlite3_close_v2(db_);
 }
 
-void Connection::Open(const QString& path) {
+void Connection::Open(const QString& path, std::optional<int> userVersion) {
   if (db_) raise(adErrIllegalOperation, QStringLiteral("The connection is already open"));
   sqlite3* db = nullptr;
   auto fail = [&](const QString& description) {
@@ -163,16 +183,11 @@ void Connection::Open(const QString& path) {
   // mutex on every column read (half a million rows make that a fifth of a list's load).
   int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
-  sqlite3_extended_result_codes(db, 1);
   // SQLite quietly falls back to read-only for a file it may not write; every form writes.
   if (sqlite3_db_readonly(db, "main") != 0) fail(what + QStringLiteral(": the file cannot be written"));
-  sqlite3_busy_timeout(db, kBusyTimeoutMs);
-  // A rollback journal rather than WAL, so that a plain copy of the one file is a whole back-up.
-  for (const char* pragma : {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=OFF"}) {
-    rc = execSql(db, pragma);
-    if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
-  }
-  // Reading the version reads the header too, so an empty or foreign file is refused here.
+  rc = configure(db);
+  if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
+  // Reading the version reads the header too, so a foreign file is refused here.
   sqlite3_stmt* st = nullptr;
   rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &st, nullptr);
   int version = -1;
@@ -185,16 +200,66 @@ void Connection::Open(const QString& path) {
   }
   sqlite3_finalize(st);
   if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
-  if (version != kSchemaVersion)
+  if (userVersion && version != *userVersion)
     fail(what + QStringLiteral(": it is not this program's database (schema version %1, expected %2)")
                     .arg(version)
-                    .arg(kSchemaVersion));
+                    .arg(*userVersion));
   // A file cut short (a copy that stopped, a full disk) opens and reads as if whole until the
   // first missing page; its header, consistent again once a hot journal was rolled back by the
   // read above, tells how long it must be.
   if (isCutShort(path)) fail(what + QStringLiteral(": the file is damaged (shorter than its header says)"));
   db_ = db;
   path_ = path;
+}
+
+void Connection::Create(const QString& path) {
+  if (db_) raise(adErrIllegalOperation, QStringLiteral("The connection is already open"));
+  if (QFile::exists(path)) raise(adErrProvider, QStringLiteral("The database file already exists: ") + path);
+  sqlite3* db = nullptr;
+  int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
+                           SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+  if (rc == SQLITE_OK) rc = configure(db);
+  if (rc != SQLITE_OK) {
+    const QString text = SqliteText(db, rc);
+    sqlite3_close_v2(db);
+    removeDatabaseFile(path);
+    raise(adErrProvider, QStringLiteral("Cannot create the database file \"%1\": %2").arg(path, text));
+  }
+  db_ = db;
+  path_ = path;
+}
+
+void Connection::BackupTo(const QString& path) const {
+  if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+  if (path.isEmpty()) raise(adErrProvider, QStringLiteral("Cannot write a back-up without a file name"));
+  // The copy is written under a name of its own and only renamed into place once it is complete,
+  // so a failed back-up never leaves a half-written file under the back-up's name.
+  const QString part = path + QStringLiteral(".part");
+  removeDatabaseFile(part);
+
+  sqlite3* dest = nullptr;
+  QString error;
+  int rc = sqlite3_open_v2(QFile::encodeName(part).constData(), &dest, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                           nullptr);
+  if (rc != SQLITE_OK) {
+    error = SqliteText(dest, rc);
+  } else if (sqlite3_backup* backup = sqlite3_backup_init(dest, "main", db_, "main")) {
+    rc = sqlite3_backup_step(backup, -1);
+    // The step's error, if any, is the finish's too, and its message is then the target's.
+    const int finished = sqlite3_backup_finish(backup);
+    if (finished != SQLITE_OK) error = SqliteText(dest, finished);
+    else if (rc != SQLITE_DONE) error = SqliteText(nullptr, rc);
+  } else {
+    error = SqliteText(dest, sqlite3_errcode(dest));
+  }
+  rc = sqlite3_close(dest);
+  if (error.isEmpty() && rc != SQLITE_OK) error = SqliteText(nullptr, rc);
+  if (error.isEmpty() && std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0)
+    error = QString::fromLocal8Bit(std::strerror(errno));
+  if (!error.isEmpty()) {
+    removeDatabaseFile(part);
+    raise(adErrProvider, QStringLiteral("Cannot write the back-up \"%1\": %2").arg(path, error));
+  }
 }
 
 void Connection::Execute(const QString& sql) {

@@ -92,8 +92,14 @@ public:
   Connection& operator=(const Connection&) = delete;
 
   // Opens an existing database file read-write. Never creates one. A file that is missing, not
-  // SQLite, read-only, not ours (PRAGMA user_version) or cut short raises DbError; State() stays closed.
-  void Open(const QString& path);
+  // SQLite, read-only or cut short raises DbError, and so does one whose PRAGMA user_version is not
+  // `userVersion` when one is given (the layer above knows which files are its own); State()
+  // stays closed.
+  void Open(const QString& path, std::optional<int> userVersion = std::nullopt);
+  // Makes a new, empty database file at `path` and opens this connection on it as Open does.
+  // Refuses a file that exists already. Raises DbError and leaves no file behind when the file
+  // cannot be made.
+  void Create(const QString& path);
   int State() const { return db_ ? adStateOpen : adStateClosed; }
   int CursorLocation = adUseClient;
   const QString& Path() const { return path_; }
@@ -110,6 +116,12 @@ public:
   // The first column of the first row of one statement, with values bound to its "?" in order;
   // Null when there is no row. Raises DbError on failure.
   Value QueryValue(const QString& sql, const std::vector<Value>& parameters = {});
+
+  // Writes a copy of this connection's database into the file `path` through SQLite's online
+  // back-up, so that the copy is consistent while the database is in use. The copy is written
+  // beside `path` first and only then put in its place, replacing a file of that name. Raises
+  // DbError with SQLite's message; on failure `path` is left as it was and nothing partial remains.
+  void BackupTo(const QString& path) const;
 
   sqlite3* handle() const { return db_; }
 

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <stdexcept>
 
-#include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
 #include "framework/tooltip.h"

@@ -159,8 +159,7 @@ bool DefaultLoginStands() {
   const QString name = QStringLiteral("tumbo");
   const QString password = QStringLiteral("tumbo");
   try {
-    auto con = std::make_shared<Connection>();
-    con->Open(DatabasePath());
+    const auto con = OpenDatabase(DatabasePath());
     Recordset users;
     users.Open(QStringLiteral("SELECT * FROM SettingsNewUser"), con);
     for (; !users.Eof(); users.MoveNext()) {

@@ -5,8 +5,8 @@
 #include <QEvent>
 #include <QProxyStyle>
 
-#include "data/connectdb.h"
 #include "data/vbdes.h"
+#include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
 #include "framework/twips.h"
@@ -153,6 +153,7 @@ void frmLogin::Picture1_Click() {
         Hide();
         const Value type = rsUser_->Fields(3);
         Text1.setText(type.IsNull() ? QString() : Trim(DecryptText(Trim(type.toText()))));
+        gUserType = Text1.text();
         ShowForm<frmMain>();
         return;
       }

@@ -1,6 +1,7 @@
 #pragma once
 // The login window: checks a user name and password against the user table, keeps the logged-in
-// user's type in its hidden Text1 (CurrentUserType) and opens the main window.
+// user's type in its hidden Text1 (CurrentUserType, and gUserType beside gUserName) and opens
+// the main window.
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>

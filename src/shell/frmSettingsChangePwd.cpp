@@ -2,8 +2,8 @@
 
 #include <QFont>
 
-#include "data/connectdb.h"
 #include "data/vbdes.h"
+#include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
 #include "framework/tooltip.h"

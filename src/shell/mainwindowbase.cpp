@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/msgbox.h"

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "framework/vbform.h"
 #include "platform/log.h"
 #include "platform/msgbox.h"

@@ -1,7 +1,7 @@
 // Bill numbers never repeat and never go back, whatever the counter row holds: one more than the
 // larger of the counter and the highest number stored, for each of the four kinds.
 #include "data/billnumbers.h"
-#include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "globals.h"
 #include "support/fixture.h"
 

@@ -2,6 +2,7 @@
 
 #include "data/connectdb.h"
 #include "data/schema.h"
+#include "framework/databaseerror.h"
 #include "globals.h"
 #include "support/fixture.h"
 
@@ -53,6 +54,48 @@ TEST_F(ConnectDBTest, RefusesAnythingButOurDatabase) {
     }
     QFile::setPermissions(dbPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   }
+}
+
+// The data layer only raises; showing the failure and ending are the forms' ConnectDB. Whatever
+// opens the program's file checks that it is ours.
+TEST_F(ConnectDBTest, TheDataLayerRaisesAndShowsNothing) {
+  struct Case {
+    const char* name;
+    std::function<void()> prepare;
+    const char* says;
+  };
+  const std::vector<Case> cases = {
+      {"missing", [this] { QFile::remove(dbPath()); }, "unable to open database file"},
+      {"other schema version", [this] { exec("PRAGMA user_version = 7"); },
+       "it is not this program's database (schema version 7, expected 1)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile::remove(dbPath());
+    CreateDatabase(dbPath());
+    c.prepare();
+    boxes().clearShown();
+    try {
+      ConnectDatabase();
+      ADD_FAILURE() << "connected";
+    } catch (const DbError& e) {
+      EXPECT_TRUE(e.Description().contains(QLatin1String(c.says))) << e.Description().toStdString();
+    }
+    EXPECT_EQ(endCount(), 0);
+    EXPECT_TRUE(boxes().shown().empty());
+    ASSERT_TRUE(gCon);
+    EXPECT_EQ(gCon->State(), adStateClosed);
+    EXPECT_EQ(gConStr, dbPath());
+    try {
+      OpenDatabase(dbPath());
+      ADD_FAILURE() << "opened";
+    } catch (const DbError& e) {
+      EXPECT_TRUE(e.Description().contains(QLatin1String(c.says))) << e.Description().toStdString();
+    }
+  }
+  QFile::remove(dbPath());
+  CreateDatabase(dbPath());
+  EXPECT_EQ(OpenDatabase(dbPath())->State(), adStateOpen);
 }
 
 TEST_F(ConnectDBTest, OpensTheFileBesideTheProgram) {

@@ -1,6 +1,8 @@
 #include <QFile>
+#include <QFileInfo>
 
 #include "data/schema.h"
+#include "data/vbdes.h"
 #include "support/fixture.h"
 
 namespace {
@@ -12,6 +14,25 @@ TEST_F(SchemaTest, NeverOverwritesAnExistingFile) {
   exec("INSERT INTO SettingsLab VALUES ('CBC', '120')");
   EXPECT_THROW(CreateDatabase(dbPath()), DbError);
   EXPECT_EQ(scalar("SELECT Amount FROM SettingsLab WHERE Description='CBC'"), "120");
+}
+
+// A new file is written whole or not at all: nothing is left of one that could not be made.
+TEST_F(SchemaTest, ANewFileIsOursWithTheDefaultLoginOrNothing) {
+  const QString made = folder() + "/new.mdb";
+  CreateDatabase(made);
+  auto con = std::make_shared<Connection>();
+  con->Open(made, kSchemaVersion);
+  Recordset users;
+  users.Open("SELECT * FROM SettingsNewUser", con);
+  ASSERT_EQ(users.RecordCount(), 1);
+  EXPECT_EQ(users.Fields(1).toText(), "tumbo");
+  EXPECT_EQ(users.Fields(2).toText(), CipherText("tumbo", true));
+  EXPECT_EQ(users.Fields(3).toText(), CipherText("Admin", true));
+
+  const QString nowhere = folder() + "/gone/new.mdb";
+  EXPECT_THROW(CreateDatabase(nowhere), DbError);
+  EXPECT_FALSE(QFileInfo::exists(nowhere));
+  EXPECT_FALSE(QFileInfo::exists(nowhere + "-journal"));
 }
 
 // Dates are stored as ISO text only; the column refuses anything else, a time part included.

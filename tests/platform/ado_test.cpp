@@ -51,7 +51,7 @@ TEST_F(AdoOpen, RefusesEveryFileButOurDatabase) {
     if (std::string(c.name) == "read-only" && QFileInfo(path).isWritable()) continue;  // root writes anyway
     Connection connection;
     try {
-      connection.Open(path);
+      connection.Open(path, kSchemaVersion);
       ADD_FAILURE() << "opened";
     } catch (const DbError& e) {
       EXPECT_EQ(e.Number(), adErrProvider);

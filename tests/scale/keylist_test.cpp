@@ -3,7 +3,7 @@
 // and with the texts of the recordset it stands for.
 #include <QStandardItemModel>
 
-#include "billing/common/keylist.h"
+#include "framework/keylist.h"
 #include "globals.h"
 #include "support/fixture.h"
 

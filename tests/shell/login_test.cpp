@@ -105,6 +105,7 @@ TEST_F(LoginTest, UserTableCheckIsExactAndTheFirstMatchingRowWins) {
       EXPECT_EQ(login->Text1.text(), QString::fromUtf8(c.type));
       EXPECT_EQ(CurrentUserTypeBox(), &login->Text1);
       EXPECT_EQ(gUserName, QString::fromUtf8(c.name));
+      EXPECT_EQ(gUserType, QString::fromUtf8(c.type));
       EXPECT_NE(LoadedForm<frmMain>(), nullptr);
     } else {
       EXPECT_TRUE(login->isVisible());

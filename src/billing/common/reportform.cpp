@@ -2,7 +2,7 @@
 
 #include <QHeaderView>
 
-#include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "framework/mainmenus.h"
 #include "framework/tooltip.h"
 #include "framework/trimpicture.h"

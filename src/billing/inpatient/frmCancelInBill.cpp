@@ -4,7 +4,7 @@
 #include <QSignalBlocker>
 
 #include "billing/inpatient/frmInBillReportRows.h"
-#include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/mainmenus.h"

@@ -11,8 +11,8 @@
 #include <memory>
 #include <optional>
 
-#include "billing/common/keylist.h"
 #include "framework/imagebutton.h"
+#include "framework/keylist.h"
 #include "framework/vbform.h"
 #include "platform/ado.h"
 #include "platform/flashmovie.h"

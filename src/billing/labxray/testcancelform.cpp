@@ -3,9 +3,9 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 
-#include "billing/common/keylist.h"
+#include "framework/keylist.h"
 #include "billing/labxray/testbillstore.h"
-#include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/mainmenus.h"

@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <vector>
 
-#include "billing/common/keylist.h"
+#include "framework/keylist.h"
 #include "billing/labxray/testbillkind.h"
 #include "framework/imagebutton.h"
 #include "framework/vbform.h"

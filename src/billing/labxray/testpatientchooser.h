@@ -13,7 +13,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "billing/common/keylist.h"
+#include "framework/keylist.h"
 #include "platform/ado.h"
 
 class QComboBox;

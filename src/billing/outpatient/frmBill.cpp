@@ -4,7 +4,7 @@
 
 #include "billing/common/billsaved.h"
 #include "data/billnumbers.h"
-#include "data/connectdb.h"
+#include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/mainmenus.h"

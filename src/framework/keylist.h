@@ -1,8 +1,8 @@
 #pragma once
-// The long one-column lists of the bill and cancellation forms (every patient's identifier, every
-// bill number): the texts in one compact buffer behind a read-only list model that a combo box
-// shows, with the two searches the forms make on every keystroke answered without walking
-// hundreds of thousands of rows through the model.
+// The long one-column lists of the patient, bill and cancellation forms (every patient's
+// identifier, every bill number): the texts in one compact buffer behind a read-only list model
+// that a combo box shows, with the two searches the forms make on every keystroke answered
+// without walking hundreds of thousands of rows through the model.
 //
 //   auto ids = std::make_unique<KeyList>(true);
 //   ids->Reserve(rows); ids->Append(text, rowid); ...      // at Load, in list order

@@ -1,4 +1,4 @@
-#include "billing/common/keylist.h"
+#include "framework/keylist.h"
 
 #include <QComboBox>
 #include <QListView>
