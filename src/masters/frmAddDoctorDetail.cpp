@@ -2,8 +2,8 @@
 
 #include <QFont>
 #include <QSignalBlocker>
-#include <iterator>
 
+#include "data/doctors.h"
 #include "framework/keyfilters.h"
 #include "framework/listform.h"
 #include "framework/tooltip.h"
@@ -54,8 +54,8 @@ RecordFormConfig frmAddDoctorDetail::DoctorFormConfig() {
   // 8695 by 6705 the day picker's button and half the inputs would lie outside the window.
   c.height = 7380;
   c.width = 13230;
-  c.sql = QStringLiteral("SELECT * FROM SettingDrDetails");
-  c.keyColumn = 0;
+  c.sql = DoctorsSql();
+  c.keyColumn = cols::SettingDrDetails::DoctorID;
   c.refusalTitle = kWarning;
   return c;
 }
@@ -166,24 +166,24 @@ void frmAddDoctorDetail::showPickers(const QString& birth, const QString& in, co
 }
 
 void frmAddDoctorDetail::display() {
-  const auto text = [this](int column) { return MainRecordset->Fields(column).toText(); };
-  txtDoctorID.setText(text(0));
-  txtFirstName.setText(text(1));
-  txtLastName.setText(text(2));
+  const Doctor d = ReadDoctor(*MainRecordset);
+  txtDoctorID.setText(d.doctorId);
+  txtFirstName.setText(d.firstName);
+  txtLastName.setText(d.lastName);
   cmbSex.setCurrentIndex(-1);
-  cmbSex.setEditText(text(3));
-  txtMobilePhone.setText(text(4));
-  txtHomePhone.setText(text(5));
-  showPickers(text(6), text(14), text(15));
-  txtAge.setText(text(7));
+  cmbSex.setEditText(d.sex);
+  txtMobilePhone.setText(d.mobilePhone);
+  txtHomePhone.setText(d.homePhone);
+  showPickers(d.dateOfBirth, d.inTime, d.outTime);
+  txtAge.setText(d.age);
   txtAge.setCursorPosition(0);  // the age sentence is wider than its box: show its beginning
-  txtPagerNumber.setText(text(8));
-  txtAddress.setPlainText(text(9));
-  txtEmailId.setText(text(10));
-  txtDoctorType.setText(text(11));
-  txtQualification.setText(text(12));
-  txtSpecialization.setText(text(13));
-  txtAvailabledays.setPlainText(text(16));
+  txtPagerNumber.setText(d.pagerNumber);
+  txtAddress.setPlainText(d.address);
+  txtEmailId.setText(d.emailId);
+  txtDoctorType.setText(d.doctorType);
+  txtQualification.setText(d.qualification);
+  txtSpecialization.setText(d.specialization);
+  txtAvailabledays.setPlainText(d.availableDays);
 }
 
 void frmAddDoctorDetail::ClearInputs() {
@@ -220,18 +220,26 @@ bool frmAddDoctorDetail::ValidateSave() {
 }
 
 void frmAddDoctorDetail::WriteColumns() {
+  Doctor d;
+  d.doctorId = txtDoctorID.text();
+  d.firstName = txtFirstName.text();
+  d.lastName = txtLastName.text();
+  d.sex = cmbSex.currentText();
+  d.mobilePhone = txtMobilePhone.text();
+  d.homePhone = txtHomePhone.text();
   // A picker left as shown gives back the text it was shown from.
-  const QString birth = DTPicker1.date() == shownBirth_ ? storedBirth_ : DateText(DTPicker1.date());
-  const QString in = DTPicker2.time() == shownIn_ ? storedIn_ : DTPicker2.time().toString(kTimeFormat);
-  const QString out = DTPicker3.time() == shownOut_ ? storedOut_ : DTPicker3.time().toString(kTimeFormat);
-  const QString values[] = {
-      txtDoctorID.text(),       txtFirstName.text(),     txtLastName.text(),      cmbSex.currentText(),
-      txtMobilePhone.text(),    txtHomePhone.text(),     birth,                   txtAge.text(),
-      txtPagerNumber.text(),    txtAddress.toPlainText(), txtEmailId.text(),      txtDoctorType.text(),
-      txtQualification.text(),  txtSpecialization.text(), in,                     out,
-      txtAvailabledays.toPlainText(),
-  };
-  for (int i = 0; i < int(std::size(values)); ++i) MainRecordset->SetField(i, values[i]);
+  d.dateOfBirth = DTPicker1.date() == shownBirth_ ? storedBirth_ : DateText(DTPicker1.date());
+  d.age = txtAge.text();
+  d.pagerNumber = txtPagerNumber.text();
+  d.address = txtAddress.toPlainText();
+  d.emailId = txtEmailId.text();
+  d.doctorType = txtDoctorType.text();
+  d.qualification = txtQualification.text();
+  d.specialization = txtSpecialization.text();
+  d.inTime = DTPicker2.time() == shownIn_ ? storedIn_ : DTPicker2.time().toString(kTimeFormat);
+  d.outTime = DTPicker3.time() == shownOut_ ? storedOut_ : DTPicker3.time().toString(kTimeFormat);
+  d.availableDays = txtAvailabledays.toPlainText();
+  WriteDoctor(*MainRecordset, d);
 }
 
 void frmAddDoctorDetail::ViewAllRecords() { LookUp<frmViewAllDoctors>(this); }

@@ -1,19 +1,29 @@
 #include "masters/frmViewDrDetails.h"
 
+#include "data/doctors.h"
+
 frmViewDrDetails::frmViewDrDetails() : DetailCard(DoctorCardConfig()) {}
 
 DetailCardConfig frmViewDrDetails::DoctorCardConfig() {
+  namespace D = cols::SettingDrDetails;
   DetailCardConfig c;
-  c.sql = QStringLiteral("SELECT * FROM SettingDrDetails");
+  c.sql = DoctorsSql();
   c.caption = QString(16, QLatin1Char(' ')) + QStringLiteral("View Doctors Details");
   c.nameLabel = QStringLiteral("Doctor Name");
   c.comboName = QStringLiteral("cmbDrName");
-  c.nameColumn = 1;  // FirstName: the display name is shown, never searched
-  const char* const labels[] = {"Doctor ID",  "First Name",  "Last Name",     "Sex",           "Mobile Phone",
-                                "Home Phone", "Date of Birth", "Age",         "Pager Number",  "Address",
-                                "Email Id",   "Doctor Type", "Qualification", "Spcialization", "In Time",
-                                "Out Time",   "Available Days"};
-  for (int r = 0; r < 17; ++r) c.rows.push_back({QLatin1String(labels[r]), r});
+  c.nameColumn = D::FirstName;  // the display name is shown, never searched
+  const struct {
+    const char* label;
+    D::Column column;
+  } rows[] = {
+      {"Doctor ID", D::DoctorID},         {"First Name", D::FirstName},       {"Last Name", D::LastName},
+      {"Sex", D::Sex},                    {"Mobile Phone", D::MobilePhone},   {"Home Phone", D::HomePhone},
+      {"Date of Birth", D::DateOfBirth},  {"Age", D::Age},                    {"Pager Number", D::PagerNumber},
+      {"Address", D::Address},            {"Email Id", D::EmailId},           {"Doctor Type", D::DoctorType},
+      {"Qualification", D::Qualification}, {"Spcialization", D::Specialization}, {"In Time", D::InTime},
+      {"Out Time", D::OutTime},           {"Available Days", D::AvailableDays},
+  };
+  for (const auto& r : rows) c.rows.push_back({QLatin1String(r.label), r.column});
   c.heightMargin = 200;
   c.buttonLeft = 3840;
   c.buttonTop = 7200;

@@ -1,0 +1,37 @@
+#include "data/doctors.h"
+
+namespace D = cols::SettingDrDetails;
+
+const QString& DoctorsSql() {
+  static const QString sql = QStringLiteral("SELECT * FROM SettingDrDetails");
+  return sql;
+}
+
+Doctor ReadDoctor(const Recordset& rs) {
+  const auto text = [&rs](D::Column c) { return rs.Fields(c).toText(); };
+  return Doctor{text(D::DoctorID),     text(D::FirstName),     text(D::LastName),       text(D::Sex),
+                text(D::MobilePhone),  text(D::HomePhone),     text(D::DateOfBirth),    text(D::Age),
+                text(D::PagerNumber),  text(D::Address),       text(D::EmailId),        text(D::DoctorType),
+                text(D::Qualification), text(D::Specialization), text(D::InTime),       text(D::OutTime),
+                text(D::AvailableDays)};
+}
+
+void WriteDoctor(Recordset& rs, const Doctor& d) {
+  rs.SetField(D::DoctorID, d.doctorId);
+  rs.SetField(D::FirstName, d.firstName);
+  rs.SetField(D::LastName, d.lastName);
+  rs.SetField(D::Sex, d.sex);
+  rs.SetField(D::MobilePhone, d.mobilePhone);
+  rs.SetField(D::HomePhone, d.homePhone);
+  rs.SetField(D::DateOfBirth, d.dateOfBirth);
+  rs.SetField(D::Age, d.age);
+  rs.SetField(D::PagerNumber, d.pagerNumber);
+  rs.SetField(D::Address, d.address);
+  rs.SetField(D::EmailId, d.emailId);
+  rs.SetField(D::DoctorType, d.doctorType);
+  rs.SetField(D::Qualification, d.qualification);
+  rs.SetField(D::Specialization, d.specialization);
+  rs.SetField(D::InTime, d.inTime);
+  rs.SetField(D::OutTime, d.outTime);
+  rs.SetField(D::AvailableDays, d.availableDays);
+}
