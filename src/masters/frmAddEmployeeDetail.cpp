@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QSignalBlocker>
 
+#include "data/employees.h"
 #include "framework/keyfilters.h"
 #include "framework/listform.h"
 #include "framework/tooltip.h"
@@ -34,8 +35,8 @@ RecordFormConfig frmAddEmployeeDetail::EmployeeFormConfig() {
   c.height = 8220;
   c.width = 13230;
   c.helpTip = QStringLiteral("Example : Nurses , Office Admin and Etc .. ");
-  c.sql = QStringLiteral("SELECT * FROM SettingsEmployeeDetails");
-  c.keyColumn = 0;
+  c.sql = EmployeesSql();
+  c.keyColumn = cols::SettingsEmployeeDetails::EmployeeID;
   c.refusalTitle = kWarning;
   c.hotKeys = false;
   return c;
@@ -165,23 +166,23 @@ void frmAddEmployeeDetail::showAge(const QString& age) {
 }
 
 void frmAddEmployeeDetail::display() {
-  const auto text = [this](int column) { return MainRecordset->Fields(column).toText(); };
-  txtEmployeeID.setText(text(0));
-  txtFirstName.setText(text(1));
-  txtLastName.setText(text(2));
+  const Employee e = ReadEmployee(*MainRecordset);
+  txtEmployeeID.setText(e.employeeId);
+  txtFirstName.setText(e.firstName);
+  txtLastName.setText(e.lastName);
   cmbSex.setCurrentIndex(-1);
-  cmbSex.setEditText(text(3));
-  txtMobilePhone.setText(text(4));
-  txtHomePhone.setText(text(5));
+  cmbSex.setEditText(e.sex);
+  txtMobilePhone.setText(e.mobilePhone);
+  txtHomePhone.setText(e.homePhone);
   // A birth date that was never stored, or is no date, leaves the picker at today.
-  const QDate born = EmployeeBirthDate(text(6));
+  const QDate born = EmployeeBirthDate(e.dateOfBirth);
   setPicker(born.isValid() ? born : Today());
-  showAge(text(7));
-  txtPagerNumber.setText(text(8));
-  txtAddress.setPlainText(text(9));
-  txtEmailId.setText(text(10));
-  txtEmployeeType.setText(text(11));
-  txtQualification.setText(text(12));
+  showAge(e.age);
+  txtPagerNumber.setText(e.pagerNumber);
+  txtAddress.setPlainText(e.address);
+  txtEmailId.setText(e.emailId);
+  txtEmployeeType.setText(e.employeeType);
+  txtQualification.setText(e.qualification);
 }
 
 void frmAddEmployeeDetail::ClearInputs() {
@@ -251,13 +252,21 @@ bool frmAddEmployeeDetail::ValidateSave() {
 }
 
 void frmAddEmployeeDetail::WriteColumns() {
-  const QString values[] = {
-      txtEmployeeID.text(),   txtFirstName.text(),   txtLastName.text(),      cmbSex.currentText(),
-      txtMobilePhone.text(),  txtHomePhone.text(),   DateText(DTPicker1.date()), txtAge.text(),
-      txtPagerNumber.text(),  txtAddress.toPlainText(), txtEmailId.text(),   txtEmployeeType.text(),
-      txtQualification.text(),
-  };
-  for (int i = 0; i < int(std::size(values)); ++i) MainRecordset->SetField(i, values[i]);
+  Employee e;
+  e.employeeId = txtEmployeeID.text();
+  e.firstName = txtFirstName.text();
+  e.lastName = txtLastName.text();
+  e.sex = cmbSex.currentText();
+  e.mobilePhone = txtMobilePhone.text();
+  e.homePhone = txtHomePhone.text();
+  e.dateOfBirth = DateText(DTPicker1.date());
+  e.age = txtAge.text();
+  e.pagerNumber = txtPagerNumber.text();
+  e.address = txtAddress.toPlainText();
+  e.emailId = txtEmailId.text();
+  e.employeeType = txtEmployeeType.text();
+  e.qualification = txtQualification.text();
+  WriteEmployee(*MainRecordset, e);
 }
 
 void frmAddEmployeeDetail::ViewAllRecords() { LookUp<frmViewEmployeeDetails>(this); }

@@ -1,18 +1,28 @@
 #include "masters/frmViewEmpDetails.h"
 
+#include "data/employees.h"
+
 frmViewEmpDetails::frmViewEmpDetails() : DetailCard(EmployeeCardConfig()) {}
 
 DetailCardConfig frmViewEmpDetails::EmployeeCardConfig() {
+  namespace E = cols::SettingsEmployeeDetails;
   DetailCardConfig c;
-  c.sql = QStringLiteral("SELECT * FROM SettingsEmployeeDetails");
+  c.sql = EmployeesSql();
   c.caption = QString(16, QLatin1Char(' ')) + QStringLiteral("View Employee Details");
   c.nameLabel = QStringLiteral("Employee Name");
   c.comboName = QStringLiteral("cmbEmpName");
-  c.nameColumn = 1;  // FirstName
-  const char* const labels[] = {"Employee ID", "First Name",    "Last Name",    "Sex",     "Mobile Phone",
-                                "Home Phone",  "Date of Birth", "Age",          "Pager Number", "Address",
-                                "Email Id",    "Employee Type", "Qualification"};
-  for (int r = 0; r < int(std::size(labels)); ++r) c.rows.push_back({QLatin1String(labels[r]), r});
+  c.nameColumn = E::FirstName;
+  const struct {
+    const char* label;
+    E::Column column;
+  } rows[] = {
+      {"Employee ID", E::EmployeeID},     {"First Name", E::FirstName},         {"Last Name", E::LastName},
+      {"Sex", E::Sex},                    {"Mobile Phone", E::MobilePhone},     {"Home Phone", E::HomePhone},
+      {"Date of Birth", E::DateOfBirth},  {"Age", E::Age},                      {"Pager Number", E::PagerNumber},
+      {"Address", E::Address},            {"Email Id", E::EmailId},             {"Employee Type", E::EmployeeType},
+      {"Qualification", E::Qualification},
+  };
+  for (const auto& r : rows) c.rows.push_back({QLatin1String(r.label), r.column});
   c.heightMargin = 200;
   c.buttonLeft = 3840;
   c.buttonTop = 5880;

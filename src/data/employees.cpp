@@ -1,0 +1,32 @@
+#include "data/employees.h"
+
+namespace E = cols::SettingsEmployeeDetails;
+
+const QString& EmployeesSql() {
+  static const QString sql = QStringLiteral("SELECT * FROM SettingsEmployeeDetails");
+  return sql;
+}
+
+Employee ReadEmployee(const Recordset& rs) {
+  const auto text = [&rs](E::Column c) { return rs.Fields(c).toText(); };
+  return Employee{text(E::EmployeeID),  text(E::FirstName),   text(E::LastName),    text(E::Sex),
+                  text(E::MobilePhone), text(E::HomePhone),   text(E::DateOfBirth), text(E::Age),
+                  text(E::PagerNumber), text(E::Address),     text(E::EmailId),     text(E::EmployeeType),
+                  text(E::Qualification)};
+}
+
+void WriteEmployee(Recordset& rs, const Employee& e) {
+  rs.SetField(E::EmployeeID, e.employeeId);
+  rs.SetField(E::FirstName, e.firstName);
+  rs.SetField(E::LastName, e.lastName);
+  rs.SetField(E::Sex, e.sex);
+  rs.SetField(E::MobilePhone, e.mobilePhone);
+  rs.SetField(E::HomePhone, e.homePhone);
+  rs.SetField(E::DateOfBirth, e.dateOfBirth);
+  rs.SetField(E::Age, e.age);
+  rs.SetField(E::PagerNumber, e.pagerNumber);
+  rs.SetField(E::Address, e.address);
+  rs.SetField(E::EmailId, e.emailId);
+  rs.SetField(E::EmployeeType, e.employeeType);
+  rs.SetField(E::Qualification, e.qualification);
+}
