@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 
+#include "data/pricelists.h"
 #include "framework/keyfilters.h"
 #include "framework/listform.h"
 #include "framework/twips.h"
@@ -16,8 +17,8 @@ RecordFormConfig frmAddLabDetails::LabFormConfig() {
   c.height = 6300;
   c.width = 10995;
   c.helpTip = QStringLiteral("Lab Investigation Here ");
-  c.sql = QStringLiteral("SELECT * FROM SettingsLab Order by Description");
-  c.keyColumn = 0;
+  c.sql = LabTestsSql();
+  c.keyColumn = cols::SettingsLab::Description;
   return c;
 }
 
@@ -73,8 +74,9 @@ void frmAddLabDetails::setDescription(const QString& text) {
 }
 
 void frmAddLabDetails::display() {
-  setDescription(MainRecordset->Fields(0).toText());
-  txtPassword.setText(MainRecordset->Fields(1).toText());
+  const LabTest t = ReadLabTest(*MainRecordset);
+  setDescription(t.description);
+  txtPassword.setText(t.amount);
 }
 
 void frmAddLabDetails::ClearInputs() {
@@ -87,7 +89,7 @@ void frmAddLabDetails::fillList(Recordset& rs) {
   cmbPatientID.clear();
   rs.MoveFirst();
   for (long i = 0, n = rs.RecordCount(); i < n && !rs.Eof(); ++i, rs.MoveNext())
-    cmbPatientID.addItem(rs.Fields(0).toText());
+    cmbPatientID.addItem(rs.Fields(cols::SettingsLab::Description).toText());
   setDescription(shown);
 }
 
@@ -103,7 +105,7 @@ void frmAddLabDetails::cmbPatientID_Click() {
   try {
     const QString wanted = Trim(cmbPatientID.currentText());
     for (MainRecordset->MoveFirst(); !MainRecordset->Eof(); MainRecordset->MoveNext()) {
-      if (Trim(MainRecordset->Fields(0).toText()) == wanted) {
+      if (Trim(MainRecordset->Fields(cols::SettingsLab::Description).toText()) == wanted) {
         display();
         return;
       }
@@ -163,8 +165,7 @@ bool frmAddLabDetails::ValidateSave() {
 }
 
 void frmAddLabDetails::WriteColumns() {
-  MainRecordset->SetField(0, cmbPatientID.currentText());
-  MainRecordset->SetField(1, txtPassword.text());
+  WriteLabTest(*MainRecordset, LabTest{cmbPatientID.currentText(), txtPassword.text()});
 }
 
 void frmAddLabDetails::Picture9_Click() {
@@ -173,7 +174,7 @@ void frmAddLabDetails::Picture9_Click() {
   BusyFlag = false;
   try {
     reloadList();
-    setDescription(MainRecordset->Fields(0).toText());
+    setDescription(MainRecordset->Fields(cols::SettingsLab::Description).toText());
   } catch (const DbError& e) {
     MsgBox(e.Description());
   }

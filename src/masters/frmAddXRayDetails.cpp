@@ -1,5 +1,6 @@
 #include "masters/frmAddXRayDetails.h"
 
+#include "data/pricelists.h"
 #include "framework/keyfilters.h"
 #include "framework/twips.h"
 #include "masters/pricelistlayout.h"
@@ -14,8 +15,8 @@ RecordFormConfig frmAddXRayDetails::XRayFormConfig() {
   c.width = 10995;
   c.helpTip = QStringLiteral("XRay Description Here");
   // The record bar walks the tests in the table's own order; the list sorts them.
-  c.sql = QStringLiteral("SELECT * FROM SettingsXRay");
-  c.keyColumn = 0;
+  c.sql = XRayTestsSql();
+  c.keyColumn = cols::SettingsXRay::Description;
   return c;
 }
 
@@ -34,9 +35,10 @@ frmAddXRayDetails::frmAddXRayDetails() : RecordForm(XRayFormConfig()) {
 frmAddXRayDetails::~frmAddXRayDetails() = default;
 
 void frmAddXRayDetails::display() {
-  txtUserName.setText(MainRecordset->Fields(0).toText());
-  txtPassword.setText(MainRecordset->Fields(1).toText());
-  txtConfirmPassword.setText(MainRecordset->Fields(2).toText());
+  const XRayTest t = ReadXRayTest(*MainRecordset);
+  txtUserName.setText(t.description);
+  txtPassword.setText(t.adultAmount);
+  txtConfirmPassword.setText(t.childrenAmount);
 }
 
 void frmAddXRayDetails::ClearInputs() {
@@ -64,9 +66,7 @@ bool frmAddXRayDetails::ValidateSave() {
 }
 
 void frmAddXRayDetails::WriteColumns() {
-  MainRecordset->SetField(0, txtUserName.text());
-  MainRecordset->SetField(1, txtPassword.text());
-  MainRecordset->SetField(2, txtConfirmPassword.text());
+  WriteXRayTest(*MainRecordset, XRayTest{txtUserName.text(), txtPassword.text(), txtConfirmPassword.text()});
 }
 
 void frmAddXRayDetails::ViewAllRecords() { LookUp<frmViewAllXRay>(this); }
