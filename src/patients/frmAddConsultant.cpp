@@ -5,6 +5,8 @@
 #include <QSignalBlocker>
 #include <optional>
 
+#include "data/fees.h"
+#include "data/patients.h"
 #include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
 #include "framework/keylist.h"
@@ -20,10 +22,7 @@ namespace {
 
 const QString kSelectRecord = QStringLiteral("Please select any Record");
 
-// The fees whose doctor and patient can equal the two texts, blanks trimmed: the database compares
-// the cells that are texts, and passes every other cell on to the form's own comparison.
-const QString kPairCondition = QStringLiteral(
-    " WHERE (typeof(DrName)<>'text' OR trim(DrName)=?) AND (typeof(patientid)<>'text' OR trim(patientid)=?)");
+namespace fee = cols::SettingsConsultant;
 
 // A table listed at load could not be read: the program ends, as for every table it opens.
 void endOnDatabaseError() {
@@ -44,8 +43,8 @@ RecordFormConfig frmAddConsultant::ConsultantConfig() {
   c.height = 6300;
   c.width = 10995;
   c.helpTip = QStringLiteral("Lab Investigation Here ");
-  c.sql = QStringLiteral("SELECT * FROM SettingsConsultant Order by DrName");
-  c.keyColumn = kColDrName;
+  c.sql = FeesRecordSql();
+  c.keyColumn = fee::DrName;
   c.keyset = true;  // a hundred thousand fees after ten years: the form shows one at a time
   c.refusalTitle = QString();  // this form's refusals carry no title of their own
   return c;
@@ -123,7 +122,7 @@ void frmAddConsultant::closeForEmptyList(const QString& message) {
   Unload();
 }
 
-bool frmAddConsultant::fillList(std::unique_ptr<Recordset>& rs, const QString& sql, QComboBox* combo,
+bool frmAddConsultant::fillList(std::unique_ptr<Recordset>& rs, const QString& sql, int column, QComboBox* combo,
                                 const QString& emptyMessage) {
   rs = std::make_unique<Recordset>();
   try {
@@ -139,7 +138,7 @@ bool frmAddConsultant::fillList(std::unique_ptr<Recordset>& rs, const QString& s
     return false;
   }
   const QSignalBlocker blocker(combo);
-  for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) combo->addItem(rs->Fields(0).toText());
+  for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) combo->addItem(rs->Fields(column).toText());
   return true;
 }
 
@@ -148,14 +147,13 @@ bool frmAddConsultant::fillPatientList() {
   // compact list. It is not trimmed, so that display() finds the identifier exactly as stored.
   auto ids = std::make_unique<KeyList>(false);
   const auto append = [&ids](const char* id, int size, qint64 rowid) { ids->AppendUtf8(id, size, rowid); };
-  // Column 0 is the identifier: these rows, in this order, are those of "SELECT EmployeeID FROM
-  // <table> Order by EmployeeID".
-  for (const char* table : {"SettingsInPatient", "SettingsOutPatient"}) {
-    const QString sql = QStringLiteral("SELECT * FROM %1 Order by EmployeeID").arg(QLatin1String(table));
+  // The identifier column of each table's rows in identifier order.
+  for (const PatientTableKind kind : {PatientTableKind::InPatient, PatientTableKind::OutPatient}) {
+    const QString& sql = PatientsRecordSql(kind);
     const int before = ids->Count();
     try {
       ids->Reserve(RowsAtMost(gCon, sql));
-      ReadColumnText(gCon, sql, 0, append);
+      ReadColumnText(gCon, sql, patientcols::EmployeeID, append);
     } catch (const DbError&) {
       endOnDatabaseError();
       return false;
@@ -183,7 +181,7 @@ void frmAddConsultant::Form_Load() {
   try {
     const bool filled =
         fillPatientList() &&
-        fillList(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID"), &cmbPatientID,
+        fillList(DoctorRecordset, FeeDoctorsSql(), cols::SettingDrDetails::DoctorID, &cmbPatientID,
                  QStringLiteral("Please add the Dr. Details First"));
     if (!filled) {
       lookingUp_ = false;
@@ -206,15 +204,14 @@ void frmAddConsultant::Form_Load() {
 }
 
 void frmAddConsultant::display() {
-  const Recordset& rs = *MainRecordset;
+  const Fee f = ReadFee(*MainRecordset);
   // A row without a readable date shows today's, as a new fee would.
-  const std::optional<QDate> day = rs.Fields(kColDate).toDate();
-  DTPicker1.setDate(day && day->isValid() ? *day : Today());
+  DTPicker1.setDate(f.date.isValid() ? f.date : Today());
   const bool wasLookingUp = lookingUp_;
   lookingUp_ = true;
-  setComboText(cmbPatientID, rs.Fields(kColDrName).toText());
-  txtPassword.setText(rs.Fields(kColAmount).toText());
-  setComboText(Combo1, rs.Fields(kColPatientId).toText());
+  setComboText(cmbPatientID, f.doctor);
+  txtPassword.setText(f.amount);
+  setComboText(Combo1, f.patientId);
   lookingUp_ = wasLookingUp;
 }
 
@@ -244,8 +241,7 @@ void frmAddConsultant::cmbPatientID_LookUp() {
     const Recordset::Bookmark was = MainRecordset->GetBookmark();
     std::optional<Recordset::Bookmark> first;
     Recordset candidates;
-    candidates.Open(QStringLiteral("SELECT rowid FROM SettingsConsultant") + kPairCondition,
-                    {Value(Trim(doctor)), Value(Trim(patient))}, gCon);
+    candidates.Open(FeeRowIdsOfPairSql(), {Value(Trim(doctor)), Value(Trim(patient))}, gCon);
     for (; !candidates.Eof(); candidates.MoveNext()) {
       if (!MainRecordset->MoveToRowId(candidates.Fields(0).intValue()) || !ShowsCurrentRow()) continue;
       const Recordset::Bookmark at = MainRecordset->GetBookmark();
@@ -262,7 +258,7 @@ void frmAddConsultant::cmbPatientID_LookUp() {
 bool frmAddConsultant::ShowsCurrentRow() const {
   // The doctor is the key the base compares; the patient names the fee too.
   return KeyNamesCurrentRow() &&
-         Trim(MainRecordset->Fields(kColPatientId).toText()) == Trim(Combo1.currentText());
+         Trim(MainRecordset->Fields(fee::patientid).toText()) == Trim(Combo1.currentText());
 }
 
 // ---- Modify ----
@@ -310,8 +306,7 @@ bool frmAddConsultant::duplicatePairFound() {
   // the pair. Which row is left out below does not depend on their order: every row equal to
   // the one being modified holds its pair.
   Recordset rows;
-  rows.Open(QStringLiteral("SELECT * FROM SettingsConsultant") + kPairCondition, {Value(doctor), Value(patient)},
-            gCon);
+  rows.Open(FeesOfPairSql(), {Value(doctor), Value(patient)}, gCon);
   // After Modify the fee being modified may keep its own pair.
   bool skipped = !EditFlag || modifiedRow_.empty();
   for (; !rows.Eof(); rows.MoveNext()) {
@@ -323,7 +318,7 @@ bool frmAddConsultant::duplicatePairFound() {
         continue;
       }
     }
-    if (Trim(rows.Fields(kColDrName).toText()) == doctor && Trim(rows.Fields(kColPatientId).toText()) == patient)
+    if (Trim(rows.Fields(fee::DrName).toText()) == doctor && Trim(rows.Fields(fee::patientid).toText()) == patient)
       return true;
   }
   return false;
@@ -351,8 +346,5 @@ bool frmAddConsultant::ValidateSave() {
 }
 
 void frmAddConsultant::WriteColumns() {
-  MainRecordset->SetField(kColDate, DTPicker1.date());
-  MainRecordset->SetField(kColDrName, cmbPatientID.currentText());
-  MainRecordset->SetField(kColAmount, txtPassword.text());
-  MainRecordset->SetField(kColPatientId, Combo1.currentText());
+  WriteFee(*MainRecordset, {DTPicker1.date(), cmbPatientID.currentText(), txtPassword.text(), Combo1.currentText()});
 }

@@ -27,9 +27,6 @@ public:
 
   static RecordFormConfig ConsultantConfig();
 
-  // The fee table's columns (by ordinal).
-  enum Column : int { kColDate = 0, kColDrName = 1, kColAmount = 2, kColPatientId = 3 };
-
   void display() override;
 
   QDateEdit DTPicker1{this};    // the fee's date; any date
@@ -58,9 +55,10 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  // Fills `combo` from the first column of `sql`; false when the form closed (the table is empty
+  // Fills `combo` from `column` of `sql`; false when the form closed (the table is empty
   // or could not be read).
-  bool fillList(std::unique_ptr<Recordset>& rs, const QString& sql, QComboBox* combo, const QString& emptyMessage);
+  bool fillList(std::unique_ptr<Recordset>& rs, const QString& sql, int column, QComboBox* combo,
+                const QString& emptyMessage);
   // Lists the in-patients' identifiers, then the out-patients', in Combo1; false when the form
   // closed, as fillList closes it.
   bool fillPatientList();

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QSignalBlocker>
 
+#include "data/patients.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -19,12 +20,6 @@ namespace {
 
 const QString kWarning = QStringLiteral("Warning");
 const QString kSelectPatient = QStringLiteral("Please Select the Patient Name");
-
-// Admitted patients hold exactly "No": any other value, NULL included, is not one of them.
-bool isAdmitted(const Recordset& rs) {
-  const Value v = rs.Fields(frmDischarge::kColDischarged);
-  return v.kind() == Value::Kind::Text && v.textValue() == QStringLiteral("No");
-}
 
 }  // namespace
 
@@ -117,7 +112,7 @@ void frmDischarge::Form_Load() {
 
   MainRecordset = std::make_unique<Recordset>();
   try {
-    MainRecordset->Open(QStringLiteral("SELECT * FROM SettingsInPatient"), gCon, adOpenDynamic, adLockOptimistic);
+    MainRecordset->Open(PatientsListSql(PatientTableKind::InPatient), gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
   }
   if (MainRecordset->State() != adStateOpen) {
@@ -134,9 +129,9 @@ void frmDischarge::Form_Load() {
   const QSignalBlocker blocker(&cmbPatientName);
   try {
     for (MainRecordset->MoveFirst(); !MainRecordset->Eof(); MainRecordset->MoveNext())
-      if (isAdmitted(*MainRecordset))
-        cmbPatientName.addItem(MainRecordset->Fields(kColName).toText(),
-                               MainRecordset->Fields(kColPatientID).toText());
+      if (IsAdmitted(*MainRecordset))
+        cmbPatientName.addItem(MainRecordset->Fields(patientcols::FirstName).toText(),
+                               MainRecordset->Fields(patientcols::EmployeeID).toText());
   } catch (const DbError& e) {
     MsgBox(QStringLiteral("Error:") + e.Description());
   }
@@ -194,18 +189,15 @@ void frmDischarge::Picture1_Click() {
     const QString id = Trim(txtPatientID.text());
     bool found = false;
     for (MainRecordset->MoveFirst(); !MainRecordset->Eof(); MainRecordset->MoveNext()) {
-      if (isAdmitted(*MainRecordset) && Trim(MainRecordset->Fields(kColPatientID).toText()) == id) {
+      if (IsAdmitted(*MainRecordset) && Trim(MainRecordset->Fields(patientcols::EmployeeID).toText()) == id) {
         found = true;
         break;
       }
     }
     if (!found) return refuse(kSelectPatient, &cmbPatientName);
 
-    MainRecordset->SetField(kColPrescription, txtPrescription.toPlainText());
-    MainRecordset->SetField(kColDisease, txtDisease.toPlainText());
-    MainRecordset->SetField(kColHealth, txtHealth.toPlainText());
-    MainRecordset->SetField(kColDischargeDate, DTPicker1.date());
-    MainRecordset->SetField(kColDischarged, QStringLiteral("Yes"));
+    WriteDischarge(*MainRecordset,
+                   {txtPrescription.toPlainText(), txtDisease.toPlainText(), txtHealth.toPlainText(), DTPicker1.date()});
     MainRecordset->Update();
   } catch (const DbError& e) {
     // Nothing was stored; the typed details stay in their boxes for another try.

@@ -27,17 +27,6 @@ public:
   frmDischarge();
   ~frmDischarge() override;
 
-  // The in-patient table's columns this form reads and writes (by ordinal).
-  enum Column : int {
-    kColPatientID = 0,
-    kColName = 1,
-    kColPrescription = 13,
-    kColDisease = 14,
-    kColHealth = 15,
-    kColDischargeDate = 16,
-    kColDischarged = 17,
-  };
-
   QComboBox cmbPatientName{this};   // names of the admitted patients; each item keeps its identifier
   QLineEdit txtPatientID{this};     // the chosen patient's identifier; shown, not typed
   QPlainTextEdit txtPrescription{this};

@@ -1,5 +1,7 @@
 #include "patients/patientlists.h"
 
+#include "data/patients.h"
+
 ListFormConfig PatientListConfig(const QString& sql, const QString& titleWords) {
   ListFormConfig c;
   c.title = QString(28, QLatin1Char(' ')) + titleWords;
@@ -8,13 +10,13 @@ ListFormConfig PatientListConfig(const QString& sql, const QString& titleWords) 
   c.sql = sql;
   c.columns = {
       {QStringLiteral("No."), 500, ListColumn::kRowNumber},
-      {QStringLiteral("Patient ID"), 1500, 0},
-      {QStringLiteral("Patient Name"), 1500, 1},
-      {QStringLiteral("Sex"), 900, 3},
-      {QStringLiteral("Phone Number"), 1500, 4},
-      {QStringLiteral("Age"), 800, 7},
-      {QStringLiteral("Address"), 5000, 9},
-      {QStringLiteral("Location"), 2000, 10},
+      {QStringLiteral("Patient ID"), 1500, patientcols::EmployeeID},
+      {QStringLiteral("Patient Name"), 1500, patientcols::FirstName},
+      {QStringLiteral("Sex"), 900, patientcols::Sex},
+      {QStringLiteral("Phone Number"), 1500, patientcols::MobilePhone},
+      {QStringLiteral("Age"), 800, patientcols::Age},
+      {QStringLiteral("Address"), 5000, patientcols::Address},
+      {QStringLiteral("Location"), 2000, patientcols::Location},
   };
   c.focusGridOnActivate = false;
   c.closeStyle = ListFormConfig::CloseStyle::MovieFocus;
@@ -22,9 +24,9 @@ ListFormConfig PatientListConfig(const QString& sql, const QString& titleWords) 
 }
 
 frmViewOutPatientDetails::frmViewOutPatientDetails()
-    : ListForm(PatientListConfig(QStringLiteral("SELECT * FROM SettingsOutPatient"),
+    : ListForm(PatientListConfig(PatientsListSql(PatientTableKind::OutPatient),
                                  QStringLiteral("View Out-Patient Details"))) {}
 
 frmViewInPatientDetails::frmViewInPatientDetails()
-    : ListForm(PatientListConfig(QStringLiteral("SELECT * FROM SettingsInPatient"),
+    : ListForm(PatientListConfig(PatientsListSql(PatientTableKind::InPatient),
                                  QStringLiteral("View In-Patient Details"))) {}

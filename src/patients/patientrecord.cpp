@@ -27,14 +27,14 @@ void setComboText(QComboBox& combo, const QString& text) {
   combo.setEditText(text);
 }
 
-RecordFormConfig patientRecordConfig(const QString& captionWords, const QString& table) {
+RecordFormConfig patientRecordConfig(const QString& captionWords, PatientTableKind kind) {
   RecordFormConfig c;
   c.caption = QString(24, QLatin1Char(' ')) + captionWords;
   c.height = 8220;
   c.width = 13230;
   c.helpTip = QStringLiteral("Select Married or Unmarried");
-  c.sql = QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" Order by EmployeeID");
-  c.keyColumn = kColPatientID;
+  c.sql = PatientsRecordSql(kind);
+  c.keyColumn = patientcols::EmployeeID;
   c.refusalTitle = kWarning;
   c.keyset = true;  // half a million patients after ten years: the form shows one at a time
   return c;
@@ -172,14 +172,14 @@ void PatientRecordForm::Form_Load() {
 }
 
 void PatientRecordForm::display() {
-  const Recordset& rs = *MainRecordset;
-  setComboText(cmbPatientID, rs.Fields(kColPatientID).toText());
-  txtFirstName.setText(rs.Fields(kColName).toText());
-  setComboText(cmbSex, rs.Fields(kColSex).toText());
-  txtMobilePhone.setText(rs.Fields(kColPhone).toText());
-  txtAge.setText(rs.Fields(kColAge).toText());
-  txtAddress.setText(rs.Fields(kColAddress).toText());
-  txtEmailId.setText(rs.Fields(kColLocation).toText());
+  const Patient p = ReadPatient(*MainRecordset);
+  setComboText(cmbPatientID, p.id);
+  txtFirstName.setText(p.name);
+  setComboText(cmbSex, p.sex);
+  txtMobilePhone.setText(p.phone);
+  txtAge.setText(p.age);
+  txtAddress.setText(p.address);
+  txtEmailId.setText(p.location);
 }
 
 void PatientRecordForm::ClearInputs() {
@@ -199,9 +199,9 @@ std::unique_ptr<KeyList> PatientRecordForm::readIdList() const {
   // The form's own rows, where they are still those of its text, give the order without sorting.
   if (MainRecordset && MainRecordset->State() == adStateOpen && MainRecordset->ActiveConnection() == gCon &&
       MainRecordset->Source() == Config().sql)
-    ReadColumnText(*MainRecordset, kColPatientID, append);
+    ReadColumnText(*MainRecordset, patientcols::EmployeeID, append);
   else
-    ReadColumnText(gCon, Config().sql, kColPatientID, append);
+    ReadColumnText(gCon, Config().sql, patientcols::EmployeeID, append);
   return ids;
 }
 
@@ -235,7 +235,7 @@ void PatientRecordForm::cmbPatientID_LookUp() {
     if (!ids_) {
       // Before the list is filled (the first row shown at load): the rows themselves.
       for (MainRecordset->MoveFirst(); !MainRecordset->Eof(); MainRecordset->MoveNext()) {
-        if (Trim(MainRecordset->Fields(kColPatientID).toText()) == wanted) {
+        if (Trim(MainRecordset->Fields(patientcols::EmployeeID).toText()) == wanted) {
           display();
           break;
         }
@@ -292,7 +292,7 @@ void PatientRecordForm::Picture6_Click() {
       Refuse(kSelectRecord);
       return;
     }
-    const QString id = Trim(MainRecordset->Fields(kColPatientID).toText());
+    const QString id = Trim(MainRecordset->Fields(patientcols::EmployeeID).toText());
     modified_ = ModifiedRow{id, MainRecordset->CurrentRowId()};
     EditFlag = true;
     BusyFlag = true;
@@ -337,14 +337,8 @@ bool PatientRecordForm::duplicateIdFound() {
   // rowid, whatever another program has changed in it meanwhile.
   const bool modifying = EditFlag && modified_;
   const QString id = modifying ? modified_->id : PatientIdFor(patient_.prefix, cmbPatientID.currentText());
-  const Value self = modifying && modified_->rowid ? Value(*modified_->rowid) : Value();
-  // VB's Trim and SQLite's trim() both take off blanks only; the column compares without regard
-  // to case, the identifier with it.
-  return !MainRecordset->ActiveConnection()
-              ->QueryValue(QStringLiteral("SELECT 1 FROM ") + patient_.table +
-                               QStringLiteral(" WHERE trim(EmployeeID) = ? COLLATE BINARY AND rowid IS NOT ? LIMIT 1"),
-                           {id, self})
-              .IsNull();
+  const std::optional<qint64> self = modifying ? modified_->rowid : std::nullopt;
+  return PatientIdTaken(MainRecordset->ActiveConnection(), patient_.kind, id, self);
 }
 
 bool PatientRecordForm::storeRow() {
@@ -383,15 +377,16 @@ bool PatientRecordForm::ValidateSave() {
 }
 
 void PatientRecordForm::WriteColumns() {
-  Recordset& rs = *MainRecordset;
-  if (!EditFlag) rs.SetField(kColPatientID, PatientIdFor(patient_.prefix, cmbPatientID.currentText()));
-  rs.SetField(kColName, txtFirstName.text());
-  rs.SetField(kColSex, cmbSex.currentText());
-  rs.SetField(kColPhone, txtMobilePhone.text());
-  rs.SetField(kColAge, txtAge.text());
-  rs.SetField(kColAddress, txtAddress.text());
-  rs.SetField(kColLocation, txtEmailId.text());
-  if (patient_.marksAdmitted) rs.SetField(kColDischarged, QStringLiteral("No"));
+  Patient p;
+  p.id = PatientIdFor(patient_.prefix, cmbPatientID.currentText());
+  p.name = txtFirstName.text();
+  p.sex = cmbSex.currentText();
+  p.phone = txtMobilePhone.text();
+  p.age = txtAge.text();
+  p.address = txtAddress.text();
+  p.location = txtEmailId.text();
+  WritePatient(*MainRecordset, p, !EditFlag);
+  if (patient_.marksAdmitted) MarkAdmitted(*MainRecordset);
 }
 
 void PatientRecordForm::Picture9_Click() {
@@ -424,7 +419,7 @@ void PatientRecordForm::Picture9_Click() {
   SetRecordButtonsMode(this, false);
   try {
     refillIdList();
-    setComboText(cmbPatientID, MainRecordset->Fields(kColPatientID).toText());
+    setComboText(cmbPatientID, MainRecordset->Fields(patientcols::EmployeeID).toText());
   } catch (const DbError& e) {
     MsgBox(e.Description());
   }
@@ -449,8 +444,8 @@ void PatientRecordForm::Picture10_Click() {
 
 PatientFormConfig frmAddOutPatient::OutPatientConfig() {
   PatientFormConfig c;
-  c.table = QStringLiteral("SettingsOutPatient");
-  c.record = patientRecordConfig(QStringLiteral("Add New Out-Patient Details"), c.table);
+  c.kind = PatientTableKind::OutPatient;
+  c.record = patientRecordConfig(QStringLiteral("Add New Out-Patient Details"), c.kind);
   c.prefix = QStringLiteral("OP");
   c.marksAdmitted = false;
   c.viewAll = [](VbForm* caller) { LookUp<frmViewOutPatientDetails>(caller); };
@@ -461,8 +456,8 @@ frmAddOutPatient::frmAddOutPatient() : PatientRecordForm(OutPatientConfig()) {}
 
 PatientFormConfig frmAddInPatient::InPatientConfig() {
   PatientFormConfig c;
-  c.table = QStringLiteral("SettingsInPatient");
-  c.record = patientRecordConfig(QStringLiteral("Add New In-Patient Details"), c.table);
+  c.kind = PatientTableKind::InPatient;
+  c.record = patientRecordConfig(QStringLiteral("Add New In-Patient Details"), c.kind);
   c.prefix = QStringLiteral("IP");
   c.marksAdmitted = true;
   c.viewAll = [](VbForm* caller) { LookUp<frmViewInPatientDetails>(caller); };

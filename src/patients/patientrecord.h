@@ -19,28 +19,17 @@
 #include <memory>
 #include <optional>
 
+#include "data/patients.h"
 #include "framework/recordform.h"
 
 class KeyList;
 
 struct PatientFormConfig {
   RecordFormConfig record;       // caption, size, SQL of both recordsets
-  QString table;                 // the patient table, for the duplicate scan
+  PatientTableKind kind = PatientTableKind::OutPatient;  // the patient table, for the duplicate scan
   QString prefix;                // "OP" or "IP"
-  bool marksAdmitted = false;    // every save writes "No" into Discharged (column 17)
+  bool marksAdmitted = false;    // every save writes "No" into Discharged
   void (*viewAll)(VbForm* caller) = nullptr;  // LookUp of the form's patient list
-};
-
-// The table columns the form shows and writes (by ordinal).
-enum PatientColumn : int {
-  kColPatientID = 0,
-  kColName = 1,
-  kColSex = 3,
-  kColPhone = 4,
-  kColAge = 7,
-  kColAddress = 9,
-  kColLocation = 10,
-  kColDischarged = 17,
 };
 
 // The identifier a new patient is stored under: prefix and typed text, blanks trimmed.

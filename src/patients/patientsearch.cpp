@@ -4,6 +4,7 @@
 #include <QStyledItemDelegate>
 #include <stdexcept>
 
+#include "data/patients.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/keylist.h"
@@ -19,7 +20,6 @@
 
 namespace {
 constexpr int kGridLeft = 1250;
-constexpr int kNameColumn = 1;
 
 // Draws the cells as the grid does, but a sized cell's closing line break starts no empty line
 // of its own: in a row sized for one line the value would otherwise be cut short with dots.
@@ -54,23 +54,28 @@ constexpr int kValueWidth = 3000;
 
 const std::vector<SearchRow>& PatientSearchRows(bool inPatient) {
   static const std::vector<SearchRow> out = {
-      {"Patient ID", 0, 0, false},   {"Patient Name", 1, 0, false}, {"Sex", 3, 0, false},
-      {"Phone Number", 4, 0, false}, {"Age", 7, 0, false},          {"Address", 9, 500, false},
-      {"Location", 10, 0, false},
+      {"Patient ID", patientcols::EmployeeID, 0, false},
+      {"Patient Name", patientcols::FirstName, 0, false},
+      {"Sex", patientcols::Sex, 0, false},
+      {"Phone Number", patientcols::MobilePhone, 0, false},
+      {"Age", patientcols::Age, 0, false},
+      {"Address", patientcols::Address, 500, false},
+      {"Location", patientcols::Location, 0, false},
   };
   static const std::vector<SearchRow> in = [] {
     std::vector<SearchRow> rows = out;
-    rows.push_back({"Prescription Details", 13, 500, true});
-    rows.push_back({"Disease Details", 14, 500, true});
-    rows.push_back({"Health Details", 15, 500, true});
-    rows.push_back({"Discharge Date", 16, 500, true});
+    namespace in = cols::SettingsInPatient;
+    rows.push_back({"Prescription Details", in::PrescriptionDetails, 500, true});
+    rows.push_back({"Disease Details", in::DiseaseDetails, 500, true});
+    rows.push_back({"Health Details", in::HealthDetails, 500, true});
+    rows.push_back({"Discharge Date", in::DischargeDate, 500, true});
     return rows;
   }();
   return inPatient ? in : out;
 }
 
 PatientSearchForm::PatientSearchForm(PatientSearchConfig config)
-    : config_(std::move(config)), rows_(PatientSearchRows(config_.inPatient)) {
+    : config_(std::move(config)), rows_(PatientSearchRows(config_.kind == PatientTableKind::InPatient)) {
   QFont labelFont(QStringLiteral("Arial"));
   labelFont.setPointSizeF(9.75);
   labelFont.setBold(true);
@@ -125,8 +130,7 @@ void PatientSearchForm::load() {
   // Ten years bring half a million out-patients: only their names are read, each with its row's
   // rowid, and a search reads the one row it finds. Listed in the table's order, repeated names
   // as often as they occur.
-  table_ = RewriteSelect(config_.sql, adLockOptimistic).table;
-  names_ = ShowKeyList(&cmbEmpName, ReadKeyList(gCon, config_.sql, kNameColumn, true));
+  names_ = ShowKeyList(&cmbEmpName, ReadKeyList(gCon, PatientsListSql(config_.kind), patientcols::FirstName, true));
   if (names_->Count() == 0) {
     MsgBox(QStringLiteral("No Record Found"), vbExclamation, QStringLiteral("No Record Warning"));
     closeForm();
@@ -198,7 +202,7 @@ void PatientSearchForm::Picture1_Click() {
       const int at = names_->LastExact(Trim(text));
       Recordset rs;
       if (at >= 0)
-        rs.Open(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(table_), {Value(names_->RowId(at))}, gCon);
+        rs.Open(PatientByRowIdSql(config_.kind), {Value(names_->RowId(at))}, gCon);
       if (at >= 0 && !rs.Eof()) {
         for (int r = 0; r < g.Rows(); ++r) {
           const Value v = rs.Fields(rows_[std::size_t(r)].source);
@@ -229,7 +233,6 @@ void PatientSearchForm::closeForm() {
   Unload();
 }
 
-frmViewOutPatient::frmViewOutPatient()
-    : PatientSearchForm({QStringLiteral("SELECT * FROM SettingsOutPatient"), false}) {}
+frmViewOutPatient::frmViewOutPatient() : PatientSearchForm({PatientTableKind::OutPatient}) {}
 
-frmViewInPatient::frmViewInPatient() : PatientSearchForm({QStringLiteral("SELECT * FROM SettingsInPatient"), true}) {}
+frmViewInPatient::frmViewInPatient() : PatientSearchForm({PatientTableKind::InPatient}) {}

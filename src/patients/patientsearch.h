@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <vector>
 
+#include "data/patients.h"
 #include "framework/flexgrid.h"
 #include "framework/imagebutton.h"
 #include "framework/vbform.h"
@@ -20,8 +21,7 @@
 class KeyList;
 
 struct PatientSearchConfig {
-  QString sql;
-  bool inPatient = false;  // the four discharge rows too
+  PatientTableKind kind = PatientTableKind::OutPatient;  // in-patients show the four discharge rows too
 };
 
 // The grid rows: label and the table column shown beside it.
@@ -73,7 +73,6 @@ private:
   const std::vector<SearchRow>& rows_;
   // The names listed, each with its row's rowid (owned by cmbEmpName); none until the table is read.
   KeyList* names_ = nullptr;
-  QString table_;
 };
 
 class frmViewOutPatient : public PatientSearchForm {

@@ -139,7 +139,7 @@ TEST_P(RecordFormTest, NewPatientIsStoredAsTypedWithOnlyItsColumnsWritten) {
     const Value v = rs.Fields(c);
     if (c < expected.size() && !expected[c].isEmpty()) {
       EXPECT_EQ(v.toText(), expected[c]);
-    } else if (c == kColDischarged) {
+    } else if (c == cols::SettingsInPatient::Discharged) {
       EXPECT_EQ(v.toText(), "No");
     } else {
       EXPECT_TRUE(v.IsNull());

@@ -1,0 +1,47 @@
+#include "data/fees.h"
+
+#include <optional>
+
+namespace {
+namespace fee = cols::SettingsConsultant;
+
+const QString kPairCondition = QStringLiteral(
+    " WHERE (typeof(DrName)<>'text' OR trim(DrName)=?) AND (typeof(patientid)<>'text' OR trim(patientid)=?)");
+}  // namespace
+
+const QString& FeesRecordSql() {
+  static const QString sql = QStringLiteral("SELECT * FROM SettingsConsultant Order by DrName");
+  return sql;
+}
+
+const QString& FeeRowIdsOfPairSql() {
+  static const QString sql = QStringLiteral("SELECT rowid FROM SettingsConsultant") + kPairCondition;
+  return sql;
+}
+
+const QString& FeesOfPairSql() {
+  static const QString sql = QStringLiteral("SELECT * FROM SettingsConsultant") + kPairCondition;
+  return sql;
+}
+
+const QString& FeeDoctorsSql() {
+  static const QString sql = QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID");
+  return sql;
+}
+
+Fee ReadFee(const Recordset& rs) {
+  Fee f;
+  const std::optional<QDate> day = rs.Fields(fee::Date).toDate();
+  if (day) f.date = *day;
+  f.doctor = rs.Fields(fee::DrName).toText();
+  f.amount = rs.Fields(fee::Amount).toText();
+  f.patientId = rs.Fields(fee::patientid).toText();
+  return f;
+}
+
+void WriteFee(Recordset& rs, const Fee& f) {
+  rs.SetField(fee::Date, f.date);
+  rs.SetField(fee::DrName, f.doctor);
+  rs.SetField(fee::Amount, f.amount);
+  rs.SetField(fee::patientid, f.patientId);
+}

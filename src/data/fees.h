@@ -1,0 +1,28 @@
+#pragma once
+// The consultant fees (SettingsConsultant): one row per doctor and patient with the fee's date and
+// amount. Here are the texts the fee form opens and the row as it reads and writes it.
+#include <QDate>
+#include <QString>
+
+#include "data/columns.h"
+#include "platform/ado.h"
+
+// Every fee in doctor order: the fee form's rows.
+const QString& FeesRecordSql();
+// The rowids of the fees whose doctor and patient can equal the two bound texts, blanks trimmed:
+// the database compares the cells that are texts and passes every other cell on, for the caller's
+// own comparison.
+const QString& FeeRowIdsOfPairSql();
+// The same fees, whole rows.
+const QString& FeesOfPairSql();
+// The doctors the fee form offers, their identifier first, in identifier order.
+const QString& FeeDoctorsSql();
+
+struct Fee {
+  QDate date;  // invalid when the row holds no readable date
+  QString doctor, amount, patientId;
+};
+// The current row.
+Fee ReadFee(const Recordset& rs);
+// Into the current row.
+void WriteFee(Recordset& rs, const Fee& fee);
