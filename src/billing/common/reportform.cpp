@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "data/reports.h"
 #include "framework/databaseerror.h"
 #include "framework/mainmenus.h"
 #include "framework/tooltip.h"
@@ -134,33 +135,32 @@ void BillReportForm::noteLastRow(const QString& table) {
   LastRowAtLoad = 0;
   Recordset last;
   try {
-    last.Open(QStringLiteral("SELECT max(rowid) FROM ") + table, gCon);
-    if (last.RecordCount() > 0) LastRowAtLoad = qint64(last.Fields(0).toDouble());
+    last.Open(LastRowSql(table), gCon);
+    if (last.RecordCount() > 0) LastRowAtLoad = qint64(last.Fields(kRowidColumn).toDouble());
   } catch (const DbError&) {
   }
 }
 
-bool BillReportForm::noteRowsAtLoad(const QString& table, const QString& condition) {
+bool BillReportForm::noteRowsAtLoad(const QString& sql) {
   RowsAtLoad = QStringLiteral("[]");
   // Read into ReportRecordset, so that a table that cannot be read is the Database Error it was
   // when Load read the whole selection.
-  if (!openReportRecordset(QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" WHERE ") + condition))
+  if (!openReportRecordset(sql))
     return false;
   QStringList rowids;
   rowids.reserve(ReportRecordset->RecordCount());
-  EachRow(*ReportRecordset, [&] { rowids << ReportRecordset->Fields(0).toText(); });
+  EachRow(*ReportRecordset, [&] { rowids << ReportRecordset->Fields(kRowidColumn).toText(); });
   RowsAtLoad = QLatin1Char('[') + rowids.join(QLatin1Char(',')) + QLatin1Char(']');
   return true;
 }
 
 bool BillReportForm::noteValidBillsAtLoad(const QString& table) {
   noteLastRow(table);
-  // The bills that are not "Available": cancelled, or a status of no value.
-  return noteRowsAtLoad(table, QStringLiteral("NOT ifnull(BillDelete='Available',0)"));
+  return noteRowsAtLoad(InvalidBillRowsSql(table));
 }
 
 bool BillReportForm::noteCancelledBillsAtLoad(const QString& table) {
-  return noteRowsAtLoad(table, QStringLiteral("BillDelete='Deleted'"));
+  return noteRowsAtLoad(CancelledBillRowsSql(table));
 }
 
 void BillReportForm::guardPicker(QDateEdit* picker, const QString& secondLine) {

@@ -87,14 +87,14 @@ protected:
   // are only ever added and cancelled (their status set to "Deleted"), so the last row and the
   // rows of one status at Load tell which of a day's rows were in the selection then.
   //
-  // The table's last row ("rowid <= ?" with LastRowAtLoad); 0 when it cannot be read.
+  // The table's last row, LastRowAtLoad, which Generate binds as the last rowid to read; 0 when it
+  // cannot be read.
   void noteLastRow(const QString& table);
   // The last row, and the rows that were no valid bill, into RowsAtLoad: Generate then binds
-  // LastRowAtLoad and RowsAtLoad to "rowid <= ? AND rowid NOT IN (SELECT value FROM json_each(?))".
+  // LastRowAtLoad and RowsAtLoad as the last rowid to read and the rowids to leave out.
   bool noteValidBillsAtLoad(const QString& table);
   // The rows that were cancelled, into RowsAtLoad (the report has none to list when
-  // ReportRecordset->RecordCount() is 0): Generate binds RowsAtLoad to
-  // "rowid IN (SELECT value FROM json_each(?))".
+  // ReportRecordset->RecordCount() is 0): Generate binds RowsAtLoad as the only rowids to read.
   bool noteCancelledBillsAtLoad(const QString& table);
   qint64 LastRowAtLoad = 0;
   QString RowsAtLoad;  // the rowids, a JSON array
@@ -106,8 +106,8 @@ protected:
 
 private:
   void ShockwaveFlash2_GotFocus();
-  // The rowids of `table` where `condition` holds, into RowsAtLoad; false as openReportRecordset.
-  bool noteRowsAtLoad(const QString& table, const QString& condition);
+  // The rowids `sql` selects, into RowsAtLoad; false as openReportRecordset.
+  bool noteRowsAtLoad(const QString& sql);
   ReportFormSizes sizes_;
   QList<int> rightAligned_;
 };

@@ -65,18 +65,6 @@ bool BillInMode(const Value& ecg, const Value& scan, CollectionMode mode) {
   return !hasEcg && !hasScan;
 }
 
-QString CollectionModeCondition(CollectionMode mode) {
-  switch (mode) {
-    case CollectionMode::Ecg:
-      return QStringLiteral(" AND ifnull(trim(ECG,' '),'')<>''");
-    case CollectionMode::Scan:
-      return QStringLiteral(" AND ifnull(trim(Scan,' '),'')<>''");
-    case CollectionMode::Ordinary:
-      break;
-  }
-  return QStringLiteral(" AND ifnull(trim(ECG,' '),'')='' AND ifnull(trim(Scan,' '),'')=''");
-}
-
 std::optional<QDate> StoredDay(const Value& date) {
   std::optional<QDate> day = date.toDate();
   if (day && !day->isValid()) return std::nullopt;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "data/reports.h"
 #include "platform/ado.h"
 #include "platform/vbruntime.h"
 
@@ -24,18 +25,16 @@ struct ReportList {
   void Add(const QStringList& texts, const QString& amountText);
 };
 
-// The collection reports' three selections, from the ECG and SCAN check boxes (ECG wins).
-enum class CollectionMode { Ordinary, Ecg, Scan };
+// The collection reports' selection from the ECG and SCAN check boxes (ECG wins).
 CollectionMode CollectionModeOf(bool ecgTicked, bool scanTicked);
 // The printed title: the ECG and scan titles are the same for every kind; `ordinaryTitle` is the
 // kind's own.
 QString CollectionTitle(CollectionMode mode, const QString& ordinaryTitle);
 // Ordinary: neither an ECG nor a Scan fee; ECG: an ECG fee; Scan: a Scan fee. A fee counts when
 // its text, trimmed of blanks, is not empty ("0" counts; a column without a value does not).
+// CollectionModeCondition makes the same test in a selection; this one is still made on each row
+// read.
 bool BillInMode(const Value& ecg, const Value& scan, CollectionMode mode);
-// The same test on the columns ECG and Scan, as " AND ..." for a selection of bills: the bills of
-// the other modes are then neither read nor sorted. BillInMode is still made on each row read.
-QString CollectionModeCondition(CollectionMode mode);
 
 // The stored date as a calendar day; empty for no value or anything that is no date.
 std::optional<QDate> StoredDay(const Value& date);

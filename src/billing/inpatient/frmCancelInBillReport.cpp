@@ -1,6 +1,8 @@
 #include "billing/inpatient/frmCancelInBillReport.h"
 
 #include "billing/common/reportlayout.h"
+#include "data/columns.h"
+#include "data/reports.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
 #include "globals.h"
@@ -32,7 +34,7 @@ void frmCancelInBillReport::Form_Load() {
   setPickerToday(DTPicker1);
   loadPictures();
 
-  if (!noteCancelledBillsAtLoad(QStringLiteral("InPatientPrintDetails"))) return;
+  if (!noteCancelledBillsAtLoad(QString::fromLatin1(cols::InPatientPrintDetails::kTable))) return;
   if (ReportRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("No Cancel Bill"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -42,9 +44,7 @@ void frmCancelInBillReport::Form_Load() {
 
 void frmCancelInBillReport::Picture1_Click() {
   // The bills of the day that were cancelled when the form was loaded, in table order.
-  if (!readReportRecordset(QStringLiteral("SELECT * FROM InPatientPrintDetails WHERE Date = ? "
-                                          "AND rowid IN (SELECT value FROM json_each(?))"),
-                           {DTPicker1->date(), RowsAtLoad}))
+  if (!readReportRecordset(InCancelledBillsOfDaySql(), {DTPicker1->date(), RowsAtLoad}))
     return;
   showReport(CancelledInBillRows(*ReportRecordset, DTPicker1->date()));
 }

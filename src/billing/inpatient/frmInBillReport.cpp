@@ -1,23 +1,13 @@
 #include "billing/inpatient/frmInBillReport.h"
 
 #include "billing/common/reportlayout.h"
+#include "data/columns.h"
+#include "data/reports.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/msgbox.h"
-
-namespace {
-
-// The bills of the days that were valid when the form was loaded (see noteValidBillsAtLoad), in
-// bill-number order.
-QString validBillsOfDays(CollectionMode mode) {
-  return QStringLiteral("SELECT * FROM InPatientPrintDetails WHERE Date BETWEEN ? AND ? AND rowid <= ? "
-                        "AND rowid NOT IN (SELECT value FROM json_each(?))%1 Order by BillNo")
-      .arg(CollectionModeCondition(mode));
-}
-
-}  // namespace
 
 InBillReportForm::InBillReportForm(InReportKind kind) : kind_(kind) {
   const bool period = kind_ == InReportKind::Period;
@@ -73,7 +63,7 @@ void InBillReportForm::Form_Load() {
   setPickerToday(DTPicker1);
   if (period) setPickerToday(DTPicker2);
   loadPictures();
-  noteValidBillsAtLoad(QStringLiteral("InPatientPrintDetails"));
+  noteValidBillsAtLoad(QString::fromLatin1(cols::InPatientPrintDetails::kTable));
 }
 
 CollectionMode InBillReportForm::mode() const {
@@ -93,7 +83,7 @@ void InBillReportForm::Picture1_Click() {
   const QDate from = DTPicker1->date();
   const QDate to = lastDay();
   const CollectionMode selection = mode();
-  if (!readReportRecordset(validBillsOfDays(selection), {from, to, LastRowAtLoad, RowsAtLoad})) return;
+  if (!readReportRecordset(InValidBillsOfDaysSql(selection), {from, to, LastRowAtLoad, RowsAtLoad})) return;
   showReport(InCollectionRows(*ReportRecordset, kind_, from, to, selection));
 }
 

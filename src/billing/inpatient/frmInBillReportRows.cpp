@@ -1,11 +1,5 @@
 #include "billing/inpatient/frmInBillReportRows.h"
 
-namespace {
-
-QString Text(const Recordset& rs, int column) { return rs.Fields(column).toText(); }
-
-}  // namespace
-
 QString InReportTitle(CollectionMode mode) {
   return CollectionTitle(mode, QStringLiteral("CASH COLLECTION IN-PATIENT BILL REPORT"));
 }
@@ -14,21 +8,20 @@ ReportList InCollectionRows(Recordset& bills, InReportKind kind, const QDate& fr
                             CollectionMode mode) {
   ReportList list;
   EachRow(bills, [&] {
-    const std::optional<QDate> day = StoredDay(bills.Fields(kInBillDateColumn));
+    const ReportBill bill = ReadInReportBill(bills);
+    const std::optional<QDate> day = StoredDay(bill.date);
     if (!day || *day < from || to < *day) return;
-    if (!BillInMode(bills.Fields(kInBillEcgColumn), bills.Fields(kInBillScanColumn), mode)) return;
-    const QString billNo = Text(bills, kInBillNoColumn);
-    const QString name = Text(bills, kInBillPatientNameColumn);
-    const QString id = Text(bills, kInBillPatientIdColumn);
+    if (!BillInMode(bill.ecg, bill.scan, mode)) return;
     const QString dash = QStringLiteral("-");
     QString text;
     if (kind == InReportKind::Period)
-      text = billNo + QStringLiteral(" - ") + name + QStringLiteral(" - ") + DateText(*day) + dash + id;
+      text = bill.billNo + QStringLiteral(" - ") + bill.patientName + QStringLiteral(" - ") + DateText(*day) + dash +
+             bill.patientId;
     else if (mode == CollectionMode::Ordinary)
-      text = billNo + dash + DateText(*day) + dash + name + dash + id;
+      text = bill.billNo + dash + DateText(*day) + dash + bill.patientName + dash + bill.patientId;
     else
-      text = billNo + dash + name + dash + id;
-    list.Add({text}, Text(bills, kInBillTotalColumn));
+      text = bill.billNo + dash + bill.patientName + dash + bill.patientId;
+    list.Add({text}, bill.total);
   });
   return list;
 }
@@ -36,10 +29,9 @@ ReportList InCollectionRows(Recordset& bills, InReportKind kind, const QDate& fr
 ReportList CancelledInBillRows(Recordset& bills, const QDate& day) {
   ReportList list;
   EachRow(bills, [&] {
-    if (StoredDay(bills.Fields(kInBillDateColumn)) != day) return;
-    list.Add({Text(bills, kInBillPatientNameColumn) + QLatin1Char('-') + Text(bills, kInBillPatientIdColumn),
-              Text(bills, kInBillNoColumn)},
-             Text(bills, kInBillTotalColumn));
+    const ReportBill bill = ReadInReportBill(bills);
+    if (StoredDay(bill.date) != day) return;
+    list.Add({bill.patientName + QLatin1Char('-') + bill.patientId, bill.billNo}, bill.total);
   });
   return list;
 }

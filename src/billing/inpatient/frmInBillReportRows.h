@@ -8,18 +8,21 @@
 #include <QDate>
 
 #include "billing/common/reportrows.h"
+#include "data/columns.h"
+#include "data/reports.h"
 
-// InPatientPrintDetails columns, by ordinal.
+// InPatientPrintDetails columns under the names the bill and cancellation forms read them by; the
+// reports read a bill row through ReadInReportBill.
 enum InBillColumn : int {
-  kInBillNoColumn = 0,
-  kInBillDateColumn = 1,
-  kInBillFirstChargeColumn = 2,  // BedCharges; the ten charges run to Others (11)
-  kInBillEcgColumn = 9,
-  kInBillScanColumn = 10,
-  kInBillTotalColumn = 12,
-  kInBillPatientNameColumn = 13,
-  kInBillPatientIdColumn = 14,
-  kInBillDeleteColumn = 15,
+  kInBillNoColumn = cols::InPatientPrintDetails::BillNo,
+  kInBillDateColumn = cols::InPatientPrintDetails::Date,
+  kInBillFirstChargeColumn = cols::InPatientPrintDetails::BedCharges,  // the ten charges run to Others
+  kInBillEcgColumn = cols::InPatientPrintDetails::ECG,
+  kInBillScanColumn = cols::InPatientPrintDetails::Scan,
+  kInBillTotalColumn = cols::InPatientPrintDetails::total,
+  kInBillPatientNameColumn = cols::InPatientPrintDetails::patientName,
+  kInBillPatientIdColumn = cols::InPatientPrintDetails::patientid,
+  kInBillDeleteColumn = cols::InPatientPrintDetails::BillDelete,
 };
 
 // The printed title of the collection report in this selection.

@@ -2,6 +2,7 @@
 
 #include "billing/common/reportlayout.h"
 #include "billing/labxray/testreports.h"
+#include "data/reports.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
 #include "globals.h"
@@ -64,7 +65,7 @@ void TestCollectionReportForm::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  if (!readReportRecordset(QString::fromLatin1(TextsOf(kind_).reportSql),
+  if (!readReportRecordset(TestCollectionReportSql(QString::fromLatin1(TextsOf(kind_).billTable)),
                            {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad, RowsAtLoad}))
     return;
   showReport(TestCollectionRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
@@ -105,7 +106,8 @@ void TestCancelReportForm::Form_Load() {
 }
 
 void TestCancelReportForm::Picture1_Click() {
-  if (!readReportRecordset(QString::fromLatin1(TextsOf(kind_).cancelReportSql), {DTPicker1->date(), RowsAtLoad}))
+  if (!readReportRecordset(TestCancelReportSql(QString::fromLatin1(TextsOf(kind_).billTable)),
+                           {DTPicker1->date(), RowsAtLoad}))
     return;
   showReport(CancelledTestRows(*ReportRecordset, DTPicker1->date()));
 }

@@ -3,12 +3,11 @@
 ReportList TestCollectionRows(Recordset& bills, const QDate& from, const QDate& to) {
   ReportList list;
   EachRow(bills, [&] {
-    const Value date = bills.Fields(1);
-    if (!DayInRange(date, from, to)) return;
-    const QString text = bills.Fields(0).toText() + QStringLiteral(" - ") + bills.Fields(3).toText() +
-                         QStringLiteral(" - ") + DateText(*StoredDay(date)) + QStringLiteral("-") +
-                         bills.Fields(4).toText();
-    list.Add({text}, bills.Fields(2).toText());
+    const TestReportBill bill = ReadTestReportBill(bills);
+    if (!DayInRange(bill.date, from, to)) return;
+    const QString text = bill.billNo + QStringLiteral(" - ") + bill.patientName + QStringLiteral(" - ") +
+                         DateText(*StoredDay(bill.date)) + QStringLiteral("-") + bill.patientId;
+    list.Add({text}, bill.total);
   });
   return list;
 }
@@ -16,8 +15,9 @@ ReportList TestCollectionRows(Recordset& bills, const QDate& from, const QDate& 
 ReportList CancelledTestRows(Recordset& bills, const QDate& day) {
   ReportList list;
   EachRow(bills, [&] {
-    if (!DayInRange(bills.Fields(1), day, day)) return;
-    list.Add({bills.Fields(2).toText(), bills.Fields(0).toText()}, bills.Fields(3).toText());
+    const CancelledTestBill bill = ReadCancelledTestBill(bills);
+    if (!DayInRange(bill.date, day, day)) return;
+    list.Add({bill.patientName, bill.billNo}, bill.total);
   });
   return list;
 }

@@ -4,11 +4,11 @@
 #include <QDate>
 
 #include "billing/common/reportrows.h"
+#include "data/reports.h"
 
-// The valid bills dated from `from` to `to`, both included, over the projection
-// BillNo, Date, total, patientName, patientid: "01" | "7 - A - 05/03/2007-OP12" | "131.75".
+// The valid bills dated from `from` to `to`, both included, over TestCollectionReportSql's rows: "01" | "7 - A - 05/03/2007-OP12" | "131.75".
 ReportList TestCollectionRows(Recordset& bills, const QDate& from, const QDate& to);
 
-// The cancelled bills dated `day`, over the projection BillNo, Date, patientName, total:
+// The cancelled bills dated `day`, over TestCancelReportSql's rows:
 // "01" | name | bill number | "131.75".
 ReportList CancelledTestRows(Recordset& bills, const QDate& day);

@@ -1,6 +1,8 @@
 #include "billing/outpatient/frmCancelOutBillReport.h"
 
 #include "billing/common/reportlayout.h"
+#include "data/columns.h"
+#include "data/reports.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
 #include "globals.h"
@@ -30,11 +32,9 @@ void frmCancelOutBillReport::Form_Load() {
   setPickerToday(DTPicker1);
   loadPictures();
 
-  noteLastRow(QStringLiteral("OutPatientPrintDetails"));
+  noteLastRow(QString::fromLatin1(cols::OutPatientPrintDetails::kTable));
   // Whether any bill was cancelled at all; Generate reads the cancelled bills of its day alone.
-  if (!openReportRecordset(QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Deleted' AND rowid IN "
-                                          "(SELECT rowid FROM OutPatientPrintDetails where BillDelete='Deleted' LIMIT 1)")))
-    return;
+  if (!openReportRecordset(OutAnyCancelledBillSql())) return;
   if (ReportRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("No Cancel Bill"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -43,8 +43,7 @@ void frmCancelOutBillReport::Form_Load() {
 }
 
 void frmCancelOutBillReport::Picture1_Click() {
-  if (!readReportRecordset(QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Deleted' AND Date = ? AND rowid <= ?"),
-                           {DTPicker1->date(), LastRowAtLoad}))
+  if (!readReportRecordset(OutCancelledBillsOfDaySql(), {DTPicker1->date(), LastRowAtLoad}))
     return;
   showReport(CancelledBillRows(*ReportRecordset, DTPicker1->date()));
 }

@@ -1,6 +1,8 @@
 #include "billing/outpatient/frmConsultantBillReportAll.h"
 
 #include "billing/common/reportlayout.h"
+#include "data/columns.h"
+#include "data/reports.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
 #include "globals.h"
@@ -33,9 +35,9 @@ void frmConsultantBillReportAll::Form_Load() {
   setPickerToday(DTPicker1);
   setPickerToday(DTPicker2);
   loadPictures();
-  noteLastRow(QStringLiteral("SettingsConsultant"));
+  noteLastRow(QString::fromLatin1(cols::SettingsConsultant::kTable));
   // Generate reads the fees of its days alone.
-  openReportRecordset(QStringLiteral("SELECT * FROM SettingsConsultant WHERE 0 Order By DrName"));
+  openReportRecordset(ConsultantNoFeesSql());
 }
 
 void frmConsultantBillReportAll::Picture1_Click() {
@@ -44,8 +46,7 @@ void frmConsultantBillReportAll::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  if (!readReportRecordset(QStringLiteral("SELECT * FROM SettingsConsultant WHERE Date BETWEEN ? AND ? AND rowid <= ? Order By DrName"),
-                           {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad}))
+  if (!readReportRecordset(ConsultantFeesOfDaysSql(), {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad}))
     return;
   showReport(ConsultantFeeRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
 }

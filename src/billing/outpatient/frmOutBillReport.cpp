@@ -1,26 +1,13 @@
 #include "billing/outpatient/frmOutBillReport.h"
 
 #include "billing/common/reportlayout.h"
+#include "data/columns.h"
+#include "data/reports.h"
 #include "framework/formdesign.h"
 #include "framework/twips.h"
 #include "framework/mainmenus.h"
 #include "globals.h"
 #include "platform/msgbox.h"
-
-namespace {
-
-// The load only needs to know whether there is any valid bill; Generate reads the bills of its
-// days alone, in the same order, and lists them by the same rules.
-const char* const kAnyAvailableBill =
-    "SELECT * FROM OutPatientPrintDetails where BillDelete='Available' AND rowid IN "
-    "(SELECT rowid FROM OutPatientPrintDetails where BillDelete='Available' LIMIT 1)";
-QString availableBillsOfDays(CollectionMode mode) {
-  return QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available' AND Date BETWEEN ? AND ? "
-                        "AND rowid <= ?%1 Order by BillNo")
-      .arg(CollectionModeCondition(mode));
-}
-
-}  // namespace
 
 OutBillReportForm::OutBillReportForm(OutReportKind kind) : kind_(kind) {
   const bool period = kind_ == OutReportKind::Period;
@@ -74,8 +61,10 @@ void OutBillReportForm::Form_Load() {
   if (period) setPickerToday(DTPicker2);
   loadPictures();
 
-  noteLastRow(QStringLiteral("OutPatientPrintDetails"));
-  if (!openReportRecordset(QString::fromLatin1(kAnyAvailableBill))) return;
+  // The load only needs to know whether there is any valid bill; Generate reads the bills of its
+  // days alone, in the same order, and lists them by the same rules.
+  noteLastRow(QString::fromLatin1(cols::OutPatientPrintDetails::kTable));
+  if (!openReportRecordset(OutAnyAvailableBillSql())) return;
   if (!period && ReportRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -92,7 +81,7 @@ void OutBillReportForm::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  if (!readReportRecordset(availableBillsOfDays(mode), {from, to, LastRowAtLoad})) return;
+  if (!readReportRecordset(OutAvailableBillsOfDaysSql(mode), {from, to, LastRowAtLoad})) return;
   showReport(OutCollectionRows(*ReportRecordset, kind_, from, to, mode));
 }
 

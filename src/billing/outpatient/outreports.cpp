@@ -1,11 +1,5 @@
 #include "billing/outpatient/outreports.h"
 
-namespace {
-
-QString Text(Recordset& rs, int column) { return rs.Fields(column).toText(); }
-
-}  // namespace
-
 QString OutReportTitle(CollectionMode mode) {
   return CollectionTitle(mode, QStringLiteral("CASH COLLECTION OUT-PATIENT BILL REPORT"));
 }
@@ -14,25 +8,24 @@ ReportList OutCollectionRows(Recordset& bills, OutReportKind kind, const QDate& 
                              CollectionMode mode) {
   ReportList list;
   EachRow(bills, [&] {
+    const ReportBill bill = ReadOutReportBill(bills);
     // The day is read once: it chooses the row and, on the period report, is written in it.
-    const std::optional<QDate> day = StoredDay(bills.Fields(kBillDateColumn));
+    const std::optional<QDate> day = StoredDay(bill.date);
     if (!day || *day < from || to < *day) return;
-    if (!BillInMode(bills.Fields(kBillEcgColumn), bills.Fields(kBillScanColumn), mode)) return;
-    const QString billNo = Text(bills, kBillNoColumn);
-    const QString name = Text(bills, kBillPatientNameColumn);
-    const QString id = Text(bills, kBillPatientIdColumn);
+    if (!BillInMode(bill.ecg, bill.scan, mode)) return;
     // One buffer for the row's text rather than a new string for every piece joined on.
     QString text;
     if (kind == OutReportKind::Period) {
       const QString date = ReportDayText(*day);
-      text.reserve(billNo.size() + name.size() + date.size() + id.size() + 9);
-      text.append(billNo).append(QLatin1String(" - ")).append(name).append(QLatin1String(" - "));
-      text.append(date).append(QLatin1String(" - ")).append(id);
+      text.reserve(bill.billNo.size() + bill.patientName.size() + date.size() + bill.patientId.size() + 9);
+      text.append(bill.billNo).append(QLatin1String(" - ")).append(bill.patientName).append(QLatin1String(" - "));
+      text.append(date).append(QLatin1String(" - ")).append(bill.patientId);
     } else {
-      text.reserve(billNo.size() + name.size() + id.size() + 2);
-      text.append(billNo).append(QLatin1Char('-')).append(name).append(QLatin1Char('-')).append(id);
+      text.reserve(bill.billNo.size() + bill.patientName.size() + bill.patientId.size() + 2);
+      text.append(bill.billNo).append(QLatin1Char('-')).append(bill.patientName).append(QLatin1Char('-'));
+      text.append(bill.patientId);
     }
-    list.Add({text}, Text(bills, kBillTotalColumn));
+    list.Add({text}, bill.total);
   });
   return list;
 }
@@ -40,10 +33,9 @@ ReportList OutCollectionRows(Recordset& bills, OutReportKind kind, const QDate& 
 ReportList CancelledBillRows(Recordset& bills, const QDate& day) {
   ReportList list;
   EachRow(bills, [&] {
-    if (!DayInRange(bills.Fields(kBillDateColumn), day, day)) return;
-    list.Add({Text(bills, kBillPatientNameColumn) + QLatin1Char('-') + Text(bills, kBillPatientIdColumn),
-              Text(bills, kBillNoColumn)},
-             Text(bills, kBillTotalColumn));
+    const ReportBill bill = ReadOutReportBill(bills);
+    if (!DayInRange(bill.date, day, day)) return;
+    list.Add({bill.patientName + QLatin1Char('-') + bill.patientId, bill.billNo}, bill.total);
   });
   return list;
 }
@@ -51,11 +43,11 @@ ReportList CancelledBillRows(Recordset& bills, const QDate& day) {
 ReportList ConsultantFeeRows(Recordset& fees, const QDate& from, const QDate& to) {
   ReportList list;
   EachRow(fees, [&] {
-    const Value date = fees.Fields(kFeeDateColumn);
-    if (!DayInRange(date, from, to)) return;
-    list.Add({Text(fees, kFeeDrNameColumn) + QStringLiteral(" - ") + Text(fees, kFeePatientIdColumn) +
-              QStringLiteral(" - ") + ReportDayText(*StoredDay(date))},
-             Text(fees, kFeeAmountColumn));
+    const ConsultantFee fee = ReadConsultantFee(fees);
+    if (!DayInRange(fee.date, from, to)) return;
+    list.Add({fee.drName + QStringLiteral(" - ") + fee.patientId + QStringLiteral(" - ") +
+              ReportDayText(*StoredDay(fee.date))},
+             fee.amount);
   });
   return list;
 }

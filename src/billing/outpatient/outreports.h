@@ -9,16 +9,19 @@
 #include <QDate>
 
 #include "billing/common/reportrows.h"
+#include "data/columns.h"
+#include "data/reports.h"
 
-// Bill columns, by ordinal.
+// OutPatientPrintDetails columns under the names the cancellation form reads them by; the reports
+// read a bill row through ReadOutReportBill.
 enum OutBillColumn : int {
-  kBillNoColumn = 0,
-  kBillDateColumn = 1,
-  kBillEcgColumn = 6,
-  kBillScanColumn = 7,
-  kBillTotalColumn = 9,
-  kBillPatientNameColumn = 10,
-  kBillPatientIdColumn = 11,
+  kBillNoColumn = cols::OutPatientPrintDetails::BillNo,
+  kBillDateColumn = cols::OutPatientPrintDetails::Date,
+  kBillEcgColumn = cols::OutPatientPrintDetails::ECG,
+  kBillScanColumn = cols::OutPatientPrintDetails::Scan,
+  kBillTotalColumn = cols::OutPatientPrintDetails::total,
+  kBillPatientNameColumn = cols::OutPatientPrintDetails::patientName,
+  kBillPatientIdColumn = cols::OutPatientPrintDetails::patientid,
 };
 
 // The printed title of the collection report in this selection.
@@ -35,7 +38,5 @@ ReportList OutCollectionRows(Recordset& bills, OutReportKind kind, const QDate& 
 // stored, amount.
 ReportList CancelledBillRows(Recordset& bills, const QDate& day);
 
-// Consultant fee columns, by ordinal.
-enum ConsultantFeeColumn : int { kFeeDateColumn = 0, kFeeDrNameColumn = 1, kFeeAmountColumn = 2, kFeePatientIdColumn = 3 };
 // The fee entries dated from..to: serial, "DrName - patientid - dd/MM/yyyy", amount.
 ReportList ConsultantFeeRows(Recordset& fees, const QDate& from, const QDate& to);
