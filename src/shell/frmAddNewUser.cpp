@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QPalette>
 
-#include "data/vbdes.h"
+#include "data/users.h"
 #include "framework/keyfilters.h"
 #include "framework/listform.h"
 #include "framework/twips.h"
@@ -15,36 +15,6 @@
 
 namespace {
 const char* const kUserTypes[] = {"Admin", "Doctor", "Employee"};
-
-// A stored type as the login reads it for the menus: trimmed, deciphered, trimmed again.
-bool isAdmin(const Value& storedType) {
-  return !storedType.IsNull() && Trim(DecryptText(Trim(storedType.toText()))) == QLatin1String(kUserTypes[0]);
-}
-
-// The row with this UserID as the table holds it now, and how many other rows are Admins.
-struct StoredAccount {
-  bool found = false;
-  bool admin = false;
-  QString name;
-  int otherAdmins = 0;
-};
-
-StoredAccount readStored(Recordset& table, const Value& userId) {
-  // Afresh: rows saved or changed since the form opened count.
-  table.Requery();
-  StoredAccount account;
-  for (; !table.Eof(); table.MoveNext()) {
-    const bool admin = isAdmin(table.Fields(3));
-    if (!account.found && table.Fields(0) == userId) {
-      account.found = true;
-      account.admin = admin;
-      account.name = table.Fields(1).toText();
-    } else if (admin) {
-      ++account.otherAdmins;
-    }
-  }
-  return account;
-}
 }  // namespace
 
 RecordFormConfig frmAddNewUser::UserFormConfig() {
@@ -53,8 +23,8 @@ RecordFormConfig frmAddNewUser::UserFormConfig() {
   c.height = 6300;
   c.width = 10995;
   c.helpTip = QStringLiteral("Example : User Name may be john123,kip1980 and Etc .. ");
-  c.sql = QStringLiteral("SELECT * FROM SettingsNewUser");
-  c.keyColumn = 1;
+  c.sql = UsersSql();
+  c.keyColumn = kUserKeyColumn;
   return c;
 }
 
@@ -145,11 +115,12 @@ void frmAddNewUser::ClearInputs() {
 }
 
 void frmAddNewUser::display() {
-  txtUserName.setText(MainRecordset->Fields(1).toText());
-  const QString password = DecryptText(MainRecordset->Fields(2).toText());
+  const UserAccount account = ReadUserAccount(*MainRecordset);
+  txtUserName.setText(account.userName.value_or(QString()));
+  const QString password = PlainPassword(account);
   txtPassword.setText(password);
   txtConfirmPassword.setText(password);
-  const QString t = Trim(DecryptText(MainRecordset->Fields(3).toText()));
+  const QString t = ShownUserType(account);
   for (int i = 0; i < 3; ++i) {
     if (t == QLatin1String(kUserTypes[i])) {
       Option1[std::size_t(i)]->setChecked(true);
@@ -196,16 +167,14 @@ bool frmAddNewUser::ValidateSave() {
 }
 
 void frmAddNewUser::WriteColumns() {
-  MainRecordset->SetField(1, txtUserName.text());
-  MainRecordset->SetField(2, EncryptText(txtPassword.text()));
-  MainRecordset->SetField(3, EncryptText(UserType));
+  WriteUserAccount(*MainRecordset, txtUserName.text(), txtPassword.text(), UserType);
 }
 
 void frmAddNewUser::ViewAllRecords() { LookUp<frmViewAllUsers>(this); }
 
 bool frmAddNewUser::currentRowIsLastAdmin() {
   if (!MainRecordset || !MainRecordset->HasCurrentRow()) return false;
-  const StoredAccount account = readStored(*LookupRecordset, MainRecordset->Fields(0));
+  const StoredAccount account = FindStoredAccount(*LookupRecordset, ReadUserAccount(*MainRecordset).userId);
   return account.found && account.admin && account.otherAdmins == 0;
 }
 
@@ -214,7 +183,7 @@ QString frmAddNewUser::deleteRefusal() {
   if (!MainRecordset || MainRecordset->State() != adStateOpen || !MainRecordset->HasCurrentRow() ||
       KeyText().isEmpty())
     return {};
-  const StoredAccount account = readStored(*LookupRecordset, MainRecordset->Fields(0));
+  const StoredAccount account = FindStoredAccount(*LookupRecordset, ReadUserAccount(*MainRecordset).userId);
   if (!account.found) return {};
   // Without an Admin account nobody could ever reach this form again to make one.
   if (account.admin && account.otherAdmins == 0) return QStringLiteral("You cannot delete the last Admin account");

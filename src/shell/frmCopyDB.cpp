@@ -3,6 +3,7 @@
 #include <QDir>
 #include <stdexcept>
 
+#include "data/settings.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
@@ -72,7 +73,7 @@ void frmCopyDB::Form_Load() {
 
     MainRecordset = std::make_unique<Recordset>();
     try {
-      MainRecordset->Open(QStringLiteral("SELECT * FROM SettingsCopyDB"), gCon, adOpenDynamic, adLockOptimistic);
+      MainRecordset->Open(BackupFolderSql(), gCon, adOpenDynamic, adLockOptimistic);
     } catch (const DbError&) {
     }
     if (MainRecordset->State() != adStateOpen) {
@@ -81,11 +82,7 @@ void frmCopyDB::Form_Load() {
     }
 
     // A stored folder that is empty is no stored folder.
-    QString stored;
-    if (MainRecordset->RecordCount() != 0) {
-      MainRecordset->MoveFirst();
-      stored = MainRecordset->Fields(0).toText();
-    }
+    const QString stored = ReadBackupFolder(*MainRecordset);
     if (!Trim(stored).isEmpty()) {
       lblFilesCount.setText(stored);
       dirList.SetPath(lblFilesCount.text());
@@ -135,9 +132,7 @@ void frmCopyDB::Picture1_Click() {
   try {
     if (!MainRecordset || MainRecordset->State() != adStateOpen)
       throw DbError(adErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
-    MainRecordset->MoveFirst();
-    MainRecordset->SetField(0, folder);
-    MainRecordset->Update();
+    WriteBackupFolder(*MainRecordset, folder);
   } catch (const DbError& e) {
     MsgBox(QStringLiteral("Error :") + e.Description());
     return;

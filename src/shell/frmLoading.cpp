@@ -5,7 +5,7 @@
 #include <QPixmap>
 
 #include "data/connectdb.h"
-#include "data/vbdes.h"
+#include "data/users.h"
 #include "framework/formdesign.h"
 #include "framework/twips.h"
 #include "globals.h"
@@ -159,15 +159,7 @@ bool DefaultLoginStands() {
   const QString name = QStringLiteral("tumbo");
   const QString password = QStringLiteral("tumbo");
   try {
-    const auto con = OpenDatabase(DatabasePath());
-    Recordset users;
-    users.Open(QStringLiteral("SELECT * FROM SettingsNewUser"), con);
-    for (; !users.Eof(); users.MoveNext()) {
-      const Value storedName = users.Fields(1);
-      const Value storedPassword = users.Fields(2);
-      if (storedName.IsNull() || storedPassword.IsNull()) continue;
-      if (storedName.toText() == name && Trim(DecryptText(Trim(storedPassword.toText()))) == password) return true;
-    }
+    return AnyAccountOpensWith(OpenDatabase(DatabasePath()), name, password);
   } catch (const DbError&) {
     // Nothing to announce; the login window reports the database when it reads the accounts.
   }

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QProxyStyle>
 
+#include "data/users.h"
 #include "data/vbdes.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
@@ -124,7 +125,7 @@ void frmLogin::Form_Activate() {
 void frmLogin::Picture1_Click() {
   rsUser_ = std::make_unique<Recordset>();
   try {
-    rsUser_->Open(QStringLiteral("SELECT * FROM SettingsNewUser"), gCon, adOpenDynamic, adLockOptimistic);
+    rsUser_->Open(UsersSql(), gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
     // The table cannot be read (the connection failed, or the file went bad since).
     DatabaseErrorEnd();
@@ -143,20 +144,14 @@ void frmLogin::Picture1_Click() {
   rsUser_->MoveFirst();
   const long rows = rsUser_->RecordCount();
   for (long i = 0; i < rows; ++i) {
-    const Value name = rsUser_->Fields(1);
-    const Value password = rsUser_->Fields(2);
-    gUserName = name.toText();
-    // A row without a name or a password is no account: it never matches, not even empty boxes.
-    if (!name.IsNull() && !password.IsNull()) {
-      const QString plain = Trim(DecryptText(Trim(password.toText())));
-      if (txtUserName.text() == gUserName && txtPassword.text() == plain) {
-        Hide();
-        const Value type = rsUser_->Fields(3);
-        Text1.setText(type.IsNull() ? QString() : Trim(DecryptText(Trim(type.toText()))));
-        gUserType = Text1.text();
-        ShowForm<frmMain>();
-        return;
-      }
+    const UserAccount account = ReadUserAccount(*rsUser_);
+    gUserName = account.userName.value_or(QString());
+    if (AccountOpensWith(account, txtUserName.text(), txtPassword.text())) {
+      Hide();
+      Text1.setText(PlainUserType(account));
+      gUserType = Text1.text();
+      ShowForm<frmMain>();
+      return;
     }
     rsUser_->MoveNext();
   }

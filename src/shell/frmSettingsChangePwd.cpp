@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "data/vbdes.h"
+#include "data/users.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/mainmenus.h"
@@ -70,7 +70,7 @@ void frmSettingsChangePwd::Form_Load() {
 
   MainRecordset = std::make_unique<Recordset>();
   try {
-    MainRecordset->Open(QStringLiteral("SELECT * FROM SettingsNewUser"), gCon, adOpenDynamic, adLockOptimistic);
+    MainRecordset->Open(UsersSql(), gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
     // Told below: the recordset stays closed.
   }
@@ -102,20 +102,10 @@ void frmSettingsChangePwd::Picture1_Click() {
   }
 
   Recordset& rs = *MainRecordset;
-  rs.MoveFirst();
-  bool found = false;
-  for (long i = 0, n = rs.RecordCount(); i < n; ++i) {
-    if (rs.Fields(1).toText() == gUserName) {
-      found = true;
-      break;
-    }
-    rs.MoveNext();
-  }
-  if (!found) return;
+  if (!MoveToAccount(rs, gUserName)) return;
 
   try {
-    rs.SetField(2, EncryptText(txtPassword.text()));
-    rs.Update();
+    ChangeAccountPassword(rs, txtPassword.text());
   } catch (const DbError& e) {
     // Not changed: the form stays open, so the user does not take the new password for saved.
     rs.CancelUpdate();

@@ -1,17 +1,20 @@
 #include "shell/frmViewUserDetails.h"
 
+#include "data/users.h"
+
 frmViewUserDetails::frmViewUserDetails() : DetailCard(UserCardConfig()) {}
 
 DetailCardConfig frmViewUserDetails::UserCardConfig() {
   DetailCardConfig c;
-  c.sql = QStringLiteral("SELECT * FROM SettingsNewUser");
+  c.sql = UsersSql();
   c.caption = QString(16, QLatin1Char(' ')) + QStringLiteral("View User Details");
   c.nameLabel = QStringLiteral("User Name");
+  c.nameColumn = kUserKeyColumn;
   c.rows = {
-      {QStringLiteral("User ID"), 0},
-      {QStringLiteral("User Name"), 1},
-      {QStringLiteral("Password"), 2},
-      {QStringLiteral("Type"), 3},
+      {QStringLiteral("User ID"), cols::SettingsNewUser::UserID},
+      {QStringLiteral("User Name"), cols::SettingsNewUser::UserName},
+      {QStringLiteral("Password"), cols::SettingsNewUser::Password},
+      {QStringLiteral("Type"), cols::SettingsNewUser::UserType},
   };
   c.heightMargin = 2000;
   c.buttonLeft = 3360;
