@@ -180,14 +180,14 @@ TEST_F(BillNumberTest, TheStoreTakesOnlyTheNextNumber) {
     OutBillRecord bill;
     bill.billNo = number;
     bill.date = QDate(2026, 12, 10);
-    EXPECT_THROW(SaveOutPatientBill(bills, counter, bill), DbError);
+    EXPECT_THROW(SaveBill(BillKind::OutPatient, bills, counter, bill), DbError);
     EXPECT_EQ(this->bills(), "");
     EXPECT_EQ(this->counter(), "1:41");
   }
   OutBillRecord bill;
   bill.billNo = "42";
   bill.date = QDate(2026, 12, 10);
-  SaveOutPatientBill(bills, counter, bill);
+  SaveBill(BillKind::OutPatient, bills, counter, bill);
   EXPECT_EQ(this->bills(), "42");
   EXPECT_EQ(this->counter(), "1:42");
 }

@@ -4,7 +4,7 @@
 
 #include "billing/common/billsaved.h"
 #include "billing/inpatient/inbillstore.h"
-#include "data/billnumbers.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -251,7 +251,7 @@ void frmInBill::patientChosen() {
   PatientLocation = chooser_->Field(10);
   PatientSex = chooser_->Field(3);
   PatientAge = chooser_->Field(7);
-  Text3->setText(chooser_->Field(kInPatientAdvanceColumn));
+  Text3->setText(chooser_->Field(cols::SettingsInPatient::Advance));
   cmbDrName->setFocus();
 }
 
@@ -439,7 +439,7 @@ void frmInBill::adddatabase() {
     }
   }
 
-  SaveInPatientBill(BillRecordset, CounterRecordset, InPatientRecordset, bill, advance);
+  SaveBill(BillKind::InPatient, BillRecordset, CounterRecordset, bill, &InPatientRecordset, advance);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   BillPrinted = true;
 }

@@ -421,7 +421,7 @@ void TestBillForm::adddatabase() {
   bill.total = txtTotal->text();
   bill.patientName = txtPatientID->text();
   bill.patientId = cmbPatientName->currentText();
-  SaveTestBill(BillRecordset, CounterRecordset, bill);
+  SaveBill(numbersOf(kind_), BillRecordset, CounterRecordset, bill);
   const QPointer<TestBillForm> alive(this);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   if (alive) BillPrinted = true;

@@ -5,6 +5,7 @@
 
 #include "framework/keylist.h"
 #include "billing/labxray/testbillstore.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -18,6 +19,8 @@
 #include "platform/vbruntime.h"
 
 namespace {
+// The laboratory and the x-ray bill tables have one layout.
+namespace test = cols::LabPrintDetails;
 
 constexpr int kFormHeight = 9795;
 constexpr int kFormWidth = 11745;
@@ -130,7 +133,7 @@ void TestCancelForm::Form_Load() {
     const qsizetype lines = RowsAtMost(gCon, linesSql);
     numbers->Reserve(lines);
     runs.reserve(std::size_t(lines));
-    ReadColumnText(gCon, linesSql, kTestBillNoColumn, [&](const char* no, int size, qint64 rowid) {
+    ReadColumnText(gCon, linesSql, test::BillNo, [&](const char* no, int size, qint64 rowid) {
       const int bill = numbers->AppendUtf8Distinct(no, size, rowid);
       LineRun* last = runs.empty() ? nullptr : &runs.back();
       if (last && last->bill == bill && rowid > last->first &&
@@ -181,21 +184,21 @@ void TestCancelForm::Search() {
     return;
   }
   for (const qint64 rowid : rowids) {
-    if (!BillRecordset.MoveToRowId(rowid) || BillRecordset.Fields(kTestBillNoColumn).toText() != wanted) continue;
-    txtPatientName->setText(BillRecordset.Fields(kTestPatientNameColumn).toText());
-    txtPatientID->setText(BillRecordset.Fields(kTestPatientIdColumn).toText());
-    if (const auto date = BillRecordset.Fields(kTestDateColumn).toDate()) {
+    if (!BillRecordset.MoveToRowId(rowid) || BillRecordset.Fields(test::BillNo).toText() != wanted) continue;
+    txtPatientName->setText(BillRecordset.Fields(test::patientName).toText());
+    txtPatientID->setText(BillRecordset.Fields(test::patientid).toText());
+    if (const auto date = BillRecordset.Fields(test::Date).toDate()) {
       // The bill's own date is shown, not picked: the future-date guard is for the user's picks.
       const QSignalBlocker blocker(DTPicker1);
       DTPicker1->setDate(*date);
     }
     auto* item = new QTreeWidgetItem(List, QStringList{Format00(++lines),
-                                                       BillRecordset.Fields(kTestDescriptionColumn).toText(),
-                                                       BillRecordset.Fields(kTestAmountColumn).toText()});
+                                                       BillRecordset.Fields(test::Description).toText(),
+                                                       BillRecordset.Fields(test::Amount).toText()});
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-    txtDiscount->setText(BillRecordset.Fields(kTestDiscountColumn).toText());
-    txtGrassTotal->setText(BillRecordset.Fields(kTestGrossColumn).toText());
-    txtTotal->setText(BillRecordset.Fields(kTestTotalColumn).toText());
+    txtDiscount->setText(BillRecordset.Fields(test::Discount).toText());
+    txtGrassTotal->setText(BillRecordset.Fields(test::GrossTotal).toText());
+    txtTotal->setText(BillRecordset.Fields(test::total).toText());
   }
   shownBill_ = lines > 0 ? wanted : QString();
 }

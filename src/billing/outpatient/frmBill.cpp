@@ -372,7 +372,7 @@ void frmBill::adddatabase() {
   bill.total = txtTotal->text();
   bill.patientName = txtPatientID->text();
   bill.patientId = cmbPatientName->currentText();
-  SaveOutPatientBill(*BillRecordset, *BillNoRecordset, bill);
+  SaveBill(BillKind::OutPatient, *BillRecordset, *BillNoRecordset, bill);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   BillPrinted = true;
 }
