@@ -221,3 +221,22 @@ int CancelTestBill(Recordset& bills, const QString& billNo) {
   transaction.Commit();
   return int(lines.size());
 }
+
+QString NewBillRowsSql(BillKind kind) {
+  return QStringLiteral("SELECT * FROM %1 WHERE 0").arg(QLatin1String(TablesOf(kind).bills));
+}
+
+QString BillCounterSql(BillKind kind) {
+  return QStringLiteral("SELECT * FROM %1").arg(QLatin1String(TablesOf(kind).counter));
+}
+
+QString ValidBillsSql(BillKind kind) {
+  return QStringLiteral("SELECT * FROM %1 where BillDelete='Available'").arg(QLatin1String(TablesOf(kind).bills));
+}
+
+QString BillRowsByRowIdSql(BillKind kind, int count) {
+  QString marks;
+  for (int i = 0; i < count; ++i) marks += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");
+  return QStringLiteral("SELECT * FROM %1 WHERE rowid IN (%2)")
+      .arg(QLatin1String(TablesOf(kind).bills), count == 0 ? QStringLiteral("NULL") : marks);
+}

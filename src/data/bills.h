@@ -99,3 +99,13 @@ bool SameAdvance(const QString& a, const QString& b);
 // Lines stored under the number since `bills` was read are another bill's and are left alone.
 // Raises DbError; nothing is marked then.
 int CancelTestBill(Recordset& bills, const QString& billNo);
+
+// The texts the bill forms open their bill recordsets with.
+// A new bill's rows are only added: none is read.
+QString NewBillRowsSql(BillKind kind);
+// The kind's counter, its one row.
+QString BillCounterSql(BillKind kind);
+// The bills not cancelled, every row in the table's order, as a cancellation lists them.
+QString ValidBillsSql(BillKind kind);
+// The rows of the kind's bill table whose rowids are `count` parameters, "NULL" for none.
+QString BillRowsByRowIdSql(BillKind kind, int count);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "data/billinglookups.h"
 #include "framework/keyfilters.h"
 #include "platform/vbruntime.h"
 
@@ -71,7 +72,7 @@ bool PatientChooser::lookUp(const QString& wanted) {
     if (at < 0) return false;
     Recordset rs;
     try {
-      rs.Open(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(table_), {Value(keys_->RowId(at))}, con_);
+      rs.Open(RowByRowIdSql(table_), {Value(keys_->RowId(at))}, con_);
       if (rs.Eof()) return false;
       row_.clear();
       for (int i = 0; i < rs.FieldCount(); ++i) row_.push_back(rs.Fields(i));

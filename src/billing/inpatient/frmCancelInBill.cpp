@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "billing/inpatient/frmInBillReportRows.h"
+#include "data/bills.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -19,7 +20,6 @@ namespace {
 
 const QString kSelectBill = QStringLiteral("Please select the Bill Number");
 const QString kBillTable = QStringLiteral("InPatientPrintDetails");
-const QString kValidBillsSql = QStringLiteral("SELECT * FROM InPatientPrintDetails where BillDelete='Available'");
 
 constexpr double kCaptionLeft = 3120;
 constexpr double kBoxLeft = 5280;
@@ -142,7 +142,7 @@ void frmCancelInBill::Form_Load() {
 void frmCancelInBill::fillBillNumbers() {
   // Only the numbers are listed, in the table's order; a search reads its bill alone. Showing the
   // list runs no search.
-  bills_ = ShowKeyList(cmbBillNumber, ReadKeyList(gCon, kValidBillsSql, kInBillNoColumn, false));
+  bills_ = ShowKeyList(cmbBillNumber, ReadKeyList(gCon, ValidBillsSql(BillKind::InPatient), kInBillNoColumn, false));
 }
 
 void frmCancelInBill::Form_Unload(int& cancel) {

@@ -4,6 +4,7 @@
 
 #include "billing/common/billsaved.h"
 #include "billing/inpatient/inbillstore.h"
+#include "data/billinglookups.h"
 #include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
@@ -207,7 +208,7 @@ void frmInBill::Form_Load() {
   AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
   AddToolTip(Picture5, QStringLiteral("Select me If you want Address in the Bill"), this);
 
-  if (!openRecordset(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID"))) return;
+  if (!openRecordset(DoctorRecordset, DoctorsByIdSql())) return;
   if (DoctorRecordset.RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -219,7 +220,7 @@ void frmInBill::Form_Load() {
   cmbDrName->setCurrentIndex(-1);
   cmbDrName->setEditText(QString());
 
-  if (!openRecordset(InPatientRecordset, QStringLiteral("SELECT * FROM SettingsinPatient Order by FirstName"))) return;
+  if (!openRecordset(InPatientRecordset, InPatientsByNameSql())) return;
   if (InPatientRecordset.RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the InPatient Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -229,8 +230,8 @@ void frmInBill::Form_Load() {
   chooser_->Fill(&InPatientRecordset);
 
   // The form only appends to the bill table: its old bills need not be read for that.
-  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM InPatientPrintDetails WHERE 0"))) return;
-  if (!openRecordset(CounterRecordset, QStringLiteral("SELECT * FROM SettingsInBillNo"))) return;
+  if (!openRecordset(BillRecordset, NewBillRowsSql(BillKind::InPatient))) return;
+  if (!openRecordset(CounterRecordset, BillCounterSql(BillKind::InPatient))) return;
   try {
     Label2->setText(NextBillNumberText(gCon, BillKind::InPatient));
   } catch (const DbError&) {

@@ -6,7 +6,7 @@
 
 #include "billing/common/billsaved.h"
 #include "billing/labxray/testbillstore.h"
-#include "data/billnumbers.h"
+#include "data/billinglookups.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -54,7 +54,6 @@ QComboBox* combo(QWidget* form, int left, int top) {
   return c;
 }
 
-BillKind numbersOf(TestBillKind kind) { return kind == TestBillKind::Lab ? BillKind::Laboratory : BillKind::XRay; }
 
 ImageButton* button(QWidget* form, const char* name, int left, int top, int width, int height) {
   auto* b = new ImageButton(form, QString::fromLatin1(name));
@@ -198,7 +197,7 @@ void TestBillForm::Form_Load() {
   AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
   AddToolTip(Picture5, QStringLiteral("Select me If you want Address in the Bill"), this);
 
-  if (!openRecordset(PriceRecordset, QString::fromLatin1(texts.priceListSql))) return;
+  if (!openRecordset(PriceRecordset, TestPricesSql(BillKindOf(kind_)))) return;
   if (closeWhenEmpty(PriceRecordset, QStringLiteral("Please add the Description Details First"))) return;
   {
     const QSignalBlocker blocker(cmbDescription);
@@ -210,7 +209,7 @@ void TestBillForm::Form_Load() {
     cmbDescription->setEditText(QString());
   }
 
-  if (!openRecordset(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID")))
+  if (!openRecordset(DoctorRecordset, DoctorsByIdSql()))
     return;
   if (closeWhenEmpty(DoctorRecordset, QStringLiteral("Please add the Dr. Details First"))) return;
   {
@@ -223,8 +222,7 @@ void TestBillForm::Form_Load() {
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
   try {
-    chooser_->Fill(gCon, QStringLiteral("SELECT * FROM SettingsInPatient Order by FirstName"),
-                   QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName"));
+    chooser_->Fill(gCon, InPatientsByNameSql(), OutPatientsByNameSql());
   } catch (const DbError&) {
     DatabaseErrorEnd();
     Unload();
@@ -241,13 +239,10 @@ void TestBillForm::Form_Load() {
 
   // The form only appends to the bill table, and no other menu form is open meanwhile: its old
   // bills need not be read for that.
-  if (!openRecordset(BillRecordset,
-                     QStringLiteral("SELECT * FROM ") + QString::fromLatin1(texts.billTable) + QStringLiteral(" WHERE 0")))
-    return;
-  if (!openRecordset(CounterRecordset, QStringLiteral("SELECT * FROM ") + QString::fromLatin1(texts.counterTable)))
-    return;
+  if (!openRecordset(BillRecordset, NewBillRowsSql(BillKindOf(kind_)))) return;
+  if (!openRecordset(CounterRecordset, BillCounterSql(BillKindOf(kind_)))) return;
   try {
-    Label2->setText(NextBillNumberText(gCon, numbersOf(kind_)));
+    Label2->setText(NextBillNumberText(gCon, BillKindOf(kind_)));
   } catch (const DbError&) {
     DatabaseErrorEnd();
     Unload();
@@ -396,7 +391,7 @@ bool TestBillForm::takeNextNumber() {
   const QPointer<TestBillForm> alive(this);
   QString next;
   try {
-    next = NextBillNumberText(gCon, numbersOf(kind_));
+    next = NextBillNumberText(gCon, BillKindOf(kind_));
   } catch (const DbError& e) {
     MsgBox(e.Description(), vbCritical);
     return false;
@@ -421,7 +416,7 @@ void TestBillForm::adddatabase() {
   bill.total = txtTotal->text();
   bill.patientName = txtPatientID->text();
   bill.patientId = cmbPatientName->currentText();
-  SaveBill(numbersOf(kind_), BillRecordset, CounterRecordset, bill);
+  SaveBill(BillKindOf(kind_), BillRecordset, CounterRecordset, bill);
   const QPointer<TestBillForm> alive(this);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   if (alive) BillPrinted = true;
@@ -442,7 +437,7 @@ void TestBillForm::Picture3_Click() {
   txtDiscount->setText(QStringLiteral("0"));
   forgetPatient();
   try {
-    Label2->setText(NextBillNumberText(gCon, numbersOf(kind_)));
+    Label2->setText(NextBillNumberText(gCon, BillKindOf(kind_)));
   } catch (const DbError& e) {
     // No number is shown then; the print reads it again.
     Label2->clear();

@@ -5,6 +5,7 @@
 
 #include "framework/keylist.h"
 #include "billing/labxray/testbillstore.h"
+#include "data/bills.h"
 #include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
@@ -126,7 +127,7 @@ void TestCancelForm::Form_Load() {
   // Ten years of bill lines, read once: each number is listed where its bill's first line stands
   // (the order SELECT DISTINCT gives), and only where each bill's lines are is kept; a search
   // reads its bill's lines.
-  const QString linesSql = QString::fromLatin1(texts.cancelLinesSql);
+  const QString linesSql = ValidBillsSql(BillKindOf(kind_));
   auto numbers = std::make_unique<KeyList>(false);
   LargeArray<LineRun> runs;
   try {
@@ -168,14 +169,9 @@ void TestCancelForm::Search() {
       for (int i = 0; i < run.lines; ++i) rowids.push_back(run.first + i);
   try {
     // The bill's own lines alone: these are what a cancellation marks.
-    QString sql = QStringLiteral("SELECT * FROM ") + QString::fromLatin1(TextsOf(kind_).billTable) +
-                  QStringLiteral(" WHERE rowid IN (");
     std::vector<Value> parameters;
-    for (const qint64 rowid : rowids) {
-      sql += parameters.empty() ? QStringLiteral("?") : QStringLiteral(",?");
-      parameters.emplace_back(rowid);
-    }
-    BillRecordset.Open(sql + (parameters.empty() ? QStringLiteral("NULL)") : QStringLiteral(")")), parameters, gCon,
+    for (const qint64 rowid : rowids) parameters.emplace_back(rowid);
+    BillRecordset.Open(BillRowsByRowIdSql(BillKindOf(kind_), int(parameters.size())), parameters, gCon,
                        adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
     MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,

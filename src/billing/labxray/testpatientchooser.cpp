@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "data/billinglookups.h"
 #include "framework/keyfilters.h"
 #include "platform/vbruntime.h"
 
@@ -63,7 +64,7 @@ bool TestPatientChooser::findListed(const QString& wanted) {
   if (at < 0) return false;
   Recordset rs;
   try {
-    rs.Open(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(at < inListed_ ? inTable_ : outTable_),
+    rs.Open(RowByRowIdSql(at < inListed_ ? inTable_ : outTable_),
             {Value(keys_->RowId(at))}, con_);
     if (rs.Eof()) return false;
     row_.clear();

@@ -3,7 +3,8 @@
 #include <QHeaderView>
 
 #include "billing/common/billsaved.h"
-#include "data/billnumbers.h"
+#include "data/billinglookups.h"
+#include "data/bills.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -202,7 +203,7 @@ void frmBill::Form_Load() {
   QComboBox* doctors = cmbDrName;
   WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
 
-  if (!openRecordset(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID"))) return;
+  if (!openRecordset(DoctorRecordset, DoctorsByIdSql())) return;
   if (DoctorRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -222,7 +223,7 @@ void frmBill::Form_Load() {
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
   try {
-    chooser_->Fill(gCon, QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName"));
+    chooser_->Fill(gCon, OutPatientsByNameSql());
   } catch (const DbError&) {
     DatabaseErrorEnd();
     return;
@@ -237,8 +238,8 @@ void frmBill::Form_Load() {
 
   // The form only appends to the bill table, and no other menu form is open meanwhile: ten years
   // of bills need not be read for that.
-  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM OutPatientPrintDetails WHERE 0"))) return;
-  if (!openRecordset(BillNoRecordset, QStringLiteral("SELECT * FROM SettingsOutBillNo"))) return;
+  if (!openRecordset(BillRecordset, NewBillRowsSql(BillKind::OutPatient))) return;
+  if (!openRecordset(BillNoRecordset, BillCounterSql(BillKind::OutPatient))) return;
   try {
     Label2->setText(NextBillNumberText(gCon, BillKind::OutPatient));
   } catch (const DbError&) {

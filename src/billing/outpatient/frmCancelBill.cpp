@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "billing/outpatient/outreports.h"
+#include "data/bills.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -116,7 +117,7 @@ void frmCancelBill::Form_Load() {
 
   // A million bills over ten years: only their numbers are listed; a look-up reads its bill.
   try {
-    const QString valid = QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available'");
+    const QString valid = ValidBillsSql(BillKind::OutPatient);
     bills_ = ShowKeyList(combo, ReadKeyList(gCon, valid, kBillNoColumn, false));
   } catch (const DbError&) {
     DatabaseErrorEnd();
