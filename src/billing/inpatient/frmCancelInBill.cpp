@@ -5,6 +5,7 @@
 
 #include "billing/inpatient/frmInBillReportRows.h"
 #include "data/bills.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -20,6 +21,7 @@ namespace {
 
 const QString kSelectBill = QStringLiteral("Please select the Bill Number");
 const QString kBillTable = QStringLiteral("InPatientPrintDetails");
+namespace bill = cols::InPatientPrintDetails;
 
 constexpr double kCaptionLeft = 3120;
 constexpr double kBoxLeft = 5280;
@@ -142,7 +144,7 @@ void frmCancelInBill::Form_Load() {
 void frmCancelInBill::fillBillNumbers() {
   // Only the numbers are listed, in the table's order; a search reads its bill alone. Showing the
   // list runs no search.
-  bills_ = ShowKeyList(cmbBillNumber, ReadKeyList(gCon, ValidBillsSql(BillKind::InPatient), kInBillNoColumn, false));
+  bills_ = ShowKeyList(cmbBillNumber, ReadKeyList(gCon, ValidBillsSql(BillKind::InPatient), bill::BillNo, false));
 }
 
 void frmCancelInBill::Form_Unload(int& cancel) {
@@ -183,16 +185,16 @@ void frmCancelInBill::cmbBillNumber_Change() {
   }
   BillRecordset = std::move(bill);
   Recordset& rs = *BillRecordset;
-  txtPatientName->setText(rs.Fields(kInBillPatientNameColumn).toText());
-  txtPatientID->setText(rs.Fields(kInBillPatientIdColumn).toText());
+  txtPatientName->setText(rs.Fields(bill::patientName).toText());
+  txtPatientID->setText(rs.Fields(bill::patientid).toText());
   for (std::size_t i = 0; i < Text1.size(); ++i)
-    Text1[i]->setText(rs.Fields(kInBillFirstChargeColumn + int(i)).toText());
-  if (const std::optional<QDate> day = StoredDay(rs.Fields(kInBillDateColumn))) {
+    Text1[i]->setText(rs.Fields(bill::BedCharges + int(i)).toText());
+  if (const std::optional<QDate> day = StoredDay(rs.Fields(bill::Date))) {
     // The bill's own date, shown as it is stored; it is not a date the user picked.
     const QSignalBlocker blocker(DTPicker1);
     DTPicker1->setDate(*day);
   }
-  txtTotal->setText(rs.Fields(kInBillTotalColumn).toText());
+  txtTotal->setText(rs.Fields(bill::total).toText());
   located_ = rs.GetBookmark();
 }
 
@@ -215,10 +217,10 @@ void frmCancelInBill::Picture1_Click() {
     // message is shown while the transaction holds the database.
     Transaction transaction(rs.ActiveConnection());
     rs.Requery();
-    available = rs.HasCurrentRow() && Trim(rs.Fields(kInBillDeleteColumn).toText())
+    available = rs.HasCurrentRow() && Trim(rs.Fields(bill::BillDelete).toText())
                                               .compare(QStringLiteral("Available"), Qt::CaseInsensitive) == 0;
     if (available) {
-      rs.SetField(kInBillDeleteColumn, QStringLiteral("Deleted"));
+      rs.SetField(bill::BillDelete, QStringLiteral("Deleted"));
       rs.Update();
       transaction.Commit();
     }

@@ -216,7 +216,7 @@ void frmInBill::Form_Load() {
     return;
   }
   for (DoctorRecordset.MoveFirst(); !DoctorRecordset.Eof(); DoctorRecordset.MoveNext())
-    cmbDrName->addItem(DoctorRecordset.Fields(0).toText());
+    cmbDrName->addItem(DoctorRecordset.Fields(cols::SettingDrDetails::DoctorID).toText());
   cmbDrName->setCurrentIndex(-1);
   cmbDrName->setEditText(QString());
 
@@ -247,11 +247,11 @@ void frmInBill::Form_Unload(int& cancel) {
 }
 
 void frmInBill::patientChosen() {
-  txtPatientID->setText(chooser_->Field(1));
-  PatientAddress = chooser_->Field(9);
-  PatientLocation = chooser_->Field(10);
-  PatientSex = chooser_->Field(3);
-  PatientAge = chooser_->Field(7);
+  txtPatientID->setText(chooser_->Field(cols::SettingsInPatient::FirstName));
+  PatientAddress = chooser_->Field(cols::SettingsInPatient::Address);
+  PatientLocation = chooser_->Field(cols::SettingsInPatient::Location);
+  PatientSex = chooser_->Field(cols::SettingsInPatient::Sex);
+  PatientAge = chooser_->Field(cols::SettingsInPatient::Age);
   Text3->setText(chooser_->Field(cols::SettingsInPatient::Advance));
   cmbDrName->setFocus();
 }

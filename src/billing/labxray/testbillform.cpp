@@ -7,6 +7,7 @@
 #include "billing/common/billsaved.h"
 #include "billing/labxray/testbillstore.h"
 #include "data/billinglookups.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -20,6 +21,14 @@
 #include "platform/vbruntime.h"
 
 namespace {
+// A test bill's patient is an in-patient or an out-patient: both rows begin with the same columns.
+namespace patient = cols::SettingsOutPatient;
+// The tests' names lead both price lists.
+constexpr int kTestName = cols::SettingsLab::Description;
+static_assert(kTestName == int(cols::SettingsXRay::Description));
+static_assert(int(patient::Age) == int(cols::SettingsInPatient::Age) &&
+              int(patient::Sex) == int(cols::SettingsInPatient::Sex) && int(patient::Address) == int(cols::SettingsInPatient::Address) &&
+              int(patient::Location) == int(cols::SettingsInPatient::Location));
 
 const char* const kPrinterMessage = "Please Check the Printer is Correctly Installed";
 const char* const kNoPatient = "Please Select the Patient Name First";
@@ -204,7 +213,7 @@ void TestBillForm::Form_Load() {
     // The price list keeps a name as it was typed, blanks around it included; the bill offers,
     // matches and bills the name itself.
     for (PriceRecordset.MoveFirst(); !PriceRecordset.Eof(); PriceRecordset.MoveNext())
-      cmbDescription->addItem(Trim(PriceRecordset.Fields(0).toText()));
+      cmbDescription->addItem(Trim(PriceRecordset.Fields(kTestName).toText()));
     cmbDescription->setCurrentIndex(-1);
     cmbDescription->setEditText(QString());
   }
@@ -215,7 +224,7 @@ void TestBillForm::Form_Load() {
   {
     const QSignalBlocker blocker(cmbDrName);
     for (DoctorRecordset.MoveFirst(); !DoctorRecordset.Eof(); DoctorRecordset.MoveNext())
-      cmbDrName->addItem(DoctorRecordset.Fields(0).toText());
+      cmbDrName->addItem(DoctorRecordset.Fields(cols::SettingDrDetails::DoctorID).toText());
     cmbDrName->setCurrentIndex(-1);
     cmbDrName->setEditText(QString());
   }
@@ -256,10 +265,10 @@ void TestBillForm::Form_Unload(int& cancel) {
 }
 
 void TestBillForm::patientChosen() {
-  PatientAddress = chooser_->Field(9);
-  PatientLocation = chooser_->Field(10);
-  PatientSex = chooser_->Field(3);
-  PatientAge = chooser_->Field(7);
+  PatientAddress = chooser_->Field(patient::Address);
+  PatientLocation = chooser_->Field(patient::Location);
+  PatientSex = chooser_->Field(patient::Sex);
+  PatientAge = chooser_->Field(patient::Age);
   cmbDrName->setFocus();
 }
 
@@ -276,8 +285,10 @@ void TestBillForm::cmbDescription_Change() {
   testChosen_ = false;
   if (wanted.isEmpty() || PriceRecordset.State() != adStateOpen) return;
   for (PriceRecordset.MoveFirst(); !PriceRecordset.Eof(); PriceRecordset.MoveNext()) {
-    if (Trim(PriceRecordset.Fields(0).toText()) != wanted) continue;
-    const int column = kind_ == TestBillKind::Lab || IsXRayAdult(PatientAge) ? 1 : 2;
+    if (Trim(PriceRecordset.Fields(kTestName).toText()) != wanted) continue;
+    const int column = kind_ == TestBillKind::Lab ? int(cols::SettingsLab::Amount)
+                       : IsXRayAdult(PatientAge)  ? int(cols::SettingsXRay::AdultAmount)
+                                                  : int(cols::SettingsXRay::ChildrenAmount);
     TestAmount = PriceRecordset.Fields(column);
     testChosen_ = true;
     return;

@@ -9,8 +9,13 @@
 #include <memory>
 
 #include "data/billinglookups.h"
+#include "data/columns.h"
 #include "framework/keyfilters.h"
 #include "platform/vbruntime.h"
+
+// The patient's identifier leads the rows of both patient tables.
+static constexpr int kPatientId = cols::SettingsOutPatient::EmployeeID;
+static_assert(kPatientId == int(cols::SettingsInPatient::EmployeeID));
 
 TestPatientChooser::TestPatientChooser(QComboBox* cmbPatientName, QLineEdit* txtPatientID, QObject* parent)
     : QObject(parent), combo_(cmbPatientName), name_(txtPatientID) {
@@ -36,7 +41,7 @@ void TestPatientChooser::Fill(Recordset* inPatients, Recordset* outPatients) {
   QStringList ids;
   for (Recordset* rs : {inPatients_, outPatients_}) {
     if (!rs) continue;
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) ids << rs->Fields(0).toText();
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) ids << rs->Fields(kPatientId).toText();
     rs->MoveFirst();
   }
   auto list = std::make_unique<KeyList>(true);
@@ -79,7 +84,7 @@ bool TestPatientChooser::find(Recordset* patients, const QString& wanted) {
   if (!patients || patients->State() != adStateOpen) return false;
   // Stored identifiers are trimmed too, so that one saved with a blank is still found.
   for (patients->MoveFirst(); !patients->Eof(); patients->MoveNext()) {
-    if (Trim(patients->Fields(0).toText()) != wanted) continue;
+    if (Trim(patients->Fields(kPatientId).toText()) != wanted) continue;
     row_.clear();
     for (int i = 0; i < patients->FieldCount(); ++i) row_.push_back(patients->Fields(i));
     return true;

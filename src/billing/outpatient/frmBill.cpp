@@ -5,6 +5,7 @@
 #include "billing/common/billsaved.h"
 #include "data/billinglookups.h"
 #include "data/bills.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -22,11 +23,8 @@ namespace {
 const QString kSelectPatient = QStringLiteral("Please Select the Patient Name First");
 const QString kCheckPrinter = QStringLiteral("Please Check the Printer is Correctly Installed");
 
-// Column ordinals of the out-patient's row kept for the print.
-constexpr int kSexColumn = 3;
-constexpr int kAgeColumn = 7;
-constexpr int kAddressColumn = 9;
-constexpr int kLocationColumn = 10;
+// The out-patient's row kept for the print.
+namespace patient = cols::SettingsOutPatient;
 
 QLabel* caption(QWidget* form, const QString& text, double left, double top, double width) {
   auto* label = new QLabel(text, form);
@@ -146,10 +144,10 @@ frmBill::frmBill() {
 
 frmBill::~frmBill() = default;
 
-QString frmBill::PatientAge() const { return chooser_->Field(kAgeColumn); }
-QString frmBill::PatientSex() const { return chooser_->Field(kSexColumn); }
-QString frmBill::PatientAddress() const { return chooser_->Field(kAddressColumn); }
-QString frmBill::PatientLocation() const { return chooser_->Field(kLocationColumn); }
+QString frmBill::PatientAge() const { return chooser_->Field(patient::Age); }
+QString frmBill::PatientSex() const { return chooser_->Field(patient::Sex); }
+QString frmBill::PatientAddress() const { return chooser_->Field(patient::Address); }
+QString frmBill::PatientLocation() const { return chooser_->Field(patient::Location); }
 
 bool frmBill::openRecordset(std::unique_ptr<Recordset>& rs, const QString& sql) {
   rs = std::make_unique<Recordset>();
@@ -214,7 +212,7 @@ void frmBill::Form_Load() {
     const QSignalBlocker blocker(cmbDrName);
     DoctorRecordset->MoveFirst();
     while (!DoctorRecordset->Eof()) {
-      cmbDrName->addItem(DoctorRecordset->Fields(0).toText());
+      cmbDrName->addItem(DoctorRecordset->Fields(cols::SettingDrDetails::DoctorID).toText());
       DoctorRecordset->MoveNext();
     }
     cmbDrName->setCurrentIndex(-1);

@@ -5,6 +5,7 @@
 
 #include "billing/outpatient/outreports.h"
 #include "data/bills.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -20,8 +21,7 @@ namespace {
 
 const QString kSelectBill = QStringLiteral("Please select the Bill Number");
 
-constexpr int kFirstFeeColumn = 2;
-constexpr int kBillDeleteColumn = 12;
+namespace bill = cols::OutPatientPrintDetails;
 
 QLabel* caption(QWidget* form, const QString& text, double top) {
   auto* label = new QLabel(text, form);
@@ -118,7 +118,7 @@ void frmCancelBill::Form_Load() {
   // A million bills over ten years: only their numbers are listed; a look-up reads its bill.
   try {
     const QString valid = ValidBillsSql(BillKind::OutPatient);
-    bills_ = ShowKeyList(combo, ReadKeyList(gCon, valid, kBillNoColumn, false));
+    bills_ = ShowKeyList(combo, ReadKeyList(gCon, valid, bill::BillNo, false));
   } catch (const DbError&) {
     DatabaseErrorEnd();
     return;
@@ -165,15 +165,15 @@ void frmCancelBill::cmbBillNumber_Change() {
   }
   MainRecordset = std::move(bill);
   Recordset& rs = *MainRecordset;
-  txtPatientName->setText(rs.Fields(kBillPatientNameColumn).toText());
-  txtPatientID->setText(rs.Fields(kBillPatientIdColumn).toText());
-  for (std::size_t i = 0; i < Text1.size(); ++i) Text1[i]->setText(rs.Fields(kFirstFeeColumn + int(i)).toText());
-  if (const std::optional<QDate> day = StoredDay(rs.Fields(kBillDateColumn))) {
+  txtPatientName->setText(rs.Fields(bill::patientName).toText());
+  txtPatientID->setText(rs.Fields(bill::patientid).toText());
+  for (std::size_t i = 0; i < Text1.size(); ++i) Text1[i]->setText(rs.Fields(bill::DrFees + int(i)).toText());
+  if (const std::optional<QDate> day = StoredDay(rs.Fields(bill::Date))) {
     // The bill's own date, shown as it is: it is never checked against today here.
     const QSignalBlocker blocker(DTPicker1);
     DTPicker1->setDate(*day);
   }
-  txtTotal->setText(rs.Fields(kBillTotalColumn).toText());
+  txtTotal->setText(rs.Fields(bill::total).toText());
   found_ = rs.GetBookmark();
   foundBillNo_ = text;
 }
@@ -198,9 +198,9 @@ void frmCancelBill::Picture1_Click() {
     Transaction transaction(rs.ActiveConnection());
     rs.Requery();
     available = rs.HasCurrentRow() &&
-                Trim(rs.Fields(kBillDeleteColumn).toText()).compare(QStringLiteral("Available"), Qt::CaseInsensitive) == 0;
+                Trim(rs.Fields(bill::BillDelete).toText()).compare(QStringLiteral("Available"), Qt::CaseInsensitive) == 0;
     if (available) {
-      rs.SetField(kBillDeleteColumn, QStringLiteral("Deleted"));
+      rs.SetField(bill::BillDelete, QStringLiteral("Deleted"));
       rs.Update();
       transaction.Commit();
     }
