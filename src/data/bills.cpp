@@ -199,6 +199,19 @@ bool SameAdvance(const QString& a, const QString& b) {
   return Trim(a).isEmpty() == Trim(b).isEmpty() && Money::Parse(Trim(a)) == Money::Parse(Trim(b));
 }
 
+bool CancelBill(BillKind kind, Recordset& bill) {
+  const int status = kind == BillKind::InPatient ? int(in::BillDelete) : int(out::BillDelete);
+  Transaction transaction(bill.ActiveConnection());
+  bill.Requery();
+  if (!bill.HasCurrentRow() ||
+      Trim(bill.Fields(status).toText()).compare(available(), Qt::CaseInsensitive) != 0)
+    return false;
+  bill.SetField(status, QStringLiteral("Deleted"));
+  bill.Update();
+  transaction.Commit();
+  return true;
+}
+
 int CancelTestBill(Recordset& bills, const QString& billNo) {
   Transaction transaction(bills.ActiveConnection());
   // The bill's lines as they were read for the clerk to see.

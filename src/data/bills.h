@@ -91,6 +91,12 @@ QString AdvanceHeldNow(Recordset& patients, const QString& patientId);
 // Whether two advances as the form shows them ("" for none) are the same advance.
 bool SameAdvance(const QString& a, const QString& b);
 
+// Marks the out-patient or in-patient bill `bill` stands on as "Deleted" when, read again inside
+// the transaction of the write, it is still "Available"; a bill another program cancelled since
+// it was read is not cancelled again. Returns whether it was marked. Raises DbError; nothing is
+// marked then.
+bool CancelBill(BillKind kind, Recordset& bill);
+
 // Marks the lines of `bills` (a laboratory or x-ray bill table) whose number is `billNo` as
 // "Deleted", all or nothing, when every one of them is, as the database holds it inside the
 // transaction of the write, still a line of that bill and "Available". Returns how many lines were

@@ -195,15 +195,7 @@ void frmCancelBill::Picture1_Click() {
     // A bill is cancelled once: its status is read again inside the transaction of the write,
     // so that a bill another program cancelled since the look-up is not cancelled again. No
     // message is shown while the transaction holds the database.
-    Transaction transaction(rs.ActiveConnection());
-    rs.Requery();
-    available = rs.HasCurrentRow() &&
-                Trim(rs.Fields(bill::BillDelete).toText()).compare(QStringLiteral("Available"), Qt::CaseInsensitive) == 0;
-    if (available) {
-      rs.SetField(bill::BillDelete, QStringLiteral("Deleted"));
-      rs.Update();
-      transaction.Commit();
-    }
+    available = CancelBill(BillKind::OutPatient, rs);
   } catch (const DbError& e) {
     if (rs.State() == adStateOpen) rs.CancelUpdate();
     MsgBox(e.Description());

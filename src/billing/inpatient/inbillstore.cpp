@@ -1,1 +1,0 @@
-#include "billing/inpatient/inbillstore.h"
