@@ -6,6 +6,8 @@
 #include <functional>
 #include <utility>
 
+#include "data/billinglookups.h"
+#include "data/bills.h"
 #include "inbill_support.h"
 
 namespace {
@@ -281,6 +283,37 @@ TEST_F(InBillStaleTest, AChangeDuringThePrintIsNotSavedAndThePrintAgainDealsWith
     EXPECT_EQ(counter(), QString("1:") + c.number);
     EXPECT_EQ(advanceOf("IP12"), c.advance);
   }
+}
+
+// The store on its own: the bill, its number and the advance go together or not at all. An
+// advance to write with no patients to write it in is refused with nothing stored; with them, a
+// missing counter row is made and the advance is the one given.
+TEST_F(InBillStaleTest, TheStoreWritesTheBillItsNumberAndTheAdvanceTogether) {
+  exec("DELETE FROM SettingsInBillNo");
+  auto con = openDb();
+  Recordset bills, counter, patients;
+  bills.Open(NewBillRowsSql(BillKind::InPatient), con, adOpenDynamic, adLockOptimistic);
+  counter.Open(BillCounterSql(BillKind::InPatient), con, adOpenDynamic, adLockOptimistic);
+  patients.Open(InPatientsByNameSql(), con, adOpenKeyset, adLockOptimistic);
+  InBillRecord bill;
+  bill.billNo = "1";
+  bill.date = QDate(2026, 12, 10);
+  bill.charges[0] = "100";
+  bill.total = "100";
+  bill.patientName = "Meena";
+  bill.patientId = "IP11";
+  AdvanceChange advance;
+  advance.kind = AdvanceChange::Kind::Set;
+  advance.patientId = "IP11";
+  advance.amount = Money::Parse("200");
+  EXPECT_THROW(SaveBill(BillKind::InPatient, bills, counter, bill, nullptr, advance), DbError);
+  EXPECT_EQ(this->bills(), "");
+  EXPECT_EQ(this->counter(), "0:");
+  EXPECT_EQ(advanceOf("IP11"), "500");
+  SaveBill(BillKind::InPatient, bills, counter, bill, &patients, advance);
+  EXPECT_EQ(this->bills(), "1");
+  EXPECT_EQ(this->counter(), "1:1");
+  EXPECT_EQ(advanceOf("IP11"), "200");
 }
 
 }  // namespace

@@ -266,17 +266,18 @@ TEST_F(TestBillNumberTest, TheStoreTakesOnlyTheNextNumber) {
     bill.date = QDate(2026, 12, 10);
     bill.lines = {{"One", "10"}, {"Two", "20"}};
     bill.patientId = "OP21";
+    const BillKind numbers = k.kind == TestBillKind::Lab ? BillKind::Laboratory : BillKind::XRay;
     for (const char* number : {"5", "41", "43", ""}) {
       SCOPED_TRACE(number);
       bill.billNo = number;
-      EXPECT_THROW(SaveTestBill(bills, counter, bill), DbError);
+      EXPECT_THROW(SaveBill(numbers, bills, counter, bill), DbError);
       EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22"}));
       EXPECT_EQ(this->counter(k), "1:41");
     }
     bill.billNo = "42";
-    EXPECT_THROW(SaveTestBill(bills, otherCounter, bill), DbError);
+    EXPECT_THROW(SaveBill(numbers, bills, otherCounter, bill), DbError);
     EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22"}));
-    SaveTestBill(bills, counter, bill);
+    SaveBill(numbers, bills, counter, bill);
     EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22", "42|OP21", "42|OP21"}));
     EXPECT_EQ(this->counter(k), "1:42");
   }

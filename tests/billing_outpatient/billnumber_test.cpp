@@ -180,16 +180,54 @@ TEST_F(BillNumberTest, TheStoreTakesOnlyTheNextNumber) {
     OutBillRecord bill;
     bill.billNo = number;
     bill.date = QDate(2026, 12, 10);
-    EXPECT_THROW(SaveOutPatientBill(bills, counter, bill), DbError);
+    EXPECT_THROW(SaveBill(BillKind::OutPatient, bills, counter, bill), DbError);
     EXPECT_EQ(this->bills(), "");
     EXPECT_EQ(this->counter(), "1:41");
   }
   OutBillRecord bill;
   bill.billNo = "42";
   bill.date = QDate(2026, 12, 10);
-  SaveOutPatientBill(bills, counter, bill);
+  SaveBill(BillKind::OutPatient, bills, counter, bill);
   EXPECT_EQ(this->bills(), "42");
   EXPECT_EQ(this->counter(), "1:42");
 }
 
 }  // namespace
+
+// The one save of every kind stores a bill only in the kind's own tables and in the kind's own
+// shape: an out-patient bill handed another kind's counter, or an in-patient one, is refused with
+// nothing written, where the out-patient save used to write whatever counter it was given.
+TEST_F(BillNumberTest, TheSaveWritesOnlyTheTablesOfItsKind) {
+  exec("UPDATE SettingsOutBillNo SET BillNo = 41; DELETE FROM SettingsInBillNo");
+  auto con = openDb();
+  Recordset outBills, outCounter, inCounter;
+  outBills.Open("SELECT * FROM OutPatientPrintDetails WHERE 0", con, adOpenDynamic, adLockOptimistic);
+  outCounter.Open("SELECT * FROM SettingsOutBillNo", con, adOpenDynamic, adLockOptimistic);
+  inCounter.Open("SELECT * FROM SettingsInBillNo", con, adOpenDynamic, adLockOptimistic);
+  OutBillRecord outBill;
+  outBill.billNo = "42";
+  outBill.date = QDate(2026, 12, 10);
+  InBillRecord inBill;
+  inBill.billNo = "42";
+  inBill.date = outBill.date;
+  const struct {
+    const char* name;
+    BillKind kind;
+    Recordset* counter;
+    BillRows rows;
+  } refused[] = {
+      {"another kind's counter", BillKind::OutPatient, &inCounter, outBill},
+      {"rows of another kind", BillKind::OutPatient, &outCounter, inBill},
+      {"the tables of another kind", BillKind::InPatient, &outCounter, inBill},
+  };
+  for (const auto& c : refused) {
+    SCOPED_TRACE(c.name);
+    EXPECT_THROW(SaveBill(c.kind, outBills, *c.counter, c.rows), DbError);
+    EXPECT_EQ(bills(), "");
+    EXPECT_EQ(counter(), "1:41");
+    EXPECT_EQ(con->QueryValue("SELECT count(*) FROM SettingsInBillNo").intValue(), 0);
+  }
+  SaveBill(BillKind::OutPatient, outBills, outCounter, outBill);
+  EXPECT_EQ(bills(), "42");
+  EXPECT_EQ(counter(), "1:42");
+}

@@ -12,10 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "billing/inpatient/inbillstore.h"
 #include "billing/labxray/testbillkind.h"
-#include "billing/labxray/testbillstore.h"
-#include "billing/outpatient/outbill.h"
+#include "data/bills.h"
 #include "faults.h"
 #include "platform/programlock.h"
 #include "support/fixture.h"
@@ -43,6 +41,7 @@ struct Progress {
     inPatients.Open("SELECT * FROM SettingsInPatient", con, adOpenKeyset, adLockOptimistic);
     Recordset testBills[2], testCounters[2];
     const TestBillKind kinds[2] = {TestBillKind::Lab, TestBillKind::XRay};
+    const BillKind numbers[2] = {BillKind::Laboratory, BillKind::XRay};
     for (int k = 0; k < 2; ++k) {
       testBills[k].Open(QStringLiteral("SELECT * FROM ") + TextsOf(kinds[k]).billTable, con, adOpenKeyset,
                         adLockOptimistic);
@@ -55,18 +54,18 @@ struct Progress {
       switch (turn % 4) {
         case 0: {
           OutBillRecord bill;
-          bill.billNo = NextOutBillNumber(outCounter);
+          bill.billNo = NextBillNumberText(con, BillKind::OutPatient);
           bill.date = day;
           bill.fees[0] = bill.billNo;
           bill.total = bill.billNo;
           bill.patientName = QStringLiteral("Beena");
           bill.patientId = QStringLiteral("OP3");
-          SaveOutPatientBill(outBills, outCounter, bill);
+          SaveBill(BillKind::OutPatient, outBills, outCounter, bill);
           break;
         }
         case 1: {
           InBillRecord bill;
-          bill.billNo = NextInBillNumber(inCounter);
+          bill.billNo = NextBillNumberText(con, BillKind::InPatient);
           bill.date = day;
           bill.charges[0] = bill.billNo;
           bill.total = bill.billNo;
@@ -77,13 +76,13 @@ struct Progress {
           advance.kind = AdvanceChange::Kind::Set;
           advance.patientId = QStringLiteral("IP1");
           advance.amount = Money::Parse(bill.billNo);
-          SaveInPatientBill(inBills, inCounter, inPatients, bill, advance);
+          SaveBill(BillKind::InPatient, inBills, inCounter, bill, &inPatients, advance);
           break;
         }
         default: {
           const int k = turn % 4 - 2;
           TestBillRecord bill;
-          bill.billNo = NextTestBillNumber(testCounters[k]);
+          bill.billNo = NextBillNumberText(con, numbers[k]);
           bill.date = day;
           // 1 to 3 lines, a count the check can tell from the number.
           const int lines = 1 + bill.billNo.toInt() % 3;
@@ -93,7 +92,7 @@ struct Progress {
           bill.total = bill.grossTotal;
           bill.patientName = QStringLiteral("Beena");
           bill.patientId = QStringLiteral("OP3 ") + bill.billNo;
-          SaveTestBill(testBills[k], testCounters[k], bill);
+          SaveBill(numbers[k], testBills[k], testCounters[k], bill);
           break;
         }
       }

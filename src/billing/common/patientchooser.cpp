@@ -8,8 +8,14 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "data/billinglookups.h"
+#include "data/columns.h"
 #include "framework/keyfilters.h"
 #include "platform/vbruntime.h"
+
+// The patient's identifier leads the rows of both patient tables.
+static constexpr int kPatientId = cols::SettingsOutPatient::EmployeeID;
+static_assert(kPatientId == int(cols::SettingsInPatient::EmployeeID));
 
 PatientChooser::PatientChooser(QComboBox* cmbPatientName, QLineEdit* txtPatientID, QObject* parent)
     : QObject(parent), combo_(cmbPatientName), name_(txtPatientID) {
@@ -34,7 +40,7 @@ void PatientChooser::Fill(Recordset* patients) {
   con_.reset();
   patients_->MoveFirst();
   while (!patients_->Eof()) {
-    ids << patients_->Fields(0).toText();
+    ids << patients_->Fields(kPatientId).toText();
     patients_->MoveNext();
   }
   patients_->MoveFirst();
@@ -71,7 +77,7 @@ bool PatientChooser::lookUp(const QString& wanted) {
     if (at < 0) return false;
     Recordset rs;
     try {
-      rs.Open(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(table_), {Value(keys_->RowId(at))}, con_);
+      rs.Open(RowByRowIdSql(table_), {Value(keys_->RowId(at))}, con_);
       if (rs.Eof()) return false;
       row_.clear();
       for (int i = 0; i < rs.FieldCount(); ++i) row_.push_back(rs.Fields(i));
@@ -84,7 +90,7 @@ bool PatientChooser::lookUp(const QString& wanted) {
   // Stored identifiers are trimmed too, so that one saved with a blank is still found.
   patients_->MoveFirst();
   while (!patients_->Eof()) {
-    if (Trim(patients_->Fields(0).toText()) == wanted) {
+    if (Trim(patients_->Fields(kPatientId).toText()) == wanted) {
       row_.clear();
       for (int i = 0; i < patients_->FieldCount(); ++i) row_.push_back(patients_->Fields(i));
       return true;

@@ -4,7 +4,7 @@
 // text box beside it (`txtPatientID`, despite its name) that shows the chosen patient's name.
 //
 //   PatientChooser chooser{cmbPatientName, txtPatientID};
-//   chooser.Fill(gCon, "SELECT * FROM SettingsOutPatient Order by FirstName");  // at Load
+//   chooser.Fill(gCon, OutPatientsByNameSql());  // at Load (data/billinglookups.h)
 //   connect(&chooser, &PatientChooser::PatientChosen, this, [this] { cmbDrName->setFocus(); });
 //   ...
 //   if (!chooser.HasPatient()) MsgBox("Please Select the Patient Name First", vbCritical);

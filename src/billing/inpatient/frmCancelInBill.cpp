@@ -4,6 +4,8 @@
 #include <QSignalBlocker>
 
 #include "billing/inpatient/frmInBillReportRows.h"
+#include "data/bills.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -19,7 +21,7 @@ namespace {
 
 const QString kSelectBill = QStringLiteral("Please select the Bill Number");
 const QString kBillTable = QStringLiteral("InPatientPrintDetails");
-const QString kValidBillsSql = QStringLiteral("SELECT * FROM InPatientPrintDetails where BillDelete='Available'");
+namespace bill = cols::InPatientPrintDetails;
 
 constexpr double kCaptionLeft = 3120;
 constexpr double kBoxLeft = 5280;
@@ -142,7 +144,7 @@ void frmCancelInBill::Form_Load() {
 void frmCancelInBill::fillBillNumbers() {
   // Only the numbers are listed, in the table's order; a search reads its bill alone. Showing the
   // list runs no search.
-  bills_ = ShowKeyList(cmbBillNumber, ReadKeyList(gCon, kValidBillsSql, kInBillNoColumn, false));
+  bills_ = ShowKeyList(cmbBillNumber, ReadKeyList(gCon, ValidBillsSql(BillKind::InPatient), bill::BillNo, false));
 }
 
 void frmCancelInBill::Form_Unload(int& cancel) {
@@ -183,16 +185,16 @@ void frmCancelInBill::cmbBillNumber_Change() {
   }
   BillRecordset = std::move(bill);
   Recordset& rs = *BillRecordset;
-  txtPatientName->setText(rs.Fields(kInBillPatientNameColumn).toText());
-  txtPatientID->setText(rs.Fields(kInBillPatientIdColumn).toText());
+  txtPatientName->setText(rs.Fields(bill::patientName).toText());
+  txtPatientID->setText(rs.Fields(bill::patientid).toText());
   for (std::size_t i = 0; i < Text1.size(); ++i)
-    Text1[i]->setText(rs.Fields(kInBillFirstChargeColumn + int(i)).toText());
-  if (const std::optional<QDate> day = StoredDay(rs.Fields(kInBillDateColumn))) {
+    Text1[i]->setText(rs.Fields(bill::BedCharges + int(i)).toText());
+  if (const std::optional<QDate> day = StoredDay(rs.Fields(bill::Date))) {
     // The bill's own date, shown as it is stored; it is not a date the user picked.
     const QSignalBlocker blocker(DTPicker1);
     DTPicker1->setDate(*day);
   }
-  txtTotal->setText(rs.Fields(kInBillTotalColumn).toText());
+  txtTotal->setText(rs.Fields(bill::total).toText());
   located_ = rs.GetBookmark();
 }
 
@@ -213,15 +215,7 @@ void frmCancelInBill::Picture1_Click() {
     // A bill is cancelled once: its status is read again inside the transaction of the write,
     // so that a bill another program cancelled since the search is not cancelled again. No
     // message is shown while the transaction holds the database.
-    Transaction transaction(rs.ActiveConnection());
-    rs.Requery();
-    available = rs.HasCurrentRow() && Trim(rs.Fields(kInBillDeleteColumn).toText())
-                                              .compare(QStringLiteral("Available"), Qt::CaseInsensitive) == 0;
-    if (available) {
-      rs.SetField(kInBillDeleteColumn, QStringLiteral("Deleted"));
-      rs.Update();
-      transaction.Commit();
-    }
+    available = CancelBill(BillKind::InPatient, rs);
   } catch (const DbError& e) {
     if (rs.State() == adStateOpen) rs.CancelUpdate();
     MsgBox(e.Description(), vbCritical);

@@ -4,7 +4,8 @@
 
 #include "billing/common/billsaved.h"
 #include "billing/inpatient/inbillstore.h"
-#include "data/billnumbers.h"
+#include "data/billinglookups.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -207,7 +208,7 @@ void frmInBill::Form_Load() {
   AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
   AddToolTip(Picture5, QStringLiteral("Select me If you want Address in the Bill"), this);
 
-  if (!openRecordset(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID"))) return;
+  if (!openRecordset(DoctorRecordset, DoctorsByIdSql())) return;
   if (DoctorRecordset.RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -215,11 +216,11 @@ void frmInBill::Form_Load() {
     return;
   }
   for (DoctorRecordset.MoveFirst(); !DoctorRecordset.Eof(); DoctorRecordset.MoveNext())
-    cmbDrName->addItem(DoctorRecordset.Fields(0).toText());
+    cmbDrName->addItem(DoctorRecordset.Fields(cols::SettingDrDetails::DoctorID).toText());
   cmbDrName->setCurrentIndex(-1);
   cmbDrName->setEditText(QString());
 
-  if (!openRecordset(InPatientRecordset, QStringLiteral("SELECT * FROM SettingsinPatient Order by FirstName"))) return;
+  if (!openRecordset(InPatientRecordset, InPatientsByNameSql())) return;
   if (InPatientRecordset.RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the InPatient Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -229,8 +230,8 @@ void frmInBill::Form_Load() {
   chooser_->Fill(&InPatientRecordset);
 
   // The form only appends to the bill table: its old bills need not be read for that.
-  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM InPatientPrintDetails WHERE 0"))) return;
-  if (!openRecordset(CounterRecordset, QStringLiteral("SELECT * FROM SettingsInBillNo"))) return;
+  if (!openRecordset(BillRecordset, NewBillRowsSql(BillKind::InPatient))) return;
+  if (!openRecordset(CounterRecordset, BillCounterSql(BillKind::InPatient))) return;
   try {
     Label2->setText(NextBillNumberText(gCon, BillKind::InPatient));
   } catch (const DbError&) {
@@ -246,12 +247,12 @@ void frmInBill::Form_Unload(int& cancel) {
 }
 
 void frmInBill::patientChosen() {
-  txtPatientID->setText(chooser_->Field(1));
-  PatientAddress = chooser_->Field(9);
-  PatientLocation = chooser_->Field(10);
-  PatientSex = chooser_->Field(3);
-  PatientAge = chooser_->Field(7);
-  Text3->setText(chooser_->Field(kInPatientAdvanceColumn));
+  txtPatientID->setText(chooser_->Field(cols::SettingsInPatient::FirstName));
+  PatientAddress = chooser_->Field(cols::SettingsInPatient::Address);
+  PatientLocation = chooser_->Field(cols::SettingsInPatient::Location);
+  PatientSex = chooser_->Field(cols::SettingsInPatient::Sex);
+  PatientAge = chooser_->Field(cols::SettingsInPatient::Age);
+  Text3->setText(chooser_->Field(cols::SettingsInPatient::Advance));
   cmbDrName->setFocus();
 }
 
@@ -439,7 +440,7 @@ void frmInBill::adddatabase() {
     }
   }
 
-  SaveInPatientBill(BillRecordset, CounterRecordset, InPatientRecordset, bill, advance);
+  SaveBill(BillKind::InPatient, BillRecordset, CounterRecordset, bill, &InPatientRecordset, advance);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   BillPrinted = true;
 }

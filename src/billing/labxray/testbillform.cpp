@@ -6,7 +6,8 @@
 
 #include "billing/common/billsaved.h"
 #include "billing/labxray/testbillstore.h"
-#include "data/billnumbers.h"
+#include "data/billinglookups.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -20,6 +21,14 @@
 #include "platform/vbruntime.h"
 
 namespace {
+// A test bill's patient is an in-patient or an out-patient: both rows begin with the same columns.
+namespace patient = cols::SettingsOutPatient;
+// The tests' names lead both price lists.
+constexpr int kTestName = cols::SettingsLab::Description;
+static_assert(kTestName == int(cols::SettingsXRay::Description));
+static_assert(int(patient::Age) == int(cols::SettingsInPatient::Age) &&
+              int(patient::Sex) == int(cols::SettingsInPatient::Sex) && int(patient::Address) == int(cols::SettingsInPatient::Address) &&
+              int(patient::Location) == int(cols::SettingsInPatient::Location));
 
 const char* const kPrinterMessage = "Please Check the Printer is Correctly Installed";
 const char* const kNoPatient = "Please Select the Patient Name First";
@@ -54,7 +63,6 @@ QComboBox* combo(QWidget* form, int left, int top) {
   return c;
 }
 
-BillKind numbersOf(TestBillKind kind) { return kind == TestBillKind::Lab ? BillKind::Laboratory : BillKind::XRay; }
 
 ImageButton* button(QWidget* form, const char* name, int left, int top, int width, int height) {
   auto* b = new ImageButton(form, QString::fromLatin1(name));
@@ -198,33 +206,32 @@ void TestBillForm::Form_Load() {
   AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
   AddToolTip(Picture5, QStringLiteral("Select me If you want Address in the Bill"), this);
 
-  if (!openRecordset(PriceRecordset, QString::fromLatin1(texts.priceListSql))) return;
+  if (!openRecordset(PriceRecordset, TestPricesSql(BillKindOf(kind_)))) return;
   if (closeWhenEmpty(PriceRecordset, QStringLiteral("Please add the Description Details First"))) return;
   {
     const QSignalBlocker blocker(cmbDescription);
     // The price list keeps a name as it was typed, blanks around it included; the bill offers,
     // matches and bills the name itself.
     for (PriceRecordset.MoveFirst(); !PriceRecordset.Eof(); PriceRecordset.MoveNext())
-      cmbDescription->addItem(Trim(PriceRecordset.Fields(0).toText()));
+      cmbDescription->addItem(Trim(PriceRecordset.Fields(kTestName).toText()));
     cmbDescription->setCurrentIndex(-1);
     cmbDescription->setEditText(QString());
   }
 
-  if (!openRecordset(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID")))
+  if (!openRecordset(DoctorRecordset, DoctorsByIdSql()))
     return;
   if (closeWhenEmpty(DoctorRecordset, QStringLiteral("Please add the Dr. Details First"))) return;
   {
     const QSignalBlocker blocker(cmbDrName);
     for (DoctorRecordset.MoveFirst(); !DoctorRecordset.Eof(); DoctorRecordset.MoveNext())
-      cmbDrName->addItem(DoctorRecordset.Fields(0).toText());
+      cmbDrName->addItem(DoctorRecordset.Fields(cols::SettingDrDetails::DoctorID).toText());
     cmbDrName->setCurrentIndex(-1);
     cmbDrName->setEditText(QString());
   }
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
   try {
-    chooser_->Fill(gCon, QStringLiteral("SELECT * FROM SettingsInPatient Order by FirstName"),
-                   QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName"));
+    chooser_->Fill(gCon, InPatientsByNameSql(), OutPatientsByNameSql());
   } catch (const DbError&) {
     DatabaseErrorEnd();
     Unload();
@@ -241,13 +248,10 @@ void TestBillForm::Form_Load() {
 
   // The form only appends to the bill table, and no other menu form is open meanwhile: its old
   // bills need not be read for that.
-  if (!openRecordset(BillRecordset,
-                     QStringLiteral("SELECT * FROM ") + QString::fromLatin1(texts.billTable) + QStringLiteral(" WHERE 0")))
-    return;
-  if (!openRecordset(CounterRecordset, QStringLiteral("SELECT * FROM ") + QString::fromLatin1(texts.counterTable)))
-    return;
+  if (!openRecordset(BillRecordset, NewBillRowsSql(BillKindOf(kind_)))) return;
+  if (!openRecordset(CounterRecordset, BillCounterSql(BillKindOf(kind_)))) return;
   try {
-    Label2->setText(NextBillNumberText(gCon, numbersOf(kind_)));
+    Label2->setText(NextBillNumberText(gCon, BillKindOf(kind_)));
   } catch (const DbError&) {
     DatabaseErrorEnd();
     Unload();
@@ -261,10 +265,10 @@ void TestBillForm::Form_Unload(int& cancel) {
 }
 
 void TestBillForm::patientChosen() {
-  PatientAddress = chooser_->Field(9);
-  PatientLocation = chooser_->Field(10);
-  PatientSex = chooser_->Field(3);
-  PatientAge = chooser_->Field(7);
+  PatientAddress = chooser_->Field(patient::Address);
+  PatientLocation = chooser_->Field(patient::Location);
+  PatientSex = chooser_->Field(patient::Sex);
+  PatientAge = chooser_->Field(patient::Age);
   cmbDrName->setFocus();
 }
 
@@ -281,8 +285,10 @@ void TestBillForm::cmbDescription_Change() {
   testChosen_ = false;
   if (wanted.isEmpty() || PriceRecordset.State() != adStateOpen) return;
   for (PriceRecordset.MoveFirst(); !PriceRecordset.Eof(); PriceRecordset.MoveNext()) {
-    if (Trim(PriceRecordset.Fields(0).toText()) != wanted) continue;
-    const int column = kind_ == TestBillKind::Lab || IsXRayAdult(PatientAge) ? 1 : 2;
+    if (Trim(PriceRecordset.Fields(kTestName).toText()) != wanted) continue;
+    const int column = kind_ == TestBillKind::Lab ? int(cols::SettingsLab::Amount)
+                       : IsXRayAdult(PatientAge)  ? int(cols::SettingsXRay::AdultAmount)
+                                                  : int(cols::SettingsXRay::ChildrenAmount);
     TestAmount = PriceRecordset.Fields(column);
     testChosen_ = true;
     return;
@@ -396,7 +402,7 @@ bool TestBillForm::takeNextNumber() {
   const QPointer<TestBillForm> alive(this);
   QString next;
   try {
-    next = NextBillNumberText(gCon, numbersOf(kind_));
+    next = NextBillNumberText(gCon, BillKindOf(kind_));
   } catch (const DbError& e) {
     MsgBox(e.Description(), vbCritical);
     return false;
@@ -421,7 +427,7 @@ void TestBillForm::adddatabase() {
   bill.total = txtTotal->text();
   bill.patientName = txtPatientID->text();
   bill.patientId = cmbPatientName->currentText();
-  SaveTestBill(BillRecordset, CounterRecordset, bill);
+  SaveBill(BillKindOf(kind_), BillRecordset, CounterRecordset, bill);
   const QPointer<TestBillForm> alive(this);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   if (alive) BillPrinted = true;
@@ -442,7 +448,7 @@ void TestBillForm::Picture3_Click() {
   txtDiscount->setText(QStringLiteral("0"));
   forgetPatient();
   try {
-    Label2->setText(NextBillNumberText(gCon, numbersOf(kind_)));
+    Label2->setText(NextBillNumberText(gCon, BillKindOf(kind_)));
   } catch (const DbError& e) {
     // No number is shown then; the print reads it again.
     Label2->clear();

@@ -4,19 +4,20 @@
 // made for one of the two kinds and reads everything that differs from here.
 #include <QString>
 
+#include "data/billnumbers.h"
+
 enum class TestBillKind { Lab, XRay };
 
+// The kind whose numbers, tables and prices the data modules keep.
+inline BillKind BillKindOf(TestBillKind kind) { return kind == TestBillKind::Lab ? BillKind::Laboratory : BillKind::XRay; }
+
 struct TestBillTexts {
-  const char* priceListSql;     // the tests and their prices
   const char* billTable;        // one row per bill line
   const char* counterTable;     // the number of the last bill saved
   const char* linePrefix;       // put before the test name on a bill line
   bool serialRestartsAtPrint;   // the bill form numbers lines from "01" again at each print
   const char* billCaption;
   const char* cancelCaption;
-  // The valid bills' lines in the table's order: the cancellation lists each number once, where
-  // its first line stands, and keeps the rowids of each bill's lines.
-  const char* cancelLinesSql;
   const char* reportCaption;
   // The reports list one row per bill, the distinct bill-level values of its lines, of the bills
   // of the chosen days that were valid (cancelled) when the form was loaded: from, to, then
@@ -33,14 +34,12 @@ struct TestBillTexts {
 
 inline const TestBillTexts& TextsOf(TestBillKind kind) {
   static const TestBillTexts lab{
-      "SELECT * FROM SettingsLab Order by Description",
       "LabPrintDetails",
       "SettingsLabBillNo",
       "",
       true,
       "                   Settings Lab Bill Details",
       "                   Settings Lab Cancel Bill",
-      "SELECT * FROM LabPrintDetails where BillDelete='Available'",
       "          Genarate Lab Weekly/Monthly/Yearly Bill Report",
       "SELECT BillNo,Date,total,patientName,patientid FROM LabPrintDetails WHERE Date BETWEEN ? AND ? AND "
       "rowid <= ? AND rowid NOT IN (SELECT value FROM json_each(?)) "
@@ -53,14 +52,12 @@ inline const TestBillTexts& TextsOf(TestBillKind kind) {
       "CANCEL LAB BILL REPORT",
   };
   static const TestBillTexts xray{
-      "SELECT * FROM SettingsXRay Order by Description",
       "XRayPrintDetails",
       "SettingsXRayBillNo",
       "XRay-",
       false,
       "                   Settings XRay Bill Details",
       "                   Settings XRay Cancel Bill",
-      "SELECT * FROM XRayPrintDetails where BillDelete='Available'",
       "          Genarate XRay Weekly/Monthly/Yearly Bill Report",
       "SELECT BillNo,Date,total,patientName,patientid FROM XRayPrintDetails WHERE Date BETWEEN ? AND ? AND "
       "rowid <= ? AND rowid NOT IN (SELECT value FROM json_each(?)) "

@@ -5,6 +5,8 @@
 
 #include "framework/keylist.h"
 #include "billing/labxray/testbillstore.h"
+#include "data/bills.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -18,6 +20,8 @@
 #include "platform/vbruntime.h"
 
 namespace {
+// The laboratory and the x-ray bill tables have one layout.
+namespace test = cols::LabPrintDetails;
 
 constexpr int kFormHeight = 9795;
 constexpr int kFormWidth = 11745;
@@ -123,14 +127,14 @@ void TestCancelForm::Form_Load() {
   // Ten years of bill lines, read once: each number is listed where its bill's first line stands
   // (the order SELECT DISTINCT gives), and only where each bill's lines are is kept; a search
   // reads its bill's lines.
-  const QString linesSql = QString::fromLatin1(texts.cancelLinesSql);
+  const QString linesSql = ValidBillsSql(BillKindOf(kind_));
   auto numbers = std::make_unique<KeyList>(false);
   LargeArray<LineRun> runs;
   try {
     const qsizetype lines = RowsAtMost(gCon, linesSql);
     numbers->Reserve(lines);
     runs.reserve(std::size_t(lines));
-    ReadColumnText(gCon, linesSql, kTestBillNoColumn, [&](const char* no, int size, qint64 rowid) {
+    ReadColumnText(gCon, linesSql, test::BillNo, [&](const char* no, int size, qint64 rowid) {
       const int bill = numbers->AppendUtf8Distinct(no, size, rowid);
       LineRun* last = runs.empty() ? nullptr : &runs.back();
       if (last && last->bill == bill && rowid > last->first &&
@@ -165,14 +169,9 @@ void TestCancelForm::Search() {
       for (int i = 0; i < run.lines; ++i) rowids.push_back(run.first + i);
   try {
     // The bill's own lines alone: these are what a cancellation marks.
-    QString sql = QStringLiteral("SELECT * FROM ") + QString::fromLatin1(TextsOf(kind_).billTable) +
-                  QStringLiteral(" WHERE rowid IN (");
     std::vector<Value> parameters;
-    for (const qint64 rowid : rowids) {
-      sql += parameters.empty() ? QStringLiteral("?") : QStringLiteral(",?");
-      parameters.emplace_back(rowid);
-    }
-    BillRecordset.Open(sql + (parameters.empty() ? QStringLiteral("NULL)") : QStringLiteral(")")), parameters, gCon,
+    for (const qint64 rowid : rowids) parameters.emplace_back(rowid);
+    BillRecordset.Open(BillRowsByRowIdSql(BillKindOf(kind_), int(parameters.size())), parameters, gCon,
                        adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
     MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
@@ -181,21 +180,21 @@ void TestCancelForm::Search() {
     return;
   }
   for (const qint64 rowid : rowids) {
-    if (!BillRecordset.MoveToRowId(rowid) || BillRecordset.Fields(kTestBillNoColumn).toText() != wanted) continue;
-    txtPatientName->setText(BillRecordset.Fields(kTestPatientNameColumn).toText());
-    txtPatientID->setText(BillRecordset.Fields(kTestPatientIdColumn).toText());
-    if (const auto date = BillRecordset.Fields(kTestDateColumn).toDate()) {
+    if (!BillRecordset.MoveToRowId(rowid) || BillRecordset.Fields(test::BillNo).toText() != wanted) continue;
+    txtPatientName->setText(BillRecordset.Fields(test::patientName).toText());
+    txtPatientID->setText(BillRecordset.Fields(test::patientid).toText());
+    if (const auto date = BillRecordset.Fields(test::Date).toDate()) {
       // The bill's own date is shown, not picked: the future-date guard is for the user's picks.
       const QSignalBlocker blocker(DTPicker1);
       DTPicker1->setDate(*date);
     }
     auto* item = new QTreeWidgetItem(List, QStringList{Format00(++lines),
-                                                       BillRecordset.Fields(kTestDescriptionColumn).toText(),
-                                                       BillRecordset.Fields(kTestAmountColumn).toText()});
+                                                       BillRecordset.Fields(test::Description).toText(),
+                                                       BillRecordset.Fields(test::Amount).toText()});
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-    txtDiscount->setText(BillRecordset.Fields(kTestDiscountColumn).toText());
-    txtGrassTotal->setText(BillRecordset.Fields(kTestGrossColumn).toText());
-    txtTotal->setText(BillRecordset.Fields(kTestTotalColumn).toText());
+    txtDiscount->setText(BillRecordset.Fields(test::Discount).toText());
+    txtGrassTotal->setText(BillRecordset.Fields(test::GrossTotal).toText());
+    txtTotal->setText(BillRecordset.Fields(test::total).toText());
   }
   shownBill_ = lines > 0 ? wanted : QString();
 }

@@ -8,8 +8,14 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "data/billinglookups.h"
+#include "data/columns.h"
 #include "framework/keyfilters.h"
 #include "platform/vbruntime.h"
+
+// The patient's identifier leads the rows of both patient tables.
+static constexpr int kPatientId = cols::SettingsOutPatient::EmployeeID;
+static_assert(kPatientId == int(cols::SettingsInPatient::EmployeeID));
 
 TestPatientChooser::TestPatientChooser(QComboBox* cmbPatientName, QLineEdit* txtPatientID, QObject* parent)
     : QObject(parent), combo_(cmbPatientName), name_(txtPatientID) {
@@ -35,7 +41,7 @@ void TestPatientChooser::Fill(Recordset* inPatients, Recordset* outPatients) {
   QStringList ids;
   for (Recordset* rs : {inPatients_, outPatients_}) {
     if (!rs) continue;
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) ids << rs->Fields(0).toText();
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) ids << rs->Fields(kPatientId).toText();
     rs->MoveFirst();
   }
   auto list = std::make_unique<KeyList>(true);
@@ -63,7 +69,7 @@ bool TestPatientChooser::findListed(const QString& wanted) {
   if (at < 0) return false;
   Recordset rs;
   try {
-    rs.Open(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(at < inListed_ ? inTable_ : outTable_),
+    rs.Open(RowByRowIdSql(at < inListed_ ? inTable_ : outTable_),
             {Value(keys_->RowId(at))}, con_);
     if (rs.Eof()) return false;
     row_.clear();
@@ -78,7 +84,7 @@ bool TestPatientChooser::find(Recordset* patients, const QString& wanted) {
   if (!patients || patients->State() != adStateOpen) return false;
   // Stored identifiers are trimmed too, so that one saved with a blank is still found.
   for (patients->MoveFirst(); !patients->Eof(); patients->MoveNext()) {
-    if (Trim(patients->Fields(0).toText()) != wanted) continue;
+    if (Trim(patients->Fields(kPatientId).toText()) != wanted) continue;
     row_.clear();
     for (int i = 0; i < patients->FieldCount(); ++i) row_.push_back(patients->Fields(i));
     return true;

@@ -3,7 +3,9 @@
 #include <QHeaderView>
 
 #include "billing/common/billsaved.h"
-#include "data/billnumbers.h"
+#include "data/billinglookups.h"
+#include "data/bills.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -21,11 +23,8 @@ namespace {
 const QString kSelectPatient = QStringLiteral("Please Select the Patient Name First");
 const QString kCheckPrinter = QStringLiteral("Please Check the Printer is Correctly Installed");
 
-// Column ordinals of the out-patient's row kept for the print.
-constexpr int kSexColumn = 3;
-constexpr int kAgeColumn = 7;
-constexpr int kAddressColumn = 9;
-constexpr int kLocationColumn = 10;
+// The out-patient's row kept for the print.
+namespace patient = cols::SettingsOutPatient;
 
 QLabel* caption(QWidget* form, const QString& text, double left, double top, double width) {
   auto* label = new QLabel(text, form);
@@ -145,10 +144,10 @@ frmBill::frmBill() {
 
 frmBill::~frmBill() = default;
 
-QString frmBill::PatientAge() const { return chooser_->Field(kAgeColumn); }
-QString frmBill::PatientSex() const { return chooser_->Field(kSexColumn); }
-QString frmBill::PatientAddress() const { return chooser_->Field(kAddressColumn); }
-QString frmBill::PatientLocation() const { return chooser_->Field(kLocationColumn); }
+QString frmBill::PatientAge() const { return chooser_->Field(patient::Age); }
+QString frmBill::PatientSex() const { return chooser_->Field(patient::Sex); }
+QString frmBill::PatientAddress() const { return chooser_->Field(patient::Address); }
+QString frmBill::PatientLocation() const { return chooser_->Field(patient::Location); }
 
 bool frmBill::openRecordset(std::unique_ptr<Recordset>& rs, const QString& sql) {
   rs = std::make_unique<Recordset>();
@@ -202,7 +201,7 @@ void frmBill::Form_Load() {
   QComboBox* doctors = cmbDrName;
   WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
 
-  if (!openRecordset(DoctorRecordset, QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID"))) return;
+  if (!openRecordset(DoctorRecordset, DoctorsByIdSql())) return;
   if (DoctorRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -213,7 +212,7 @@ void frmBill::Form_Load() {
     const QSignalBlocker blocker(cmbDrName);
     DoctorRecordset->MoveFirst();
     while (!DoctorRecordset->Eof()) {
-      cmbDrName->addItem(DoctorRecordset->Fields(0).toText());
+      cmbDrName->addItem(DoctorRecordset->Fields(cols::SettingDrDetails::DoctorID).toText());
       DoctorRecordset->MoveNext();
     }
     cmbDrName->setCurrentIndex(-1);
@@ -222,7 +221,7 @@ void frmBill::Form_Load() {
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
   try {
-    chooser_->Fill(gCon, QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName"));
+    chooser_->Fill(gCon, OutPatientsByNameSql());
   } catch (const DbError&) {
     DatabaseErrorEnd();
     return;
@@ -237,8 +236,8 @@ void frmBill::Form_Load() {
 
   // The form only appends to the bill table, and no other menu form is open meanwhile: ten years
   // of bills need not be read for that.
-  if (!openRecordset(BillRecordset, QStringLiteral("SELECT * FROM OutPatientPrintDetails WHERE 0"))) return;
-  if (!openRecordset(BillNoRecordset, QStringLiteral("SELECT * FROM SettingsOutBillNo"))) return;
+  if (!openRecordset(BillRecordset, NewBillRowsSql(BillKind::OutPatient))) return;
+  if (!openRecordset(BillNoRecordset, BillCounterSql(BillKind::OutPatient))) return;
   try {
     Label2->setText(NextBillNumberText(gCon, BillKind::OutPatient));
   } catch (const DbError&) {
@@ -372,7 +371,7 @@ void frmBill::adddatabase() {
   bill.total = txtTotal->text();
   bill.patientName = txtPatientID->text();
   bill.patientId = cmbPatientName->currentText();
-  SaveOutPatientBill(*BillRecordset, *BillNoRecordset, bill);
+  SaveBill(BillKind::OutPatient, *BillRecordset, *BillNoRecordset, bill);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   BillPrinted = true;
 }

@@ -4,6 +4,8 @@
 #include <QSignalBlocker>
 
 #include "billing/outpatient/outreports.h"
+#include "data/bills.h"
+#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
@@ -19,8 +21,7 @@ namespace {
 
 const QString kSelectBill = QStringLiteral("Please select the Bill Number");
 
-constexpr int kFirstFeeColumn = 2;
-constexpr int kBillDeleteColumn = 12;
+namespace bill = cols::OutPatientPrintDetails;
 
 QLabel* caption(QWidget* form, const QString& text, double top) {
   auto* label = new QLabel(text, form);
@@ -116,8 +117,8 @@ void frmCancelBill::Form_Load() {
 
   // A million bills over ten years: only their numbers are listed; a look-up reads its bill.
   try {
-    const QString valid = QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available'");
-    bills_ = ShowKeyList(combo, ReadKeyList(gCon, valid, kBillNoColumn, false));
+    const QString valid = ValidBillsSql(BillKind::OutPatient);
+    bills_ = ShowKeyList(combo, ReadKeyList(gCon, valid, bill::BillNo, false));
   } catch (const DbError&) {
     DatabaseErrorEnd();
     return;
@@ -164,15 +165,15 @@ void frmCancelBill::cmbBillNumber_Change() {
   }
   MainRecordset = std::move(bill);
   Recordset& rs = *MainRecordset;
-  txtPatientName->setText(rs.Fields(kBillPatientNameColumn).toText());
-  txtPatientID->setText(rs.Fields(kBillPatientIdColumn).toText());
-  for (std::size_t i = 0; i < Text1.size(); ++i) Text1[i]->setText(rs.Fields(kFirstFeeColumn + int(i)).toText());
-  if (const std::optional<QDate> day = StoredDay(rs.Fields(kBillDateColumn))) {
+  txtPatientName->setText(rs.Fields(bill::patientName).toText());
+  txtPatientID->setText(rs.Fields(bill::patientid).toText());
+  for (std::size_t i = 0; i < Text1.size(); ++i) Text1[i]->setText(rs.Fields(bill::DrFees + int(i)).toText());
+  if (const std::optional<QDate> day = StoredDay(rs.Fields(bill::Date))) {
     // The bill's own date, shown as it is: it is never checked against today here.
     const QSignalBlocker blocker(DTPicker1);
     DTPicker1->setDate(*day);
   }
-  txtTotal->setText(rs.Fields(kBillTotalColumn).toText());
+  txtTotal->setText(rs.Fields(bill::total).toText());
   found_ = rs.GetBookmark();
   foundBillNo_ = text;
 }
@@ -194,15 +195,7 @@ void frmCancelBill::Picture1_Click() {
     // A bill is cancelled once: its status is read again inside the transaction of the write,
     // so that a bill another program cancelled since the look-up is not cancelled again. No
     // message is shown while the transaction holds the database.
-    Transaction transaction(rs.ActiveConnection());
-    rs.Requery();
-    available = rs.HasCurrentRow() &&
-                Trim(rs.Fields(kBillDeleteColumn).toText()).compare(QStringLiteral("Available"), Qt::CaseInsensitive) == 0;
-    if (available) {
-      rs.SetField(kBillDeleteColumn, QStringLiteral("Deleted"));
-      rs.Update();
-      transaction.Commit();
-    }
+    available = CancelBill(BillKind::OutPatient, rs);
   } catch (const DbError& e) {
     if (rs.State() == adStateOpen) rs.CancelUpdate();
     MsgBox(e.Description());

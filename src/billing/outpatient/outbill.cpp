@@ -1,7 +1,6 @@
 #include "billing/outpatient/outbill.h"
 
 #include "billing/common/stationery.h"
-#include "data/billnumbers.h"
 #include "platform/ado.h"
 #include "platform/printer.h"
 
@@ -72,54 +71,4 @@ void PrintOutPatientBill(PrinterObject& printer, const OutBillPrint& bill) {
   }
   PrintRightAligned(printer, kAmountRightX, kNetTotalY, bill.total.Format2());
   printer.EndDoc();
-}
-
-QString NextOutBillNumber(Recordset& counter) {
-  if (counter.RecordCount() == 0) return QStringLiteral("1");
-  counter.MoveFirst();
-  return NumberText(counter.Fields(0).toDouble() + 1);
-}
-
-namespace {
-
-// Writes the bill's number into the counter's first row as the database holds it now, or makes
-// the row when there is none, so that the next bill cannot be given the same number again.
-// Refuses rather than write a number below the one the counter holds (read as the bill numbers
-// read it).
-void writeCounter(Recordset& counter, const QString& billNo) {
-  counter.Requery();
-  if (counter.RecordCount() == 0) {
-    counter.AddNew();
-  } else {
-    counter.MoveFirst();
-    const Value held = counter.Fields(0);
-    if (counter.ActiveConnection()
-            ->QueryValue(QStringLiteral("SELECT CAST(? AS INTEGER) < CAST(? AS INTEGER)"), {Value(Trim(billNo)), held})
-            .intValue())
-      throw DbError(adErrProvider, QStringLiteral("the bill number %1 is below the last one given, %2")
-                                       .arg(Trim(billNo), held.toText()));
-  }
-  counter.SetField(0, billNo);
-  counter.Update();
-}
-
-}  // namespace
-
-void SaveOutPatientBill(Recordset& bills, Recordset& counter, const OutBillRecord& bill) {
-  Transaction transaction(bills.ActiveConnection());
-  // Read again inside the transaction, while no other connection can write: a number another
-  // program took since the print is refused here, before anything is written.
-  CheckBillNumberStillNext(bills.ActiveConnection(), BillKind::OutPatient, bill.billNo);
-  bills.AddNew();
-  bills.SetField(0, bill.billNo);
-  bills.SetField(1, bill.date);
-  for (int i = 0; i < kStandardFees; ++i) bills.SetField(2 + i, bill.fees[std::size_t(i)]);
-  bills.SetField(8, bill.others);
-  bills.SetField(9, bill.total);
-  bills.SetField(10, bill.patientName);
-  bills.SetField(11, bill.patientId);
-  bills.SetField(12, QStringLiteral("Available"));
-  bills.Update();
-  writeCounter(counter, bill.billNo);
-  transaction.Commit();
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include "data/bills.h"
 #include "platform/vbruntime.h"
 
 class PrinterObject;
@@ -14,7 +15,7 @@ class Recordset;
 
 // The standard fee boxes, in the order the bill lists them. X-Ray and Lab Charge are not shown
 // on the form and stay empty, but keep their places in the rows and in the stored bill.
-inline constexpr int kStandardFees = 6;
+inline constexpr int kStandardFees = kOutBillFeeColumns;
 using FeeTexts = std::array<QString, kStandardFees>;
 const FeeTexts& StandardFeeCaptions();  // "Dr Fees", "Dressing Charges", "X-Ray", ...
 
@@ -65,25 +66,4 @@ void SetUpOutPatientBillPrinter(PrinterObject& printer);
 // then EndDoc.
 void PrintOutPatientBill(PrinterObject& printer, const OutBillPrint& bill);
 
-// The counter's value + 1, or "1" with no counter row, as `counter` last read it. The form shows
-// NextBillNumberText (data/billnumbers.h) instead, which no stale counter can take back to a
-// number already used.
-QString NextOutBillNumber(Recordset& counter);
-
-// One bill row as stored.
-struct OutBillRecord {
-  QString billNo;
-  QDate date;
-  FeeTexts fees;
-  QString others;  // the free-text amount box
-  QString total;   // the total box
-  QString patientName;
-  QString patientId;
-};
-
-// Appends the bill to `bills` ("Available") and writes its number into `counter`, whose row is
-// added when the database has none, in one transaction on the recordsets' connection. Refuses
-// (DbError, nothing written) a number that is no longer the next one, as when another program
-// stored a bill since it was read, and never writes the counter below the value it holds. A
-// failure raises DbError and leaves neither written (and both recordsets as they were).
-void SaveOutPatientBill(Recordset& bills, Recordset& counter, const OutBillRecord& bill);
+// A printed bill is stored with SaveBill (data/bills.h) as an OutBillRecord.

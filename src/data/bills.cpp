@@ -1,0 +1,255 @@
+#include "data/bills.h"
+
+#include "data/columns.h"
+
+namespace {
+
+namespace out = cols::OutPatientPrintDetails;
+namespace in = cols::InPatientPrintDetails;
+// The laboratory and the x-ray bill tables have one layout.
+namespace test = cols::LabPrintDetails;
+static_assert(int(test::kColumnCount) == int(cols::XRayPrintDetails::kColumnCount) &&
+              int(test::BillDelete) == int(cols::XRayPrintDetails::BillDelete));
+static_assert(out::Scan - out::DrFees + 1 == kOutBillFeeColumns);
+static_assert(in::Others - in::BedCharges + 1 == kInBillChargeColumns);
+// Every counter is the one column BillNo.
+static_assert(int(cols::SettingsOutBillNo::BillNo) == 0 && int(cols::SettingsInBillNo::BillNo) == 0 &&
+              int(cols::SettingsLabBillNo::BillNo) == 0 && int(cols::SettingsXRayBillNo::BillNo) == 0);
+constexpr int kCounterBillNo = cols::SettingsOutBillNo::BillNo;
+
+const QString& available() {
+  static const QString text = QStringLiteral("Available");
+  return text;
+}
+
+DbError advanceChanged(const QString& patientId) {
+  return DbError(adErrProvider,
+                 QStringLiteral("the advance of the patient %1 has changed meanwhile").arg(patientId));
+}
+
+// Stands `patients` on the patient's row as the save has always found it: the first, from the
+// first row on, whose identifier trimmed is the one wanted. False when no row is that patient's.
+bool moveToPatient(Recordset& patients, const QString& wanted) {
+  for (patients.MoveFirst(); !patients.Eof(); patients.MoveNext())
+    if (Trim(patients.Fields(cols::SettingsInPatient::EmployeeID).toText()) == wanted) return true;
+  return false;
+}
+
+// The advance column of the current row of `patients`, as the database holds it now. The row is
+// found again through the index on the first name, by which the form orders its patients: of the
+// rows of that name (ties in rowid order, as the recordset keeps them) the first whose identifier
+// trimmed is the patient's. It must be the very row `patients` stands on, which the save writes.
+Value heldAdvance(Recordset& patients, const QString& wanted) {
+  const std::shared_ptr<Connection> con = patients.ActiveConnection();
+  const Value rowid = con->QueryValue(QStringLiteral("SELECT min(rowid) FROM SettingsInPatient "
+                                                     "WHERE FirstName IS ? AND trim(EmployeeID) = ? COLLATE BINARY"),
+                                      {patients.Fields(cols::SettingsInPatient::FirstName), Value(wanted)});
+  const Recordset::Bookmark at = patients.GetBookmark();
+  const bool same = rowid.kind() == Value::Kind::Integer && patients.MoveToRowId(rowid.intValue()) &&
+                    patients.GetBookmark().position == at.position;
+  patients.MoveTo(at);
+  if (!same)
+    throw DbError(adErrRowNotFound, QStringLiteral("the row of the patient %1 has been changed meanwhile").arg(wanted));
+  return con->QueryValue(QStringLiteral("SELECT Advance FROM SettingsInPatient WHERE rowid = ?"), {rowid});
+}
+
+// What the save writes into the patient's advance column, worked out from the advance the
+// database holds now; nothing when the column is not to be written. Leaves `patients` on the
+// patient's row. Raises DbError when a deducted advance is no longer the one held.
+std::optional<Value> advanceToWrite(Recordset& patients, const AdvanceChange& change) {
+  const QString wanted = Trim(change.patientId);
+  if (wanted.isEmpty() || (change.kind == AdvanceChange::Kind::None && !change.deducted)) return std::nullopt;
+  if (!moveToPatient(patients, wanted)) {
+    if (change.deducted && !SameAdvance(*change.deducted, QString())) throw advanceChanged(wanted);
+    return std::nullopt;
+  }
+  QString held;
+  if (change.kind == AdvanceChange::Kind::Receive || change.deducted) held = heldAdvance(patients, wanted).toText();
+  if (change.deducted && !SameAdvance(*change.deducted, held)) throw advanceChanged(wanted);
+  switch (change.kind) {
+    case AdvanceChange::Kind::None: return std::nullopt;
+    case AdvanceChange::Kind::Set: return Value(change.amount.ToDouble());
+    case AdvanceChange::Kind::Clear: return Value();
+    case AdvanceChange::Kind::Receive: return Value((change.amount + Money::Parse(held)).ToDouble());
+  }
+  return std::nullopt;
+}
+
+// Writes the bill's number into the counter's first row as the database holds it now, or makes
+// the row when there is none, so that the next bill cannot be given the same number again.
+// Refuses rather than write a number below the one the counter holds (read as the bill numbers
+// read it).
+void writeCounter(Recordset& counter, const QString& billNo) {
+  counter.Requery();
+  if (counter.RecordCount() == 0) {
+    counter.AddNew();
+  } else {
+    counter.MoveFirst();
+    const Value held = counter.Fields(kCounterBillNo);
+    if (counter.ActiveConnection()
+            ->QueryValue(QStringLiteral("SELECT CAST(? AS INTEGER) < CAST(? AS INTEGER)"), {Value(Trim(billNo)), held})
+            .intValue())
+      throw DbError(adErrProvider, QStringLiteral("the bill number %1 is below the last one given, %2")
+                                       .arg(Trim(billNo), held.toText()));
+  }
+  counter.SetField(kCounterBillNo, billNo);
+  counter.Update();
+}
+
+// The number is checked against the very tables it is stored in: the recordsets must be the
+// kind's bill table and counter, and the rows the kind's shape.
+void checkKind(BillKind kind, const Recordset& bills, const Recordset& counter, const BillRows& rows) {
+  const BillTables& tables = TablesOf(kind);
+  const QString billTable = RewriteSelect(bills.Source(), adLockOptimistic).table;
+  const QString counterTable = RewriteSelect(counter.Source(), adLockOptimistic).table;
+  const bool tablesMatch = billTable.compare(QLatin1String(tables.bills), Qt::CaseInsensitive) == 0 &&
+                           counterTable.compare(QLatin1String(tables.counter), Qt::CaseInsensitive) == 0;
+  const std::size_t shape = kind == BillKind::OutPatient ? 0 : kind == BillKind::InPatient ? 1 : 2;
+  if (!tablesMatch || rows.index() != shape)
+    throw DbError(adErrInvalidArgument, QStringLiteral("The bill's recordsets are not the tables of its kind"));
+}
+
+void writeRows(Recordset& bills, const OutBillRecord& bill) {
+  bills.AddNew();
+  bills.SetField(out::BillNo, bill.billNo);
+  bills.SetField(out::Date, bill.date);
+  for (int i = 0; i < kOutBillFeeColumns; ++i) bills.SetField(out::DrFees + i, bill.fees[std::size_t(i)]);
+  bills.SetField(out::Others, bill.others);
+  bills.SetField(out::total, bill.total);
+  bills.SetField(out::patientName, bill.patientName);
+  bills.SetField(out::patientid, bill.patientId);
+  bills.SetField(out::BillDelete, available());
+  bills.Update();
+}
+
+void writeRows(Recordset& bills, const InBillRecord& bill) {
+  bills.AddNew();
+  bills.SetField(in::BillNo, bill.billNo);
+  bills.SetField(in::Date, bill.date);
+  for (int i = 0; i < kInBillChargeColumns; ++i) bills.SetField(in::BedCharges + i, bill.charges[std::size_t(i)]);
+  bills.SetField(in::total, bill.total);
+  bills.SetField(in::patientName, bill.patientName);
+  bills.SetField(in::patientid, bill.patientId);
+  bills.SetField(in::BillDelete, available());
+  if (!Trim(bill.advance).isEmpty()) bills.SetField(in::Advance, bill.advance);
+  bills.Update();
+}
+
+void writeRows(Recordset& bills, const TestBillRecord& bill) {
+  for (const TestBillLine& line : bill.lines) {
+    bills.AddNew();
+    bills.SetField(test::BillNo, bill.billNo);
+    bills.SetField(test::Date, bill.date);
+    bills.SetField(test::Description, line.description);
+    bills.SetField(test::Amount, line.amount);
+    bills.SetField(test::Discount, bill.discount);
+    bills.SetField(test::GrossTotal, bill.grossTotal);
+    bills.SetField(test::total, bill.total);
+    bills.SetField(test::patientName, bill.patientName);
+    bills.SetField(test::patientid, bill.patientId);
+    bills.SetField(test::BillDelete, available());
+    bills.Update();
+  }
+}
+
+bool isAvailable(const Recordset& bills) {
+  return Trim(bills.Fields(test::BillDelete).toText()).compare(available(), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+void SaveBill(BillKind kind, Recordset& bills, Recordset& counter, const BillRows& rows, Recordset* patients,
+              const AdvanceChange& advance) {
+  // One transaction reaches only the recordsets of its own connection.
+  const bool changesAdvance = kind == BillKind::InPatient && !Trim(advance.patientId).isEmpty() &&
+                              (advance.kind != AdvanceChange::Kind::None || advance.deducted);
+  if (counter.ActiveConnection() != bills.ActiveConnection() ||
+      (changesAdvance && (!patients || patients->ActiveConnection() != bills.ActiveConnection())))
+    throw DbError(adErrInvalidArgument, QStringLiteral("The bill's recordsets are not on one connection"));
+  checkKind(kind, bills, counter, rows);
+  Transaction transaction(bills.ActiveConnection());
+
+  // Read again inside the transaction, while no other connection can write, and before anything
+  // is written: a number another program took since the print is refused (so that two bills never
+  // share a number, which one cancel would take both of), and so is a deducted advance the patient
+  // no longer holds; a receipt adds to the advance held now.
+  CheckBillNumberStillNext(bills.ActiveConnection(), kind, std::visit([](const auto& r) { return r.billNo; }, rows));
+  const std::optional<Value> patientAdvance = changesAdvance ? advanceToWrite(*patients, advance) : std::nullopt;
+
+  std::visit([&](const auto& r) { writeRows(bills, r); }, rows);
+
+  // The database comes with the counter's row; should it ever be missing, the save makes it
+  // rather than leave a stored bill without its number (a second print would store it again).
+  writeCounter(counter, std::visit([](const auto& r) { return r.billNo; }, rows));
+
+  if (patientAdvance) {
+    patients->SetField(cols::SettingsInPatient::Advance, *patientAdvance);
+    patients->Update();
+  }
+  transaction.Commit();
+}
+
+QString AdvanceHeldNow(Recordset& patients, const QString& patientId) {
+  const QString wanted = Trim(patientId);
+  if (wanted.isEmpty() || !moveToPatient(patients, wanted)) return QString();
+  return heldAdvance(patients, wanted).toText();
+}
+
+bool SameAdvance(const QString& a, const QString& b) {
+  return Trim(a).isEmpty() == Trim(b).isEmpty() && Money::Parse(Trim(a)) == Money::Parse(Trim(b));
+}
+
+bool CancelBill(BillKind kind, Recordset& bill) {
+  const int status = kind == BillKind::InPatient ? int(in::BillDelete) : int(out::BillDelete);
+  Transaction transaction(bill.ActiveConnection());
+  bill.Requery();
+  if (!bill.HasCurrentRow() ||
+      Trim(bill.Fields(status).toText()).compare(available(), Qt::CaseInsensitive) != 0)
+    return false;
+  bill.SetField(status, QStringLiteral("Deleted"));
+  bill.Update();
+  transaction.Commit();
+  return true;
+}
+
+int CancelTestBill(Recordset& bills, const QString& billNo) {
+  Transaction transaction(bills.ActiveConnection());
+  // The bill's lines as they were read for the clerk to see.
+  std::vector<qint64> lines;
+  for (bills.MoveFirst(); !bills.Eof(); bills.MoveNext())
+    if (bills.Fields(test::BillNo).toText() == billNo)
+      if (const std::optional<qint64> rowid = bills.CurrentRowId()) lines.push_back(*rowid);
+  if (lines.empty()) return 0;
+  // A bill is cancelled once, and as it was shown: its lines are read again inside the
+  // transaction of the write, and one that another program cancelled, renumbered or removed
+  // since leaves the whole bill alone.
+  bills.Requery();
+  for (const qint64 rowid : lines)
+    if (!bills.MoveToRowId(rowid) || bills.Fields(test::BillNo).toText() != billNo || !isAvailable(bills)) return 0;
+  for (const qint64 rowid : lines) {
+    bills.MoveToRowId(rowid);
+    bills.SetField(test::BillDelete, QStringLiteral("Deleted"));
+    bills.Update();
+  }
+  transaction.Commit();
+  return int(lines.size());
+}
+
+QString NewBillRowsSql(BillKind kind) {
+  return QStringLiteral("SELECT * FROM %1 WHERE 0").arg(QLatin1String(TablesOf(kind).bills));
+}
+
+QString BillCounterSql(BillKind kind) {
+  return QStringLiteral("SELECT * FROM %1").arg(QLatin1String(TablesOf(kind).counter));
+}
+
+QString ValidBillsSql(BillKind kind) {
+  return QStringLiteral("SELECT * FROM %1 where BillDelete='Available'").arg(QLatin1String(TablesOf(kind).bills));
+}
+
+QString BillRowsByRowIdSql(BillKind kind, int count) {
+  QString marks;
+  for (int i = 0; i < count; ++i) marks += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");
+  return QStringLiteral("SELECT * FROM %1 WHERE rowid IN (%2)")
+      .arg(QLatin1String(TablesOf(kind).bills), count == 0 ? QStringLiteral("NULL") : marks);
+}

@@ -1,0 +1,117 @@
+#pragma once
+// The four kinds of bill as they are stored: the rows of a printed bill, the save of a bill with
+// its number in the kind's counter (and, for an in-patient bill, the advance the patient holds)
+// all in one transaction, and the cancellation of a test bill. The next number and the check that
+// a number is still free are in data/billnumbers.h.
+#include <QDate>
+#include <QString>
+#include <array>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "data/billnumbers.h"
+#include "platform/ado.h"
+#include "platform/vbruntime.h"
+
+// An out-patient bill row: the standard fees are the columns DrFees to Scan, in that order.
+inline constexpr int kOutBillFeeColumns = 6;
+struct OutBillRecord {
+  QString billNo;
+  QDate date;
+  std::array<QString, kOutBillFeeColumns> fees;
+  QString others;  // the free-text amount box
+  QString total;   // the total box
+  QString patientName;
+  QString patientId;
+};
+
+// An in-patient bill row: the charges are the columns BedCharges to Others, in that order.
+inline constexpr int kInBillChargeColumns = 10;
+struct InBillRecord {
+  QString billNo;
+  QDate date;
+  std::array<QString, kInBillChargeColumns> charges;  // blank for a charge not listed
+  QString total;
+  QString patientName;
+  QString patientId;
+  QString advance;  // stored only when not blank
+};
+
+// A laboratory or x-ray bill is one row per line; the bill-level values are repeated on each.
+struct TestBillLine {
+  QString description;
+  QString amount;  // as the price list holds it
+};
+struct TestBillRecord {
+  QString billNo;
+  QDate date;
+  std::vector<TestBillLine> lines;
+  QString discount;
+  QString grossTotal;
+  QString total;
+  QString patientName;
+  QString patientId;
+};
+
+// What an in-patient bill does to the advance the patient holds (SettingsInPatient.Advance).
+struct AdvanceChange {
+  enum class Kind { None, Set, Clear, Receive };
+  Kind kind = Kind::None;
+  QString patientId;  // the row whose EmployeeID, trimmed, is this identifier
+  // Set: the advance the patient holds from now on. Receive: a receipt's amount, added to the
+  // advance the database holds at the save (not to the one the form read).
+  Money amount;
+  // When the bill's rows deducted the advance the patient held (a charge bill; Clear when it was
+  // not blank), that advance as the form showed it, "" for none: the save refuses (DbError) when
+  // the database holds another one, since the bill would then deduct what the patient does not
+  // hold.
+  std::optional<QString> deducted;
+};
+
+// The rows of one bill, of the kind's own shape.
+using BillRows = std::variant<OutBillRecord, InBillRecord, TestBillRecord>;
+
+// Stores a printed bill of `kind`: appends its rows ("Available") to `bills`, writes its number
+// into `counter` (making the counter's row when the database has none) and, for an in-patient
+// bill, applies `advance` to the patient's row of `patients`, all in one transaction on the
+// recordsets' one connection: all of it is stored or none. `bills` and `counter` must be the
+// kind's tables and `rows` the kind's shape. Refuses (BillNumberTaken, nothing written) a number
+// that is no longer the kind's next one, as when another program stored a bill since it was read;
+// refuses (DbError) a counter it would lower and a deducted advance the patient no longer holds.
+// A failure raises DbError and leaves nothing of the bill stored.
+void SaveBill(BillKind kind, Recordset& bills, Recordset& counter, const BillRows& rows,
+              Recordset* patients = nullptr, const AdvanceChange& advance = {});
+
+// The advance the patient holds as the database has it at this moment, as the form shows it
+// ("" for none), read on the row the save writes: the first row of `patients` whose EmployeeID,
+// trimmed, is `patientId`. "" when no row is that patient's. Raises DbError when it cannot be
+// read, or when the database no longer holds that row under the name `patients` read.
+QString AdvanceHeldNow(Recordset& patients, const QString& patientId);
+// Whether two advances as the form shows them ("" for none) are the same advance.
+bool SameAdvance(const QString& a, const QString& b);
+
+// Marks the out-patient or in-patient bill `bill` stands on as "Deleted" when, read again inside
+// the transaction of the write, it is still "Available"; a bill another program cancelled since
+// it was read is not cancelled again. Returns whether it was marked. Raises DbError; nothing is
+// marked then.
+bool CancelBill(BillKind kind, Recordset& bill);
+
+// Marks the lines of `bills` (a laboratory or x-ray bill table) whose number is `billNo` as
+// "Deleted", all or nothing, when every one of them is, as the database holds it inside the
+// transaction of the write, still a line of that bill and "Available". Returns how many lines were
+// marked: 0, with nothing written, when the bill is not there or is no longer the valid bill
+// `bills` read (another program cancelled it, or changed or removed one of its lines, since).
+// Lines stored under the number since `bills` was read are another bill's and are left alone.
+// Raises DbError; nothing is marked then.
+int CancelTestBill(Recordset& bills, const QString& billNo);
+
+// The texts the bill forms open their bill recordsets with.
+// A new bill's rows are only added: none is read.
+QString NewBillRowsSql(BillKind kind);
+// The kind's counter, its one row.
+QString BillCounterSql(BillKind kind);
+// The bills not cancelled, every row in the table's order, as a cancellation lists them.
+QString ValidBillsSql(BillKind kind);
+// The rows of the kind's bill table whose rowids are `count` parameters, "NULL" for none.
+QString BillRowsByRowIdSql(BillKind kind, int count);
