@@ -1,5 +1,5 @@
-// Errors, values, the connection, its transactions and the SQL texts a recordset runs. The
-// recordset itself is in ado_recordset.cpp.
+// Errors, values, the connection, its transactions, the one-value query and the SQL texts a
+// recordset runs. The recordset itself is in ado_recordset.cpp, its reads in ado_loading.cpp.
 #include "platform/ado.h"
 
 #include <QFile>
@@ -12,6 +12,7 @@
 
 #include "platform/log.h"
 #include "platform/ado_sqlite.h"
+#include "platform/ado_statement.h"
 #include "platform/vbruntime.h"
 
 DbError::DbError(int number, const QString& description)
@@ -123,8 +124,6 @@ bool Value::operator==(const Value& o) const {
 
 namespace {
 
-[[noreturn]] void raise(int number, const QString& description) { throw DbError(number, description); }
-
 int execSql(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
 
 // The database header's page size and page count (bytes 16, 28; the count is valid while the
@@ -188,17 +187,18 @@ void Connection::Open(const QString& path, std::optional<int> userVersion) {
   rc = configure(db);
   if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
   // Reading the version reads the header too, so a foreign file is refused here.
-  sqlite3_stmt* st = nullptr;
-  rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &st, nullptr);
   int version = -1;
-  if (rc == SQLITE_OK) {
-    rc = sqlite3_step(st);
-    if (rc == SQLITE_ROW) {
-      version = sqlite3_column_int(st, 0);
-      rc = SQLITE_OK;
+  {
+    Statement s;
+    rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &s.st, nullptr);
+    if (rc == SQLITE_OK) {
+      rc = sqlite3_step(s.st);
+      if (rc == SQLITE_ROW) {
+        version = sqlite3_column_int(s.st, 0);
+        rc = SQLITE_OK;
+      }
     }
   }
-  sqlite3_finalize(st);
   if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
   if (userVersion && version != *userVersion)
     fail(what + QStringLiteral(": it is not this program's database (schema version %1, expected %2)")
@@ -335,6 +335,19 @@ void Transaction::Commit() {
   if (done_) raise(adErrIllegalOperation, QStringLiteral("The transaction is already committed"));
   con_->CommitTrans();
   done_ = true;
+}
+
+// ---- one value ----
+
+Value Connection::QueryValue(const QString& sql, const std::vector<Value>& parameters) {
+  if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+  Statement s;
+  s.prepare(db_, sql.toUtf8(), QStringLiteral("Cannot read \"%1\"").arg(sql));
+  for (std::size_t i = 0; i < parameters.size(); ++i) bindValue(s.st, int(i) + 1, parameters[i]);
+  const int rc = sqlite3_step(s.st);
+  if (rc == SQLITE_DONE) return Value();
+  if (rc != SQLITE_ROW) throw ProviderError(db_, rc, QStringLiteral("Cannot read \"%1\"").arg(sql));
+  return valueOf(cellOf(s.st, 0), false);
 }
 
 // ---- SQL texts ----
