@@ -10,7 +10,8 @@ const QString& DoctorsByIdSql();
 // The patients of each kind in the order of their first names, as the choosers list them.
 const QString& OutPatientsByNameSql();
 const QString& InPatientsByNameSql();
-// One row of `table` by its rowid (one parameter): a chooser reads the row of the patient chosen.
+// One row of `table` by its rowid (one parameter), writable: a chooser reads the row of the patient
+// chosen, a key list the row of the text found.
 QString RowByRowIdSql(const QString& table);
 // The tests of a laboratory or x-ray bill and their prices, in the order of their names.
 const QString& TestPricesSql(BillKind kind);

@@ -96,14 +96,11 @@ void writeCounter(Recordset& counter, const QString& billNo) {
   counter.Update();
 }
 
-// The number is checked against the very tables it is stored in: the recordsets must be the
-// kind's bill table and counter, and the rows the kind's shape.
+// The number is checked against the very tables it is stored in: the recordsets must be the ones
+// the bill forms open for the kind (on this module's own texts, so that no text has to be read to
+// know which table a recordset stands on), and the rows the kind's shape.
 void checkKind(BillKind kind, const Recordset& bills, const Recordset& counter, const BillRows& rows) {
-  const BillTables& tables = TablesOf(kind);
-  const QString billTable = RewriteSelect(bills.Source(), adLockOptimistic).table;
-  const QString counterTable = RewriteSelect(counter.Source(), adLockOptimistic).table;
-  const bool tablesMatch = billTable.compare(QLatin1String(tables.bills), Qt::CaseInsensitive) == 0 &&
-                           counterTable.compare(QLatin1String(tables.counter), Qt::CaseInsensitive) == 0;
+  const bool tablesMatch = bills.Source() == NewBillRowsSql(kind) && counter.Source() == BillCounterSql(kind);
   const std::size_t shape = kind == BillKind::OutPatient ? 0 : kind == BillKind::InPatient ? 1 : 2;
   if (!tablesMatch || rows.index() != shape)
     throw DbError(adErrInvalidArgument, QStringLiteral("The bill's recordsets are not the tables of its kind"));
@@ -197,6 +194,24 @@ QString AdvanceHeldNow(Recordset& patients, const QString& patientId) {
 
 bool SameAdvance(const QString& a, const QString& b) {
   return Trim(a).isEmpty() == Trim(b).isEmpty() && Money::Parse(Trim(a)) == Money::Parse(Trim(b));
+}
+
+StoredBill ReadStoredBill(BillKind kind, const Recordset& bill) {
+  StoredBill shown;
+  if (kind == BillKind::InPatient) {
+    shown.patientName = bill.Fields(in::patientName).toText();
+    shown.patientId = bill.Fields(in::patientid).toText();
+    for (int column = in::BedCharges; column <= in::Others; ++column) shown.amounts.push_back(bill.Fields(column).toText());
+    shown.date = bill.Fields(in::Date);
+    shown.total = bill.Fields(in::total).toText();
+  } else {
+    shown.patientName = bill.Fields(out::patientName).toText();
+    shown.patientId = bill.Fields(out::patientid).toText();
+    for (int column = out::DrFees; column <= out::Others; ++column) shown.amounts.push_back(bill.Fields(column).toText());
+    shown.date = bill.Fields(out::Date);
+    shown.total = bill.Fields(out::total).toText();
+  }
+  return shown;
 }
 
 bool CancelBill(BillKind kind, Recordset& bill) {

@@ -75,8 +75,8 @@ using BillRows = std::variant<OutBillRecord, InBillRecord, TestBillRecord>;
 // Stores a printed bill of `kind`: appends its rows ("Available") to `bills`, writes its number
 // into `counter` (making the counter's row when the database has none) and, for an in-patient
 // bill, applies `advance` to the patient's row of `patients`, all in one transaction on the
-// recordsets' one connection: all of it is stored or none. `bills` and `counter` must be the
-// kind's tables and `rows` the kind's shape. Refuses (BillNumberTaken, nothing written) a number
+// recordsets' one connection: all of it is stored or none. `bills` and `counter` must be open on
+// NewBillRowsSql(kind) and BillCounterSql(kind), and `rows` of the kind's shape. Refuses (BillNumberTaken, nothing written) a number
 // that is no longer the kind's next one, as when another program stored a bill since it was read;
 // refuses (DbError) a counter it would lower and a deducted advance the patient no longer holds.
 // A failure raises DbError and leaves nothing of the bill stored.
@@ -90,6 +90,18 @@ void SaveBill(BillKind kind, Recordset& bills, Recordset& counter, const BillRow
 QString AdvanceHeldNow(Recordset& patients, const QString& patientId);
 // Whether two advances as the form shows them ("" for none) are the same advance.
 bool SameAdvance(const QString& a, const QString& b);
+
+// An out-patient or in-patient bill row as a cancellation shows it, every value as stored.
+struct StoredBill {
+  QString patientName;
+  QString patientId;
+  // Out-patient: the fees DrFees to Others; in-patient: the charges BedCharges to Others.
+  std::vector<QString> amounts;
+  Value date;  // as stored: not every stored date is a day
+  QString total;
+};
+// The out-patient or in-patient bill row `bill` stands on.
+StoredBill ReadStoredBill(BillKind kind, const Recordset& bill);
 
 // Marks the out-patient or in-patient bill `bill` stands on as "Deleted" when, read again inside
 // the transaction of the write, it is still "Available"; a bill another program cancelled since

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <limits>
 
+#include "data/billinglookups.h"
+#include "data/reports.h"
 #include "platform/ado.h"
 
 namespace {
@@ -309,8 +311,8 @@ qsizetype RowsAtMost(const std::shared_ptr<Connection>& con, const QString& sql)
   const QString table = RewriteSelect(sql, adLockOptimistic).table;
   if (table.isEmpty()) return 0;
   Recordset last;
-  last.Open(QStringLiteral("SELECT max(rowid) FROM ") + table, con);
-  const Value top = last.Eof() ? Value() : last.Fields(0);
+  last.Open(LastRowSql(table), con);
+  const Value top = last.Eof() ? Value() : last.Fields(kRowidColumn);
   return top.kind() == Value::Kind::Integer ? qsizetype(std::clamp<qint64>(top.intValue(), 0, kMostReservedRows)) : 0;
 }
 
@@ -334,8 +336,7 @@ std::unique_ptr<Recordset> ReadListedRow(const std::shared_ptr<Connection>& con,
   if (at < 0) return nullptr;
   auto row = std::make_unique<Recordset>();
   try {
-    row->Open(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(table), {Value(list.RowId(at))}, con, adOpenDynamic,
-              adLockOptimistic);
+    row->Open(RowByRowIdSql(table), {Value(list.RowId(at))}, con, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
     return nullptr;
   }

@@ -200,10 +200,12 @@ TEST_F(BillNumberTest, TheStoreTakesOnlyTheNextNumber) {
 TEST_F(BillNumberTest, TheSaveWritesOnlyTheTablesOfItsKind) {
   exec("UPDATE SettingsOutBillNo SET BillNo = 41; DELETE FROM SettingsInBillNo");
   auto con = openDb();
-  Recordset outBills, outCounter, inCounter;
+  Recordset outBills, outCounter, inCounter, someOfTheCounter;
   outBills.Open("SELECT * FROM OutPatientPrintDetails WHERE 0", con, adOpenDynamic, adLockOptimistic);
   outCounter.Open("SELECT * FROM SettingsOutBillNo", con, adOpenDynamic, adLockOptimistic);
   inCounter.Open("SELECT * FROM SettingsInBillNo", con, adOpenDynamic, adLockOptimistic);
+  // The kind's counter table, but not all of it: the save would find no row and make a second.
+  someOfTheCounter.Open("SELECT * FROM SettingsOutBillNo WHERE BillNo > 100", con, adOpenDynamic, adLockOptimistic);
   OutBillRecord outBill;
   outBill.billNo = "42";
   outBill.date = QDate(2026, 12, 10);
@@ -219,6 +221,7 @@ TEST_F(BillNumberTest, TheSaveWritesOnlyTheTablesOfItsKind) {
       {"another kind's counter", BillKind::OutPatient, &inCounter, outBill},
       {"rows of another kind", BillKind::OutPatient, &outCounter, inBill},
       {"the tables of another kind", BillKind::InPatient, &outCounter, inBill},
+      {"only some rows of the kind's counter", BillKind::OutPatient, &someOfTheCounter, outBill},
   };
   for (const auto& c : refused) {
     SCOPED_TRACE(c.name);

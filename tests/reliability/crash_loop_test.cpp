@@ -12,7 +12,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "billing/labxray/testbillkind.h"
 #include "data/bills.h"
 #include "faults.h"
 #include "platform/programlock.h"
@@ -34,19 +33,16 @@ struct Progress {
     auto con = std::make_shared<Connection>();
     con->Open(path);
     Recordset outBills, outCounter, inBills, inCounter, inPatients;
-    outBills.Open("SELECT * FROM OutPatientPrintDetails", con, adOpenKeyset, adLockOptimistic);
-    outCounter.Open("SELECT * FROM SettingsOutBillNo", con, adOpenKeyset, adLockOptimistic);
-    inBills.Open("SELECT * FROM InPatientPrintDetails", con, adOpenKeyset, adLockOptimistic);
-    inCounter.Open("SELECT * FROM SettingsInBillNo", con, adOpenKeyset, adLockOptimistic);
+    outBills.Open(NewBillRowsSql(BillKind::OutPatient), con, adOpenKeyset, adLockOptimistic);
+    outCounter.Open(BillCounterSql(BillKind::OutPatient), con, adOpenKeyset, adLockOptimistic);
+    inBills.Open(NewBillRowsSql(BillKind::InPatient), con, adOpenKeyset, adLockOptimistic);
+    inCounter.Open(BillCounterSql(BillKind::InPatient), con, adOpenKeyset, adLockOptimistic);
     inPatients.Open("SELECT * FROM SettingsInPatient", con, adOpenKeyset, adLockOptimistic);
     Recordset testBills[2], testCounters[2];
-    const TestBillKind kinds[2] = {TestBillKind::Lab, TestBillKind::XRay};
     const BillKind numbers[2] = {BillKind::Laboratory, BillKind::XRay};
     for (int k = 0; k < 2; ++k) {
-      testBills[k].Open(QStringLiteral("SELECT * FROM ") + TextsOf(kinds[k]).billTable, con, adOpenKeyset,
-                        adLockOptimistic);
-      testCounters[k].Open(QStringLiteral("SELECT * FROM ") + TextsOf(kinds[k]).counterTable, con, adOpenKeyset,
-                           adLockOptimistic);
+      testBills[k].Open(NewBillRowsSql(numbers[k]), con, adOpenKeyset, adLockOptimistic);
+      testCounters[k].Open(BillCounterSql(numbers[k]), con, adOpenKeyset, adLockOptimistic);
     }
     const QDate day(2026, 12, 10);
     for (int turn = 0;; ++turn) {

@@ -3,7 +3,7 @@
 #include <QFocusEvent>
 #include <QSignalBlocker>
 
-#include "billing/inpatient/frmInBillReportRows.h"
+#include "billing/common/reportrows.h"
 #include "data/bills.h"
 #include "data/columns.h"
 #include "framework/databaseerror.h"
@@ -20,7 +20,6 @@
 namespace {
 
 const QString kSelectBill = QStringLiteral("Please select the Bill Number");
-const QString kBillTable = QStringLiteral("InPatientPrintDetails");
 namespace bill = cols::InPatientPrintDetails;
 
 constexpr double kCaptionLeft = 3120;
@@ -177,7 +176,7 @@ void frmCancelInBill::cmbBillNumber_Change() {
   const QString text = cmbBillNumber->currentText();
   if (!bills_ || Trim(text).isEmpty() || bills_->Count() == 0) return;
   // The first listed bill of that number, as it now stands.
-  std::unique_ptr<Recordset> bill = ReadListedRow(gCon, kBillTable, *bills_, text);
+  std::unique_ptr<Recordset> bill = ReadListedRow(gCon, QString::fromLatin1(bill::kTable), *bills_, text);
   if (!bill) {
     // The boxes keep the bill shown before, but it is no longer one a Cancel may touch.
     located_.reset();
@@ -185,16 +184,16 @@ void frmCancelInBill::cmbBillNumber_Change() {
   }
   BillRecordset = std::move(bill);
   Recordset& rs = *BillRecordset;
-  txtPatientName->setText(rs.Fields(bill::patientName).toText());
-  txtPatientID->setText(rs.Fields(bill::patientid).toText());
-  for (std::size_t i = 0; i < Text1.size(); ++i)
-    Text1[i]->setText(rs.Fields(bill::BedCharges + int(i)).toText());
-  if (const std::optional<QDate> day = StoredDay(rs.Fields(bill::Date))) {
+  const StoredBill shown = ReadStoredBill(BillKind::InPatient, rs);
+  txtPatientName->setText(shown.patientName);
+  txtPatientID->setText(shown.patientId);
+  for (std::size_t i = 0; i < Text1.size() && i < shown.amounts.size(); ++i) Text1[i]->setText(shown.amounts[i]);
+  if (const std::optional<QDate> day = StoredDay(shown.date)) {
     // The bill's own date, shown as it is stored; it is not a date the user picked.
     const QSignalBlocker blocker(DTPicker1);
     DTPicker1->setDate(*day);
   }
-  txtTotal->setText(rs.Fields(bill::total).toText());
+  txtTotal->setText(shown.total);
   located_ = rs.GetBookmark();
 }
 

@@ -11,20 +11,6 @@
 #include "data/columns.h"
 #include "data/reports.h"
 
-// InPatientPrintDetails columns under the names the bill and cancellation forms read them by; the
-// reports read a bill row through ReadInReportBill.
-enum InBillColumn : int {
-  kInBillNoColumn = cols::InPatientPrintDetails::BillNo,
-  kInBillDateColumn = cols::InPatientPrintDetails::Date,
-  kInBillFirstChargeColumn = cols::InPatientPrintDetails::BedCharges,  // the ten charges run to Others
-  kInBillEcgColumn = cols::InPatientPrintDetails::ECG,
-  kInBillScanColumn = cols::InPatientPrintDetails::Scan,
-  kInBillTotalColumn = cols::InPatientPrintDetails::total,
-  kInBillPatientNameColumn = cols::InPatientPrintDetails::patientName,
-  kInBillPatientIdColumn = cols::InPatientPrintDetails::patientid,
-  kInBillDeleteColumn = cols::InPatientPrintDetails::BillDelete,
-};
-
 // The printed title of the collection report in this selection.
 QString InReportTitle(CollectionMode mode);
 

@@ -35,7 +35,7 @@ bool TestReportForm::loadReport(const QString& formCaption, bool cancelled, cons
   CenterForm();
   for (QDateEdit* p : pickers) setPickerToday(p);
   loadPictures();
-  const QString table = QString::fromLatin1(TextsOf(kind_).billTable);
+  const QString table = QString::fromLatin1(TablesOf(BillKindOf(kind_)).bills);
   if (cancelled ? noteCancelledBillsAtLoad(table) : noteValidBillsAtLoad(table)) return true;
   Unload();
   return false;
@@ -65,7 +65,7 @@ void TestCollectionReportForm::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  if (!readReportRecordset(TestCollectionReportSql(QString::fromLatin1(TextsOf(kind_).billTable)),
+  if (!readReportRecordset(TestCollectionReportSql(QString::fromLatin1(TablesOf(BillKindOf(kind_)).bills)),
                            {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad, RowsAtLoad}))
     return;
   showReport(TestCollectionRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
@@ -106,7 +106,7 @@ void TestCancelReportForm::Form_Load() {
 }
 
 void TestCancelReportForm::Picture1_Click() {
-  if (!readReportRecordset(TestCancelReportSql(QString::fromLatin1(TextsOf(kind_).billTable)),
+  if (!readReportRecordset(TestCancelReportSql(QString::fromLatin1(TablesOf(BillKindOf(kind_)).bills)),
                            {DTPicker1->date(), RowsAtLoad}))
     return;
   showReport(CancelledTestRows(*ReportRecordset, DTPicker1->date()));

@@ -3,7 +3,7 @@
 #include <QFocusEvent>
 #include <QSignalBlocker>
 
-#include "billing/outpatient/outreports.h"
+#include "billing/common/reportrows.h"
 #include "data/bills.h"
 #include "data/columns.h"
 #include "framework/databaseerror.h"
@@ -156,7 +156,7 @@ void frmCancelBill::cmbBillNumber_Change() {
   const QString text = cmbBillNumber->currentText();
   if (Trim(text).isEmpty()) return;
   // The first listed bill of that number, as it now stands.
-  std::unique_ptr<Recordset> bill = ReadListedRow(gCon, QStringLiteral("OutPatientPrintDetails"), *bills_, text);
+  std::unique_ptr<Recordset> bill = ReadListedRow(gCon, QString::fromLatin1(bill::kTable), *bills_, text);
   if (!bill) {
     // The boxes keep the bill shown before, but it is no longer the one a Cancel may touch.
     found_.reset();
@@ -165,15 +165,16 @@ void frmCancelBill::cmbBillNumber_Change() {
   }
   MainRecordset = std::move(bill);
   Recordset& rs = *MainRecordset;
-  txtPatientName->setText(rs.Fields(bill::patientName).toText());
-  txtPatientID->setText(rs.Fields(bill::patientid).toText());
-  for (std::size_t i = 0; i < Text1.size(); ++i) Text1[i]->setText(rs.Fields(bill::DrFees + int(i)).toText());
-  if (const std::optional<QDate> day = StoredDay(rs.Fields(bill::Date))) {
+  const StoredBill shown = ReadStoredBill(BillKind::OutPatient, rs);
+  txtPatientName->setText(shown.patientName);
+  txtPatientID->setText(shown.patientId);
+  for (std::size_t i = 0; i < Text1.size() && i < shown.amounts.size(); ++i) Text1[i]->setText(shown.amounts[i]);
+  if (const std::optional<QDate> day = StoredDay(shown.date)) {
     // The bill's own date, shown as it is: it is never checked against today here.
     const QSignalBlocker blocker(DTPicker1);
     DTPicker1->setDate(*day);
   }
-  txtTotal->setText(rs.Fields(bill::total).toText());
+  txtTotal->setText(shown.total);
   found_ = rs.GetBookmark();
   foundBillNo_ = text;
 }

@@ -12,18 +12,6 @@
 #include "data/columns.h"
 #include "data/reports.h"
 
-// OutPatientPrintDetails columns under the names the cancellation form reads them by; the reports
-// read a bill row through ReadOutReportBill.
-enum OutBillColumn : int {
-  kBillNoColumn = cols::OutPatientPrintDetails::BillNo,
-  kBillDateColumn = cols::OutPatientPrintDetails::Date,
-  kBillEcgColumn = cols::OutPatientPrintDetails::ECG,
-  kBillScanColumn = cols::OutPatientPrintDetails::Scan,
-  kBillTotalColumn = cols::OutPatientPrintDetails::total,
-  kBillPatientNameColumn = cols::OutPatientPrintDetails::patientName,
-  kBillPatientIdColumn = cols::OutPatientPrintDetails::patientid,
-};
-
 // The printed title of the collection report in this selection.
 QString OutReportTitle(CollectionMode mode);
 
