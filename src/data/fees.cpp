@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "platform/vbruntime.h"
+
 namespace {
 namespace fee = cols::SettingsConsultant;
 
@@ -17,6 +19,15 @@ const QString& FeesRecordSql() {
 const QString& FeeRowIdsOfPairSql() {
   static const QString sql = QStringLiteral("SELECT rowid FROM SettingsConsultant") + kPairCondition;
   return sql;
+}
+
+std::vector<qint64> FeeRowIdsOfPair(const std::shared_ptr<Connection>& con, const QString& doctor,
+                                    const QString& patient) {
+  Recordset rows;
+  rows.Open(FeeRowIdsOfPairSql(), {Value(Trim(doctor)), Value(Trim(patient))}, con);
+  std::vector<qint64> out;
+  for (; !rows.Eof(); rows.MoveNext()) out.push_back(rows.Fields(0).intValue());  // the one column
+  return out;
 }
 
 const QString& FeesOfPairSql() {

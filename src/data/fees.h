@@ -3,6 +3,8 @@
 // amount. Here are the texts the fee form opens and the row as it reads and writes it.
 #include <QDate>
 #include <QString>
+#include <memory>
+#include <vector>
 
 #include "data/columns.h"
 #include "platform/ado.h"
@@ -13,6 +15,9 @@ const QString& FeesRecordSql();
 // the database compares the cells that are texts and passes every other cell on, for the caller's
 // own comparison.
 const QString& FeeRowIdsOfPairSql();
+// The rowids of those fees (doctor and patient trimmed of blanks), in storage order.
+std::vector<qint64> FeeRowIdsOfPair(const std::shared_ptr<Connection>& con, const QString& doctor,
+                                    const QString& patient);
 // The same fees, whole rows.
 const QString& FeesOfPairSql();
 // The doctors the fee form offers, their identifier first, in identifier order.

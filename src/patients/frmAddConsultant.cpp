@@ -240,10 +240,8 @@ void frmAddConsultant::cmbPatientID_LookUp() {
     // that can hold the pair, and the first of those in the form's order that does is shown.
     const Recordset::Bookmark was = MainRecordset->GetBookmark();
     std::optional<Recordset::Bookmark> first;
-    Recordset candidates;
-    candidates.Open(FeeRowIdsOfPairSql(), {Value(Trim(doctor)), Value(Trim(patient))}, gCon);
-    for (; !candidates.Eof(); candidates.MoveNext()) {
-      if (!MainRecordset->MoveToRowId(candidates.Fields(0).intValue()) || !ShowsCurrentRow()) continue;
+    for (const qint64 rowid : FeeRowIdsOfPair(gCon, doctor, patient)) {
+      if (!MainRecordset->MoveToRowId(rowid) || !ShowsCurrentRow()) continue;
       const Recordset::Bookmark at = MainRecordset->GetBookmark();
       if (!first || at.position < first->position) first = at;
     }
