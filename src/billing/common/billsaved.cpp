@@ -1,7 +1,10 @@
 #include "billing/common/billsaved.h"
 
+#include <QLabel>
+
 #include "data/billnumbers.h"
 #include "platform/ado.h"
+#include "globals.h"
 #include "platform/msgbox.h"
 
 QString BillNotSavedText(const QString& description, bool numberTaken) {
@@ -13,4 +16,14 @@ QString BillNotSavedText(const QString& description, bool numberTaken) {
 void ShowBillNotSaved(const DbError& error) {
   const bool numberTaken = dynamic_cast<const BillNumberTaken*>(&error) != nullptr;
   MsgBox(BillNotSavedText(error.Description(), numberTaken), vbCritical, QStringLiteral("Print Info"));
+}
+
+void TakeNextBillNumber(BillKind kind, QLabel* number) {
+  const QString next = NextBillNumberText(gCon, kind);
+  if (next == number->text()) return;
+  const bool shown = !number->text().isEmpty();
+  number->setText(next);
+  if (shown)
+    MsgBox(QStringLiteral("This bill gets the number ") + next + QStringLiteral(": the number shown was already used."),
+           vbInformation, QStringLiteral("Print Info"));
 }

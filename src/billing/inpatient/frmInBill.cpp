@@ -394,15 +394,7 @@ bool frmInBill::checkBeforePrint() {
     }
     // The number shown was read when the bill was begun; the paper, the stored bill and the
     // counter must carry the one that is next now.
-    const QString next = NextBillNumberText(gCon, BillKind::InPatient);
-    if (next != Label2->text()) {
-      const bool shown = !Label2->text().isEmpty();
-      Label2->setText(next);
-      if (shown)
-        MsgBox(QStringLiteral("This bill gets the number ") + next +
-                   QStringLiteral(": the number shown was already used."),
-               vbInformation, QStringLiteral("Print Info"));
-    }
+    TakeNextBillNumber(BillKind::InPatient, Label2);
   } catch (const DbError& e) {
     MsgBox(e.Description(), vbCritical);
     return false;

@@ -346,19 +346,12 @@ void frmBill::Picture2_Click() {
 bool frmBill::takeNextNumber() {
   // The number shown was read when the bill was begun; the paper, the stored bill and the counter
   // must carry the one that is next now.
-  QString next;
   try {
-    next = NextBillNumberText(gCon, BillKind::OutPatient);
+    TakeNextBillNumber(BillKind::OutPatient, Label2);
   } catch (const DbError& e) {
     MsgBox(e.Description(), vbCritical);
     return false;
   }
-  if (next == Label2->text()) return true;
-  const bool shown = !Label2->text().isEmpty();
-  Label2->setText(next);
-  if (shown)
-    MsgBox(QStringLiteral("This bill gets the number ") + next + QStringLiteral(": the number shown was already used."),
-           vbInformation, QStringLiteral("Print Info"));
   return true;
 }
 
