@@ -1,8 +1,6 @@
 // Browsing the accounts: moving at both ends and on an empty table, Delete, Cancel, the CTRL keys
 // in each mode, keys another program holds, View All and closing the form.
-#include <QDir>
 #include <QLineEdit>
-#include <QPainter>
 
 #include "framework/mainmenus.h"
 #include "framework/listform.h"
@@ -256,31 +254,6 @@ TEST_F(UsersBrowseTest, ClosingTheFormShowsTheMenusAgainAndGivesTheKeysBack) {
   other.show();
   QTest::keyClick(&other, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(other.selectedText(), "abc");  // CTRL+A is the box's again
-}
-
-}  // namespace
-
-namespace {
-
-// Not a check: the form in browse and in edit mode, side by side, for a person to look at.
-// Run with --gtest_also_run_disabled_tests; writes /tmp/shots/users.png.
-TEST_F(UsersBrowseTest, DISABLED_Screenshot) {
-  addThree();
-  open();
-  click(form->Picture3);
-  const QImage browse = form->FormWindow()->grab().toImage();
-  clickNew();
-  fill(QStringLiteral("dora"), QStringLiteral("secret"), QStringLiteral("secret"), 2);
-  const QImage edit = form->FormWindow()->grab().toImage();
-  QImage both(browse.width(), browse.height() + edit.height() + 10, QImage::Format_ARGB32);
-  both.fill(Qt::darkGray);
-  QPainter p(&both);
-  p.drawImage(0, 0, browse);
-  p.drawImage(0, browse.height() + 10, edit);
-  p.end();
-  QDir().mkpath(QStringLiteral("/tmp/shots"));
-  EXPECT_TRUE(both.save(QStringLiteral("/tmp/shots/users.png")));
-  clickCancel();
 }
 
 }  // namespace

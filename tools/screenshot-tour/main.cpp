@@ -1,7 +1,9 @@
 // The screenshot tour: starts the program on a scratch copy of its folder (the pictures, the movie
 // descriptions and a new database with a few doctors, patients, price-list rows and bills), logs
 // in as a user does, opens every form the main window's menu offers through the menu movie, puts
-// a little data on the bill forms, and saves one picture of each form.
+// a little data on the bill, search and cancellation forms, and saves one picture of each form;
+// then the states a user reaches from a form (its View All list, a record being typed, a doctor
+// saved and found again) and the cards and the bill reprint the menu does not open.
 //
 //   screenshot-tour OUTPUT_FOLDER
 //
@@ -44,17 +46,25 @@
 #include "masters/frmAddDoctorDetail.h"
 #include "masters/frmAddLabDetails.h"
 #include "masters/frmAddXRayDetails.h"
+#include "masters/frmAvailableDays.h"
+#include "masters/frmViewAllDoctors.h"
+#include "masters/frmViewDrDetails.h"
+#include "masters/frmViewEmpDetails.h"
+#include "masters/pricelists.h"
 #include "patients/frmAddConsultant.h"
 #include "patients/frmDischarge.h"
+#include "patients/patientlists.h"
 #include "patients/patientrecord.h"
 #include "patients/patientsearch.h"
 #include "platform/msgbox.h"
 #include "platform/system.h"
 #include "shell/dispatch.h"
+#include "shell/frmAddNewUser.h"
 #include "shell/frmCopyDB.h"
 #include "shell/frmLoading.h"
 #include "shell/frmLogin.h"
 #include "shell/frmMain.h"
+#include "shell/frmViewUserDetails.h"
 
 namespace {
 
@@ -64,7 +74,7 @@ void say(const QString& text) {
 }
 
 // Every message box is answered without a window: OK, or No where it asks, so the tour never
-// prints, deletes or overwrites anything. Each one is written to the log.
+// prints, deletes or overwrites anything (it saves one new doctor, in the scratch folder). Each one is written to the log.
 class AnsweringBoxes final : public MessageBoxService {
 public:
   int show(const QString& prompt, int style, const QString& title) override {
@@ -193,6 +203,8 @@ bool fillDatabase(const QString& path) {
       "UPDATE SettingsXRayBillNo SET BillNo = 3;"
       "INSERT INTO SettingsConsultant VALUES ('%2','Dr Anand Varma','500','IP2'),"
       " ('%3','Dr Meera Nair','300','IP1');"
+      "INSERT INTO SettingsEmployeeDetails(EmployeeID, FirstName, LastName, Sex, Address) VALUES"
+      " ('7','Ravi','Kumar','Male','Flat 4, 18 Harbour View Road, near the old fish market');"
       "COMMIT;")
                           .arg(day(6), day(2), day(0));
   sqlite3* db = nullptr;
@@ -264,6 +276,16 @@ void fillForm(VbForm* form) {
       click(f->Picture1);
     }
     f->cmbDescription->setEditText(QString());
+  } else if (auto* f = dynamic_cast<PatientSearchForm*>(form)) {
+    const bool out = dynamic_cast<frmViewOutPatient*>(form) != nullptr;
+    f->cmbEmpName.setEditText(out ? QStringLiteral("Beena Joseph") : QStringLiteral("Thomas Kurian"));
+    click(&f->Picture1);
+  } else if (auto* f = dynamic_cast<frmCancelBill*>(form)) {
+    choose(f->cmbBillNumber, QStringLiteral("4"));
+  } else if (auto* f = dynamic_cast<frmCancelInBill*>(form)) {
+    choose(f->cmbBillNumber, QStringLiteral("2"));
+  } else if (auto* f = dynamic_cast<TestCancelForm*>(form)) {
+    choose(f->cmbBillNumber, QStringLiteral("2"));
   } else if (auto* f = qobject_cast<OutReportForm*>(form)) {
     report(f, f->Picture1);
   } else if (auto* f = qobject_cast<InBillReportFormBase*>(form)) {
@@ -292,6 +314,115 @@ void closeForm(VbForm* form) {
 
 QString shotName(int index, VbForm* form) {
   return QStringLiteral("%1-%2").arg(index, 2, 10, QLatin1Char('0')).arg(QString::fromLatin1(form->metaObject()->className()));
+}
+
+// The list a record form's View All opens, pictured and closed.
+template <class List>
+void shootList(Tour& tour, RecordForm* form, const QString& name) {
+  click(&form->Picture8);
+  wait(300);
+  if (List* list = LoadedForm<List>()) {
+    tour.shoot(list->FormWindow(), name + QStringLiteral("-") + QString::fromLatin1(list->metaObject()->className()));
+    closeForm(list);
+  } else {
+    say(QStringLiteral("  View All opened no list"));
+  }
+}
+
+// What a user reaches from a menu form after its first look, each pictured with the form's name
+// and what it shows.
+void moreOf(Tour& tour, VbForm* form, const QString& name) {
+  if (auto* f = dynamic_cast<frmAddDoctorDetail*>(form)) {
+    click(&f->Picture5);  // New
+    type(&f->txtDoctorID, QStringLiteral("Dr Esi Mensah"));
+    type(&f->txtFirstName, QStringLiteral("Esi"));
+    type(&f->txtLastName, QStringLiteral("Mensah"));
+    f->cmbSex.setEditText(QStringLiteral("Female"));
+    type(&f->txtMobilePhone, QStringLiteral("9847123456"));
+    type(&f->txtHomePhone, QStringLiteral("0481765432"));
+    f->DTPicker1.setDate(QDate(1975, 6, 14));
+    type(&f->txtPagerNumber, QStringLiteral("55"));
+    f->txtAddress.setPlainText(QStringLiteral("14 Ring Road\nPala"));
+    type(&f->txtEmailId, QStringLiteral("esi@halvion.example"));
+    type(&f->txtDoctorType, QStringLiteral("Consultant"));
+    type(&f->txtQualification, QStringLiteral("MD"));
+    type(&f->txtSpecialization, QStringLiteral("Paediatrics"));
+    f->DTPicker2.setTime(QTime(9, 0));
+    f->DTPicker3.setTime(QTime(13, 30));
+    frmAvailableDays::LookUp(f);
+    wait(300);
+    if (auto* days = LoadedForm<frmAvailableDays>()) {
+      for (int row : {1, 2, 4})
+        if (QListWidgetItem* item = days->List1.item(row)) item->setSelected(true);
+      tour.shoot(days->FormWindow(), name + QStringLiteral("-frmAvailableDays"));
+      click(&days->Picture1);
+      wait(200);
+    }
+    closePopups();
+    tour.shoot(f->FormWindow(), name + QStringLiteral("-new"));
+    click(&f->Picture9);  // Save
+    click(&f->Picture1);  // away to the first and back to the last, the one just saved
+    click(&f->Picture4);
+    tour.shoot(f->FormWindow(), name + QStringLiteral("-saved"));
+    shootList<frmViewAllDoctors>(tour, f, name);
+  } else if (auto* f = dynamic_cast<frmAddOutPatient*>(form)) {
+    shootList<frmViewOutPatientDetails>(tour, f, name);
+  } else if (auto* f = dynamic_cast<frmAddInPatient*>(form)) {
+    shootList<frmViewInPatientDetails>(tour, f, name);
+  } else if (auto* f = dynamic_cast<frmAddLabDetails*>(form)) {
+    shootList<frmViewAllLab>(tour, f, name);
+  } else if (auto* f = dynamic_cast<frmAddXRayDetails*>(form)) {
+    click(&f->Picture5);
+    tour.shoot(f->FormWindow(), name + QStringLiteral("-new"));
+    click(&f->Picture10);  // Cancel
+    shootList<frmViewAllXRay>(tour, f, name);
+  } else if (auto* f = dynamic_cast<frmAddConsultant*>(form)) {
+    click(&f->Picture5);
+    closePopups();
+    tour.shoot(f->FormWindow(), name + QStringLiteral("-new"));
+    click(&f->Picture10);
+  } else if (auto* f = dynamic_cast<frmAddNewUser*>(form)) {
+    click(&f->Picture5);
+    type(&f->txtUserName, QStringLiteral("dora"));
+    type(&f->txtPassword, QStringLiteral("secret"));
+    type(&f->txtConfirmPassword, QStringLiteral("secret"));
+    if (QRadioButton* nurse = f->Option1[2]) QTest::mouseClick(nurse, Qt::LeftButton);
+    tour.shoot(f->FormWindow(), name + QStringLiteral("-new"));
+    click(&f->Picture10);
+  }
+  closePopups();
+}
+
+// A card the menu does not open: as it loads, then with a record shown.
+void shootCard(Tour& tour, DetailCard* card, const QString& name, const QString& typed) {
+  tour.shoot(card->FormWindow(), name + QStringLiteral("-load"));
+  if (typed.isEmpty()) {
+    card->cmbDrName.setCurrentIndex(0);
+  } else {
+    choose(&card->cmbDrName, typed);
+  }
+  click(&card->Picture1);
+  closePopups();
+  tour.shoot(card->FormWindow(), name);
+  closeForm(card);
+}
+
+// The forms no menu command opens, opened straight away.
+void shootOtherForms(Tour& tour, int index) {
+  auto name = [&](VbForm* form) { return shotName(index++, form); };
+  if (auto* card = ShowForm<frmViewDrDetails>()) shootCard(tour, card, name(card), QStringLiteral("Dr M"));
+  if (auto* card = ShowForm<frmViewEmpDetails>()) shootCard(tour, card, name(card), QStringLiteral("Ra"));
+  if (auto* card = ShowForm<frmViewUserDetails>()) shootCard(tour, card, name(card), QString());
+  if (auto* f = ShowForm<frmReprintInBill>()) {
+    choose(f->cmbPatientName, QStringLiteral("IP2"));
+    type(f->Text2, QStringLiteral("Oxygen"));
+    type(f->Text1[9], QStringLiteral("75"));
+    f->CheckBox2->setChecked(true);
+    click(f->Picture1);
+    closePopups();
+    tour.shoot(f->FormWindow(), name(f));
+    closeForm(f);
+  }
 }
 
 // The commands of the main window's menu movie (its menu bar is made anew each time the menu
@@ -395,9 +526,12 @@ int runTour(Tour& tour) {
     }
     fillForm(form);
     wait(200);
-    tour.shoot(form->FormWindow(), shotName(index++, form));
+    const QString name = shotName(index++, form);
+    tour.shoot(form->FormWindow(), name);
+    moreOf(tour, form, name);
     closeForm(form);
   }
+  shootOtherForms(tour, index);
   return tour.failures ? 1 : 0;
 }
 
