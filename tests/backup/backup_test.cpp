@@ -71,7 +71,6 @@ TEST_F(BackupTest, TheFirstBackUpStartsAtHomeAndItsFolderIsRememberedUntrimmed) 
   EXPECT_EQ(form->drvList.itemText(0), "/");
   EXPECT_EQ(form->Label1.text(), "New Back-up Directory Path");
   EXPECT_EQ(form->Picture11.toolTip(), "Click to take Back up on Selected Drive");
-  form->FormWindow()->grab().save("/tmp/shots/frmCopyDB.png");
 
   form->dirList.SetPath(target->path());  // the user opens the folder
   EXPECT_EQ(form->lblFilesCount.text(), target->path());

@@ -237,8 +237,6 @@ TEST_F(Grid, Screenshot) {
   MoveTwips(&grid, 600, 300, grid.ColWidth(0) + grid.ColWidth(1) + 1000, 4300);
   card.show();
   EXPECT_EQ(grid.verticalScrollBar()->value(), 0) << "the first row stays in view";
-  QDir().mkpath(QStringLiteral("/tmp/shots"));
-  EXPECT_TRUE(card.grab().save(QStringLiteral("/tmp/shots/grid.png")));
   EXPECT_EQ(grid.TextMatrix(1, 1),
             QStringLiteral("12, Lantern street, near the o\r\nld market, Brackwell, Kelvany-\r\n40\r\n"));
 }
