@@ -18,26 +18,6 @@
 
 namespace {
 
-struct RecordButtonInfo {
-  ImageButton RecordForm::*button;
-  const char* image;  // base name: "<image>.gif", hover "<image>1.gif"
-  const char* tip;
-};
-
-// Picture1 .. Picture10 in order.
-const RecordButtonInfo kButtons[] = {
-    {&RecordForm::Picture1, "first", "Move First ( CTRL +  F ) "},
-    {&RecordForm::Picture2, "previous", "Move Previous ( CTRL +  P ) "},
-    {&RecordForm::Picture3, "next", "Move Next ( CTRL +  N ) "},
-    {&RecordForm::Picture4, "last", "Move Last ( CTRL +  L ) "},
-    {&RecordForm::Picture5, "new", "Add New Record ( CTRL +  A ) "},
-    {&RecordForm::Picture6, "edit", "Modify Record ( CTRL +  M ) "},
-    {&RecordForm::Picture7, "delete", "Delete the Current Record ( CTRL +  D ) "},
-    {&RecordForm::Picture8, "viewall", "View All the Record ( CTRL +  V ) "},
-    {&RecordForm::Picture9, "save", "Save the Current Record ( CTRL +  S ) "},
-    {&RecordForm::Picture10, "cancel", "Cancel the Record ( CTRL +  C ) "},
-};
-
 const QString kSelectRecord = QStringLiteral("Please select any Record");
 
 QString gif(const char* base, bool hover = false) {
@@ -50,18 +30,55 @@ constexpr int kCommandWidth = 960, kCommandHeight = 420, kCommandStep = 1080;
 
 }  // namespace
 
+const std::array<RecordCommandInfo, 10>& RecordForm::Commands() {
+  // Previous is moven and Next movep, matching CTRL+P and CTRL+N.
+  static const std::array<RecordCommandInfo, 10> table = {{
+      {RecordCommand::First, "movef", &RecordForm::Picture1, &RecordForm::Picture1_Click, "first",
+       "Move First ( CTRL +  F ) ", 'F', 5},
+      {RecordCommand::Previous, "moven", &RecordForm::Picture2, &RecordForm::Picture2_Click, "previous",
+       "Move Previous ( CTRL +  P ) ", 'P', 6},
+      {RecordCommand::Next, "movep", &RecordForm::Picture3, &RecordForm::Picture3_Click, "next",
+       "Move Next ( CTRL +  N ) ", 'N', 7},
+      {RecordCommand::Last, "movel", &RecordForm::Picture4, &RecordForm::Picture4_Click, "last",
+       "Move Last ( CTRL +  L ) ", 'L', 8},
+      {RecordCommand::New, "addnew", &RecordForm::Picture5, &RecordForm::Picture5_Click, "new",
+       "Add New Record ( CTRL +  A ) ", 'A', 0},
+      {RecordCommand::Modify, "edit", &RecordForm::Picture6, &RecordForm::Picture6_Click, "edit",
+       "Modify Record ( CTRL +  M ) ", 'M', 1},
+      {RecordCommand::Delete, "delete", &RecordForm::Picture7, &RecordForm::Picture7_Click, "delete",
+       "Delete the Current Record ( CTRL +  D ) ", 'D', 2},
+      {RecordCommand::ViewAll, "viewall", &RecordForm::Picture8, &RecordForm::Picture8_Click, "viewall",
+       "View All the Record ( CTRL +  V ) ", 'V', 9},
+      {RecordCommand::Save, "save", &RecordForm::Picture9, &RecordForm::Picture9_Click, "save",
+       "Save the Current Record ( CTRL +  S ) ", 'S', 3},
+      {RecordCommand::Cancel, "Cancel", &RecordForm::Picture10, &RecordForm::Picture10_Click, "cancel",
+       "Cancel the Record ( CTRL +  C ) ", 'C', 4},
+  }};
+  return table;
+}
+
+const RecordCommandInfo& RecordForm::Command(RecordCommand command) {
+  return Commands()[std::size_t(command)];
+}
+
+const RecordCommandInfo* RecordForm::CommandOfHotKey(int hotKeyId) {
+  for (const RecordCommandInfo& c : Commands())
+    if (c.hotKeyId == hotKeyId) return &c;
+  return nullptr;
+}
+
+void RecordForm::Run(RecordCommand command) {
+  const RecordCommandInfo& c = Command(command);
+  if (!(this->*c.button).isHidden()) (this->*c.click)();
+}
+
 RecordForm::RecordForm(RecordFormConfig config) : config_(std::move(config)) {
-  for (const RecordButtonInfo& b : kButtons) (this->*b.button).setHoverImage(QLatin1String(b.image), &Label3);
-  connect(&Picture1, &ImageButton::Click, this, [this] { Picture1_Click(); });
-  connect(&Picture2, &ImageButton::Click, this, [this] { Picture2_Click(); });
-  connect(&Picture3, &ImageButton::Click, this, [this] { Picture3_Click(); });
-  connect(&Picture4, &ImageButton::Click, this, [this] { Picture4_Click(); });
-  connect(&Picture5, &ImageButton::Click, this, [this] { Picture5_Click(); });
-  connect(&Picture6, &ImageButton::Click, this, [this] { Picture6_Click(); });
-  connect(&Picture7, &ImageButton::Click, this, [this] { Picture7_Click(); });
-  connect(&Picture8, &ImageButton::Click, this, [this] { Picture8_Click(); });
-  connect(&Picture9, &ImageButton::Click, this, [this] { Picture9_Click(); });
-  connect(&Picture10, &ImageButton::Click, this, [this] { Picture10_Click(); });
+  for (const RecordCommandInfo& c : Commands()) {
+    ImageButton& button = this->*c.button;
+    button.setHoverImage(QLatin1String(c.image), &Label3);
+    const auto click = c.click;
+    connect(&button, &ImageButton::Click, this, [this, click] { (this->*click)(); });
+  }
   // Closing on a click only: a pending edit is never dropped by the keyboard passing by.
   ShockwaveFlash2.setFocusPolicy(Qt::NoFocus);
   connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, [this] { closeForm(); });
@@ -72,7 +89,7 @@ RecordForm::~RecordForm() = default;
 
 ImageButton* RecordForm::RecordButton(int number) {
   if (number < 1 || number > 10) return nullptr;
-  return &(this->*kButtons[number - 1].button);
+  return &(this->*Commands()[std::size_t(number - 1)].button);
 }
 
 void RecordForm::PlaceRecordButtons(int left, int top, int commandLeft) {
@@ -146,39 +163,6 @@ void RecordForm::closeForm() {
   Unload();
 }
 
-// ---- the ten operations ----
-
-void RecordForm::addnew() {
-  if (!Picture5.isHidden()) Picture5_Click();
-}
-void RecordForm::edit() {
-  if (!Picture6.isHidden()) Picture6_Click();
-}
-void RecordForm::Delete() {
-  if (!Picture7.isHidden()) Picture7_Click();
-}
-void RecordForm::save() {
-  if (!Picture9.isHidden()) Picture9_Click();
-}
-void RecordForm::Cancel() {
-  if (!Picture10.isHidden()) Picture10_Click();
-}
-void RecordForm::viewall() {
-  if (!Picture8.isHidden()) Picture8_Click();
-}
-void RecordForm::movef() {
-  if (!Picture1.isHidden()) Picture1_Click();
-}
-void RecordForm::moven() {
-  if (!Picture2.isHidden()) Picture2_Click();
-}
-void RecordForm::movep() {
-  if (!Picture3.isHidden()) Picture3_Click();
-}
-void RecordForm::movel() {
-  if (!Picture4.isHidden()) Picture4_Click();
-}
-
 // ---- navigation ----
 
 void RecordForm::Picture1_Click() { navigate(&Picture1, &Recordset::MoveFirst); }
@@ -188,8 +172,9 @@ void RecordForm::Picture4_Click() { navigate(&Picture4, &Recordset::MoveLast); }
 
 void RecordForm::navigate(ImageButton* clicked, void (Recordset::*move)()) {
   for (int i = 0; i < 4; ++i) {
-    ImageButton* b = &(this->*kButtons[i].button);
-    b->setPicture(gif(kButtons[i].image, b == clicked));
+    const RecordCommandInfo& c = Commands()[std::size_t(i)];
+    ImageButton* b = &(this->*c.button);
+    b->setPicture(gif(c.image, b == clicked));
   }
   Label3.setText(clicked->objectName());
   try {
@@ -386,10 +371,11 @@ bool RecordForm::RefuseFirstBlank(std::initializer_list<RequiredText> fields) {
 // ---- the bar ----
 
 void SetupRecordButtons(RecordForm* Frm) {
-  for (const RecordButtonInfo& b : kButtons) (Frm->*b.button).setPicture(gif(b.image));
-  for (const RecordButtonInfo& b : kButtons) AddToolTip(&(Frm->*b.button), QLatin1String(b.tip), Frm);
+  const auto& commands = RecordForm::Commands();
+  for (const RecordCommandInfo& c : commands) (Frm->*c.button).setPicture(gif(c.image));
+  for (const RecordCommandInfo& c : commands) AddToolTip(&(Frm->*c.button), QLatin1String(c.tip), Frm);
   SetRecordButtonsMode(Frm, false);
-  for (const RecordButtonInfo& b : kButtons) TrimPictureBox(&(Frm->*b.button));
+  for (const RecordCommandInfo& c : commands) TrimPictureBox(&(Frm->*c.button));
 }
 
 void SetRecordButtonsMode(RecordForm* Frm, bool EditMode) {

@@ -32,6 +32,7 @@
 // error's description; the form stays in edit mode with its row still pending.
 #include <QLabel>
 #include <QString>
+#include <array>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -41,21 +42,28 @@
 #include "platform/ado.h"
 #include "platform/flashmovie.h"
 
-// The ten operations a hot key can call on the active form (RunHotKeyCommand). Each runs its
-// button's click handler when that button is shown, and otherwise does nothing.
-class RecordCommands {
+// The ten commands of the record bar, in the bar's order (Picture1 .. Picture10). What each one
+// is (button, picture, tip, CTRL key, hot-key id) is written once, in RecordForm::Commands().
+enum class RecordCommand { First, Previous, Next, Last, New, Modify, Delete, ViewAll, Save, Cancel };
+
+class RecordForm;
+
+struct RecordCommandInfo {
+  RecordCommand command;
+  const char* operation;             // the form's public operation that runs it
+  ImageButton RecordForm::*button;   // Picture1 .. Picture10
+  void (RecordForm::*click)();       // the button's click handler
+  const char* image;                 // base name: "<image>.gif", hover "<image>1.gif"
+  const char* tip;                   // the balloon tip, blanks included
+  char key;                          // CTRL+key, the letter being its virtual-key code
+  int hotKeyId;                      // 0..9
+};
+
+// What a hot key reaches on the active form (RunHotKeyCommand).
+class RecordCommandTarget {
 public:
-  virtual ~RecordCommands() = default;
-  virtual void addnew() = 0;   // New      CTRL+A
-  virtual void edit() = 0;     // Modify   CTRL+M
-  virtual void Delete() = 0;   // Delete   CTRL+D ("delete" is taken by the language)
-  virtual void save() = 0;     // Save     CTRL+S
-  virtual void Cancel() = 0;   // Cancel   CTRL+C
-  virtual void viewall() = 0;  // View All CTRL+V
-  virtual void movef() = 0;    // First    CTRL+F
-  virtual void moven() = 0;    // Previous CTRL+P
-  virtual void movep() = 0;    // Next     CTRL+N
-  virtual void movel() = 0;    // Last     CTRL+L
+  virtual ~RecordCommandTarget() = default;
+  virtual void Run(RecordCommand command) = 0;
 };
 
 struct RecordFormConfig {
@@ -72,7 +80,7 @@ struct RecordFormConfig {
   bool keyset = false;
 };
 
-class RecordForm : public VbForm, public RecordCommands {
+class RecordForm : public VbForm, public RecordCommandTarget {
   Q_OBJECT
 public:
   explicit RecordForm(RecordFormConfig config);
@@ -80,16 +88,27 @@ public:
 
   const RecordFormConfig& Config() const { return config_; }
 
-  void addnew() override;
-  void edit() override;
-  void Delete() override;
-  void save() override;
-  void Cancel() override;
-  void viewall() override;
-  void movef() override;
-  void moven() override;
-  void movep() override;
-  void movel() override;
+  // The ten commands, one row each, in the bar's order (RecordCommand's values index it).
+  static const std::array<RecordCommandInfo, 10>& Commands();
+  static const RecordCommandInfo& Command(RecordCommand command);
+  // The command of a hot-key id; null for an id outside 0..9.
+  static const RecordCommandInfo* CommandOfHotKey(int hotKeyId);
+
+  // Runs the command's click handler when its button is shown; otherwise nothing happens, so a
+  // hot key acts only in the mode whose bar shows its button.
+  void Run(RecordCommand command) override;
+
+  // The operations by their own names (see Commands()).
+  void addnew() { Run(RecordCommand::New); }
+  void edit() { Run(RecordCommand::Modify); }
+  void Delete() { Run(RecordCommand::Delete); }  // "delete" is taken by the language
+  void save() { Run(RecordCommand::Save); }
+  void Cancel() { Run(RecordCommand::Cancel); }
+  void viewall() { Run(RecordCommand::ViewAll); }
+  void movef() { Run(RecordCommand::First); }
+  void moven() { Run(RecordCommand::Previous); }
+  void movep() { Run(RecordCommand::Next); }
+  void movel() { Run(RecordCommand::Last); }
 
   // Copies the current row of MainRecordset into the input controls.
   virtual void display() = 0;

@@ -14,9 +14,6 @@ std::array<bool, kRecordHotKeyCount> gHotKeyRegistered{};
 
 namespace {
 
-// Virtual-key codes of the ids 0..9.
-constexpr char kKeys[kRecordHotKeyCount] = {'A', 'M', 'D', 'S', 'C', 'F', 'P', 'N', 'L', 'V'};
-
 // The window the keys were registered on: the release goes there, whichever form is active by
 // then.
 QPointer<QWidget> gHotKeyWindow;
@@ -32,10 +29,10 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override { return HotKeyWindowProc(watched, event); }
 };
 
-QString failureText(int id) {
-  const QString key = QStringLiteral("CTRL+") + QLatin1Char(kKeys[id]);
+QString failureText(char letter) {
+  const QString key = QStringLiteral("CTRL+") + QLatin1Char(letter);
   // The CTRL+C text has always read "0r", with a zero.
-  const QString head = kKeys[id] == 'C' ? QStringLiteral("Can not register all 0r one of the hotkeys ")
+  const QString head = letter == 'C' ? QStringLiteral("Can not register all 0r one of the hotkeys ")
                                         : QStringLiteral("Can not register all or one of the hotkeys ");
   return head + key +
          QStringLiteral(" ... Try other keys this key is already registered by some other running applications.");
@@ -47,8 +44,9 @@ void RegisterRecordHotKeys() {
   QWidget* window = gActiveForm.data();
   gHotKeyWindow = window;
   for (int id = 0; id < kRecordHotKeyCount; ++id) {
-    gHotKeyRegistered[std::size_t(id)] = RegisterHotKey(window, id, MOD_CONTROL, kKeys[id]);
-    if (!gHotKeyRegistered[std::size_t(id)]) MsgBox(failureText(id), vbCritical + vbOKOnly);
+    const char key = RecordForm::CommandOfHotKey(id)->key;
+    gHotKeyRegistered[std::size_t(id)] = RegisterHotKey(window, id, MOD_CONTROL, key);
+    if (!gHotKeyRegistered[std::size_t(id)]) MsgBox(failureText(key), vbCritical + vbOKOnly);
   }
   if (window && !window->findChild<HotKeyHook*>(QStringLiteral("HotKeyWindowProc"), Qt::FindDirectChildrenOnly))
     window->installEventFilter(new HotKeyHook(window));
@@ -78,19 +76,7 @@ void RunHotKeyCommand(int HotKeyId) {
     ~Running() { gRunningHotKey = false; }
   } running;
   QCoreApplication::processEvents();
-  if (auto* form = dynamic_cast<RecordCommands*>(gActiveForm.data())) {
-    switch (HotKeyId) {
-      case 0: form->addnew(); break;
-      case 1: form->edit(); break;
-      case 2: form->Delete(); break;
-      case 3: form->save(); break;
-      case 4: form->Cancel(); break;
-      case 5: form->movef(); break;
-      case 6: form->moven(); break;
-      case 7: form->movep(); break;
-      case 8: form->movel(); break;
-      case 9: form->viewall(); break;
-      default: break;
-    }
-  }
+  const RecordCommandInfo* command = RecordForm::CommandOfHotKey(HotKeyId);
+  if (!command) return;
+  if (auto* form = dynamic_cast<RecordCommandTarget*>(gActiveForm.data())) form->Run(command->command);
 }

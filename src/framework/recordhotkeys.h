@@ -4,15 +4,14 @@
 //
 // A record form's load calls RegisterRecordHotKeys() once it has made itself gActiveForm, its
 // unload UnregisterRecordHotKeys(). Each hot key reaches the form through RunHotKeyCommand, which
-// calls the operation of that key (RecordCommands); the operation acts only while its button is
+// runs the command of that id (RecordForm::Commands()); a command acts only while its button is
 // shown, so CTRL+S and CTRL+C work in edit mode and the other eight in browse mode.
 #include <array>
 
 class QEvent;
 class QObject;
 
-// Ids 0..9: CTRL+A New, M Modify, D Delete, S Save, C Cancel, F First, P Previous, N Next,
-// L Last, V View All.
+// Ids 0..9; which key and command each id is lives in RecordForm::Commands().
 inline constexpr int kRecordHotKeyCount = 10;
 
 // True for each id whose registration succeeded; cleared when it is released.
@@ -29,7 +28,7 @@ void UnregisterRecordHotKeys();
 // anything else goes on to the window as usual (false).
 bool HotKeyWindowProc(QObject* hWnd, QEvent* uMsg);
 
-// Calls the operation of the id on gActiveForm, after the events already waiting have been
-// handled. Ids outside 0..9, a form that offers no record operations, and a hot key arriving
-// while another one is still being carried out do nothing.
+// Runs the command of the id on gActiveForm (a RecordCommandTarget), after the events already
+// waiting have been handled. Ids outside 0..9, a form that takes no record commands, and a key
+// arriving while another one is still being carried out do nothing.
 void RunHotKeyCommand(int HotKeyId);

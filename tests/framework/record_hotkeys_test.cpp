@@ -14,21 +14,12 @@
 
 namespace {
 
-// A form offering the ten operations, noting each call.
-class NotingForm : public VbForm, public RecordCommands {
+// A form taking the ten commands, noting each by its operation's name.
+class NotingForm : public VbForm, public RecordCommandTarget {
 public:
   QLineEdit box{this};
   QStringList calls;
-  void addnew() override { calls << "addnew"; }
-  void edit() override { calls << "edit"; }
-  void Delete() override { calls << "delete"; }
-  void save() override { calls << "save"; }
-  void Cancel() override { calls << "Cancel"; }
-  void viewall() override { calls << "viewall"; }
-  void movef() override { calls << "movef"; }
-  void moven() override { calls << "moven"; }
-  void movep() override { calls << "movep"; }
-  void movel() override { calls << "movel"; }
+  void Run(RecordCommand command) override { calls << RecordForm::Command(command).operation; }
 };
 
 const char kKeys[] = {'A', 'M', 'D', 'S', 'C', 'F', 'P', 'N', 'L', 'V'};
