@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <memory>
 
@@ -32,70 +31,95 @@ PatientChooser::~PatientChooser() {
   if (combo_) combo_->removeEventFilter(this);
 }
 
-void PatientChooser::Fill(Recordset* patients) {
-  patients_ = patients;
-  if (!combo_ || !patients_) return;
-  QStringList ids;
-  keys_ = nullptr;
-  con_.reset();
-  patients_->MoveFirst();
-  while (!patients_->Eof()) {
-    ids << patients_->Fields(kPatientId).toText();
-    patients_->MoveNext();
-  }
-  patients_->MoveFirst();
-  const QString text = combo_->currentText();
-  auto list = std::make_unique<KeyList>(true);
-  for (int i = 0; i < ids.size(); ++i) list->Append(ids[i], i);
-  ShowKeyList(combo_, std::move(list));
-  const QSignalBlocker blocker(combo_);
-  combo_->setEditText(text);
-}
-
-void PatientChooser::Fill(std::shared_ptr<Connection> con, const QString& sql) {
-  auto list = std::make_unique<KeyList>(true);
-  ReadColumnText(con, sql, 0,
-                 [&list](const char* id, int size, qint64 rowid) { list->AppendUtf8(id, size, rowid); });
-  table_ = RewriteSelect(sql, adLockOptimistic).table;
-  con_ = std::move(con);
-  patients_ = nullptr;
+void PatientChooser::showList(std::unique_ptr<KeyList> list) {
   if (!combo_) return;
+  // Filling again keeps what the box shows.
   const QString text = combo_->currentText();
   keys_ = ShowKeyList(combo_, std::move(list));
   const QSignalBlocker blocker(combo_);
   combo_->setEditText(text);
 }
 
-int PatientChooser::Count() const {
-  if (keys_) return keys_->Count();
-  return patients_ && patients_->State() == adStateOpen ? int(patients_->RecordCount()) : 0;
+void PatientChooser::Fill(std::vector<Recordset*> tables) {
+  recordsets_ = std::move(tables);
+  keys_ = nullptr;
+  listedEnd_.clear();
+  tables_.clear();
+  con_.reset();
+  if (!combo_) return;
+  auto list = std::make_unique<KeyList>(true);
+  int i = 0;
+  for (Recordset* rs : recordsets_) {
+    if (!rs) continue;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) list->Append(rs->Fields(kPatientId).toText(), i++);
+    rs->MoveFirst();
+  }
+  showList(std::move(list));
+  keys_ = nullptr;  // the look-ups walk the recordsets
 }
 
-bool PatientChooser::lookUp(const QString& wanted) {
-  if (keys_ && con_) {
-    const int at = keys_->FirstExact(wanted);
-    if (at < 0) return false;
-    Recordset rs;
-    try {
-      rs.Open(RowByRowIdSql(table_), {Value(keys_->RowId(at))}, con_);
-      if (rs.Eof()) return false;
-      row_.clear();
-      for (int i = 0; i < rs.FieldCount(); ++i) row_.push_back(rs.Fields(i));
-    } catch (const DbError&) {
-      return false;
-    }
-    return true;
+void PatientChooser::Fill(std::shared_ptr<Connection> con, const QStringList& tables) {
+  auto list = std::make_unique<KeyList>(true);
+  std::vector<int> ends;
+  QStringList names;
+  for (const QString& sql : tables) {
+    ReadColumnText(con, sql, 0,
+                   [&list](const char* id, int size, qint64 rowid) { list->AppendUtf8(id, size, rowid); });
+    ends.push_back(list->Count());
+    names << RewriteSelect(sql, adLockOptimistic).table;
   }
-  if (!patients_ || patients_->State() != adStateOpen) return false;
+  listedEnd_ = std::move(ends);
+  tables_ = std::move(names);
+  con_ = std::move(con);
+  recordsets_.clear();
+  keys_ = nullptr;
+  showList(std::move(list));
+}
+
+int PatientChooser::Count(int table) const {
+  if (table < 0) return 0;
+  if (keys_) {
+    if (table >= int(listedEnd_.size())) return 0;
+    return listedEnd_[std::size_t(table)] - (table > 0 ? listedEnd_[std::size_t(table) - 1] : 0);
+  }
+  if (table >= int(recordsets_.size())) return 0;
+  const Recordset* rs = recordsets_[std::size_t(table)];
+  return rs && rs->State() == adStateOpen ? int(rs->RecordCount()) : 0;
+}
+
+int PatientChooser::Count() const {
+  if (keys_) return keys_->Count();
+  int count = 0;
+  for (int i = 0; i < int(recordsets_.size()); ++i) count += Count(i);
+  return count;
+}
+
+bool PatientChooser::findListed(const QString& wanted) {
+  // The tables are listed in order: the first row listed is the first table's, if any.
+  const int at = keys_->FirstExact(wanted);
+  if (at < 0) return false;
+  std::size_t table = 0;
+  while (table + 1 < listedEnd_.size() && at >= listedEnd_[table]) ++table;
+  Recordset rs;
+  try {
+    rs.Open(RowByRowIdSql(tables_[qsizetype(table)]), {Value(keys_->RowId(at))}, con_);
+    if (rs.Eof()) return false;
+    row_.clear();
+    for (int i = 0; i < rs.FieldCount(); ++i) row_.push_back(rs.Fields(i));
+  } catch (const DbError&) {
+    return false;
+  }
+  return true;
+}
+
+bool PatientChooser::find(Recordset* patients, const QString& wanted) {
+  if (!patients || patients->State() != adStateOpen) return false;
   // Stored identifiers are trimmed too, so that one saved with a blank is still found.
-  patients_->MoveFirst();
-  while (!patients_->Eof()) {
-    if (Trim(patients_->Fields(kPatientId).toText()) == wanted) {
-      row_.clear();
-      for (int i = 0; i < patients_->FieldCount(); ++i) row_.push_back(patients_->Fields(i));
-      return true;
-    }
-    patients_->MoveNext();
+  for (patients->MoveFirst(); !patients->Eof(); patients->MoveNext()) {
+    if (Trim(patients->Fields(kPatientId).toText()) != wanted) continue;
+    row_.clear();
+    for (int i = 0; i < patients->FieldCount(); ++i) row_.push_back(patients->Fields(i));
+    return true;
   }
   return false;
 }
@@ -109,9 +133,16 @@ void PatientChooser::Change() {
     forget();
     if (name_) name_->clear();
     busy_ = false;
+    emit PatientForgotten();
     return;
   }
-  const bool found = lookUp(wanted);
+  bool found = false;
+  if (keys_ && con_) {
+    found = findListed(wanted);
+  } else {
+    for (Recordset* rs : recordsets_)
+      if ((found = find(rs, wanted))) break;
+  }
   if (found) {
     patientId_ = Trim(row_[0].toText());
     matched_ = true;
@@ -157,23 +188,6 @@ bool PatientChooser::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (reason != Qt::PopupFocusReason) focusLeftTo_.clear();  // the user came back to the box
-  }
-  if (watched == combo_ && event->type() == QEvent::KeyPress && !redelivering_ && !combo_->hasFocus()) {
-    // A key handed to the box while another box has the focus (a program can do that): the
-    // completion drops the list down, and the list pulls the focus over to this box. The list
-    // closes and the focus goes back where it was, as after any drop-down (the box keeps its
-    // completed tail selected), unless the key chose a patient and the form moved it on itself.
-    const QPointer<QWidget> before = QApplication::focusWidget();
-    const std::unique_ptr<QKeyEvent> key(static_cast<QKeyEvent*>(event)->clone());
-    redelivering_ = true;
-    QCoreApplication::sendEvent(combo_, key.get());
-    redelivering_ = false;
-    event->setAccepted(key->isAccepted());
-    if (combo_ && before && combo_->hasFocus()) {
-      combo_->hidePopup();
-      before->setFocus(Qt::PopupFocusReason);
-    }
-    return true;
   }
   if (watched == combo_ && event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)

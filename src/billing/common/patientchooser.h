@@ -4,20 +4,27 @@
 // text box beside it (`txtPatientID`, despite its name) that shows the chosen patient's name.
 //
 //   PatientChooser chooser{cmbPatientName, txtPatientID};
-//   chooser.Fill(gCon, OutPatientsByNameSql());  // at Load (data/billinglookups.h)
+//   chooser.Fill(gCon, {OutPatientsByNameSql()});  // at Load (data/billinglookups.h)
 //   connect(&chooser, &PatientChooser::PatientChosen, this, [this] { cmbDrName->setFocus(); });
 //   ...
 //   if (!chooser.HasPatient()) MsgBox("Please Select the Patient Name First", vbCritical);
 //   chooser.Field(7)                              // a column of the chosen patient's row
 //
+// The chooser lists one or more patient tables, one after the other in the order given: the
+// out-patient bill lists the out-patients, the in-patient bill the in-patients, and the test bill
+// (a laboratory or x-ray test is billed to any patient) the in-patients and then the
+// out-patients. A look-up searches the tables in that order, so an identifier held by two of them
+// is the first one's.
+//
 // The chooser wires the combo box itself: its key presses (completion), its text changes, a
-// pick from its list and its losing the focus all run Change(). Change() walks the patient
-// recordset from its first row for the row whose column 0, trimmed, is the trimmed text (case
+// pick from its list and its losing the focus all run Change(). Change() walks the patients from
+// the first row of the first table for the row whose column 0, trimmed, is the trimmed text (case
 // counts). A match shows column 1 in the name box, keeps that row's values and raises
-// PatientChosen. Filled from the SQL text rather than a recordset, the chooser keeps only the
-// identifiers and reads the matched row alone, by its rowid. A text that matches nobody leaves the name on screen as it was, but HasPatient()
-// is then false, so the form can refuse to bill the name shown for an identifier not typed.
-// Emptying the text empties the name and forgets the patient.
+// PatientChosen. Filled from SQL texts rather than recordsets, the chooser keeps only the
+// identifiers and reads the matched row alone, by its rowid. A text that matches nobody leaves
+// the name on screen as it was, but HasPatient() is then false, so the form can refuse to bill
+// the name shown for an identifier not typed. Emptying the text empties the name, forgets the
+// patient and raises PatientForgotten.
 //
 // The drop-down list is open only while the focus is in the combo box: the keyboard goes where an
 // open list is, so a list left open once the form has moved the focus on to the doctor would take
@@ -25,6 +32,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
@@ -41,15 +49,17 @@ public:
   PatientChooser(QComboBox* cmbPatientName, QLineEdit* txtPatientID, QObject* parent = nullptr);
   ~PatientChooser() override;
 
-  // Lists column 0 of every row of `patients`, first to last, and keeps the recordset (not
-  // owned; it must outlive the chooser's use) for the look-ups. The recordset is left on its
-  // first row.
-  void Fill(Recordset* patients);
-  // The same list without keeping the rows: column 0 of the rows a recordset opened on `sql` (an
-  // updatable "SELECT * FROM T ...") would hold, in its order. Raises DbError as Recordset::Open.
-  void Fill(std::shared_ptr<Connection> con, const QString& sql);
-  // The patients listed.
+  // Lists column 0 of every row of each recordset in turn, first to last, and keeps the
+  // recordsets (not owned; they must outlive the chooser's use) for the look-ups. Each recordset
+  // is left on its first row.
+  void Fill(std::vector<Recordset*> tables);
+  // The same list without keeping the rows: column 0 of the rows recordsets opened on each text
+  // (an updatable "SELECT * FROM T ...") would hold, in their order. Raises DbError as
+  // Recordset::Open.
+  void Fill(std::shared_ptr<Connection> con, const QStringList& tables);
+  // The patients listed, in all or in one table (its place in the list Fill was given).
   int Count() const;
+  int Count(int table) const;
 
   // The look-up the combo box's Change, Click and LostFocus run.
   void Change();
@@ -68,27 +78,31 @@ public:
 signals:
   // A look-up matched: the name box shows the patient's name. The bill forms move the focus on.
   void PatientChosen();
+  // The text was emptied: nobody is chosen any more.
+  void PatientForgotten();
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  bool find(Recordset* patients, const QString& wanted);
+  bool findListed(const QString& wanted);
   void forget();
   // Keeps the drop-down list open only while the focus is in the combo box or its list.
   void listFollowsFocus(QWidget* now);
-  bool lookUp(const QString& wanted);
+  void showList(std::unique_ptr<KeyList> list);
 
   QPointer<QComboBox> combo_;
   QPointer<QLineEdit> name_;
-  Recordset* patients_ = nullptr;
-  // Filled from SQL: the list, and where the rows are read from.
+  std::vector<Recordset*> recordsets_;
+  // Filled from SQL: the list, where each table's rows end in it, and the tables read from.
   KeyList* keys_ = nullptr;
+  std::vector<int> listedEnd_;
   std::shared_ptr<Connection> con_;
-  QString table_;
+  QStringList tables_;
   QString patientId_;
   std::vector<Value> row_;
   bool matched_ = false;
   bool busy_ = false;
-  bool redelivering_ = false;  // a key given to the box without the focus is being handled
   QPointer<QWidget> focusLeftTo_;  // where the focus went when it took the list's place
 };

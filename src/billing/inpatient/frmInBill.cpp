@@ -227,7 +227,7 @@ void frmInBill::Form_Load() {
     Unload();
     return;
   }
-  chooser_->Fill(&InPatientRecordset);
+  chooser_->Fill({&InPatientRecordset});
 
   // The form only appends to the bill table: its old bills need not be read for that.
   if (!openRecordset(BillRecordset, NewBillRowsSql(BillKind::InPatient))) return;

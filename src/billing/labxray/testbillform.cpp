@@ -130,9 +130,9 @@ TestBillForm::TestBillForm(TestBillKind kind) : kind_(kind) {
     total->setAlignment(Qt::AlignRight);
   }
 
-  chooser_ = std::make_unique<TestPatientChooser>(cmbPatientName, txtPatientID);
-  connect(chooser_.get(), &TestPatientChooser::PatientChosen, this, &TestBillForm::patientChosen);
-  connect(chooser_.get(), &TestPatientChooser::PatientForgotten, this, &TestBillForm::forgetPatient);
+  chooser_ = std::make_unique<PatientChooser>(cmbPatientName, txtPatientID);
+  connect(chooser_.get(), &PatientChooser::PatientChosen, this, &TestBillForm::patientChosen);
+  connect(chooser_.get(), &PatientChooser::PatientForgotten, this, &TestBillForm::forgetPatient);
   QComboBox* doctors = cmbDrName;
   WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
   WireKeyPress(cmbDescription, [this](int& KeyAscii) {
@@ -231,15 +231,16 @@ void TestBillForm::Form_Load() {
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
   try {
-    chooser_->Fill(gCon, InPatientsByNameSql(), OutPatientsByNameSql());
+    chooser_->Fill(gCon, {InPatientsByNameSql(), OutPatientsByNameSql()});
   } catch (const DbError&) {
     DatabaseErrorEnd();
     Unload();
     return;
   }
-  if (chooser_->InPatientCount() == 0 || chooser_->OutPatientCount() == 0) {
-    MsgBox(chooser_->InPatientCount() == 0 ? QStringLiteral("Please add the InPatient Details First")
-                                           : QStringLiteral("Please add the OutPatient Details First"),
+  enum { kInPatients, kOutPatients };  // the order the chooser was filled in
+  if (chooser_->Count(kInPatients) == 0 || chooser_->Count(kOutPatients) == 0) {
+    MsgBox(chooser_->Count(kInPatients) == 0 ? QStringLiteral("Please add the InPatient Details First")
+                                             : QStringLiteral("Please add the OutPatient Details First"),
            vbCritical, QStringLiteral("Warning"));
     Hide();
     Unload();

@@ -16,7 +16,7 @@
 
 #include "billing/common/billsheet.h"
 #include "billing/labxray/testbillkind.h"
-#include "billing/labxray/testpatientchooser.h"
+#include "billing/common/patientchooser.h"
 #include "framework/imagebutton.h"
 #include "framework/vbform.h"
 #include "platform/ado.h"
@@ -97,7 +97,7 @@ private:
   bool takeNextNumber();
 
   TestBillKind kind_;
-  std::unique_ptr<TestPatientChooser> chooser_;
+  std::unique_ptr<PatientChooser> chooser_;
   bool testChosen_ = false;  // TestAmount belongs to the test the combo box shows
 };
 

@@ -221,7 +221,7 @@ void frmBill::Form_Load() {
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
   try {
-    chooser_->Fill(gCon, OutPatientsByNameSql());
+    chooser_->Fill(gCon, {OutPatientsByNameSql()});
   } catch (const DbError&) {
     DatabaseErrorEnd();
     return;
