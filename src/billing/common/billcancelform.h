@@ -28,7 +28,7 @@ struct BillCancelShape {
   std::vector<const char*> amounts;   // the captions of the stored amounts, in column order
   std::vector<std::size_t> hidden;    // amounts kept with the bill but never shown
   bool boxesDisabled;                 // the shown values are disabled rather than read-only
-  bool comboInserts;                  // Enter in the bill number box adds the typed text to its list
+  bool comboInserts;                  // the bill number box keeps the default insert policy, not NoInsert
   // Cancel acts only while the bill number box still shows the number the look-up found and the
   // bill has a patient ID; otherwise the last bill found, whatever the box now shows.
   bool cancelNeedsShownNumber;
