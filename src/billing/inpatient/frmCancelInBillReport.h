@@ -1,20 +1,13 @@
 #pragma once
-// The cancelled in-patient bills of one day (the day each bill was made out), listed with their
-// total and printed as a cancelled-bill report with the bill number in a column of its own.
-// Opened while no in-patient bill has ever been cancelled, it says so and closes unshown.
+// The cancelled in-patient bills of one day (the day each bill was made out), as they were
+// cancelled when the form was opened.
+#include "billing/common/cancelledbillreport.h"
 #include "billing/inpatient/frmInBillReportForm.h"
 
-class frmCancelInBillReport : public InBillReportFormBase {
+const CancelledReportShape& InCancelledReportShape();
+
+class frmCancelInBillReport : public CancelledBillReportOf<InBillReportFormBase> {
   Q_OBJECT
 public:
-  frmCancelInBillReport();
-  ~frmCancelInBillReport() override;
-
-  QDateEdit* DTPicker1 = nullptr;  // the day
-
-  void Picture1_Click() override;  // Generate
-  void Picture2_Click() override;  // Print
-
-protected:
-  void Form_Load() override;
+  frmCancelInBillReport() : CancelledBillReportOf(InCancelledReportShape()) {}
 };

@@ -1,0 +1,100 @@
+#pragma once
+// Cancelling a saved out-patient or in-patient bill: the user picks its number from the bills
+// still "Available", the form shows the stored bill, and after a confirmation the bill's status
+// becomes "Deleted". No other column and no other row changes, and the number is not given out
+// again. The two kinds are one form; everything that differs between them is in BillCancelShape.
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "data/billnumbers.h"
+#include "framework/imagebutton.h"
+#include "framework/keylist.h"
+#include "framework/vbform.h"
+#include "platform/ado.h"
+#include "platform/flashmovie.h"
+
+// What one kind's cancellation form shows and does differently (positions in twips).
+struct BillCancelShape {
+  const char* formName;
+  const char* caption;  // the title bar text
+  BillKind kind;
+  const char* table;                  // where the kind's bills are stored
+  int billNoColumn;
+  std::vector<const char*> amounts;   // the captions of the stored amounts, in column order
+  std::vector<std::size_t> hidden;    // amounts kept with the bill but never shown
+  bool boxesDisabled;                 // the shown values are disabled rather than read-only
+  bool comboInserts;                  // the bill number box keeps the default insert policy, not NoInsert
+  // Cancel acts only while the bill number box still shows the number the look-up found and the
+  // bill has a patient ID; otherwise the last bill found, whatever the box now shows.
+  bool cancelNeedsShownNumber;
+  int errorIcon;     // the icon of a database error's message at Cancel
+  bool staysOpen;    // after a cancellation: stay open, list the bills again; else close
+
+  // Layout.
+  double billNoTop, helpLeft, helpTop;
+  double nameTop, nameWidth, idTop;
+  double firstAmountTop;  // the amounts follow 480 apart; the hidden ones lie on the first
+  double dateTop, dateWidth, totalTop;
+  double buttonsTop, okLeft, closeLeft;
+};
+
+enum class CancelBillKind { OutPatient, InPatient };
+const BillCancelShape& CancelShapeOf(CancelBillKind kind);
+
+class BillCancelForm : public VbForm {
+  Q_OBJECT
+public:
+  explicit BillCancelForm(CancelBillKind kind);
+  ~BillCancelForm() override;
+
+  FlashMovie ShockwaveFlash1{this};  // title bar
+  FlashMovie ShockwaveFlash2{this};  // close
+  FlashMovie ShockwaveFlash3{this};  // minimise
+  QLabel Image1{this};               // background
+
+  QComboBox* cmbBillNumber = nullptr;
+  QLineEdit* txtPatientName = nullptr;
+  QLineEdit* txtPatientID = nullptr;
+  std::vector<QLineEdit*> Text1;  // the stored amounts, in column order
+  std::vector<QLabel*> Label1;    // their captions
+  QDateEdit* DTPicker1 = nullptr;
+  QLineEdit* txtTotal = nullptr;
+  ImageButton* Picture1 = nullptr;   // cancel the shown bill
+  ImageButton* Picture2 = nullptr;   // close
+  ImageButton* Picture11 = nullptr;  // help
+  QLabel* Label3 = nullptr;          // the hover holder
+
+  // The bill the last successful look-up found, read alone by its rowid from the list of the
+  // bills that were "Available" at load or at the last cancellation (their numbers, in the
+  // table's order).
+  std::unique_ptr<Recordset> BillRecordset;
+
+  void cmbBillNumber_Change();  // the look-up
+  void Picture1_Click();        // cancel
+  void Picture2_Click();        // close
+
+  // Whether the last look-up found a bill that a Cancel would act on.
+  bool HasLocatedBill() const { return located_.has_value(); }
+
+protected:
+  void Form_Load() override;
+  void Form_Unload(int& cancel) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void DTPicker1_Change();
+  void closeForm();
+  void fillBillNumbers();
+
+  const BillCancelShape& shape_;
+  // The bill the last successful look-up found: where it stands in BillRecordset and its number
+  // as the combo box showed it. A look-up that finds nothing, and a cancellation, forget it.
+  std::optional<Recordset::Bookmark> located_;
+  QString locatedBillNo_;
+  KeyList* bills_ = nullptr;  // the combo box's list, owned by it
+};
