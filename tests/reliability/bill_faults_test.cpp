@@ -1,7 +1,7 @@
 // An out-patient bill saved while the storage fails: a full disk, writes refused, a lock held by
 // another process. Each time the fault is shown as the database's own error, the bill is neither
 // saved nor numbered, and once the fault is gone the same form saves the same bill.
-#include "billing_outpatient/billform.h"
+#include "billing/outpatient/billform.h"
 #include "faults.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
-#include "billing_outpatient/billform.h"
+#include "billing/outpatient/billform.h"
 #include "faults.h"
 #include "platform/log.h"
 

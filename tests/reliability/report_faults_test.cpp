@@ -4,7 +4,7 @@
 // the next Generate lists the days picked.
 #include <sqlite3.h>
 
-#include "billing_opreports/allreports.h"
+#include "billing/outpatient/allreports.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "employees_support.h"
+#include "masters/employees_support.h"
 #include "masters/frmViewDrDetails.h"
 #include "masters/frmViewEmpDetails.h"
 #include "platform/system.h"
