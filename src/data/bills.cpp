@@ -35,22 +35,17 @@ bool moveToPatient(Recordset& patients, const QString& wanted) {
   return false;
 }
 
-// The advance column of the current row of `patients`, as the database holds it now. The row is
-// found again through the index on the first name, by which the form orders its patients: of the
-// rows of that name (ties in rowid order, as the recordset keeps them) the first whose identifier
-// trimmed is the patient's. It must be the very row `patients` stands on, which the save writes.
+// The advance column of the current row of `patients`, as the database holds it now, read by the
+// row's rowid: it must still be there and still be the patient's, since the save writes that row.
 Value heldAdvance(Recordset& patients, const QString& wanted) {
   const std::shared_ptr<Connection> con = patients.ActiveConnection();
-  const Value rowid = con->QueryValue(QStringLiteral("SELECT min(rowid) FROM SettingsInPatient "
-                                                     "WHERE FirstName IS ? AND trim(EmployeeID) = ? COLLATE BINARY"),
-                                      {patients.Fields(cols::SettingsInPatient::FirstName), Value(wanted)});
-  const Recordset::Bookmark at = patients.GetBookmark();
-  const bool same = rowid.kind() == Value::Kind::Integer && patients.MoveToRowId(rowid.intValue()) &&
-                    patients.GetBookmark().position == at.position;
-  patients.MoveTo(at);
-  if (!same)
+  const std::optional<qint64> rowid = patients.CurrentRowId();
+  const Value id =
+      rowid ? con->QueryValue(QStringLiteral("SELECT trim(EmployeeID) FROM SettingsInPatient WHERE rowid = ?"), {*rowid})
+            : Value();
+  if (id.IsNull() || id.toText() != wanted)
     throw DbError(adErrRowNotFound, QStringLiteral("the row of the patient %1 has been changed meanwhile").arg(wanted));
-  return con->QueryValue(QStringLiteral("SELECT Advance FROM SettingsInPatient WHERE rowid = ?"), {rowid});
+  return con->QueryValue(QStringLiteral("SELECT Advance FROM SettingsInPatient WHERE rowid = ?"), {*rowid});
 }
 
 // What the save writes into the patient's advance column, worked out from the advance the
