@@ -2,15 +2,19 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
 
-constexpr MoneyUnits kScale = 1000000000;  // units per whole amount (nine decimals)
-constexpr int kDecimals = 9;
+constexpr std::int64_t kScale = 10000;  // units per whole amount (four decimals)
+constexpr int kDecimals = 4;
 
-// Amounts beyond this saturate instead of wrapping round; no bill comes near it.
-constexpr MoneyUnits kMaxUnits = MoneyUnits(10000000000000000000ULL) * MoneyUnits(10000000000000000000ULL) / 1000;
+// Amounts beyond 10^14 saturate instead of wrapping round; no bill comes near it. Twice the bound
+// still fits an int64, and ten times it an unsigned one, which the sums and the long division use.
+constexpr std::int64_t kMaxUnits = 100000000000000 * kScale;
+static_assert(kMaxUnits <= std::numeric_limits<std::int64_t>::max() / 2);
+static_assert(std::uint64_t(kMaxUnits) <= std::numeric_limits<std::uint64_t>::max() / 10);
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
@@ -49,17 +53,24 @@ double toDouble(const std::string& plain) {
   return v;
 }
 
-MoneyUnits clampUnits(MoneyUnits u) { return u > kMaxUnits ? kMaxUnits : u < -kMaxUnits ? -kMaxUnits : u; }
+std::int64_t clampUnits(std::int64_t u) { return u > kMaxUnits ? kMaxUnits : u < -kMaxUnits ? -kMaxUnits : u; }
+std::int64_t saturated(bool negative) { return negative ? -kMaxUnits : kMaxUnits; }
 
-// a * b and a + b, saturating at the limit instead of overflowing.
-MoneyUnits mulSat(MoneyUnits a, MoneyUnits b) {
-  MoneyUnits r = 0;
-  if (__builtin_mul_overflow(a, b, &r)) return (a < 0) != (b < 0) ? -kMaxUnits : kMaxUnits;
+// a * b and a + b, saturating at the bound instead of overflowing.
+std::int64_t mulSat(std::int64_t a, std::int64_t b) {
+  std::int64_t r = 0;
+  if (__builtin_mul_overflow(a, b, &r)) return saturated((a < 0) != (b < 0));
   return clampUnits(r);
 }
-MoneyUnits addSat(MoneyUnits a, MoneyUnits b) { return clampUnits(clampUnits(a) + clampUnits(b)); }
+std::int64_t addSat(std::int64_t a, std::int64_t b) {
+  std::int64_t r = 0;
+  if (__builtin_add_overflow(a, b, &r)) return saturated(a < 0);  // only operands of one sign overflow
+  return clampUnits(r);
+}
 
-std::string digitsOf(MoneyUnits magnitude) {
+std::uint64_t magnitudeOf(std::int64_t u) { return u < 0 ? 0 - std::uint64_t(u) : std::uint64_t(u); }
+
+std::string digitsOf(std::uint64_t magnitude) {
   if (magnitude == 0) return "0";
   std::string s;
   for (; magnitude > 0; magnitude /= 10) s.insert(s.begin(), char('0' + int(magnitude % 10)));
@@ -164,17 +175,21 @@ QDate DateFromIsoText(const QString& yyyyMMdd) { return parseDate(yyyyMMdd, "999
 
 Money Money::Parse(const QString& text) {
   const Leading l = scan(text);
-  MoneyUnits units = 0;
+  std::int64_t units = 0;
   for (char c : l.whole) units = addSat(mulSat(units, 10), c - '0');
   units = mulSat(units, kScale);
-  MoneyUnits fraction = 0;
+  std::int64_t fraction = 0;
   for (int i = 0; i < kDecimals; ++i)
     fraction = fraction * 10 + (std::size_t(i) < l.fraction.size() ? l.fraction[std::size_t(i)] - '0' : 0);
   units = addSat(units, fraction);
   return Money(l.negative ? -units : units);
 }
 
-Money Money::FromDouble(double value) { return Parse(NumberText(value)); }
+Money Money::FromDouble(double value) {
+  if (std::isnan(value)) return Money();
+  if (std::isinf(value)) return Money(saturated(value < 0));
+  return Parse(NumberText(value));
+}
 
 Money Money::FromInt(long long value) { return Money(mulSat(value, kScale)); }
 
@@ -183,11 +198,12 @@ Money Money::operator-(const Money& o) const { return Money(addSat(units_, -o.un
 Money Money::operator-() const { return Money(-units_); }
 
 Money Money::operator*(const Money& o) const {
-  // (ai·S + af)(bi·S + bf) / S, term by term so nothing overflows on the way; every term has the
-  // sign of the product, so cutting the last one cuts the whole.
-  const MoneyUnits ai = units_ / kScale, af = units_ % kScale;
-  const MoneyUnits bi = o.units_ / kScale, bf = o.units_ % kScale;
-  MoneyUnits r = mulSat(mulSat(ai, bi), kScale);
+  // (ai·S + af)(bi·S + bf) / S, term by term so that no product needs a wider type; every term
+  // has the sign of the product, so cutting the last one cuts the whole, and a term that
+  // saturates makes the whole saturate.
+  const std::int64_t ai = units_ / kScale, af = units_ % kScale;
+  const std::int64_t bi = o.units_ / kScale, bf = o.units_ % kScale;
+  std::int64_t r = mulSat(mulSat(ai, bi), kScale);
   r = addSat(r, mulSat(ai, bf));
   r = addSat(r, mulSat(af, bi));
   r = addSat(r, af * bf / kScale);
@@ -196,16 +212,19 @@ Money Money::operator*(const Money& o) const {
 
 Money Money::operator/(const Money& o) const {
   if (o.units_ == 0) return Money();
-  // Long division: the whole quotient, then nine decimals one digit at a time.
-  MoneyUnits q = units_ / o.units_;
-  MoneyUnits rest = units_ % o.units_;
-  MoneyUnits fraction = 0;
+  // Long division on the magnitudes: the whole quotient, then four decimals one digit at a time.
+  // The rest stays below the divisor, so ten times it fits the unsigned type.
+  const std::uint64_t a = magnitudeOf(units_), b = magnitudeOf(o.units_);
+  const std::uint64_t q = a / b;
+  std::uint64_t rest = a % b;
+  std::int64_t fraction = 0;
   for (int i = 0; i < kDecimals; ++i) {
     rest *= 10;
-    fraction = fraction * 10 + rest / o.units_;
-    rest %= o.units_;
+    fraction = fraction * 10 + std::int64_t(rest / b);
+    rest %= b;
   }
-  return Money(addSat(mulSat(q, kScale), fraction));
+  const std::int64_t units = addSat(mulSat(std::int64_t(q), kScale), fraction);
+  return Money((units_ < 0) != (o.units_ < 0) ? -units : units);
 }
 
 Money& Money::operator+=(const Money& o) { return *this = *this + o; }
@@ -214,16 +233,15 @@ Money& Money::operator-=(const Money& o) { return *this = *this - o; }
 double Money::ToDouble() const { return toDouble(Text().toStdString()); }
 
 Money Money::Round2() const {
-  const MoneyUnits magnitude = units_ < 0 ? -units_ : units_;
-  const MoneyUnits cents = (magnitude + kScale / 200) / (kScale / 100);
-  const MoneyUnits rounded = cents * (kScale / 100);
+  // The bound is a whole number of cents, so rounding up never passes it.
+  const std::uint64_t cents = (magnitudeOf(units_) + kScale / 200) / (kScale / 100);
+  const std::int64_t rounded = std::int64_t(cents * (kScale / 100));
   return Money(units_ < 0 ? -rounded : rounded);
 }
 
 QString Money::Format2() const {
-  const MoneyUnits rounded = Round2().units_;
-  const MoneyUnits magnitude = rounded < 0 ? -rounded : rounded;
-  const MoneyUnits cents = magnitude / (kScale / 100);
+  const std::int64_t rounded = Round2().units_;
+  const std::uint64_t cents = magnitudeOf(rounded) / (kScale / 100);
   std::string frac = digitsOf(cents % 100);
   if (frac.size() < 2) frac.insert(frac.begin(), '0');
   // A value that rounds to nothing is "0.00", never "-0.00".
@@ -231,7 +249,7 @@ QString Money::Format2() const {
 }
 
 QString Money::Text() const {
-  const MoneyUnits magnitude = units_ < 0 ? -units_ : units_;
+  const std::uint64_t magnitude = magnitudeOf(units_);
   std::string frac = digitsOf(magnitude % kScale);
   frac.insert(frac.begin(), std::size_t(kDecimals) - frac.size(), '0');
   while (!frac.empty() && frac.back() == '0') frac.pop_back();

@@ -5,8 +5,7 @@
 #include <QDate>
 #include <QString>
 #include <compare>
-
-__extension__ typedef __int128 MoneyUnits;
+#include <cstdint>
 
 // The leading number of a text: leading spaces skipped, then digits with at most one "." (an
 // optional sign in front); reading stops at the first character that cannot continue the
@@ -35,22 +34,25 @@ QString IsoDateText(const QDate& date);  // "yyyy-MM-dd"
 QDate DateFromText(const QString& ddMMyyyy);  // invalid when the text is not such a date
 QDate DateFromIsoText(const QString& yyyyMMdd);  // the stored form back; invalid likewise
 
-// An exact decimal amount. Amounts are parsed from their decimal text and summed exactly, and
-// "0.00" rounds half away from zero on that exact value (10.005 gives "10.01"). Up to nine
-// decimals are kept; further digits are cut, which never changes a two-decimal rounding.
-// Amounts saturate at 10^26 rather than wrap round.
+// An exact decimal amount, held as a whole count of ten-thousandths. Amounts are parsed from
+// their decimal text and summed exactly, and "0.00" rounds half away from zero on the value held
+// (10.005 gives "10.01"). Four decimals are kept: digits past the fourth, of a text, a product or
+// a quotient, are cut (toward zero). Cutting never changes a two-decimal rounding, since every
+// halfway point (x.xx5) has only three decimals: 10.00499 is held as 10.0049 and both give
+// "10.00". Amounts saturate at plus or minus 10^14 (a hundred million million) rather than wrap
+// round; the bound leaves the int64 room to add any two amounts before they are clamped.
 class Money {
 public:
   Money() = default;
   static Money Parse(const QString& text);  // the leading number, as Val; 0 when there is none
-  static Money FromDouble(double value);    // for values that are already numbers
+  static Money FromDouble(double value);    // for values that are already numbers; NaN gives 0
   static Money FromInt(long long value);
 
   Money operator+(const Money& o) const;
   Money operator-(const Money& o) const;
   Money operator-() const;
-  Money operator*(const Money& o) const;  // exact to nine decimals (cut further digits)
-  Money operator/(const Money& o) const;  // to nine decimals; a division by zero gives 0
+  Money operator*(const Money& o) const;  // to four decimals (further digits cut)
+  Money operator/(const Money& o) const;  // to four decimals, cut; a division by zero gives 0
   Money& operator+=(const Money& o);
   Money& operator-=(const Money& o);
   std::strong_ordering operator<=>(const Money& o) const = default;
@@ -66,6 +68,6 @@ public:
   QString Text() const;
 
 private:
-  explicit Money(MoneyUnits units) : units_(units) {}
-  MoneyUnits units_ = 0;  // value × 10^9
+  explicit Money(std::int64_t units) : units_(units) {}
+  std::int64_t units_ = 0;  // value × 10^4, never beyond ±10^18
 };

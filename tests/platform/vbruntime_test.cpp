@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "platform/vbruntime.h"
@@ -106,7 +108,7 @@ TEST(Money, ParsesTheLeadingNumberExactly) {
   } cases[] = {
       {"10.005", "10.005"}, {"  250", "250"}, {"250.50", "250.5"}, {"12abc", "12"},
       {"", "0"},            {"abc", "0"},     {"-500", "-500"},    {"1.2.3", "1.2"},
-      {".5", "0.5"},        {"-0", "0"},      {"0.1234567891", "0.123456789"},
+      {".5", "0.5"},        {"-0", "0"},      {"0.1234567891", "0.1234"},
   };
   for (const auto& c : cases) EXPECT_EQ(s(Money::Parse(QString::fromUtf8(c.text)).Text()), c.value) << c.text;
 }
@@ -120,6 +122,9 @@ TEST(Money, Format2RoundsHalfAwayFromZeroOnTheExactValue) {
       {"-0.005", "-0.01"},  {"0", "0.00"},           {"100.125", "100.13"},
       {"2.675", "2.68"},    // the double nearest 2.675 lies below it
       {"1.005", "1.01"},    {"0.0049999999", "0.00"}, {"1000000", "1000000.00"}, {"7.1", "7.10"},
+      // digits past the fourth are cut, and the halfway points have three: the rounding stays
+      {"10.00499", "10.00"}, {"10.00999", "10.01"},    {"-0.00499", "0.00"},    {"-0.00500001", "-0.01"},
+      {"99999999999999.995", "100000000000000.00"},   {"-100000000000000", "-100000000000000.00"},
   };
   for (const auto& c : cases) {
     const Money m = Money::Parse(QString::fromUtf8(c.text));
@@ -136,10 +141,10 @@ TEST(Money, ArithmeticIsExact) {
     const char* result;
   } cases[] = {
       {"0.1", '+', "0.2", "0.3"},       {"10", '-', "10.005", "-0.005"}, {"2.5", '*', "3", "7.5"},
-      {"1.5", '*', "-1.5", "-2.25"},    {"0.001", '*', "0.001", "0.000001"},
+      {"1.5", '*', "-1.5", "-2.25"},    {"0.01", '*', "0.01", "0.0001"},
       {"123456789.123", '*', "1000", "123456789123"},
-      {"10", '/', "3", "3.333333333"},  {"-7", '/', "2", "-3.5"},          {"1", '/', "0", "0"},
-      {"1", '/', "-3", "-0.333333333"},
+      {"10", '/', "3", "3.3333"},       {"-7", '/', "2", "-3.5"},          {"1", '/', "0", "0"},
+      {"1", '/', "-3", "-0.3333"},
   };
   for (const auto& c : cases) {
     const Money a = Money::Parse(QString::fromUtf8(c.a)), b = Money::Parse(QString::fromUtf8(c.b));
@@ -161,12 +166,82 @@ TEST(Money, ArithmeticIsExact) {
   EXPECT_GT(Money::Parse(QString(40, u'9')), Money());
 }
 
+// Four decimals are kept, cut toward zero, and amounts stop at plus or minus 10^14 instead of
+// wrapping round in any of the ways a value is made.
+TEST(Money, CutsPastTheFourthDecimalAndSaturatesAtTheBound) {
+  const struct {
+    const char* a;
+    char op;  // '=' reads a alone
+    const char* b;
+    const char* text;
+    const char* format2;
+  } cases[] = {
+      {"10.00499", '=', "", "10.0049", "10.00"},
+      {"-0.00009", '=', "", "0", "0.00"},
+      {"100000000000000", '=', "", "100000000000000", "100000000000000.00"},
+      {"99999999999999.9999", '=', "", "99999999999999.9999", "100000000000000.00"},
+      {"100000000000000.0001", '=', "", "100000000000000", "100000000000000.00"},
+      {"9223372036854775808", '=', "", "100000000000000", "100000000000000.00"},
+      {"-9999999999999999999999999999999999999999", '=', "", "-100000000000000", "-100000000000000.00"},
+      // sums and differences
+      {"99999999999999", '+', "2", "100000000000000", "100000000000000.00"},
+      {"100000000000000", '+', "100000000000000", "100000000000000", "100000000000000.00"},
+      {"-99999999999999", '-', "2", "-100000000000000", "-100000000000000.00"},
+      {"-100000000000000", '-', "100000000000000", "-100000000000000", "-100000000000000.00"},
+      {"100000000000000", '-', "0.0001", "99999999999999.9999", "100000000000000.00"},
+      // products: the whole and the decimals of both sides, without a wider type
+      {"1000000", '*', "1000000.5", "1000000500000", "1000000500000.00"},
+      {"123456.7891", '*', "98765.4321", "12193263121.14", "12193263121.14"},
+      {"9999999.9999", '*', "10000000.0001", "99999999999999.9999", "100000000000000.00"},
+      {"10000000", '*', "10000000", "100000000000000", "100000000000000.00"},
+      {"10000000", '*', "10000000.0001", "100000000000000", "100000000000000.00"},
+      {"-10000000", '*', "10000000.0001", "-100000000000000", "-100000000000000.00"},
+      {"-100000000000000", '*', "-100000000000000", "100000000000000", "100000000000000.00"},
+      {"-123456.7891", '*', "0.0009", "-111.1111", "-111.11"},
+      {"0.5", '*', "0.0001", "0", "0.00"},
+      {"-0.5", '*', "0.0001", "0", "0.00"},
+      {"-0.01", '*', "0.5", "-0.005", "-0.01"},
+      // quotients
+      {"1", '/', "0.0003", "3333.3333", "3333.33"},
+      {"100000000000000", '/', "-3", "-33333333333333.3333", "-33333333333333.33"},
+      {"100000000000000", '/', "0.0001", "100000000000000", "100000000000000.00"},
+      {"-100000000000000", '/', "0.0001", "-100000000000000", "-100000000000000.00"},
+      {"0.0001", '/', "3", "0", "0.00"},
+      {"-0.0001", '/', "0.0002", "-0.5", "-0.50"},
+  };
+  for (const auto& c : cases) {
+    const Money a = Money::Parse(QString::fromUtf8(c.a)), b = Money::Parse(QString::fromUtf8(c.b));
+    const Money r = c.op == '=' ? a : c.op == '+' ? a + b : c.op == '-' ? a - b : c.op == '*' ? a * b : a / b;
+    EXPECT_EQ(s(r.Text()), c.text) << c.a << ' ' << c.op << ' ' << c.b;
+    EXPECT_EQ(s(r.Format2()), c.format2) << c.a << ' ' << c.op << ' ' << c.b;
+    EXPECT_EQ(r.Round2(), Money::Parse(r.Format2())) << c.a << ' ' << c.op << ' ' << c.b;
+  }
+}
+
 TEST(Money, DoublesConvert) {
   EXPECT_EQ(Money::Parse(QStringLiteral("300.75")).ToDouble(), 300.75);
   EXPECT_EQ(Money::Parse(QStringLiteral("-0.1")).ToDouble(), -0.1);
   EXPECT_EQ(Money::FromDouble(0.1 + 0.2), Money::Parse(QStringLiteral("0.3")));
   EXPECT_EQ(s(Money::FromDouble(10.005).Format2()), "10.01");
   EXPECT_EQ(s(Money::FromDouble(-500).Text()), "-500");
+
+  // Numbers made elsewhere keep four decimals and saturate like typed ones; NaN is no amount.
+  const struct {
+    double value;
+    const char* text;
+  } doubles[] = {
+      {123.45678, "123.4567"},
+      {-0.00005, "0"},
+      {1e300, "100000000000000"},
+      {-1e15, "-100000000000000"},
+      {HUGE_VAL, "100000000000000"},
+      {-HUGE_VAL, "-100000000000000"},
+      {std::nan(""), "0"},
+  };
+  for (const auto& c : doubles) EXPECT_EQ(s(Money::FromDouble(c.value).Text()), c.text) << c.value;
+  EXPECT_EQ(s(Money::FromInt(std::numeric_limits<long long>::max()).Text()), "100000000000000");
+  EXPECT_EQ(s(Money::FromInt(std::numeric_limits<long long>::min()).Text()), "-100000000000000");
+  EXPECT_EQ(s(Money::FromInt(-100000000000000).Text()), "-100000000000000");
 }
 
 TEST(VbRuntime, IgnoresTheLocale) {
