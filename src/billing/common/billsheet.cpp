@@ -56,7 +56,8 @@ void PrintBillSheet(PrinterObject& printer, const BillSheet& sheet) {
     const Money discount = Money::Parse(sheet.discount);
     if (!discount.IsZero()) {
       PrintAt(printer, 800, y, QStringLiteral("Discount ") + sheet.discount + QStringLiteral(" %"));
-      const Money off = Money::Parse(sheet.grossTotal) * (discount / Money::FromInt(100));
+      // Multiplied before it is divided, so that a percent with decimals is not cut first.
+      const Money off = Money::Parse(sheet.grossTotal) * discount / Money::FromInt(100);
       PrintRightAligned(printer, kSheetAmountRightX, y, off.Format2());
     }
   }

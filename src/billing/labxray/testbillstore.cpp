@@ -18,11 +18,15 @@ bool ReadDiscount(const QString& box, Money& percent) {
   static const QRegularExpression number(QStringLiteral("^ *([0-9]+(\\.[0-9]*)?|\\.[0-9]+) *$"));
   if (!number.match(box).hasMatch()) return false;
   percent = Money::Parse(box);
-  return percent <= Money::FromInt(99);
+  // Decided on the number as typed: the percent held keeps four decimals, and 99.00001 is above
+  // 99 all the same.
+  return Val(box) <= 99;
 }
 
 QString NetTotal(const QString& grossBox, const Money& percent) {
   if (percent.IsZero()) return grossBox;
+  // gross × (100 - percent) ÷ 100: the one division comes last, so only the net itself is cut
+  // past its fourth decimal and it rounds to cents as the exact net does.
   const Money gross = Money::Parse(grossBox);
-  return (gross - gross * (percent / Money::FromInt(100))).Text();
+  return (gross * (Money::FromInt(100) - percent) / Money::FromInt(100)).Text();
 }

@@ -26,7 +26,8 @@ QString AddToGross(const QString& grossBox, const QString& price);
 // allowed) and holds nothing else but blanks around it; an empty or blank box is 0.
 bool ReadDiscount(const QString& box, Money& percent);
 // The net total's text: the gross text itself with no discount, else gross less the percent,
-// unrounded, in plain short text (155 less 15 % is "131.75").
+// unrounded but for digits past the fourth decimal, in plain short text (155 less 15 % is
+// "131.75").
 QString NetTotal(const QString& grossBox, const Money& percent);
 
 // A printed bill is stored with SaveBill (data/bills.h) as a TestBillRecord, and cancelled with

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <algorithm>
 
 #include "labxray_support.h"
 
@@ -196,6 +197,67 @@ TEST_F(TestBillFormTest, DiscountIsCheckedAndTheNetIsExact) {
       EXPECT_EQ(printer().OperationCount(), before);
       EXPECT_EQ(rows("SELECT count(*) FROM LabPrintDetails"), QStringList{"0"});
     }
+  }
+}
+
+// A percent with decimals works on the gross as typed: the discount printed is gross × percent
+// rounded once, and the net box holds the exact net to four decimals, never one made of a percent
+// or a discount cut first.
+TEST_F(TestBillFormTest, APercentWithDecimalsDiscountsTheGrossAsTyped) {
+  const struct {
+    QStringList tests;
+    const char* discount;
+    bool valid;
+    const char* net;         // the net box and the stored total
+    const char* printedOff;  // the discount amount on the sheet
+    const char* printedNet;
+  } cases[] = {
+      // 155 × 12.349 % = 19.14095, the net 135.85905
+      {{"CBC", "Sugar"}, "12.349", true, "135.859", "19.14", "135.86"},
+      // 152.50 × 33.33 % = 50.82825, the net 101.67175
+      {{"Lipid Profile"}, "33.33", true, "101.6717", "50.83", "101.67"},
+      // above 99 however little
+      {{"CBC", "Sugar"}, "99.00001", false, "", "", ""},
+  };
+  // The characters printed right-aligned on a line of the last sheet, left to right.
+  const auto amountAt = [](const std::vector<PrintedItem>& sheet, double y) {
+    std::vector<const PrintedItem*> cells;
+    for (const PrintedItem& item : sheet)
+      if (item.y == y && item.x > 800) cells.push_back(&item);
+    std::sort(cells.begin(), cells.end(), [](const PrintedItem* a, const PrintedItem* b) { return a->x < b->x; });
+    QString text;
+    for (const PrintedItem* cell : cells) text += cell->text;
+    return text;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.discount);
+    ResetForms();
+    exec("DELETE FROM LabPrintDetails");
+    auto* f = open<frmLabBillReport>();
+    type(f->cmbPatientName, "OP21");
+    addTests(f, c.tests);
+    setText(f->txtDiscount, QString::fromLatin1(c.discount));
+    const int sheets = printer().EndDocCount();
+    if (c.valid) {
+      expectPrintAndSave();
+    } else {
+      boxes().expect("Please select Correct Discount ! This is Invalid Discount", "", vbCritical);
+    }
+    click(f->Picture2);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(f->txtTotal->text(), QString::fromLatin1(c.net));
+    if (!c.valid) {
+      EXPECT_EQ(printer().EndDocCount(), sheets);
+      EXPECT_EQ(rows("SELECT count(*) FROM LabPrintDetails"), QStringList{"0"});
+      continue;
+    }
+    const std::vector<PrintedItem> sheet = printer().Sheets().back();
+    const auto label = std::find_if(sheet.begin(), sheet.end(),
+                                    [](const PrintedItem& item) { return item.text.startsWith("Discount"); });
+    ASSERT_NE(label, sheet.end());
+    EXPECT_EQ(amountAt(sheet, label->y), QString::fromLatin1(c.printedOff));
+    EXPECT_EQ(amountAt(sheet, kSheetNetY), QString::fromLatin1(c.printedNet));
+    EXPECT_EQ(rows("SELECT DISTINCT total FROM LabPrintDetails"), QStringList{QString::fromLatin1(c.net)});
   }
 }
 
