@@ -8,6 +8,7 @@
 
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
+#include "framework/keylist.h"
 #include "framework/listform.h"
 #include "framework/mainmenus.h"
 #include "framework/tooltip.h"
@@ -27,6 +28,10 @@ namespace {
 // Room left between the grid and the control under it, and under that control.
 constexpr int kGapBelowGrid = 360;
 constexpr int kBottomMargin = 600;
+// The grid's width before its first search.
+constexpr int kLoadGridWidth = 4000;
+
+void place(QWidget* w, const QRect& twips) { MoveTwips(w, twips.x(), twips.y(), twips.width(), twips.height()); }
 
 // The height (twips) a form may take, and the top of that room, in the coordinates the form's
 // window is placed in: the MDI area for a child, else the desktop's work area.
@@ -76,32 +81,43 @@ void FitFormToGrid(VbForm* form, FlexGrid* grid, QLabel* background, int minGrid
 }
 
 DetailCard::DetailCard(DetailCardConfig config) : config_(std::move(config)) {
-  resize(TwipsToPixels(kCardWidth), TwipsToPixels(8385));
+  resize(TwipsToPixels(config_.width), TwipsToPixels(8385));
 
-  MoveTwips(&lblDrName, 1920, 840, 1575, 255);
+  place(&lblDrName, config_.labelPlace);
   QFont labelFont(QStringLiteral("Arial"));
   labelFont.setPointSizeF(9.75);
   labelFont.setBold(true);
   lblDrName.setFont(labelFont);
   lblDrName.setText(config_.nameLabel);
+  if (!config_.labelStyle.isEmpty()) lblDrName.setStyleSheet(config_.labelStyle);
+  lblDrName.setBuddy(&cmbDrName);
 
-  MoveTwips(&cmbDrName, 3840, 840, 2175, 315);
+  place(&cmbDrName, config_.listPlace);
   cmbDrName.setObjectName(config_.comboName);
   cmbDrName.setEditable(true);
   cmbDrName.setInsertPolicy(QComboBox::NoInsert);
+  cmbDrName.setMaxVisibleItems(config_.listRows);
   WireKeyPress(&cmbDrName, [this](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(&cmbDrName, KeyAscii, false); });
 
-  MoveTwips(&Picture11, 6240, 720, 765, 465);
-  MoveTwips(&MSFlexGrid1, 2280, 1440, 5175, 2295);
+  place(&Picture11, config_.helpPlace);
+  place(&MSFlexGrid1, config_.gridPlace);
   MSFlexGrid1.setFont(ListGridFont());
   MSFlexGrid1.setEditTriggers(QAbstractItemView::NoEditTriggers);
-  MoveTwips(&Picture1, config_.buttonLeft, config_.buttonTop, 1005, 465);
+  if (!config_.gridScrollsSideways) MSFlexGrid1.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  MoveTwips(&Picture1, config_.buttonLeft, config_.buttonTop, config_.buttonWidth, config_.buttonHeight);
   MoveTwips(&Label3, 120, 2280, 855, 495);
   Label3.hide();
 
   Picture1.setHoverImage(QStringLiteral("search"), &Label3);
   connect(&Picture1, &ImageButton::Click, this, &DetailCard::Picture1_Click);
-  connect(&ShockwaveFlash2, &FlashMovie::FSCommand, this, &DetailCard::ShockwaveFlash2_FSCommand);
+  if (config_.closesOnPress) {
+    // Closed by a click only: the keyboard passing by never closes the form.
+    ShockwaveFlash2.setFocusPolicy(Qt::NoFocus);
+    connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this,
+            [this] { ShockwaveFlash2_FSCommand(QStringLiteral("close"), QString()); });
+  } else {
+    connect(&ShockwaveFlash2, &FlashMovie::FSCommand, this, &DetailCard::ShockwaveFlash2_FSCommand);
+  }
 }
 
 DetailCard::~DetailCard() = default;
@@ -124,12 +140,20 @@ void DetailCard::Form_Load() {
 
 void DetailCard::load() {
   cardRecordset_ = std::make_unique<Recordset>();
+  names_ = nullptr;
   HideMainMenus(CurrentUserTypeBox());
   gActiveForm = this;
   Recordset& rs = *cardRecordset_;
-  rs.Open(config_.sql, gCon, adOpenStatic, adLockPessimistic);
+  long names = 0;
+  if (config_.readNames) {
+    names_ = ShowKeyList(&cmbDrName, config_.readNames());
+    names = names_->Count();
+  } else {
+    rs.Open(config_.sql, gCon, adOpenStatic, adLockPessimistic);
+    names = rs.RecordCount();
+  }
 
-  if (rs.RecordCount() == 0) {
+  if (names == 0) {
     MsgBox(QStringLiteral("No Record Found"), vbExclamation, QStringLiteral("No Record Warning"));
     Hide();
     Unload();
@@ -143,13 +167,15 @@ void DetailCard::load() {
   TrimPictureBox(&Picture11);
   AddToolTip(&Picture11, config_.helpTip, this);
 
-  rs.MoveFirst();
-  for (long i = 0, n = rs.RecordCount(); i < n; ++i) {
-    cmbDrName.addItem(rs.Fields(config_.nameColumn).toText());
-    rs.MoveNext();
+  if (!names_) {  // ShowKeyList has left its list with none chosen
+    rs.MoveFirst();
+    for (long i = 0, n = rs.RecordCount(); i < n; ++i) {
+      cmbDrName.addItem(rs.Fields(config_.nameColumn).toText());
+      rs.MoveNext();
+    }
+    cmbDrName.setCurrentIndex(-1);
+    cmbDrName.setEditText(QString());
   }
-  cmbDrName.setCurrentIndex(-1);
-  cmbDrName.setEditText(QString());
 
   const int rows = int(config_.rows.size());
   MSFlexGrid1.SetCols(2);
@@ -158,7 +184,7 @@ void DetailCard::load() {
   MSFlexGrid1.SetFixedCols(1);
   MSFlexGrid1.SetColWidth(0, 1500);
   MSFlexGrid1.SetColWidth(1, 3000);
-  SetWidthTwips(&MSFlexGrid1, 4000);
+  SetWidthTwips(&MSFlexGrid1, kLoadGridWidth);
   MSFlexGrid1.SetCol(0);
   for (int r = 0; r < rows; ++r) {
     MSFlexGrid1.SetRow(r);
@@ -169,46 +195,49 @@ void DetailCard::load() {
   int sum = 0;
   baseHeights_.clear();
   for (int r = 0; r < rows; ++r) {
+    const CardRow& row = config_.rows[r];
+    if (row.loadHeight >= 0) MSFlexGrid1.SetRowHeight(r, row.loadHeight);
     MSFlexGrid1.SetRow(r);
-    baseHeights_.push_back(MSFlexGrid1.CellHeight());
+    baseHeights_.push_back(row.searchHeight >= 0 ? row.searchHeight : MSFlexGrid1.CellHeight());
     sum += MSFlexGrid1.CellHeight();
   }
   const int gridHeight = CardGridHeight(sum, config_.heightMargin);
   SetHeightTwips(&MSFlexGrid1, gridHeight);
   loadGridHeight_ = HeightTwips(&MSFlexGrid1);
 
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, CardHeight(gridHeight), kCardWidth,
+  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, CardHeight(gridHeight), config_.width,
              config_.caption, &Image1);
   loadCardHeight_ = Height();
   // The grid's look comes before the centring here: its frame counts in the room its rows need,
   // and the card is centred at the height that gives it.
   ApplyListGridColours(&MSFlexGrid1);
+  MSFlexGrid1.SetForeColorSel(config_.selectedTextColour);
   MSFlexGrid1.SetWordWrap(true);
-  FitFormToGrid(this, &MSFlexGrid1, &Image1, loadGridHeight_, loadCardHeight_, &Picture1, config_.buttonTop);
+  if (config_.fitsToRows)
+    FitFormToGrid(this, &MSFlexGrid1, &Image1, loadGridHeight_, loadCardHeight_, &Picture1, config_.buttonTop);
   CenterForm();
 }
 
 void DetailCard::Picture1_Click() {
+  if (!names_ && (!cardRecordset_ || cardRecordset_->State() != adStateOpen)) return;  // the load failed
+  if (config_.searchClearsGrid) {
+    values_.assign(values_.size(), QString());
+    SetWidthTwips(&MSFlexGrid1, kLoadGridWidth);
+    writeCells();
+  }
   if (cmbDrName.currentText() == QString()) {
     MsgBox(config_.emptySelectionMessage);
     cmbDrName.setFocus(Qt::OtherFocusReason);
   } else {
-    Recordset& rs = *cardRecordset_;
-    const QString wanted = Trim(cmbDrName.currentText());
-    bool found = false;
-    rs.MoveFirst();
-    for (long i = 0, n = rs.RecordCount(); i < n; ++i) {
-      if (rs.Fields(config_.nameColumn).toText() == wanted) {
-        found = true;
-        break;
+    try {
+      if (Recordset* rs = findRow(Trim(cmbDrName.currentText()))) {
+        MSFlexGrid1.SetColAlignment(1, 7);
+        for (int r = 0; r < int(config_.rows.size()); ++r) values_[r] = rs->Fields(config_.rows[r].source).toText();
+      } else {
+        MsgBox(config_.notFoundMessage, vbCritical, QStringLiteral("Warning"));
       }
-      rs.MoveNext();
-    }
-    if (found) {
-      MSFlexGrid1.SetColAlignment(1, 7);
-      for (int r = 0; r < int(config_.rows.size()); ++r) values_[r] = rs.Fields(config_.rows[r].source).toText();
-    } else {
-      MsgBox(config_.notFoundMessage, vbCritical, QStringLiteral("Warning"));
+    } catch (const DbError& e) {
+      MsgBox(e.Description());
     }
     MSFlexGrid1.SetRow(0);
     MSFlexGrid1.SetCol(0);
@@ -216,22 +245,40 @@ void DetailCard::Picture1_Click() {
   layOutGrid();
 }
 
-void DetailCard::layOutGrid() {
-  MSFlexGrid1.SetRedraw(false);
-  // From the raw texts and heights each time: the wrapping adds line breaks and height, and
-  // applied to its own result it would grow the rows at every press.
+Recordset* DetailCard::findRow(const QString& name) {
+  if (names_) {
+    foundRow_ = config_.findRow(*names_, name);
+    return foundRow_ && !foundRow_->Eof() ? foundRow_.get() : nullptr;
+  }
+  Recordset& rs = *cardRecordset_;
+  rs.MoveFirst();
+  for (long i = 0, n = rs.RecordCount(); i < n; ++i) {
+    if (rs.Fields(config_.nameColumn).toText() == name) return &rs;
+    rs.MoveNext();
+  }
+  return nullptr;
+}
+
+void DetailCard::writeCells() {
   const int rows = int(config_.rows.size());
   for (int r = 0; r < rows; ++r) {
     MSFlexGrid1.SetRowHeight(r, baseHeights_[r]);
     MSFlexGrid1.SetTextMatrix(r, 0, config_.rows[r].label);
     MSFlexGrid1.SetTextMatrix(r, 1, values_[r]);
   }
+}
+
+void DetailCard::layOutGrid() {
+  MSFlexGrid1.SetRedraw(false);
+  // From the raw texts and heights each time: the wrapping adds line breaks and height, and
+  // applied to its own result it would grow the rows at every press.
+  writeCells();
   for (int c = 0; c < MSFlexGrid1.Cols(); ++c)
-    for (int r = 0; r < rows; ++r) AutoSizeGridColumns(r, c, &MSFlexGrid1);
+    for (int r = 0; r < int(config_.rows.size()); ++r) AutoSizeGridColumns(r, c, &MSFlexGrid1);
   MSFlexGrid1.SetRedraw(true);
   SetWidthTwips(&MSFlexGrid1, MSFlexGrid1.ColWidth(0) + MSFlexGrid1.ColWidth(1) + 1000);
-  FitFormToGrid(this, &MSFlexGrid1, &Image1, loadGridHeight_, loadCardHeight_, &Picture1,
-                config_.buttonTop);
+  if (config_.fitsToRows)
+    FitFormToGrid(this, &MSFlexGrid1, &Image1, loadGridHeight_, loadCardHeight_, &Picture1, config_.buttonTop);
 }
 
 void DetailCard::ShockwaveFlash2_FSCommand(const QString& command, const QString& args) {

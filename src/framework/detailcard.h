@@ -16,9 +16,16 @@
 //
 // The show button lays the grid out from the labels and the values last found at every press, so
 // pressing it again gives the same grid rather than wrapping the shown text once more.
+//
+// The patient searches are cards too, over tables too large to hold: their configuration lists
+// the names alone (readNames) and reads the one row a search finds (findRow), lays the controls
+// out as those forms have them, and keeps the grid's height and the form's size as the load set
+// them (fitsToRows off).
 #include <QComboBox>
 #include <QLabel>
+#include <QRect>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,12 +34,15 @@
 #include "framework/vbform.h"
 #include "platform/flashmovie.h"
 
+class KeyList;
 class Recordset;
 
 // One grid row: its label and the table column (ordinal) whose value it shows.
 struct CardRow {
   QString label;
   int source = 0;
+  int loadHeight = -1;    // twips at load; -1: the grid's own row height
+  int searchHeight = -1;  // twips every search starts the row at; -1: its height at load
 };
 
 struct DetailCardConfig {
@@ -49,6 +59,35 @@ struct DetailCardConfig {
   QString notFoundMessage;        // no row holds the chosen name
   QString searchTip;              // the show button's tip
   QString helpTip;                // the help icon's tip
+
+  // Tables too large to read whole: readNames lists the names alone, each with its row's rowid,
+  // and findRow reads the row a search shows for the typed name, trimmed (none: null, or a
+  // recordset at its end). Unset, the card reads `sql` whole and shows the first row holding the
+  // name. Both may raise DbError.
+  std::function<std::unique_ptr<KeyList>()> readNames;
+  std::function<std::unique_ptr<Recordset>(const KeyList& names, const QString& name)> findRow;
+
+  // The layout (twips) and look: the cards' own unless a form has its own.
+  int width = 8445;
+  QRect labelPlace{1920, 840, 1575, 255};
+  QRect listPlace{3840, 840, 2175, 315};
+  QRect helpPlace{6240, 720, 765, 465};
+  QRect gridPlace{2280, 1440, 5175, 2295};
+  int buttonWidth = 1005;
+  int buttonHeight = 465;
+  QString labelStyle;                       // the name caption's style sheet
+  int listRows = 10;                        // the names shown at once when the list drops down
+  bool gridScrollsSideways = true;          // off: never a horizontal scroll bar
+  quint32 selectedTextColour = 0x80000012;  // the text of a selected range of cells
+
+  // Every search first puts the grid back as the load left it, so a name not found shows the
+  // labels alone; otherwise the values last found stay.
+  bool searchClearsGrid = false;
+  // A search makes the grid as tall as its rows and the card tall enough for it (FitFormToGrid);
+  // off, the grid's height and the card's size stay as the load set them.
+  bool fitsToRows = true;
+  // The close movie closes the card when pressed; otherwise on its "close" command.
+  bool closesOnPress = false;
 };
 
 // The grid's height for rows summing to `rowHeights` twips, and the card's height for that grid.
@@ -68,8 +107,6 @@ class DetailCard : public VbForm {
 public:
   explicit DetailCard(DetailCardConfig config);
   ~DetailCard() override;
-
-  static constexpr int kCardWidth = 8445;
 
   const DetailCardConfig& Config() const { return config_; }
   Recordset* CardRecordset() const { return cardRecordset_.get(); }
@@ -94,13 +131,18 @@ protected:
 
 private:
   void load();
+  // The row holding `name`, current in its recordset; null when no row holds it.
+  Recordset* findRow(const QString& name);
+  void writeCells();  // labels, values last found and each row's height before any wrapping
   void layOutGrid();
   void ShockwaveFlash2_FSCommand(const QString& command, const QString& args);
 
   DetailCardConfig config_;
   std::unique_ptr<Recordset> cardRecordset_;
+  KeyList* names_ = nullptr;             // with readNames: the list shown (cmbDrName owns it)
+  std::unique_ptr<Recordset> foundRow_;  // with readNames: the row the last search read
   std::vector<QString> values_;   // the values last found, one per grid row, unwrapped
-  std::vector<int> baseHeights_;  // each row's height before any wrapping
+  std::vector<int> baseHeights_;  // the height each search starts each row at, before any wrapping
   int loadGridHeight_ = 0;        // the grid's and the card's heights as the load set them
   int loadCardHeight_ = 0;
 };

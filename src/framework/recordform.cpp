@@ -217,9 +217,8 @@ void RecordForm::Picture5_Click() {
 }
 
 void RecordForm::Picture6_Click() {
-  EditFlag = true;
   try {
-    if (KeyText().isEmpty()) {
+    if ((config_.keyBeforeTable ? Trim(KeyText()) : KeyText()).isEmpty()) {
       Refuse(kSelectRecord);
       return;
     }
@@ -234,6 +233,7 @@ void RecordForm::Picture6_Click() {
       return;
     }
     ModifyAccepted();
+    EditFlag = true;
     SetRecordButtonsMode(this, true);
     Picture9.setPicture(QStringLiteral("save.gif"));
     Picture10.setPicture(QStringLiteral("cancel.gif"));
@@ -246,6 +246,10 @@ void RecordForm::Picture6_Click() {
 
 void RecordForm::Picture7_Click() {
   try {
+    if (config_.keyBeforeTable && KeyText().isEmpty()) {
+      Refuse(kSelectRecord);
+      return;
+    }
     // Nothing is asked about a row the form will not delete.
     if (MainRecordset->RecordCount() == 0) {
       Refuse(QStringLiteral("No Record Found"));
@@ -268,6 +272,7 @@ void RecordForm::Picture7_Click() {
     } else {
       ClearInputs();
     }
+    RecordDeleted();
   } catch (const DbError& e) {
     MsgBox(e.Number() == adErrNoCurrentRow ? QStringLiteral("Please Select Any Record") : e.Description());
   }
@@ -336,21 +341,23 @@ bool RecordForm::DuplicateKeyFound() {
   LookupRecordset->Requery();
   if (LookupRecordset->RecordCount() == 0) return false;
   const QString key = Trim(KeyText());
-  bool skipped = !EditFlag || modifiedRow_.empty();
+  bool skipped = false;
   LookupRecordset->MoveFirst();
   for (; !LookupRecordset->Eof(); LookupRecordset->MoveNext()) {
-    if (!skipped) {
-      bool same = LookupRecordset->FieldCount() == int(modifiedRow_.size());
-      for (int i = 0; same && i < LookupRecordset->FieldCount(); ++i)
-        same = LookupRecordset->Fields(i) == modifiedRow_[std::size_t(i)];
-      if (same) {
-        skipped = true;  // the row being modified may keep its own key
-        continue;
-      }
+    if (!skipped && IsRowBeingModified(*LookupRecordset)) {
+      skipped = true;  // the row being modified may keep its own key
+      continue;
     }
     if (Trim(LookupRecordset->Fields(config_.keyColumn).toText()) == key) return true;
   }
   return false;
+}
+
+bool RecordForm::IsRowBeingModified(const Recordset& rows) const {
+  if (!EditFlag || modifiedRow_.empty() || rows.FieldCount() != int(modifiedRow_.size())) return false;
+  for (int i = 0; i < rows.FieldCount(); ++i)
+    if (rows.Fields(i) != modifiedRow_[std::size_t(i)]) return false;
+  return true;
 }
 
 void RecordForm::Refuse(const QString& text, QWidget* focus) {

@@ -25,7 +25,9 @@
 // Modify, Delete and Save after Modify act only on the row the boxes show: the current row of
 // MainRecordset whose key column, trimmed, equals the trimmed key input (ShowsCurrentRow). A key
 // typed over in browse mode, a look-up that found nothing, or the empty boxes after Cancel are
-// refused with "Please select any Record" before anything is asked or written.
+// refused with "Please select any Record" before anything is asked or written. A Modify that is
+// refused leaves the form as it was (EditFlag stays false); one accepted runs the form's
+// ModifyAccepted, a Delete done its RecordDeleted.
 //
 // Save's duplicate-key scan (DuplicateKeyFound) reads the table afresh and, after Modify,
 // compares every row but the one being modified. A failed database write during Save shows the
@@ -78,6 +80,10 @@ struct RecordFormConfig {
   // Both recordsets read their rows by rowid as they are needed (Recordset::OpenKeyset): for
   // the tables of half a million rows.
   bool keyset = false;
+  // Modify and Delete refuse an empty key input ("Please select any Record") before they look at
+  // the table, Modify a key input of blanks too. Otherwise Delete names an empty table first and
+  // Modify takes blanks for a key.
+  bool keyBeforeTable = false;
 };
 
 class RecordForm : public VbForm, public RecordCommandTarget {
@@ -164,6 +170,9 @@ protected:
   virtual void ViewAllRecords() = 0;
   // The form's own step once Modify has passed its checks, before edit mode.
   virtual void ModifyAccepted() {}
+  // The form's own step once Delete has removed the row and the boxes show the next one (or
+  // nothing, when it was the last).
+  virtual void RecordDeleted() {}
   // Whether the boxes show the current row, for Modify and Delete: KeyNamesCurrentRow, and
   // whatever else a form's row is named by.
   virtual bool ShowsCurrentRow() const { return KeyNamesCurrentRow(); }
@@ -181,6 +190,9 @@ protected:
   // equals the trimmed key input (exact, case counts). After Modify the row being modified is
   // left out. Raises DbError when the table cannot be read.
   bool DuplicateKeyFound();
+  // During a Modify: whether the current row of `rows` (over the form's table) is the row being
+  // modified, every column as it was when Modify began. False outside a Modify.
+  bool IsRowBeingModified(const Recordset& rows) const;
   // A refusal of the protocol: critical icon, the form's refusal title; then the box to mend.
   void Refuse(const QString& text, QWidget* focus = nullptr);
   // Save's checks of the boxes that must not be blank (VB's Trim: blanks only), in their order.

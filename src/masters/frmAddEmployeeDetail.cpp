@@ -39,6 +39,7 @@ RecordFormConfig frmAddEmployeeDetail::EmployeeFormConfig() {
   c.keyColumn = cols::SettingsEmployeeDetails::EmployeeID;
   c.refusalTitle = kWarning;
   c.hotKeys = false;
+  c.keyBeforeTable = true;
   return c;
 }
 
@@ -271,51 +272,10 @@ void frmAddEmployeeDetail::WriteColumns() {
 
 void frmAddEmployeeDetail::ViewAllRecords() { LookUp<frmViewEmployeeDetails>(this); }
 
-void frmAddEmployeeDetail::Picture6_Click() {
-  EditFlag = true;
-  if (Trim(txtEmployeeID.text()).isEmpty()) {
-    Refuse(QStringLiteral("Please select any Record"));
-    return;
-  }
-  RecordForm::Picture6_Click();  // refuses an empty table or an employee not shown, else edit mode
-}
-
 void frmAddEmployeeDetail::ModifyAccepted() {
   // The boxes declared absent become empty, so that the save asks about them again.
   for (QLineEdit* box : {&txtEmployeeID, &txtFirstName, &txtLastName, &txtMobilePhone, &txtHomePhone, &txtAge,
                          &txtPagerNumber, &txtEmailId, &txtEmployeeType, &txtQualification})
     if (Trim(box->text()) == kNotAvailable) box->clear();
   if (Trim(txtAddress.toPlainText()) == kNotAvailable) txtAddress.clear();
-}
-
-void frmAddEmployeeDetail::Picture7_Click() {
-  try {
-    if (txtEmployeeID.text().isEmpty()) {
-      Refuse(QStringLiteral("Please select any Record"));
-      return;
-    }
-    // Nothing is asked about an employee the form will not delete.
-    if (MainRecordset->RecordCount() == 0) {
-      Refuse(QStringLiteral("No Record Found"));
-      return;
-    }
-    if (!ShowsCurrentRow()) {  // an ID typed over: the boxes show no stored employee
-      Refuse(QStringLiteral("Please select any Record"));
-      return;
-    }
-    if (MsgBox(QStringLiteral("Are you sure you want to delete this record?"), vbYesNo + vbQuestion,
-               QStringLiteral("Confirm Delete")) != vbYes)
-      return;
-    MainRecordset->Delete();
-    if (MainRecordset->RecordCount() != 0) {
-      MainRecordset->MoveNext();
-      if (MainRecordset->Eof()) MainRecordset->MoveLast();
-      display();
-      EditFlag = false;
-    } else {
-      ClearInputs();
-    }
-  } catch (const DbError& e) {
-    MsgBox(e.Description());
-  }
 }

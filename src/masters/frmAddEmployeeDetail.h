@@ -72,9 +72,7 @@ protected:
   void WriteColumns() override;
   void ViewAllRecords() override;
 
-  void Picture6_Click() override;  // Modify
   void ModifyAccepted() override;
-  void Picture7_Click() override;  // Delete
 
 private:
   void setPicker(const QDate& date);  // from code: no age computation

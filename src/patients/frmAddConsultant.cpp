@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString kSelectRecord = QStringLiteral("Please select any Record");
-
 namespace fee = cols::SettingsConsultant;
 
 // A table listed at load could not be read: the program ends, as for every table it opens.
@@ -259,34 +257,7 @@ bool frmAddConsultant::ShowsCurrentRow() const {
          Trim(MainRecordset->Fields(fee::patientid).toText()) == Trim(Combo1.currentText());
 }
 
-// ---- Modify ----
-
-void frmAddConsultant::Picture6_Click() {
-  try {
-    if (cmbPatientID.currentText().isEmpty()) {
-      Refuse(kSelectRecord);
-      return;
-    }
-    if (MainRecordset->RecordCount() == 0) {
-      Refuse(QStringLiteral("No Record Found you cannt Edit"));
-      return;
-    }
-    // The boxes may show a pair no row has (a look-up that found nothing): saving would write
-    // over a fee the user does not see.
-    if (!ShowsCurrentRow()) {
-      Refuse(kSelectRecord);
-      return;
-    }
-    modifiedRow_.clear();
-    for (int i = 0; i < MainRecordset->FieldCount(); ++i) modifiedRow_.push_back(MainRecordset->Fields(i));
-    EditFlag = true;
-    SetRecordButtonsMode(this, true);
-    Picture9.setPicture(QStringLiteral("save.gif"));
-    Picture10.setPicture(QStringLiteral("cancel.gif"));
-  } catch (const DbError& e) {
-    MsgBox(e.Description());
-  }
-}
+// ---- View All ----
 
 void frmAddConsultant::ViewAllRecords() { LookUp<frmViewAllLab>(this); }
 
@@ -306,15 +277,11 @@ bool frmAddConsultant::duplicatePairFound() {
   Recordset rows;
   rows.Open(FeesOfPairSql(), {Value(doctor), Value(patient)}, gCon);
   // After Modify the fee being modified may keep its own pair.
-  bool skipped = !EditFlag || modifiedRow_.empty();
+  bool skipped = false;
   for (; !rows.Eof(); rows.MoveNext()) {
-    if (!skipped) {
-      bool same = rows.FieldCount() == int(modifiedRow_.size());
-      for (int i = 0; same && i < rows.FieldCount(); ++i) same = rows.Fields(i) == modifiedRow_[std::size_t(i)];
-      if (same) {
-        skipped = true;
-        continue;
-      }
+    if (!skipped && IsRowBeingModified(rows)) {
+      skipped = true;
+      continue;
     }
     if (Trim(rows.Fields(fee::DrName).toText()) == doctor && Trim(rows.Fields(fee::patientid).toText()) == patient)
       return true;

@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <memory>
-#include <vector>
 
 #include "framework/recordform.h"
 
@@ -42,10 +41,9 @@ public:
 protected:
   void Form_Load() override;
 
-  void Picture6_Click() override;  // Modify
-
   QWidget* KeyInput() override { return &cmbPatientID; }
-  // The boxes show the current row's doctor and patient.
+  // The boxes show the current row's doctor and patient: a pair no row has (a look-up that found
+  // nothing) is no fee to modify or delete.
   bool ShowsCurrentRow() const override;
   void ClearInputs() override;
   bool ValidateSave() override;
@@ -68,6 +66,5 @@ private:
   bool duplicatePairFound();
   void refuse(const QString& text, QWidget* focus, const QString& title = QString());
 
-  std::vector<Value> modifiedRow_;  // the row as it was when Modify began
   bool lookingUp_ = false;
 };

@@ -37,6 +37,7 @@ RecordFormConfig patientRecordConfig(const QString& captionWords, PatientTableKi
   c.keyColumn = patientcols::EmployeeID;
   c.refusalTitle = kWarning;
   c.keyset = true;  // half a million patients after ten years: the form shows one at a time
+  c.keyBeforeTable = true;
   return c;
 }
 
@@ -276,46 +277,17 @@ void PatientRecordForm::Picture5_Click() {
   }
 }
 
-void PatientRecordForm::Picture6_Click() {
-  try {
-    if (Trim(cmbPatientID.currentText()).isEmpty()) {
-      Refuse(kSelectRecord);
-      return;
-    }
-    if (MainRecordset->RecordCount() == 0) {
-      Refuse(QStringLiteral("No Record Found you cannt Edit"));
-      return;
-    }
-    // A look-up that found nothing leaves no current row while the boxes still show the
-    // previous patient: saving would write a row the user does not see.
-    if (!ShowsCurrentRow()) {
-      Refuse(kSelectRecord);
-      return;
-    }
-    const QString id = Trim(MainRecordset->Fields(patientcols::EmployeeID).toText());
-    modified_ = ModifiedRow{id, MainRecordset->CurrentRowId()};
-    EditFlag = true;
-    BusyFlag = true;
-    for (QLineEdit* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
-      if (Trim(box->text()) == QStringLiteral("Not Available")) box->clear();
-    SetRecordButtonsMode(this, true);
-    Picture9.setPicture(QStringLiteral("save.gif"));
-    Picture10.setPicture(QStringLiteral("cancel.gif"));
-  } catch (const DbError& e) {
-    MsgBox(e.Description());
-  }
+void PatientRecordForm::ModifyAccepted() {
+  // The row the boxes show, as Save will need it: its identifier and its rowid.
+  const QString id = Trim(MainRecordset->Fields(patientcols::EmployeeID).toText());
+  modified_ = ModifiedRow{id, MainRecordset->CurrentRowId()};
+  BusyFlag = true;
+  for (QLineEdit* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+    if (Trim(box->text()) == QStringLiteral("Not Available")) box->clear();
 }
 
-void PatientRecordForm::Picture7_Click() {
-  if (cmbPatientID.currentText().isEmpty()) {
-    Refuse(kSelectRecord);
-    return;
-  }
-  // The base refuses an empty table and a patient the boxes do not show, before its question.
-  const long before = MainRecordset ? MainRecordset->RecordCount() : 0;
-  RecordForm::Picture7_Click();
-  if (!MainRecordset || MainRecordset->RecordCount() >= before || MainRecordset->RecordCount() == 0)
-    return;  // nothing deleted, or the last one: the identifier list keeps its items
+void PatientRecordForm::RecordDeleted() {
+  if (MainRecordset->RecordCount() == 0) return;  // the last one: the identifier list keeps its items
   try {
     const QString shown = cmbPatientID.currentText();
     refillIdList();

@@ -70,13 +70,13 @@ protected:
   void Form_Load() override;
 
   void Picture5_Click() override;   // New
-  void Picture6_Click() override;   // Modify
-  void Picture7_Click() override;   // Delete
   void Picture9_Click() override;   // Save
   void Picture10_Click() override;  // Cancel
 
   QWidget* KeyInput() override { return &cmbPatientID; }
   void ClearInputs() override;
+  void ModifyAccepted() override;  // the row Modify began on, and the boxes of "Not Available" emptied
+  void RecordDeleted() override;   // the identifier list read again
   bool ValidateSave() override;
   void WriteColumns() override;
   void ViewAllRecords() override;

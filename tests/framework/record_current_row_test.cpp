@@ -202,6 +202,7 @@ TEST_P(EveryRecordForm, AKeyTypedOverInBrowseModeNamesNoRowToDeleteModifyOrSave)
   boxes().expect(kSelect, title, vbCritical);
   click(form->Picture6);
   EXPECT_EQ(mode(), "browse");
+  EXPECT_FALSE(form->EditFlag);  // a refused Modify leaves no modification begun
 
   // Modify of the row shown, then its key typed over: Save writes nothing.
   click(form->Picture1);

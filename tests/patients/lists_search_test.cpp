@@ -56,13 +56,13 @@ protected:
     return f;
   }
   void find(const QString& name) {
-    search->cmbEmpName.setEditText(name);
+    search->cmbDrName.setEditText(name);
     click(search->Picture1);
   }
   QString value(int row) const { return search->MSFlexGrid1.TextMatrix(row, 1); }
   // The value without the line breaks the sizing puts in.
   QString plain(int row) const { return value(row).remove("\r\n"); }
-  PatientSearchForm* search = nullptr;
+  DetailCard* search = nullptr;
 };
 
 TEST_F(SearchFormTest, NameIsFoundWholeWithBlanksIgnoredAndCaseCounting) {
@@ -89,7 +89,7 @@ TEST_F(SearchFormTest, NameIsFoundWholeWithBlanksIgnoredAndCaseCounting) {
   boxes().expect("Please select the Employee Name", "", vbOKOnly);
   find("");
   EXPECT_EQ(plain(1), "");
-  EXPECT_EQ(search->focusWidget(), &search->cmbEmpName);
+  EXPECT_EQ(search->focusWidget(), &search->cmbDrName);
   EXPECT_EQ(rows("SettingsOutPatient"), 3);
 }
 
@@ -99,9 +99,9 @@ TEST_F(SearchFormTest, ListKeepsTableOrderAndDuplicatesAndTheLaterPatientIsShown
   addPatient("SettingsOutPatient", "OP5", "Zed", "62", "Female", "5551234", "3 Long Rd", "Northend");
   ASSERT_TRUE(openSearch<frmViewOutPatient>());
   QStringList names;
-  for (int i = 0; i < search->cmbEmpName.count(); ++i) names << search->cmbEmpName.itemText(i);
+  for (int i = 0; i < search->cmbDrName.count(); ++i) names << search->cmbDrName.itemText(i);
   EXPECT_EQ(names, (QStringList{"Zed", "Ann", "Zed"}));
-  EXPECT_EQ(search->cmbEmpName.currentText(), "");
+  EXPECT_EQ(search->cmbDrName.currentText(), "");
   find("Zed");
   const QStringList shown = {"OP5", "Zed", "Female", "5551234", "62", "3 Long Rd", "Northend"};
   for (int r = 0; r < 7; ++r) EXPECT_EQ(plain(r), shown[r]) << r;
@@ -115,7 +115,7 @@ TEST_F(SearchFormTest, NamesAreListedAsStoredAndTheLastMatchIsShown) {
     addPatient("SettingsOutPatient", id, name);
   ASSERT_TRUE(openSearch<frmViewOutPatient>());
   QStringList names;
-  for (int i = 0; i < search->cmbEmpName.count(); ++i) names << search->cmbEmpName.itemText(i);
+  for (int i = 0; i < search->cmbDrName.count(); ++i) names << search->cmbDrName.itemText(i);
   EXPECT_EQ(names, (QStringList{"Zoë", "", " Ann", "Ann  ", "राम"}));
   const struct {
     const char* typed;
@@ -169,6 +169,52 @@ TEST_F(SearchFormTest, RowHeightsHideTheIdentifierAtLoadAndGrowWithTheText) {
   find("Bob");
   EXPECT_EQ(value(5), longAddress.left(30) + "\r\n" + longAddress.mid(30) + "\r\n");
   EXPECT_EQ(g.RowHeight(5), 1200);  // 500, 200 more for the label, then (700 + 500) x 1
+}
+
+// Search after search, typed through the list's key filter: the grid shows the last patient
+// found and only that one, its rows sized as a first search sizes them; the grid's height and the
+// form's size stay as the load set them, however tall the rows have grown.
+TEST_F(SearchFormTest, EverySearchShowsOnlyItsOwnResultAndTheFormKeepsItsSize) {
+  const QString longAddress(65, 'a');
+  const QString longLocation(40, 'l');
+  addPatient("SettingsInPatient", "IP1", "Ann", "30", "Male", "555", longAddress, longLocation);
+  addPatient("SettingsInPatient", "IP2", "Bob", "41", "Female", "556", "2 Low Rd", "Northend");
+  exec("UPDATE SettingsInPatient SET PrescriptionDetails='" + QString(35, 'p') + "', DiseaseDetails='flu' "
+       "WHERE EmployeeID='IP1'");
+  ASSERT_TRUE(openSearch<frmViewInPatient>());
+  const FlexGrid& g = search->MSFlexGrid1;
+  const QSize loadSize = search->FormWindow()->size();
+  const int loadGridHeight = g.height();
+
+  // Each row's height and text after a search.
+  const auto grid = [&] {
+    QStringList cells;
+    for (int r = 0; r < g.Rows(); ++r)
+      cells << QString::number(g.RowHeight(r)) + "|" + g.TextMatrix(r, 0) + "|" + g.TextMatrix(r, 1);
+    return cells;
+  };
+  const auto searchTyped = [&](const QString& name) {
+    type(search->cmbDrName, name);
+    click(search->Picture1);
+    EXPECT_EQ(g.Rows(), 11);
+    EXPECT_EQ(g.height(), loadGridHeight);
+    EXPECT_EQ(search->FormWindow()->size(), loadSize);
+    EXPECT_EQ(g.width(), TwipsToPixels(5500));
+    return grid();
+  };
+  const QStringList ann = searchTyped("Ann");
+  EXPECT_EQ(ann[5], "2400|Address\r\n|" + longAddress.left(30) + "\r\n" + longAddress.mid(30, 30) + "\r\n" +
+                        longAddress.mid(60) + "\r\n");
+  EXPECT_EQ(ann[6], "700|Location\r\n|" + longLocation.left(30) + "\r\n" + longLocation.mid(30) + "\r\n");
+  const QStringList bob = searchTyped("Bob");
+  EXPECT_EQ(bob[5], "900|Address\r\n|2 Low Rd\r\n");
+  EXPECT_EQ(bob[7], "900|Prescription Details\r\n|");
+  EXPECT_EQ(searchTyped("Ann"), ann);
+  EXPECT_EQ(searchTyped("Bob"), bob);
+  boxes().expect("Please select the Employee Name", "", vbOKOnly);
+  const QStringList none = searchTyped("");
+  for (int r = 0; r < 11; ++r) EXPECT_TRUE(none[r].endsWith("\r\n|")) << none[r].toStdString();
+  EXPECT_EQ(searchTyped("Ann"), ann);
 }
 
 TEST_F(SearchFormTest, InPatientShowsTheDischargeRowsOnlyOnceFilled) {

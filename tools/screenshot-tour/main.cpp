@@ -276,9 +276,9 @@ void fillForm(VbForm* form) {
       click(f->Picture1);
     }
     f->cmbDescription->setEditText(QString());
-  } else if (auto* f = dynamic_cast<PatientSearchForm*>(form)) {
-    const bool out = dynamic_cast<frmViewOutPatient*>(form) != nullptr;
-    f->cmbEmpName.setEditText(out ? QStringLiteral("Beena Joseph") : QStringLiteral("Thomas Kurian"));
+  } else if (auto* f = qobject_cast<DetailCard*>(form)) {  // the patient searches
+    const bool out = qobject_cast<frmViewOutPatient*>(form) != nullptr;
+    f->cmbDrName.setEditText(out ? QStringLiteral("Beena Joseph") : QStringLiteral("Thomas Kurian"));
     click(&f->Picture1);
   } else if (auto* f = dynamic_cast<frmCancelBill*>(form)) {
     choose(f->cmbBillNumber, QStringLiteral("4"));
