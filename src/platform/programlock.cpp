@@ -1,6 +1,7 @@
 #include "platform/programlock.h"
 
 #include <QLockFile>
+#include <QThread>
 #include <memory>
 
 namespace {
@@ -24,7 +25,24 @@ ProgramLock LockDatabaseFile(const QString& databasePath) {
     held = std::move(lock);
     return ProgramLock::Taken;
   }
-  return lock->error() == QLockFile::LockFailedError ? ProgramLock::HeldByAnother : ProgramLock::Failed;
+  if (lock->error() != QLockFile::LockFailedError) return ProgramLock::Failed;
+  // A start killed between making the lock file and writing its holder into it leaves a file that
+  // names nobody, and QLockFile never counts such a file as stale: every later start would be
+  // refused for good. A live copy writes its name at once, so a file still nameless after a
+  // second is taken over.
+  qint64 pid = 0;
+  QString host, application;
+  for (int waited = 0; !lock->getLockInfo(&pid, &host, &application); waited += 50) {
+    if (waited >= 1000) {
+      if (lock->removeStaleLockFile() && lock->tryLock(0)) {
+        held = std::move(lock);
+        return ProgramLock::Taken;
+      }
+      break;
+    }
+    QThread::msleep(50);
+  }
+  return ProgramLock::HeldByAnother;
 }
 
 void UnlockDatabaseFile() {
