@@ -127,7 +127,7 @@ void DetailCard::load() {
   HideMainMenus(CurrentUserTypeBox());
   gActiveForm = this;
   Recordset& rs = *cardRecordset_;
-  rs.Open(config_.sql, gCon, adOpenStatic, adLockPessimistic);
+  rs.Open(config_.read, gCon, adOpenStatic, adLockPessimistic);
 
   if (rs.RecordCount() == 0) {
     MsgBox(QStringLiteral("No Record Found"), vbExclamation, QStringLiteral("No Record Warning"));

@@ -25,6 +25,7 @@
 #include "framework/flexgrid.h"
 #include "framework/imagebutton.h"
 #include "framework/vbform.h"
+#include "platform/ado.h"
 #include "platform/flashmovie.h"
 
 class Recordset;
@@ -36,7 +37,7 @@ struct CardRow {
 };
 
 struct DetailCardConfig {
-  QString sql;                // read once, when the card opens
+  TableRead read;             // read once, when the card opens
   QString caption;            // the title bar's text, blanks included
   QString nameLabel;          // the caption left of the name list
   QString comboName = QStringLiteral("cmbDrName");

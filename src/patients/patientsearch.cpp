@@ -130,7 +130,7 @@ void PatientSearchForm::load() {
   // Ten years bring half a million out-patients: only their names are read, each with its row's
   // rowid, and a search reads the one row it finds. Listed in the table's order, repeated names
   // as often as they occur.
-  names_ = ShowKeyList(&cmbEmpName, ReadKeyList(gCon, PatientsListSql(config_.kind), patientcols::FirstName, true));
+  names_ = ShowKeyList(&cmbEmpName, ReadKeyList(gCon, PatientsListRead(config_.kind), patientcols::FirstName, true));
   if (names_->Count() == 0) {
     MsgBox(QStringLiteral("No Record Found"), vbExclamation, QStringLiteral("No Record Warning"));
     closeForm();
@@ -202,7 +202,7 @@ void PatientSearchForm::Picture1_Click() {
       const int at = names_->LastExact(Trim(text));
       Recordset rs;
       if (at >= 0)
-        rs.Open(PatientByRowIdSql(config_.kind), {Value(names_->RowId(at))}, gCon);
+        rs.Open(PatientByRowIdRead(config_.kind, names_->RowId(at)), gCon);
       if (at >= 0 && !rs.Eof()) {
         for (int r = 0; r < g.Rows(); ++r) {
           const Value v = rs.Fields(rows_[std::size_t(r)].source);
