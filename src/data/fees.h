@@ -1,6 +1,6 @@
 #pragma once
 // The consultant fees (SettingsConsultant): one row per doctor and patient with the fee's date and
-// amount. Here are the texts the fee form opens and the row as it reads and writes it.
+// amount. Here are the reads the fee form opens and the row as it reads and writes it.
 #include <QDate>
 #include <QString>
 #include <memory>

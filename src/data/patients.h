@@ -1,7 +1,7 @@
 #pragma once
 // The two patient tables: out-patients (SettingsOutPatient) and in-patients, the admissions
 // (SettingsInPatient). Both begin with the same eleven columns; an in-patient row also holds its
-// discharge. Here are the texts the record forms, lists and searches open, the identifier
+// discharge. Here are the reads the record forms, lists and searches open, the identifier
 // duplicate check and the row as the forms read and write it.
 #include <QDate>
 #include <QString>

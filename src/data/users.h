@@ -10,7 +10,7 @@
 #include "data/columns.h"
 #include "platform/ado.h"
 
-// Every account, in stored order: the text the account form, the list, the card and the login open.
+// Every account, in stored order: the read the account form, the list, the card and the login open.
 const TableRead& UsersRead();
 // The column the account form and the card find an account by.
 inline constexpr int kUserKeyColumn = cols::SettingsNewUser::UserName;

@@ -8,7 +8,7 @@
 //   class frmViewUserDetails : public DetailCard {
 //   public:
 //     frmViewUserDetails() : DetailCard(UserCardConfig()) {}
-//     static DetailCardConfig UserCardConfig();  // SQL, texts, label rows
+//     static DetailCardConfig UserCardConfig();  // the read, texts, label rows
 //   };
 //
 // and is opened with ShowForm<frmViewUserDetails>(), which gives nullptr when the card closed

@@ -102,6 +102,7 @@ struct TableRead {
   // the two reads.
   enum class Sort : std::uint8_t { ByDatabase, InMemory };
 
+  // Every member has a default, so that a read names only what it sets ({.table = ..., ...}).
   QString table = {};
   QString condition = {};              // an SQL condition on the row with "?" parameters, or empty
   std::vector<Value> parameters = {};  // bound to the condition's "?" in order
@@ -110,7 +111,6 @@ struct TableRead {
 
   // The text it runs as: SELECT *, rowid FROM "table" [WHERE condition] ORDER BY ["orderBy", ]rowid.
   QString Sql() const;
-  bool operator==(const TableRead&) const = default;
 };
 
 class Connection : public std::enable_shared_from_this<Connection> {
