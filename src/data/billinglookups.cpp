@@ -1,24 +1,26 @@
 #include "data/billinglookups.h"
 
-const QString& DoctorsByIdSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID");
-  return sql;
+const TableRead& DoctorsByIdRead() {
+  static const TableRead read{.table = QStringLiteral("SettingDrDetails"), .orderBy = QStringLiteral("DoctorID"), .sort = TableRead::Sort::InMemory};
+  return read;
 }
 
-const QString& OutPatientsByNameSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingsOutPatient Order by FirstName");
-  return sql;
+const TableRead& OutPatientsByNameRead() {
+  static const TableRead read{.table = QStringLiteral("SettingsOutPatient"), .orderBy = QStringLiteral("FirstName"), .sort = TableRead::Sort::InMemory};
+  return read;
 }
 
-const QString& InPatientsByNameSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingsInPatient Order by FirstName");
-  return sql;
+const TableRead& InPatientsByNameRead() {
+  static const TableRead read{.table = QStringLiteral("SettingsInPatient"), .orderBy = QStringLiteral("FirstName"), .sort = TableRead::Sort::InMemory};
+  return read;
 }
 
-QString RowByRowIdSql(const QString& table) { return QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(table); }
+TableRead RowByRowIdRead(const QString& table, qint64 rowid) {
+  return {.table = table, .condition = QStringLiteral("rowid=?"), .parameters = {Value(rowid)}};
+}
 
-const QString& TestPricesSql(BillKind kind) {
-  static const QString lab = QStringLiteral("SELECT * FROM SettingsLab Order by Description");
-  static const QString xray = QStringLiteral("SELECT * FROM SettingsXRay Order by Description");
+const TableRead& TestPricesRead(BillKind kind) {
+  static const TableRead lab{.table = QStringLiteral("SettingsLab"), .orderBy = QStringLiteral("Description"), .sort = TableRead::Sort::InMemory};
+  static const TableRead xray{.table = QStringLiteral("SettingsXRay"), .orderBy = QStringLiteral("Description"), .sort = TableRead::Sort::InMemory};
   return kind == BillKind::XRay ? xray : lab;
 }

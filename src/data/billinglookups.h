@@ -4,14 +4,15 @@
 #include <QString>
 
 #include "data/billnumbers.h"
+#include "platform/ado.h"
 
 // The doctors in the order of their identifiers, for the doctor box of a bill.
-const QString& DoctorsByIdSql();
+const TableRead& DoctorsByIdRead();
 // The patients of each kind in the order of their first names, as the choosers list them.
-const QString& OutPatientsByNameSql();
-const QString& InPatientsByNameSql();
-// One row of `table` by its rowid (one parameter), writable: a chooser reads the row of the patient
+const TableRead& OutPatientsByNameRead();
+const TableRead& InPatientsByNameRead();
+// The row of `table` stored under `rowid`, writable: a chooser reads the row of the patient
 // chosen, a key list the row of the text found.
-QString RowByRowIdSql(const QString& table);
+TableRead RowByRowIdRead(const QString& table, qint64 rowid);
 // The tests of a laboratory or x-ray bill and their prices, in the order of their names.
-const QString& TestPricesSql(BillKind kind);
+const TableRead& TestPricesRead(BillKind kind);

@@ -95,7 +95,7 @@ void writeCounter(Recordset& counter, const QString& billNo) {
 // the bill forms open for the kind (on this module's own texts, so that no text has to be read to
 // know which table a recordset stands on), and the rows the kind's shape.
 void checkKind(BillKind kind, const Recordset& bills, const Recordset& counter, const BillRows& rows) {
-  const bool tablesMatch = bills.Source() == NewBillRowsSql(kind) && counter.Source() == BillCounterSql(kind);
+  const bool tablesMatch = bills.Source() == NewBillRowsRead(kind).Sql() && counter.Source() == BillCounterRead(kind).Sql();
   const std::size_t shape = kind == BillKind::OutPatient ? 0 : kind == BillKind::InPatient ? 1 : 2;
   if (!tablesMatch || rows.index() != shape)
     throw DbError(adErrInvalidArgument, QStringLiteral("The bill's recordsets are not the tables of its kind"));
@@ -245,21 +245,20 @@ int CancelTestBill(Recordset& bills, const QString& billNo) {
   return int(lines.size());
 }
 
-QString NewBillRowsSql(BillKind kind) {
-  return QStringLiteral("SELECT * FROM %1 WHERE 0").arg(QLatin1String(TablesOf(kind).bills));
+TableRead NewBillRowsRead(BillKind kind) {
+  return {.table = QLatin1String(TablesOf(kind).bills), .condition = QStringLiteral("0")};
 }
 
-QString BillCounterSql(BillKind kind) {
-  return QStringLiteral("SELECT * FROM %1").arg(QLatin1String(TablesOf(kind).counter));
+TableRead BillCounterRead(BillKind kind) { return {.table = QLatin1String(TablesOf(kind).counter)}; }
+
+TableRead ValidBillsRead(BillKind kind) {
+  return {.table = QLatin1String(TablesOf(kind).bills), .condition = QStringLiteral("BillDelete='Available'")};
 }
 
-QString ValidBillsSql(BillKind kind) {
-  return QStringLiteral("SELECT * FROM %1 where BillDelete='Available'").arg(QLatin1String(TablesOf(kind).bills));
-}
-
-QString BillRowsByRowIdSql(BillKind kind, int count) {
+TableRead BillRowsByRowIdRead(BillKind kind, const std::vector<Value>& rowids) {
   QString marks;
-  for (int i = 0; i < count; ++i) marks += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");
-  return QStringLiteral("SELECT * FROM %1 WHERE rowid IN (%2)")
-      .arg(QLatin1String(TablesOf(kind).bills), count == 0 ? QStringLiteral("NULL") : marks);
+  for (std::size_t i = 0; i < rowids.size(); ++i) marks += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");
+  return {.table = QLatin1String(TablesOf(kind).bills),
+          .condition = QStringLiteral("rowid IN (%1)").arg(rowids.empty() ? QStringLiteral("NULL") : marks),
+          .parameters = rowids};
 }

@@ -76,7 +76,7 @@ using BillRows = std::variant<OutBillRecord, InBillRecord, TestBillRecord>;
 // into `counter` (making the counter's row when the database has none) and, for an in-patient
 // bill, applies `advance` to the patient's row of `patients`, all in one transaction on the
 // recordsets' one connection: all of it is stored or none. `bills` and `counter` must be open on
-// NewBillRowsSql(kind) and BillCounterSql(kind), and `rows` of the kind's shape. Refuses (BillNumberTaken, nothing written) a number
+// NewBillRowsRead(kind) and BillCounterRead(kind), and `rows` of the kind's shape. Refuses (BillNumberTaken, nothing written) a number
 // that is no longer the kind's next one, as when another program stored a bill since it was read;
 // refuses (DbError) a counter it would lower and a deducted advance the patient no longer holds.
 // A failure raises DbError and leaves nothing of the bill stored.
@@ -118,12 +118,12 @@ bool CancelBill(BillKind kind, Recordset& bill);
 // Raises DbError; nothing is marked then.
 int CancelTestBill(Recordset& bills, const QString& billNo);
 
-// The texts the bill forms open their bill recordsets with.
+// The reads the bill forms open their bill recordsets on.
 // A new bill's rows are only added: none is read.
-QString NewBillRowsSql(BillKind kind);
+TableRead NewBillRowsRead(BillKind kind);
 // The kind's counter, its one row.
-QString BillCounterSql(BillKind kind);
+TableRead BillCounterRead(BillKind kind);
 // The bills not cancelled, every row in the table's order, as a cancellation lists them.
-QString ValidBillsSql(BillKind kind);
-// The rows of the kind's bill table whose rowids are `count` parameters, "NULL" for none.
-QString BillRowsByRowIdSql(BillKind kind, int count);
+TableRead ValidBillsRead(BillKind kind);
+// The rows of the kind's bill table stored under `rowids` (none for none), in the table's order.
+TableRead BillRowsByRowIdRead(BillKind kind, const std::vector<Value>& rowids);

@@ -2,9 +2,9 @@
 
 namespace D = cols::SettingDrDetails;
 
-const QString& DoctorsSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingDrDetails");
-  return sql;
+const TableRead& DoctorsRead() {
+  static const TableRead read{.table = QStringLiteral("SettingDrDetails")};
+  return read;
 }
 
 Doctor ReadDoctor(const Recordset& rs) {

@@ -8,7 +8,7 @@
 #include "platform/ado.h"
 
 // Every doctor in the table's own order: the doctor form, the doctor list and the doctor card.
-const QString& DoctorsSql();
+const TableRead& DoctorsRead();
 
 // One row, every column as its text.
 struct Doctor {
@@ -17,7 +17,7 @@ struct Doctor {
   bool operator==(const Doctor&) const = default;
 };
 
-// The current row of `rs` (opened on DoctorsSql). Raises DbError when it cannot be read.
+// The current row of `rs` (opened on DoctorsRead). Raises DbError when it cannot be read.
 Doctor ReadDoctor(const Recordset& rs);
 // Into the current row of `rs`; the caller's Update stores it.
 void WriteDoctor(Recordset& rs, const Doctor& d);

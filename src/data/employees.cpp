@@ -2,9 +2,9 @@
 
 namespace E = cols::SettingsEmployeeDetails;
 
-const QString& EmployeesSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingsEmployeeDetails");
-  return sql;
+const TableRead& EmployeesRead() {
+  static const TableRead read{.table = QStringLiteral("SettingsEmployeeDetails")};
+  return read;
 }
 
 Employee ReadEmployee(const Recordset& rs) {

@@ -7,7 +7,7 @@
 #include "platform/ado.h"
 
 // Every employee in the table's own order: the employee form, the employee list and the card.
-const QString& EmployeesSql();
+const TableRead& EmployeesRead();
 
 // One row, every column as its text.
 struct Employee {
@@ -16,7 +16,7 @@ struct Employee {
   bool operator==(const Employee&) const = default;
 };
 
-// The current row of `rs` (opened on EmployeesSql). Raises DbError when it cannot be read.
+// The current row of `rs` (opened on EmployeesRead). Raises DbError when it cannot be read.
 Employee ReadEmployee(const Recordset& rs);
 // Into the current row of `rs`; the caller's Update stores it.
 void WriteEmployee(Recordset& rs, const Employee& e);

@@ -8,16 +8,17 @@ namespace {
 namespace fee = cols::SettingsConsultant;
 
 const QString kPairCondition = QStringLiteral(
-    " WHERE (typeof(DrName)<>'text' OR trim(DrName)=?) AND (typeof(patientid)<>'text' OR trim(patientid)=?)");
+    "(typeof(DrName)<>'text' OR trim(DrName)=?) AND (typeof(patientid)<>'text' OR trim(patientid)=?)");
 }  // namespace
 
-const QString& FeesRecordSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingsConsultant Order by DrName");
-  return sql;
+const TableRead& FeesRecordRead() {
+  static const TableRead read{.table = QStringLiteral("SettingsConsultant"), .orderBy = QStringLiteral("DrName"), .sort = TableRead::Sort::InMemory};
+  return read;
 }
 
 const QString& FeeRowIdsOfPairSql() {
-  static const QString sql = QStringLiteral("SELECT rowid FROM SettingsConsultant") + kPairCondition;
+  static const QString sql =
+      QStringLiteral("SELECT rowid FROM SettingsConsultant WHERE ") + kPairCondition + QStringLiteral(" ORDER BY rowid");
   return sql;
 }
 
@@ -30,14 +31,15 @@ std::vector<qint64> FeeRowIdsOfPair(const std::shared_ptr<Connection>& con, cons
   return out;
 }
 
-const QString& FeesOfPairSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingsConsultant") + kPairCondition;
-  return sql;
+TableRead FeesOfPairRead(const QString& doctor, const QString& patient) {
+  return {.table = QStringLiteral("SettingsConsultant"),
+          .condition = kPairCondition,
+          .parameters = {Value(doctor), Value(patient)}};
 }
 
-const QString& FeeDoctorsSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingDrDetails Order by DoctorID");
-  return sql;
+const TableRead& FeeDoctorsRead() {
+  static const TableRead read{.table = QStringLiteral("SettingDrDetails"), .orderBy = QStringLiteral("DoctorID"), .sort = TableRead::Sort::InMemory};
+  return read;
 }
 
 Fee ReadFee(const Recordset& rs) {

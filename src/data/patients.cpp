@@ -12,20 +12,19 @@ static_assert(int(out::EmployeeID) == int(in::EmployeeID) && int(out::FirstName)
               int(out::Age) == int(in::Age) && int(out::Address) == int(in::Address) &&
               int(out::Location) == int(in::Location));
 
-struct KindSql {
-  QString record, list, byRowId;
+struct KindReads {
+  TableRead record, list;
 };
 
-const KindSql& sqlOf(PatientTableKind kind) {
+const KindReads& readsOf(PatientTableKind kind) {
   static const auto make = [](PatientTableKind k) {
     const QString table = QLatin1String(PatientTable(k));
-    return KindSql{QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" Order by EmployeeID"),
-                   QStringLiteral("SELECT * FROM ") + table,
-                   QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(table)};
+    return KindReads{{.table = table, .orderBy = QStringLiteral("EmployeeID"), .sort = TableRead::Sort::InMemory},
+                     {.table = table}};
   };
-  static const KindSql outSql = make(PatientTableKind::OutPatient);
-  static const KindSql inSql = make(PatientTableKind::InPatient);
-  return kind == PatientTableKind::InPatient ? inSql : outSql;
+  static const KindReads outReads = make(PatientTableKind::OutPatient);
+  static const KindReads inReads = make(PatientTableKind::InPatient);
+  return kind == PatientTableKind::InPatient ? inReads : outReads;
 }
 
 }  // namespace
@@ -34,9 +33,11 @@ const char* PatientTable(PatientTableKind kind) {
   return kind == PatientTableKind::InPatient ? in::kTable : out::kTable;
 }
 
-const QString& PatientsRecordSql(PatientTableKind kind) { return sqlOf(kind).record; }
-const QString& PatientsListSql(PatientTableKind kind) { return sqlOf(kind).list; }
-const QString& PatientByRowIdSql(PatientTableKind kind) { return sqlOf(kind).byRowId; }
+const TableRead& PatientsRecordRead(PatientTableKind kind) { return readsOf(kind).record; }
+const TableRead& PatientsListRead(PatientTableKind kind) { return readsOf(kind).list; }
+TableRead PatientByRowIdRead(PatientTableKind kind, qint64 rowid) {
+  return {.table = QLatin1String(PatientTable(kind)), .condition = QStringLiteral("rowid=?"), .parameters = {Value(rowid)}};
+}
 
 bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kind, const QString& id,
                     std::optional<qint64> exceptRowId) {

@@ -1,7 +1,7 @@
 #pragma once
 // The two patient tables: out-patients (SettingsOutPatient) and in-patients, the admissions
 // (SettingsInPatient). Both begin with the same eleven columns; an in-patient row also holds its
-// discharge. Here are the texts the record forms, lists and searches open, the identifier
+// discharge. Here are the reads the record forms, lists and searches open, the identifier
 // duplicate check and the row as the forms read and write it.
 #include <QDate>
 #include <QString>
@@ -18,11 +18,11 @@ const char* PatientTable(PatientTableKind kind);
 
 // Every patient of the kind in identifier order: the record form's rows, and the identifier
 // column the fee form lists.
-const QString& PatientsRecordSql(PatientTableKind kind);
+const TableRead& PatientsRecordRead(PatientTableKind kind);
 // Every patient of the kind in the table's own order: the lists, the name search, the discharge.
-const QString& PatientsListSql(PatientTableKind kind);
-// The one row of the kind with a given rowid (bound as its only parameter).
-const QString& PatientByRowIdSql(PatientTableKind kind);
+const TableRead& PatientsListRead(PatientTableKind kind);
+// The one row of the kind stored under `rowid`.
+TableRead PatientByRowIdRead(PatientTableKind kind, qint64 rowid);
 
 // Whether a row of the kind other than `exceptRowId` holds `id`, blanks around the stored one
 // trimmed and letters compared as they are: one bound statement over the table as it is now.

@@ -3,19 +3,19 @@
 namespace L = cols::SettingsLab;
 namespace X = cols::SettingsXRay;
 
-const QString& LabTestsSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingsLab Order by Description");
-  return sql;
+const TableRead& LabTestsRead() {
+  static const TableRead read{.table = QStringLiteral("SettingsLab"), .orderBy = QStringLiteral("Description"), .sort = TableRead::Sort::InMemory};
+  return read;
 }
 
-const QString& XRayTestsSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingsXRay");
-  return sql;
+const TableRead& XRayTestsRead() {
+  static const TableRead read{.table = QStringLiteral("SettingsXRay")};
+  return read;
 }
 
-const QString& XRayTestsSortedSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingsXRay Order by Description");
-  return sql;
+const TableRead& XRayTestsSortedRead() {
+  static const TableRead read{.table = QStringLiteral("SettingsXRay"), .orderBy = QStringLiteral("Description"), .sort = TableRead::Sort::InMemory};
+  return read;
 }
 
 LabTest ReadLabTest(const Recordset& rs) {

@@ -8,11 +8,11 @@
 #include "platform/ado.h"
 
 // Every investigation sorted by description: the laboratory form and its list.
-const QString& LabTestsSql();
+const TableRead& LabTestsRead();
 // Every x-ray test in the table's own order (the x-ray form walks them so), and sorted by
 // description (its list).
-const QString& XRayTestsSql();
-const QString& XRayTestsSortedSql();
+const TableRead& XRayTestsRead();
+const TableRead& XRayTestsSortedRead();
 
 struct LabTest {
   QString description, amount;

@@ -27,60 +27,68 @@ QString CollectionModeCondition(CollectionMode mode) {
 QString LastRowSql(const QString& table) { return QStringLiteral("SELECT max(rowid) FROM ") + table; }
 
 QString InvalidBillRowsSql(const QString& table) {
-  return QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" WHERE NOT ifnull(BillDelete='Available',0)");
+  return QStringLiteral("SELECT rowid FROM ") + table +
+         QStringLiteral(" WHERE NOT ifnull(BillDelete='Available',0) ORDER BY rowid");
 }
 
 QString CancelledBillRowsSql(const QString& table) {
-  return QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" WHERE BillDelete='Deleted'");
+  return QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" WHERE BillDelete='Deleted' ORDER BY rowid");
 }
 
-const QString& OutAnyAvailableBillSql() {
-  static const QString sql = QStringLiteral(
-      "SELECT * FROM OutPatientPrintDetails where BillDelete='Available' AND rowid IN "
-      "(SELECT rowid FROM OutPatientPrintDetails where BillDelete='Available' LIMIT 1)");
-  return sql;
+namespace {
+const QString kOutBills = QStringLiteral("OutPatientPrintDetails");
+const QString kInBills = QStringLiteral("InPatientPrintDetails");
+const QString kFees = QStringLiteral("SettingsConsultant");
+}  // namespace
+
+const TableRead& OutAnyAvailableBillRead() {
+  static const TableRead read{.table = kOutBills, .condition = QStringLiteral("BillDelete='Available' AND rowid IN (SELECT rowid FROM "
+                                                        "OutPatientPrintDetails where BillDelete='Available' LIMIT 1)")};
+  return read;
 }
 
-QString OutAvailableBillsOfDaysSql(CollectionMode mode) {
-  return QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Available' AND Date BETWEEN ? AND ? "
-                        "AND rowid <= ?%1 Order by BillNo")
-      .arg(CollectionModeCondition(mode));
+TableRead OutAvailableBillsOfDaysRead(CollectionMode mode) {
+  return {.table = kOutBills,
+          .condition = QStringLiteral("BillDelete='Available' AND Date BETWEEN ? AND ? AND rowid <= ?") +
+                       CollectionModeCondition(mode),
+          .orderBy = QStringLiteral("BillNo")};
 }
 
-const QString& OutAnyCancelledBillSql() {
-  static const QString sql = QStringLiteral(
-      "SELECT * FROM OutPatientPrintDetails where BillDelete='Deleted' AND rowid IN "
-      "(SELECT rowid FROM OutPatientPrintDetails where BillDelete='Deleted' LIMIT 1)");
-  return sql;
+const TableRead& OutAnyCancelledBillRead() {
+  static const TableRead read{.table = kOutBills, .condition = QStringLiteral("BillDelete='Deleted' AND rowid IN (SELECT rowid FROM "
+                                                        "OutPatientPrintDetails where BillDelete='Deleted' LIMIT 1)")};
+  return read;
 }
 
-const QString& OutCancelledBillsOfDaySql() {
-  static const QString sql =
-      QStringLiteral("SELECT * FROM OutPatientPrintDetails where BillDelete='Deleted' AND Date = ? AND rowid <= ?");
-  return sql;
+const TableRead& OutCancelledBillsOfDayRead() {
+  static const TableRead read{.table = kOutBills, .condition = QStringLiteral("BillDelete='Deleted' AND Date = ? AND rowid <= ?")};
+  return read;
 }
 
-QString InValidBillsOfDaysSql(CollectionMode mode) {
-  return QStringLiteral("SELECT * FROM InPatientPrintDetails WHERE Date BETWEEN ? AND ? AND rowid <= ? "
-                        "AND rowid NOT IN (SELECT value FROM json_each(?))%1 Order by BillNo")
-      .arg(CollectionModeCondition(mode));
+TableRead InValidBillsOfDaysRead(CollectionMode mode) {
+  return {.table = kInBills,
+          .condition =
+              QStringLiteral("Date BETWEEN ? AND ? AND rowid <= ? AND rowid NOT IN (SELECT value FROM json_each(?))") +
+              CollectionModeCondition(mode),
+          .orderBy = QStringLiteral("BillNo")};
 }
 
-const QString& InCancelledBillsOfDaySql() {
-  static const QString sql = QStringLiteral(
-      "SELECT * FROM InPatientPrintDetails WHERE Date = ? AND rowid IN (SELECT value FROM json_each(?))");
-  return sql;
+const TableRead& InCancelledBillsOfDayRead() {
+  static const TableRead read{.table = kInBills, .condition = QStringLiteral("Date = ? AND rowid IN (SELECT value FROM json_each(?))")};
+  return read;
 }
 
-const QString& ConsultantNoFeesSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingsConsultant WHERE 0 Order By DrName");
-  return sql;
+const TableRead& ConsultantNoFeesRead() {
+  static const TableRead read{.table = kFees, .condition = QStringLiteral("0"),
+                                     .orderBy = QStringLiteral("DrName"),
+                                     .sort = TableRead::Sort::InMemory};
+  return read;
 }
 
-const QString& ConsultantFeesOfDaysSql() {
-  static const QString sql =
-      QStringLiteral("SELECT * FROM SettingsConsultant WHERE Date BETWEEN ? AND ? AND rowid <= ? Order By DrName");
-  return sql;
+const TableRead& ConsultantFeesOfDaysRead() {
+  static const TableRead read{.table = kFees, .condition = QStringLiteral("Date BETWEEN ? AND ? AND rowid <= ?"),
+                                     .orderBy = QStringLiteral("DrName")};
+  return read;
 }
 
 QString TestCollectionReportSql(const QString& table) {

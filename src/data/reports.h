@@ -26,25 +26,27 @@ QString InvalidBillRowsSql(const QString& table);
 // The rowids of the cancelled bills.
 QString CancelledBillRowsSql(const QString& table);
 
+// The reads of whole bill and fee rows. Where a read's condition has "?" parameters, the report
+// gives their values (listed here in order) when it reads.
 // Out-patient. Whether there is any valid bill (at most one row).
-const QString& OutAnyAvailableBillSql();
+const TableRead& OutAnyAvailableBillRead();
 // The valid bills of the days in the mode, in bill-number order: from, to, the last rowid at Load.
-QString OutAvailableBillsOfDaysSql(CollectionMode mode);
+TableRead OutAvailableBillsOfDaysRead(CollectionMode mode);
 // Whether any bill was cancelled at all (at most one row).
-const QString& OutAnyCancelledBillSql();
+const TableRead& OutAnyCancelledBillRead();
 // The cancelled bills of the day, in table order: the day, the last rowid at Load.
-const QString& OutCancelledBillsOfDaySql();
+const TableRead& OutCancelledBillsOfDayRead();
 
 // In-patient. The bills of the days that were valid at Load in the mode, in bill-number order:
 // from, to, the last rowid at Load, the invalid rowids at Load (a JSON array).
-QString InValidBillsOfDaysSql(CollectionMode mode);
+TableRead InValidBillsOfDaysRead(CollectionMode mode);
 // The bills of the day that were cancelled at Load, in table order: the day, their rowids.
-const QString& InCancelledBillsOfDaySql();
+const TableRead& InCancelledBillsOfDayRead();
 
 // Consultant fees. No row: the columns alone, which Load opens.
-const QString& ConsultantNoFeesSql();
+const TableRead& ConsultantNoFeesRead();
 // The fees of the days, by doctor's name: from, to, the last rowid at Load.
-const QString& ConsultantFeesOfDaysSql();
+const TableRead& ConsultantFeesOfDaysRead();
 
 // Laboratory and x-ray bills (one row per test line, in `table`). The reports list one row per
 // bill, the distinct bill-level values of its lines. Grouped rather than DISTINCT, so that a row

@@ -2,9 +2,9 @@
 
 #include "data/columns.h"
 
-const QString& BackupFolderSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingsCopyDB");
-  return sql;
+const TableRead& BackupFolderRead() {
+  static const TableRead read{.table = QStringLiteral("SettingsCopyDB")};
+  return read;
 }
 
 QString ReadBackupFolder(Recordset& rs) {

@@ -6,9 +6,9 @@
 #include "platform/ado.h"
 
 // The settings row, as the back-up form opens it.
-const QString& BackupFolderSql();
+const TableRead& BackupFolderRead();
 
-// The stored back-up folder of `rs` (opened on BackupFolderSql()); empty when no row is stored.
+// The stored back-up folder of `rs` (opened on BackupFolderRead()); empty when no row is stored.
 QString ReadBackupFolder(Recordset& rs);
 // Stores `folder` as the back-up folder in the first row and writes it. Raises DbError on failure.
 void WriteBackupFolder(Recordset& rs, const QString& folder);

@@ -17,9 +17,9 @@ QString loginPlain(const std::optional<QString>& stored) {
 }
 }  // namespace
 
-const QString& UsersSql() {
-  static const QString sql = QStringLiteral("SELECT * FROM SettingsNewUser");
-  return sql;
+const TableRead& UsersRead() {
+  static const TableRead read{.table = QStringLiteral("SettingsNewUser")};
+  return read;
 }
 
 UserAccount ReadUserAccount(const Recordset& rs) {
@@ -54,7 +54,7 @@ bool AccountOpensWith(const UserAccount& account, const QString& name, const QSt
 
 bool AnyAccountOpensWith(const std::shared_ptr<Connection>& con, const QString& name, const QString& password) {
   Recordset users;
-  users.Open(UsersSql(), con);
+  users.Open(UsersRead(), con);
   for (; !users.Eof(); users.MoveNext())
     if (AccountOpensWith(ReadUserAccount(users), name, password)) return true;
   return false;

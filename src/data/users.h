@@ -10,8 +10,8 @@
 #include "data/columns.h"
 #include "platform/ado.h"
 
-// Every account, in stored order: the text the account form, the list, the card and the login open.
-const QString& UsersSql();
+// Every account, in stored order: the read the account form, the list, the card and the login open.
+const TableRead& UsersRead();
 // The column the account form and the card find an account by.
 inline constexpr int kUserKeyColumn = cols::SettingsNewUser::UserName;
 
@@ -24,7 +24,7 @@ struct UserAccount {
   std::optional<QString> userType;  // enciphered: "Admin", "Doctor" or "Employee" once deciphered
 };
 
-// The account on the current row of a recordset opened on UsersSql().
+// The account on the current row of a recordset opened on UsersRead().
 UserAccount ReadUserAccount(const Recordset& rs);
 // Into the current row: the name, and the password and the type enciphered (the id is the table's).
 void WriteUserAccount(Recordset& rs, const QString& userName, const QString& password, const QString& userType);
@@ -52,10 +52,10 @@ struct StoredAccount {
   QString name;
   int otherAdmins = 0;
 };
-// Requeries `table` (opened on UsersSql()) first, so rows saved or changed since it was opened count.
+// Requeries `table` (opened on UsersRead()) first, so rows saved or changed since it was opened count.
 StoredAccount FindStoredAccount(Recordset& table, const Value& userId);
 
-// Puts `rs` (opened on UsersSql()) on the first account named `userName`; false when there is none.
+// Puts `rs` (opened on UsersRead()) on the first account named `userName`; false when there is none.
 bool MoveToAccount(Recordset& rs, const QString& userName);
 // Stores `password` enciphered as the current row's password. On failure raises DbError with the
 // change still pending.

@@ -149,7 +149,7 @@ void DetailCard::load() {
     names_ = ShowKeyList(&cmbDrName, config_.readNames());
     names = names_->Count();
   } else {
-    rs.Open(config_.sql, gCon, adOpenStatic, adLockPessimistic);
+    rs.Open(config_.read, gCon, adOpenStatic, adLockPessimistic);
     names = rs.RecordCount();
   }
 

@@ -8,7 +8,7 @@
 //   class frmViewUserDetails : public DetailCard {
 //   public:
 //     frmViewUserDetails() : DetailCard(UserCardConfig()) {}
-//     static DetailCardConfig UserCardConfig();  // SQL, texts, label rows
+//     static DetailCardConfig UserCardConfig();  // the read, texts, label rows
 //   };
 //
 // and is opened with ShowForm<frmViewUserDetails>(), which gives nullptr when the card closed
@@ -32,6 +32,7 @@
 #include "framework/flexgrid.h"
 #include "framework/imagebutton.h"
 #include "framework/vbform.h"
+#include "platform/ado.h"
 #include "platform/flashmovie.h"
 
 class KeyList;
@@ -46,7 +47,7 @@ struct CardRow {
 };
 
 struct DetailCardConfig {
-  QString sql;                // read once, when the card opens
+  TableRead read;             // read once, when the card opens
   QString caption;            // the title bar's text, blanks included
   QString nameLabel;          // the caption left of the name list
   QString comboName = QStringLiteral("cmbDrName");

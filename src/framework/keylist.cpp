@@ -307,25 +307,23 @@ KeyList* ShowKeyList(QComboBox* combo, std::unique_ptr<KeyList> list) {
   return shown;
 }
 
-qsizetype RowsAtMost(const std::shared_ptr<Connection>& con, const QString& sql) {
-  const QString table = RewriteSelect(sql, adLockOptimistic).table;
-  if (table.isEmpty()) return 0;
+qsizetype RowsAtMost(const std::shared_ptr<Connection>& con, const TableRead& read) {
   Recordset last;
-  last.Open(LastRowSql(table), con);
+  last.Open(LastRowSql(read.table), con);
   const Value top = last.Eof() ? Value() : last.Fields(kRowidColumn);
   return top.kind() == Value::Kind::Integer ? qsizetype(std::clamp<qint64>(top.intValue(), 0, kMostReservedRows)) : 0;
 }
 
-std::unique_ptr<KeyList> ReadKeyList(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+std::unique_ptr<KeyList> ReadKeyList(const std::shared_ptr<Connection>& con, const TableRead& read, int ordinal,
                                      bool trimmedLookups) {
   auto list = std::make_unique<KeyList>(trimmedLookups);
   try {
-    list->Reserve(RowsAtMost(con, sql));
+    list->Reserve(RowsAtMost(con, read));
   } catch (const DbError&) {
     // The room made is only a guess. A table that cannot be read is reported by the read itself,
     // in the words opening the recordset would have used.
   }
-  ReadColumnText(con, sql, ordinal,
+  ReadColumnText(con, read, ordinal,
                  [&list](const char* text, int size, qint64 rowid) { list->AppendUtf8(text, size, rowid); });
   return list;
 }
@@ -336,7 +334,7 @@ std::unique_ptr<Recordset> ReadListedRow(const std::shared_ptr<Connection>& con,
   if (at < 0) return nullptr;
   auto row = std::make_unique<Recordset>();
   try {
-    row->Open(RowByRowIdSql(table), {Value(list.RowId(at))}, con, adOpenDynamic, adLockOptimistic);
+    row->Open(RowByRowIdRead(table, list.RowId(at)), con, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
     return nullptr;
   }

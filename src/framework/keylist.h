@@ -25,6 +25,7 @@
 
 class QComboBox;
 class Connection;
+struct TableRead;
 class Recordset;
 
 class KeyList final : public QAbstractListModel {
@@ -96,15 +97,14 @@ private:
 // with no current item and an empty text, no signal fired; returns it.
 KeyList* ShowKeyList(QComboBox* combo, std::unique_ptr<KeyList> list);
 
-// The text of column `ordinal` of the rows a writable recordset opened on `sql` (an updatable
-// "SELECT * FROM T ...") would hold, in its order, each with its rowid (ReadColumnText), in a new
-// list made room for once. Raises DbError as ReadColumnText does.
-std::unique_ptr<KeyList> ReadKeyList(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+// The text of column `ordinal` of the rows of `read`, in its order, each with its rowid
+// (ReadColumnText), in a new list made room for once. Raises DbError as ReadColumnText does.
+std::unique_ptr<KeyList> ReadKeyList(const std::shared_ptr<Connection>& con, const TableRead& read, int ordinal,
                                      bool trimmedLookups);
-// How many rows a list read from the table of `sql` should make room for: its largest rowid (read
+// How many rows a list read from the table of `read` should make room for: its largest rowid (read
 // from the end of the table's tree), at least its row count while rowids are positive, and never
 // more than a few million.
-qsizetype RowsAtMost(const std::shared_ptr<Connection>& con, const QString& sql);
+qsizetype RowsAtMost(const std::shared_ptr<Connection>& con, const TableRead& read);
 
 // The row the first row of `list` holding `text` (FirstExact) stands for, read alone by its rowid
 // from `table` as it now stands, writable; none where no row of the list holds the text, or the

@@ -103,7 +103,7 @@ void ListForm::Form_Load() {
 
   auto rs = std::make_unique<Recordset>();
   try {
-    rs->Open(config_.sql, gCon, adOpenStatic, adLockPessimistic);
+    rs->Open(config_.read, gCon, adOpenStatic, adLockPessimistic);
   } catch (const DbError& e) {
     // Without its rows the list has nothing to show: it says why and closes, and the caller is
     // usable again.

@@ -31,6 +31,7 @@
 
 #include "framework/flexgrid.h"
 #include "framework/vbform.h"
+#include "platform/ado.h"
 #include "platform/flashmovie.h"
 
 class Recordset;
@@ -51,7 +52,7 @@ struct ListFormConfig {
   };
   QString title;    // the title bar's text, blanks included
   QString caption;  // names the list in the busy message
-  QString sql;      // the listed table; read afresh at each opening
+  TableRead read;   // the listed table; read afresh at each opening
   std::vector<ListColumn> columns;  // grid column 0 first (the running numbers)
   bool focusGridOnActivate = true;
   CloseStyle closeStyle = CloseStyle::MovieFocus;

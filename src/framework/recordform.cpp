@@ -128,9 +128,9 @@ void RecordForm::Form_Load() {
   LookupRecordset = std::make_unique<Recordset>();
   try {
     if (config_.keyset)
-      MainRecordset->OpenKeyset(config_.sql, gCon, adLockOptimistic);
+      MainRecordset->OpenKeyset(config_.read, gCon, adLockOptimistic);
     else
-      MainRecordset->Open(config_.sql, gCon, adOpenDynamic, adLockOptimistic);
+      MainRecordset->Open(config_.read, gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
   }
   if (MainRecordset->State() != adStateOpen) {
@@ -143,10 +143,14 @@ void RecordForm::Form_Load() {
       MainRecordset->MoveFirst();
       display();
     }
-    if (config_.keyset)  // the same text just read: its order is taken over, not sorted again
+    if (config_.keyset) {  // the same read just made: its order is taken over, not sorted again
       LookupRecordset->OpenKeysetLike(*MainRecordset, adLockReadOnly);
-    else
-      LookupRecordset->Open(config_.sql, gCon, adOpenStatic, adLockReadOnly);
+    } else {
+      // The look-up copy of a snapshot form is sorted by the database, as it always was.
+      TableRead lookup = config_.read;
+      lookup.sort = TableRead::Sort::ByDatabase;
+      LookupRecordset->Open(lookup, gCon, adOpenStatic, adLockReadOnly);
+    }
   } catch (const DbError& e) {
     MsgBox(QStringLiteral("Error:") + e.Description());
   }

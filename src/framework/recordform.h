@@ -73,7 +73,7 @@ struct RecordFormConfig {
   int height = 0;        // the window's size in twips
   int width = 0;
   QString helpTip;       // the help icon's tip: an example of the input
-  QString sql;           // the table, for both recordsets
+  TableRead read;        // the table, for both recordsets
   int keyColumn = 1;     // the table column the key input holds (the duplicate-key scan)
   QString refusalTitle;  // the title of the protocol's refusals; empty: none of their own
   bool hotKeys = true;   // whether the form takes the CTRL hot keys

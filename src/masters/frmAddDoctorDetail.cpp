@@ -54,7 +54,7 @@ RecordFormConfig frmAddDoctorDetail::DoctorFormConfig() {
   // 8695 by 6705 the day picker's button and half the inputs would lie outside the window.
   c.height = 7380;
   c.width = 13230;
-  c.sql = DoctorsSql();
+  c.read = DoctorsRead();
   c.keyColumn = cols::SettingDrDetails::DoctorID;
   c.refusalTitle = kWarning;
   return c;

@@ -35,7 +35,7 @@ RecordFormConfig frmAddEmployeeDetail::EmployeeFormConfig() {
   c.height = 8220;
   c.width = 13230;
   c.helpTip = QStringLiteral("Example : Nurses , Office Admin and Etc .. ");
-  c.sql = EmployeesSql();
+  c.read = EmployeesRead();
   c.keyColumn = cols::SettingsEmployeeDetails::EmployeeID;
   c.refusalTitle = kWarning;
   c.hotKeys = false;

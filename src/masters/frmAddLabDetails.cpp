@@ -17,7 +17,7 @@ RecordFormConfig frmAddLabDetails::LabFormConfig() {
   c.height = 6300;
   c.width = 10995;
   c.helpTip = QStringLiteral("Lab Investigation Here ");
-  c.sql = LabTestsSql();
+  c.read = LabTestsRead();
   c.keyColumn = cols::SettingsLab::Description;
   return c;
 }

@@ -15,7 +15,7 @@ RecordFormConfig frmAddXRayDetails::XRayFormConfig() {
   c.width = 10995;
   c.helpTip = QStringLiteral("XRay Description Here");
   // The record bar walks the tests in the table's own order; the list sorts them.
-  c.sql = XRayTestsSql();
+  c.read = XRayTestsRead();
   c.keyColumn = cols::SettingsXRay::Description;
   return c;
 }

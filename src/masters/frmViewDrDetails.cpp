@@ -7,7 +7,7 @@ frmViewDrDetails::frmViewDrDetails() : DetailCard(DoctorCardConfig()) {}
 DetailCardConfig frmViewDrDetails::DoctorCardConfig() {
   namespace D = cols::SettingDrDetails;
   DetailCardConfig c;
-  c.sql = DoctorsSql();
+  c.read = DoctorsRead();
   c.caption = QString(16, QLatin1Char(' ')) + QStringLiteral("View Doctors Details");
   c.nameLabel = QStringLiteral("Doctor Name");
   c.comboName = QStringLiteral("cmbDrName");

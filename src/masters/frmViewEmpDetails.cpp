@@ -7,7 +7,7 @@ frmViewEmpDetails::frmViewEmpDetails() : DetailCard(EmployeeCardConfig()) {}
 DetailCardConfig frmViewEmpDetails::EmployeeCardConfig() {
   namespace E = cols::SettingsEmployeeDetails;
   DetailCardConfig c;
-  c.sql = EmployeesSql();
+  c.read = EmployeesRead();
   c.caption = QString(16, QLatin1Char(' ')) + QStringLiteral("View Employee Details");
   c.nameLabel = QStringLiteral("Employee Name");
   c.comboName = QStringLiteral("cmbEmpName");

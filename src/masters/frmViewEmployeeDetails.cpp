@@ -8,7 +8,7 @@ ListFormConfig frmViewEmployeeDetails::EmployeeListConfig() {
   ListFormConfig c;
   c.title = QString(28, QLatin1Char(' ')) + QStringLiteral("View All Employee Details");
   c.caption = QStringLiteral("View Employee Details");
-  c.sql = EmployeesSql();
+  c.read = EmployeesRead();
   c.columns.push_back({QStringLiteral("No."), 500, ListColumn::kRowNumber});
   namespace E = cols::SettingsEmployeeDetails;
   const struct {

@@ -8,7 +8,7 @@ ListFormConfig frmViewAllLab::LabListConfig() {
   ListFormConfig c;
   c.title = QString(12, QLatin1Char(' ')) + QStringLiteral("View All Lab Details");
   c.caption = QStringLiteral("View All Lab");
-  c.sql = LabTestsSql();
+  c.read = LabTestsRead();
   c.columns = {
       {QStringLiteral("No."), 500, ListColumn::kRowNumber},
       {QStringLiteral("Investigation"), 1500, cols::SettingsLab::Description},
@@ -23,7 +23,7 @@ ListFormConfig frmViewAllXRay::XRayListConfig() {
   ListFormConfig c;
   c.title = QString(12, QLatin1Char(' ')) + QStringLiteral("View All XRay Details");
   c.caption = QStringLiteral("View All XRay Details");
-  c.sql = XRayTestsSortedSql();
+  c.read = XRayTestsSortedRead();
   c.columns = {
       {QStringLiteral("No."), 500, ListColumn::kRowNumber},
       {QStringLiteral("Description"), 1500, cols::SettingsXRay::Description},

@@ -41,7 +41,7 @@ RecordFormConfig frmAddConsultant::ConsultantConfig() {
   c.height = 6300;
   c.width = 10995;
   c.helpTip = QStringLiteral("Lab Investigation Here ");
-  c.sql = FeesRecordSql();
+  c.read = FeesRecordRead();
   c.keyColumn = fee::DrName;
   c.keyset = true;  // a hundred thousand fees after ten years: the form shows one at a time
   c.refusalTitle = QString();  // this form's refusals carry no title of their own
@@ -120,11 +120,11 @@ void frmAddConsultant::closeForEmptyList(const QString& message) {
   Unload();
 }
 
-bool frmAddConsultant::fillList(std::unique_ptr<Recordset>& rs, const QString& sql, int column, QComboBox* combo,
+bool frmAddConsultant::fillList(std::unique_ptr<Recordset>& rs, const TableRead& read, int column, QComboBox* combo,
                                 const QString& emptyMessage) {
   rs = std::make_unique<Recordset>();
   try {
-    rs->Open(sql, gCon, adOpenDynamic, adLockOptimistic);
+    rs->Open(read, gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
   }
   if (rs->State() != adStateOpen) {
@@ -147,11 +147,11 @@ bool frmAddConsultant::fillPatientList() {
   const auto append = [&ids](const char* id, int size, qint64 rowid) { ids->AppendUtf8(id, size, rowid); };
   // The identifier column of each table's rows in identifier order.
   for (const PatientTableKind kind : {PatientTableKind::InPatient, PatientTableKind::OutPatient}) {
-    const QString& sql = PatientsRecordSql(kind);
+    const TableRead& read = PatientsRecordRead(kind);
     const int before = ids->Count();
     try {
-      ids->Reserve(RowsAtMost(gCon, sql));
-      ReadColumnText(gCon, sql, patientcols::EmployeeID, append);
+      ids->Reserve(RowsAtMost(gCon, read));
+      ReadColumnText(gCon, read, patientcols::EmployeeID, append);
     } catch (const DbError&) {
       endOnDatabaseError();
       return false;
@@ -179,7 +179,7 @@ void frmAddConsultant::Form_Load() {
   try {
     const bool filled =
         fillPatientList() &&
-        fillList(DoctorRecordset, FeeDoctorsSql(), cols::SettingDrDetails::DoctorID, &cmbPatientID,
+        fillList(DoctorRecordset, FeeDoctorsRead(), cols::SettingDrDetails::DoctorID, &cmbPatientID,
                  QStringLiteral("Please add the Dr. Details First"));
     if (!filled) {
       lookingUp_ = false;
@@ -275,7 +275,7 @@ bool frmAddConsultant::duplicatePairFound() {
   // the pair. Which row is left out below does not depend on their order: every row equal to
   // the one being modified holds its pair.
   Recordset rows;
-  rows.Open(FeesOfPairSql(), {Value(doctor), Value(patient)}, gCon);
+  rows.Open(FeesOfPairRead(doctor, patient), gCon);
   // After Modify the fee being modified may keep its own pair.
   bool skipped = false;
   for (; !rows.Eof(); rows.MoveNext()) {

@@ -55,7 +55,7 @@ protected:
 private:
   // Fills `combo` from `column` of `sql`; false when the form closed (the table is empty
   // or could not be read).
-  bool fillList(std::unique_ptr<Recordset>& rs, const QString& sql, int column, QComboBox* combo,
+  bool fillList(std::unique_ptr<Recordset>& rs, const TableRead& read, int column, QComboBox* combo,
                 const QString& emptyMessage);
   // Lists the in-patients' identifiers, then the out-patients', in Combo1; false when the form
   // closed, as fillList closes it.

@@ -112,7 +112,7 @@ void frmDischarge::Form_Load() {
 
   MainRecordset = std::make_unique<Recordset>();
   try {
-    MainRecordset->Open(PatientsListSql(PatientTableKind::InPatient), gCon, adOpenDynamic, adLockOptimistic);
+    MainRecordset->Open(PatientsListRead(PatientTableKind::InPatient), gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
   }
   if (MainRecordset->State() != adStateOpen) {

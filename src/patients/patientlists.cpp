@@ -2,12 +2,12 @@
 
 #include "data/patients.h"
 
-ListFormConfig PatientListConfig(const QString& sql, const QString& titleWords) {
+ListFormConfig PatientListConfig(const TableRead& read, const QString& titleWords) {
   ListFormConfig c;
   c.title = QString(28, QLatin1Char(' ')) + titleWords;
   // The window's own caption, the same in both lists; only the busy message quotes it.
   c.caption = QStringLiteral("View Employee Details");
-  c.sql = sql;
+  c.read = read;
   c.columns = {
       {QStringLiteral("No."), 500, ListColumn::kRowNumber},
       {QStringLiteral("Patient ID"), 1500, patientcols::EmployeeID},
@@ -24,9 +24,9 @@ ListFormConfig PatientListConfig(const QString& sql, const QString& titleWords) 
 }
 
 frmViewOutPatientDetails::frmViewOutPatientDetails()
-    : ListForm(PatientListConfig(PatientsListSql(PatientTableKind::OutPatient),
+    : ListForm(PatientListConfig(PatientsListRead(PatientTableKind::OutPatient),
                                  QStringLiteral("View Out-Patient Details"))) {}
 
 frmViewInPatientDetails::frmViewInPatientDetails()
-    : ListForm(PatientListConfig(PatientsListSql(PatientTableKind::InPatient),
+    : ListForm(PatientListConfig(PatientsListRead(PatientTableKind::InPatient),
                                  QStringLiteral("View In-Patient Details"))) {}

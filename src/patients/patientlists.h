@@ -5,7 +5,7 @@
 #include "framework/listform.h"
 
 // The list's configuration for one table and its title words.
-ListFormConfig PatientListConfig(const QString& sql, const QString& titleWords);
+ListFormConfig PatientListConfig(const TableRead& read, const QString& titleWords);
 
 class frmViewOutPatientDetails : public ListForm {
   Q_OBJECT

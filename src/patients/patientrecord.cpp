@@ -33,7 +33,7 @@ RecordFormConfig patientRecordConfig(const QString& captionWords, PatientTableKi
   c.height = 8220;
   c.width = 13230;
   c.helpTip = QStringLiteral("Select Married or Unmarried");
-  c.sql = PatientsRecordSql(kind);
+  c.read = PatientsRecordRead(kind);
   c.keyColumn = patientcols::EmployeeID;
   c.refusalTitle = kWarning;
   c.keyset = true;  // half a million patients after ten years: the form shows one at a time
@@ -197,12 +197,12 @@ std::unique_ptr<KeyList> PatientRecordForm::readIdList() const {
   // Only the identifier column is read: the rows themselves are read when one is shown.
   auto ids = std::make_unique<KeyList>(true);
   const auto append = [&ids](const char* id, int size, qint64 rowid) { ids->AppendUtf8(id, size, rowid); };
-  // The form's own rows, where they are still those of its text, give the order without sorting.
+  // The form's own rows, where they are still those of its read, give the order without sorting.
   if (MainRecordset && MainRecordset->State() == adStateOpen && MainRecordset->ActiveConnection() == gCon &&
-      MainRecordset->Source() == Config().sql)
+      MainRecordset->Source() == Config().read.Sql())
     ReadColumnText(*MainRecordset, patientcols::EmployeeID, append);
   else
-    ReadColumnText(gCon, Config().sql, patientcols::EmployeeID, append);
+    ReadColumnText(gCon, Config().read, patientcols::EmployeeID, append);
   return ids;
 }
 

@@ -9,14 +9,14 @@ DetailCardConfig PatientSearchConfig(PatientTableKind kind) {
   // Ten years bring half a million out-patients: only their names are read, each with its row's
   // rowid, and a search reads the one row it finds. Listed in the table's order, repeated names
   // as often as they occur.
-  c.readNames = [kind] { return ReadKeyList(gCon, PatientsListSql(kind), patientcols::FirstName, true); };
+  c.readNames = [kind] { return ReadKeyList(gCon, PatientsListRead(kind), patientcols::FirstName, true); };
   c.findRow = [kind](const KeyList& names, const QString& name) -> std::unique_ptr<Recordset> {
     // A name is stored as typed; blanks around it must not hide the patient. Of two patients of
     // one name the later one is shown.
     const int at = names.LastExact(name);
     if (at < 0) return nullptr;
     auto rs = std::make_unique<Recordset>();
-    rs->Open(PatientByRowIdSql(kind), {Value(names.RowId(at))}, gCon);
+    rs->Open(PatientByRowIdRead(kind, names.RowId(at)), gCon);
     return rs;
   };
   c.caption = QString(16, QLatin1Char(' ')) + QStringLiteral("View Patient Details");

@@ -1,9 +1,8 @@
-// Errors, values, the connection, its transactions, the one-value query and the SQL texts a
-// recordset runs. The recordset itself is in ado_recordset.cpp, its reads in ado_loading.cpp.
+// Errors, values, the connection, its transactions, the one-value query and the text a read of
+// one table runs as. The recordset itself is in ado_recordset.cpp, its reads in ado_loading.cpp.
 #include "platform/ado.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -350,42 +349,12 @@ Value Connection::QueryValue(const QString& sql, const std::vector<Value>& param
   return valueOf(cellOf(s.st, 0), false);
 }
 
-// ---- SQL texts ----
+// ---- reads of one table ----
 
-RewrittenSql RewriteSelect(const QString& sql, int lockType) {
-  static const QRegularExpression selectStar(QStringLiteral("^\\s*SELECT\\s+\\*\\s+FROM\\s+(\\w+)(\\s.*)?$"),
-                                             QRegularExpression::CaseInsensitiveOption |
-                                                 QRegularExpression::DotMatchesEverythingOption);
-  static const QRegularExpression distinct(QStringLiteral("^\\s*SELECT\\s+DISTINCT\\b"),
-                                           QRegularExpression::CaseInsensitiveOption);
-  static const QRegularExpression select(QStringLiteral("^\\s*SELECT\\s"), QRegularExpression::CaseInsensitiveOption);
-  static const QRegularExpression orderBy(QStringLiteral("\\bORDER\\s+BY\\b"), QRegularExpression::CaseInsensitiveOption);
-
-  // Rows of equal sort keys, and rows of a text without ORDER BY, come in the order they were
-  // added, as they always have.
-  auto tieBreak = [](const QString& text) {
-    return text + (orderBy.match(text).hasMatch() ? QStringLiteral(", rowid") : QStringLiteral(" ORDER BY rowid"));
-  };
-  QString text = sql;
-  while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
-
-  RewrittenSql out;
-  if (distinct.match(text).hasMatch()) {
-    out.sql = text;  // the database's own order; a rowid would change what is distinct
-    return out;
-  }
-  if (lockType != adLockReadOnly) {
-    const QRegularExpressionMatch m = selectStar.match(text);
-    if (m.hasMatch()) {
-      out.table = m.captured(1);
-      out.hasRowid = true;
-      out.sql = tieBreak(QStringLiteral("SELECT *, rowid FROM ") + out.table + m.captured(2));
-      return out;
-    }
-  }
-  if (select.match(text).hasMatch()) {
-    out.sql = tieBreak(text);
-    return out;
-  }
-  raise(adErrInvalidArgument, QStringLiteral("This SQL text cannot be opened as a recordset: ") + sql);
+QString TableRead::Sql() const {
+  QString text = QStringLiteral("SELECT *, rowid FROM ") + QString::fromUtf8(quoteIdentifier(table));
+  if (!condition.isEmpty()) text += QStringLiteral(" WHERE ") + condition;
+  text += QStringLiteral(" ORDER BY ");
+  if (!orderBy.isEmpty()) text += QString::fromUtf8(quoteIdentifier(orderBy)) + QStringLiteral(", ");
+  return text + QStringLiteral("rowid");
 }

@@ -6,6 +6,12 @@
 // writes until Requery. Rows are identified by SQLite's rowid; every write is a prepared
 // statement with bound values, and only the fields that were set are written. Nothing is ever
 // committed implicitly: a pending AddNew or edit stays pending until Update or CancelUpdate.
+//
+// How a read runs is never guessed from its SQL text. A read of one table's rows is described
+// by the data module (TableRead): the table, its condition, its sort column and how that sort is
+// made. The layer builds the text from it and so knows the table it writes to; only such a read
+// can be writable, opened as a keyset or read by column. Any other selection (a report's grouping,
+// a join, a look-up) is a free text, run read-only exactly as written.
 #include <QDate>
 #include <QString>
 #include <cstdint>
@@ -84,6 +90,29 @@ private:
 
 class Recordset;
 
+// A read of the rows of one table, as the data module means it. The rows carry their rowid, so
+// they can be written back; rows of equal sort keys, and all rows where no sort column is named,
+// come in the order they were added (the rowid breaks the tie).
+struct TableRead {
+  // Who sorts the rows by `orderBy`. InMemory: the keys are read in storage order and sorted here
+  // (by the column's collation, as the database would), then the rows are read in one pass; for
+  // the tables of fifty thousand patients and half a million bills, where the database's plan
+  // seeks from the index into the table for nearly every row. A column whose collation this
+  // layer cannot compare is sorted by the database after all; so is a table that changed between
+  // the two reads.
+  enum class Sort : std::uint8_t { ByDatabase, InMemory };
+
+  // Every member has a default, so that a read names only what it sets ({.table = ..., ...}).
+  QString table = {};
+  QString condition = {};              // an SQL condition on the row with "?" parameters, or empty
+  std::vector<Value> parameters = {};  // bound to the condition's "?" in order
+  QString orderBy = {};  // one column by name, ascending; empty for the order rows were added
+  Sort sort = Sort::ByDatabase;
+
+  // The text it runs as: SELECT *, rowid FROM "table" [WHERE condition] ORDER BY ["orderBy", ]rowid.
+  QString Sql() const;
+};
+
 class Connection : public std::enable_shared_from_this<Connection> {
 public:
   Connection() = default;
@@ -157,28 +186,34 @@ public:
   Recordset(const Recordset&) = delete;
   Recordset& operator=(const Recordset&) = delete;
 
-  // Runs the SQL text and reads every row. On failure raises DbError, leaves the recordset
-  // closed and keeps the error for LastOpenError().
+  // Reads every row of `read`, sorted as it says; writable unless `lockType` is read-only. On
+  // failure raises DbError, leaves the recordset closed and keeps the error for LastOpenError().
+  void Open(const TableRead& read, std::shared_ptr<Connection> con, int cursorType = adOpenStatic,
+            int lockType = adLockReadOnly);
+  // Runs a free SQL text exactly as written (one read-only statement) and reads every row, read
+  // only: any other lock type raises adErrInvalidArgument, as a text that writes does. Its rows
+  // come in the order the text asks for and no other. Raises and keeps the error as above.
   void Open(const QString& sql, std::shared_ptr<Connection> con, int cursorType = adOpenStatic,
             int lockType = adLockReadOnly);
   // The same with values bound to the text's "?" parameters, in order (also on Requery), so that
   // a selection by date or number never glues values into the SQL.
   void Open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con,
             int cursorType = adOpenStatic, int lockType = adLockReadOnly);
-  // The same rows, read lazily: Open reads only the rowids of "SELECT * FROM T ..." in the text's
-  // order, and each row's values are read by rowid when first needed and then kept. Moves, counts,
-  // writes and Requery behave as in a snapshot. For the tables that grow to half a million rows,
-  // where a form shows one row at a time; the table must not be changed by anyone else while the
-  // recordset is open. Any other text is opened as a snapshot.
-  void OpenKeyset(const QString& sql, std::shared_ptr<Connection> con, int lockType = adLockReadOnly);
-  // OpenKeyset of `model`'s text on its connection. Where nothing was written to the database
+  // The rows of `read`, read lazily: Open reads only their rowids in its order, and each row's
+  // values are read by rowid when first needed and then kept. Moves, counts, writes and Requery
+  // behave as in a snapshot. For the tables that grow to half a million rows, where a form shows
+  // one row at a time; the table must not be changed by anyone else while the recordset is open.
+  void OpenKeyset(const TableRead& read, std::shared_ptr<Connection> con, int lockType = adLockReadOnly);
+  // OpenKeyset of `model`'s read on its connection. Where nothing was written to the database
   // since `model` (itself opened by OpenKeyset) read its rowids, they are taken over instead of
-  // being sorted again; otherwise the rows are read afresh. Raises as OpenKeyset does.
+  // being sorted again; otherwise the rows are read afresh. Raises as OpenKeyset does, and
+  // adErrInvalidArgument for a model opened on a free text.
   void OpenKeysetLike(const Recordset& model, int lockType = adLockReadOnly);
   void Close();
   int State() const;
   const std::optional<DbError>& LastOpenError() const;
   std::shared_ptr<Connection> ActiveConnection() const;
+  // The text the rows were read with: the free text, or TableRead::Sql() of the read.
   const QString& Source() const;
 
   // Exact, whatever the cursor: counts a pending AddNew; a deleted row leaves the count at once.
@@ -227,33 +262,25 @@ public:
 
 private:
   friend void ReadColumnText(const Recordset&, int, const std::function<void(const char*, int, qint64)>&);
-  void open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con, int lockType,
-            bool keyset, const Recordset* model = nullptr);
+  void open(const QString& sql, const std::vector<Value>& parameters, const std::optional<TableRead>& read,
+            std::shared_ptr<Connection> con, int lockType, bool keyset, const Recordset* model = nullptr);
   struct Impl;
   std::unique_ptr<Impl> d;
 };
 
-// The text a recordset's SQL is run as (the rowid column and tie-break added where the rows must
-// be writable or their order stable). Raises adErrInvalidArgument for text the layer does not run.
-struct RewrittenSql {
-  QString sql;
-  QString table;        // the table of an updatable "SELECT * FROM T ..." text, else empty
-  bool hasRowid = false;  // the last column is the rowid and is not a field
-};
-RewrittenSql RewriteSelect(const QString& sql, int lockType);
-
-// One column of the rows a writable recordset opened on `sql` (an updatable "SELECT * FROM T ...")
-// would hold, in the same order, each as Fields(ordinal) would give it, with the row's rowid; the
-// rows themselves are not kept. For the long one-column lists (every patient's identifier, every
-// bill number) whose full rows are read only once one of them is chosen. Raises DbError as Open
-// does, adErrItemNotFound for an ordinal out of range.
-void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+// One column of the rows of `read`, in its order, each as Fields(ordinal) would give it, with the
+// row's rowid; the rows themselves are not kept. For the long one-column lists (every patient's
+// identifier, every bill number) whose full rows are read only once one of them is chosen. With
+// the in-memory sort, the sort column itself is sorted here without the rest of the row, and any
+// other column is read through an index on the sort column where the table has one. Raises
+// DbError as Open does, adErrItemNotFound for an ordinal out of range.
+void ReadColumn(const std::shared_ptr<Connection>& con, const TableRead& read, int ordinal,
                 const std::function<void(const Value& value, qint64 rowid)>& row);
 // The same column as the texts Fields(ordinal).toText() would give, in UTF-8 (`size` bytes, not
 // NUL-ended, valid only during the call): no Value and no QString is made for a row.
-void ReadColumnText(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+void ReadColumnText(const std::shared_ptr<Connection>& con, const TableRead& read, int ordinal,
                     const std::function<void(const char* utf8, int size, qint64 rowid)>& row);
-// The same for the text `keyset` was opened on (by OpenKeyset) and its connection: where nothing
+// The same for the read `keyset` was opened on (by OpenKeyset) and its connection: where nothing
 // was written to the database since it read its rowids, the column is read in their order, so
 // that the table is not sorted once more.
 void ReadColumnText(const Recordset& keyset, int ordinal,

@@ -1,6 +1,5 @@
 // How a recordset and the column reads get their rows: Open and OpenKeyset, the sort made here
 // rather than by the database, ReadColumn and ReadColumnText.
-#include <QRegularExpression>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -17,18 +16,29 @@ using namespace ado_detail;
 
 namespace {
 
-// The rowids of "SELECT * FROM T [WHERE cond] ORDER BY C" in that order, sorted here rather than by the
-// database; false, having read nothing, for any other text. With `texts`, also C's cells where
-// they are all texts (else texts stays empty).
-bool readRowidsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QString& sql,
-                              std::vector<qint64>& rowids, SortedTexts* texts = nullptr);
+// The rowids of `read` in its order, sorted here rather than by the database; false, having read
+// nothing, where it asks for no in-memory sort or its sort column cannot be sorted here. With
+// `texts`, also the sort column's cells where they are all texts (else texts stays empty).
+bool readRowidsSortedInMemory(sqlite3* db, const TableRead& read, const QString& sql, std::vector<qint64>& rowids,
+                              SortedTexts* texts = nullptr);
 
-// The rows of "SELECT * FROM T [WHERE cond] ORDER BY C" in that order: the keys sorted here, then
-// every row read in one pass in storage order (readRow makes each) and put in place. False, with
-// nothing added to `out`, for any other text or where the table changed between the two reads.
+// The rows of `read` in its order: the keys sorted here, then every row read in one pass in
+// storage order (readRow makes each) and put in place. False, with nothing added to `out`, as
+// readRowidsSortedInMemory, or where the table changed between the two reads.
 using RowReader = std::function<RowRef(std::vector<char>& arena, sqlite3_stmt* st)>;
-bool readRowsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QString& sql, int fields,
+bool readRowsSortedInMemory(sqlite3* db, const TableRead& read, const QString& sql, int fields,
                             const RowReader& readRow, Storage& out);
+
+void bindAll(sqlite3_stmt* st, const std::vector<Value>& parameters) {
+  for (std::size_t i = 0; i < parameters.size(); ++i) bindValue(st, int(i) + 1, parameters[i]);
+}
+
+// The text of `read` selecting `columns` in place of every column and the rowid: the same rows
+// in the same order.
+QByteArray selecting(const TableRead& read, const QByteArray& columns) {
+  static const QByteArray whole = QByteArrayLiteral("SELECT *, rowid");
+  return "SELECT " + columns + read.Sql().toUtf8().mid(whole.size());
+}
 
 sqlite3_int64 pragmaValue(sqlite3* db, const char* pragma) {
   Statement s;
@@ -51,11 +61,11 @@ DbStamp stampOf(sqlite3* db) {
 
 void Recordset::Impl::load(Storage& out, std::vector<Column>& cols, const Impl* model) const {
   Statement s;
-  s.prepare(db(), rewritten.sql.toUtf8(), QStringLiteral("Cannot open \"%1\"").arg(source));
-  for (std::size_t i = 0; i < parameters.size(); ++i) bindValue(s.st, int(i) + 1, parameters[i]);
+  s.prepare(db(), source.toUtf8(), QStringLiteral("Cannot open \"%1\"").arg(source));
+  bindAll(s.st, parameters);
   if (!sqlite3_stmt_readonly(s.st))
     raise(adErrInvalidArgument, QStringLiteral("A recordset only reads: ") + source);
-  const int n = sqlite3_column_count(s.st) - (rewritten.hasRowid ? 1 : 0);
+  const int n = sqlite3_column_count(s.st) - (read ? 1 : 0);
   cols.clear();
   for (int i = 0; i < n; ++i) {
     Column c;
@@ -78,7 +88,7 @@ void Recordset::Impl::load(Storage& out, std::vector<Column>& cols, const Impl* 
     }
     std::vector<qint64> sorted;
     auto texts = std::make_shared<SortedTexts>();
-    if (parameters.empty() && readRowidsSortedInMemory(db(), rewritten, source, sorted, texts.get())) {
+    if (readRowidsSortedInMemory(db(), *read, source, sorted, texts.get())) {
       out.rows.reserve(sorted.size());
       for (const qint64 rowid : sorted) out.rows.push_back({kNotRead, rowid});
       keysetStamp = now;
@@ -88,7 +98,7 @@ void Recordset::Impl::load(Storage& out, std::vector<Column>& cols, const Impl* 
     keyTexts.reset();
     Statement k;
     k.prepare(db(), keysetSql, QStringLiteral("Cannot open \"%1\"").arg(source));
-    for (std::size_t i = 0; i < parameters.size(); ++i) bindValue(k.st, int(i) + 1, parameters[i]);
+    bindAll(k.st, parameters);
     for (;;) {
       const int rc = sqlite3_step(k.st);
       if (rc == SQLITE_DONE) break;
@@ -100,8 +110,8 @@ void Recordset::Impl::load(Storage& out, std::vector<Column>& cols, const Impl* 
   }
   // A whole table in one column's order: in the database's own plan every row is a seek from
   // the index into the table, a page read for nearly each of fifty thousand patients.
-  if (parameters.empty() &&
-      readRowsSortedInMemory(db(), rewritten, source, n,
+  if (read &&
+      readRowsSortedInMemory(db(), *read, source, n,
                              [this, n](std::vector<char>& a, sqlite3_stmt* st) { return readRow(a, st, n); }, out))
     return;
   for (;;) {
@@ -112,52 +122,50 @@ void Recordset::Impl::load(Storage& out, std::vector<Column>& cols, const Impl* 
   }
 }
 
+void Recordset::Open(const TableRead& read, std::shared_ptr<Connection> con, int /*cursorType*/, int lockType) {
+  // Every cursor type behaves as a client-side snapshot, so the cursor type changes nothing.
+  open(QString(), {}, read, std::move(con), lockType, false);
+}
+
 void Recordset::Open(const QString& sql, std::shared_ptr<Connection> con, int cursorType, int lockType) {
   Open(sql, {}, std::move(con), cursorType, lockType);
 }
 
 void Recordset::Open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con,
                      int /*cursorType*/, int lockType) {
-  // Every cursor type behaves as a client-side snapshot, so the cursor type changes nothing.
-  open(sql, parameters, std::move(con), lockType, false);
+  open(sql, parameters, std::nullopt, std::move(con), lockType, false);
 }
 
-void Recordset::OpenKeyset(const QString& sql, std::shared_ptr<Connection> con, int lockType) {
-  open(sql, {}, std::move(con), lockType, true);
+void Recordset::OpenKeyset(const TableRead& read, std::shared_ptr<Connection> con, int lockType) {
+  open(QString(), {}, read, std::move(con), lockType, true);
 }
 
 void Recordset::OpenKeysetLike(const Recordset& model, int lockType) {
   if (&model == this) raise(adErrInvalidArgument, QStringLiteral("A recordset cannot be opened like itself"));
   model.d->requireOpen();
-  open(model.d->source, {}, model.d->con, lockType, true, &model);
+  if (!model.d->read)
+    raise(adErrInvalidArgument, QStringLiteral("Only the read of one table can be opened as a keyset: ") + model.d->source);
+  open(QString(), {}, model.d->read, model.d->con, lockType, true, &model);
 }
 
-void Recordset::open(const QString& sql, const std::vector<Value>& parameters, std::shared_ptr<Connection> con,
-                     int lockType, bool keyset, const Recordset* model) {
+void Recordset::open(const QString& sql, const std::vector<Value>& parameters, const std::optional<TableRead>& read,
+                     std::shared_ptr<Connection> con, int lockType, bool keyset, const Recordset* model) {
   if (d->open) Close();
   d->lastOpenError.reset();
   try {
     if (!con || con->State() != adStateOpen) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+    // Where a free text's rows would be written to is not read back out of it.
+    if (!read && lockType != adLockReadOnly)
+      raise(adErrInvalidArgument, QStringLiteral("A free SQL text is only read; rows are written through the read of "
+                                                 "one table: ") + sql);
     auto fresh = std::make_unique<Impl>();
     fresh->con = con;
-    fresh->source = sql;
+    fresh->source = read ? read->Sql() : sql;
     fresh->lockType = lockType;
-    fresh->rewritten = RewriteSelect(sql, lockType);
-    if (keyset) {
-      // Only the rowids are read, in the order the whole rows would come; a sort by column
-      // number would mean another column in the narrowed text, so such a text stays a snapshot.
-      static const QRegularExpression byNumber(QStringLiteral("\\bORDER\\s+BY\\b.*\\b\\d+\\b"),
-                                               QRegularExpression::CaseInsensitiveOption |
-                                                   QRegularExpression::DotMatchesEverythingOption);
-      const RewrittenSql rows = RewriteSelect(sql, adLockOptimistic);
-      const QByteArray full = rows.sql.toUtf8();
-      const QByteArray star = QByteArrayLiteral("SELECT *, rowid FROM ");
-      if (rows.hasRowid && !rows.table.isEmpty() && full.startsWith(star) && !byNumber.match(rows.sql).hasMatch()) {
-        fresh->rewritten = rows;
-        fresh->keysetSql = "SELECT rowid FROM " + full.mid(star.size());
-      }
-    }
-    fresh->parameters = parameters;
+    fresh->read = read;
+    fresh->parameters = read ? read->parameters : parameters;
+    // Only the rowids are read, in the order the whole rows would come.
+    if (keyset) fresh->keysetSql = selecting(*read, QByteArrayLiteral("rowid"));
     fresh->load(fresh->storage, fresh->columns, model ? model->d.get() : nullptr);
     fresh->open = true;
     if (con->InTransaction()) {
@@ -232,34 +240,62 @@ void stepAll(sqlite3* db, sqlite3_stmt* st, const QString& sql, const std::funct
   }
 }
 
-// A text "SELECT * FROM T ORDER BY C" (the tie-break by rowid added) sorts the whole table, even
-// where an index on (C, the column read) could hand the two columns over in C's order at no
-// cost. Read them in that index's order and put each run of rows that tie on C back in rowid
-// order: the same rows in the same order. False, having read nothing, for any other text or a
-// collation that cannot be compared here.
-bool readSortedByIndex(sqlite3* db, const RewrittenSql& rewritten, const QString& sql, const QString& name,
-                       bool isDate, const CellVisit& visit) {
-  static const QRegularExpression byOneColumn(
-      QStringLiteral("^SELECT \\*, rowid FROM (\\w+)\\s+ORDER\\s+BY\\s+(?:(\\w+)|\"([^\"]+)\")(?:\\s+ASC)?, rowid$"),
-      QRegularExpression::CaseInsensitiveOption);
-  const QRegularExpressionMatch m = byOneColumn.match(rewritten.sql);
-  if (!m.hasMatch()) return false;
-  const QString table = m.captured(1);
-  const QString key = m.captured(2).isEmpty() ? m.captured(3) : m.captured(2);
-  for (const char* alias : {"rowid", "oid", "_rowid_"})
-    if (key.compare(QLatin1String(alias), Qt::CaseInsensitive) == 0) return false;
-  const char* collationName = nullptr;
-  if (sqlite3_table_column_metadata(db, nullptr, table.toUtf8().constData(), key.toUtf8().constData(), nullptr,
-                                    &collationName, nullptr, nullptr, nullptr) != SQLITE_OK)
-    return false;
-  const std::optional<Collation> collation = collationNamed(collationName);
-  if (!collation) return false;
+// The table, condition and sort column of a read that asks for the in-memory sort, with a
+// collation compared here.
+struct OneColumnOrder {
+  QString table, key;
+  QString where;  // the read's condition, else empty
+  std::vector<Value> parameters;
+  Collation collation = Collation::Binary;
 
-  const QByteArray keyName = quoteIdentifier(key), valueName = quoteIdentifier(name);
+  // The key and the rowid of the rows in the order, unsorted; its parameters bound by prepare.
+  QByteArray keysText() const {
+    QByteArray text = "SELECT " + quoteIdentifier(key) + ", rowid FROM " + quoteIdentifier(table);
+    if (!where.isEmpty()) text += " WHERE " + where.toUtf8();
+    return text;
+  }
+  void prepare(Statement& s, sqlite3* db, const QByteArray& text, const QString& sql) const {
+    s.prepare(db, text, QStringLiteral("Cannot open \"%1\"").arg(sql));
+    bindAll(s.st, parameters);
+  }
+};
+
+std::optional<OneColumnOrder> oneColumnOrder(sqlite3* db, const TableRead& read) {
+  if (read.sort != TableRead::Sort::InMemory || read.orderBy.isEmpty()) return std::nullopt;
+  // The rowid is the tie-break already: the database hands the rows over in its order at no cost.
+  for (const char* alias : {"rowid", "oid", "_rowid_"})
+    if (read.orderBy.compare(QLatin1String(alias), Qt::CaseInsensitive) == 0) return std::nullopt;
+  const char* collationName = nullptr;
+  if (sqlite3_table_column_metadata(db, nullptr, read.table.toUtf8().constData(), read.orderBy.toUtf8().constData(),
+                                    nullptr, &collationName, nullptr, nullptr, nullptr) != SQLITE_OK)
+    return std::nullopt;
+  const std::optional<Collation> collation = collationNamed(collationName);
+  if (!collation) return std::nullopt;
+  OneColumnOrder o;
+  o.table = read.table;
+  o.key = read.orderBy;
+  o.where = read.condition;
+  o.parameters = read.parameters;
+  o.collation = *collation;
+  return o;
+}
+
+// A read of a whole table in one column's order sorts the whole table, even where an index on
+// (the sort column, the column read) could hand the two columns over in that order at no cost.
+// Read them in that index's order and put each run of rows that tie on the sort column back in
+// rowid order: the same rows in the same order. False, having read nothing, for a read with a
+// condition or without the in-memory sort, or a collation that cannot be compared here.
+bool readSortedByIndex(sqlite3* db, const TableRead& read, const QString& sql, const QString& name, bool isDate,
+                       const CellVisit& visit) {
+  const std::optional<OneColumnOrder> order = oneColumnOrder(db, read);
+  if (!order || !order->where.isEmpty()) return false;
+  const Collation collation = order->collation;
+
+  const QByteArray keyName = quoteIdentifier(order->key), valueName = quoteIdentifier(name);
   Statement s;
   s.prepare(db,
-            "SELECT " + keyName + ", " + valueName + ", rowid FROM " + quoteIdentifier(table) + " ORDER BY " + keyName +
-                ", " + valueName,
+            "SELECT " + keyName + ", " + valueName + ", rowid FROM " + quoteIdentifier(order->table) + " ORDER BY " +
+                keyName + ", " + valueName,
             QStringLiteral("Cannot open \"%1\"").arg(sql));
 
   struct Pending {
@@ -281,7 +317,7 @@ bool readSortedByIndex(sqlite3* db, const RewrittenSql& rewritten, const QString
   };
   stepAll(db, s.st, sql, [&] {
     const CellView k = cellOf(s.st, 0);
-    if (run.empty() || !sameKey(runKey.cell, k, *collation)) {
+    if (run.empty() || !sameKey(runKey.cell, k, collation)) {
       if (!run.empty()) flush();
       runKey.keep(k);
     }
@@ -291,48 +327,6 @@ bool readSortedByIndex(sqlite3* db, const RewrittenSql& rewritten, const QString
   });
   if (!run.empty()) flush();
   return true;
-}
-
-// The table, condition and sort column of "SELECT *, rowid FROM T [WHERE cond] ORDER BY C, rowid"
-// with a collation compared here.
-struct OneColumnOrder {
-  QString table, key;
-  QString where;  // the condition of "... WHERE cond ORDER BY C", else empty
-  Collation collation = Collation::Binary;
-
-  // The key and the rowid of the rows in the order, unsorted.
-  QByteArray keysText() const {
-    QByteArray text = "SELECT " + quoteIdentifier(key) + ", rowid FROM " + quoteIdentifier(table);
-    if (!where.isEmpty()) text += " WHERE " + where.toUtf8();
-    return text;
-  }
-};
-
-std::optional<OneColumnOrder> oneColumnOrder(sqlite3* db, const RewrittenSql& rewritten) {
-  static const QRegularExpression byOneColumn(
-      QStringLiteral("^SELECT \\*, rowid FROM (\\w+)(?:\\s+WHERE\\s+(.+))?\\s+ORDER\\s+BY\\s+(?:(\\w+)|\"([^\"]+)\")(?:\\s+ASC)?, rowid$"),
-      QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-  // A condition is kept as it is only while it can hold nothing but a condition on the row.
-  static const QRegularExpression notACondition(
-      QStringLiteral("\\b(?:SELECT|GROUP|HAVING|LIMIT|WINDOW|UNION|INTERSECT|EXCEPT|ORDER)\\b|;|\\?|:|@|\\$"),
-      QRegularExpression::CaseInsensitiveOption);
-  const QRegularExpressionMatch m = byOneColumn.match(rewritten.sql);
-  if (!m.hasMatch()) return std::nullopt;
-  OneColumnOrder o;
-  o.table = m.captured(1);
-  o.where = m.captured(2);
-  if (!o.where.isEmpty() && notACondition.match(o.where).hasMatch()) return std::nullopt;
-  o.key = m.captured(3).isEmpty() ? m.captured(4) : m.captured(3);
-  for (const char* alias : {"rowid", "oid", "_rowid_"})
-    if (o.key.compare(QLatin1String(alias), Qt::CaseInsensitive) == 0) return std::nullopt;
-  const char* collationName = nullptr;
-  if (sqlite3_table_column_metadata(db, nullptr, o.table.toUtf8().constData(), o.key.toUtf8().constData(), nullptr,
-                                    &collationName, nullptr, nullptr, nullptr) != SQLITE_OK)
-    return std::nullopt;
-  const std::optional<Collation> collation = collationNamed(collationName);
-  if (!collation) return std::nullopt;
-  o.collation = *collation;
-  return o;
 }
 
 // The database sorts half a million texts under NOCASE slowly (a collation call per compare).
@@ -458,12 +452,12 @@ std::size_t expectedRows(sqlite3* db, const QString& table, const QString& sql) 
   return std::size_t(std::clamp<sqlite3_int64>(sqlite3_column_int64(m.st, 0), 0, 1 << 21));
 }
 
-bool readRowidsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QString& sql,
+bool readRowidsSortedInMemory(sqlite3* db, const TableRead& tableRead, const QString& sql,
                               std::vector<qint64>& rowids, SortedTexts* texts) {
-  const std::optional<OneColumnOrder> order = oneColumnOrder(db, rewritten);
+  const std::optional<OneColumnOrder> order = oneColumnOrder(db, tableRead);
   if (!order) return false;
   Statement s;
-  s.prepare(db, order->keysText(), QStringLiteral("Cannot open \"%1\"").arg(sql));
+  order->prepare(s, db, order->keysText(), sql);
   LargeArray<SortKey> keys;
   std::vector<char> bytes;  // the texts as read, one after another
   std::vector<std::size_t> ends;
@@ -504,17 +498,17 @@ bool readRowidsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const 
   return true;
 }
 
-bool readRowsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QString& sql, int fields,
+bool readRowsSortedInMemory(sqlite3* db, const TableRead& tableRead, const QString& sql, int fields,
                             const RowReader& readRow, Storage& out) {
-  const std::optional<OneColumnOrder> order = oneColumnOrder(db, rewritten);
+  const std::optional<OneColumnOrder> order = oneColumnOrder(db, tableRead);
   if (!order) return false;
   const DbStamp before = stampOf(db);
   std::vector<qint64> sorted;
-  if (!readRowidsSortedInMemory(db, rewritten, sql, sorted)) return false;
+  if (!readRowidsSortedInMemory(db, tableRead, sql, sorted)) return false;
   QByteArray text = "SELECT *, rowid FROM " + quoteIdentifier(order->table);
   if (!order->where.isEmpty()) text += " WHERE " + order->where.toUtf8();
   Statement s;
-  s.prepare(db, text, QStringLiteral("Cannot open \"%1\"").arg(sql));
+  order->prepare(s, db, text, sql);
   if (sqlite3_column_count(s.st) != fields + 1) return false;
   const std::size_t arenaBefore = out.arena.size();
   std::vector<RowRef> read;  // in storage order, that is by rising rowid
@@ -544,9 +538,9 @@ bool readRowsSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QS
 }
 
 // The column itself sorted here (see SortKey): for a list ordered by the column it lists.
-bool readOwnColumnSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, const QString& sql, const QString& name,
+bool readOwnColumnSortedInMemory(sqlite3* db, const TableRead& tableRead, const QString& sql, const QString& name,
                                  bool isDate, const CellVisit& visit) {
-  const std::optional<OneColumnOrder> order = oneColumnOrder(db, rewritten);
+  const std::optional<OneColumnOrder> order = oneColumnOrder(db, tableRead);
   if (!order || order->key.compare(name, Qt::CaseInsensitive) != 0) return false;
   {
     // An index led by the column hands the rows over in order already (readSortedByIndex).
@@ -563,7 +557,7 @@ bool readOwnColumnSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, con
     if (rc != SQLITE_DONE) throw ProviderError(db, rc, QStringLiteral("Cannot open \"%1\"").arg(sql));
   }
   Statement s;
-  s.prepare(db, order->keysText(), QStringLiteral("Cannot open \"%1\"").arg(sql));
+  order->prepare(s, db, order->keysText(), sql);
   // What is handed over for a row, together: in the sorted order each row is a cache miss.
   struct Kept {
     CellView cell;
@@ -600,19 +594,17 @@ bool readOwnColumnSortedInMemory(sqlite3* db, const RewrittenSql& rewritten, con
 }
 
 // The rows of ReadColumn, each cell handed over as it is read.
-void readColumnCells(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal, const CellVisit& visit) {
+void readColumnCells(const std::shared_ptr<Connection>& con, const TableRead& tableRead, int ordinal,
+                     const CellVisit& visit) {
   if (!con || con->State() != adStateOpen) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
-  const RewrittenSql rewritten = RewriteSelect(sql, adLockOptimistic);
-  if (!rewritten.hasRowid || rewritten.table.isEmpty())
-    raise(adErrInvalidArgument, QStringLiteral("Only the rows of one table can be read by column: ") + sql);
   sqlite3* db = con->handle();
+  const QString sql = tableRead.Sql();
   const QString context = QStringLiteral("Cannot open \"%1\"").arg(sql);
-  const QByteArray full = rewritten.sql.toUtf8();
   QString name;
   bool isDate = false;
   {
     Statement s;
-    s.prepare(db, full, context);
+    s.prepare(db, sql.toUtf8(), context);
     if (!sqlite3_stmt_readonly(s.st)) raise(adErrInvalidArgument, QStringLiteral("A recordset only reads: ") + sql);
     const int fields = sqlite3_column_count(s.st) - 1;
     if (ordinal < 0 || ordinal >= fields)
@@ -621,29 +613,20 @@ void readColumnCells(const std::shared_ptr<Connection>& con, const QString& sql,
     const char* decl = sqlite3_column_decltype(s.st, ordinal);
     isDate = decl && sqlite3_stricmp(decl, "DATE") == 0;
   }
-  if (readOwnColumnSortedInMemory(db, rewritten, sql, name, isDate, visit)) return;
-  if (readSortedByIndex(db, rewritten, sql, name, isDate, visit)) return;
-  // Only the one column and the rowid are selected, so that an index holding both can answer
-  // alone. A sort by column number would then mean another column: such texts are read whole.
-  static const QRegularExpression byNumber(QStringLiteral("\\bORDER\\s+BY\\b.*\\b\\d+\\b"),
-                                           QRegularExpression::CaseInsensitiveOption |
-                                               QRegularExpression::DotMatchesEverythingOption);
-  const QByteArray star = QByteArrayLiteral("SELECT *, rowid FROM ");
-  const bool narrow = full.startsWith(star) && !byNumber.match(rewritten.sql).hasMatch();
-  const QByteArray text = narrow ? "SELECT " + quoteIdentifier(name) + ", rowid FROM " + full.mid(star.size()) : full;
-  const int column = narrow ? 0 : ordinal;
+  if (readOwnColumnSortedInMemory(db, tableRead, sql, name, isDate, visit)) return;
+  if (readSortedByIndex(db, tableRead, sql, name, isDate, visit)) return;
+  // Only the one column and the rowid are selected, so that an index holding both can answer alone.
   Statement s;
-  s.prepare(db, text, context);
-  const int rowidColumn = sqlite3_column_count(s.st) - 1;
-  stepAll(db, s.st, sql,
-          [&] { visit(cellOf(s.st, column), isDate, sqlite3_column_int64(s.st, rowidColumn)); });
+  s.prepare(db, selecting(tableRead, quoteIdentifier(name) + ", rowid"), context);
+  bindAll(s.st, tableRead.parameters);
+  stepAll(db, s.st, sql, [&] { visit(cellOf(s.st, 0), isDate, sqlite3_column_int64(s.st, 1)); });
 }
 
 }  // namespace
 
-void ReadColumn(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+void ReadColumn(const std::shared_ptr<Connection>& con, const TableRead& read, int ordinal,
                 const std::function<void(const Value& value, qint64 rowid)>& row) {
-  readColumnCells(con, sql, ordinal,
+  readColumnCells(con, read, ordinal,
                   [&row](const CellView& cell, bool isDate, qint64 rowid) { row(valueOf(cell, isDate), rowid); });
 }
 
@@ -667,9 +650,9 @@ void visitText(const CellView& cell, bool isDate, qint64 rowid,
 
 }  // namespace
 
-void ReadColumnText(const std::shared_ptr<Connection>& con, const QString& sql, int ordinal,
+void ReadColumnText(const std::shared_ptr<Connection>& con, const TableRead& read, int ordinal,
                     const std::function<void(const char* utf8, int size, qint64 rowid)>& row) {
-  readColumnCells(con, sql, ordinal,
+  readColumnCells(con, read, ordinal,
                   [&row](const CellView& cell, bool isDate, qint64 rowid) { visitText(cell, isDate, rowid, row); });
 }
 
@@ -677,9 +660,10 @@ void ReadColumnText(const Recordset& keyset, int ordinal,
                     const std::function<void(const char* utf8, int size, qint64 rowid)>& row) {
   const Recordset::Impl& k = *keyset.d;
   k.requireOpen();
+  if (!k.read) raise(adErrInvalidArgument, QStringLiteral("Only the rows of one table can be read by column: ") + k.source);
   if (k.keysetSql.isEmpty() || !k.parameters.empty() || !k.con || k.con->State() != adStateOpen ||
       k.keysetStamp != stampOf(k.db())) {
-    ReadColumnText(k.con, k.source, ordinal, row);
+    ReadColumnText(k.con, *k.read, ordinal, row);
     return;
   }
   k.requireOrdinal(ordinal);
@@ -700,7 +684,7 @@ void ReadColumnText(const Recordset& keyset, int ordinal,
   }
   // The table in storage order, the column alone; then handed over in the keyset's order.
   Statement s;
-  s.prepare(k.db(), "SELECT " + column.quoted + ", rowid FROM " + quoteIdentifier(k.rewritten.table),
+  s.prepare(k.db(), "SELECT " + column.quoted + ", rowid FROM " + quoteIdentifier(k.table()),
             QStringLiteral("Cannot open \"%1\"").arg(k.source));
   std::vector<qint64> rowids;
   std::vector<CellView> cells;
@@ -744,7 +728,7 @@ void ReadColumnText(const Recordset& keyset, int ordinal,
     }
   }
   if (!complete) {  // not the rows the keyset read: read afresh
-    ReadColumnText(k.con, k.source, ordinal, row);
+    ReadColumnText(k.con, *k.read, ordinal, row);
     return;
   }
   for (const std::uint32_t i : order) {

@@ -14,7 +14,7 @@ const RowRef& Recordset::Impl::rowAt(std::size_t index) const {
   RowRef& r = storage.rows[index];
   if (r.offset != kNotRead) return r;
   Statement s;
-  s.prepare(db(), "SELECT *, rowid FROM " + quoteIdentifier(rewritten.table) + " WHERE rowid=?",
+  s.prepare(db(), "SELECT *, rowid FROM " + quoteIdentifier(table()) + " WHERE rowid=?",
             QStringLiteral("Cannot read \"%1\"").arg(source));
   sqlite3_bind_int64(s.st, 1, r.rowid);
   const int rc = sqlite3_step(s.st);
@@ -29,7 +29,7 @@ const RowRef& Recordset::Impl::rowAt(std::size_t index) const {
 std::optional<RowRef> Recordset::Impl::reread(std::int64_t rowid) {
   try {
     Statement s;
-    s.prepare(db(), "SELECT *, rowid FROM " + quoteIdentifier(rewritten.table) + " WHERE rowid=?",
+    s.prepare(db(), "SELECT *, rowid FROM " + quoteIdentifier(table()) + " WHERE rowid=?",
               QStringLiteral("Cannot read the row back"));
     sqlite3_bind_int64(s.st, 1, rowid);
     if (sqlite3_column_count(s.st) != fieldCount() + 1 || sqlite3_step(s.st) != SQLITE_ROW) return std::nullopt;
@@ -57,10 +57,10 @@ void Recordset::Impl::update() {
   std::vector<int> set;
   for (int i = 0; i < fieldCount(); ++i)
     if (edit.dirty[std::size_t(i)]) set.push_back(i);
-  const QByteArray table = quoteIdentifier(rewritten.table);
+  const QByteArray quotedTable = quoteIdentifier(table());
 
   if (edit.mode == adEditAdd) {
-    QByteArray sql = "INSERT INTO " + table;
+    QByteArray sql = "INSERT INTO " + quotedTable;
     if (set.empty()) {
       sql += " DEFAULT VALUES";
     } else {
@@ -92,7 +92,7 @@ void Recordset::Impl::update() {
   }
   const auto index = std::size_t(at.index);
   const RowRef old = storage.rows[index];
-  QByteArray sql = "UPDATE " + table + " SET ";
+  QByteArray sql = "UPDATE " + quotedTable + " SET ";
   for (std::size_t k = 0; k < set.size(); ++k) sql += (k ? "," : "") + columns[std::size_t(set[k])].quoted + "=?";
   sql += " WHERE rowid=?";
   Statement s;
@@ -111,7 +111,7 @@ void Recordset::Impl::remove() {
   const auto index = std::size_t(at.index);
   const RowRef old = storage.rows[index];
   Statement s;
-  s.prepare(db(), "DELETE FROM " + quoteIdentifier(rewritten.table) + " WHERE rowid=?",
+  s.prepare(db(), "DELETE FROM " + quoteIdentifier(table()) + " WHERE rowid=?",
             QStringLiteral("Cannot delete the row"));
   sqlite3_bind_int64(s.st, 1, old.rowid);
   runWrite(db(), s, QStringLiteral("Cannot delete the row"), true);

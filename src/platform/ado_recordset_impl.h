@@ -66,9 +66,10 @@ struct Journal {
 struct Recordset::Impl {
   bool open = false;
   std::shared_ptr<Connection> con;
-  QString source;
+  QString source;  // the text the rows are read with
   int lockType = adLockReadOnly;
-  RewrittenSql rewritten;
+  // The read of one table it was opened on; none for a free text, whose rows carry no rowid.
+  std::optional<TableRead> read;
   QByteArray keysetSql;  // a keyset recordset: the text that reads its rowids; else empty
   mutable std::optional<ado_detail::DbStamp> keysetStamp;  // when those rowids were read
   // The sort column read with those rowids, until it is listed.
@@ -85,8 +86,10 @@ struct Recordset::Impl {
   long rowCount() const { return long(storage.rows.size()); }
   int fieldCount() const { return int(columns.size()); }
   bool updatable() const {
-    return rewritten.hasRowid && !rewritten.table.isEmpty() && lockType != adLockReadOnly;
+    return read && lockType != adLockReadOnly;
   }
+
+  const QString& table() const { return read->table; }
 
   void requireOpen() const {
     if (!open) ado_detail::raise(adErrObjectClosed, QStringLiteral("The recordset is not open"));
@@ -116,13 +119,13 @@ struct Recordset::Impl {
                                                       "nothing more is written until it is rolled back"));
   }
 
-  // Runs the rewritten text and reads every row.
+  // Runs the text and reads every row.
   // A keyset takes `model`'s rowids, where it is a keyset of the same text whose rowids were read
   // with the database as it is now.
   void load(ado_detail::Storage& out, std::vector<ado_detail::Column>& cols, const Impl* model = nullptr) const;
 
   ado_detail::RowRef readRow(std::vector<char>& a, sqlite3_stmt* st, int n) const {
-    return ado_detail::appendRow(a, st, n, rewritten.hasRowid);
+    return ado_detail::appendRow(a, st, n, read.has_value());
   }
   // A row made from values, for the one case where a stored row cannot be read back.
   ado_detail::RowRef rowFromValues(const std::vector<Value>& values, std::int64_t rowid) {

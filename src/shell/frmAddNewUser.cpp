@@ -23,7 +23,7 @@ RecordFormConfig frmAddNewUser::UserFormConfig() {
   c.height = 6300;
   c.width = 10995;
   c.helpTip = QStringLiteral("Example : User Name may be john123,kip1980 and Etc .. ");
-  c.sql = UsersSql();
+  c.read = UsersRead();
   c.keyColumn = kUserKeyColumn;
   return c;
 }

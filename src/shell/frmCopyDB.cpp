@@ -73,7 +73,7 @@ void frmCopyDB::Form_Load() {
 
     MainRecordset = std::make_unique<Recordset>();
     try {
-      MainRecordset->Open(BackupFolderSql(), gCon, adOpenDynamic, adLockOptimistic);
+      MainRecordset->Open(BackupFolderRead(), gCon, adOpenDynamic, adLockOptimistic);
     } catch (const DbError&) {
     }
     if (MainRecordset->State() != adStateOpen) {

@@ -125,7 +125,7 @@ void frmLogin::Form_Activate() {
 void frmLogin::Picture1_Click() {
   rsUser_ = std::make_unique<Recordset>();
   try {
-    rsUser_->Open(UsersSql(), gCon, adOpenDynamic, adLockOptimistic);
+    rsUser_->Open(UsersRead(), gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
     // The table cannot be read (the connection failed, or the file went bad since).
     DatabaseErrorEnd();

@@ -70,7 +70,7 @@ void frmSettingsChangePwd::Form_Load() {
 
   MainRecordset = std::make_unique<Recordset>();
   try {
-    MainRecordset->Open(UsersSql(), gCon, adOpenDynamic, adLockOptimistic);
+    MainRecordset->Open(UsersRead(), gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
     // Told below: the recordset stays closed.
   }

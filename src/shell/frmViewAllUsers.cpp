@@ -8,7 +8,7 @@ ListFormConfig frmViewAllUsers::UserListConfig() {
   ListFormConfig c;
   c.title = QString(12, QLatin1Char(' ')) + QStringLiteral("View All User Details");
   c.caption = QStringLiteral("View All User Details");
-  c.sql = UsersSql();
+  c.read = UsersRead();
   c.columns = {
       {QStringLiteral("No."), 500, ListColumn::kRowNumber},
       {QStringLiteral("User Name"), 1500, cols::SettingsNewUser::UserName},

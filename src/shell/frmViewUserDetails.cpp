@@ -6,7 +6,7 @@ frmViewUserDetails::frmViewUserDetails() : DetailCard(UserCardConfig()) {}
 
 DetailCardConfig frmViewUserDetails::UserCardConfig() {
   DetailCardConfig c;
-  c.sql = UsersSql();
+  c.read = UsersRead();
   c.caption = QString(16, QLatin1Char(' ')) + QStringLiteral("View User Details");
   c.nameLabel = QStringLiteral("User Name");
   c.nameColumn = kUserKeyColumn;

@@ -1,6 +1,7 @@
 #include <QFile>
 
 #include "data/connectdb.h"
+#include "data/users.h"
 #include "data/schema.h"
 #include "framework/databaseerror.h"
 #include "globals.h"
@@ -113,7 +114,7 @@ TEST_F(ConnectDBTest, ASecondConnectLeavesEarlierRecordsetsTheirConnection) {
   ConnectDB();
   const auto first = gCon;
   Recordset users;
-  users.Open("SELECT * FROM SettingsNewUser", gCon, adOpenDynamic, adLockOptimistic);
+  users.Open(UsersRead(), gCon, adOpenDynamic, adLockOptimistic);
   ConnectDB();
   EXPECT_NE(gCon, first);
   EXPECT_EQ(users.ActiveConnection(), first);

@@ -10,7 +10,7 @@ TEST_F(FeeDataTest, AFeeIsReadAndWrittenWhole) {
   exec(QStringLiteral("INSERT INTO SettingsConsultant VALUES (NULL, 'Dr A', '100', 'OP1')"));
   const auto con = openDb();
   Recordset rs;
-  rs.Open(FeesRecordSql(), con, adOpenDynamic, adLockOptimistic);
+  rs.Open(FeesRecordRead(), con, adOpenDynamic, adLockOptimistic);
   ASSERT_FALSE(rs.Eof());
   Fee f = ReadFee(rs);
   EXPECT_FALSE(f.date.isValid());  // no date stored: the form shows today's

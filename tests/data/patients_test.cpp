@@ -43,7 +43,7 @@ TEST_F(PatientDataTest, AModifiedPatientKeepsItsIdentifierAndADischargeEndsTheAd
   exec(QStringLiteral("INSERT INTO SettingsInPatient (EmployeeID, FirstName, Discharged) VALUES ('IP1', 'Ann', 'No')"));
   const auto con = openDb();
   Recordset rs;
-  rs.Open(PatientsRecordSql(PatientTableKind::InPatient), con, adOpenDynamic, adLockOptimistic);
+  rs.Open(PatientsRecordRead(PatientTableKind::InPatient), con, adOpenDynamic, adLockOptimistic);
   ASSERT_FALSE(rs.Eof());
   EXPECT_TRUE(IsAdmitted(rs));
   Patient p = ReadPatient(rs);

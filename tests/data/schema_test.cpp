@@ -42,7 +42,7 @@ TEST_F(SchemaTest, DateColumnsHoldIsoDatesOnly) {
     SCOPED_TRACE(bad);
     auto con = openDb();
     Recordset rs;
-    rs.Open("SELECT * FROM SettingsConsultant", con, adOpenDynamic, adLockOptimistic);
+    rs.Open(TableRead{.table = QStringLiteral("SettingsConsultant")}, con, adOpenDynamic, adLockOptimistic);
     rs.AddNew();
     rs.SetField(0, QString::fromLatin1(bad));
     EXPECT_THROW(rs.Update(), DbError);

@@ -8,7 +8,7 @@ class SettingsTest : public HalvionTest {};
 
 TEST_F(SettingsTest, TheBackupFolderIsTheStoredRowOrNothing) {
   Recordset rs;
-  rs.Open(BackupFolderSql(), openDb(), adOpenDynamic, adLockOptimistic);
+  rs.Open(BackupFolderRead(), openDb(), adOpenDynamic, adLockOptimistic);
   EXPECT_EQ(ReadBackupFolder(rs), QString());
   WriteBackupFolder(rs, QStringLiteral("/media/usb/back ups"));
   EXPECT_EQ(scalar(QStringLiteral("SELECT BackupPath FROM SettingsCopyDB")), QStringLiteral("/media/usb/back ups"));

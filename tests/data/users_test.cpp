@@ -44,7 +44,7 @@ TEST_F(UsersTest, AnAccountOpensOnlyWithItsOwnNameAndPassword) {
 TEST_F(UsersTest, AStoredAccountIsJudgedByTheTableAsItIsNow) {
   storeOnly(QStringLiteral("('root', '%1', '%2'), ('kip', '%1', '%3')").arg(cipher("pw"), cipher("Admin"), cipher("Doctor")));
   Recordset table;
-  table.Open(UsersSql(), openDb(), adOpenDynamic, adLockOptimistic);
+  table.Open(UsersRead(), openDb(), adOpenDynamic, adLockOptimistic);
   const UserAccount root = ReadUserAccount(table);
   EXPECT_EQ(root.userName, QStringLiteral("root"));
   EXPECT_TRUE(IsAdminAccount(root));
@@ -70,7 +70,7 @@ TEST_F(UsersTest, AStoredAccountIsJudgedByTheTableAsItIsNow) {
 TEST_F(UsersTest, APasswordChangeRewritesOnlyThatAccount) {
   storeOnly(QStringLiteral("('ann', '%1', NULL), ('kip', '%1', NULL)").arg(cipher("old")));
   Recordset rs;
-  rs.Open(UsersSql(), openDb(), adOpenDynamic, adLockOptimistic);
+  rs.Open(UsersRead(), openDb(), adOpenDynamic, adLockOptimistic);
   EXPECT_FALSE(MoveToAccount(rs, QStringLiteral("nobody")));
   ASSERT_TRUE(MoveToAccount(rs, QStringLiteral("kip")));
   ChangeAccountPassword(rs, QStringLiteral("new"));

@@ -40,7 +40,7 @@ public:
   BrokenList() : ListForm(Config()) {}
   static ListFormConfig Config() {
     ListFormConfig c = frmViewAllUsers::UserListConfig();
-    c.sql = QStringLiteral("SELECT * FROM NoSuchTable");
+    c.read = TableRead{.table = QStringLiteral("NoSuchTable")};
     return c;
   }
 };

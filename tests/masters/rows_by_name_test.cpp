@@ -13,7 +13,7 @@ struct RowCase {
   const char* table;
   const char* const* columns;
   int columnCount;
-  QString sql;
+  TableRead read;
   // Writes a row whose every field holds its column's name into the current row; then reads
   // the current row back and says whether it is that same row.
   std::function<void(Recordset&)> write;
@@ -40,19 +40,19 @@ std::vector<RowCase> Cases() {
   static const XRayTest xray{.description = "Description", .adultAmount = "AdultAmount",
                              .childrenAmount = "ChildrenAmount"};
   return {
-      {D::kTable, D::kColumns, D::kColumnCount, DoctorsSql(),
+      {D::kTable, D::kColumns, D::kColumnCount, DoctorsRead(),
        [](Recordset& rs) { WriteDoctor(rs, doctor); },
        [](const Recordset& rs) { return ReadDoctor(rs) == doctor; }},
-      {E::kTable, E::kColumns, E::kColumnCount, EmployeesSql(),
+      {E::kTable, E::kColumns, E::kColumnCount, EmployeesRead(),
        [](Recordset& rs) { WriteEmployee(rs, employee); },
        [](const Recordset& rs) { return ReadEmployee(rs) == employee; }},
-      {L::kTable, L::kColumns, L::kColumnCount, LabTestsSql(),
+      {L::kTable, L::kColumns, L::kColumnCount, LabTestsRead(),
        [](Recordset& rs) { WriteLabTest(rs, lab); },
        [](const Recordset& rs) { return ReadLabTest(rs) == lab; }},
-      {X::kTable, X::kColumns, X::kColumnCount, XRayTestsSql(),
+      {X::kTable, X::kColumns, X::kColumnCount, XRayTestsRead(),
        [](Recordset& rs) { WriteXRayTest(rs, xray); },
        [](const Recordset& rs) { return ReadXRayTest(rs) == xray; }},
-      {X::kTable, X::kColumns, X::kColumnCount, XRayTestsSortedSql(),
+      {X::kTable, X::kColumns, X::kColumnCount, XRayTestsSortedRead(),
        [](Recordset& rs) { WriteXRayTest(rs, xray); },
        [](const Recordset& rs) { return ReadXRayTest(rs) == xray; }},
   };
@@ -62,12 +62,12 @@ class RowsByNameTest : public MastersTest {};
 
 TEST_F(RowsByNameTest, EveryFieldIsStoredInItsOwnColumnAndReadBackFromIt) {
   for (const RowCase& c : Cases()) {
-    SCOPED_TRACE(c.sql.toStdString());
+    SCOPED_TRACE(c.read.Sql().toStdString());
     const QString table = QLatin1String(c.table);
     exec(QStringLiteral("DELETE FROM %1").arg(table));
     {
       Recordset rs;
-      rs.Open(c.sql, openDb(), adOpenStatic, adLockOptimistic);
+      rs.Open(c.read, openDb(), adOpenStatic, adLockOptimistic);
       rs.AddNew();
       c.write(rs);
       rs.Update();
@@ -77,7 +77,7 @@ TEST_F(RowsByNameTest, EveryFieldIsStoredInItsOwnColumnAndReadBackFromIt) {
       EXPECT_EQ(scalar(QStringLiteral("SELECT %1 FROM %2").arg(column, table)).toStdString(), column.toStdString());
     }
     Recordset back;
-    back.Open(c.sql, openDb(), adOpenStatic, adLockReadOnly);
+    back.Open(c.read, openDb(), adOpenStatic, adLockReadOnly);
     ASSERT_FALSE(back.Eof());
     EXPECT_TRUE(c.readsBack(back));
   }

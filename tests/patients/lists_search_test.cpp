@@ -1,4 +1,5 @@
 // The patient lists over their record forms, and the search by name.
+#include "data/patients.h"
 #include "framework/twips.h"
 #include "patients_support.h"
 
@@ -136,7 +137,7 @@ TEST_F(SearchFormTest, UnreadableTableSaysWhyAndTheMenuComesBack) {
   QString why;
   try {
     Recordset table;
-    table.Open("SELECT * FROM SettingsOutPatient", gCon, adOpenStatic, adLockPessimistic);
+    table.Open(PatientsListRead(PatientTableKind::OutPatient), gCon, adOpenStatic, adLockPessimistic);
   } catch (const DbError& e) {
     why = e.Description();
   }

@@ -63,13 +63,15 @@ TEST_F(AdoKeyset, BehavesAsTheSnapshotThroughMovesWritesRequeryAndRollback) {
       {"last after requery", [](Recordset& r) { r.MoveLast(); }},
       {"cancel an add", [](Recordset& r) { r.AddNew(); r.CancelUpdate(); }},
   };
-  const char* texts[] = {"SELECT * FROM SettingsLab Order by Description", "SELECT * FROM SettingsLab",
-                         "SELECT * FROM SettingsLab where Amount > 1 Order by Amount"};
-  for (const char* text : texts) {
+  const TableRead reads[] = {SortedInMemory("SettingsLab", "Description"), Table("SettingsLab"),
+                             SortedInMemory("SettingsLab", "Amount", "Amount > 1"),
+                             SortedByDatabase("SettingsLab", "Amount", "Amount > 1")};
+  for (const TableRead& read : reads) {
+    const std::string text = read.Sql().toStdString();
     exec("DELETE FROM SettingsLab");
     exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('b','2'),('a','5'),('d','4')");
     Recordset snapshot;
-    snapshot.Open(QString::fromLatin1(text), con, adOpenDynamic, adLockOptimistic);
+    snapshot.Open(read, con, adOpenDynamic, adLockOptimistic);
     const std::vector<QString> expected = play(snapshot, steps, con);
     const QString tableAfter = scalar("SELECT group_concat(Description || Amount, ',') FROM SettingsLab");
     snapshot.Close();
@@ -77,7 +79,7 @@ TEST_F(AdoKeyset, BehavesAsTheSnapshotThroughMovesWritesRequeryAndRollback) {
     exec("DELETE FROM SettingsLab");
     exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('b','2'),('a','5'),('d','4')");
     Recordset keyset;
-    keyset.OpenKeyset(QString::fromLatin1(text), con, adLockOptimistic);
+    keyset.OpenKeyset(read, con, adLockOptimistic);
     const std::vector<QString> seen = play(keyset, steps, con);
     ASSERT_EQ(seen.size(), expected.size());
     for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i], expected[i]) << text;
@@ -88,7 +90,7 @@ TEST_F(AdoKeyset, BehavesAsTheSnapshotThroughMovesWritesRequeryAndRollback) {
 TEST_F(AdoKeyset, AReadOnlyKeysetRefusesWritesAndFindsRowsByRowid) {
   exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('b','2')");
   Recordset rs;
-  rs.OpenKeyset(QStringLiteral("SELECT * FROM SettingsLab Order by Description"), con, adLockReadOnly);
+  rs.OpenKeyset(SortedInMemory("SettingsLab", "Description"), con, adLockReadOnly);
   EXPECT_EQ(rs.RecordCount(), 3);
   EXPECT_EQ(ErrorOf([&] { rs.SetField(1, "9"); }), adErrFeatureNotAvailable);
   EXPECT_EQ(ErrorOf([&] { rs.AddNew(); }), adErrFeatureNotAvailable);
@@ -114,19 +116,21 @@ TEST_F(AdoKeysetOrder, SortedRowsAndListedColumnsComeInTheDatabasesOwnOrder) {
        "('10','7'),('9','8'),('_x','9'),('Zed','10'),('b','11'),('',12)");
   exec("INSERT INTO SettingsLabBillNo VALUES (3),(2.5),('2'),(NULL),(1),(x'00'),(3.0),(-7),('abc'),(2)");
   const struct {
-    const char* sql;
+    TableRead read;
     int ordinal;
-  } texts[] = {{"SELECT * FROM SettingsLab Order by Description", 0},
-               {"SELECT * FROM SettingsLab ORDER BY Amount", 0},
-               {"SELECT * FROM SettingsLab where Description <> 'b' Order by Description", 1},
-               {"SELECT * FROM SettingsLabBillNo Order by BillNo", 0}};
+  } texts[] = {{SortedInMemory("SettingsLab", "Description"), 0},
+               {SortedInMemory("SettingsLab", "Amount"), 0},
+               {SortedInMemory("SettingsLab", "Description", "Description <> 'b'"), 1},
+               {SortedInMemory("SettingsLabBillNo", "BillNo"), 0}};
   for (const auto& t : texts) {
-    const QString sql = QString::fromLatin1(t.sql);
-    // A read-only recordset is the database's own sort; the others sort here.
+    const std::string sql = t.read.Sql().toStdString();
+    // The database's own sort of the same read; the others sort here.
+    TableRead byDatabase = t.read;
+    byDatabase.sort = TableRead::Sort::ByDatabase;
     Recordset own, snapshot, keyset;
-    own.Open(sql, con, adOpenDynamic, adLockReadOnly);
-    snapshot.Open(sql, con, adOpenDynamic, adLockOptimistic);
-    keyset.OpenKeyset(sql, con, adLockOptimistic);
+    own.Open(byDatabase, con, adOpenDynamic, adLockReadOnly);
+    snapshot.Open(t.read, con, adOpenDynamic, adLockOptimistic);
+    keyset.OpenKeyset(t.read, con, adLockOptimistic);
     const auto cells = [](Recordset& rs) {
       QStringList out;
       for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
@@ -134,15 +138,74 @@ TEST_F(AdoKeysetOrder, SortedRowsAndListedColumnsComeInTheDatabasesOwnOrder) {
       return out.join(u'|').toStdString();
     };
     const std::string expected = cells(own);
-    EXPECT_EQ(cells(snapshot), expected) << t.sql;
-    EXPECT_EQ(cells(keyset), expected) << t.sql;
+    EXPECT_EQ(cells(snapshot), expected) << sql;
+    EXPECT_EQ(cells(keyset), expected) << sql;
     QStringList listed;
     QStringList column;
     for (snapshot.MoveFirst(); !snapshot.Eof(); snapshot.MoveNext()) column << snapshot.Fields(t.ordinal).toText();
-    ReadColumnText(con, sql, t.ordinal,
+    ReadColumnText(con, t.read, t.ordinal,
                    [&](const char* text, int size, qint64) { listed << QString::fromUtf8(text, size); });
-    EXPECT_EQ(listed.join(u'|').toStdString(), column.join(u'|').toStdString()) << t.sql;
+    EXPECT_EQ(listed.join(u'|').toStdString(), column.join(u'|').toStdString()) << sql;
   }
+}
+
+}  // namespace
+
+#include <sqlite3.h>
+
+namespace {
+
+using AdoSortChoice = AdoTest;
+
+// Who sorts is the read's own choice, whatever else it holds (a condition, bound values, a lock):
+// the in-memory sort reads the keys in storage order, the database's sort runs the read's text.
+TEST_F(AdoSortChoice, TheRowsAreSortedWhereTheReadSays) {
+  exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('b','2'),('a','5')");
+  std::vector<std::string> ran;
+  sqlite3_trace_v2(
+      con->handle(), SQLITE_TRACE_STMT,
+      [](unsigned, void* into, void*, void* text) {
+        static_cast<std::vector<std::string>*>(into)->push_back(static_cast<const char*>(text));
+        return 0;
+      },
+      &ran);
+  const auto withValue = [](TableRead read) {
+    read.parameters = {Value("2")};
+    return read;
+  };
+  const struct {
+    const char* name;
+    TableRead read;
+    bool keyset;
+    int lockType;
+  } cases[] = {
+      {"in memory", SortedInMemory("SettingsLab", "Description"), false, adLockOptimistic},
+      {"in memory, read-only", SortedInMemory("SettingsLab", "Description"), false, adLockReadOnly},
+      {"in memory, a bound value", withValue(SortedInMemory("SettingsLab", "Description", "Amount <> ?")), false,
+       adLockOptimistic},
+      {"in memory, by keys", SortedInMemory("SettingsLab", "Description"), true, adLockOptimistic},
+      {"in memory, by keys with a bound value", withValue(SortedInMemory("SettingsLab", "Description", "Amount <> ?")),
+       true, adLockOptimistic},
+      {"by the database", SortedByDatabase("SettingsLab", "Description"), false, adLockOptimistic},
+      {"by the database, by keys", SortedByDatabase("SettingsLab", "Description"), true, adLockOptimistic},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ran.clear();
+    Recordset rs;
+    if (c.keyset) rs.OpenKeyset(c.read, con, c.lockType);
+    else rs.Open(c.read, con, adOpenDynamic, c.lockType);
+    EXPECT_EQ(column(rs, 0), c.read.parameters.empty() ? "a|a|b|c" : "a|a|c");
+    const bool inMemory = c.read.sort == TableRead::Sort::InMemory;
+    const auto ranStarting = [&](const std::string& start) {
+      return std::any_of(ran.begin(), ran.end(), [&](const std::string& t) { return t.rfind(start, 0) == 0; });
+    };
+    EXPECT_EQ(ranStarting("SELECT \"Description\", rowid FROM \"SettingsLab\""), inMemory);
+    const std::string sorted = c.read.Sql().toStdString();
+    const std::string sortedRowids = "SELECT rowid" + sorted.substr(std::string("SELECT *, rowid").size());
+    EXPECT_EQ(ranStarting(c.keyset ? sortedRowids : sorted), !inMemory);
+  }
+  sqlite3_trace_v2(con->handle(), 0, nullptr, nullptr);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// A second keyset of the same text, and the list of its sort column, take the order the first
+// A second keyset of the same read, and the list of its sort column, take the order the first
 // keyset read instead of sorting again; whatever was written in between, they must show exactly
 // what a fresh read shows. And a condition before the sort changes nothing in the order.
 #include "platform/ado_support.h"
@@ -28,41 +28,54 @@ TEST_F(AdoSharedOrder, ConditionedSortsComeInTheDatabasesOwnOrder) {
        "('10','7'),('9','8'),('_x','9'),('Zed','10'),('b','11'),('',12),('c','1')");
   exec("INSERT INTO SettingsLabBillNo VALUES (3),(-7),(2),(3),(0),(-9223372036854775808),(9223372036854775807),"
        "(12),(-1),(2),(256),(65536)");
+  const auto withValues = [](TableRead read, std::vector<Value> values) {
+    read.parameters = std::move(values);
+    return read;
+  };
   const struct {
-    const char* sql;
+    TableRead read;
     int ordinal;
   } texts[] = {
-      {"SELECT * FROM SettingsLab where Amount <> '2' Order by Description", 0},
-      {"SELECT * FROM SettingsLab WHERE Description IS NOT NULL ORDER BY Amount", 0},
-      {"SELECT * FROM SettingsLab where Description='b' or Description = 'a' Order by Description", 0},
-      {"SELECT * FROM SettingsLabBillNo where BillNo <> 12 Order by BillNo", 0},
-      {"SELECT * FROM SettingsLabBillNo Order by BillNo", 0},
-      {"SELECT * FROM SettingsLabBillNo where BillNo > 100000 Order by BillNo", 0},
+      {SortedInMemory("SettingsLab", "Description", "Amount <> '2'"), 0},
+      {SortedInMemory("SettingsLab", "Amount", "Description IS NOT NULL"), 0},
+      {SortedInMemory("SettingsLab", "Description", "Description='b' or Description = 'a'"), 0},
+      {SortedInMemory("SettingsLabBillNo", "BillNo", "BillNo <> 12"), 0},
+      {SortedInMemory("SettingsLabBillNo", "BillNo"), 0},
+      {SortedInMemory("SettingsLabBillNo", "BillNo", "BillNo > 100000"), 0},
+      // The condition's values are bound in the reads made for the sort too.
+      {withValues(SortedInMemory("SettingsLab", "Description", "Amount <> ? AND Description <> ?"), {"2", "Zed"}), 1},
+      {withValues(SortedInMemory("SettingsLabBillNo", "BillNo", "BillNo BETWEEN ? AND ?"), {-7, 256}), 0},
   };
   for (const auto& t : texts) {
-    const QString sql = QString::fromLatin1(t.sql);
-    Recordset snapshot, keyset;
-    snapshot.Open(sql, con, adOpenDynamic, adLockOptimistic);
-    keyset.OpenKeyset(sql, con, adLockOptimistic);
-    EXPECT_EQ(rowsOf(keyset).toStdString(), rowsOf(snapshot).toStdString()) << t.sql;
+    const std::string sql = t.read.Sql().toStdString();
+    TableRead byDatabase = t.read;
+    byDatabase.sort = TableRead::Sort::ByDatabase;
+    Recordset own, snapshot, keyset;
+    own.Open(byDatabase, con, adOpenDynamic, adLockReadOnly);
+    snapshot.Open(t.read, con, adOpenDynamic, adLockOptimistic);
+    keyset.OpenKeyset(t.read, con, adLockOptimistic);
+    const std::string expected = rowsOf(own).toStdString();
+    EXPECT_FALSE(expected.empty()) << sql;
+    EXPECT_EQ(rowsOf(snapshot).toStdString(), expected) << sql;
+    EXPECT_EQ(rowsOf(keyset).toStdString(), expected) << sql;
     QStringList column;
-    for (snapshot.MoveFirst(); !snapshot.Eof(); snapshot.MoveNext()) column << snapshot.Fields(t.ordinal).toText();
+    for (own.MoveFirst(); !own.Eof(); own.MoveNext()) column << own.Fields(t.ordinal).toText();
     QStringList read;
-    ReadColumnText(con, sql, t.ordinal, [&](const char* text, int size, qint64) { read << QString::fromUtf8(text, size); });
-    EXPECT_EQ(read.join(u'|').toStdString(), column.join(u'|').toStdString()) << t.sql;
+    ReadColumnText(con, t.read, t.ordinal, [&](const char* text, int size, qint64) { read << QString::fromUtf8(text, size); });
+    EXPECT_EQ(read.join(u'|').toStdString(), column.join(u'|').toStdString()) << sql;
   }
 }
 
 TEST_F(AdoSharedOrder, ASecondKeysetAndTheListShowWhatAFreshReadShows) {
   exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('B','2'),('a','5'),('d','4')");
-  const QString sql = QStringLiteral("SELECT * FROM SettingsLab Order by Description");
+  const TableRead sorted = SortedInMemory("SettingsLab", "Description");
   const auto fresh = [&] {
     Recordset rs;
-    rs.OpenKeyset(sql, con, adLockReadOnly);
+    rs.OpenKeyset(sorted, con, adLockReadOnly);
     return rowsOf(rs);
   };
   const auto freshList = [&](int ordinal) {
-    return listed([&](const auto& row) { ReadColumnText(con, sql, ordinal, row); });
+    return listed([&](const auto& row) { ReadColumnText(con, sorted, ordinal, row); });
   };
   const struct {
     const char* name;
@@ -108,12 +121,12 @@ TEST_F(AdoSharedOrder, ASecondKeysetAndTheListShowWhatAFreshReadShows) {
     exec("DELETE FROM SettingsLab");
     exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('B','2'),('a','5'),('d','4')");
     Recordset model;
-    model.OpenKeyset(sql, con, adLockOptimistic);
+    model.OpenKeyset(sorted, con, adLockOptimistic);
     c.between(model);
     Recordset second;
     second.OpenKeysetLike(model, adLockReadOnly);
     EXPECT_EQ(rowsOf(second).toStdString(), fresh().toStdString()) << c.name;
-    EXPECT_EQ(second.Source(), sql) << c.name;
+    EXPECT_EQ(second.Source(), sorted.Sql()) << c.name;
     EXPECT_EQ(ErrorOf([&] { second.AddNew(); }), adErrFeatureNotAvailable) << c.name;
     for (const int ordinal : {0, 1})
       EXPECT_EQ(listed([&](const auto& row) { ReadColumnText(model, ordinal, row); }).toStdString(),
@@ -125,13 +138,18 @@ TEST_F(AdoSharedOrder, ASecondKeysetAndTheListShowWhatAFreshReadShows) {
   }
 }
 
-TEST_F(AdoSharedOrder, AnyOtherTextIsReadAsOpenKeysetWouldReadIt) {
+TEST_F(AdoSharedOrder, OnlyTheKeysetOfATableReadIsTakenOver) {
   exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('b','2')");
-  const QString sql = QStringLiteral("SELECT Description FROM SettingsLab Order by 1");
   Recordset model, second;
-  model.OpenKeyset(sql, con, adLockReadOnly);
+  model.OpenKeyset(SortedInMemory("SettingsLab", "Description"), con, adLockReadOnly);
   second.OpenKeysetLike(model, adLockReadOnly);
-  EXPECT_EQ(rowsOf(second), "a|b|c");
+  EXPECT_EQ(rowsOf(second), "a,1|b,2|c,3");
+  // A free text has no table to read its rows from by rowid, nor its column by itself.
+  Recordset text;
+  text.Open(QStringLiteral("SELECT Description FROM SettingsLab Order by 1"), con);
+  EXPECT_EQ(rowsOf(text), "a|b|c");
+  EXPECT_EQ(ErrorOf([&] { second.OpenKeysetLike(text); }), adErrInvalidArgument);
+  EXPECT_EQ(ErrorOf([&] { ReadColumnText(text, 0, [](const char*, int, qint64) {}); }), adErrInvalidArgument);
   Recordset closed;
   EXPECT_EQ(ErrorOf([&] { second.OpenKeysetLike(closed); }), adErrObjectClosed);
   EXPECT_EQ(ErrorOf([&] { second.OpenKeysetLike(second); }), adErrInvalidArgument);

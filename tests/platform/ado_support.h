@@ -17,6 +17,21 @@ inline int ErrorOf(const std::function<void()>& action) {
   return 0;
 }
 
+// The reads of one table the tests open, as a data module describes them.
+inline TableRead Table(const char* table, const char* condition = "") {
+  return {.table = QString::fromUtf8(table), .condition = QString::fromUtf8(condition)};
+}
+inline TableRead SortedByDatabase(const char* table, const char* column, const char* condition = "") {
+  TableRead read = Table(table, condition);
+  read.orderBy = QString::fromUtf8(column);
+  return read;
+}
+inline TableRead SortedInMemory(const char* table, const char* column, const char* condition = "") {
+  TableRead read = SortedByDatabase(table, column, condition);
+  read.sort = TableRead::Sort::InMemory;
+  return read;
+}
+
 class AdoTest : public HalvionTest {
 protected:
   void SetUp() override {
@@ -24,10 +39,16 @@ protected:
     con = openDb();
   }
 
-  std::unique_ptr<Recordset> open(const QString& sql, int lockType = adLockOptimistic,
+  std::unique_ptr<Recordset> open(const TableRead& read, int lockType = adLockOptimistic,
                                   std::shared_ptr<Connection> on = nullptr) const {
     auto rs = std::make_unique<Recordset>();
-    rs->Open(sql, on ? on : con, adOpenDynamic, lockType);
+    rs->Open(read, on ? on : con, adOpenDynamic, lockType);
+    return rs;
+  }
+  // A free text, which is only ever read.
+  std::unique_ptr<Recordset> open(const QString& sql) const {
+    auto rs = std::make_unique<Recordset>();
+    rs->Open(sql, con);
     return rs;
   }
 

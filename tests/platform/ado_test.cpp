@@ -65,18 +65,29 @@ TEST_F(AdoOpen, RefusesEveryFileButOurDatabase) {
 
 TEST_F(AdoOpen, AFailedRecordsetOpenStaysClosedAndKeepsItsError) {
   const struct {
-    const char* sql;
+    const char* name;
+    std::function<void(Recordset&)> open;
     int number;
     const char* says;
   } cases[] = {
-      {"SELECT * FROM NoSuchTable", adErrProvider, "no such table"},
-      {"DELETE FROM SettingsCopyDB", adErrInvalidArgument, "DELETE FROM SettingsCopyDB"},
-      {"SELECT * FROM SettingsCopyDB; DELETE FROM SettingsCopyDB", adErrInvalidArgument, "one SQL statement"},
+      {"a missing table", [&](Recordset& rs) { rs.Open(Table("NoSuchTable"), con, adOpenDynamic, adLockOptimistic); },
+       adErrProvider, "no such table"},
+      {"a text that writes", [&](Recordset& rs) { rs.Open(QStringLiteral("DELETE FROM SettingsCopyDB"), con); },
+       adErrInvalidArgument, "DELETE FROM SettingsCopyDB"},
+      {"two statements",
+       [&](Recordset& rs) { rs.Open(QStringLiteral("SELECT * FROM SettingsCopyDB; DELETE FROM SettingsCopyDB"), con); },
+       adErrInvalidArgument, "one SQL statement"},
+      // Where a free text would write to is never read out of it: it opens read-only or not at all.
+      {"a free text opened writable",
+       [&](Recordset& rs) {
+         rs.Open(QStringLiteral("SELECT * FROM SettingsCopyDB"), con, adOpenDynamic, adLockOptimistic);
+       },
+       adErrInvalidArgument, "SELECT * FROM SettingsCopyDB"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.sql);
+    SCOPED_TRACE(c.name);
     Recordset rs;
-    EXPECT_EQ(ErrorOf([&] { rs.Open(c.sql, con, adOpenDynamic, adLockOptimistic); }), c.number);
+    EXPECT_EQ(ErrorOf([&] { c.open(rs); }), c.number);
     EXPECT_EQ(rs.State(), adStateClosed);
     ASSERT_TRUE(rs.LastOpenError());
     EXPECT_TRUE(rs.LastOpenError()->Description().contains(c.says)) << s(rs.LastOpenError()->Description());
@@ -87,13 +98,13 @@ TEST_F(AdoOpen, AFailedRecordsetOpenStaysClosedAndKeepsItsError) {
 
 // An open recordset holds no lock, so another connection writes at once.
 TEST_F(AdoOpen, AnOpenRecordsetLeavesTheFileFreeForOtherWriters) {
-  auto users = open("SELECT * FROM SettingsNewUser");
+  auto users = open(Table("SettingsNewUser"));
   auto other = openDb();
   QElapsedTimer timer;
   timer.start();
   {
     Transaction tx(other);
-    auto lab = open("SELECT * FROM SettingsLab", adLockOptimistic, other);
+    auto lab = open(Table("SettingsLab"), adLockOptimistic, other);
     lab->AddNew();
     lab->SetField(0, "CBC");
     lab->Update();
@@ -143,7 +154,7 @@ TEST_F(AdoSchema, TablesHoldTheirFieldsInOrdinalOrder) {
   };
   for (const auto& t : tables) {
     SCOPED_TRACE(t.table);
-    auto rs = open(QStringLiteral("SELECT * FROM ") + t.table);
+    auto rs = open(Table(t.table));
     QStringList names;
     for (int i = 0; i < rs->FieldCount(); ++i) names << rs->FieldName(i);
     EXPECT_EQ(s(names.join(u' ')), t.fields);
@@ -159,55 +170,57 @@ TEST_F(AdoQuery, OrderWhereAndDistinctAsTheFormsExpect) {
   const struct {
     const char* name;
     const char* setup;
-    const char* sql;
+    TableRead read;      // a read of one table, opened with `lockType`
+    const char* text;    // or else a free text, which is only read
     int lockType;
     int ordinal;
     const char* expected;
   } cases[] = {
       {"text order ignores case, ties by insertion",
        "INSERT INTO SettingsOutPatient(EmployeeID,FirstName) VALUES ('1','bob'),('2','Alice'),('3','carl'),('4','Bob')",
-       "SELECT * FROM SettingsOutPatient Order by FirstName", adLockOptimistic, 1, "Alice|bob|Bob|carl"},
+       SortedInMemory("SettingsOutPatient", "FirstName"), nullptr, adLockOptimistic, 1, "Alice|bob|Bob|carl"},
       {"read-only lookups order the same",
        "INSERT INTO SettingsOutPatient(EmployeeID,FirstName) VALUES ('1','bob'),('2','Alice'),('3','carl'),('4','Bob')",
-       "SELECT * FROM SettingsOutPatient Order by FirstName", adLockReadOnly, 0, "2|1|4|3"},
+       SortedByDatabase("SettingsOutPatient", "FirstName"), nullptr, adLockReadOnly, 0, "2|1|4|3"},
       {"identifiers sort as text",
        "INSERT INTO SettingsOutPatient(EmployeeID) VALUES ('OP2'),('OP10'),('OP1')",
-       "SELECT * FROM SettingsOutPatient Order by EmployeeID", adLockOptimistic, 0, "OP1|OP10|OP2"},
+       SortedInMemory("SettingsOutPatient", "EmployeeID"), nullptr, adLockOptimistic, 0, "OP1|OP10|OP2"},
       {"a projection orders the same",
-       "INSERT INTO SettingsInPatient(EmployeeID) VALUES ('IP2'),('ip10'),('IP1')",
-       "SELECT EmployeeID FROM SettingsInPatient Order by EmployeeID", adLockOptimistic, 0, "IP1|ip10|IP2"},
+       "INSERT INTO SettingsInPatient(EmployeeID) VALUES ('IP2'),('ip10'),('IP1')", {},
+       "SELECT EmployeeID FROM SettingsInPatient Order by EmployeeID, rowid", adLockReadOnly, 0, "IP1|ip10|IP2"},
       {"bill numbers written as text sort as numbers",
        "INSERT INTO OutPatientPrintDetails(BillNo,BillDelete) VALUES ('10','Available'),('2','Available')",
-       "SELECT * FROM OutPatientPrintDetails where BillDelete='Available' Order by BillNo", adLockOptimistic, 0,
+       SortedInMemory("OutPatientPrintDetails", "BillNo", "BillDelete='Available'"), nullptr, adLockOptimistic, 0,
        "2|10"},
-      {"no ORDER BY: the order rows were added in",
+      {"no sort column: the order rows were added in",
        "INSERT INTO SettingsLab VALUES ('c','1'),('a','2'),('b','3'); DELETE FROM SettingsLab WHERE Description='a';"
        "INSERT INTO SettingsLab VALUES ('a','4')",
-       "SELECT * FROM SettingsLab", adLockOptimistic, 0, "c|b|a"},
+       Table("SettingsLab"), nullptr, adLockOptimistic, 0, "c|b|a"},
       {"= ignores case",
        "INSERT INTO OutPatientPrintDetails(BillNo,BillDelete) VALUES (1,'Available'),(2,'available'),(3,'Deleted')",
-       "SELECT * FROM OutPatientPrintDetails where BillDelete='Available'", adLockOptimistic, 0, "1|2"},
+       Table("OutPatientPrintDetails", "BillDelete='Available'"), nullptr, adLockOptimistic, 0, "1|2"},
       {"DISTINCT over the select list, dates stay dates",
        "INSERT INTO LabPrintDetails VALUES (10,'2026-12-09','CBC','100','0','300','300','Ann','OP1','Available'),"
        "(10,'2026-12-09','ESR','100','0','300','300','Ann','OP1','Available'),"
        "(10,'2026-12-09','Sugar','100','0','300','300','Ann','OP1','Available'),"
        "(2,'2026-12-08','CBC','100','0','100','100','Ben','OP2','Available'),"
        "(3,'2026-12-08','CBC','100','0','100','100','Cy','OP3','Deleted')",
+       {},
        "SELECT DISTINCT(BillNo),Date,total,patientName,patientid FROM LabPrintDetails where "
        "BillDelete='Available' Order By BillNO",
-       adLockOptimistic, 1, "08/12/2026|09/12/2026"},
+       adLockReadOnly, 1, "08/12/2026|09/12/2026"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     exec("DELETE FROM SettingsOutPatient; DELETE FROM SettingsInPatient; DELETE FROM OutPatientPrintDetails;"
          "DELETE FROM SettingsLab; DELETE FROM LabPrintDetails");
     exec(c.setup);
-    auto rs = open(c.sql, c.lockType);
+    auto rs = c.text ? open(QString::fromUtf8(c.text)) : open(c.read, c.lockType);
     EXPECT_EQ(s(column(*rs, c.ordinal)), c.expected);
   }
   // The last case: a date field reads as a date value, not as its stored text. Without ORDER BY
   // the database picks the order (the index on BillNo may give it), so each bill is found by number.
-  auto bills = open("SELECT DISTINCT(BillNo),Date,total FROM LabPrintDetails where BillDelete='Available'");
+  auto bills = open(QStringLiteral("SELECT DISTINCT(BillNo),Date,total FROM LabPrintDetails where BillDelete='Available'"));
   EXPECT_EQ(bills->RecordCount(), 2);
   QStringList dates;
   for (bills->MoveFirst(); !bills->Eof(); bills->MoveNext()) {
@@ -218,48 +231,46 @@ TEST_F(AdoQuery, OrderWhereAndDistinctAsTheFormsExpect) {
   EXPECT_EQ(dates.join(u'|'), QStringLiteral("10=2026-12-09|2=2026-12-08"));
 }
 
-// What each text is run as: writable "SELECT * FROM T" texts carry the rowid, every other plain
-// SELECT gets the insertion-order tie-break, DISTINCT runs as written, anything else is refused.
-TEST(AdoRewrite, SelectTexts) {
+// What a read of one table runs as: every column and the rowid (which is no field), its condition,
+// its sort column quoted, and the rowid breaking ties or, with no sort column, giving the order
+// rows were added in. The recordset's Source() is that text, whichever side sorts.
+TEST_F(AdoOpen, AReadOfOneTableRunsAsItsBuiltText) {
   const struct {
-    const char* sql;
-    int lockType;
+    TableRead read;
     const char* runs;
-    const char* table;
   } cases[] = {
-      {"SELECT * FROM SettingsNewUser", adLockOptimistic, "SELECT *, rowid FROM SettingsNewUser ORDER BY rowid",
-       "SettingsNewUser"},
-      {"SELECT * FROM SettingsOutPatient Order by EmployeeID", adLockOptimistic,
-       "SELECT *, rowid FROM SettingsOutPatient Order by EmployeeID, rowid", "SettingsOutPatient"},
-      {"SELECT * FROM InPatientPrintDetails where BillDelete='Available'", adLockPessimistic,
-       "SELECT *, rowid FROM InPatientPrintDetails where BillDelete='Available' ORDER BY rowid",
-       "InPatientPrintDetails"},
-      {"  select * from SettingsinPatient\n Order by FirstName  ", adLockOptimistic,
-       "SELECT *, rowid FROM SettingsinPatient\n Order by FirstName, rowid", "SettingsinPatient"},
-      {"SELECT * FROM SettingDrDetails Order by DoctorID", adLockReadOnly,
-       "SELECT * FROM SettingDrDetails Order by DoctorID, rowid", ""},
-      {"SELECT EmployeeID FROM SettingsInPatient Order by EmployeeID", adLockOptimistic,
-       "SELECT EmployeeID FROM SettingsInPatient Order by EmployeeID, rowid", ""},
-      {"SELECT * FROM SettingsLab, SettingsXRay", adLockOptimistic, "SELECT * FROM SettingsLab, SettingsXRay ORDER BY rowid",
-       ""},
-      {"SELECT DISTINCT(BillNo) FROM LabPrintDetails where BillDelete='Available'", adLockOptimistic,
-       "SELECT DISTINCT(BillNo) FROM LabPrintDetails where BillDelete='Available'", ""},
-      {"SELECT DISTINCT(BillNo),Date,patientName,total FROM XRayPrintDetails where BillDelete='Deleted'",
-       adLockOptimistic, "SELECT DISTINCT(BillNo),Date,patientName,total FROM XRayPrintDetails where BillDelete='Deleted'",
-       ""},
+      {Table("SettingsNewUser"), "SELECT *, rowid FROM \"SettingsNewUser\" ORDER BY rowid"},
+      {SortedInMemory("SettingsOutPatient", "EmployeeID"),
+       "SELECT *, rowid FROM \"SettingsOutPatient\" ORDER BY \"EmployeeID\", rowid"},
+      {SortedByDatabase("SettingDrDetails", "DoctorID"),
+       "SELECT *, rowid FROM \"SettingDrDetails\" ORDER BY \"DoctorID\", rowid"},
+      {Table("InPatientPrintDetails", "BillDelete='Available'"),
+       "SELECT *, rowid FROM \"InPatientPrintDetails\" WHERE BillDelete='Available' ORDER BY rowid"},
+      {SortedByDatabase("SettingsConsultant", "DrName", "Date BETWEEN ? AND ?"),
+       "SELECT *, rowid FROM \"SettingsConsultant\" WHERE Date BETWEEN ? AND ? ORDER BY \"DrName\", rowid"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.sql);
-    const RewrittenSql r = RewriteSelect(c.sql, c.lockType);
-    EXPECT_EQ(s(r.sql), c.runs);
-    EXPECT_EQ(s(r.table), c.table);
-    EXPECT_EQ(r.hasRowid, *c.table != '\0');
+    SCOPED_TRACE(c.runs);
+    EXPECT_EQ(s(c.read.Sql()), c.runs);
+    TableRead read = c.read;
+    if (read.condition.contains(u'?')) read.parameters = {QDate(2026, 12, 1), QDate(2026, 12, 31)};
+    for (const int lock : {adLockReadOnly, adLockOptimistic}) {
+      auto rs = open(read, lock);
+      EXPECT_EQ(s(rs->Source()), c.runs);
+      EXPECT_NE(s(rs->FieldName(rs->FieldCount() - 1)), "rowid");
+    }
   }
+  // A free text runs exactly as written; only a single statement that reads is run.
+  auto text = open(QStringLiteral("SELECT Description FROM SettingsLab"));
+  EXPECT_EQ(s(text->Source()), "SELECT Description FROM SettingsLab");
+  EXPECT_EQ(text->FieldCount(), 1);
   for (const char* bad : {"", "UPDATE SettingsLab SET Amount='1'", "DELETE FROM SettingsLab",
-                          "INSERT INTO SettingsLab VALUES ('a','1')", "PRAGMA user_version", "SELECTION"}) {
+                          "INSERT INTO SettingsLab VALUES ('a','1')"}) {
     SCOPED_TRACE(bad);
-    EXPECT_EQ(ErrorOf([&] { RewriteSelect(bad, adLockOptimistic); }), adErrInvalidArgument);
+    Recordset rs;
+    EXPECT_EQ(ErrorOf([&] { rs.Open(QString::fromUtf8(bad), con); }), adErrInvalidArgument);
   }
+  EXPECT_EQ(scalar("SELECT count(*) FROM SettingsLab"), "0");
 }
 
 // What the forms make of a field: NULL is "" and 0, numbers in their short text, dates as
@@ -307,33 +318,33 @@ TEST_F(AdoStorage, ValuesRoundTripThroughTheDatabase) {
   const QString longText = QString(300, QChar(0x00E9)) + QStringLiteral(" \u0915\u093F \U0001F600");
   const struct {
     const char* name;
-    const char* sql;
+    const char* table;
     int ordinal;
     Value written;
     const char* stored;  // typeof() || ':' || value in the file
     Value::Kind kind;
     QString text;
   } cases[] = {
-      {"date", "SELECT * FROM SettingsConsultant", 0, Value(QDate(2026, 12, 9)), "text:2026-12-09",
+      {"date", "SettingsConsultant", 0, Value(QDate(2026, 12, 9)), "text:2026-12-09",
        Value::Kind::Date, "09/12/2026"},
-      {"advance of 300+500", "SELECT * FROM SettingsInPatient", 18, Value(300.0 + 500.0), "integer:800",
+      {"advance of 300+500", "SettingsInPatient", 18, Value(300.0 + 500.0), "integer:800",
        Value::Kind::Integer, "800"},
-      {"advance of 250.5", "SELECT * FROM SettingsInPatient", 18, Value(250.5), "real:250.5", Value::Kind::Real,
+      {"advance of 250.5", "SettingsInPatient", 18, Value(250.5), "real:250.5", Value::Kind::Real,
        "250.5"},
-      {"no advance", "SELECT * FROM SettingsInPatient", 18, Value(), "null:", Value::Kind::Null, ""},
-      {"bill number as text", "SELECT * FROM SettingsOutBillNo", 0, Value("42"), "integer:42", Value::Kind::Integer,
+      {"no advance", "SettingsInPatient", 18, Value(), "null:", Value::Kind::Null, ""},
+      {"bill number as text", "SettingsOutBillNo", 0, Value("42"), "integer:42", Value::Kind::Integer,
        "42"},
-      {"large and negative numbers", "SELECT * FROM SettingsOutBillNo", 0, Value(qint64(-1099511627776)),
+      {"large and negative numbers", "SettingsOutBillNo", 0, Value(qint64(-1099511627776)),
        "integer:-1099511627776", Value::Kind::Integer, "-1099511627776"},
-      {"empty text stays text", "SELECT * FROM SettingsLab", 1, Value(""), "text:", Value::Kind::Text, ""},
-      {"amount as typed", "SELECT * FROM SettingsLab", 1, Value("100.50"), "text:100.50", Value::Kind::Text,
+      {"empty text stays text", "SettingsLab", 1, Value(""), "text:", Value::Kind::Text, ""},
+      {"amount as typed", "SettingsLab", 1, Value("100.50"), "text:100.50", Value::Kind::Text,
        "100.50"},
-      {"long text beyond ASCII", "SELECT * FROM SettingsLab", 1, Value(longText), nullptr, Value::Kind::Text,
+      {"long text beyond ASCII", "SettingsLab", 1, Value(longText), nullptr, Value::Kind::Text,
        longText},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    auto rs = open(c.sql);
+    auto rs = open(Table(c.table));
     rs->AddNew();
     rs->SetField(c.ordinal, c.written);
     rs->Update();
@@ -341,12 +352,12 @@ TEST_F(AdoStorage, ValuesRoundTripThroughTheDatabase) {
     EXPECT_EQ(read.kind(), c.kind);
     EXPECT_EQ(s(read.toText()), s(c.text));
     // What a second recordset reads from the file is the same.
-    auto again = open(c.sql, adLockReadOnly);
+    auto again = open(Table(c.table), adLockReadOnly);
     again->MoveLast();
     EXPECT_TRUE(again->Fields(c.ordinal) == read);
     if (c.stored) {
       const QString column = rs->FieldName(c.ordinal);
-      const QString table = QString::fromUtf8(c.sql).section(u' ', 3, 3);
+      const QString table = QString::fromUtf8(c.table);
       EXPECT_EQ(s(scalar(QStringLiteral("SELECT typeof(\"%1\") || ':' || ifnull(\"%1\", '') FROM %2 ORDER BY rowid "
                                         "DESC LIMIT 1")
                              .arg(column, table))),
@@ -361,15 +372,15 @@ using AdoSeed = AdoTest;
 TEST_F(AdoSeed, FreshDatabaseHoldsTheSeedRowsOnly) {
   for (const char* counter : {"SettingsOutBillNo", "SettingsInBillNo", "SettingsLabBillNo", "SettingsXRayBillNo"}) {
     SCOPED_TRACE(counter);
-    auto rs = open(QStringLiteral("SELECT * FROM ") + counter);
+    auto rs = open(Table(counter));
     ASSERT_EQ(rs->RecordCount(), 1);
     EXPECT_TRUE(rs->Fields(0) == Value(qint64(0)));
   }
-  auto copy = open("SELECT * FROM SettingsCopyDB");
+  auto copy = open(Table("SettingsCopyDB"));
   ASSERT_EQ(copy->RecordCount(), 1);
   EXPECT_TRUE(copy->Fields(0) == Value(""));
 
-  auto users = open("SELECT * FROM SettingsNewUser");
+  auto users = open(Table("SettingsNewUser"));
   ASSERT_EQ(users->RecordCount(), 1);
   EXPECT_EQ(s(users->Fields(1).toText()), "tumbo");
   EXPECT_NE(s(users->Fields(2).toText()), "tumbo");
@@ -380,7 +391,7 @@ TEST_F(AdoSeed, FreshDatabaseHoldsTheSeedRowsOnly) {
                             "SettingsOutPatient", "SettingsInPatient", "SettingsConsultant", "OutPatientPrintDetails",
                             "InPatientPrintDetails", "LabPrintDetails", "XRayPrintDetails"}) {
     SCOPED_TRACE(table);
-    EXPECT_EQ(open(QStringLiteral("SELECT * FROM ") + table)->RecordCount(), 0);
+    EXPECT_EQ(open(Table(table))->RecordCount(), 0);
   }
 }
 

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "data/bills.h"
+#include "data/patients.h"
 #include "faults.h"
 #include "platform/programlock.h"
 #include "support/fixture.h"
@@ -33,16 +34,16 @@ struct Progress {
     auto con = std::make_shared<Connection>();
     con->Open(path);
     Recordset outBills, outCounter, inBills, inCounter, inPatients;
-    outBills.Open(NewBillRowsSql(BillKind::OutPatient), con, adOpenKeyset, adLockOptimistic);
-    outCounter.Open(BillCounterSql(BillKind::OutPatient), con, adOpenKeyset, adLockOptimistic);
-    inBills.Open(NewBillRowsSql(BillKind::InPatient), con, adOpenKeyset, adLockOptimistic);
-    inCounter.Open(BillCounterSql(BillKind::InPatient), con, adOpenKeyset, adLockOptimistic);
-    inPatients.Open("SELECT * FROM SettingsInPatient", con, adOpenKeyset, adLockOptimistic);
+    outBills.Open(NewBillRowsRead(BillKind::OutPatient), con, adOpenKeyset, adLockOptimistic);
+    outCounter.Open(BillCounterRead(BillKind::OutPatient), con, adOpenKeyset, adLockOptimistic);
+    inBills.Open(NewBillRowsRead(BillKind::InPatient), con, adOpenKeyset, adLockOptimistic);
+    inCounter.Open(BillCounterRead(BillKind::InPatient), con, adOpenKeyset, adLockOptimistic);
+    inPatients.Open(PatientsListRead(PatientTableKind::InPatient), con, adOpenKeyset, adLockOptimistic);
     Recordset testBills[2], testCounters[2];
     const BillKind numbers[2] = {BillKind::Laboratory, BillKind::XRay};
     for (int k = 0; k < 2; ++k) {
-      testBills[k].Open(NewBillRowsSql(numbers[k]), con, adOpenKeyset, adLockOptimistic);
-      testCounters[k].Open(BillCounterSql(numbers[k]), con, adOpenKeyset, adLockOptimistic);
+      testBills[k].Open(NewBillRowsRead(numbers[k]), con, adOpenKeyset, adLockOptimistic);
+      testCounters[k].Open(BillCounterRead(numbers[k]), con, adOpenKeyset, adLockOptimistic);
     }
     const QDate day(2026, 12, 10);
     for (int turn = 0;; ++turn) {

@@ -5,6 +5,7 @@
 
 #include "framework/keylist.h"
 #include "globals.h"
+#include "platform/ado_support.h"
 #include "support/fixture.h"
 
 namespace {
@@ -166,23 +167,22 @@ TEST_F(KeyListTest, AColumnReadAloneMatchesTheRecordsetItStandsFor) {
        "('OP2','alpha'),(NULL,'Gamma'),(' OP4 ', NULL)");
   exec("INSERT INTO OutPatientPrintDetails(BillNo, BillDelete) VALUES (7,'Available'),(5,'Deleted'),(3,'Available')");
   struct Case {
-    const char* sql;
+    TableRead read;
     int ordinal;
   };
-  for (const Case& c : {Case{"SELECT * FROM SettingsOutPatient Order by FirstName", 0},
-                        Case{"SELECT * FROM SettingsOutPatient Order by 2 DESC", 0},
-                        Case{"SELECT * FROM OutPatientPrintDetails where BillDelete='Available'", 0},
-                        Case{"SELECT * FROM OutPatientPrintDetails", 1}}) {
-    SCOPED_TRACE(c.sql);
+  for (const Case& c : {Case{SortedInMemory("SettingsOutPatient", "FirstName"), 0},
+                        Case{SortedByDatabase("SettingsOutPatient", "FirstName"), 0},
+                        Case{Table("OutPatientPrintDetails", "BillDelete='Available'"), 0},
+                        Case{Table("OutPatientPrintDetails"), 1}}) {
+    SCOPED_TRACE(c.read.Sql().toStdString());
     Recordset rs;
-    rs.Open(QString::fromLatin1(c.sql), con, adOpenDynamic, adLockOptimistic);
+    rs.Open(c.read, con, adOpenDynamic, adLockOptimistic);
     QStringList expected, read;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) expected << rs.Fields(c.ordinal).toText();
-    ReadColumn(con, QString::fromLatin1(c.sql), c.ordinal, [&read](const Value& v, qint64) { read << v.toText(); });
+    ReadColumn(con, c.read, c.ordinal, [&read](const Value& v, qint64) { read << v.toText(); });
     EXPECT_EQ(read, expected);
   }
-  EXPECT_THROW(ReadColumn(con, "SELECT * FROM SettingsOutPatient", 99, [](const Value&, qint64) {}), DbError);
-  EXPECT_THROW(ReadColumn(con, "SELECT BillNo FROM OutPatientPrintDetails", 0, [](const Value&, qint64) {}), DbError);
+  EXPECT_THROW(ReadColumn(con, Table("SettingsOutPatient"), 99, [](const Value&, qint64) {}), DbError);
 }
 
 // The index on (FirstName, EmployeeID) hands patients of one first name over by identifier; the
@@ -195,27 +195,27 @@ TEST_F(KeyListTest, TheTextOfAColumnComesInTheRecordsetsOrderThroughTheIndex) {
   exec("INSERT INTO OutPatientPrintDetails(BillNo, Date, BillDelete) VALUES (7,'2026-01-02','Available'),"
        "(5,NULL,'Available'),(3,'2026-01-01','Available')");
   struct Case {
-    const char* sql;
+    TableRead read;
     int ordinal;
   };
-  for (const Case& c : {Case{"SELECT * FROM SettingsOutPatient Order by FirstName", 0},
-                        Case{"SELECT * FROM SettingsOutPatient ORDER BY \"FirstName\"", 0},
-                        Case{"SELECT * FROM SettingsOutPatient Order by FirstName", 1},
-                        Case{"SELECT * FROM SettingsOutPatient Order by EmployeeID", 1},
-                        Case{"SELECT * FROM OutPatientPrintDetails Order by Date", 1},
-                        Case{"SELECT * FROM OutPatientPrintDetails Order by Date", 0},
-                        Case{"SELECT * FROM OutPatientPrintDetails where BillDelete='Available'", 0}}) {
-    SCOPED_TRACE(c.sql);
+  for (const Case& c : {Case{SortedInMemory("SettingsOutPatient", "FirstName"), 0},
+                        Case{SortedInMemory("SettingsOutPatient", "FirstName"), 1},
+                        Case{SortedByDatabase("SettingsOutPatient", "FirstName"), 0},
+                        Case{SortedInMemory("SettingsOutPatient", "EmployeeID"), 1},
+                        Case{SortedInMemory("OutPatientPrintDetails", "Date"), 1},
+                        Case{SortedInMemory("OutPatientPrintDetails", "Date"), 0},
+                        Case{Table("OutPatientPrintDetails", "BillDelete='Available'"), 0}}) {
+    SCOPED_TRACE(c.read.Sql().toStdString());
     Recordset rs;
-    rs.Open(QString::fromLatin1(c.sql), con, adOpenDynamic, adLockOptimistic);
+    rs.Open(c.read, con, adOpenDynamic, adLockOptimistic);
     QStringList expected, read, byValue;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) expected << rs.Fields(c.ordinal).toText();
     std::vector<qint64> rowids, valueRowids;
-    ReadColumnText(con, QString::fromLatin1(c.sql), c.ordinal, [&](const char* text, int size, qint64 rowid) {
+    ReadColumnText(con, c.read, c.ordinal, [&](const char* text, int size, qint64 rowid) {
       read << QString::fromUtf8(text, size);
       rowids.push_back(rowid);
     });
-    ReadColumn(con, QString::fromLatin1(c.sql), c.ordinal, [&](const Value& v, qint64 rowid) {
+    ReadColumn(con, c.read, c.ordinal, [&](const Value& v, qint64 rowid) {
       byValue << v.toText();
       valueRowids.push_back(rowid);
     });
@@ -225,9 +225,8 @@ TEST_F(KeyListTest, TheTextOfAColumnComesInTheRecordsetsOrderThroughTheIndex) {
     // Each text stands for its own row.
     for (std::size_t i = 0; i < rowids.size(); ++i) {
       Recordset one;
-      one.Open(QStringLiteral("SELECT * FROM %1 WHERE rowid=?")
-                   .arg(RewriteSelect(QString::fromLatin1(c.sql), adLockOptimistic).table),
-               {Value(rowids[i])}, con);
+      one.Open(TableRead{.table = c.read.table, .condition = QStringLiteral("rowid=?"), .parameters = {rowids[i]}},
+               con);
       EXPECT_EQ(one.Fields(c.ordinal).toText(), read[qsizetype(i)]);
     }
   }

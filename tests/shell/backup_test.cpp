@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "data/employees.h"
 #include "framework/mainmenus.h"
 #include "globals.h"
 #include "shell/copydatabase.h"
@@ -121,7 +122,7 @@ TEST_F(BackupTest, ACopyWrittenWhileAnotherConnectionWritesHoldsOnlyCommittedRow
   auto other = openDb();
   other->BeginTrans();
   Recordset rs;
-  rs.Open("SELECT * FROM SettingsEmployeeDetails", other, adOpenDynamic, adLockOptimistic);
+  rs.Open(EmployeesRead(), other, adOpenDynamic, adLockOptimistic);
   rs.AddNew();
   rs.SetField(0, QStringLiteral("99"));
   rs.Update();

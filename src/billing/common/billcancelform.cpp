@@ -181,7 +181,7 @@ void BillCancelForm::Form_Load() {
 void BillCancelForm::fillBillNumbers() {
   // A million bills over ten years: only their numbers are listed, in the table's order; a
   // look-up reads its bill alone. Showing the list runs no look-up.
-  bills_ = ShowKeyList(cmbBillNumber, ReadKeyList(gCon, ValidBillsSql(shape_.kind), shape_.billNoColumn, false));
+  bills_ = ShowKeyList(cmbBillNumber, ReadKeyList(gCon, ValidBillsRead(shape_.kind), shape_.billNoColumn, false));
 }
 
 void BillCancelForm::Form_Unload(int& cancel) {

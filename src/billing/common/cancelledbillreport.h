@@ -26,8 +26,8 @@ struct CancelledReportShape {
   // Which cancelled bills Generate lists: those that were cancelled when the form was loaded;
   // or those of the rows that were in the table at load, cancelled by the time of Generate.
   bool onlyCancelledAtLoad;
-  const QString& (*anyCancelledSql)();  // whether any bill was cancelled at all, when not the above
-  const QString& (*dayCancelledSql)();  // the cancelled bills of a day
+  const TableRead& (*anyCancelledSql)();  // whether any bill was cancelled at all, when not the above
+  const TableRead& (*dayCancelledSql)();  // the cancelled bills of a day
   ReportList (*rows)(Recordset& bills, const QDate& day);
   const char* printTitle;
 };

@@ -58,15 +58,15 @@ void PatientChooser::Fill(std::vector<Recordset*> tables) {
   keys_ = nullptr;  // the look-ups walk the recordsets
 }
 
-void PatientChooser::Fill(std::shared_ptr<Connection> con, const QStringList& tables) {
+void PatientChooser::Fill(std::shared_ptr<Connection> con, const std::vector<TableRead>& tables) {
   auto list = std::make_unique<KeyList>(true);
   std::vector<int> ends;
   QStringList names;
-  for (const QString& sql : tables) {
-    ReadColumnText(con, sql, 0,
+  for (const TableRead& read : tables) {
+    ReadColumnText(con, read, 0,
                    [&list](const char* id, int size, qint64 rowid) { list->AppendUtf8(id, size, rowid); });
     ends.push_back(list->Count());
-    names << RewriteSelect(sql, adLockOptimistic).table;
+    names << read.table;
   }
   listedEnd_ = std::move(ends);
   tables_ = std::move(names);
@@ -102,7 +102,7 @@ bool PatientChooser::findListed(const QString& wanted) {
   while (table + 1 < listedEnd_.size() && at >= listedEnd_[table]) ++table;
   Recordset rs;
   try {
-    rs.Open(RowByRowIdSql(tables_[qsizetype(table)]), {Value(keys_->RowId(at))}, con_);
+    rs.Open(RowByRowIdRead(tables_[qsizetype(table)], keys_->RowId(at)), con_);
     if (rs.Eof()) return false;
     row_.clear();
     for (int i = 0; i < rs.FieldCount(); ++i) row_.push_back(rs.Fields(i));

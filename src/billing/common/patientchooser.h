@@ -4,7 +4,7 @@
 // text box beside it (`txtPatientID`, despite its name) that shows the chosen patient's name.
 //
 //   PatientChooser chooser{cmbPatientName, txtPatientID};
-//   chooser.Fill(gCon, {OutPatientsByNameSql()});  // at Load (data/billinglookups.h)
+//   chooser.Fill(gCon, {OutPatientsByNameRead()});  // at Load (data/billinglookups.h)
 //   connect(&chooser, &PatientChooser::PatientChosen, this, [this] { cmbDrName->setFocus(); });
 //   ...
 //   if (!chooser.HasPatient()) MsgBox("Please Select the Patient Name First", vbCritical);
@@ -20,7 +20,7 @@
 // pick from its list and its losing the focus all run Change(). Change() walks the patients from
 // the first row of the first table for the row whose column 0, trimmed, is the trimmed text (case
 // counts). A match shows column 1 in the name box, keeps that row's values and raises
-// PatientChosen. Filled from SQL texts rather than recordsets, the chooser keeps only the
+// PatientChosen. Filled from table reads rather than recordsets, the chooser keeps only the
 // identifiers and reads the matched row alone, by its rowid. A text that matches nobody leaves
 // the name on screen as it was, but HasPatient() is then false, so the form can refuse to bill
 // the name shown for an identifier not typed. Emptying the text empties the name, forgets the
@@ -53,10 +53,9 @@ public:
   // recordsets (not owned; they must outlive the chooser's use) for the look-ups. Each recordset
   // is left on its first row.
   void Fill(std::vector<Recordset*> tables);
-  // The same list without keeping the rows: column 0 of the rows recordsets opened on each text
-  // (an updatable "SELECT * FROM T ...") would hold, in their order. Raises DbError as
-  // Recordset::Open.
-  void Fill(std::shared_ptr<Connection> con, const QStringList& tables);
+  // The same list without keeping the rows: column 0 of the rows of each read, in their order.
+  // Raises DbError as Recordset::Open.
+  void Fill(std::shared_ptr<Connection> con, const std::vector<TableRead>& tables);
   // The patients listed, in all or in one table (its place in the list Fill was given).
   int Count() const;
   int Count(int table) const;
@@ -95,7 +94,7 @@ private:
   QPointer<QComboBox> combo_;
   QPointer<QLineEdit> name_;
   std::vector<Recordset*> recordsets_;
-  // Filled from SQL: the list, where each table's rows end in it, and the tables read from.
+  // Filled from table reads: the list, where each table's rows end in it, and the tables read from.
   KeyList* keys_ = nullptr;
   std::vector<int> listedEnd_;
   std::shared_ptr<Connection> con_;

@@ -105,10 +105,34 @@ void BillReportForm::loadPictures() {
   connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &BillReportForm::ShockwaveFlash2_GotFocus);
 }
 
+namespace {
+// A report's read with the values of its condition's "?" as Generate has them.
+TableRead withValues(TableRead read, const std::vector<Value>& parameters) {
+  if (!parameters.empty()) read.parameters = parameters;
+  return read;
+}
+}  // namespace
+
+bool BillReportForm::openReportRecordset(const TableRead& read, const std::vector<Value>& parameters) {
+  return openReportWith([&](Recordset& rs) { rs.Open(withValues(read, parameters), gCon); });
+}
+
 bool BillReportForm::openReportRecordset(const QString& sql, const std::vector<Value>& parameters) {
+  return openReportWith([&](Recordset& rs) { rs.Open(sql, parameters, gCon); });
+}
+
+bool BillReportForm::readReportRecordset(const TableRead& read, const std::vector<Value>& parameters) {
+  return readReportWith([&](Recordset& rs) { rs.Open(withValues(read, parameters), gCon); });
+}
+
+bool BillReportForm::readReportRecordset(const QString& sql, const std::vector<Value>& parameters) {
+  return readReportWith([&](Recordset& rs) { rs.Open(sql, parameters, gCon); });
+}
+
+bool BillReportForm::openReportWith(const std::function<void(Recordset&)>& open) {
   ReportRecordset = std::make_unique<Recordset>();
   try {
-    ReportRecordset->Open(sql, parameters, gCon, adOpenDynamic, adLockOptimistic);
+    open(*ReportRecordset);
   } catch (const DbError&) {
   }
   if (ReportRecordset->State() == adStateOpen) return true;
@@ -116,10 +140,10 @@ bool BillReportForm::openReportRecordset(const QString& sql, const std::vector<V
   return false;
 }
 
-bool BillReportForm::readReportRecordset(const QString& sql, const std::vector<Value>& parameters) {
+bool BillReportForm::readReportWith(const std::function<void(Recordset&)>& open) {
   auto rows = std::make_unique<Recordset>();
   try {
-    rows->Open(sql, parameters, gCon, adOpenDynamic, adLockOptimistic);
+    open(*rows);
   } catch (const DbError&) {
   }
   if (rows->State() != adStateOpen) {

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QStringList>
 #include <QTreeWidget>
+#include <functional>
 #include <memory>
 
 #include "billing/common/reportrows.h"
@@ -73,11 +74,14 @@ protected:
   void loadPictures();  // pictures, trimming, tips, hover and the buttons' handlers
   // Load's read: opens ReportRecordset; false (after "Database Error" and the program's end)
   // when it cannot.
+  // A read of whole rows takes `parameters` as the values of its condition's "?" (when given).
+  bool openReportRecordset(const TableRead& read, const std::vector<Value>& parameters = {});
   bool openReportRecordset(const QString& sql, const std::vector<Value>& parameters = {});
   // Generate's read of its days into ReportRecordset. A report only reads, so a read that fails
   // (the file locked by another program past the wait, a read error) shows "Database Error" and
   // gives false, and nothing else happens: the program goes on, the form keeps its recordset,
   // its list and its total, and Generate can be pressed again.
+  bool readReportRecordset(const TableRead& read, const std::vector<Value>& parameters = {});
   bool readReportRecordset(const QString& sql, const std::vector<Value>& parameters = {});
   // Guards the picker against days after today with this second line of the message.
   void guardPicker(QDateEdit* picker, const QString& secondLine);
@@ -108,6 +112,9 @@ private:
   void ShockwaveFlash2_GotFocus();
   // The rowids `sql` selects, into RowsAtLoad; false as openReportRecordset.
   bool noteRowsAtLoad(const QString& sql);
+  // Load's and Generate's opening of ReportRecordset, through `open`.
+  bool openReportWith(const std::function<void(Recordset&)>& open);
+  bool readReportWith(const std::function<void(Recordset&)>& open);
   ReportFormSizes sizes_;
   QList<int> rightAligned_;
 };

@@ -17,7 +17,7 @@ const CancelledReportShape& InCancelledReportShape() {
       {},
       true,
       nullptr,  // the cancelled rows noted at load say whether there is any
-      &InCancelledBillsOfDaySql,
+      &InCancelledBillsOfDayRead,
       &CancelledInBillRows,
       "CANCEL IN-PATIENT BILL REPORT",
   };

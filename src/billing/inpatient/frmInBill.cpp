@@ -175,9 +175,9 @@ void frmInBill::build(Variant variant) {
   });
 }
 
-bool frmInBill::openRecordset(Recordset& rs, const QString& sql) {
+bool frmInBill::openRecordset(Recordset& rs, const TableRead& read) {
   try {
-    rs.Open(sql, gCon, adOpenDynamic, adLockOptimistic);
+    rs.Open(read, gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
   }
   if (rs.State() == adStateOpen) return true;
@@ -208,7 +208,7 @@ void frmInBill::Form_Load() {
   AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
   AddToolTip(Picture5, QStringLiteral("Select me If you want Address in the Bill"), this);
 
-  if (!openRecordset(DoctorRecordset, DoctorsByIdSql())) return;
+  if (!openRecordset(DoctorRecordset, DoctorsByIdRead())) return;
   if (DoctorRecordset.RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -220,7 +220,7 @@ void frmInBill::Form_Load() {
   cmbDrName->setCurrentIndex(-1);
   cmbDrName->setEditText(QString());
 
-  if (!openRecordset(InPatientRecordset, InPatientsByNameSql())) return;
+  if (!openRecordset(InPatientRecordset, InPatientsByNameRead())) return;
   if (InPatientRecordset.RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the InPatient Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -230,8 +230,8 @@ void frmInBill::Form_Load() {
   chooser_->Fill({&InPatientRecordset});
 
   // The form only appends to the bill table: its old bills need not be read for that.
-  if (!openRecordset(BillRecordset, NewBillRowsSql(BillKind::InPatient))) return;
-  if (!openRecordset(CounterRecordset, BillCounterSql(BillKind::InPatient))) return;
+  if (!openRecordset(BillRecordset, NewBillRowsRead(BillKind::InPatient))) return;
+  if (!openRecordset(CounterRecordset, BillCounterRead(BillKind::InPatient))) return;
   try {
     Label2->setText(NextBillNumberText(gCon, BillKind::InPatient));
   } catch (const DbError&) {

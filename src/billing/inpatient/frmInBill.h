@@ -106,7 +106,7 @@ protected:
 
 private:
   void build(Variant variant);
-  bool openRecordset(Recordset& rs, const QString& sql);
+  bool openRecordset(Recordset& rs, const TableRead& read);
   void patientChosen();
   void DTPicker1_Change();
   void showList();

@@ -164,9 +164,9 @@ bool TestBillForm::eventFilter(QObject* watched, QEvent* event) {
   return VbForm::eventFilter(watched, event);
 }
 
-bool TestBillForm::openRecordset(Recordset& rs, const QString& sql) {
+bool TestBillForm::openRecordset(Recordset& rs, const TableRead& read) {
   try {
-    rs.Open(sql, gCon, adOpenDynamic, adLockOptimistic);
+    rs.Open(read, gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
   }
   if (rs.State() == adStateOpen) return true;
@@ -206,7 +206,7 @@ void TestBillForm::Form_Load() {
   AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
   AddToolTip(Picture5, QStringLiteral("Select me If you want Address in the Bill"), this);
 
-  if (!openRecordset(PriceRecordset, TestPricesSql(BillKindOf(kind_)))) return;
+  if (!openRecordset(PriceRecordset, TestPricesRead(BillKindOf(kind_)))) return;
   if (closeWhenEmpty(PriceRecordset, QStringLiteral("Please add the Description Details First"))) return;
   {
     const QSignalBlocker blocker(cmbDescription);
@@ -218,7 +218,7 @@ void TestBillForm::Form_Load() {
     cmbDescription->setEditText(QString());
   }
 
-  if (!openRecordset(DoctorRecordset, DoctorsByIdSql()))
+  if (!openRecordset(DoctorRecordset, DoctorsByIdRead()))
     return;
   if (closeWhenEmpty(DoctorRecordset, QStringLiteral("Please add the Dr. Details First"))) return;
   {
@@ -231,7 +231,7 @@ void TestBillForm::Form_Load() {
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
   try {
-    chooser_->Fill(gCon, {InPatientsByNameSql(), OutPatientsByNameSql()});
+    chooser_->Fill(gCon, {InPatientsByNameRead(), OutPatientsByNameRead()});
   } catch (const DbError&) {
     DatabaseErrorEnd();
     Unload();
@@ -249,8 +249,8 @@ void TestBillForm::Form_Load() {
 
   // The form only appends to the bill table, and no other menu form is open meanwhile: its old
   // bills need not be read for that.
-  if (!openRecordset(BillRecordset, NewBillRowsSql(BillKindOf(kind_)))) return;
-  if (!openRecordset(CounterRecordset, BillCounterSql(BillKindOf(kind_)))) return;
+  if (!openRecordset(BillRecordset, NewBillRowsRead(BillKindOf(kind_)))) return;
+  if (!openRecordset(CounterRecordset, BillCounterRead(BillKindOf(kind_)))) return;
   try {
     Label2->setText(NextBillNumberText(gCon, BillKindOf(kind_)));
   } catch (const DbError&) {

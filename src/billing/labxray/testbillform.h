@@ -85,7 +85,7 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  bool openRecordset(Recordset& rs, const QString& sql);
+  bool openRecordset(Recordset& rs, const TableRead& read);
   bool closeWhenEmpty(Recordset& rs, const QString& message);
   void patientChosen();
   void forgetPatient();

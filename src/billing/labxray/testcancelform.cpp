@@ -127,14 +127,14 @@ void TestCancelForm::Form_Load() {
   // Ten years of bill lines, read once: each number is listed where its bill's first line stands
   // (the order SELECT DISTINCT gives), and only where each bill's lines are is kept; a search
   // reads its bill's lines.
-  const QString linesSql = ValidBillsSql(BillKindOf(kind_));
+  const TableRead linesRead = ValidBillsRead(BillKindOf(kind_));
   auto numbers = std::make_unique<KeyList>(false);
   LargeArray<LineRun> runs;
   try {
-    const qsizetype lines = RowsAtMost(gCon, linesSql);
+    const qsizetype lines = RowsAtMost(gCon, linesRead);
     numbers->Reserve(lines);
     runs.reserve(std::size_t(lines));
-    ReadColumnText(gCon, linesSql, test::BillNo, [&](const char* no, int size, qint64 rowid) {
+    ReadColumnText(gCon, linesRead, test::BillNo, [&](const char* no, int size, qint64 rowid) {
       const int bill = numbers->AppendUtf8Distinct(no, size, rowid);
       LineRun* last = runs.empty() ? nullptr : &runs.back();
       if (last && last->bill == bill && rowid > last->first &&
@@ -171,8 +171,7 @@ void TestCancelForm::Search() {
     // The bill's own lines alone: these are what a cancellation marks.
     std::vector<Value> parameters;
     for (const qint64 rowid : rowids) parameters.emplace_back(rowid);
-    BillRecordset.Open(BillRowsByRowIdSql(BillKindOf(kind_), int(parameters.size())), parameters, gCon,
-                       adOpenDynamic, adLockOptimistic);
+    BillRecordset.Open(BillRowsByRowIdRead(BillKindOf(kind_), parameters), gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
     MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
            QStringLiteral("Database Error"));

@@ -149,10 +149,10 @@ QString frmBill::PatientSex() const { return chooser_->Field(patient::Sex); }
 QString frmBill::PatientAddress() const { return chooser_->Field(patient::Address); }
 QString frmBill::PatientLocation() const { return chooser_->Field(patient::Location); }
 
-bool frmBill::openRecordset(std::unique_ptr<Recordset>& rs, const QString& sql) {
+bool frmBill::openRecordset(std::unique_ptr<Recordset>& rs, const TableRead& read) {
   rs = std::make_unique<Recordset>();
   try {
-    rs->Open(sql, gCon, adOpenDynamic, adLockOptimistic);
+    rs->Open(read, gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
   }
   if (rs->State() == adStateOpen) return true;
@@ -201,7 +201,7 @@ void frmBill::Form_Load() {
   QComboBox* doctors = cmbDrName;
   WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
 
-  if (!openRecordset(DoctorRecordset, DoctorsByIdSql())) return;
+  if (!openRecordset(DoctorRecordset, DoctorsByIdRead())) return;
   if (DoctorRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -221,7 +221,7 @@ void frmBill::Form_Load() {
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
   try {
-    chooser_->Fill(gCon, {OutPatientsByNameSql()});
+    chooser_->Fill(gCon, {OutPatientsByNameRead()});
   } catch (const DbError&) {
     DatabaseErrorEnd();
     return;
@@ -236,8 +236,8 @@ void frmBill::Form_Load() {
 
   // The form only appends to the bill table, and no other menu form is open meanwhile: ten years
   // of bills need not be read for that.
-  if (!openRecordset(BillRecordset, NewBillRowsSql(BillKind::OutPatient))) return;
-  if (!openRecordset(BillNoRecordset, BillCounterSql(BillKind::OutPatient))) return;
+  if (!openRecordset(BillRecordset, NewBillRowsRead(BillKind::OutPatient))) return;
+  if (!openRecordset(BillNoRecordset, BillCounterRead(BillKind::OutPatient))) return;
   try {
     Label2->setText(NextBillNumberText(gCon, BillKind::OutPatient));
   } catch (const DbError&) {

@@ -84,7 +84,7 @@ private:
   void DTPicker1_Change();
   void ShockwaveFlash2_GotFocus();
   // Opens a recordset of the form; false (after the message and the end) when it cannot.
-  bool openRecordset(std::unique_ptr<Recordset>& rs, const QString& sql);
+  bool openRecordset(std::unique_ptr<Recordset>& rs, const TableRead& read);
   void showRows();
   OutBillPrint printedBill() const;
   // Before a new bill is printed: shows the number that is next now in Label2, saying so when it

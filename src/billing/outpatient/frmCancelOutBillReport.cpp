@@ -15,8 +15,8 @@ const CancelledReportShape& OutCancelledReportShape() {
       {800, 3300, 1200, 1300},
       {2, 3},
       false,
-      &OutAnyCancelledBillSql,
-      &OutCancelledBillsOfDaySql,
+      &OutAnyCancelledBillRead,
+      &OutCancelledBillsOfDayRead,
       &CancelledBillRows,
       "CANCEL OUT-PATIENT BILL REPORT",
   };

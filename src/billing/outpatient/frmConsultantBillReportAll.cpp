@@ -37,7 +37,7 @@ void frmConsultantBillReportAll::Form_Load() {
   loadPictures();
   noteLastRow(QString::fromLatin1(cols::SettingsConsultant::kTable));
   // Generate reads the fees of its days alone.
-  openReportRecordset(ConsultantNoFeesSql());
+  openReportRecordset(ConsultantNoFeesRead());
 }
 
 void frmConsultantBillReportAll::Picture1_Click() {
@@ -46,7 +46,7 @@ void frmConsultantBillReportAll::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  if (!readReportRecordset(ConsultantFeesOfDaysSql(), {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad}))
+  if (!readReportRecordset(ConsultantFeesOfDaysRead(), {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad}))
     return;
   showReport(ConsultantFeeRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
 }

@@ -64,7 +64,7 @@ void OutBillReportForm::Form_Load() {
   // The load only needs to know whether there is any valid bill; Generate reads the bills of its
   // days alone, in the same order, and lists them by the same rules.
   noteLastRow(QString::fromLatin1(cols::OutPatientPrintDetails::kTable));
-  if (!openReportRecordset(OutAnyAvailableBillSql())) return;
+  if (!openReportRecordset(OutAnyAvailableBillRead())) return;
   if (!period && ReportRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, QStringLiteral("Warning"));
     Hide();
@@ -81,7 +81,7 @@ void OutBillReportForm::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  if (!readReportRecordset(OutAvailableBillsOfDaysSql(mode), {from, to, LastRowAtLoad})) return;
+  if (!readReportRecordset(OutAvailableBillsOfDaysRead(mode), {from, to, LastRowAtLoad})) return;
   showReport(OutCollectionRows(*ReportRecordset, kind_, from, to, mode));
 }
 

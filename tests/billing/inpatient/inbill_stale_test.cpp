@@ -292,9 +292,9 @@ TEST_F(InBillStaleTest, TheStoreWritesTheBillItsNumberAndTheAdvanceTogether) {
   exec("DELETE FROM SettingsInBillNo");
   auto con = openDb();
   Recordset bills, counter, patients;
-  bills.Open(NewBillRowsSql(BillKind::InPatient), con, adOpenDynamic, adLockOptimistic);
-  counter.Open(BillCounterSql(BillKind::InPatient), con, adOpenDynamic, adLockOptimistic);
-  patients.Open(InPatientsByNameSql(), con, adOpenKeyset, adLockOptimistic);
+  bills.Open(NewBillRowsRead(BillKind::InPatient), con, adOpenDynamic, adLockOptimistic);
+  counter.Open(BillCounterRead(BillKind::InPatient), con, adOpenDynamic, adLockOptimistic);
+  patients.Open(InPatientsByNameRead(), con, adOpenKeyset, adLockOptimistic);
   InBillRecord bill;
   bill.billNo = "1";
   bill.date = QDate(2026, 12, 10);

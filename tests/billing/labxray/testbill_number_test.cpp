@@ -257,16 +257,16 @@ TEST_F(TestBillNumberTest, TheStoreTakesOnlyTheNextNumber) {
     SCOPED_TRACE(k.name);
     start(k);
     auto con = openDb();
+    const BillKind numbers = k.kind == TestBillKind::Lab ? BillKind::Laboratory : BillKind::XRay;
+    const BillKind otherNumbers = numbers == BillKind::Laboratory ? BillKind::XRay : BillKind::Laboratory;
     Recordset bills, counter, otherCounter;
-    bills.Open(forKind("SELECT * FROM %1 WHERE 0", k), con, adOpenDynamic, adLockOptimistic);
-    counter.Open(forKind("SELECT * FROM %2", k), con, adOpenDynamic, adLockOptimistic);
-    const Kind& otherKind = &k == &kKinds[0] ? kKinds[1] : kKinds[0];
-    otherCounter.Open(forKind("SELECT * FROM %2", otherKind), con, adOpenDynamic, adLockOptimistic);
+    bills.Open(NewBillRowsRead(numbers), con, adOpenDynamic, adLockOptimistic);
+    counter.Open(BillCounterRead(numbers), con, adOpenDynamic, adLockOptimistic);
+    otherCounter.Open(BillCounterRead(otherNumbers), con, adOpenDynamic, adLockOptimistic);
     TestBillRecord bill;
     bill.date = QDate(2026, 12, 10);
     bill.lines = {{"One", "10"}, {"Two", "20"}};
     bill.patientId = "OP21";
-    const BillKind numbers = k.kind == TestBillKind::Lab ? BillKind::Laboratory : BillKind::XRay;
     for (const char* number : {"5", "41", "43", ""}) {
       SCOPED_TRACE(number);
       bill.billNo = number;

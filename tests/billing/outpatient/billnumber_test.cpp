@@ -173,8 +173,8 @@ TEST_F(BillNumberTest, TheStoreTakesOnlyTheNextNumber) {
   exec("UPDATE SettingsOutBillNo SET BillNo = 41");
   auto con = openDb();
   Recordset bills, counter;
-  bills.Open("SELECT * FROM OutPatientPrintDetails WHERE 0", con, adOpenDynamic, adLockOptimistic);
-  counter.Open("SELECT * FROM SettingsOutBillNo", con, adOpenDynamic, adLockOptimistic);
+  bills.Open(NewBillRowsRead(BillKind::OutPatient), con, adOpenDynamic, adLockOptimistic);
+  counter.Open(BillCounterRead(BillKind::OutPatient), con, adOpenDynamic, adLockOptimistic);
   for (const char* number : {"5", "41", "43"}) {
     SCOPED_TRACE(number);
     OutBillRecord bill;
@@ -201,11 +201,12 @@ TEST_F(BillNumberTest, TheSaveWritesOnlyTheTablesOfItsKind) {
   exec("UPDATE SettingsOutBillNo SET BillNo = 41; DELETE FROM SettingsInBillNo");
   auto con = openDb();
   Recordset outBills, outCounter, inCounter, someOfTheCounter;
-  outBills.Open("SELECT * FROM OutPatientPrintDetails WHERE 0", con, adOpenDynamic, adLockOptimistic);
-  outCounter.Open("SELECT * FROM SettingsOutBillNo", con, adOpenDynamic, adLockOptimistic);
-  inCounter.Open("SELECT * FROM SettingsInBillNo", con, adOpenDynamic, adLockOptimistic);
+  outBills.Open(NewBillRowsRead(BillKind::OutPatient), con, adOpenDynamic, adLockOptimistic);
+  outCounter.Open(BillCounterRead(BillKind::OutPatient), con, adOpenDynamic, adLockOptimistic);
+  inCounter.Open(BillCounterRead(BillKind::InPatient), con, adOpenDynamic, adLockOptimistic);
   // The kind's counter table, but not all of it: the save would find no row and make a second.
-  someOfTheCounter.Open("SELECT * FROM SettingsOutBillNo WHERE BillNo > 100", con, adOpenDynamic, adLockOptimistic);
+  someOfTheCounter.Open(TableRead{.table = QStringLiteral("SettingsOutBillNo"), .condition = QStringLiteral("BillNo > 100")},
+                        con, adOpenDynamic, adLockOptimistic);
   OutBillRecord outBill;
   outBill.billNo = "42";
   outBill.date = QDate(2026, 12, 10);
