@@ -14,7 +14,7 @@ TEST_F(ListsTest, ListShowsEveryPatientInTableOrderNumberedWithABlankAndNullsEmp
   exec("UPDATE SettingsInPatient SET Discharged='Yes', PrescriptionDetails='rest' WHERE EmployeeID='IP1'");
   auto* caller = ShowForm<frmAddInPatient>();
   ASSERT_TRUE(caller);
-  click(caller->Picture8);
+  Click(caller->Picture8);
   auto* list = LoadedForm<frmViewInPatientDetails>();
   ASSERT_TRUE(list);
   const FlexGrid& g = list->MSFlexGrid1;
@@ -41,7 +41,7 @@ TEST_F(ListsTest, EmptyTableSaysSoAndTheRecordFormIsUsableAtOnce) {
   auto* caller = ShowForm<frmAddOutPatient>();
   ASSERT_TRUE(caller);
   boxes().expect("No Record Found", "No Record Warning", vbExclamation);
-  click(caller->Picture8);
+  Click(caller->Picture8);
   EXPECT_EQ(LoadedForm<frmViewOutPatientDetails>(), nullptr);
   EXPECT_TRUE(caller->FormWindow()->isEnabled());
 }
@@ -57,7 +57,7 @@ protected:
   }
   void find(const QString& name) {
     search->cmbEmpName.setEditText(name);
-    click(search->Picture1);
+    Click(search->Picture1);
   }
   QString value(int row) const { return search->MSFlexGrid1.TextMatrix(row, 1); }
   // The value without the line breaks the sizing puts in.
@@ -205,7 +205,7 @@ TEST_F(SearchFormTest, PatientRegisteredWhileTheSearchIsOpenIsFoundOnlyAfterReop
   addPatient("SettingsOutPatient", "OP2", "Bob");
   boxes().expect("Employee Name Not Found", "Warning", vbCritical);
   find("Bob");
-  clickMovie(search->ShockwaveFlash2);
+  Click(search->ShockwaveFlash2);
   QCoreApplication::processEvents();
   EXPECT_EQ(LoadedForm<frmViewOutPatient>(), nullptr);
   EXPECT_EQ(menus, (QStringList{"hide", "show"}));
