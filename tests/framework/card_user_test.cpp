@@ -1,6 +1,5 @@
 // The detail cards, on the user card: loading, the search, the grid's layout at each press, and
 // the cards that close themselves.
-#include <QTest>
 
 #include "data/vbdes.h"
 #include "framework/detailcard.h"
@@ -9,6 +8,7 @@
 #include "globals.h"
 #include "shell/frmViewUserDetails.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ protected:
              .arg(name, EncryptText(password), EncryptText(type)));
   }
   static void press(DetailCard* card) {
-    QTest::mouseClick(&card->Picture1, Qt::LeftButton, {}, card->Picture1.rect().center());
+    Click(card->Picture1);
   }
   static QStringList values(const DetailCard* card) {
     QStringList v;
@@ -102,7 +102,7 @@ TEST_F(CardTest, TypingANameAndPressingShowsItsRowAsStored) {
   addUser("bob", "secret", "Nurse");
   frmViewUserDetails* card = ShowForm<frmViewUserDetails>();
   ASSERT_NE(card, nullptr);
-  QTest::keyClicks(&card->cmbDrName, "b");  // completes to "bob"
+  TypeKeys(card->cmbDrName, "b");  // completes to "bob"
   EXPECT_EQ(card->cmbDrName.currentText(), "bob");
   press(card);
   const QString id = scalar("SELECT UserID FROM SettingsNewUser WHERE UserName='bob'");
@@ -190,7 +190,7 @@ TEST_F(CardTest, CloseMovieClosesAndTheMenusComeBack) {
   ASSERT_NE(card, nullptr);
   emit card->ShockwaveFlash2.FSCommand("Minimize", "");
   EXPECT_NE(LoadedForm<frmViewUserDetails>(), nullptr);
-  QTest::mouseClick(&card->ShockwaveFlash2, Qt::LeftButton, {}, card->ShockwaveFlash2.rect().center());
+  Click(card->ShockwaveFlash2);
   EXPECT_EQ(LoadedForm<frmViewUserDetails>(), nullptr);
   EXPECT_EQ(menus, (QStringList{"hide", "show"}));
 }

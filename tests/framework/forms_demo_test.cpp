@@ -22,6 +22,7 @@
 #include "platform/flashmovie.h"
 #include "platform/workarea.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -131,16 +132,16 @@ TEST_F(FormDemoTest, CloseMovieClosesTheFormAndTabbingPastItDoesNot) {
   ASSERT_NE(f, nullptr);
   QApplication::setActiveWindow(area.get());
   f->Text1.setFocus();
-  QTest::keyClicks(&f->Text1, "half typed");
+  TypeKeys(f->Text1, "half typed");
   for (int i = 0; i < 5; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(LoadedForm<frmDemo>(), f) << "a Tab must not close a form with an edit in progress";
   EXPECT_EQ(f->Text1.text(), "half typed");
 
-  QTest::mouseClick(&f->ShockwaveFlash3, Qt::LeftButton);
+  Click(f->ShockwaveFlash3);
   EXPECT_TRUE(f->FormWindow()->isMinimized());
   f->FormWindow()->showNormal();
 
-  QTest::mouseClick(&f->ShockwaveFlash2, Qt::LeftButton);
+  Click(f->ShockwaveFlash2);
   EXPECT_EQ(LoadedForm<frmDemo>(), nullptr);
   EXPECT_TRUE(gActiveForm.isNull());
 }

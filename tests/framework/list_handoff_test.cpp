@@ -10,6 +10,7 @@
 #include "globals.h"
 #include "shell/frmViewAllUsers.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ protected:
              .arg(name, EncryptText(password), EncryptText(type)));
   }
   static void clickClose(ListForm* list) {
-    QTest::mouseClick(&list->ShockwaveFlash2, Qt::LeftButton, {}, list->ShockwaveFlash2.rect().center());
+    Click(list->ShockwaveFlash2);
     QCoreApplication::processEvents();
   }
 

@@ -16,6 +16,7 @@
 #include "platform/flashmovie.h"
 #include "platform/system.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -215,10 +216,10 @@ TEST_F(MovieTest, VerticalMenuItemRaisesItsCommand) {
     return nullptr;
   };
   ASSERT_NE(button("In-Patient"), nullptr);
-  QTest::mouseClick(button("In-Patient"), Qt::LeftButton);
+  Click(button("In-Patient"));
   clickOpenMenuItem("In-Patient Admission");
   EXPECT_EQ(button("Masters"), nullptr);
-  QTest::mouseClick(button("Exit"), Qt::LeftButton);
+  Click(button("Exit"));
   ASSERT_EQ(commands.count(), 2);
   EXPECT_EQ(commands[0][0].toString(), "mnuInAdmission");
   EXPECT_EQ(commands[1][0].toString(), "mnuexit");

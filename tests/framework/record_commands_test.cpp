@@ -1,13 +1,13 @@
 // The record bar's ten commands: the button a command's CTRL key, hot-key id and named operation
 // reach is the one whose tip names that key, and only while the bar shows it.
 #include <QLineEdit>
-#include <QTest>
 #include <memory>
 
 #include "framework/recordform.h"
 #include "framework/recordhotkeys.h"
 #include "globals.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ TEST_F(RecordCommandsTest, KeyIdAndOperationEachClickTheirButtonOnlyWhileItIsSho
       const std::string what = std::string(b.button) + (editMode ? " in edit mode" : " in browse mode");
 
       form->clicks.clear();
-      QTest::keyClick(&form->box, Qt::Key(b.key), Qt::ControlModifier);
+      PressKey(form->box, Qt::Key(b.key), Qt::ControlModifier);
       EXPECT_EQ(form->clicks, expected) << "CTRL+" << b.key << ", " << what;
 
       form->clicks.clear();

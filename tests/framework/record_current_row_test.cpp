@@ -19,6 +19,7 @@
 #include "patients/patientrecord.h"
 #include "shell/frmAddNewUser.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QStringList& texts, std::ostream* os) { *os << '"' << texts.join('|').toStdString() << '"'; }
@@ -147,21 +148,6 @@ protected:
     return rows.join('\n');
   }
 
-  static void click(ImageButton& b) {
-    ASSERT_TRUE(b.isVisible()) << b.objectName().toStdString() << " is not shown";
-    const QRegion shape = b.mask();
-    const QPoint at = shape.isEmpty() ? b.rect().center() : shape.begin()->center();
-    QTest::mouseClick(&b, Qt::LeftButton, {}, at);
-  }
-  static void type(QWidget* box, const QString& text) {
-    auto* combo = qobject_cast<QComboBox*>(box);
-    QLineEdit* line = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(box);
-    ASSERT_NE(line, nullptr);
-    box->setFocus();
-    line->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-  }
   static QString text(QWidget* box) {
     if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->currentText();
     return qobject_cast<QLineEdit*>(box)->text();
@@ -193,40 +179,40 @@ TEST_P(EveryRecordForm, AKeyTypedOverInBrowseModeNamesNoRowToDeleteModifyOrSave)
   ASSERT_FALSE(shownKey.isEmpty());
 
   // Typed over: the boxes no longer show the current row.
-  type(key, QString::fromUtf8(c.typed));
+  TypeOver(key, QString::fromUtf8(c.typed));
   ASSERT_NE(text(key), shownKey);
   boxes().expect(kSelect, title, vbCritical);  // and no question before it
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(boxes().pending(), 0);
   EXPECT_EQ(snapshot(table), before);
   boxes().expect(kSelect, title, vbCritical);
-  click(form->Picture6);
+  Click(form->Picture6);
   EXPECT_EQ(mode(), "browse");
   EXPECT_FALSE(form->EditFlag);  // a refused Modify leaves no modification begun
 
   // Modify of the row shown, then its key typed over: Save writes nothing.
-  click(form->Picture1);
+  Click(form->Picture1);
   ASSERT_EQ(text(key), shownKey);
-  click(form->Picture6);
+  Click(form->Picture6);
   ASSERT_EQ(mode(), "edit");
-  type(key, QString::fromUtf8(c.typed));
-  if (c.other) type(c.other(form), QStringLiteral("99"));
+  TypeOver(key, QString::fromUtf8(c.typed));
+  if (c.other) TypeOver(c.other(form), QStringLiteral("99"));
   boxes().expect(kSelect, title, vbCritical);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(boxes().pending(), 0);
   EXPECT_EQ(mode(), "edit");
   EXPECT_EQ(snapshot(table), before);
-  click(form->Picture10);
+  Click(form->Picture10);
 
   // After Cancel the boxes are empty while the first row is still current.
   boxes().expect(kSelect, title, vbCritical);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(snapshot(table), before);
 
   // The row shown is deleted once the user says so.
-  click(form->Picture1);
+  Click(form->Picture1);
   boxes().expect(kQuestion, QStringLiteral("Confirm Delete"), vbYesNo + vbQuestion, vbYes);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(boxes().pending(), 0);
   EXPECT_EQ(snapshot(table).count('\n'), before.count('\n') - 1);
 }
@@ -236,11 +222,11 @@ TEST_P(EveryRecordForm, AnEmptyTableRefusesDeleteBeforeAnyQuestion) {
   for (const QString& sql : c.setUp) exec(sql);
   exec(QStringLiteral("DELETE FROM ") + QLatin1String(c.table));
   ASSERT_NE(openForm(c.open), nullptr);
-  type(c.key(form), QString::fromUtf8(c.typed));
+  TypeOver(c.key(form), QString::fromUtf8(c.typed));
   // The patient and doctor forms name the empty box first; every form names the empty table
   // once something is typed.
   boxes().expect(QStringLiteral("No Record Found"), QLatin1String(c.title), vbCritical);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(boxes().pending(), 0);
 }
 
@@ -266,53 +252,53 @@ protected:
 
 TEST_F(LabRowTest, ZincTypedOverAbcIsNeitherDeletedNorSavedOverAbc) {
   ASSERT_EQ(shown(), "abc=10");
-  type(&lab->cmbPatientID, QStringLiteral("Zinc"));
+  TypeOver(&lab->cmbPatientID, QStringLiteral("Zinc"));
   boxes().expect(kSelect, QString(), vbCritical);
-  click(lab->Picture7);
+  Click(lab->Picture7);
   EXPECT_EQ(table(), "abc=10|CBC=200");
 
   boxes().expect(kSelect, QString(), vbCritical);
-  click(lab->Picture6);
+  Click(lab->Picture6);
   EXPECT_EQ(mode(), "browse");
   EXPECT_EQ(table(), "abc=10|CBC=200");
 
   // A new investigation of that name is still what New is for.
-  click(lab->Picture5);
-  type(&lab->cmbPatientID, QStringLiteral("Zinc"));
-  type(&lab->txtPassword, QStringLiteral("99"));
+  Click(lab->Picture5);
+  TypeOver(&lab->cmbPatientID, QStringLiteral("Zinc"));
+  TypeOver(&lab->txtPassword, QStringLiteral("99"));
   boxes().expect(kSaved);
-  click(lab->Picture9);
+  Click(lab->Picture9);
   EXPECT_EQ(table(), "abc=10|CBC=200|Zinc=99");
 }
 
 TEST_F(LabRowTest, ALookUpThatFindsNothingLeavesNoRowAndTheBarStillMoves) {
-  click(lab->Picture4);
+  Click(lab->Picture4);
   ASSERT_EQ(shown(), "CBC=200");
-  type(&lab->cmbPatientID, QStringLiteral("Zinc"));
+  TypeOver(&lab->cmbPatientID, QStringLiteral("Zinc"));
   lab->txtPassword.setFocus();  // leaving the box looks the description up
   EXPECT_EQ(shown(), "Zinc=200");  // the amount stays as it was, but no row is current
   boxes().expect(kSelect, QString(), vbCritical);
-  click(lab->Picture6);
+  Click(lab->Picture6);
   EXPECT_EQ(mode(), "browse");
   boxes().expect(kSelect, QString(), vbCritical);
-  click(lab->Picture7);
+  Click(lab->Picture7);
   EXPECT_EQ(table(), "abc=10|CBC=200");
 
   // Next and Previous from there show the last row again, without an error.
-  click(lab->Picture3);
+  Click(lab->Picture3);
   EXPECT_EQ(shown(), "CBC=200");
-  type(&lab->cmbPatientID, QStringLiteral("Zinc"));
+  TypeOver(&lab->cmbPatientID, QStringLiteral("Zinc"));
   lab->txtPassword.setFocus();
-  click(lab->Picture2);
+  Click(lab->Picture2);
   EXPECT_EQ(shown(), "CBC=200");
 
   // A description that is found makes its row the current one again.
-  type(&lab->cmbPatientID, QStringLiteral("ab"));
+  TypeOver(&lab->cmbPatientID, QStringLiteral("ab"));
   lab->txtPassword.setFocus();
   EXPECT_EQ(shown(), "abc=10");
-  click(lab->Picture6);
+  Click(lab->Picture6);
   EXPECT_EQ(mode(), "edit");
-  click(lab->Picture10);
+  Click(lab->Picture10);
   EXPECT_EQ(boxes().pending(), 0);
 }
 

@@ -3,7 +3,6 @@
 // holds, and the release at unload.
 #include <QDialog>
 #include <QLineEdit>
-#include <QTest>
 #include <memory>
 
 #include "framework/recordform.h"
@@ -11,6 +10,7 @@
 #include "globals.h"
 #include "platform/hotkeys.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -47,9 +47,6 @@ protected:
     form.reset();
     HalvionTest::TearDown();
   }
-  static void ctrl(QWidget* target, char key) {
-    QTest::keyClick(target, Qt::Key(key), Qt::ControlModifier);
-  }
 
   std::unique_ptr<NotingForm> form;
 };
@@ -64,7 +61,7 @@ TEST_F(RecordHotKeysTest, EachKeyCallsItsOperationOnTheActiveFormBeforeTheTextBo
   form->box.setText(QStringLiteral("abc"));
   for (const auto& c : cases) {
     form->calls.clear();
-    ctrl(&form->box, c.key);
+    PressKey(&form->box, Qt::Key(c.key), Qt::ControlModifier);
     EXPECT_EQ(form->calls, QStringList{QLatin1String(c.op)}) << "CTRL+" << c.key;
   }
   // CTRL+A and CTRL+V never reached the box: nothing selected, nothing pasted.
@@ -72,9 +69,9 @@ TEST_F(RecordHotKeysTest, EachKeyCallsItsOperationOnTheActiveFormBeforeTheTextBo
   EXPECT_FALSE(form->box.hasSelectedText());
 
   form->calls.clear();
-  QTest::keyClick(&form->box, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-  QTest::keyClick(&form->box, Qt::Key_S, Qt::AltModifier);
-  QTest::keyClick(&form->box, Qt::Key_B, Qt::ControlModifier);
+  PressKey(form->box, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  PressKey(form->box, Qt::Key_S, Qt::AltModifier);
+  PressKey(form->box, Qt::Key_B, Qt::ControlModifier);
   RunHotKeyCommand(10);
   EXPECT_TRUE(form->calls.isEmpty()) << form->calls.join(',').toStdString();
 }
@@ -86,7 +83,7 @@ TEST_F(RecordHotKeysTest, KeysReachTheActiveFormWhileItIsDisabledButNotWhileAMes
   QLineEdit listBox(&list);
   list.show();
   form->setEnabled(false);
-  ctrl(&listBox, 'V');
+  PressKey(&listBox, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(form->calls, QStringList{"viewall"});
 
   form->setEnabled(true);
@@ -96,12 +93,12 @@ TEST_F(RecordHotKeysTest, KeysReachTheActiveFormWhileItIsDisabledButNotWhileAMes
   box.setModal(true);
   box.show();
   inBox.setText(QStringLiteral("xy"));
-  ctrl(&inBox, 'D');
-  ctrl(&inBox, 'A');
+  PressKey(&inBox, Qt::Key_D, Qt::ControlModifier);
+  PressKey(&inBox, Qt::Key_A, Qt::ControlModifier);
   EXPECT_TRUE(form->calls.isEmpty());
   EXPECT_EQ(inBox.selectedText(), "xy");  // the box inside the dialog got its CTRL+A
   box.hide();
-  ctrl(&form->box, 'D');
+  PressKey(&form->box, Qt::Key_D, Qt::ControlModifier);
   EXPECT_EQ(form->calls, QStringList{"delete"});
 }
 
@@ -112,8 +109,8 @@ TEST_F(RecordHotKeysTest, AnActiveFormWithoutRecordOperationsIgnoresTheKeys) {
   picker.show();
   gActiveForm = &picker;
   pickerBox.setText(QStringLiteral("pq"));
-  ctrl(&pickerBox, 'N');
-  ctrl(&pickerBox, 'A');
+  PressKey(&pickerBox, Qt::Key_N, Qt::ControlModifier);
+  PressKey(&pickerBox, Qt::Key_A, Qt::ControlModifier);
   EXPECT_TRUE(form->calls.isEmpty());
   EXPECT_EQ(pickerBox.text(), "pq");
 }
@@ -129,8 +126,8 @@ TEST_F(RecordHotKeysTest, AKeyHeldByAnotherProgramGetsItsMessageAndTheOthersWork
 
     form->calls.clear();
     form->box.setText(QStringLiteral("abc"));
-    ctrl(&form->box, key);
-    ctrl(&form->box, kKeys[(id + 1) % kRecordHotKeyCount]);
+    PressKey(&form->box, Qt::Key(key), Qt::ControlModifier);
+    PressKey(&form->box, Qt::Key(kKeys[(id + 1) % kRecordHotKeyCount]), Qt::ControlModifier);
     EXPECT_EQ(form->calls.size(), 1) << "holding CTRL+" << key;  // only the neighbour's key
 
     UnregisterRecordHotKeys();
@@ -147,7 +144,7 @@ TEST_F(RecordHotKeysTest, TheReleaseReachesTheRegisteringWindowWhateverFormIsAct
 
   // The keys are free again: the box selects all on CTRL+A, and another window may take them.
   form->box.setText(QStringLiteral("abc"));
-  ctrl(&form->box, 'A');
+  PressKey(&form->box, Qt::Key_A, Qt::ControlModifier);
   EXPECT_TRUE(form->calls.isEmpty());
   EXPECT_EQ(form->box.selectedText(), "abc");
   for (int id = 0; id < kRecordHotKeyCount; ++id)

@@ -25,6 +25,7 @@
 #include "shell/frmMain.h"
 #include "support/desktop_fake.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QStringList& texts, std::ostream* os) {
@@ -80,10 +81,10 @@ protected:
     frmLogin* login = LoadedForm<frmLogin>();
     EXPECT_NE(login, nullptr);
     if (!login) return nullptr;
-    QTest::keyClicks(&login->txtUserName, name);
-    QTest::keyClick(&login->txtUserName, Qt::Key_Return);
-    QTest::keyClicks(&login->txtPassword, password);
-    QTest::keyClick(&login->txtPassword, Qt::Key_Return);
+    TypeKeys(login->txtUserName, name);
+    PressKey(login->txtUserName, Qt::Key_Return);
+    TypeKeys(login->txtPassword, password);
+    PressKey(login->txtPassword, Qt::Key_Return);
     frmMain* main = LoadedForm<frmMain>();
     if (main) QApplication::setActiveWindow(main);
     return main;
@@ -116,7 +117,7 @@ protected:
       if (group.entry && group.items.front().command == command)
         for (QPushButton* button : movie->findChildren<QPushButton*>())
           if (button->text() == group.label) {
-            QTest::mouseClick(button, Qt::LeftButton);
+            Click(button);
             QApplication::processEvents();
             return;
           }
@@ -141,19 +142,9 @@ protected:
     return form;
   }
 
-  // A click on an opaque pixel of a button the user can see.
-  static void click(ImageButton* b) {
-    ASSERT_TRUE(b->isVisible()) << b->objectName().toStdString() << " is not shown";
-    const QRegion shape = b->mask();
-    const QPoint at = shape.isEmpty() ? b->rect().center() : shape.begin()->center();
-    QTest::mouseClick(b, Qt::LeftButton, {}, at);
-    QApplication::processEvents();
-  }
-  static void click(ImageButton& b) { click(&b); }
   // A click on a form's title-bar close movie; the form goes once the event loop has run.
   static void closeWith(FlashMovie& closeMovie) {
-    ASSERT_TRUE(closeMovie.isVisible());
-    QTest::mouseClick(&closeMovie, Qt::LeftButton, {}, closeMovie.rect().center());
+    Click(closeMovie);
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
@@ -166,30 +157,6 @@ protected:
         close = m;
     ASSERT_NE(close, nullptr) << "the form shows no close button";
     closeWith(*close);
-  }
-
-  // Replaces what a box holds with `text`, typed key by key.
-  static void type(QLineEdit* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-  }
-  static void type(QLineEdit& box, const QString& text) { type(&box, text); }
-  static void type(QComboBox* combo, const QString& text) {
-    combo->setFocus();
-    if (combo->lineEdit()) {
-      combo->lineEdit()->selectAll();
-      QTest::keyClick(combo, Qt::Key_Backspace);
-    }
-    QTest::keyClicks(combo, text);
-  }
-  static void type(QComboBox& combo, const QString& text) { type(&combo, text); }
-  // CTRL and a letter, pressed while the focus is in `where`.
-  static void ctrl(QWidget* where, Qt::Key key) {
-    where->setFocus();
-    QTest::keyClick(where, key, Qt::ControlModifier);
-    QApplication::processEvents();
   }
 
   // The rows of a list, each row's cells joined by "|".

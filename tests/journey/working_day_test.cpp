@@ -108,22 +108,22 @@ protected:
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(shownMenu(), nullptr);  // the menu is hidden while the form is open
     if (hotKeys)
-      ctrl(&form->txtFirstName, Qt::Key_A);
+      PressKey(&form->txtFirstName, Qt::Key_A, Qt::ControlModifier);
     else
-      click(form->Picture5);
+      Click(form->Picture5);
     ASSERT_TRUE(form->Picture9.isVisible()) << "New did not start a record";
-    type(form->cmbPatientID, number);
-    type(form->txtFirstName, name);
-    type(form->txtMobilePhone, phone);
-    type(form->txtAge, age);
-    type(form->cmbSex, sex);
-    type(form->txtAddress, address);
-    type(form->txtEmailId, location);
+    TypeOver(form->cmbPatientID, number);
+    TypeOver(form->txtFirstName, name);
+    TypeOver(form->txtMobilePhone, phone);
+    TypeOver(form->txtAge, age);
+    TypeOver(form->cmbSex, sex);
+    TypeOver(form->txtAddress, address);
+    TypeOver(form->txtEmailId, location);
     boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);
     if (hotKeys)
-      ctrl(&form->txtAddress, Qt::Key_S);
+      PressKey(&form->txtAddress, Qt::Key_S, Qt::ControlModifier);
     else
-      click(form->Picture9);
+      Click(form->Picture9);
     EXPECT_TRUE(form->Picture5.isVisible()) << "the form did not go back to browsing";
     closeForm(form);
     EXPECT_NE(shownMenu(), nullptr) << "the menu did not come back";
@@ -132,34 +132,34 @@ protected:
   void addDoctor() {
     auto* form = openFromMenu<frmAddDoctorDetail>("mnuAddDrDetail");
     ASSERT_NE(form, nullptr);
-    click(form->Picture5);
-    type(form->txtDoctorID, kDoctor);
-    type(form->txtFirstName, "Meera");
+    Click(form->Picture5);
+    TypeOver(form->txtDoctorID, kDoctor);
+    TypeOver(form->txtFirstName, "Meera");
     boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);
-    click(form->Picture9);
+    Click(form->Picture9);
     closeForm(form);
   }
 
   void addLabTest(const QString& description, const QString& amount) {
     auto* form = openFromMenu<frmAddLabDetails>("mnuLabTestNames");
     ASSERT_NE(form, nullptr);
-    click(form->Picture5);
-    type(form->cmbPatientID, description);
-    type(form->txtPassword, amount);
+    Click(form->Picture5);
+    TypeOver(form->cmbPatientID, description);
+    TypeOver(form->txtPassword, amount);
     boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);
-    click(form->Picture9);
+    Click(form->Picture9);
     closeForm(form);
   }
 
   void addXRayTest(const QString& description, const QString& adult, const QString& children) {
     auto* form = openFromMenu<frmAddXRayDetails>("mnuXRayTestNames");
     ASSERT_NE(form, nullptr);
-    click(form->Picture5);
-    type(form->txtUserName, description);
-    type(form->txtPassword, adult);
-    type(form->txtConfirmPassword, children);
+    Click(form->Picture5);
+    TypeOver(form->txtUserName, description);
+    TypeOver(form->txtPassword, adult);
+    TypeOver(form->txtConfirmPassword, children);
     boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);
-    click(form->Picture9);
+    Click(form->Picture9);
     closeForm(form);
   }
 
@@ -167,13 +167,13 @@ protected:
   void outPatientBill(const QString& patient, const std::vector<std::pair<int, QString>>& fees, const QString& total) {
     auto* form = openFromMenu<frmBill>("mnuOutAddBill");
     ASSERT_NE(form, nullptr);
-    type(form->cmbPatientName, patient);
-    type(form->cmbDrName, kDoctor);
-    for (const auto& [box, amount] : fees) type(form->Text1[std::size_t(box)], amount);
-    click(form->Picture1);
+    TypeOver(form->cmbPatientName, patient);
+    TypeOver(form->cmbDrName, kDoctor);
+    for (const auto& [box, amount] : fees) TypeOver(form->Text1[std::size_t(box)], amount);
+    Click(form->Picture1);
     EXPECT_EQ(form->txtTotal->text(), total);
     printYes();
-    click(form->Picture2);
+    Click(form->Picture2);
     closeForm(form);
   }
 
@@ -182,15 +182,15 @@ protected:
                      const QStringList& rows, const QString& total) {
     auto* form = openFromMenu<frmInBill>("InAddBill");
     ASSERT_NE(form, nullptr);
-    type(form->cmbPatientName, patient);
-    type(form->cmbDrName, kDoctor);
-    for (const auto& [box, amount] : charges) type(form->Text1[std::size_t(box)], amount);
-    if (!advance.isEmpty()) type(form->txtAdvance, advance);
-    click(form->Picture1);
+    TypeOver(form->cmbPatientName, patient);
+    TypeOver(form->cmbDrName, kDoctor);
+    for (const auto& [box, amount] : charges) TypeOver(form->Text1[std::size_t(box)], amount);
+    if (!advance.isEmpty()) TypeOver(form->txtAdvance, advance);
+    Click(form->Picture1);
     EXPECT_EQ(rowsOf(form->List), rows);
     EXPECT_EQ(form->txtTotal->text(), total);
     printYes();
-    click(form->Picture2);
+    Click(form->Picture2);
     closeForm(form);
   }
 
@@ -200,16 +200,16 @@ protected:
                 const QString& gross, const QString& net) {
     auto* form = openFromMenu<F>(command);
     ASSERT_NE(form, nullptr);
-    type(form->cmbPatientName, patient);
-    type(form->cmbDrName, kDoctor);
+    TypeOver(form->cmbPatientName, patient);
+    TypeOver(form->cmbDrName, kDoctor);
     for (const QString& test : tests) {
-      type(form->cmbDescription, test);
-      click(form->Picture1);
+      TypeOver(form->cmbDescription, test);
+      Click(form->Picture1);
     }
     EXPECT_EQ(form->txtCTotal->text(), gross);
-    if (!discount.isEmpty()) type(form->txtDiscount, discount);
+    if (!discount.isEmpty()) TypeOver(form->txtDiscount, discount);
     printYes();
-    click(form->Picture2);
+    Click(form->Picture2);
     EXPECT_EQ(form->txtTotal->text(), net);
     closeForm(form);
   }
@@ -219,10 +219,10 @@ protected:
   void cancelBill(const QString& command, const QString& number, const QString& patientId) {
     auto* form = openFromMenu<F>(command);
     ASSERT_NE(form, nullptr);
-    type(form->cmbBillNumber, number);
+    TypeOver(form->cmbBillNumber, number);
     EXPECT_EQ(form->txtPatientID->text(), patientId);
     cancelYes();
-    click(form->Picture1);
+    Click(form->Picture1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (F* still = LoadedForm<F>()) closeForm(still);
   }
@@ -241,15 +241,15 @@ protected:
     if (!form) return out;
     if (tick) {
       QCheckBox* box = tick(form);
-      QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+      Tick(box);
       EXPECT_TRUE(box->isChecked());
     }
-    click(form->Picture1);
+    Click(form->Picture1);
     out.rows = rowsOf(form->List);
     out.total = form->txtTotal->text();
     const int before = sheets();
     out.firstSheet = before;
-    click(form->Picture2);
+    Click(form->Picture2);
     out.sheets = sheets() - before;
     closeForm(form);
     return out;
@@ -258,14 +258,13 @@ protected:
   void discharge(const QString& name, const QString& id) {
     auto* form = openFromMenu<frmDischarge>("mnuInDischarge");
     ASSERT_NE(form, nullptr);
-    type(form->cmbPatientName, name);
+    TypeOver(form->cmbPatientName, name);
     EXPECT_EQ(form->txtPatientID.text(), id);
     for (QPlainTextEdit* box : {&form->txtPrescription, &form->txtDisease, &form->txtHealth}) {
-      box->setFocus();
-      QTest::keyClicks(box, box == &form->txtPrescription ? "Rest, fluids" : box == &form->txtDisease ? "Fever" : "Good");
+      TypeKeys(box, box == &form->txtPrescription ? "Rest, fluids" : box == &form->txtDisease ? "Fever" : "Good");
     }
     boxes().expect("Record Saved Successfully", "", vbOKOnly);
-    click(form->Picture1);
+    Click(form->Picture1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(LoadedForm<frmDischarge>(), nullptr);
   }
@@ -273,12 +272,12 @@ protected:
   void consultantFee(const QString& patient, const QString& amount) {
     auto* form = openFromMenu<frmAddConsultant>("mnuConBill");
     ASSERT_NE(form, nullptr);
-    click(form->Picture5);
-    type(form->cmbPatientID, kDoctor);
-    type(form->txtPassword, amount);
-    type(form->Combo1, patient);
+    Click(form->Picture5);
+    TypeOver(form->cmbPatientID, kDoctor);
+    TypeOver(form->txtPassword, amount);
+    TypeOver(form->Combo1, patient);
     boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);
-    click(form->Picture9);
+    Click(form->Picture9);
     closeForm(form);
   }
 
@@ -288,31 +287,31 @@ protected:
     EXPECT_EQ(form->lblFilesCount.text(), home());
     boxes().expect("Do you really want to take Back-up On this Folder", "Back-up", vbYesNo, vbYes);
     boxes().expect("Back-up Successfully stored in " + home() + " this Directory");
-    click(form->Picture1);
+    Click(form->Picture1);
     if (LoadedForm<frmCopyDB>()) closeForm(form);
   }
 
   void newDoctorAccount(const QString& name, const QString& password) {
     auto* form = openFromMenu<frmAddNewUser>("mnuNewUserAccounts");
     ASSERT_NE(form, nullptr);
-    click(form->Picture5);
-    type(form->txtUserName, name);
-    type(form->txtPassword, password);
-    type(form->txtConfirmPassword, password);
+    Click(form->Picture5);
+    TypeOver(form->txtUserName, name);
+    TypeOver(form->txtPassword, password);
+    TypeOver(form->txtConfirmPassword, password);
     QRadioButton* doctor = form->Option1[1];
-    QTest::mouseClick(doctor, Qt::LeftButton, {}, QPoint(8, doctor->height() / 2));
+    ChooseOption(doctor);
     EXPECT_TRUE(doctor->isChecked());
     boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);
-    click(form->Picture9);
+    Click(form->Picture9);
     closeForm(form);
   }
 
   void changePassword(const QString& password) {
     auto* form = openFromMenu<frmSettingsChangePwd>("mnuChangePassword");
     ASSERT_NE(form, nullptr);
-    type(form->txtPassword, password);
-    type(form->txtConfirmPassword, password);
-    click(form->Picture1);
+    TypeOver(form->txtPassword, password);
+    TypeOver(form->txtConfirmPassword, password);
+    Click(form->Picture1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(LoadedForm<frmSettingsChangePwd>(), nullptr);
   }
@@ -320,8 +319,8 @@ protected:
   void menuVertical() {
     auto* form = openFromMenu<frmChangeMenuSettings>("mnuChangeMenuView");
     ASSERT_NE(form, nullptr);
-    QTest::mouseClick(&form->Option2, Qt::LeftButton, {}, QPoint(8, form->Option2.height() / 2));
-    click(form->Picture1);
+    ChooseOption(form->Option2);
+    Click(form->Picture1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(LoadedForm<frmChangeMenuSettings>(), nullptr);
   }

@@ -47,14 +47,14 @@ TEST_F(DoctorAgeTest, ChangingTheBirthDateShowsTheAgeAndADateAheadIsRefused) {
   // The user steps the day back with the arrow key, then forward past today.
   form->DTPicker1.setFocus();
   form->DTPicker1.setCurrentSection(QDateTimeEdit::DaySection);
-  QTest::keyClick(&form->DTPicker1, Qt::Key_Down);
+  PressKey(form->DTPicker1, Qt::Key_Down);
   EXPECT_EQ(form->DTPicker1.date(), d(4, 3, 2026));
   EXPECT_EQ(form->txtAge.text(), " 0 Years,  0 Months,  1 Days");
-  QTest::keyClick(&form->DTPicker1, Qt::Key_Up);
+  PressKey(form->DTPicker1, Qt::Key_Up);
   EXPECT_EQ(form->txtAge.text(), " 0 Years,  0 Months,  0 Days");
 
   boxes().expect(QStringLiteral("Sorry ! Sir,you have not born yet. "), QString(), vbOKOnly);
-  QTest::keyClick(&form->DTPicker1, Qt::Key_Up);
+  PressKey(form->DTPicker1, Qt::Key_Up);
   EXPECT_EQ(form->DTPicker1.date(), d(5, 3, 2026));
   EXPECT_EQ(form->txtAge.text(), " 0 Years,  0 Months,  0 Days");
 

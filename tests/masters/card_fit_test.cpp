@@ -28,8 +28,8 @@ protected:
   }
   frmViewDrDetails* search(const QString& name) {
     auto* card = LoadedForm<frmViewDrDetails>() ? LoadedForm<frmViewDrDetails>() : open<frmViewDrDetails>();
-    type(card->cmbDrName, name);
-    click(card->Picture1);
+    TypeOver(card->cmbDrName, name);
+    Click(card->Picture1);
     QCoreApplication::processEvents();  // the scroll bars follow the new size
     return card;
   }

@@ -20,18 +20,8 @@ protected:
   }
   // The "..." button, pressed from the keyboard.
   frmAvailableDays* openPicker() {
-    form->Command1.setFocus();
-    QTest::keyClick(&form->Command1, Qt::Key_Space);
+    PressKey(form->Command1, Qt::Key_Space);
     return LoadedForm<frmAvailableDays>();
-  }
-  static void clickEntry(frmAvailableDays* picker, const QString& text) {
-    const QList<QListWidgetItem*> found = picker->List1.findItems(text, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << text.toStdString();
-    QTest::mouseClick(picker->List1.viewport(), Qt::LeftButton, {},
-                      picker->List1.visualItemRect(found[0]).center());
-  }
-  static void closeByMovie(frmAvailableDays* picker) {
-    QTest::mouseClick(&picker->ShockwaveFlash2, Qt::LeftButton, {}, picker->ShockwaveFlash2.rect().center());
   }
   QString days() const { return form->txtAvailabledays.toPlainText(); }
 
@@ -56,8 +46,8 @@ TEST_F(DaysTest, OkHandsBackTheChosenDaysInWeekOrder) {
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(days(), "");  // every opening starts from an empty list
     EXPECT_EQ(picker->List1.count(), 8);
-    for (const QString& e : QString::fromUtf8(c.clicks).split(',', Qt::SkipEmptyParts)) clickEntry(picker, e);
-    click(picker->Picture1);
+    for (const QString& e : QString::fromUtf8(c.clicks).split(',', Qt::SkipEmptyParts)) PickEntry(picker->List1, e);
+    Click(picker->Picture1);
     EXPECT_EQ(LoadedForm<frmAvailableDays>(), nullptr);
     EXPECT_EQ(days(), QString::fromUtf8(c.text));
   }
@@ -72,27 +62,27 @@ TEST_F(DaysTest, ThePickerHoldsTheDoctorFormWhileOpenAndGivesItsKeysBackWhenClos
   EXPECT_EQ(gActiveForm, picker);
 
   // The doctor form's keys rest while the picker is in front.
-  QTest::keyClick(&picker->List1, Qt::Key_A, Qt::ControlModifier);
+  PressKey(picker->List1, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(mode(form), "browse");
-  clickEntry(picker, QStringLiteral("Monday"));
+  PickEntry(picker->List1, QStringLiteral("Monday"));
 
   // Closed without OK: the list stays empty, the form is back and its keys reach it.
-  closeByMovie(picker);
+  Click(picker->ShockwaveFlash2);
   EXPECT_EQ(LoadedForm<frmAvailableDays>(), nullptr);
   EXPECT_EQ(days(), "");
   EXPECT_TRUE(form->FormWindow()->isEnabled());
   EXPECT_EQ(gActiveForm, form);
-  QTest::keyClick(&form->txtDoctorID, Qt::Key_A, Qt::ControlModifier);
+  PressKey(form->txtDoctorID, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(mode(form), "edit");
-  QTest::keyClick(&form->txtDoctorID, Qt::Key_C, Qt::ControlModifier);
+  PressKey(form->txtDoctorID, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(mode(form), "browse");
 
   // The same after OK, and closing the doctor form still frees its keys.
   picker = openPicker();
   ASSERT_NE(picker, nullptr);
-  click(picker->Picture1);
+  Click(picker->Picture1);
   EXPECT_EQ(gActiveForm, form);
-  QTest::keyClick(&form->txtDoctorID, Qt::Key_L, Qt::ControlModifier);
+  PressKey(form->txtDoctorID, Qt::Key_L, Qt::ControlModifier);
   EXPECT_EQ(form->txtDoctorID.text(), "Dr.Amina");
   form->Unload();
   for (bool flag : gHotKeyRegistered) EXPECT_FALSE(flag);
@@ -105,7 +95,7 @@ TEST_F(DaysTest, ASecondCallWhileThePickerIsInUseIsToldToWait) {
   frmAvailableDays::LookUp(form);
   EXPECT_EQ(LoadedForm<frmAvailableDays>(), picker);
   EXPECT_EQ(picker->CallerForm(), form);
-  closeByMovie(picker);
+  Click(picker->ShockwaveFlash2);
   EXPECT_TRUE(form->FormWindow()->isEnabled());
 }
 
@@ -136,7 +126,7 @@ TEST_F(DaysInMainWindowTest, ThePickerComesToTheFrontAndHandsTheFormBack) {
   EXPECT_EQ(area->activeSubWindow(), picker->FormWindow());
   EXPECT_FALSE(form->FormWindow()->isEnabled());
   picker->List1.item(3)->setSelected(true);
-  click(picker->Picture1);
+  Click(picker->Picture1);
   EXPECT_EQ(form->txtAvailabledays.toPlainText(), "Tuesday");
   EXPECT_TRUE(form->FormWindow()->isEnabled());
   EXPECT_EQ(area->activeSubWindow(), form->FormWindow());

@@ -59,16 +59,11 @@ protected:
             form->txtAvailabledays.toPlainText()};
   }
   void chooseDays(const QStringList& days) {
-    form->Command1.setFocus();
-    QTest::keyClick(&form->Command1, Qt::Key_Space);
+    PressKey(form->Command1, Qt::Key_Space);
     auto* picker = LoadedForm<frmAvailableDays>();
     ASSERT_NE(picker, nullptr);
-    for (const QString& day : days) {
-      const QList<QListWidgetItem*> found = picker->List1.findItems(day, Qt::MatchExactly);
-      ASSERT_EQ(found.size(), 1);
-      QTest::mouseClick(picker->List1.viewport(), Qt::LeftButton, {}, picker->List1.visualItemRect(found[0]).center());
-    }
-    click(picker->Picture1);
+    for (const QString& day : days) PickEntry(picker->List1, day);
+    Click(picker->Picture1);
   }
 
   frmAddDoctorDetail* form = nullptr;
@@ -78,42 +73,42 @@ TEST_F(DoctorStoreTest, EveryBoxIsStoredInItsColumnShownBackAndFoundByTheCard) {
   exec(QStringLiteral("INSERT INTO SettingDrDetails(DoctorID) VALUES ('Dr.Kofi')"));  // a doctor of old
   form = open<frmAddDoctorDetail>();
   ASSERT_NE(form, nullptr);
-  click(form->Picture5);
-  type(form->txtDoctorID, kZerdan[0]);
-  type(form->txtFirstName, kZerdan[1]);
-  type(form->txtLastName, kZerdan[2]);
+  Click(form->Picture5);
+  TypeOver(form->txtDoctorID, kZerdan[0]);
+  TypeOver(form->txtFirstName, kZerdan[1]);
+  TypeOver(form->txtLastName, kZerdan[2]);
   form->cmbSex.setFocus();
-  QTest::keyClicks(form->cmbSex.lineEdit(), QStringLiteral("f"));
-  type(form->txtMobilePhone, kZerdan[4]);
-  type(form->txtHomePhone, kZerdan[5]);
+  TypeKeys(form->cmbSex.lineEdit(), QStringLiteral("f"));
+  TypeOver(form->txtMobilePhone, kZerdan[4]);
+  TypeOver(form->txtHomePhone, kZerdan[5]);
   form->DTPicker1.setDate(QDate(1980, 1, 20));  // the user picks the birth date: the age follows
-  type(form->txtPagerNumber, kZerdan[8]);
+  TypeOver(form->txtPagerNumber, kZerdan[8]);
   form->txtAddress.setFocus();
-  QTest::keyClicks(&form->txtAddress, QStringLiteral("Box 12"));
-  QTest::keyClick(&form->txtAddress, Qt::Key_Return);
-  QTest::keyClicks(&form->txtAddress, QStringLiteral("Accra"));
-  type(form->txtEmailId, kZerdan[10]);
-  type(form->txtDoctorType, kZerdan[11]);
-  type(form->txtQualification, kZerdan[12]);
-  type(form->txtSpecialization, kZerdan[13]);
+  TypeKeys(form->txtAddress, QStringLiteral("Box 12"));
+  PressKey(form->txtAddress, Qt::Key_Return);
+  TypeKeys(form->txtAddress, QStringLiteral("Accra"));
+  TypeOver(form->txtEmailId, kZerdan[10]);
+  TypeOver(form->txtDoctorType, kZerdan[11]);
+  TypeOver(form->txtQualification, kZerdan[12]);
+  TypeOver(form->txtSpecialization, kZerdan[13]);
   form->DTPicker2.setTime(QTime(8, 30));
   form->DTPicker3.setTime(QTime(17, 0));
   chooseDays({QStringLiteral("Friday"), QStringLiteral("Monday")});
   ASSERT_EQ(shown(), kZerdan);
   boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
-  click(form->Picture9);
+  Click(form->Picture9);
 
   const QStringList row = stored(kZerdan[0]);
   ASSERT_EQ(row.size(), 17);
   for (int c = 0; c < 17; ++c) EXPECT_EQ(row[c], kZerdan[c]) << "column " << c;
 
   // Away to the old doctor, whose boxes are empty, and back: every box shows its value again.
-  click(form->Picture1);
+  Click(form->Picture1);
   EXPECT_EQ(form->txtDoctorID.text(), "Dr.Kofi");
   EXPECT_EQ(form->txtFirstName.text(), "");
   EXPECT_EQ(form->txtAvailabledays.toPlainText(), "");
   EXPECT_EQ(form->DTPicker2.time(), QTime(0, 0));
-  click(form->Picture4);
+  Click(form->Picture4);
   EXPECT_EQ(shown(), kZerdan);
   EXPECT_EQ(form->DTPicker1.date(), QDate(1980, 1, 20));
   EXPECT_EQ(boxes().pending(), 0);
@@ -125,8 +120,8 @@ TEST_F(DoctorStoreTest, EveryBoxIsStoredInItsColumnShownBackAndFoundByTheCard) {
   QStringList names;
   for (int i = 0; i < card->cmbDrName.count(); ++i) names << card->cmbDrName.itemText(i);
   EXPECT_EQ(names, (QStringList{"", "Amina"}));
-  type(card->cmbDrName, QStringLiteral("Amina"));
-  click(card->Picture1);
+  TypeOver(card->cmbDrName, QStringLiteral("Amina"));
+  Click(card->Picture1);
   for (int r = 0; r < 17; ++r) {
     const QString cell = card->MSFlexGrid1.TextMatrix(r, 1).remove('\r').remove('\n');
     EXPECT_EQ(cell, QString(kZerdan[r]).remove('\n')) << "row " << r;
@@ -139,21 +134,21 @@ TEST_F(DoctorStoreTest, ModifyOfOneBoxKeepsTheOthersAndAPickerLeftAloneInventsNo
   form = open<frmAddDoctorDetail>();
   ASSERT_NE(form, nullptr);
   ASSERT_EQ(shown(), kZerdan);
-  click(form->Picture6);
-  type(form->txtMobilePhone, QStringLiteral("0555"));
+  Click(form->Picture6);
+  TypeOver(form->txtMobilePhone, QStringLiteral("0555"));
   boxes().expect(kSaved);
-  click(form->Picture9);
+  Click(form->Picture9);
   QStringList expected = kZerdan;
   expected[4] = QStringLiteral("0555");
   EXPECT_EQ(stored(kZerdan[0]), expected);
 
   // A doctor stored with no birth date and no hours keeps none when another box is changed.
-  click(form->Picture4);
+  Click(form->Picture4);
   ASSERT_EQ(form->txtDoctorID.text(), "Dr.Kofi");
-  click(form->Picture6);
-  type(form->txtQualification, QStringLiteral("M.S"));
+  Click(form->Picture6);
+  TypeOver(form->txtQualification, QStringLiteral("M.S"));
   boxes().expect(kSaved);
-  click(form->Picture9);
+  Click(form->Picture9);
   QStringList kofi(17, QString());
   kofi[0] = QStringLiteral("Dr.Kofi");
   kofi[12] = QStringLiteral("M.S");
@@ -169,14 +164,14 @@ TEST_F(DoctorStoreTest, ModifyOfOneBoxKeepsTheOthersAndAPickerLeftAloneInventsNo
   } cases[] = {{"Dr.Ama", false, "", ""}, {"Dr.Esi", true, "05/12/1980", "09:15"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    click(form->Picture5);
-    type(form->txtDoctorID, QLatin1String(c.name));
+    Click(form->Picture5);
+    TypeOver(form->txtDoctorID, QLatin1String(c.name));
     if (c.pick) {
       form->DTPicker1.setDate(QDate(1980, 12, 5));
       form->DTPicker2.setTime(QTime(9, 15));
     }
     boxes().expect(kSaved);
-    click(form->Picture9);
+    Click(form->Picture9);
     const QStringList row = stored(QLatin1String(c.name));
     ASSERT_EQ(row.size(), 17);
     EXPECT_EQ(row[6], QLatin1String(c.birth));

@@ -20,7 +20,7 @@ protected:
   std::string focused() const {
     return form->focusWidget() == &form->txtDoctorID ? "txtDoctorID" : "other";
   }
-  void ctrl(char key) { QTest::keyClick(&form->txtDoctorID, Qt::Key(key), Qt::ControlModifier); }
+  void ctrl(char key) { PressKey(form->txtDoctorID, Qt::Key(key), Qt::ControlModifier); }
 
   frmAddDoctorDetail* form = nullptr;
 };
@@ -50,13 +50,13 @@ TEST_F(DoctorTest, SaveRefusesEmptyAndDuplicateNamesAndStoresTheNameAsTyped) {
     form = open<frmAddDoctorDetail>();
     ASSERT_NE(form, nullptr);
     if (c.modify) {
-      click(form->Picture4);
-      click(form->Picture6);
+      Click(form->Picture4);
+      Click(form->Picture6);
     } else {
-      click(form->Picture5);
+      Click(form->Picture5);
     }
     ASSERT_EQ(mode(form), "edit");
-    type(form->txtDoctorID, QString::fromUtf8(c.typed));
+    TypeOver(form->txtDoctorID, QString::fromUtf8(c.typed));
     const bool saved = std::string(c.message) == "Record Saved Successfully";
     if (saved)
       boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
@@ -64,7 +64,7 @@ TEST_F(DoctorTest, SaveRefusesEmptyAndDuplicateNamesAndStoresTheNameAsTyped) {
       boxes().expect(QStringLiteral("Please select any Record"), kWarning, vbCritical);
     else
       boxes().expect(*c.message ? QString::fromUtf8(c.message) : kDuplicate, kWarning, vbCritical);
-    click(form->Picture9);
+    Click(form->Picture9);
     EXPECT_EQ(mode(form), saved ? "browse" : "edit");
     if (!saved) {
       EXPECT_EQ(focused(), "txtDoctorID");
@@ -76,19 +76,19 @@ TEST_F(DoctorTest, SaveRefusesEmptyAndDuplicateNamesAndStoresTheNameAsTyped) {
 
 TEST_F(DoctorTest, NamesSavedSinceTheFormOpenedAreComparedAlsoAfterARefusedModify) {
   form = open<frmAddDoctorDetail>();
-  click(form->Picture5);
-  type(form->txtDoctorID, QStringLiteral("Dr.Ama"));
+  Click(form->Picture5);
+  TypeOver(form->txtDoctorID, QStringLiteral("Dr.Ama"));
   boxes().expect(kSaved);
   ctrl('S');
 
   // A Modify refused for an empty name leaves the next New's comparison on.
-  click(form->Picture5);
-  click(form->Picture10);
+  Click(form->Picture5);
+  Click(form->Picture10);
   boxes().expect(QStringLiteral("Please select any Record"), kWarning, vbCritical);
-  click(form->Picture6);
+  Click(form->Picture6);
   EXPECT_EQ(mode(form), "browse");
   ctrl('A');
-  type(form->txtDoctorID, QStringLiteral("Dr.Ama"));
+  TypeOver(form->txtDoctorID, QStringLiteral("Dr.Ama"));
   boxes().expect(kDuplicate, kWarning, vbCritical);
   ctrl('S');
   EXPECT_EQ(doctors(), "Dr.Ama");
@@ -111,16 +111,16 @@ TEST_F(DoctorTest, NewAndCancelEmptyEveryInput) {
                         &form->txtEmailId,   &form->txtDoctorType, &form->txtQualification,
                         &form->txtSpecialization};
   const char* typed[] = {"Amina", "Osei", "0244", "0302", "46", "77", "a@b.c", "Surgeon", "MBBS", "Eyes"};
-  for (std::size_t i = 0; i < std::size(lines); ++i) type(*lines[i], QLatin1String(typed[i]));
+  for (std::size_t i = 0; i < std::size(lines); ++i) TypeOver(*lines[i], QLatin1String(typed[i]));
   form->txtAddress.setFocus();
-  QTest::keyClicks(&form->txtAddress, QStringLiteral("Box 12"));
+  TypeKeys(form->txtAddress, QStringLiteral("Box 12"));
   form->txtAvailabledays.setPlainText(QStringLiteral("Monday"));
-  QTest::keyClicks(form->cmbSex.lineEdit(), QStringLiteral("f"));
+  TypeKeys(form->cmbSex.lineEdit(), QStringLiteral("f"));
   EXPECT_EQ(form->cmbSex.currentText(), "Female");
 
   // Every box is stored with the new doctor: none may carry the doctor shown before into it.
   form->DTPicker2.setTime(QTime(8, 30));
-  click(form->Picture5);
+  Click(form->Picture5);
   EXPECT_EQ(form->txtDoctorID.text(), "");
   EXPECT_EQ(form->focusWidget(), &form->txtDoctorID);
   for (QLineEdit* box : lines) EXPECT_EQ(box->text(), "") << box->objectName().toStdString();
@@ -130,16 +130,16 @@ TEST_F(DoctorTest, NewAndCancelEmptyEveryInput) {
   EXPECT_EQ(form->DTPicker1.date(), defaultToday());
   EXPECT_EQ(form->DTPicker2.time(), QTime(0, 0));
 
-  click(form->Picture10);
+  Click(form->Picture10);
 
   // Boxes filled during a Modify are emptied by its Cancel, and nothing is written.
-  click(form->Picture1);
-  click(form->Picture6);
-  for (std::size_t i = 0; i < std::size(lines); ++i) type(*lines[i], QLatin1String(typed[i]));
+  Click(form->Picture1);
+  Click(form->Picture6);
+  for (std::size_t i = 0; i < std::size(lines); ++i) TypeOver(*lines[i], QLatin1String(typed[i]));
   form->txtAddress.setPlainText(QStringLiteral("Box 12"));
   form->txtAvailabledays.setPlainText(QStringLiteral("Monday"));
-  QTest::keyClicks(form->cmbSex.lineEdit(), QStringLiteral("f"));
-  click(form->Picture10);
+  TypeKeys(form->cmbSex.lineEdit(), QStringLiteral("f"));
+  Click(form->Picture10);
   EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(FirstName) FROM SettingDrDetails")), "0");
   EXPECT_EQ(mode(form), "browse");
   for (QLineEdit* box : lines) EXPECT_EQ(box->text(), "") << box->objectName().toStdString();
@@ -151,14 +151,14 @@ TEST_F(DoctorTest, NewAndCancelEmptyEveryInput) {
 
   // The name box is empty after the Cancel: Delete has nothing to ask about.
   boxes().expect(QStringLiteral("Please select any Record"), kWarning, vbCritical);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(count(QStringLiteral("SettingDrDetails")), 2);
 
   // Modify empties the boxes that say "Not Available".
-  click(form->Picture4);
-  type(form->txtEmailId, QStringLiteral(" Not Available "));
-  type(form->txtQualification, QStringLiteral("Not Available yet"));
-  click(form->Picture6);
+  Click(form->Picture4);
+  TypeOver(form->txtEmailId, QStringLiteral(" Not Available "));
+  TypeOver(form->txtQualification, QStringLiteral("Not Available yet"));
+  Click(form->Picture6);
   EXPECT_EQ(mode(form), "edit");
   EXPECT_EQ(form->txtEmailId.text(), "");
   EXPECT_EQ(form->txtQualification.text(), "Not Available yet");
@@ -168,11 +168,11 @@ TEST_F(DoctorTest, DeleteAsksThenRemovesTheShownDoctorAndAnEmptyTableSaysSo) {
   addDoctors(QStringLiteral("Dr.Amina|Dr.Kofi"));
   form = open<frmAddDoctorDetail>();
   boxes().expect(kQuestion, QStringLiteral("Confirm Delete"), vbYesNo + vbQuestion, vbNo);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(doctors(), "Dr.Amina|Dr.Kofi");
 
   boxes().expect(kQuestion, vbYes);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(doctors(), "Dr.Kofi");
   EXPECT_EQ(form->txtDoctorID.text(), "Dr.Kofi");
   boxes().expect(kQuestion, vbYes);
@@ -182,13 +182,13 @@ TEST_F(DoctorTest, DeleteAsksThenRemovesTheShownDoctorAndAnEmptyTableSaysSo) {
 
   for (ImageButton* b : {&form->Picture1, &form->Picture2, &form->Picture3, &form->Picture4}) {
     boxes().expect(QStringLiteral("No Record Found"), kWarning, vbCritical);
-    click(*b);
+    Click(*b);
   }
-  type(form->txtDoctorID, QStringLiteral("Dr.Ghost"));
+  TypeOver(form->txtDoctorID, QStringLiteral("Dr.Ghost"));
   boxes().expect(QStringLiteral("No Record Found you cannt Edit"), kWarning, vbCritical);
-  click(form->Picture6);
+  Click(form->Picture6);
   boxes().expect(QStringLiteral("No Record Found"), kWarning, vbCritical);  // asked nothing first
-  click(form->Picture7);
+  Click(form->Picture7);
 }
 
 TEST_F(DoctorTest, TheBoxesTakeOnlyTheirKeys) {
@@ -207,14 +207,14 @@ TEST_F(DoctorTest, TheBoxesTakeOnlyTheirKeys) {
       {&form->txtDoctorID, "Dr.Zerdan , M.B.B.S", "Dr.Zerdan , M.B.B.S"},
   };
   for (const auto& c : cases) {
-    type(*c.box, QString::fromUtf8(c.typed));
+    TypeOver(*c.box, QString::fromUtf8(c.typed));
     EXPECT_EQ(c.box->text(), QString::fromUtf8(c.kept)) << c.typed;
   }
   // The sex box completes from its two entries and takes nothing else.
   form->cmbSex.setFocus();
-  QTest::keyClicks(form->cmbSex.lineEdit(), QStringLiteral("m"));
+  TypeKeys(form->cmbSex.lineEdit(), QStringLiteral("m"));
   EXPECT_EQ(form->cmbSex.currentText(), "Male");
-  QTest::keyClicks(form->cmbSex.lineEdit(), QStringLiteral("x"));
+  TypeKeys(form->cmbSex.lineEdit(), QStringLiteral("x"));
   EXPECT_EQ(form->cmbSex.currentText(), "");
 }
 
@@ -240,7 +240,7 @@ TEST_F(DoctorTest, TheFormOpensInBrowseModeWithItsTipsAndClosingGivesMenusAndKey
     }
   }
 
-  QTest::mouseClick(&form->ShockwaveFlash2, Qt::LeftButton, {}, form->ShockwaveFlash2.rect().center());
+  Click(form->ShockwaveFlash2);
   EXPECT_EQ(LoadedForm<frmAddDoctorDetail>(), nullptr);
   EXPECT_EQ(menus, (QStringList{"hide", "show"}));
   for (bool flag : gHotKeyRegistered) EXPECT_FALSE(flag);

@@ -30,7 +30,7 @@ protected:
 TEST_F(DoctorViewsTest, TheListNumbersEveryDoctorInTableOrder) {
   addThree();
   auto* form = open<frmAddDoctorDetail>();
-  click(form->Picture8);
+  Click(form->Picture8);
   auto* list = LoadedForm<frmViewAllDoctors>();
   ASSERT_NE(list, nullptr);
   EXPECT_FALSE(form->FormWindow()->isEnabled());
@@ -40,14 +40,14 @@ TEST_F(DoctorViewsTest, TheListNumbersEveryDoctorInTableOrder) {
   // The two columns plus 350, and the list 2000 wider (to the pixel).
   EXPECT_EQ(list->MSFlexGrid1.width(), TwipsToPixels(3350));
   EXPECT_EQ(list->FormWindow()->width(), TwipsToPixels(5350));
-  QTest::mouseClick(&list->ShockwaveFlash2, Qt::LeftButton, {}, list->ShockwaveFlash2.rect().center());
+  Click(list->ShockwaveFlash2);
   EXPECT_EQ(LoadedForm<frmViewAllDoctors>(), nullptr);
   EXPECT_TRUE(form->FormWindow()->isEnabled());
 
   // No doctors: the list says so and the form is usable again.
   exec(QStringLiteral("DELETE FROM SettingDrDetails"));
   boxes().expect(QStringLiteral("No Record Found"), QStringLiteral("No Record Warning"), vbExclamation);
-  QTest::keyClick(&form->txtDoctorID, Qt::Key_V, Qt::ControlModifier);
+  PressKey(form->txtDoctorID, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(LoadedForm<frmViewAllDoctors>(), nullptr);
   EXPECT_TRUE(form->FormWindow()->isEnabled());
 }
@@ -62,16 +62,16 @@ TEST_F(DoctorViewsTest, TheCardFindsADoctorByFirstNameAndShowsEmptyColumnsAsEmpt
   EXPECT_EQ(gridColumn(card->MSFlexGrid1, 0).size(), 17u);
   EXPECT_EQ(card->MSFlexGrid1.TextMatrix(13, 0), "Spcialization");
 
-  type(card->cmbDrName, QStringLiteral("am"));
-  click(card->Picture1);
+  TypeOver(card->cmbDrName, QStringLiteral("am"));
+  Click(card->Picture1);
   const std::vector<std::string> amina = {"Dr.Zerdan , M.B.B.S", "Amina", "Osei", "Female", "0244", "0302",
                                           "1980-01-20", "46", "77", "Box 12", "a@b.c", "Surgeon", "MBBS",
                                           "Eyes", "08:00", "16:00", "Monday,Friday"};
   EXPECT_EQ(gridColumn(card->MSFlexGrid1, 1), amina);
 
   // A doctor with only a first name: every other row is empty, nothing fails.
-  type(card->cmbDrName, QStringLiteral("ab"));
-  click(card->Picture1);
+  TypeOver(card->cmbDrName, QStringLiteral("ab"));
+  Click(card->Picture1);
   std::vector<std::string> abena(17, "");
   abena[0] = "Dr.Abena , M.D";
   abena[1] = "Abena";
@@ -80,10 +80,10 @@ TEST_F(DoctorViewsTest, TheCardFindsADoctorByFirstNameAndShowsEmptyColumnsAsEmpt
   // The display name is never searched.
   card->cmbDrName.setEditText(QStringLiteral("Dr.Kofi , M.S"));
   boxes().expect(QStringLiteral("Doctor Name Not Found"), QStringLiteral("Warning"), vbCritical);
-  click(card->Picture1);
+  Click(card->Picture1);
   card->cmbDrName.setEditText(QString());
   boxes().expect(QStringLiteral("Please select the Dr Name"));
-  click(card->Picture1);
+  Click(card->Picture1);
 }
 
 }  // namespace

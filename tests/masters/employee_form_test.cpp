@@ -33,7 +33,7 @@ TEST_F(EmployeesTest, LoadShowsTheFirstRowAndTheFormsTexts) {
   EXPECT_EQ(form->Picture12.toolTip(), "Last Name May be Your Initial or Father Name ");
   EXPECT_EQ(form->Picture11.toolTip(), "Example : Nurses , Office Admin and Etc .. ");
   EXPECT_EQ(mode(), "browse");
-  click(form->Picture4);  // Last
+  Click(form->Picture4);  // Last
   EXPECT_EQ(form->txtEmployeeID.text(), "8");
   EXPECT_EQ(form->DTPicker1.date(), QDate(1981, 11, 25));
   EXPECT_TRUE(boxes().shown().empty());
@@ -50,7 +50,7 @@ TEST_F(EmployeesTest, EmptyCellsAndAnUnreadableBirthDateStillShowTheRest) {
   EXPECT_EQ(form->DTPicker1.date(), Today());
   EXPECT_EQ(form->txtPagerNumber.text(), "66");
   EXPECT_EQ(form->txtQualification.text(), "B.Com");
-  click(form->Picture3);  // Next
+  Click(form->Picture3);  // Next
   EXPECT_EQ(form->txtEmployeeID.text(), "10");
   EXPECT_EQ(form->DTPicker1.date(), Today());
   EXPECT_EQ(form->txtQualification.text(), "B.A");
@@ -74,7 +74,7 @@ TEST_F(EmployeesTest, SaveRefusesTheFirstMissingInputInItsOrder) {
        "txtFirstName"},
       {"no last name", [this] { form->txtLastName.clear(); }, "Please Fill the LastName", "txtLastName"},
       {"no sex", [this] { form->cmbSex.setEditText(""); }, "Please Select the Sex", "cmbSex"},
-      {"blank address", [this] { type(form->txtAddress, "   "); }, "Please Fill the Address",
+      {"blank address", [this] { TypeOver(form->txtAddress, "   "); }, "Please Fill the Address",
        "txtAddress"},
       {"born today", [this] { pick(Today()); }, "Please Select the Correct Date", "DTPicker1"},
       {"no type", [this] { form->txtEmployeeType.clear(); }, "Please Fill the Employee Type",
@@ -84,26 +84,26 @@ TEST_F(EmployeesTest, SaveRefusesTheFirstMissingInputInItsOrder) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    click(form->Picture5);  // New
+    Click(form->Picture5);  // New
     fillAll(std::string(c.name) == "duplicate id" ? "101" : "102");
     c.spoil();
     boxes().expect(QLatin1String(c.message), kWarning, vbCritical);
-    click(form->Picture9);
+    Click(form->Picture9);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(focused(), QLatin1String(c.focus));
     EXPECT_EQ(mode(), "edit");
     EXPECT_EQ(rowCount(), 1);
-    click(form->Picture10);  // Cancel
+    Click(form->Picture10);  // Cancel
   }
 }
 
 TEST_F(EmployeesTest, SaveStoresEveryColumnAsTyped) {
   ASSERT_NE(open(), nullptr);
-  click(form->Picture5);
+  Click(form->Picture5);
   fillAll("101");
-  type(form->txtFirstName, "Asha");
+  TypeOver(form->txtFirstName, "Asha");
   boxes().expect(kSaved, "Update Info", vbExclamation);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(mode(), "browse");
   EXPECT_EQ(row("1"), "101|Asha|R|Female|9000|4000|25/11/1980| 46 Years,  0 Months,  15 Days|77|3 Hill Street|"
                       "asha@example.org|Nurse|B.Sc");
@@ -127,7 +127,7 @@ TEST_F(EmployeesTest, EmptyPhonesAndMailAreAskedAboutAndThePagerIsNot) {
   int id = 200;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    click(form->Picture5);
+    Click(form->Picture5);
     fillAll(QString::number(++id));
     form->txtPagerNumber.clear();
     if (c.mobile) form->txtMobilePhone.clear();
@@ -138,14 +138,14 @@ TEST_F(EmployeesTest, EmptyPhonesAndMailAreAskedAboutAndThePagerIsNot) {
     if (c.home && a < c.answers.size()) boxes().expect(kHomeQuestion, kWarning, vbYesNo + vbCritical, c.answers[a++]);
     if (c.mail && a < c.answers.size()) boxes().expect(kMailQuestion, kWarning, vbYesNo + vbCritical, c.answers[a++]);
     if (!c.stopsAt) boxes().expect(kSaved);
-    click(form->Picture9);
+    Click(form->Picture9);
     EXPECT_EQ(boxes().pending(), 0);
     const QString where = QStringLiteral("EmployeeID='%1'").arg(id);
     if (c.stopsAt) {
       EXPECT_EQ(focused(), QLatin1String(c.stopsAt));
       EXPECT_EQ(mode(), "edit");
       EXPECT_EQ(row(where), "");
-      click(form->Picture10);
+      Click(form->Picture10);
     } else {
       EXPECT_EQ(scalar("SELECT MobilePhone||'|'||HomePhone||'|'||EmailId||'|'||PagerNumber FROM "
                        "SettingsEmployeeDetails WHERE " + where),
@@ -154,17 +154,17 @@ TEST_F(EmployeesTest, EmptyPhonesAndMailAreAskedAboutAndThePagerIsNot) {
   }
 
   // A No given before a Yes stopped the save stays in its box: the next save asks no more.
-  click(form->Picture5);
+  Click(form->Picture5);
   fillAll("300");
   form->txtMobilePhone.clear();
   form->txtHomePhone.clear();
   boxes().expect(kMobileQuestion, vbNo);
   boxes().expect(kHomeQuestion, vbYes);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(form->txtMobilePhone.text(), "Not Available");
-  type(form->txtHomePhone, "4444");
+  TypeOver(form->txtHomePhone, "4444");
   boxes().expect(kSaved);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(scalar("SELECT MobilePhone||'|'||HomePhone FROM SettingsEmployeeDetails WHERE EmployeeID='300'"),
             "Not Available|4444");
 }
@@ -173,47 +173,47 @@ TEST_F(EmployeesTest, ModifyEmptiesTheAbsentBoxesSoTheSaveAsksAgain) {
   addEmployee("7", "Ravi", "05/12/1980", "Not Available");  // mobile, home, mail, pager absent
   addEmployee("8", "Meena");
   ASSERT_NE(open(), nullptr);
-  click(form->Picture6);  // Modify
+  Click(form->Picture6);  // Modify
   EXPECT_EQ(mode(), "edit");
   for (QLineEdit* box : {&form->txtMobilePhone, &form->txtHomePhone, &form->txtEmailId, &form->txtPagerNumber})
     EXPECT_EQ(box->text(), "") << box->objectName().toStdString();
   EXPECT_EQ(form->txtFirstName.text(), "Ravi");
-  type(form->txtHomePhone, "2222");
+  TypeOver(form->txtHomePhone, "2222");
   boxes().expect(kMobileQuestion, vbNo);
   boxes().expect(kMailQuestion, vbNo);
   boxes().expect(kSaved);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(rowCount(), 2);
   EXPECT_EQ(row("EmployeeID='7'"), "7|Ravi|K|Male|Not Available|2222|05/12/1980| 46 Years,  0 Months,  5 Days|"
                                    "Not Available|12 Lake Road|Not Available|Nurse|B.Sc");
 
   // An edited employee may keep its own ID but not take another's: the ID names the row modified.
-  click(form->Picture6);
-  type(form->txtEmployeeID, "8");
+  Click(form->Picture6);
+  TypeOver(form->txtEmployeeID, "8");
   boxes().expect("Please select any Record", kWarning, vbCritical);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(boxes().pending(), 0);
   EXPECT_EQ(mode(), "edit");
-  click(form->Picture10);
+  Click(form->Picture10);
   EXPECT_EQ(scalar("SELECT group_concat(EmployeeID) FROM SettingsEmployeeDetails"), "7,8");
 }
 
 TEST_F(EmployeesTest, ModifyAndDeleteRefuseWithoutAnEmployee) {
   ASSERT_NE(open(), nullptr);
   boxes().expect("Please select any Record", kWarning, vbCritical);
-  click(form->Picture6);
+  Click(form->Picture6);
   boxes().expect("Please select any Record", kWarning, vbCritical);  // before any question
-  click(form->Picture7);
+  Click(form->Picture7);
   boxes().expect("No Record Found", kWarning, vbCritical);
-  click(form->Picture1);
+  Click(form->Picture1);
   EXPECT_EQ(boxes().pending(), 0);
 
   // A refused Modify leaves no hole in the duplicate check of the next New.
   addEmployee("5", "Kiran");
-  click(form->Picture5);
+  Click(form->Picture5);
   fillAll("5");
   boxes().expect("Please Select the Another Employee Id\r\nThis Employee ID Already Assigned");
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(rowCount(), 1);
 }
 
@@ -221,17 +221,17 @@ TEST_F(EmployeesTest, DeleteShowsTheNextRowAndEmptiesTheFormAfterTheLast) {
   addEmployee("1", "Anu", "14/03/1970");
   addEmployee("2", "Bala", "25/11/1981");
   ASSERT_NE(open(), nullptr);
-  click(form->Picture4);
+  Click(form->Picture4);
   boxes().expect("Are you sure you want to delete this record?", "Confirm Delete", vbYesNo + vbQuestion, vbNo);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(rowCount(), 2);
   boxes().expect("Are you sure you want to delete this record?", vbYes);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(rowCount(), 1);
   EXPECT_EQ(form->txtEmployeeID.text(), "1");  // the new last row
   EXPECT_EQ(form->DTPicker1.date(), QDate(1970, 3, 14));
   boxes().expect("Are you sure you want to delete this record?", vbYes);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(rowCount(), 0);
   EXPECT_EQ(form->txtEmployeeID.text(), "");
   EXPECT_EQ(form->txtFirstName.text(), "");
@@ -242,14 +242,14 @@ TEST_F(EmployeesTest, DeleteShowsTheNextRowAndEmptiesTheFormAfterTheLast) {
 
 TEST_F(EmployeesTest, ABirthDateAfterTodayIsRefusedAndTheAgeCounts30DayMonths) {
   ASSERT_NE(open(), nullptr);
-  click(form->Picture5);
+  Click(form->Picture5);
   fillAll("1");
   boxes().expect(kNotBorn, QString(), vbOKOnly);
   pick(Today().addDays(1));
   EXPECT_EQ(form->DTPicker1.date(), Today());
   EXPECT_EQ(form->txtAge.text(), " 0 Years,  0 Months,  0 Days");
   boxes().expect("Please Select the Correct Date");
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(rowCount(), 0);
 
   struct Case {
@@ -271,7 +271,7 @@ TEST_F(EmployeesTest, ABirthDateAfterTodayIsRefusedAndTheAgeCounts30DayMonths) {
 
 TEST_F(EmployeesTest, KeyFiltersKeepOnlyWhatEachBoxTakes) {
   ASSERT_NE(open(), nullptr);
-  click(form->Picture5);
+  Click(form->Picture5);
   struct Case {
     QLineEdit* box;
     const char* typed;
@@ -284,10 +284,10 @@ TEST_F(EmployeesTest, KeyFiltersKeepOnlyWhatEachBoxTakes) {
       {&form->txtEmailId, "a.b@c d", "a.b@c d"},   {&form->txtEmployeeType, "Staff 2", "Staff 2"},
   };
   for (const Case& c : cases) {
-    type(*c.box, QLatin1String(c.typed));
+    TypeOver(*c.box, QLatin1String(c.typed));
     EXPECT_EQ(c.box->text(), QLatin1String(c.kept)) << c.box->objectName().toStdString();
   }
-  typeSex("f");
+  TypeOver(form->cmbSex, "f");
   EXPECT_EQ(form->cmbSex.currentText(), "Female");
 }
 

@@ -13,7 +13,7 @@ TEST_F(EmployeesTest, TheListShowsEveryColumnAsStoredNumberedWithABlank) {
           q("Road"), q("m@x"), q("Clerk"), q("B.A")});
   addEmployee("9", "Sita");
   ASSERT_NE(open(), nullptr);
-  click(form->Picture8);  // View All
+  Click(form->Picture8);  // View All
   auto* list = LoadedForm<frmViewEmployeeDetails>();
   ASSERT_NE(list, nullptr);
   EXPECT_TRUE(list->FormWindow()->isVisible());
@@ -56,7 +56,7 @@ TEST_F(EmployeesTest, TheListShowsEveryColumnAsStoredNumberedWithABlank) {
 TEST_F(EmployeesTest, AnEmptyTableGivesNoListAndTheRegisterStaysUsable) {
   ASSERT_NE(open(), nullptr);
   boxes().expect("No Record Found", "No Record Warning", vbExclamation);
-  click(form->Picture8);
+  Click(form->Picture8);
   EXPECT_EQ(boxes().pending(), 0);
   EXPECT_EQ(LoadedForm<frmViewEmployeeDetails>(), nullptr);
   EXPECT_TRUE(form->FormWindow()->isEnabled());
@@ -67,7 +67,7 @@ protected:
   frmViewEmpDetails* openCard() { return card = ShowForm<frmViewEmpDetails>(); }
   void find(const QString& name) {
     card->cmbDrName.setEditText(name);
-    QTest::mouseClick(&card->Picture1, Qt::LeftButton, {}, card->Picture1.rect().center());
+    Click(card->Picture1);
   }
   QStringList values() const {
     QStringList v;

@@ -9,6 +9,7 @@
 #include "platform/system.h"
 #include "platform/vbruntime.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 class EmployeesTest : public HalvionTest {
 protected:
@@ -42,45 +43,23 @@ protected:
     return form;
   }
 
-  void click(ImageButton& b) {
-    ASSERT_TRUE(b.isVisible()) << b.objectName().toStdString() << " is not shown";
-    const QRegion shape = b.mask();
-    const QPoint at = shape.isEmpty() ? b.rect().center() : shape.begin()->center();
-    QTest::mouseClick(&b, Qt::LeftButton, {}, at);
-  }
-
-  static void type(QLineEdit& box, const QString& text) {
-    box.selectAll();
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    QTest::keyClicks(&box, text);
-  }
-  static void type(QPlainTextEdit& box, const QString& text) {
-    box.selectAll();
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    QTest::keyClicks(&box, text);
-  }
-  void typeSex(const QString& text) {
-    form->cmbSex.lineEdit()->selectAll();
-    QTest::keyClick(&form->cmbSex, Qt::Key_Backspace);
-    QTest::keyClicks(&form->cmbSex, text);
-  }
   // The user picks a birth date (the picker's change runs).
   void pick(const QDate& date) { form->DTPicker1.setDate(date); }
 
   // Every input filled as a complete employee, born 25 November 1980.
   void fillAll(const QString& id = QStringLiteral("101")) {
-    type(form->txtEmployeeID, id);
-    type(form->txtFirstName, "Asha");
-    type(form->txtLastName, "R");
-    typeSex("Fe");
-    type(form->txtMobilePhone, "9000");
-    type(form->txtHomePhone, "4000");
+    TypeOver(form->txtEmployeeID, id);
+    TypeOver(form->txtFirstName, "Asha");
+    TypeOver(form->txtLastName, "R");
+    TypeOver(form->cmbSex, "Fe");
+    TypeOver(form->txtMobilePhone, "9000");
+    TypeOver(form->txtHomePhone, "4000");
     pick(QDate(1980, 11, 25));
-    type(form->txtPagerNumber, "77");
-    type(form->txtAddress, "3 Hill Street");
-    type(form->txtEmailId, "asha@example.org");
-    type(form->txtEmployeeType, "Nurse");
-    type(form->txtQualification, "B.Sc");
+    TypeOver(form->txtPagerNumber, "77");
+    TypeOver(form->txtAddress, "3 Hill Street");
+    TypeOver(form->txtEmailId, "asha@example.org");
+    TypeOver(form->txtEmployeeType, "Nurse");
+    TypeOver(form->txtQualification, "B.Sc");
   }
 
   std::string mode() const {

@@ -1,7 +1,6 @@
 // The laboratory price list: saving (refusals, duplicates), the description list, choosing an
 // investigation (it becomes the row Modify and Delete act on), Delete rebuilding the list, and
 // the list form.
-#include <QAbstractItemView>
 
 #include "framework/flexgrid.h"
 #include "masters/frmAddLabDetails.h"
@@ -32,19 +31,9 @@ protected:
   }
   QString shown() const { return form->cmbPatientID.currentText() + '=' + form->txtPassword.text(); }
 
-  // Picks an entry from the drop-down list with the mouse.
-  void choose(const QString& text) {
-    QComboBox& combo = form->cmbPatientID;
-    const int index = combo.findText(text, Qt::MatchExactly);
-    ASSERT_GE(index, 0) << text.toStdString();
-    combo.showPopup();
-    QAbstractItemView* view = combo.view();
-    const QRect r = view->visualRect(combo.model()->index(index, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
-  }
   // Types into the description and leaves the box for the amount.
   void typeAndLeave(const QString& text) {
-    type(form->cmbPatientID, text);
+    TypeOver(form->cmbPatientID, text);
     form->txtPassword.setFocus();
   }
 
@@ -55,7 +44,7 @@ TEST_F(LabTest, SaveChecksInOrderAndRefusesDuplicatesAfterTrimmingOnly) {
   addLab(QStringLiteral(" CBC =200"));
   form = open<frmAddLabDetails>();
   ASSERT_NE(form, nullptr);
-  click(form->Picture5);
+  Click(form->Picture5);
   EXPECT_EQ(shown(), "=");
   const struct {
     const char* description;
@@ -70,32 +59,32 @@ TEST_F(LabTest, SaveChecksInOrderAndRefusesDuplicatesAfterTrimmingOnly) {
       {"Malaria", "  ", "Please Fill the Amount", "", &form->txtPassword},
   };
   for (const auto& s : steps) {
-    type(form->cmbPatientID, QString::fromUtf8(s.description));
-    type(form->txtPassword, QString::fromUtf8(s.amount));
+    TypeOver(form->cmbPatientID, QString::fromUtf8(s.description));
+    TypeOver(form->txtPassword, QString::fromUtf8(s.amount));
     boxes().expect(*s.message ? QString::fromUtf8(s.message) : kDuplicate, QString::fromUtf8(s.title), vbCritical);
-    click(form->Picture9);
+    Click(form->Picture9);
     EXPECT_EQ(mode(form), "edit") << s.message;
     EXPECT_EQ(form->focusWidget() == form->cmbPatientID.lineEdit() ? &form->cmbPatientID : form->focusWidget(),
               s.focus)
         << s.message;
   }
-  type(form->cmbPatientID, QStringLiteral("cbc "));  // case counts; blanks are kept
-  type(form->txtPassword, QStringLiteral("1x5.0"));
+  TypeOver(form->cmbPatientID, QStringLiteral("cbc "));  // case counts; blanks are kept
+  TypeOver(form->txtPassword, QStringLiteral("1x5.0"));
   EXPECT_EQ(form->txtPassword.text(), "150");
   boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(mode(form), "browse");
   EXPECT_EQ(table(), " CBC =200|cbc =150");
   EXPECT_EQ(listed(), " CBC |cbc ");  // rebuilt from the table
   EXPECT_EQ(shown(), "cbc =150");
 
   // Saved rows count in the next comparison.
-  click(form->Picture5);
-  type(form->cmbPatientID, QStringLiteral("cbc"));
-  type(form->txtPassword, QStringLiteral("1"));
+  Click(form->Picture5);
+  TypeOver(form->cmbPatientID, QStringLiteral("cbc"));
+  TypeOver(form->txtPassword, QStringLiteral("1"));
   boxes().expect(kDuplicate);
-  click(form->Picture9);
-  click(form->Picture10);
+  Click(form->Picture9);
+  Click(form->Picture10);
   EXPECT_EQ(table(), " CBC =200|cbc =150");
 }
 
@@ -104,11 +93,11 @@ TEST_F(LabTest, TheListIsSortedWithoutRegardToCaseAndAnEmptyTableShowsNothing) {
   EXPECT_EQ(shown(), "=");
   EXPECT_EQ(listed(), "");
   boxes().expect(QStringLiteral("No Record Found"), QString(), vbCritical);
-  click(form->Picture1);
+  Click(form->Picture1);
   boxes().expect(QStringLiteral("Please select any Record"), QString(), vbCritical);
-  click(form->Picture6);
+  Click(form->Picture6);
   boxes().expect(QStringLiteral("No Record Found"), QStringLiteral("No Record Warning"), vbExclamation);
-  click(form->Picture8);
+  Click(form->Picture8);
   EXPECT_TRUE(form->FormWindow()->isEnabled());
   form->Unload();
 
@@ -116,11 +105,11 @@ TEST_F(LabTest, TheListIsSortedWithoutRegardToCaseAndAnEmptyTableShowsNothing) {
   form = open<frmAddLabDetails>();
   EXPECT_EQ(listed(), "abc|Blood|CBC|Xray");
   EXPECT_EQ(shown(), "abc=10");
-  click(form->Picture3);
-  click(form->Picture3);
+  Click(form->Picture3);
+  Click(form->Picture3);
   EXPECT_EQ(shown(), "CBC=200");
 
-  click(form->Picture8);
+  Click(form->Picture8);
   auto* list = LoadedForm<frmViewAllLab>();
   ASSERT_NE(list, nullptr);
   const char* const expected[5][3] = {
@@ -149,69 +138,69 @@ TEST_F(LabTest, ChoosingOrTypingADescriptionInBrowseModeShowsItsRow) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    click(form->Picture1);
+    Click(form->Picture1);
     EXPECT_EQ(shown(), "abc=10");
     if (std::string(c.before) == "refused") {
-      type(form->cmbPatientID, QString());
+      TypeOver(form->cmbPatientID, QString());
       boxes().expect(QStringLiteral("Please select any Record"));
-      click(form->Picture6);
+      Click(form->Picture6);
     }
     if (c.pick)
-      choose(QString::fromUtf8(c.text));
+      PickEntry(form->cmbPatientID, QString::fromUtf8(c.text));
     else
       typeAndLeave(QString::fromUtf8(c.text));
     EXPECT_EQ(shown(), QString::fromUtf8(c.shows));
   }
   // In edit mode a choice loads nothing.
-  click(form->Picture5);
-  choose(QStringLiteral("CBC"));
+  Click(form->Picture5);
+  PickEntry(form->cmbPatientID, QStringLiteral("CBC"));
   EXPECT_EQ(shown(), "CBC=");
 }
 
 TEST_F(LabTest, ModifyAndDeleteActOnTheInvestigationShown) {
   addLab(QStringLiteral("abc=10|CBC=200|Xray=50"));
   form = open<frmAddLabDetails>();
-  choose(QStringLiteral("Xray"));
-  click(form->Picture6);
+  PickEntry(form->cmbPatientID, QStringLiteral("Xray"));
+  Click(form->Picture6);
   ASSERT_EQ(mode(form), "edit");
-  type(form->txtPassword, QStringLiteral("75"));
+  TypeOver(form->txtPassword, QStringLiteral("75"));
   boxes().expect(kSaved);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(table(), "abc=10|CBC=200|Xray=75");
 
   // Typed while the keyboard stays in the box, then CTRL+M: the typed row is the one modified.
-  click(form->Picture1);
-  type(form->cmbPatientID, QStringLiteral("CB"));
+  Click(form->Picture1);
+  TypeOver(form->cmbPatientID, QStringLiteral("CB"));
   EXPECT_EQ(form->cmbPatientID.currentText(), "CBC");
-  QTest::keyClick(form->cmbPatientID.lineEdit(), Qt::Key_M, Qt::ControlModifier);
+  PressKey(form->cmbPatientID.lineEdit(), Qt::Key_M, Qt::ControlModifier);
   ASSERT_EQ(mode(form), "edit");
   EXPECT_EQ(shown(), "CBC=200");
   // The description names the row modified: another row's, or a new one, is refused.
   for (const char* name : {"abc", "Full Blood Count"}) {
-    type(form->cmbPatientID, QLatin1String(name));
+    TypeOver(form->cmbPatientID, QLatin1String(name));
     boxes().expect(QStringLiteral("Please select any Record"), QString(), vbCritical);
-    click(form->Picture9);
+    Click(form->Picture9);
     EXPECT_EQ(mode(form), "edit");
   }
-  type(form->cmbPatientID, QStringLiteral("CBC"));
-  type(form->txtPassword, QStringLiteral("210"));
+  TypeOver(form->cmbPatientID, QStringLiteral("CBC"));
+  TypeOver(form->txtPassword, QStringLiteral("210"));
   boxes().expect(kSaved);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(table(), "abc=10|CBC=210|Xray=75");
   EXPECT_EQ(listed(), "abc|CBC|Xray");
 
   // Delete removes the chosen row; the list is rebuilt and the next row shown.
-  click(form->Picture4);
-  choose(QStringLiteral("abc"));
+  Click(form->Picture4);
+  PickEntry(form->cmbPatientID, QStringLiteral("abc"));
   boxes().expect(kQuestion, QStringLiteral("Confirm Delete"), vbYesNo + vbQuestion, vbYes);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(table(), "CBC=210|Xray=75");
   EXPECT_EQ(listed(), "CBC|Xray");
   EXPECT_EQ(shown(), "CBC=210");
 
   for (int i = 0; i < 2; ++i) {
     boxes().expect(kQuestion, vbYes);
-    click(form->Picture7);
+    Click(form->Picture7);
   }
   EXPECT_EQ(count(QStringLiteral("SettingsLab")), 0);
   EXPECT_EQ(listed(), "");

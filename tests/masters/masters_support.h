@@ -12,6 +12,7 @@
 #include "framework/vbform.h"
 #include "globals.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 class MastersTest : public HalvionTest {
 protected:
@@ -33,22 +34,6 @@ protected:
     }
     return f;
   }
-
-  // A click on an opaque pixel of a button the user can see.
-  static void click(ImageButton& b) {
-    ASSERT_TRUE(b.isVisible()) << b.objectName().toStdString() << " is not shown";
-    const QRegion shape = b.mask();
-    const QPoint at = shape.isEmpty() ? b.rect().center() : shape.begin()->center();
-    QTest::mouseClick(&b, Qt::LeftButton, {}, at);
-  }
-
-  static void type(QLineEdit& box, const QString& text) {
-    box.setFocus();
-    box.selectAll();
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    QTest::keyClicks(&box, text);
-  }
-  static void type(QComboBox& combo, const QString& text) { type(*combo.lineEdit(), text); }
 
   // "edit" while Save and Cancel are shown, "browse" while the other eight are; anything else is
   // a broken bar.

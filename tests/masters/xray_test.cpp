@@ -20,9 +20,9 @@ protected:
     return form->txtUserName.text() + '=' + form->txtPassword.text() + '/' + form->txtConfirmPassword.text();
   }
   void fill(const char* description, const char* adult, const char* children) {
-    type(form->txtUserName, QString::fromUtf8(description));
-    type(form->txtPassword, QString::fromUtf8(adult));
-    type(form->txtConfirmPassword, QString::fromUtf8(children));
+    TypeOver(form->txtUserName, QString::fromUtf8(description));
+    TypeOver(form->txtPassword, QString::fromUtf8(adult));
+    TypeOver(form->txtConfirmPassword, QString::fromUtf8(children));
   }
   frmAddXRayDetails* form = nullptr;
 };
@@ -31,7 +31,7 @@ TEST_F(XRayTest, SaveChecksInOrderAndComparesRowsSavedSinceAnEmptyLoad) {
   form = open<frmAddXRayDetails>();
   ASSERT_NE(form, nullptr);
   EXPECT_EQ(form->Picture11.toolTip(), "XRay Description Here");
-  click(form->Picture5);
+  Click(form->Picture5);
   const struct {
     const char* description;
     const char* adult;
@@ -46,13 +46,13 @@ TEST_F(XRayTest, SaveChecksInOrderAndComparesRowsSavedSinceAnEmptyLoad) {
   for (const auto& s : steps) {
     fill(s.description, s.adult, s.children);
     boxes().expect(QString::fromUtf8(s.message), QString(), vbCritical);
-    click(form->Picture9);
+    Click(form->Picture9);
     EXPECT_EQ(mode(form), "edit");
     EXPECT_EQ(form->focusWidget(), s.focus) << s.message;
   }
   fill(" Chest ", "300", "0");  // a free test for children is a price too
   boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(mode(form), "browse");
   EXPECT_EQ(table(), " Chest =300/0");
   EXPECT_EQ(shown(), " Chest =300/0");
@@ -63,29 +63,29 @@ TEST_F(XRayTest, SaveChecksInOrderAndComparesRowsSavedSinceAnEmptyLoad) {
   } next[] = {{"Chest", true}, {"Chest  ", true}, {"chest", false}};
   for (const auto& n : next) {
     SCOPED_TRACE(n.description);
-    QTest::keyClick(&form->txtUserName, Qt::Key_A, Qt::ControlModifier);
+    PressKey(form->txtUserName, Qt::Key_A, Qt::ControlModifier);
     fill(n.description, "", "");  // the duplicate is named before the empty amounts
     if (n.refused) {
       boxes().expect(kDuplicate, QStringLiteral("Warning"), vbCritical);
-      click(form->Picture9);
+      Click(form->Picture9);
       EXPECT_EQ(form->focusWidget(), &form->txtUserName);
-      click(form->Picture10);
+      Click(form->Picture10);
     } else {
       boxes().expect(QStringLiteral("Please Fill the Adult Amount"));
-      click(form->Picture9);
+      Click(form->Picture9);
       fill(n.description, "250", "100");
       boxes().expect(kSaved);
-      click(form->Picture9);
+      Click(form->Picture9);
     }
   }
   EXPECT_EQ(table(), " Chest =300/0|chest=250/100");
 
   // An edit may not take another test's description: the description names the row modified.
-  click(form->Picture1);
-  click(form->Picture6);
-  type(form->txtUserName, QStringLiteral("chest"));
+  Click(form->Picture1);
+  Click(form->Picture6);
+  TypeOver(form->txtUserName, QStringLiteral("chest"));
   boxes().expect(QStringLiteral("Please select any Record"), QString(), vbCritical);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(table(), " Chest =300/0|chest=250/100");
 }
 
@@ -101,11 +101,11 @@ TEST_F(XRayTest, TheBarWalksTheTableOrderWhileTheListIsSorted) {
                {&form->Picture3, "Chest=300/150"}, {&form->Picture3, "Chest=300/150"},
                {&form->Picture1, "Skull=400/200"}, {&form->Picture4, "Chest=300/150"}};
   for (const auto& m : moves) {
-    click(*m.button);
+    Click(*m.button);
     EXPECT_EQ(shown(), m.shows) << m.button->objectName().toStdString();
   }
 
-  click(form->Picture8);
+  Click(form->Picture8);
   auto* list = LoadedForm<frmViewAllXRay>();
   ASSERT_NE(list, nullptr);
   const char* const expected[4][4] = {{"No.", "Description", "Adult(Amt)", "Children ( Amt )"},
@@ -116,20 +116,20 @@ TEST_F(XRayTest, TheBarWalksTheTableOrderWhileTheListIsSorted) {
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 4; ++c) EXPECT_EQ(list->MSFlexGrid1.TextMatrix(r, c), expected[r][c]) << r << "," << c;
   EXPECT_EQ(list->MSFlexGrid1.width(), TwipsToPixels(5350));
-  QTest::mouseClick(&list->ShockwaveFlash2, Qt::LeftButton, {}, list->ShockwaveFlash2.rect().center());
+  Click(list->ShockwaveFlash2);
   EXPECT_TRUE(form->FormWindow()->isEnabled());
 
   // Deleting every test leaves the boxes empty.
   for (int i = 0; i < 3; ++i) {
     boxes().expect(kQuestion, vbYes);
-    click(form->Picture7);
+    Click(form->Picture7);
   }
   EXPECT_EQ(shown(), "=/");
 }
 
 TEST_F(XRayTest, TheAmountsTakeDigitsOnlyAndTheDescriptionAnything) {
   form = open<frmAddXRayDetails>();
-  click(form->Picture5);
+  Click(form->Picture5);
   fill("Knee (AP/Lat) #1", "1.5-0a", "-08");
   EXPECT_EQ(shown(), "Knee (AP/Lat) #1=150/08");
 }

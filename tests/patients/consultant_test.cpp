@@ -50,13 +50,13 @@ protected:
     return browse ? "browse" : edit ? "edit" : "broken";
   }
   void fill(const QString& doctor, const QString& amount, const QString& patient) {
-    type(form->cmbPatientID, doctor);
-    type(form->txtPassword, amount);
-    type(form->Combo1, patient);
+    TypeOver(form->cmbPatientID, doctor);
+    TypeOver(form->txtPassword, amount);
+    TypeOver(form->Combo1, patient);
   }
   void saveExpectingSuccess() {
     boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);
-    click(form->Picture9);
+    Click(form->Picture9);
     EXPECT_EQ(mode(), "browse");
   }
 
@@ -95,10 +95,10 @@ TEST_F(ConsultantTest, ListsAndFirstFeeAtLoadAndEmptyTableAnswersNoRecordFound) 
   EXPECT_EQ(mode(), "browse");
   for (ImageButton* b : {&form->Picture1, &form->Picture2, &form->Picture3, &form->Picture4}) {
     boxes().expect("No Record Found", "", vbCritical);
-    click(*b);
+    Click(*b);
   }
   boxes().expect("No Record Found", "", vbCritical);  // nothing is asked first
-  click(form->Picture7);
+  Click(form->Picture7);
   form->Unload();
   QCoreApplication::processEvents();
 
@@ -106,7 +106,7 @@ TEST_F(ConsultantTest, ListsAndFirstFeeAtLoadAndEmptyTableAnswersNoRecordFound) 
   addFee("2026-11-01", "Dr Iyer", "250", "IP1");
   ASSERT_TRUE(open());
   EXPECT_EQ(shown(), "2026-11-01|Dr Iyer|250|IP1");
-  click(form->Picture3);
+  Click(form->Picture3);
   EXPECT_EQ(shown(), "2026-11-02|Dr Rao|300|OP1");
 }
 
@@ -114,7 +114,7 @@ TEST_F(ConsultantTest, SaveRefusesInOrderAndStaysInEditModeWithTheRowPending) {
   addLists();
   addFee("2026-11-01", " Dr Rao", "300", "IP1 ");
   ASSERT_TRUE(open());
-  click(form->Picture5);
+  Click(form->Picture5);
   EXPECT_EQ(shown(), "2026-12-10|||");
   const struct {
     const char* doctor;
@@ -134,7 +134,7 @@ TEST_F(ConsultantTest, SaveRefusesInOrderAndStaysInEditModeWithTheRowPending) {
     SCOPED_TRACE(i);
     fill(s.doctor, s.amount, s.patient);
     boxes().expect(s.message ? QString(s.message) : kPair, s.title, vbCritical);
-    click(form->Picture9);
+    Click(form->Picture9);
     EXPECT_EQ(mode(), "edit");
     EXPECT_EQ(form->focusWidget(), focus[i++]);
   }
@@ -151,16 +151,16 @@ TEST_F(ConsultantTest, SaveStoresTheIsoDateAndTheTextsAsListedWhateverTheDate) {
   exec("INSERT INTO SettingDrDetails (DoctorID) VALUES ('  Dr Sen ')");
   addLists();
   ASSERT_TRUE(open());
-  click(form->Picture5);
+  Click(form->Picture5);
   form->DTPicker1.setFocus();
-  QTest::keyClick(&form->DTPicker1, Qt::Key_Up);  // a fee may carry any date: no future guard
+  PressKey(form->DTPicker1, Qt::Key_Up);  // a fee may carry any date: no future guard
   EXPECT_EQ(form->DTPicker1.date(), defaultToday().addDays(1));
   form->cmbPatientID.setFocus();
-  choose(form->cmbPatientID, 0);
+  PickEntry(form->cmbPatientID, 0);
   ASSERT_EQ(form->cmbPatientID.currentText(), "  Dr Sen ");
-  type(form->txtPassword, "1a2.3-4 ");
+  TypeOver(form->txtPassword, "1a2.3-4 ");
   EXPECT_EQ(form->txtPassword.text(), "1234");
-  type(form->Combo1, "op");
+  TypeOver(form->Combo1, "op");
   EXPECT_EQ(form->Combo1.currentText(), "OP1");
   saveExpectingSuccess();
   EXPECT_EQ(fees(), "2026-12-11|  Dr Sen |1234|OP1");
@@ -172,33 +172,33 @@ TEST_F(ConsultantTest, ModifyKeepsItsOwnPairButMayNotTakeAnotherRowsPair) {
   addFee("2026-11-01", "Dr Iyer", "250", "IP1");
   addFee("2026-11-02", "Dr Rao", "300", "OP1");
   ASSERT_TRUE(open());
-  click(form->Picture6);
+  Click(form->Picture6);
   ASSERT_EQ(mode(), "edit");
-  type(form->txtPassword, "275");
+  TypeOver(form->txtPassword, "275");
   saveExpectingSuccess();
   EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-02|Dr Rao|300|OP1");
 
   // The doctor names the fee being modified: another one is refused, whatever the patient.
-  click(form->Picture6);
-  type(form->cmbPatientID, "Dr R");
-  type(form->Combo1, "OP1");
+  Click(form->Picture6);
+  TypeOver(form->cmbPatientID, "Dr R");
+  TypeOver(form->Combo1, "OP1");
   boxes().expect("Please select any Record", "", vbCritical);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(mode(), "edit");
-  click(form->Picture10);
+  Click(form->Picture10);
   EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-02|Dr Rao|300|OP1");
   EXPECT_EQ(shown(), "2026-12-10|||");
 
   // Its patient may change, but not to a pair another fee has.
   addFee("2026-11-03", "Dr Iyer", "100", "OP1");
-  click(form->Picture1);
+  Click(form->Picture1);
   ASSERT_EQ(shown(), "2026-11-01|Dr Iyer|275|IP1");
-  click(form->Picture6);
-  type(form->Combo1, "OP1");
+  Click(form->Picture6);
+  TypeOver(form->Combo1, "OP1");
   boxes().expect(kPair, "Warning", vbCritical);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(mode(), "edit");
-  click(form->Picture10);
+  Click(form->Picture10);
   EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-03|Dr Iyer|100|OP1;2026-11-02|Dr Rao|300|OP1");
 }
 
@@ -207,20 +207,20 @@ TEST_F(ConsultantTest, DeleteShowsTheNextFeeAndEmptiesTheBoxesAfterTheLast) {
   addFee("2026-11-01", "Dr Iyer", "250", "IP1");
   addFee("2026-11-02", "Dr Rao", "300", "OP1");
   ASSERT_TRUE(open());
-  click(form->Picture4);
+  Click(form->Picture4);
   ASSERT_EQ(shown(), "2026-11-02|Dr Rao|300|OP1");
 
   boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbNo);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(rows("SettingsConsultant"), 2);
 
   boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbYes);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|250|IP1");
   EXPECT_EQ(shown(), "2026-11-01|Dr Iyer|250|IP1");  // the new last fee
 
   boxes().expect(kConfirm, "Confirm Delete", vbYesNo + vbQuestion, vbYes);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(rows("SettingsConsultant"), 0);
   EXPECT_EQ(shown(), "2026-12-10|||");
 }
@@ -233,24 +233,24 @@ TEST_F(ConsultantTest, DeleteAndModifyRefuseWhenTheBoxesDoNotShowTheCurrentFee) 
   const QString kSelect = "Please select any Record";
 
   // After New then Cancel the boxes are empty while the first fee is still current.
-  click(form->Picture5);
-  click(form->Picture10);
+  Click(form->Picture5);
+  Click(form->Picture10);
   ASSERT_EQ(shown(), "2026-12-10|||");
   boxes().expect(kSelect, "", vbCritical);  // nothing is asked first
-  click(form->Picture7);
+  Click(form->Picture7);
   boxes().expect(kSelect, "", vbCritical);
-  click(form->Picture6);
+  Click(form->Picture6);
   EXPECT_EQ(mode(), "browse");
 
   // A pair no fee has: the look-up leaves the first fee current.
-  click(form->Picture1);
-  choose(form->cmbPatientID, 1);  // Dr Rao with IP1
+  Click(form->Picture1);
+  PickEntry(form->cmbPatientID, 1);  // Dr Rao with IP1
   ASSERT_EQ(form->cmbPatientID.currentText(), "Dr Rao");
   ASSERT_EQ(form->txtPassword.text(), "250");
   boxes().expect(kSelect, "", vbCritical);
-  click(form->Picture7);
+  Click(form->Picture7);
   boxes().expect(kSelect, "", vbCritical);
-  click(form->Picture6);
+  Click(form->Picture6);
   EXPECT_EQ(rows("SettingsConsultant"), 2);
 }
 
@@ -260,16 +260,16 @@ TEST_F(ConsultantTest, DoctorLookUpShowsTheMatchingFeeInBrowseModeOnly) {
   addFee("2026-11-02", "Dr Rao ", "300", "OP1");
   ASSERT_TRUE(open());
   ASSERT_EQ(shown(), "2026-11-01|Dr Iyer|250|OP1");
-  choose(form->cmbPatientID, 1);  // Dr Rao, stored with a blank
+  PickEntry(form->cmbPatientID, 1);  // Dr Rao, stored with a blank
   EXPECT_EQ(shown(), "2026-11-02|Dr Rao |300|OP1");
-  click(form->Picture2);  // and the fee found is the current one
+  Click(form->Picture2);  // and the fee found is the current one
   EXPECT_EQ(shown(), "2026-11-01|Dr Iyer|250|OP1");
 
-  click(form->Picture5);
-  type(form->Combo1, "OP1");
-  choose(form->cmbPatientID, 1);
+  Click(form->Picture5);
+  TypeOver(form->Combo1, "OP1");
+  PickEntry(form->cmbPatientID, 1);
   EXPECT_EQ(shown(), "2026-12-10|Dr Rao|" "|OP1") << "edit mode: no look-up";
-  click(form->Picture10);
+  Click(form->Picture10);
 }
 
 // A pair is matched with blanks trimmed and case counting, whatever the cells hold, by both the
@@ -297,7 +297,7 @@ TEST_F(ConsultantTest, APairMatchesTrimmedWithCaseCountingWhateverTheCellsHold) 
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.doctor) + "/" + c.patient);
-    click(form->Picture1);
+    Click(form->Picture1);
     ASSERT_EQ(form->txtPassword.text(), "50");
     form->Combo1.setEditText(c.patient);
     form->cmbPatientID.setFocus();
@@ -308,14 +308,14 @@ TEST_F(ConsultantTest, APairMatchesTrimmedWithCaseCountingWhateverTheCellsHold) 
       EXPECT_EQ(form->Combo1.itemText(form->Combo1.currentIndex()), form->Combo1.currentText());
     }
 
-    click(form->Picture5);
+    Click(form->Picture5);
     form->cmbPatientID.setEditText(c.doctor);
     form->txtPassword.setText("1");
     form->Combo1.setEditText(c.patient);
     if (c.found) {
       boxes().expect(kPair, "Warning", vbCritical);
-      click(form->Picture9);
-      click(form->Picture10);
+      Click(form->Picture9);
+      Click(form->Picture10);
     } else {
       saveExpectingSuccess();
     }
@@ -326,12 +326,12 @@ TEST_F(ConsultantTest, APairMatchesTrimmedWithCaseCountingWhateverTheCellsHold) 
 TEST_F(ConsultantTest, NewThenCancelOnAnEmptyTableLeavesNothingBehind) {
   addLists();
   ASSERT_TRUE(open());
-  click(form->Picture5);
+  Click(form->Picture5);
   fill("Dr R", "100", "IP1");
-  click(form->Picture10);
+  Click(form->Picture10);
   EXPECT_EQ(mode(), "browse");
   EXPECT_EQ(rows("SettingsConsultant"), 0);
-  click(form->Picture5);
+  Click(form->Picture5);
   fill("Dr I", "150", "IP1");
   saveExpectingSuccess();
   EXPECT_EQ(fees(), "2026-12-10|Dr Iyer|150|IP1");
@@ -341,10 +341,10 @@ TEST_F(ConsultantTest, RefusedWriteShowsTheErrorAndKeepsTheNewFeePending) {
   addLists();
   exec("CREATE TRIGGER no_fee BEFORE INSERT ON SettingsConsultant BEGIN SELECT RAISE(ABORT, 'fee book closed'); END");
   ASSERT_TRUE(open());
-  click(form->Picture5);
+  Click(form->Picture5);
   fill("Dr R", "100", "IP1");
   boxes().allowAny();
-  click(form->Picture9);
+  Click(form->Picture9);
   boxes().strict();
   ASSERT_EQ(boxes().shown().size(), 1u);
   EXPECT_TRUE(boxes().shown()[0].prompt.contains("fee book closed")) << boxes().shown()[0].prompt.toStdString();
@@ -359,7 +359,7 @@ TEST_F(ConsultantTest, ViewAllShowsTheLaboratoryListOverTheForm) {
   addLists();
   exec("INSERT INTO SettingsLab VALUES ('Blood sugar', '80')");
   ASSERT_TRUE(open());
-  click(form->Picture8);
+  Click(form->Picture8);
   ASSERT_NE(LoadedForm<frmViewAllLab>(), nullptr);
   EXPECT_FALSE(form->isEnabled());
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The discharge and consultant fee forms over tables the test fills, worked as the front desk
 // works them: typing into the boxes, choosing list entries, clicking the image buttons.
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -14,6 +13,7 @@
 #include "globals.h"
 #include "platform/flashmovie.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
@@ -45,44 +45,6 @@ protected:
     exec(QStringLiteral("INSERT INTO SettingDrDetails (DoctorID) VALUES (%1)").arg(q(shownName)));
   }
   int rows(const QString& table) const { return scalar("SELECT COUNT(*) FROM " + table).toInt(); }
-
-  // A click on an opaque pixel of a button the user can see.
-  static void click(ImageButton& b) {
-    ASSERT_TRUE(b.isVisible()) << b.objectName().toStdString() << " is not shown";
-    const QRegion shape = b.mask();
-    const QPoint at = shape.isEmpty() ? b.rect().center() : shape.begin()->center();
-    QTest::mouseClick(&b, Qt::LeftButton, {}, at);
-  }
-  static void clickMovie(FlashMovie& m) { QTest::mouseClick(&m, Qt::LeftButton, {}, m.rect().center()); }
-
-  static void type(QLineEdit& box, const QString& text) {
-    box.setFocus();
-    box.selectAll();
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    QTest::keyClicks(&box, text);
-  }
-  static void type(QPlainTextEdit& box, const QString& text) {
-    box.setFocus();
-    box.selectAll();
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    QTest::keyClicks(&box, text);
-  }
-  static void type(QComboBox& combo, const QString& text) {
-    combo.setFocus();
-    combo.lineEdit()->selectAll();
-    QTest::keyClick(&combo, Qt::Key_Backspace);
-    QTest::keyClicks(&combo, text);
-  }
-  // Drops the list down and clicks entry `index`.
-  static void choose(QComboBox& combo, int index) {
-    combo.setFocus();
-    combo.showPopup();
-    QAbstractItemView* list = combo.view();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-    const QRect entry = list->visualRect(list->model()->index(index, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
-    ASSERT_FALSE(list->window()->isVisible()) << "the list stayed dropped down";
-  }
   static QStringList items(const QComboBox& combo) {
     QStringList out;
     for (int i = 0; i < combo.count(); ++i) out << combo.itemText(i);

@@ -19,13 +19,13 @@ protected:
     return form;
   }
   void fillDetails(const QString& prescription, const QString& disease, const QString& health) {
-    type(form->txtPrescription, prescription);
-    type(form->txtDisease, disease);
-    type(form->txtHealth, health);
+    TypeOver(form->txtPrescription, prescription);
+    TypeOver(form->txtDisease, disease);
+    TypeOver(form->txtHealth, health);
   }
   void okExpectingSuccess() {
     boxes().expect("Record Saved Successfully", "", vbOKOnly);
-    click(form->Picture1);
+    Click(form->Picture1);
     QCoreApplication::processEvents();
     EXPECT_EQ(LoadedForm<frmDischarge>(), nullptr) << "the form stays open after a discharge";
     form = nullptr;
@@ -91,10 +91,10 @@ TEST_F(DischargeTest, OkRefusesInOrderWithFocusAndWritesNothing) {
   int i = 0;
   for (const auto& s : steps) {
     SCOPED_TRACE(s.message);
-    if (s.chooseName) choose(form->cmbPatientName, 0);
+    if (s.chooseName) PickEntry(form->cmbPatientName, 0);
     fillDetails(s.prescription, s.disease, s.health);
     boxes().expect(s.message, "Warning", vbCritical);
-    click(form->Picture1);
+    Click(form->Picture1);
     EXPECT_EQ(form->focusWidget(), focus[i++]);
     EXPECT_TRUE(LoadedForm<frmDischarge>());
   }
@@ -106,12 +106,12 @@ TEST_F(DischargeTest, OkWritesTheDetailsAsTypedWithTheIsoDateAndClosesAndThePati
   addInPatient("IP1", "Asha");
   addInPatient("IP2", "Bela");
   ASSERT_TRUE(open());
-  type(form->cmbPatientName, "be");  // completed from the list
+  TypeOver(form->cmbPatientName, "be");  // completed from the list
   EXPECT_EQ(form->cmbPatientName.currentText(), "Bela");
   EXPECT_EQ(form->txtPatientID.text(), "IP2");
   fillDetails("  Tab. X 1-0-1 ", "O'Neil's fever'); DROP TABLE SettingsInPatient; --", " Stable");
   form->DTPicker1.setFocus();
-  QTest::keyClick(&form->DTPicker1, Qt::Key_Down);  // a day back: an earlier day passes
+  PressKey(form->DTPicker1, Qt::Key_Down);  // a day back: an earlier day passes
   EXPECT_EQ(form->DTPicker1.date(), defaultToday().addDays(-1));
   menus.clear();
   okExpectingSuccess();
@@ -129,10 +129,10 @@ TEST_F(DischargeTest, FutureDateIsRefusedAndSetBackToToday) {
   ASSERT_TRUE(open());
   form->DTPicker1.setFocus();
   boxes().expect(kFuture, "Warning", vbCritical);
-  QTest::keyClick(&form->DTPicker1, Qt::Key_Up);
+  PressKey(form->DTPicker1, Qt::Key_Up);
   EXPECT_EQ(form->DTPicker1.date(), defaultToday());
 
-  choose(form->cmbPatientName, 0);
+  PickEntry(form->cmbPatientName, 0);
   fillDetails("Rest", "Flu", "Good");
   okExpectingSuccess();
   EXPECT_EQ(discharge("IP1"), "Rest|Flu|Good|2026-12-10|Yes");
@@ -155,9 +155,9 @@ TEST_F(DischargeTest, SameNameDischargesTheChosenAdmittedPatientAndNeverADischar
     ASSERT_TRUE(open());
     EXPECT_EQ(items(form->cmbPatientName), (QStringList{"Ann", "Ann"}));
     if (c.entry < 0)
-      type(form->cmbPatientName, "Ann");
+      TypeOver(form->cmbPatientName, "Ann");
     else
-      choose(form->cmbPatientName, c.entry);
+      PickEntry(form->cmbPatientName, c.entry);
     EXPECT_EQ(form->txtPatientID.text(), c.discharged);
     fillDetails("Rest", "Flu", "Good");
     okExpectingSuccess();
@@ -171,24 +171,24 @@ TEST_F(DischargeTest, NameMatchingNoListedPatientClearsTheIdentifier) {
   addInPatient("IP1", "Asha");
   addInPatient("IP2", "Bob", "Yes");
   ASSERT_TRUE(open());
-  choose(form->cmbPatientName, 0);
+  PickEntry(form->cmbPatientName, 0);
   ASSERT_EQ(form->txtPatientID.text(), "IP1");
   for (const char* typed : {"Zed", "Bob"}) {  // nobody, and a discharged patient
     SCOPED_TRACE(typed);
-    type(form->cmbPatientName, typed);
+    TypeOver(form->cmbPatientName, typed);
     EXPECT_EQ(form->cmbPatientName.currentText(), "");
     EXPECT_EQ(form->txtPatientID.text(), "");
   }
   fillDetails("Rest", "Flu", "Good");
   boxes().expect(kSelectPatient, "Warning", vbCritical);
-  click(form->Picture1);
+  Click(form->Picture1);
   EXPECT_EQ(discharge("IP1"), "");
 }
 
 TEST_F(DischargeTest, IdentifierStoredWithBlanksIsStillFound) {
   addInPatient("IP7 ", " Gita ");
   ASSERT_TRUE(open());
-  choose(form->cmbPatientName, 0);
+  PickEntry(form->cmbPatientName, 0);
   EXPECT_EQ(form->txtPatientID.text(), "IP7 ");
   fillDetails("Rest", "Flu", "Good");
   okExpectingSuccess();
@@ -200,10 +200,10 @@ TEST_F(DischargeTest, RefusedWriteShowsTheErrorKeepsTheFormAndCanBeRetried) {
   exec("CREATE TRIGGER no_discharge BEFORE UPDATE ON SettingsInPatient "
        "BEGIN SELECT RAISE(ABORT, 'ward register locked'); END");
   ASSERT_TRUE(open());
-  choose(form->cmbPatientName, 0);
+  PickEntry(form->cmbPatientName, 0);
   fillDetails("Rest", "Flu", "Good");
   boxes().allowAny();
-  click(form->Picture1);
+  Click(form->Picture1);
   boxes().strict();
   ASSERT_EQ(boxes().shown().size(), 1u);
   EXPECT_TRUE(boxes().shown()[0].prompt.contains("ward register locked")) << boxes().shown()[0].prompt.toStdString();
@@ -221,12 +221,12 @@ TEST_F(DischargeTest, CancelAndTheCloseMovieWriteNothing) {
   addInPatient("IP1", "Asha");
   for (int way = 0; way < 2; ++way) {
     ASSERT_TRUE(open());
-    choose(form->cmbPatientName, 0);
+    PickEntry(form->cmbPatientName, 0);
     fillDetails("Rest", "Flu", "Good");
     if (way == 0)
-      click(form->Picture2);
+      Click(form->Picture2);
     else
-      clickMovie(form->ShockwaveFlash2);
+      Click(form->ShockwaveFlash2);
     QCoreApplication::processEvents();
     EXPECT_EQ(LoadedForm<frmDischarge>(), nullptr);
   }

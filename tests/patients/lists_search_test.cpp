@@ -15,7 +15,7 @@ TEST_F(ListsTest, ListShowsEveryPatientInTableOrderNumberedWithABlankAndNullsEmp
   exec("UPDATE SettingsInPatient SET Discharged='Yes', PrescriptionDetails='rest' WHERE EmployeeID='IP1'");
   auto* caller = ShowForm<frmAddInPatient>();
   ASSERT_TRUE(caller);
-  click(caller->Picture8);
+  Click(caller->Picture8);
   auto* list = LoadedForm<frmViewInPatientDetails>();
   ASSERT_TRUE(list);
   const FlexGrid& g = list->MSFlexGrid1;
@@ -42,7 +42,7 @@ TEST_F(ListsTest, EmptyTableSaysSoAndTheRecordFormIsUsableAtOnce) {
   auto* caller = ShowForm<frmAddOutPatient>();
   ASSERT_TRUE(caller);
   boxes().expect("No Record Found", "No Record Warning", vbExclamation);
-  click(caller->Picture8);
+  Click(caller->Picture8);
   EXPECT_EQ(LoadedForm<frmViewOutPatientDetails>(), nullptr);
   EXPECT_TRUE(caller->FormWindow()->isEnabled());
 }
@@ -58,7 +58,7 @@ protected:
   }
   void find(const QString& name) {
     search->cmbDrName.setEditText(name);
-    click(search->Picture1);
+    Click(search->Picture1);
   }
   QString value(int row) const { return search->MSFlexGrid1.TextMatrix(row, 1); }
   // The value without the line breaks the sizing puts in.
@@ -195,8 +195,8 @@ TEST_F(SearchFormTest, EverySearchShowsOnlyItsOwnResultAndTheFormKeepsItsSize) {
     return cells;
   };
   const auto searchTyped = [&](const QString& name) {
-    type(search->cmbDrName, name);
-    click(search->Picture1);
+    TypeOver(search->cmbDrName, name);
+    Click(search->Picture1);
     EXPECT_EQ(g.Rows(), 11);
     EXPECT_EQ(g.height(), loadGridHeight);
     EXPECT_EQ(search->FormWindow()->size(), loadSize);
@@ -252,7 +252,7 @@ TEST_F(SearchFormTest, PatientRegisteredWhileTheSearchIsOpenIsFoundOnlyAfterReop
   addPatient("SettingsOutPatient", "OP2", "Bob");
   boxes().expect("Employee Name Not Found", "Warning", vbCritical);
   find("Bob");
-  clickMovie(search->ShockwaveFlash2);
+  Click(search->ShockwaveFlash2);
   QCoreApplication::processEvents();
   EXPECT_EQ(LoadedForm<frmViewOutPatient>(), nullptr);
   EXPECT_EQ(menus, (QStringList{"hide", "show"}));

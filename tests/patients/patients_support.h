@@ -10,6 +10,7 @@
 #include "patients/patientrecord.h"
 #include "patients/patientsearch.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 class PatientsTest : public HalvionTest {
 protected:
@@ -37,26 +38,6 @@ protected:
   int rows(const QString& table) const { return scalar("SELECT COUNT(*) FROM " + table).toInt(); }
   QString ids(const QString& table) const {
     return scalar("SELECT group_concat(EmployeeID, ',') FROM (SELECT EmployeeID FROM " + table + " ORDER BY rowid)");
-  }
-
-  // A click on an opaque pixel of a button the user can see.
-  static void click(ImageButton& b) {
-    ASSERT_TRUE(b.isVisible()) << b.objectName().toStdString() << " is not shown";
-    const QRegion shape = b.mask();
-    const QPoint at = shape.isEmpty() ? b.rect().center() : shape.begin()->center();
-    QTest::mouseClick(&b, Qt::LeftButton, {}, at);
-  }
-  static void clickMovie(FlashMovie& m) { QTest::mouseClick(&m, Qt::LeftButton, {}, m.rect().center()); }
-
-  static void type(QLineEdit& box, const QString& text) {
-    box.selectAll();
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    QTest::keyClicks(&box, text);
-  }
-  static void type(QComboBox& combo, const QString& text) {
-    combo.lineEdit()->selectAll();
-    QTest::keyClick(&combo, Qt::Key_Backspace);
-    QTest::keyClicks(&combo, text);
   }
 
   QStringList menus;  // "hide" / "show" as the forms ask the main window
@@ -105,20 +86,20 @@ protected:
   // The seven boxes filled as typed (the sex as chosen from its list).
   void fill(const QString& number, const QString& name, const QString& phone, const QString& age,
             const QString& sex, const QString& address, const QString& location) {
-    type(form->cmbPatientID, number);
-    type(form->txtFirstName, name);
-    type(form->txtMobilePhone, phone);
-    type(form->txtAge, age);
-    type(form->cmbSex, sex);
-    type(form->txtAddress, address);
-    type(form->txtEmailId, location);
+    TypeOver(form->cmbPatientID, number);
+    TypeOver(form->txtFirstName, name);
+    TypeOver(form->txtMobilePhone, phone);
+    TypeOver(form->txtAge, age);
+    TypeOver(form->cmbSex, sex);
+    TypeOver(form->txtAddress, address);
+    TypeOver(form->txtEmailId, location);
   }
   void fillValid(const QString& number) {
     fill(number, "Ann", "5550001", "40", "Female", "2 Lake St", "Westfield");
   }
   void saveExpectingSuccess() {
     boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);
-    click(form->Picture9);
+    Click(form->Picture9);
   }
 
   std::string mode() const {
@@ -142,7 +123,7 @@ protected:
                        form->txtEmailId.text()}
         .join('|');
   }
-  void ctrl(char key) { QTest::keyClick(&form->txtFirstName, Qt::Key(key), Qt::ControlModifier); }
+  void ctrl(char key) { PressKey(form->txtFirstName, Qt::Key(key), Qt::ControlModifier); }
 
   PatientRecordForm* form = nullptr;
 };

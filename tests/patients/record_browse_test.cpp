@@ -28,13 +28,13 @@ TEST_P(RecordFormTest, LoadShowsTheFirstIdentifierInTextOrderAndNavigationStopsA
   };
   for (const auto& s : steps) {
     SCOPED_TRACE(s.lit);
-    click(form->*s.button);
+    Click(form->*s.button);
     EXPECT_EQ(form->txtFirstName.text(), s.name);
     EXPECT_EQ((form->*s.button).pictureFile(), s.lit);
     EXPECT_EQ(form->Label3.text(), (form->*s.button).objectName());
   }
   EXPECT_TRUE(boxes().shown().empty());
-  clickMovie(form->ShockwaveFlash2);
+  Click(form->ShockwaveFlash2);
   QCoreApplication::processEvents();
   EXPECT_EQ(LoadedForm<frmAddOutPatient>(), nullptr);
   EXPECT_EQ(LoadedForm<frmAddInPatient>(), nullptr);
@@ -46,15 +46,15 @@ TEST_P(RecordFormTest, EmptyTableRefusesNavigationModifyAndDelete) {
   EXPECT_EQ(shown(), "||||||");
   for (ImageButton* b : {&form->Picture1, &form->Picture2, &form->Picture3, &form->Picture4}) {
     boxes().expect("No Record Found", "Warning", vbCritical);
-    click(*b);
+    Click(*b);
   }
   boxes().expect("Please select any Record", "Warning", vbCritical);
-  click(form->Picture7);
-  type(form->cmbPatientID, "X");
+  Click(form->Picture7);
+  TypeOver(form->cmbPatientID, "X");
   boxes().expect("No Record Found you cannt Edit", "Warning", vbCritical);
-  click(form->Picture6);
+  Click(form->Picture6);
   boxes().expect("No Record Found", "Warning", vbCritical);  // nothing is asked first
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(mode(), "browse");
 }
 
@@ -62,29 +62,29 @@ TEST_P(RecordFormTest, TypedIdentifierShowsItsPatientAndAnUnknownOneLeavesNothin
   add("1", "One");
   add("2", "Two");
   open();
-  type(form->cmbPatientID, id("2"));
+  TypeOver(form->cmbPatientID, id("2"));
   EXPECT_EQ(form->txtFirstName.text(), "Two");
   // Typing completes from the list, case ignored.
-  type(form->cmbPatientID, GetParam().prefix.toLower() + "1");
+  TypeOver(form->cmbPatientID, GetParam().prefix.toLower() + "1");
   EXPECT_EQ(form->cmbPatientID.currentText(), id("1"));
   EXPECT_EQ(form->txtFirstName.text(), "One");
 
   // No such patient: the boxes keep the last one, but no row is current any more, so nothing
   // may be modified or deleted in its name.
-  type(form->cmbPatientID, "ZZ");
+  TypeOver(form->cmbPatientID, "ZZ");
   EXPECT_EQ(form->txtFirstName.text(), "One");
   boxes().expect("Please select any Record", "Warning", vbCritical);
-  click(form->Picture6);
+  Click(form->Picture6);
   EXPECT_EQ(mode(), "browse");
   boxes().expect("Please select any Record", "Warning", vbCritical);  // nothing is asked first
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(rows(table()), 2);
 
   // While a new patient is typed the box shows no other patient.
-  click(form->Picture5);
-  type(form->cmbPatientID, id("2"));
+  Click(form->Picture5);
+  TypeOver(form->cmbPatientID, id("2"));
   EXPECT_EQ(form->txtFirstName.text(), "");
-  click(form->Picture10);
+  Click(form->Picture10);
 }
 
 TEST_P(RecordFormTest, DeleteAsksThenShowsTheNextPatientOrEmptiesTheBoxes) {
@@ -92,25 +92,25 @@ TEST_P(RecordFormTest, DeleteAsksThenShowsTheNextPatientOrEmptiesTheBoxes) {
   add("2", "Two");
   add("3", "Three");
   open();
-  click(form->Picture3);  // on 2
+  Click(form->Picture3);  // on 2
   boxes().expect("Are you sure you want to delete this record?", "Confirm Delete", vbYesNo + vbQuestion, vbNo);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(rows(table()), 3);
 
   boxes().expect("Are you sure you want to delete this record?", vbYes);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(ids(table()), id("1") + "," + id("3"));
   EXPECT_EQ(form->txtFirstName.text(), "Three");
   EXPECT_EQ(form->cmbPatientID.currentText(), id("3"));
   EXPECT_EQ(idList(), (QStringList{id("1"), id("3")}));
 
   boxes().expect("Are you sure you want to delete this record?", vbYes);
-  click(form->Picture7);  // the last row: the new last one shows
+  Click(form->Picture7);  // the last row: the new last one shows
   EXPECT_EQ(form->txtFirstName.text(), "One");
   EXPECT_EQ(idList(), QStringList{id("1")});
 
   boxes().expect("Are you sure you want to delete this record?", vbYes);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(rows(table()), 0);
   EXPECT_EQ(shown(), "||||||");
   EXPECT_EQ(idList(), QStringList{id("1")});  // the list keeps its items
@@ -139,7 +139,7 @@ TEST_P(RecordFormTest, HotKeysActOnlyWhileTheirButtonIsShownAndViewAllOpensTheFo
   if (!list) list = LoadedForm<frmViewInPatientDetails>();
   ASSERT_TRUE(list);
   EXPECT_EQ(list->CallerForm(), form);
-  clickMovie(list->ShockwaveFlash2);
+  Click(list->ShockwaveFlash2);
   QCoreApplication::processEvents();
   EXPECT_FALSE(GetParam().listOpen());
   EXPECT_TRUE(form->FormWindow()->isEnabled());

@@ -96,10 +96,10 @@ TEST_P(RecordFormTest, IdentifierStoredElsewhereUpToTheWriteIsRefusedWithNothing
     open();
     if (c.modify) {
       ASSERT_EQ(form->cmbPatientID.currentText(), mine);
-      click(form->Picture6);
-      type(form->txtAddress, "9 New Rd");
+      Click(form->Picture6);
+      TypeOver(form->txtAddress, "9 New Rd");
     } else {
-      click(form->Picture5);
+      Click(form->Picture5);
       fillValid("7");
     }
     const int before = rows(table());
@@ -118,7 +118,7 @@ TEST_P(RecordFormTest, IdentifierStoredElsewhereUpToTheWriteIsRefusedWithNothing
 
     if (c.refused) {
       boxes().expect(kDuplicate, "Warning", vbCritical);
-      click(form->Picture9);
+      Click(form->Picture9);
       EXPECT_EQ(desk.finished(), c.when == WhileSaving);  // the form waited for it
       EXPECT_EQ(mode(), "edit");
       EXPECT_EQ(form->focusWidget(), &form->cmbPatientID);

@@ -28,7 +28,7 @@ TEST_P(RecordFormTest, IdentifierIsThePrefixAndTheTrimmedNumberAndNeverStoredTwi
     exec("DELETE FROM " + table());
     for (const QString& n : QString(c.existing).split(',', Qt::SkipEmptyParts)) add(n, "Old");
     open();
-    click(form->Picture5);
+    Click(form->Picture5);
     fillValid(c.typed);
     if (c.stored) {
       saveExpectingSuccess();
@@ -38,7 +38,7 @@ TEST_P(RecordFormTest, IdentifierIsThePrefixAndTheTrimmedNumberAndNeverStoredTwi
       EXPECT_TRUE(idList().contains(id(c.stored)));
     } else {
       boxes().expect(kDuplicate, "Warning", vbCritical);
-      click(form->Picture9);
+      Click(form->Picture9);
       EXPECT_EQ(mode(), "edit");
       EXPECT_EQ(form->focusWidget(), &form->cmbPatientID);
     }
@@ -54,9 +54,9 @@ TEST_P(RecordFormTest, OtherKindOfPatientWithTheSameNumberDoesNotBlockAndDeleted
   open();
   EXPECT_EQ(idList(), QStringList{id("7")});
   boxes().expect("Are you sure you want to delete this record?", "Confirm Delete", vbYesNo + vbQuestion, vbYes);
-  click(form->Picture7);
+  Click(form->Picture7);
   EXPECT_EQ(rows(table()), 0);
-  click(form->Picture5);
+  Click(form->Picture5);
   fillValid("7");
   saveExpectingSuccess();
   EXPECT_EQ(ids(table()), id("7"));
@@ -66,7 +66,7 @@ TEST_P(RecordFormTest, OtherKindOfPatientWithTheSameNumberDoesNotBlockAndDeleted
 TEST_P(RecordFormTest, SaveRefusesInOrderWithItsMessageAndFocusAndStaysInEditMode) {
   add("3", "Old");
   open();
-  click(form->Picture5);
+  Click(form->Picture5);
   const struct {
     const char* number;
     const char* name;
@@ -95,22 +95,22 @@ TEST_P(RecordFormTest, SaveRefusesInOrderWithItsMessageAndFocusAndStaysInEditMod
     SCOPED_TRACE(s.message);
     fill(s.number, s.name, s.phone, s.age, s.sex, s.address, s.location);
     boxes().expect(*s.message ? QString(s.message) : kDuplicate, "Warning", vbCritical);
-    click(form->Picture9);
+    Click(form->Picture9);
     EXPECT_EQ(mode(), "edit");
     EXPECT_EQ(form->focusWidget(), focusOf[i++]);
     EXPECT_EQ(rows(table()), 1);
   }
   // The age box takes digits only, typed or pasted; a minus that gets in anyway is still refused.
-  type(form->txtAge, "-1");
+  TypeOver(form->txtAge, "-1");
   EXPECT_EQ(form->txtAge.text(), "1");
   QGuiApplication::clipboard()->setText("-1");
   form->txtAge.clear();
-  QTest::keyClick(&form->txtAge, Qt::Key_Insert, Qt::ShiftModifier);
+  Paste(form->txtAge);
   EXPECT_EQ(form->txtAge.text(), "");
   fill("4", "Ann", "555", "1", "Male", "Rd", "Town");
   form->txtAge.setText("-1");
   boxes().expect("Please Select the Correct Ages", "Warning", vbCritical);
-  click(form->Picture9);
+  Click(form->Picture9);
 
   form->txtAge.setText("0");
   saveExpectingSuccess();
@@ -120,10 +120,10 @@ TEST_P(RecordFormTest, SaveRefusesInOrderWithItsMessageAndFocusAndStaysInEditMod
 TEST_P(RecordFormTest, NewPatientIsStoredAsTypedWithOnlyItsColumnsWritten) {
   open();
   EXPECT_EQ(shown(), "||||||");
-  click(form->Picture5);
+  Click(form->Picture5);
   fill("5", " Ann O'Neil ", "5550001", "07", "Female", " 2 Lake St ", "Westfield ");
-  type(form->txtLastName, "Bx9");
-  type(form->txtHomePhone, "12a3");
+  TypeOver(form->txtLastName, "Bx9");
+  TypeOver(form->txtHomePhone, "12a3");
   saveExpectingSuccess();
   EXPECT_EQ(form->txtHomePhone.text(), "123");
   EXPECT_EQ(form->txtLastName.text(), "Bx");
@@ -157,20 +157,20 @@ TEST_P(RecordFormTest, ModifyRewritesTheRowAndKeepsItsIdentifier) {
     exec("UPDATE SettingsInPatient SET PrescriptionDetails='rest', DiseaseDetails='flu', HealthDetails='good', "
          "DischargeDate='2026-12-01', Discharged='Yes', Advance=250 WHERE EmployeeID='IP2'");
   open();
-  click(form->Picture4);
+  Click(form->Picture4);
   ASSERT_EQ(form->txtFirstName.text(), "Second");
-  type(form->txtAddress, "Not Available");
-  click(form->Picture6);
+  TypeOver(form->txtAddress, "Not Available");
+  Click(form->Picture6);
   EXPECT_EQ(form->txtAddress.text(), "");  // a placeholder is emptied for typing
   EXPECT_EQ(mode(), "edit");
-  type(form->cmbPatientID, "1");  // the identifier box does not rename the row
+  TypeOver(form->cmbPatientID, "1");  // the identifier box does not rename the row
   EXPECT_EQ(form->txtFirstName.text(), "Second");
-  type(form->txtAddress, "9 New Rd");
+  TypeOver(form->txtAddress, "9 New Rd");
   boxes().expect("Please select any Record", "Warning", vbCritical);  // nor saves under another one
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(mode(), "edit");
   EXPECT_EQ(scalar("SELECT Address FROM " + table() + " WHERE EmployeeID='" + id("2") + "'"), "1 Hill Rd");
-  type(form->cmbPatientID, id("2"));
+  TypeOver(form->cmbPatientID, id("2"));
   saveExpectingSuccess();
   EXPECT_EQ(ids(table()), id("1") + "," + id("2"));
   EXPECT_EQ(scalar("SELECT Address FROM " + table() + " WHERE EmployeeID='" + id("2") + "'"), "9 New Rd");
@@ -186,30 +186,30 @@ TEST_P(RecordFormTest, ModifyRewritesTheRowAndKeepsItsIdentifier) {
 TEST_P(RecordFormTest, RefusedModifyLeavesBrowseModeSoTheNextNewStillScans) {
   add("1", "First");
   open();
-  click(form->Picture5);
-  click(form->Picture10);
+  Click(form->Picture5);
+  Click(form->Picture10);
   EXPECT_EQ(shown(), "||||||");
   boxes().expect("Please select any Record", "Warning", vbCritical);
-  click(form->Picture6);
+  Click(form->Picture6);
   EXPECT_EQ(mode(), "browse");
   EXPECT_FALSE(form->EditFlag);
   EXPECT_FALSE(form->BusyFlag);
-  click(form->Picture5);
+  Click(form->Picture5);
   EXPECT_TRUE(form->BusyFlag);
   fillValid("1");
   boxes().expect(kDuplicate, "Warning", vbCritical);
-  click(form->Picture9);
-  click(form->Picture10);
+  Click(form->Picture9);
+  Click(form->Picture10);
   EXPECT_EQ(rows(table()), 1);
 }
 
 TEST_P(RecordFormTest, FailedWriteShowsTheErrorStaysInEditModeAndSavesNothing) {
   exec("CREATE TRIGGER refuse BEFORE INSERT ON " + table() + " BEGIN SELECT RAISE(ABORT, 'disk is full'); END");
   open();
-  click(form->Picture5);
+  Click(form->Picture5);
   fillValid("9");
   boxes().expect("Cannot add the row: disk is full", "", vbOKOnly);
-  click(form->Picture9);
+  Click(form->Picture9);
   EXPECT_EQ(mode(), "edit");
   EXPECT_EQ(rows(table()), 0);
   // Once the database takes it, the same pending row is stored, once.

@@ -25,7 +25,7 @@ TEST_P(BillFaultTest, TheFailedSaveIsReportedLosesNothingAndCanBeDoneAgain) {
   choose("OP99");
   form->cmbDrName->setEditText("Dr Meera");
   fees("100", "", "50", "");
-  click(form->Picture1);
+  Click(form->Picture1);
   ASSERT_EQ(form->List->topLevelItemCount(), 2);
   const QString number = form->Label2->text();
   const QString before = DatabaseDump(dbPath());
@@ -43,7 +43,7 @@ TEST_P(BillFaultTest, TheFailedSaveIsReportedLosesNothingAndCanBeDoneAgain) {
 
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
   boxes().allowAny();
-  click(form->Picture2);
+  Click(form->Picture2);
   boxes().strict();
   ASSERT_EQ(boxes().shown().size(), 2u);
   const ShownBox& said = boxes().shown()[1];

@@ -26,15 +26,15 @@ TEST_F(HostileStoreTest, APasswordOfAnyTextIsStoredAndShownBackExactly) {
   for (const QString& text : texts) {
     SCOPED_TRACE(text.left(40).toStdString());
     clickNew();
-    type(form->txtUserName, name);
+    TypeOver(form->txtUserName, name);
     for (QLineEdit* box : {&form->txtPassword, &form->txtConfirmPassword}) {
       box->setFocus();
       QApplication::clipboard()->setText(text);
-      QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);  // CTRL+V may be a hot key
+      Paste(box);
     }
     const QString taken = form->txtPassword.text();
     EXPECT_FALSE(taken.isEmpty());
-    QTest::mouseClick(form->Option1[0], Qt::LeftButton);
+    ChooseOption(form->Option1[0]);
     boxes().expect(QStringLiteral("Record Saved Successfully"));
     clickSave();
     ASSERT_EQ(mode(), "browse");

@@ -4,9 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QTest>
 #include <set>
 
 #include "faults.h"
@@ -15,6 +13,7 @@
 #include "globals.h"
 #include "shell/dispatch.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -107,22 +106,6 @@ QStringList hostileTexts() {
   };
 }
 
-// Types text as key presses carrying their characters (a pair of surrogates is one key), as a
-// keyboard with any layout would.
-void typeText(QWidget* box, const QString& text) {
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-    const QString ch = text.mid(i, n);
-    i += n - 1;
-    const int key = ch.size() == 1 && ch[0].unicode() < 128 && ch[0].isLetterOrNumber() ? int(ch[0].toUpper().unicode())
-                                                                                         : int(Qt::Key_unknown);
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, ch);
-    QApplication::sendEvent(box, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, ch);
-    QApplication::sendEvent(box, &release);
-  }
-}
-
 // Every text box of the forms, and the text part of every editable combo box; not the date
 // pickers' own boxes.
 std::vector<QLineEdit*> textBoxesOf(const std::vector<VbForm*>& forms) {
@@ -148,12 +131,10 @@ TEST_F(MenuFormsTest, HostileTextInEveryBoxIsShownAsTakenAndWritesNothing) {
       for (const QString& text : hostileTexts()) {
         SCOPED_TRACE(text.left(40).toStdString());
         if (!box->isVisible() || !box->isEnabled()) break;  // an earlier text moved the form on
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Backspace);
+        TypeOver(box, QString());
         const QString emptied = box->text();
         QApplication::clipboard()->setText(text);
-        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);  // CTRL+V may be a hot key
+        Paste(box);
         const QString shown = box->text();
         // Taken whole (up to the box's length), refused whole, or completed to a list item.
         const bool whole = shown == text.left(box->maxLength());
@@ -163,9 +144,8 @@ TEST_F(MenuFormsTest, HostileTextInEveryBoxIsShownAsTakenAndWritesNothing) {
         EXPECT_TRUE(whole || refused || listed || masked) << "shown: " << shown.left(60).toStdString();
         // A character at a time, as typed, for the short texts.
         if (text.size() < 100) {
-          box->selectAll();
-          QTest::keyClick(box, Qt::Key_Backspace);
-          typeText(box, text);
+          TypeOver(box, QString());
+          TypeCharacters(*box, text);
         }
       }
     }

@@ -5,15 +5,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QTest>
 
 #include "framework/keyfilters.h"
+#include "support/input.h"
 
 namespace {
 
 void paste(QLineEdit& box, const QString& text) {
   QApplication::clipboard()->setText(text);
-  QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+  Paste(box);
 }
 
 struct PasteCase {

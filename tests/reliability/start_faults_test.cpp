@@ -9,6 +9,7 @@
 #include "framework/vbform.h"
 #include "shell/frmLogin.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -80,10 +81,10 @@ TEST_F(StartFaultTest, ADamagedFileIsRefusedWithTheDatabaseErrorAndAnEnd) {
     (void)QTest::qWaitForWindowActive(login);
     if (endCount() == endsBefore) {
       // The file opened: the first reading of it must find the damage.
-      QTest::keyClicks(&login->txtUserName, "tumbo");
-      QTest::keyClick(&login->txtUserName, Qt::Key_Return);
-      QTest::keyClicks(&login->txtPassword, "tumbo");
-      QTest::keyClick(&login->txtPassword, Qt::Key_Return);
+      TypeKeys(login->txtUserName, "tumbo");
+      PressKey(login->txtUserName, Qt::Key_Return);
+      TypeKeys(login->txtPassword, "tumbo");
+      PressKey(login->txtPassword, Qt::Key_Return);
     }
     boxes().strict();
     ASSERT_EQ(boxes().shown().size(), 1u) << boxes().prompts().join(" | ").toStdString();

@@ -11,6 +11,7 @@
 #include "shell/copydatabase.h"
 #include "shell/frmCopyDB.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ protected:
   void copy(int answer = vbYes, const QString& then = {}, const QString& title = {}, int style = vbOKOnly) {
     boxes().expect(kQuestion, QStringLiteral("Back-up"), vbYesNo, answer);
     if (!then.isEmpty()) boxes().expect(then, title, style);
-    QTest::mouseClick(&form->Picture1, Qt::LeftButton, {}, form->Picture1.rect().center());
+    Click(form->Picture1);
   }
   // The employees a back-up file holds, read through a connection of its own.
   static QString employeesIn(const QString& file) {
@@ -100,7 +101,7 @@ TEST_F(BackupTest, TheFirstBackUpStartsAtHomeAndItsFolderIsRememberedUntrimmed) 
   EXPECT_EQ(filesInTarget(), QStringList{"backupostrel.mdb"});
   EXPECT_EQ(stored(), padded);
 
-  QTest::mouseClick(&form->ShockwaveFlash2, Qt::LeftButton, {}, form->ShockwaveFlash2.rect().center());
+  Click(form->ShockwaveFlash2);
   QCoreApplication::processEvents();
   EXPECT_EQ(LoadedForm<frmCopyDB>(), nullptr);
   EXPECT_EQ(menus, (QStringList{"hide", "show", "hide", "show"}));

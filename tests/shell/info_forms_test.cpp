@@ -58,7 +58,7 @@ TEST_F(InfoFormsTest, OpeningAndClosingHidesThenRestoresTheUsersMenu) {
     EXPECT_TRUE(f->Picture2.isHidden()) << c.command;
     EXPECT_TRUE(f->ShockwaveFlash1.isHidden()) << c.command;
 
-    QTest::mouseClick(closeMovie, Qt::LeftButton, {}, QPoint(15, 15));
+    Click(closeMovie);
     EXPECT_EQ(LoadedForm<frmcontactus>(), nullptr) << c.command;
     EXPECT_EQ(LoadedForm<frmAboutme>(), nullptr) << c.command;
     EXPECT_FALSE(f->Picture2.isHidden()) << c.command;
@@ -77,8 +77,8 @@ TEST_F(InfoFormsTest, BothWorkWithoutADatabase) {
   ASSERT_NE(contact, nullptr);
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(gActiveForm.data(), about);
-  QTest::mouseClick(&contact->ShockwaveFlash2, Qt::LeftButton, {}, QPoint(15, 15));
-  QTest::mouseClick(&about->ShockwaveFlash2, Qt::LeftButton, {}, QPoint(15, 15));
+  Click(contact->ShockwaveFlash2);
+  Click(about->ShockwaveFlash2);
   EXPECT_EQ(LoadedForm<frmcontactus>(), nullptr);
   EXPECT_EQ(LoadedForm<frmAboutme>(), nullptr);
   EXPECT_FALSE(gCon);

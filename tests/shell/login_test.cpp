@@ -16,6 +16,7 @@
 #include "shell/frmMain.h"
 #include "support/desktop_fake.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -54,11 +55,11 @@ protected:
   }
   // Types into the boxes as a user does and presses Enter in each.
   static void typeAndEnter(frmLogin* login, const QString& name, const QString& password) {
-    QTest::keyClicks(&login->txtUserName, name);
-    QTest::keyClick(&login->txtUserName, Qt::Key_Return);
+    TypeKeys(login->txtUserName, name);
+    PressKey(login->txtUserName, Qt::Key_Return);
     EXPECT_EQ(login->focusWidget(), &login->txtPassword);
-    QTest::keyClicks(&login->txtPassword, password);
-    QTest::keyClick(&login->txtPassword, Qt::Key_Return);
+    TypeKeys(login->txtPassword, password);
+    PressKey(login->txtPassword, Qt::Key_Return);
   }
 
   DesktopFakeScope desktop;
@@ -134,9 +135,9 @@ TEST_F(LoginTest, WrongAttemptLeavesTheWindowReadyForARightOne) {
 TEST_F(LoginTest, LoginPictureChecksAsEnterDoes) {
   frmLogin* login = openLogin();
   EXPECT_EQ(login->Picture1.pictureFile(), "Login1.gif");
-  QTest::keyClicks(&login->txtUserName, "tumbo");
-  QTest::keyClicks(&login->txtPassword, "tumbo");
-  QTest::mouseClick(&login->Picture1, Qt::LeftButton);
+  TypeKeys(login->txtUserName, "tumbo");
+  TypeKeys(login->txtPassword, "tumbo");
+  Click(login->Picture1);
   EXPECT_FALSE(login->isVisible());
   EXPECT_NE(LoadedForm<frmMain>(), nullptr);
 }
@@ -162,7 +163,7 @@ TEST_F(LoginTest, CloseMovieEndsTheProgramAfterBothRestoresOtherCommandsDoNothin
   frmLogin* login = openLogin();
   ASSERT_FALSE(login->ShockwaveFlash2.IsEmpty());
   desktop->log.clear();
-  QTest::mouseClick(&login->ShockwaveFlash2, Qt::LeftButton);  // the close movie raises "Close"
+  Click(login->ShockwaveFlash2);  // the close movie raises "Close"
   EXPECT_EQ(desktop->log, restoresAndEnd);
   EXPECT_FALSE(login->isVisible());
   ResetForms();
@@ -190,7 +191,7 @@ TEST_F(LoginTest, CloseMovieEndsTheProgramAfterBothRestoresOtherCommandsDoNothin
 
   login = openLogin();
   desktop->log.clear();
-  QTest::mouseClick(&login->ShockwaveFlash3, Qt::LeftButton);  // the minimise movie: no handler
+  Click(login->ShockwaveFlash3);  // the minimise movie: no handler
   EXPECT_TRUE(desktop->log.isEmpty());
   EXPECT_TRUE(login->isVisible());
 }

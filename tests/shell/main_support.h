@@ -11,6 +11,7 @@
 #include "shell/frmMain.h"
 #include "support/desktop_fake.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 class MainWindowTest : public HalvionTest {
 protected:

@@ -125,7 +125,7 @@ TEST_F(MainWindowTest, AnsweringNoLeavesEverythingAsItWas) {
   frmMain* f = openMain();
   frmcontactus* open = ShowForm<frmcontactus>();
   expectExitQuestion(boxes(), vbNo);
-  QTest::mouseClick(&f->ShockwaveFlash4, Qt::LeftButton, {}, QPoint(15, 15));
+  Click(f->ShockwaveFlash4);
   EXPECT_EQ(LoadedForm<frmcontactus>(), open);
   EXPECT_EQ(gActiveForm.data(), open);
   EXPECT_TRUE(f->Picture2.isHidden());
@@ -195,7 +195,7 @@ TEST_F(MainWindowTest, OnNt5TheWindowFadesInTwentySixStepsThenEnds) {
 TEST_F(MainWindowTest, AFormClosedBeforeTheExitIsNotOpenedAgain) {
   frmMain* f = openMain();
   frmcontactus* c = ShowForm<frmcontactus>();
-  QTest::mouseClick(&c->ShockwaveFlash2, Qt::LeftButton, {}, QPoint(15, 15));
+  Click(c->ShockwaveFlash2);
   QCoreApplication::processEvents();
   ASSERT_EQ(LoadedForm<frmcontactus>(), nullptr);
   expectExitQuestion(boxes(), vbYes);

@@ -18,13 +18,7 @@ struct SettingsCase {
   const char* file;
 };
 
-class MenuSettingsTest : public MainWindowTest {
-protected:
-  // Clicks a control in its middle, as the user does.
-  static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
-  // An option button takes clicks on its circle and its caption.
-  static void choose(QRadioButton* o) { QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2)); }
-};
+class MenuSettingsTest : public MainWindowTest {};
 
 TEST_F(MenuSettingsTest, TheMenuComesBackInTheOrientationLastClicked) {
   const SettingsCase cases[] = {
@@ -56,13 +50,13 @@ TEST_F(MenuSettingsTest, TheMenuComesBackInTheOrientationLastClicked) {
     EXPECT_FALSE(d->Option2.isChecked()) << row;
     EXPECT_EQ(gMenuView, QStringLiteral("Horizontal")) << row;
 
-    if (c.pick == Pick::Vertical) choose(&d->Option2);
-    if (c.pick == Pick::Horizontal) choose(&d->Option1);
+    if (c.pick == Pick::Vertical) ChooseOption(&d->Option2);
+    if (c.pick == Pick::Horizontal) ChooseOption(&d->Option1);
     // The choice is stored at once; the menu waits for the dialog to close.
     EXPECT_EQ(gMenuView, QString::fromLatin1(c.pick == Pick::Vertical ? "Vertical" : "Horizontal")) << row;
     EXPECT_TRUE(f->Picture2.isHidden()) << row;
 
-    click(c.close == Close::Ok       ? static_cast<QWidget*>(&d->Picture1)
+    Click(c.close == Close::Ok       ? static_cast<QWidget*>(&d->Picture1)
           : c.close == Close::Cancel ? static_cast<QWidget*>(&d->Picture2)
                                      : static_cast<QWidget*>(&d->ShockwaveFlash2));
     EXPECT_EQ(LoadedForm<frmChangeMenuSettings>(), nullptr) << row;

@@ -1,6 +1,5 @@
 // The password change: its refusals, the stored cipher text of the logged-in user's row, and the
 // rows it must leave alone.
-#include <QTest>
 
 #include "data/vbdes.h"
 #include "framework/mainmenus.h"
@@ -8,6 +7,7 @@
 #include "shell/dispatch.h"
 #include "shell/frmSettingsChangePwd.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -35,11 +35,11 @@ protected:
     entry->open();
     return LoadedForm<frmSettingsChangePwd>();
   }
-  static void type(frmSettingsChangePwd* f, const QString& password, const QString& confirmation) {
-    QTest::keyClicks(&f->txtPassword, password);
-    QTest::keyClicks(&f->txtConfirmPassword, confirmation);
+  // The new password and its confirmation, typed into the two boxes.
+  static void typePasswords(frmSettingsChangePwd* f, const QString& password, const QString& confirmation) {
+    TypeKeys(f->txtPassword, password);
+    TypeKeys(f->txtConfirmPassword, confirmation);
   }
-  static void click(ImageButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
   QString stored(const QString& name) const {
     return scalar(QStringLiteral("SELECT Password FROM SettingsNewUser WHERE UserName='%1' COLLATE BINARY").arg(name));
   }
@@ -67,9 +67,9 @@ TEST_F(PasswordTest, RefusalsInOrderKeepTheFormOpenAndWriteNothing) {
     SCOPED_TRACE((c.password + "|" + c.confirmation).toStdString());
     frmSettingsChangePwd* f = open();
     ASSERT_NE(f, nullptr);
-    type(f, c.password, c.confirmation);
+    typePasswords(f, c.password, c.confirmation);
     boxes().expect(c.message, "Warning", vbCritical);
-    click(&f->Picture1);
+    Click(&f->Picture1);
     EXPECT_EQ(LoadedForm<frmSettingsChangePwd>(), f);
     EXPECT_EQ(f->focusWidget(), c.secondBoxFocused ? &f->txtConfirmPassword : &f->txtPassword);
     EXPECT_EQ(f->txtPassword.text(), c.emptied ? QString() : c.password);
@@ -87,8 +87,8 @@ TEST_F(PasswordTest, OkStoresTheCipherOfTheNewPasswordInTheOwnRowOnly) {
   EXPECT_EQ(menus, QStringList{"hide"});
   EXPECT_TRUE(f->txtPassword.echoMode() == QLineEdit::Password);
   // The confirmation's trailing blank is only checked, never stored.
-  type(f, "fresh42", "fresh42 ");
-  click(&f->Picture1);  // no message expected: a box would fail the test
+  typePasswords(f, "fresh42", "fresh42 ");
+  Click(&f->Picture1);  // no message expected: a box would fail the test
   EXPECT_EQ(LoadedForm<frmSettingsChangePwd>(), nullptr);
   EXPECT_EQ(menus, (QStringList{"hide", "show"}));
 
@@ -104,8 +104,8 @@ TEST_F(PasswordTest, NoRowForTheLoggedInUserWritesNothingAndStaysOpen) {
   const QString before = stored("tumbo");
   frmSettingsChangePwd* f = open();
   ASSERT_NE(f, nullptr);
-  type(f, "pw", "pw");
-  click(&f->Picture1);
+  typePasswords(f, "pw", "pw");
+  Click(&f->Picture1);
   EXPECT_EQ(LoadedForm<frmSettingsChangePwd>(), f);
   EXPECT_EQ(stored("tumbo"), before);
 }
@@ -115,11 +115,11 @@ TEST_F(PasswordTest, CancelAndCloseWriteNothing) {
   for (int way = 0; way < 2; ++way) {
     frmSettingsChangePwd* f = open();
     ASSERT_NE(f, nullptr);
-    type(f, "pw", "pw");
+    typePasswords(f, "pw", "pw");
     if (way == 0)
-      click(&f->Picture2);
+      Click(&f->Picture2);
     else
-      QTest::mouseClick(&f->ShockwaveFlash2, Qt::LeftButton, {}, f->ShockwaveFlash2.rect().center());
+      Click(f->ShockwaveFlash2);
     EXPECT_EQ(LoadedForm<frmSettingsChangePwd>(), nullptr) << way;
   }
   EXPECT_EQ(stored("tumbo"), before);

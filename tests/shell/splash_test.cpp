@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTest>
 #include <functional>
 
 #include "framework/vbform.h"
@@ -15,6 +14,7 @@
 #include "shell/frmLogin.h"
 #include "support/desktop_fake.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -218,7 +218,7 @@ TEST_F(SplashTest, AnUnreadableAccountTableNamesNothingAndLeavesItToTheLogin) {
                  QStringLiteral("Database Error"), vbCritical);
   login->txtUserName.setText(QStringLiteral("tumbo"));
   login->txtPassword.setText(QStringLiteral("tumbo"));
-  QTest::mouseClick(&login->Picture1, Qt::LeftButton);
+  Click(login->Picture1);
   EXPECT_EQ(boxes().pending(), 0);
   EXPECT_EQ(endCount(), 1);
 }

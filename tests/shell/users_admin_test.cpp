@@ -18,8 +18,8 @@ protected:
   }
   // Shows the row of this name, moving from the first row on.
   void show(const QString& name) {
-    click(form->Picture1);
-    for (int i = 0; i < 10 && form->txtUserName.text() != name; ++i) click(form->Picture3);
+    Click(form->Picture1);
+    for (int i = 0; i < 10 && form->txtUserName.text() != name; ++i) Click(form->Picture3);
     ASSERT_EQ(form->txtUserName.text(), name);
   }
   void setType(const QString& name, const QString& type) {
@@ -115,14 +115,14 @@ TEST_F(UsersAdminTest, ModifyKeepsAnAdminAccount) {
   for (int option : {1, 2}) {
     SCOPED_TRACE(option);
     clickModify();
-    QTest::mouseClick(form->Option1[std::size_t(option)], Qt::LeftButton);
+    ChooseOption(form->Option1[std::size_t(option)]);
     boxes().expect(kAdminMustRemain, QStringLiteral("Warning"), vbCritical);
     clickSave();
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(mode(), "edit");
     EXPECT_EQ(storedType(QStringLiteral("tumbo")), "Admin");
     clickCancel();
-    click(form->Picture1);
+    Click(form->Picture1);
   }
 
   // It may keep its type under a new password.
@@ -136,12 +136,12 @@ TEST_F(UsersAdminTest, ModifyKeepsAnAdminAccount) {
   // Once bob is an Admin too, tumbo may stop being one.
   show(QStringLiteral("bob"));
   clickModify();
-  QTest::mouseClick(form->Option1[0], Qt::LeftButton);
+  ChooseOption(form->Option1[0]);
   boxes().expect(QStringLiteral("Record Saved Successfully"));
   clickSave();
   show(QStringLiteral("tumbo"));
   clickModify();
-  QTest::mouseClick(form->Option1[2], Qt::LeftButton);
+  ChooseOption(form->Option1[2]);
   boxes().expect(QStringLiteral("Record Saved Successfully"));
   clickSave();
   EXPECT_EQ(storedType(QStringLiteral("tumbo")), "Employee");
@@ -149,7 +149,7 @@ TEST_F(UsersAdminTest, ModifyKeepsAnAdminAccount) {
   // bob is the last Admin now.
   show(QStringLiteral("bob"));
   clickModify();
-  QTest::mouseClick(form->Option1[1], Qt::LeftButton);
+  ChooseOption(form->Option1[1]);
   boxes().expect(kAdminMustRemain, QStringLiteral("Warning"), vbCritical);
   clickSave();
   EXPECT_EQ(mode(), "edit");

@@ -32,7 +32,7 @@ TEST_F(UsersBrowseTest, NavigationStaysOnTheEndRowsWithoutAMessage) {
                {2, "bob", 1},   {1, "tumbo", 0}, {4, "carl", 2}};
   for (const auto& s : steps) {
     ImageButton* b = form->RecordButton(s.button);
-    click(*b);
+    Click(*b);
     EXPECT_EQ(shownName(), s.shows) << "after Picture" << s.button;
     EXPECT_EQ(checkedOption(), s.option) << "after Picture" << s.button;
     EXPECT_EQ(form->Label3.text(), b->objectName());
@@ -48,14 +48,14 @@ TEST_F(UsersBrowseTest, AnEmptyTableAnswersEveryButtonWithItsMessage) {
   EXPECT_EQ(shownName(), "");
   for (int n = 1; n <= 4; ++n) {
     boxes().expect(QStringLiteral("No Record Found"), QString(), vbCritical);
-    click(*form->RecordButton(n));
+    Click(*form->RecordButton(n));
   }
   boxes().expect(QStringLiteral("Please select any Record"), QString(), vbCritical);
   clickModify();
   boxes().expect(QStringLiteral("No Record Found"), QString(), vbCritical);  // nothing is asked first
   clickDelete();
   // A name typed by hand does not make an empty table editable.
-  type(form->txtUserName, QStringLiteral("ghost"));
+  TypeOver(form->txtUserName, QStringLiteral("ghost"));
   boxes().expect(QStringLiteral("No Record Found you cannt Edit"), QString(), vbCritical);
   clickModify();
   EXPECT_EQ(mode(), "browse");
@@ -73,7 +73,7 @@ TEST_F(UsersBrowseTest, DeleteAsksFirstAndShowsTheRowThatTakesThePlaceOfTheDelet
   addThree();
   open();
   const QString question = QStringLiteral("Are you sure you want to delete this record?");
-  click(form->Picture3);  // bob, in the middle
+  Click(form->Picture3);  // bob, in the middle
   boxes().expect(question, vbNo);
   clickDelete();
   EXPECT_EQ(names(), "tumbo,bob,carl");
@@ -119,7 +119,7 @@ TEST_F(UsersBrowseTest, CancelDropsTheNewRowAndDeleteThenRefusesTheRowNotOnScree
   EXPECT_EQ(names(), "tumbo,bob,carl");
 
   // Moving shows the rows again; a new row saved after all that is the only one added.
-  click(form->Picture4);
+  Click(form->Picture4);
   EXPECT_EQ(shownName(), "carl");
   clickNew();
   fill(QStringLiteral("dora"), QStringLiteral("pw"), QStringLiteral("pw"), 0);
@@ -148,7 +148,7 @@ TEST_F(UsersBrowseTest, AStoredTypeOfNoneOfTheThreeSelectsNothingAndMustBeChosen
   addUser(QStringLiteral("odd"), QStringLiteral("pw"), QStringLiteral("Nurse"));
   open();
   EXPECT_EQ(form->UserType, "Admin");
-  click(form->Picture3);
+  Click(form->Picture3);
   EXPECT_EQ(shownName(), "odd");
   EXPECT_EQ(checkedOption(), -1);
   clickModify();
@@ -213,7 +213,7 @@ TEST_F(UsersBrowseTest, CtrlVListsTheAccountsAndStillReachesTheFormWhileTheListH
   EXPECT_EQ(list->CallerForm(), form);
 
   boxes().expect(QStringLiteral("View All User Details already in use.\r\nPlease complete prvious request."));
-  QTest::keyClick(&list->MSFlexGrid1, Qt::Key_V, Qt::ControlModifier);
+  PressKey(list->MSFlexGrid1, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(gActiveForm, form);
 }
 
@@ -226,7 +226,7 @@ TEST_F(UsersBrowseTest, AKeyAnotherProgramHoldsIsReportedAtLoadAndItsButtonStill
   open();
   SetHotKeyHeldElsewhere(MOD_CONTROL, 'C', false);
   ctrl('A');
-  type(form->txtUserName, QStringLiteral("dora"));
+  TypeOver(form->txtUserName, QStringLiteral("dora"));
   ctrl('C');  // not the program's: the box copies instead
   EXPECT_EQ(mode(), "edit");
   EXPECT_EQ(shownName(), "dora");
@@ -243,7 +243,7 @@ TEST_F(UsersBrowseTest, ClosingTheFormShowsTheMenusAgainAndGivesTheKeysBack) {
   open();
   EXPECT_EQ(menus, QStringList{"hide"});
   EXPECT_EQ(gActiveForm, form);
-  QTest::mouseClick(&form->ShockwaveFlash2, Qt::LeftButton, {}, form->ShockwaveFlash2.rect().center());
+  Click(form->ShockwaveFlash2);
   EXPECT_EQ(LoadedForm<frmAddNewUser>(), nullptr);
   EXPECT_EQ(menus, (QStringList{"hide", "show"}));
   for (bool flag : gHotKeyRegistered) EXPECT_FALSE(flag);
@@ -252,7 +252,7 @@ TEST_F(UsersBrowseTest, ClosingTheFormShowsTheMenusAgainAndGivesTheKeysBack) {
   QLineEdit other;
   other.setText(QStringLiteral("abc"));
   other.show();
-  QTest::keyClick(&other, Qt::Key_A, Qt::ControlModifier);
+  PressKey(other, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(other.selectedText(), "abc");  // CTRL+A is the box's again
 }
 

@@ -51,10 +51,10 @@ TEST_F(UsersTest, SaveRefusesEachMissingInputInOrderAndKeepsTheNewRowPending) {
   EXPECT_EQ(checkedOption(), 1);
 
   // Digits, blanks and signs never reach the name; the password keeps its leading blank.
-  type(form->txtUserName, QStringLiteral("k1i p!"));
+  TypeOver(form->txtUserName, QStringLiteral("k1i p!"));
   EXPECT_EQ(shownName(), "kip");
-  type(form->txtPassword, QStringLiteral(" se cret"));
-  type(form->txtConfirmPassword, QStringLiteral("se cret"));
+  TypeOver(form->txtPassword, QStringLiteral(" se cret"));
+  TypeOver(form->txtConfirmPassword, QStringLiteral("se cret"));
   boxes().expect(QStringLiteral("Record Saved Successfully"), QStringLiteral("Update Info"), vbExclamation);
   clickSave();
   EXPECT_EQ(mode(), "browse");
@@ -66,9 +66,9 @@ TEST_F(UsersTest, SaveRefusesEachMissingInputInOrderAndKeepsTheNewRowPending) {
   EXPECT_EQ(shownName(), "kip");
 
   // Shown again from the table: deciphered passwords, the type's option.
-  click(form->Picture1);
+  Click(form->Picture1);
   EXPECT_EQ(shownName(), "tumbo");
-  click(form->Picture4);
+  Click(form->Picture4);
   EXPECT_EQ(shownName(), "kip");
   EXPECT_EQ(form->txtPassword.text(), "se cret");
   EXPECT_EQ(form->txtConfirmPassword.text(), "se cret");
@@ -96,7 +96,7 @@ TEST_F(UsersTest, DuplicateNamesAreRefusedOnNewAndModifyWithBlanksTrimmedAndCase
     for (const QString& n : QString::fromUtf8(c.stored).split(',')) addUser(n);
     open();
     if (c.modify) {
-      click(form->Picture4);
+      Click(form->Picture4);
       clickModify();
       fill(QString::fromUtf8(c.name), QStringLiteral("new"), QStringLiteral("new"), -1);
     } else {

@@ -10,6 +10,7 @@
 #include "globals.h"
 #include "shell/frmAddNewUser.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 class UsersTest : public HalvionTest {
 protected:
@@ -39,33 +40,22 @@ protected:
     return form;
   }
 
-  // A click on an opaque pixel of a button the user can see.
-  void click(ImageButton& b) {
-    ASSERT_TRUE(b.isVisible()) << b.objectName().toStdString() << " is not shown";
-    const QRegion shape = b.mask();
-    const QPoint at = shape.isEmpty() ? b.rect().center() : shape.begin()->center();
-    QTest::mouseClick(&b, Qt::LeftButton, {}, at);
-  }
-  void clickNew() { click(form->Picture5); }
-  void clickModify() { click(form->Picture6); }
-  void clickDelete() { click(form->Picture7); }
-  void clickSave() { click(form->Picture9); }
-  void clickCancel() { click(form->Picture10); }
+  // The bar's buttons, by what they do.
+  void clickNew() { Click(form->Picture5); }
+  void clickModify() { Click(form->Picture6); }
+  void clickDelete() { Click(form->Picture7); }
+  void clickSave() { Click(form->Picture9); }
+  void clickCancel() { Click(form->Picture10); }
 
   // CTRL+key pressed while the keyboard is in the user name box.
-  void ctrl(char key) { QTest::keyClick(&form->txtUserName, Qt::Key(key), Qt::ControlModifier); }
+  void ctrl(char key) { PressKey(form->txtUserName, Qt::Key(key), Qt::ControlModifier); }
 
-  static void type(QLineEdit& box, const QString& text) {
-    box.selectAll();
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    QTest::keyClicks(&box, text);
-  }
   // Name, both passwords and the option (-1: none), as typed and clicked.
   void fill(const QString& name, const QString& password, const QString& confirm, int option) {
-    type(form->txtUserName, name);
-    type(form->txtPassword, password);
-    type(form->txtConfirmPassword, confirm);
-    if (option >= 0) QTest::mouseClick(form->Option1[std::size_t(option)], Qt::LeftButton);
+    TypeOver(form->txtUserName, name);
+    TypeOver(form->txtPassword, password);
+    TypeOver(form->txtConfirmPassword, confirm);
+    if (option >= 0) ChooseOption(form->Option1[std::size_t(option)]);
   }
 
   // "edit" while Save and Cancel are shown, "browse" while the other eight are; anything else is

@@ -14,6 +14,7 @@
 #include "framework/vbform.h"
 #include "globals.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -36,20 +37,6 @@ protected:
   void TearDown() override {
     ResetForms();
     HalvionTest::TearDown();
-  }
-
-  // Keys as the window system hands them out: to the open drop-down list while one is open,
-  // otherwise to the box that has the focus; never straight to a box the test picks. (The
-  // offscreen platform keeps a closed list's window as its focus window, so the box is asked
-  // of the application rather than of the window.)
-  static void typeAsTheUser(const QString& text) {
-    for (const QChar c : text) {
-      QWidget* to = QApplication::activePopupWidget();
-      if (to && to->focusWidget()) to = to->focusWidget();
-      if (!to) to = QApplication::focusWidget();
-      ASSERT_NE(to, nullptr);
-      QTest::keyClick(to, c.toLatin1());
-    }
   }
 };
 
@@ -97,12 +84,12 @@ TEST_F(ChooserFocusTest, KeysTypedAfterACompletedIdentifierGoToTheDoctorAndThePa
     patient->setFocus();
 
     // A start no identifier has empties the box; the list stays open over it for the next try.
-    typeAsTheUser(QStringLiteral("x"));
+    TypeAtFocus(QStringLiteral("x"));
     EXPECT_EQ(patient->currentText().toStdString(), "");
     EXPECT_TRUE(patient->view()->isVisible());
     EXPECT_TRUE(patient->hasFocus());
 
-    typeAsTheUser(QString::fromLatin1(b.typed));
+    TypeAtFocus(QString::fromLatin1(b.typed));
     EXPECT_EQ(patient->currentText().toStdString(), b.id);
     EXPECT_EQ(b.patientName(form)->text().toStdString(), b.nameShown);
     EXPECT_TRUE(doctor->hasFocus());
@@ -113,7 +100,7 @@ TEST_F(ChooserFocusTest, KeysTypedAfterACompletedIdentifierGoToTheDoctorAndThePa
     QApplication::setActiveWindow(form->FormWindow());
     EXPECT_TRUE(doctor->hasFocus());
 
-    typeAsTheUser(QStringLiteral("dr m"));
+    TypeAtFocus(QStringLiteral("dr m"));
     EXPECT_EQ(doctor->currentText().toStdString(), "Dr Meera");
     EXPECT_EQ(patient->currentText().toStdString(), b.id);
     EXPECT_EQ(b.patientName(form)->text().toStdString(), b.nameShown);

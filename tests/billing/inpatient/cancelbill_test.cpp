@@ -67,7 +67,7 @@ TEST_F(CancelInBillTest, ListsTheValidBillsAndShowsTheOneFound) {
 
   // Typing completes to the first number that begins so; the first row with it is shown as stored,
   // the hidden X-ray and lab boxes included.
-  QTest::keyClicks(f->cmbBillNumber, "5");
+  TypeKeys(f->cmbBillNumber, "5");
   EXPECT_EQ(f->cmbBillNumber->currentText(), QString("5"));
   EXPECT_TRUE(f->HasLocatedBill());
   EXPECT_EQ(shown(f), ravi());
@@ -99,9 +99,9 @@ TEST_F(CancelInBillTest, CancelWritesOnlyTheStatusOfTheFoundRow) {
   const QStringList before = table();
   const QString advancesBefore = advances();
 
-  QTest::keyClicks(f->cmbBillNumber, "5");
+  TypeKeys(f->cmbBillNumber, "5");
   expectCancelled();
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(boxes().pending(), 0);
 
   // The first row numbered 5 and nothing else; the patient's advance stays as it was.
@@ -119,14 +119,14 @@ TEST_F(CancelInBillTest, CancelWritesOnlyTheStatusOfTheFoundRow) {
 
   // A second press writes nothing.
   expectSelectBill();
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(table(), after);
   EXPECT_TRUE(f->cmbBillNumber->hasFocus());
 
   // Another bill chosen is the one the next Cancel acts on.
   f->cmbBillNumber->setEditText("12");
   expectCancelled();
-  click(f->Picture1);
+  Click(f->Picture1);
   after[3].replace("|Available|", "|Deleted|");
   EXPECT_EQ(table(), after);
   EXPECT_EQ(items(f->cmbBillNumber), QStringList({"2", "21"}));
@@ -141,7 +141,7 @@ TEST_F(CancelInBillTest, OfTwoBillsWithOneNumberOnlyTheFoundOneIsCancelled) {
   f->cmbBillNumber->setEditText("12");
   EXPECT_EQ(f->txtPatientName->text(), QString("Arun"));
   expectCancelled();
-  click(f->Picture1);
+  Click(f->Picture1);
   after[3].replace("|Available|", "|Deleted|");
   EXPECT_EQ(table(), after);
   // The number put back now finds the other bill 12, which the next Cancel would act on.
@@ -156,17 +156,17 @@ TEST_F(CancelInBillTest, NothingIsWrittenWithoutAFoundBillOrAYes) {
   const QStringList before = table();
 
   expectSelectBill();  // nothing chosen yet
-  click(f->Picture1);
+  Click(f->Picture1);
 
   f->cmbBillNumber->setEditText("2");
   expectCancelled(vbNo);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(f->txtPatientName->text(), QString("Meena"));
   EXPECT_TRUE(f->HasLocatedBill());
 
   f->cmbBillNumber->setEditText("99");  // a miss: Meena stays on screen, but is not located
   expectSelectBill();
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(f->txtPatientName->text(), QString("Meena"));
   EXPECT_EQ(table(), before);
   EXPECT_EQ(boxes().pending(), 0);
@@ -182,7 +182,7 @@ TEST_F(CancelInBillTest, AFailedWriteSaysWhyAndReportsNothingDone) {
   f->cmbBillNumber->setEditText("2");
   boxes().expect(QStringLiteral("Do you Wish to Cancel ( Delete ) the Current Bill"), vbYes);
   boxes().allowAny();
-  click(f->Picture1);
+  Click(f->Picture1);
   ASSERT_EQ(boxes().shown().size(), 2u);
   EXPECT_TRUE(boxes().shown()[1].prompt.contains("the bill table is locked")) << boxes().shown()[1].prompt.toStdString();
   EXPECT_EQ(boxes().shown()[1].style & vbCritical, vbCritical);
@@ -194,7 +194,7 @@ TEST_F(CancelInBillTest, AFailedWriteSaysWhyAndReportsNothingDone) {
   boxes().strict();
   boxes().clearShown();
   expectCancelled();
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(scalar("SELECT BillDelete FROM InPatientPrintDetails WHERE patientid='IP11'"), QString("Deleted"));
 }
 
@@ -227,7 +227,7 @@ TEST_F(CancelInBillTest, ABillCancelledElsewhereSinceTheSearchIsNotCancelledAgai
     boxes().expect(QStringLiteral("Do you Wish to Cancel ( Delete ) the Current Bill"), QStringLiteral("Warning"),
                    vbCritical + vbYesNo, vbYes);
     expectSelectBill();
-    click(f->Picture1);
+    Click(f->Picture1);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM writes")), QString("0"));
     EXPECT_EQ(table(), before);
@@ -239,7 +239,7 @@ TEST_F(CancelInBillTest, ABillCancelledElsewhereSinceTheSearchIsNotCancelledAgai
   // The bills nobody touched are cancelled as ever.
   f->cmbBillNumber->setEditText(QStringLiteral("21"));
   expectCancelled();
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(scalar(QStringLiteral("SELECT BillDelete FROM InPatientPrintDetails WHERE BillNo = 21")),
             QString("Deleted"));
   EXPECT_EQ(scalar(QStringLiteral("SELECT BillDelete FROM InPatientPrintDetails WHERE BillNo = 5")),
@@ -253,11 +253,11 @@ TEST_F(CancelInBillTest, CancellingTheLastBillLeavesAnEmptyListAndTheFormOpen) {
   EXPECT_EQ(items(f->cmbBillNumber), QStringList({"2"}));
   f->cmbBillNumber->setEditText("2");
   expectCancelled();
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(f->cmbBillNumber->count(), 0);
   EXPECT_TRUE(f->IsLoaded());
   expectSelectBill();
-  click(f->Picture1);
+  Click(f->Picture1);
 }
 
 TEST_F(CancelInBillTest, TheDateRefusesFutureDays) {
@@ -276,16 +276,16 @@ TEST_F(CancelInBillTest, ACancelledBillIsReportedUnderTheDayItWasMadeOut) {
   ASSERT_TRUE(f);
   f->cmbBillNumber->setEditText("2");  // made out on the 4th, cancelled today
   expectCancelled();
-  click(f->Picture1);
+  Click(f->Picture1);
   f->Unload();
 
   auto* r = open<frmCancelInBillReport>();
   ASSERT_TRUE(r);
   r->DTPicker1->setDate(QDate(2026, 12, 4));
-  click(r->Picture1);
+  Click(r->Picture1);
   EXPECT_EQ(rowsOf(r->List), QStringList({"01|Meena-IP11|2|300.00"}));
   r->DTPicker1->setDate(QDate(2026, 12, 10));
-  click(r->Picture1);
+  Click(r->Picture1);
   EXPECT_EQ(rowsOf(r->List), QStringList());
 }
 

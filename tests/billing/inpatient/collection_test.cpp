@@ -42,7 +42,7 @@ protected:
     f->DTPicker1->setDate(c.from);
     if (f->DTPicker2) f->DTPicker2->setDate(c.to);
     tick(f, c.ecg, c.scan);
-    click(f->Picture1);
+    Click(f->Picture1);
     EXPECT_EQ(rowsOf(f->List), c.rows);
     EXPECT_EQ(f->txtTotal->text(), c.total);
     EXPECT_EQ(f->ReportTotal.Format2(), c.total);
@@ -96,7 +96,7 @@ TEST_F(InCollectionTest, PeriodReportTakesBothEndsAndRefusesAReversedRange) {
   f->DTPicker2->setDate(d(8));
   boxes().expect(QStringLiteral("Please select Correct Date ! It must be lessthan Second Date"),
                  QStringLiteral("Warning"), vbCritical);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(rowsOf(f->List), kept);
   EXPECT_EQ(f->txtTotal->text(), QString("-500.00"));
   EXPECT_EQ(boxes().pending(), 0);
@@ -107,7 +107,7 @@ TEST_F(InCollectionTest, ReportsListTheBillsAsTheyStoodAtOpening) {
   ASSERT_TRUE(f);
   insert({{"20", "2026-12-10", "", "", "1", "Z", "IP20"}});
   exec("UPDATE InPatientPrintDetails SET BillDelete='Deleted' WHERE BillNo=9");
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(rowsOf(f->List), QStringList({"01|9-10/12/2026-X-|-500.00"}));
 }
 
@@ -139,11 +139,11 @@ TEST_F(InCollectionTest, PrintTakesTheGeneratedRowsAndTheControlsAsTheyAreNow) {
   ASSERT_TRUE(f);
   f->DTPicker1->setDate(d(9));
   tick(f, true, false);
-  click(f->Picture1);
+  Click(f->Picture1);
   // Changed after Generate: the title and the date line follow, the rows do not.
   tick(f, false, true);
   f->DTPicker1->setDate(d(8));
-  click(f->Picture2);
+  Click(f->Picture2);
 
   ASSERT_EQ(printer().Sheets().size(), 1u);
   EXPECT_EQ(lineAt(0, 1300), QString("4400:TALWYN HOSPITAL"));
@@ -165,8 +165,8 @@ TEST_F(InCollectionTest, PrintTakesTheGeneratedRowsAndTheControlsAsTheyAreNow) {
   auto* all = open<frmInBillReportAll>();
   ASSERT_TRUE(all);
   all->DTPicker1->setDate(d(1));
-  click(all->Picture1);
-  click(all->Picture2);
+  Click(all->Picture1);
+  Click(all->Picture2);
   ASSERT_EQ(printer().Sheets().size(), 2u);
   EXPECT_EQ(lineAt(1, 2600), QString("7200:Date : 01/12/2026 To 10/12/2026"));
   EXPECT_EQ(lineAt(1, 3200), QString("3000:CASH COLLECTION IN-PATIENT BILL REPORT"));
@@ -179,9 +179,9 @@ TEST_F(InCollectionTest, FortiethRowStartsASecondSheet) {
     insert({{QByteArray::number(i).constData(), "2026-12-10", "", "", "10", "N", "IP1"}});
   auto* f = open<frmInBillReportAll>();
   ASSERT_TRUE(f);
-  click(f->Picture1);
+  Click(f->Picture1);
   ASSERT_EQ(f->List->topLevelItemCount(), 41);  // with bill 9 of the same day
-  click(f->Picture2);
+  Click(f->Picture2);
   ASSERT_EQ(printer().Sheets().size(), 2u);
   EXPECT_EQ(lineAt(0, 5000 + 38 * 200).left(7), QString("800:39 "));
   EXPECT_EQ(lineAt(0, 500), QString());
@@ -195,21 +195,21 @@ TEST_F(InCollectionTest, PrintRefusesAnEmptyListAndReportsAFailingPrinter) {
   auto* f = open<frmInBillReport>();
   ASSERT_TRUE(f);
   boxes().expect(QStringLiteral("Please Generate Correct Report"), QStringLiteral("Warning"), vbCritical);
-  click(f->Picture2);
+  Click(f->Picture2);
   EXPECT_EQ(printer().OperationCount(), 0);
 
-  click(f->Picture1);
+  Click(f->Picture1);
   printer().FailAt(12, QStringLiteral(" (the printer is out of paper)"));
   boxes().expect(QStringLiteral("Please Check the Printer is Connected or Switch On (the printer is out of paper)"),
                  QStringLiteral("Printer Info"), vbCritical);
-  click(f->Picture2);
+  Click(f->Picture2);
   EXPECT_EQ(boxes().pending(), 0);
   EXPECT_EQ(printer().EndDocCount(), 0);
   ASSERT_EQ(printer().Jobs().size(), 1u);
   EXPECT_EQ(printer().Jobs()[0].state, RecordingPrinter::JobState::Abandoned);
 
   // The next print is a whole report of its own.
-  click(f->Picture2);
+  Click(f->Picture2);
   ASSERT_EQ(printer().Sheets().size(), 1u);
   EXPECT_EQ(lineAt(0, 1300), QString("4400:TALWYN HOSPITAL"));
 }

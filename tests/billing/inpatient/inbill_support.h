@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QStringList>
 #include <ostream>
-#include <QTest>
 
 #include "billing/inpatient/frmInBill.h"
 #include "globals.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 // Readable failures for texts and lists of texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -45,9 +45,7 @@ protected:
     return f;
   }
 
-  static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
-  static void type(QWidget* w, const QString& text) { QTest::keyClicks(w, text); }
-  static void choosePatient(frmInBill* f, const QString& id) { type(f->cmbPatientName, id); }
+  static void choosePatient(frmInBill* f, const QString& id) { TypeKeys(f->cmbPatientName, id); }
 
   // The rows the list shows, one "serial|particulars|amount" text each.
   static QStringList listRows(const frmInBill* f) {
@@ -64,7 +62,7 @@ protected:
     boxes().expect(QStringLiteral("Do you wish to Print this Bill"), QStringLiteral("Print"), vbYesNo, vbYes);
     boxes().expect(QStringLiteral("Bill Printed and Saved Successfully"), QStringLiteral("Print Info"),
                    vbInformation);
-    click(f->Picture2);
+    Click(f->Picture2);
   }
 
   // The columns of the first row of a query, "<null>" for no value; empty with no row.

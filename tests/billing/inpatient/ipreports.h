@@ -3,7 +3,6 @@
 // steps a user takes on them.
 #include <QApplication>
 #include <QStringList>
-#include <QTest>
 #include <QTreeWidget>
 #include <algorithm>
 #include <initializer_list>
@@ -12,6 +11,7 @@
 
 #include "globals.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QStringList& texts, std::ostream* os) {
@@ -68,8 +68,6 @@ protected:
     }
     return f;
   }
-
-  static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
 
   // The list's rows, one "text|sub 1|sub 2..." each.
   static QStringList rowsOf(const QTreeWidget* list) {

@@ -4,7 +4,6 @@
 // identifier), and the steps a user takes on them.
 #include <QApplication>
 #include <QStringList>
-#include <QTest>
 #include <ostream>
 
 #include "billing/labxray/testbillform.h"
@@ -13,6 +12,7 @@
 #include "globals.h"
 #include "platform/system.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QStringList& texts, std::ostream* os) {
@@ -54,19 +54,12 @@ protected:
     return f;
   }
 
-  static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
-  static void type(QWidget* w, const QString& text) { QTest::keyClicks(w, text); }
-  static void setText(QLineEdit* box, const QString& text) {
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-  }
   // The bill form with a patient, a doctor and these tests added.
   static void addTests(TestBillForm* f, const QStringList& tests) {
     for (const QString& t : tests) {
       f->cmbDescription->setFocus();
-      type(f->cmbDescription, t);
-      click(f->Picture1);
+      TypeKeys(f->cmbDescription, t);
+      Click(f->Picture1);
       f->cmbDescription->setEditText(QString());
     }
   }

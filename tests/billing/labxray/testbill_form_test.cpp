@@ -34,10 +34,10 @@ TEST_F(TestBillFormTest, PriceComesFromTheListByKindAndAgeAtTheChoice) {
     TestBillForm* f = c.xray ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
                              : static_cast<TestBillForm*>(open<frmLabBillReport>());
     ASSERT_TRUE(f);
-    if (*c.patientBefore) type(f->cmbPatientName, QString::fromLatin1(c.patientBefore));
-    type(f->cmbDescription, QString::fromLatin1(c.test));
-    if (*c.patientAfter) type(f->cmbPatientName, QString::fromLatin1(c.patientAfter));
-    click(f->Picture1);
+    if (*c.patientBefore) TypeKeys(f->cmbPatientName, QString::fromLatin1(c.patientBefore));
+    TypeKeys(f->cmbDescription, QString::fromLatin1(c.test));
+    if (*c.patientAfter) TypeKeys(f->cmbPatientName, QString::fromLatin1(c.patientAfter));
+    Click(f->Picture1);
     ASSERT_EQ(f->List->topLevelItemCount(), 1);
     EXPECT_EQ(f->List->topLevelItem(0)->text(2), QString::fromLatin1(c.price));
   }
@@ -50,7 +50,7 @@ TEST_F(TestBillFormTest, LinesAreNumberedAndTheGrossIsShortest) {
   EXPECT_EQ(lab->txtCTotal->text(), "302.5");
 
   auto* xray = open<frmXRayBillReport>();
-  type(xray->cmbPatientName, "IP10");
+  TypeKeys(xray->cmbPatientName, "IP10");
   addTests(xray, {"Chest", "Hand", "Chest"});
   EXPECT_EQ(rowsOf(xray->List), (QStringList{"01|XRay-Chest|400", "02|XRay-Hand|300", "03|XRay-Chest|400"}));
   EXPECT_EQ(xray->txtCTotal->text(), "1100");
@@ -82,7 +82,7 @@ TEST_F(TestBillFormTest, ATestStoredWithBlanksAroundItsNameIsBilledUnderTheNameI
     TestBillForm* f = c.xray ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
                              : static_cast<TestBillForm*>(open<frmLabBillReport>());
     ASSERT_TRUE(f);
-    type(f->cmbPatientName, "IP10");  // aged 8: the adults' price
+    TypeKeys(f->cmbPatientName, "IP10");  // aged 8: the adults' price
     const QString name = QString::fromLatin1(c.name);
     f->cmbDescription->setFocus();
     if (c.fromList) {
@@ -90,19 +90,16 @@ TEST_F(TestBillFormTest, ATestStoredWithBlanksAroundItsNameIsBilledUnderTheNameI
       int index = -1;
       for (int i = 0; i < combo->count(); ++i)
         if (combo->itemText(i).contains(name)) index = i;
-      ASSERT_GE(index, 0);
-      combo->showPopup();
-      QAbstractItemView* view = combo->view();
-      QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(combo->model()->index(index, 0)).center());
+      PickEntry(combo, index);
     } else {
-      type(f->cmbDescription, name);
+      TypeKeys(f->cmbDescription, name);
     }
     EXPECT_EQ(f->cmbDescription->currentText(), name);
-    click(f->Picture1);
+    Click(f->Picture1);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(rowsOf(f->List), QStringList{QString::fromLatin1(c.line)});
     expectPrintAndSave();
-    click(f->Picture2);
+    Click(f->Picture2);
     const QStringList line = QString::fromLatin1(c.line).split('|');
     EXPECT_EQ(rows(QStringLiteral("SELECT Description, Amount FROM ") + (c.xray ? "XRayPrintDetails" : "LabPrintDetails")),
               QStringList{line[1] + '|' + line[2]});
@@ -112,30 +109,30 @@ TEST_F(TestBillFormTest, ATestStoredWithBlanksAroundItsNameIsBilledUnderTheNameI
 TEST_F(TestBillFormTest, AddRefusesATextThatNamesNoTestEvenAfterAMatch) {
   auto* f = open<frmLabBillReport>();
   boxes().expect("Please Select the Description First", "", vbCritical);
-  click(f->Picture1);  // nothing chosen
+  Click(f->Picture1);  // nothing chosen
 
-  type(f->cmbDescription, "CBC");
-  QTest::keyClick(f->cmbDescription, Qt::Key_Backspace);  // "CB": no test of that name
+  TypeKeys(f->cmbDescription, "CBC");
+  PressKey(f->cmbDescription, Qt::Key_Backspace);  // "CB": no test of that name
   ASSERT_EQ(f->cmbDescription->currentText(), "CB");
   boxes().expect("Please Select the Description First", "", vbCritical);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(f->List->topLevelItemCount(), 0);
   EXPECT_TRUE(f->cmbDescription->hasFocus());
 
-  type(f->cmbDescription, "C");  // "CBC" again
-  QTest::keyClick(f->cmbDescription, Qt::Key_Return);  // Enter adds a chosen test
+  TypeKeys(f->cmbDescription, "C");  // "CBC" again
+  PressKey(f->cmbDescription, Qt::Key_Return);  // Enter adds a chosen test
   EXPECT_EQ(rowsOf(f->List), QStringList{"01|CBC|150"});
 
   f->cmbDescription->setEditText(QString());
-  type(f->cmbDescription, "Urine");  // priced 0: Enter adds nothing, the button still does
-  QTest::keyClick(f->cmbDescription, Qt::Key_Return);
+  TypeKeys(f->cmbDescription, "Urine");  // priced 0: Enter adds nothing, the button still does
+  PressKey(f->cmbDescription, Qt::Key_Return);
   EXPECT_EQ(f->List->topLevelItemCount(), 1);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(f->List->topLevelItemCount(), 2);
 
-  click(f->Picture3);  // Clear: the price of the last test is not kept for the next bill
+  Click(f->Picture3);  // Clear: the price of the last test is not kept for the next bill
   boxes().expect("Please Select the Description First", "", vbCritical);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(boxes().pending(), 0);
 }
 
@@ -166,10 +163,10 @@ TEST_F(TestBillFormTest, DiscountIsCheckedAndTheNetIsExact) {
     ResetForms();
     exec("DELETE FROM LabPrintDetails");
     auto* f = open<frmLabBillReport>();
-    type(f->cmbPatientName, "OP21");
+    TypeKeys(f->cmbPatientName, "OP21");
     addTests(f, {"CBC", "Sugar"});
     ASSERT_EQ(f->txtCTotal->text(), "155");
-    setText(f->txtDiscount, QString::fromLatin1(c.discount));
+    TypeOver(f->txtDiscount, QString::fromLatin1(c.discount));
     ASSERT_EQ(f->txtDiscount->text(), QString::fromLatin1(c.discount));
     const int before = printer().OperationCount();
     const int sheets = printer().EndDocCount();
@@ -178,7 +175,7 @@ TEST_F(TestBillFormTest, DiscountIsCheckedAndTheNetIsExact) {
     } else {
       boxes().expect("Please select Correct Discount ! This is Invalid Discount", "", vbCritical);
     }
-    click(f->Picture2);
+    Click(f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
     if (c.valid) {
       EXPECT_EQ(f->txtTotal->text(), QString::fromLatin1(c.net));
@@ -234,16 +231,16 @@ TEST_F(TestBillFormTest, APercentWithDecimalsDiscountsTheGrossAsTyped) {
     ResetForms();
     exec("DELETE FROM LabPrintDetails");
     auto* f = open<frmLabBillReport>();
-    type(f->cmbPatientName, "OP21");
+    TypeKeys(f->cmbPatientName, "OP21");
     addTests(f, c.tests);
-    setText(f->txtDiscount, QString::fromLatin1(c.discount));
+    TypeOver(f->txtDiscount, QString::fromLatin1(c.discount));
     const int sheets = printer().EndDocCount();
     if (c.valid) {
       expectPrintAndSave();
     } else {
       boxes().expect("Please select Correct Discount ! This is Invalid Discount", "", vbCritical);
     }
-    click(f->Picture2);
+    Click(f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(f->txtTotal->text(), QString::fromLatin1(c.net));
     if (!c.valid) {
@@ -266,10 +263,7 @@ TEST_F(TestBillFormTest, PatientLookUpKeepsTheLastMatchAndPrintRefusesAStrayText
   // The clerk clicks into the box and types; the keys go to the drop-down list while it is open.
   const auto typeIntoPatient = [f](const QString& text) {
     f->cmbPatientName->setFocus(Qt::MouseFocusReason);
-    for (const QChar c : text) {
-      QWidget* list = QApplication::activePopupWidget();
-      QTest::keyClick(list && list->focusWidget() ? list->focusWidget() : QApplication::focusWidget(), c.toLatin1());
-    }
+    TypeAtFocus(text);
   };
   typeIntoPatient("OP20");  // in both registers: the in-patient
   EXPECT_EQ(f->txtPatientID->text(), "Inez");
@@ -281,7 +275,7 @@ TEST_F(TestBillFormTest, PatientLookUpKeepsTheLastMatchAndPrintRefusesAStrayText
   EXPECT_EQ(f->PatientAddress, "3 Ward Row");
   addTests(f, {"CBC"});
   boxes().expect("Please Select the Patient Name First", "", vbCritical);
-  click(f->Picture2);
+  Click(f->Picture2);
   EXPECT_EQ(printer().EndDocCount(), 0);
   EXPECT_EQ(boxes().pending(), 0);
 }

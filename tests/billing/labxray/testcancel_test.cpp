@@ -29,10 +29,6 @@ protected:
   static bool loaded(bool xray) {
     return xray ? LoadedForm<frmCancelXRayBill>() != nullptr : LoadedForm<frmCancelLabBill>() != nullptr;
   }
-  static void choose(TestCancelForm* f, const QString& number) {
-    f->cmbBillNumber->setFocus();
-    type(f->cmbBillNumber, number);
-  }
 };
 
 TEST_F(TestCancelTest, SearchShowsEveryLineAndTheListIsDistinct) {
@@ -49,7 +45,7 @@ TEST_F(TestCancelTest, SearchShowsEveryLineAndTheListIsDistinct) {
     std::sort(numbers.begin(), numbers.end());
     EXPECT_EQ(numbers, (QStringList{"5", "7"}));
 
-    choose(f, "7");
+    TypeKeys(f->cmbBillNumber, "7");
     EXPECT_EQ(rowsOf(f->List), (QStringList{"01|First|100", "02|Second|120", "03|Third|50"}));
     EXPECT_EQ(f->txtPatientName->text(), "Ravi");
     EXPECT_EQ(f->txtPatientID->text(), "IP10");
@@ -84,13 +80,13 @@ TEST_F(TestCancelTest, TheListFollowsTheFirstLinesAndEveryLineOfABillIsFound) {
     for (int i = 0; i < f->cmbBillNumber->count(); ++i) numbers << f->cmbBillNumber->itemText(i);
     EXPECT_EQ(numbers, (QStringList{"5", "7", "3"}));
 
-    choose(f, "5");
+    TypeKeys(f->cmbBillNumber, "5");
     EXPECT_EQ(rowsOf(f->List), (QStringList{"01|CBC|150", "02|Sugar|5"}));
     f->cmbBillNumber->setEditText("3");
     EXPECT_EQ(rowsOf(f->List), (QStringList{"01|Early|10", "02|Late|30"}));
     boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
     boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
-    click(f->Picture1);
+    Click(f->Picture1);
     const QString lines = QStringLiteral("SELECT BillNo, BillDelete FROM %1 WHERE BillNo IN (2, 3) ORDER BY rowid");
     EXPECT_EQ(rows(lines.arg(table)), (QStringList{"3|Deleted", "2|Deleted", "3|Deleted"}));
   }
@@ -99,15 +95,15 @@ TEST_F(TestCancelTest, TheListFollowsTheFirstLinesAndEveryLineOfABillIsFound) {
 TEST_F(TestCancelTest, YesMarksExactlyThatBillsLinesAndCloses) {
   const QStringList before = table("LabPrintDetails");
   auto* f = open<frmCancelLabBill>();
-  choose(f, "7");
+  TypeKeys(f->cmbBillNumber, "7");
   boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbNo);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(table("LabPrintDetails"), before);
   EXPECT_TRUE(LoadedForm<frmCancelLabBill>());
 
   boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
   boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
-  click(f->Picture1);
+  Click(f->Picture1);
   QStringList expected = before;
   for (int i : {1, 3, 4}) expected[i].replace("|Available", "|Deleted");
   EXPECT_EQ(table("LabPrintDetails"), expected);
@@ -123,13 +119,13 @@ TEST_F(TestCancelTest, CancelWithNoBillFoundMarksNothing) {
   const QStringList before = table("XRayPrintDetails");
   auto* f = open<frmCancelXRayBill>();
   boxes().expect("Please select the Bill Number", "Warning", vbCritical);
-  click(f->Picture1);  // nothing searched yet
+  Click(f->Picture1);  // nothing searched yet
 
-  choose(f, "5");
+  TypeKeys(f->cmbBillNumber, "5");
   f->cmbBillNumber->setEditText("");  // the boxes still show bill 5; the number box names nothing
   EXPECT_EQ(f->txtPatientID->text(), "OP21");
   boxes().expect("Please select the Bill Number", "Warning", vbCritical);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_TRUE(f->cmbBillNumber->hasFocus());
   EXPECT_EQ(table("XRayPrintDetails"), before);
   EXPECT_TRUE(LoadedForm<frmCancelXRayBill>());
@@ -164,7 +160,7 @@ TEST_F(TestCancelTest, ABillWrittenElsewhereSinceTheSearchIsNotCancelledAgain) {
       TestCancelForm* f = xray ? static_cast<TestCancelForm*>(open<frmCancelXRayBill>())
                                : static_cast<TestCancelForm*>(open<frmCancelLabBill>());
       ASSERT_TRUE(f);
-      choose(f, "7");
+      TypeKeys(f->cmbBillNumber, "7");
       ASSERT_EQ(f->List->topLevelItemCount(), 3);
       // The clerk moves on to the bill's date (leaving the number box searches again), and
       // meanwhile another program writes.
@@ -179,7 +175,7 @@ TEST_F(TestCancelTest, ABillWrittenElsewhereSinceTheSearchIsNotCancelledAgain) {
         boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
       else
         boxes().expect("Please select the Bill Number", "Warning", vbCritical);
-      click(f->Picture1);
+      Click(f->Picture1);
       EXPECT_EQ(boxes().pending(), 0);
       if (c.cancelled) {
         QStringList expected = before;
@@ -195,10 +191,10 @@ TEST_F(TestCancelTest, ABillWrittenElsewhereSinceTheSearchIsNotCancelledAgain) {
 
         // The bill nobody touched is cancelled as ever.
         f->cmbBillNumber->setEditText(QString());
-        choose(f, "5");
+        TypeKeys(f->cmbBillNumber, "5");
         boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
         boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
-        click(f->Picture1);
+        Click(f->Picture1);
         EXPECT_EQ(boxes().pending(), 0);
         EXPECT_EQ(rows(QStringLiteral("SELECT DISTINCT BillDelete FROM %1 WHERE BillNo = 5").arg(name)),
                   QStringList{"Deleted"});
@@ -213,20 +209,20 @@ TEST_F(TestCancelTest, NoValidBillGivesAnEmptyList) {
   auto* f = open<frmCancelLabBill>();
   EXPECT_EQ(f->cmbBillNumber->count(), 0);
   boxes().expect("Please select the Bill Number", "Warning", vbCritical);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(boxes().pending(), 0);
 }
 
 TEST_F(TestCancelTest, AFailedCancelMarksNoLineAndKeepsTheForm) {
   const QStringList before = table("LabPrintDetails");
   auto* f = open<frmCancelLabBill>();
-  choose(f, "7");
+  TypeKeys(f->cmbBillNumber, "7");
   exec("CREATE TRIGGER fault BEFORE UPDATE ON LabPrintDetails WHEN NEW.BillNo = 7 AND "
        "(SELECT count(*) FROM LabPrintDetails WHERE BillDelete='Deleted' AND BillNo=7) >= 1 "
        "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
   boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
   boxes().expect("Database Error. Please Check the database and try again", "Database Error", vbCritical);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(table("LabPrintDetails"), before);
   EXPECT_TRUE(LoadedForm<frmCancelLabBill>());
   EXPECT_EQ(endCount(), 0);

@@ -31,7 +31,7 @@ protected:
     F* f = open<F>();
     f->DTPicker1->setDate(from);
     f->DTPicker2->setDate(to);
-    click(f->Picture1);
+    Click(f->Picture1);
     return f;
   }
 };
@@ -69,7 +69,7 @@ TEST_F(TestReportsTest, LinesThatDifferMakeTwoRowsAndFromAfterToIsRefused) {
   const QStringList before = rowsOf(f->List);
   f->DTPicker1->setDate({2007, 3, 6});
   boxes().expect("Please select Correct Date ! It must be lessthan Second Date", "Warning", vbCritical);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(rowsOf(f->List), before);
   EXPECT_EQ(f->txtTotal->text(), "263.50");
 
@@ -117,7 +117,7 @@ TEST_F(TestReportsTest, ReportsListTheBillsAsTheyStoodAtOpening) {
   auto generate = [](TestReportForm* f, const QDate& from, const QDate& to) {
     f->DTPicker1->setDate(from);
     if (auto* period = qobject_cast<TestCollectionReportForm*>(f)) period->DTPicker2->setDate(to);
-    click(f->Picture1);
+    Click(f->Picture1);
     return rowsOf(f->List);
   };
   TestReportForm* opened[] = {open(false), open(true)};
@@ -167,7 +167,7 @@ TEST_F(TestReportsTest, PeriodReportPrintsItsTitleAndMiddleHead) {
         c.xray ? static_cast<TestCollectionReportForm*>(generate<frmXayBillReportAll>({2007, 3, 1}, {2007, 3, 9}))
                : static_cast<TestCollectionReportForm*>(generate<frmLabBillReportAll>({2007, 3, 1}, {2007, 3, 9}));
     const int before = int(printer().Items().size());
-    click(f->Picture2);
+    Click(f->Picture2);
     QStringList printed;
     for (std::size_t i = std::size_t(before); i < printer().Items().size(); ++i) printed << printer().Items()[i].text;
     EXPECT_TRUE(printed.contains(QString::fromLatin1(c.title)));
@@ -185,12 +185,12 @@ TEST_F(TestReportsTest, PeriodReportPrintsItsTitleAndMiddleHead) {
 TEST_F(TestReportsTest, CancelledReportListsTheBillsOfTheirOwnDay) {
   auto* f = open<frmCancelLabBillReport>();
   f->DTPicker1->setDate({2007, 3, 5});
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(rowsOf(f->List), QStringList{"01|E|6|77.00"});
   EXPECT_EQ(f->txtTotal->text(), "77.00");
 
   f->DTPicker1->setDate({2007, 3, 3});
-  click(f->Picture1);
+  Click(f->Picture1);
   QStringList listed = rowsOf(f->List);
   for (QString& r : listed) r = r.mid(3);
   std::sort(listed.begin(), listed.end());
@@ -198,11 +198,11 @@ TEST_F(TestReportsTest, CancelledReportListsTheBillsOfTheirOwnDay) {
   EXPECT_EQ(f->txtTotal->text(), "80.50");
 
   f->DTPicker1->setDate({2007, 3, 9});  // only a valid bill that day
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(f->List->topLevelItemCount(), 0);
   EXPECT_EQ(f->txtTotal->text(), "0.00");
   boxes().expect("Please Generate Correct Report", "Warning", vbCritical);
-  click(f->Picture2);
+  Click(f->Picture2);
   EXPECT_EQ(boxes().pending(), 0);
 }
 
@@ -217,9 +217,9 @@ TEST_F(TestReportsTest, CancelledReportPrintsTitleAndRightAlignedBillNumber) {
     TestCancelReportForm* f = c.xray ? static_cast<TestCancelReportForm*>(open<frmCancelXRayBillReport>())
                                      : static_cast<TestCancelReportForm*>(open<frmCancelLabBillReport>());
     f->DTPicker1->setDate({2007, 3, 5});
-    click(f->Picture1);
+    Click(f->Picture1);
     const int before = int(printer().Items().size());
-    click(f->Picture2);
+    Click(f->Picture2);
     const auto& items = printer().Items();
     bool title = false, name = false, billNo = false, date = false;
     for (std::size_t i = std::size_t(before); i < items.size(); ++i) {

@@ -3,7 +3,6 @@
 // one yesterday: for the checks that hold for all of them alike.
 #include <QApplication>
 #include <QDateEdit>
-#include <QTest>
 #include <functional>
 #include <ostream>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "billing/outpatient/frmOutBillReportAll.h"
 #include "globals.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 struct ReportFormCase {
   const char* name;
@@ -76,7 +76,6 @@ protected:
     gCon = openDb();
   }
 
-  static void click(ImageButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
   // Each item of the list as its texts joined by " | ".
   static QStringList listed(const QTreeWidget* list) {
     QStringList out;

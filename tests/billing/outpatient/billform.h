@@ -2,11 +2,11 @@
 // The out-patient bill form on a database with two doctors and three out-patients, and the few
 // user actions the tests repeat.
 #include <QApplication>
-#include <QTest>
 
 #include "billing/outpatient/frmBill.h"
 #include "globals.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 // Readable failures for texts.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -38,11 +38,6 @@ protected:
     return form;
   }
 
-  void click(ImageButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
-  void type(QWidget* box, const QString& text) {
-    box->setFocus();
-    QTest::keyClicks(box, text);
-  }
   // Puts an identifier into the chooser as a pick from its list would.
   void choose(const QString& id) {
     form->cmbPatientName->setFocus();
@@ -53,12 +48,12 @@ protected:
     const int boxes[] = {0, 1, 4, 5};
     for (int i = 0; i < 4; ++i) {
       form->Text1[std::size_t(boxes[i])]->clear();
-      type(form->Text1[std::size_t(boxes[i])], texts[i]);
+      TypeKeys(form->Text1[std::size_t(boxes[i])], texts[i]);
     }
   }
   void freeText(const QString& description, const QString& amount, bool tick = true) {
-    type(form->Text2, description);
-    type(form->Text1[6], amount);
+    TypeKeys(form->Text2, description);
+    TypeKeys(form->Text1[6], amount);
     form->CheckBox2->setChecked(tick);
   }
   // "01 Dr Fees 100.00" for each row of the list.
@@ -75,13 +70,13 @@ protected:
     choose("OP12");
     form->cmbDrName->setEditText("Dr Meera");
     fees("100", "", "50", "");
-    click(form->Picture1);
+    Click(form->Picture1);
   }
   // Answers the print question with Yes and expects the success message.
   void printAndSave() {
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-    click(form->Picture2);
+    Click(form->Picture2);
   }
   int billRows() const { return scalar("SELECT count(*) FROM OutPatientPrintDetails").toInt(); }
 

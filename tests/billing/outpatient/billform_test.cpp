@@ -30,13 +30,13 @@ TEST_F(BillFormTest, AddListsFeesFreeTextRowsAndTotals) {
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
     step.act();
-    click(form->Picture1);
+    Click(form->Picture1);
     EXPECT_EQ(listed(), step.rows);
     EXPECT_EQ(form->txtTotal->text(), step.total);
   }
   // The free-text boxes were emptied and unticked by the row that took them only.
   freeText("Injection", "20");
-  click(form->Picture1);
+  Click(form->Picture1);
   EXPECT_EQ(form->Text2->text(), "");
   EXPECT_EQ(form->Text1[6]->text(), "");
   EXPECT_FALSE(form->CheckBox2->isChecked());
@@ -44,7 +44,7 @@ TEST_F(BillFormTest, AddListsFeesFreeTextRowsAndTotals) {
   // Clear: empty bill, serials from 01, a first free-text row is the whole total.
   form->cmbDrName->setEditText("Dr Anand");
   form->CheckBox1->setChecked(true);
-  click(form->Picture3);
+  Click(form->Picture3);
   EXPECT_EQ(listed(), QStringList());
   EXPECT_EQ(form->txtTotal->text(), "");
   EXPECT_EQ(form->cmbPatientName->currentText(), "");
@@ -54,16 +54,16 @@ TEST_F(BillFormTest, AddListsFeesFreeTextRowsAndTotals) {
   EXPECT_TRUE(form->CheckBox1->isChecked());
   choose("OP3");
   freeText("Dressing kit", "12.25");
-  click(form->Picture1);
+  Click(form->Picture1);
   EXPECT_EQ(listed(), QStringList{"01 Dressing kit 12.25"});
   EXPECT_EQ(form->txtTotal->text(), "12.25");
 }
 
 TEST_F(BillFormTest, FeeBoxesTakeDigitsAndOnePoint) {
   ASSERT_TRUE(open());
-  type(form->Text1[0], "1a2.5.0-");
+  TypeKeys(form->Text1[0], "1a2.5.0-");
   EXPECT_EQ(form->Text1[0]->text(), "12.50");
-  type(form->Text2, "Dressing 2.5");  // the description takes anything
+  TypeKeys(form->Text2, "Dressing 2.5");  // the description takes anything
   EXPECT_EQ(form->Text2->text(), "Dressing 2.5");
 }
 
@@ -71,7 +71,7 @@ TEST_F(BillFormTest, AddNeedsAPatient) {
   ASSERT_TRUE(open());
   fees("100", "", "", "");
   boxes().expect("Please Select the Patient Name First", "", vbCritical);
-  click(form->Picture1);
+  Click(form->Picture1);
   EXPECT_EQ(listed(), QStringList());
   EXPECT_TRUE(form->cmbPatientName->hasFocus());
 }
@@ -118,35 +118,35 @@ TEST_F(BillFormTest, TypedLetterCompletesAndAPrefixLeftByBackspaceBillsNobody) {
   for (int i = 0; i < form->cmbDrName->count(); ++i) doctors << form->cmbDrName->itemText(i);
   EXPECT_EQ(doctors, (QStringList{"Dr Anand", "Dr Meera"}));
 
-  type(form->cmbPatientName, "o");
+  TypeKeys(form->cmbPatientName, "o");
   EXPECT_EQ(form->cmbPatientName->currentText(), "OP12");
   EXPECT_EQ(form->txtPatientID->text(), "ABC");
   EXPECT_TRUE(form->cmbDrName->hasFocus());
-  QTest::keyClicks(form->cmbDrName, "dr m");
+  TypeKeys(form->cmbDrName, "dr m");
   EXPECT_EQ(form->cmbDrName->currentText(), "Dr Meera");
-  QTest::keyClick(form->cmbDrName, 'x');  // no free text in the doctor list
+  TypeKeys(form->cmbDrName, "x");  // no free text in the doctor list
   EXPECT_EQ(form->cmbDrName->currentText(), "");
 
   form->cmbPatientName->setFocus();
-  QTest::keyClick(form->cmbPatientName, Qt::Key_End);
-  QTest::keyClick(form->cmbPatientName, Qt::Key_Backspace);
+  PressKey(form->cmbPatientName, Qt::Key_End);
+  PressKey(form->cmbPatientName, Qt::Key_Backspace);
   EXPECT_EQ(form->cmbPatientName->currentText(), "OP1");
   EXPECT_EQ(form->txtPatientID->text(), "ABC");
   fees("100", "", "", "");
   boxes().expect("Please Select the Patient Name First", "", vbCritical);
-  click(form->Picture1);
+  Click(form->Picture1);
   EXPECT_EQ(listed(), QStringList());
 
   // Rows listed for OP12, then the chooser left on a prefix: the print refuses too.
-  type(form->cmbPatientName, "2");
+  TypeKeys(form->cmbPatientName, "2");
   ASSERT_TRUE(form->Chooser().HasPatient());
-  click(form->Picture1);
+  Click(form->Picture1);
   ASSERT_EQ(listed().size(), 1);
   form->cmbPatientName->setFocus();
-  QTest::keyClick(form->cmbPatientName, Qt::Key_End);
-  QTest::keyClick(form->cmbPatientName, Qt::Key_Backspace);
+  PressKey(form->cmbPatientName, Qt::Key_End);
+  PressKey(form->cmbPatientName, Qt::Key_Backspace);
   boxes().expect("Please Select the Patient Name First", "", vbCritical);
-  click(form->Picture2);
+  Click(form->Picture2);
   EXPECT_TRUE(printer().Items().empty());
   EXPECT_EQ(billRows(), 0);
 }

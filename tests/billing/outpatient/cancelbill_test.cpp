@@ -35,7 +35,7 @@ protected:
   }
   void refused(frmCancelBill* f) {
     boxes().expect("Please select the Bill Number", "Warning", vbCritical);
-    click(f->Picture1);
+    Click(f->Picture1);
   }
   void askedAndAnswered(int answer) {
     boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbCritical + vbYesNo, answer);
@@ -49,7 +49,7 @@ TEST_F(CancelBillTest, ListsTheValidBillsInTableOrderAndShowsOneAsStored) {
   EXPECT_EQ(f->cmbBillNumber->currentText(), "");
   EXPECT_EQ(f->DTPicker1->date(), QDate(2026, 12, 10));
 
-  type(f->cmbBillNumber, "3");
+  TypeKeys(f->cmbBillNumber, "3");
   EXPECT_EQ(f->cmbBillNumber->currentText(), "3");
   EXPECT_EQ(f->txtPatientName->text(), "ABC");
   EXPECT_EQ(f->txtPatientID->text(), "OP17");
@@ -68,10 +68,10 @@ TEST_F(CancelBillTest, YesCancelsOnlyThatBillAndClosesTheForm) {
   const QString before = table();
   auto* f = open<frmCancelBill>();
   ASSERT_TRUE(f);
-  type(f->cmbBillNumber, "3");
+  TypeKeys(f->cmbBillNumber, "3");
   askedAndAnswered(vbYes);
   boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(boxes().pending(), 0);
   EXPECT_FALSE(LoadedForm<frmCancelBill>());
   QString expected = before;
@@ -82,7 +82,7 @@ TEST_F(CancelBillTest, YesCancelsOnlyThatBillAndClosesTheForm) {
   f = open<frmCancelBill>();
   ASSERT_TRUE(f);
   EXPECT_EQ(items(f->cmbBillNumber), (QStringList{"7", "12", "5"}));
-  type(f->cmbBillNumber, "3");
+  TypeKeys(f->cmbBillNumber, "3");
   EXPECT_EQ(f->txtPatientID->text(), "");
   refused(f);
   EXPECT_EQ(table(), expected);
@@ -92,7 +92,7 @@ TEST_F(CancelBillTest, YesCancelsOnlyThatBillAndClosesTheForm) {
   auto* report = open<frmCancelOutBillReport>();
   ASSERT_TRUE(report);
   report->DTPicker1->setDate(QDate(2026, 12, 8));
-  click(report->Picture1);
+  Click(report->Picture1);
   EXPECT_EQ(listed(report->List), QStringList{"01 | ABC-OP17 | 3 | 170.50"});
 }
 
@@ -106,10 +106,10 @@ TEST_F(CancelBillTest, RefusesUnlessTheShownBillIsTheOneFound) {
 
   // "1" completes to 12 and finds it; Backspace takes the completed "2" away, and "1" is no
   // bill: the screen still shows bill 12, which must not be cancelled through a number not shown.
-  type(f->cmbBillNumber, "1");
+  TypeKeys(f->cmbBillNumber, "1");
   ASSERT_EQ(f->cmbBillNumber->currentText(), "12");
   ASSERT_EQ(f->txtPatientID->text(), "OP12");
-  QTest::keyClick(f->cmbBillNumber, Qt::Key_Backspace);
+  PressKey(f->cmbBillNumber, Qt::Key_Backspace);
   ASSERT_EQ(f->cmbBillNumber->currentText(), "1");
   EXPECT_EQ(f->txtPatientID->text(), "OP12");
   refused(f);
@@ -120,9 +120,9 @@ TEST_F(CancelBillTest, RefusesUnlessTheShownBillIsTheOneFound) {
   EXPECT_EQ(table(), before);
 
   // Found again: No leaves everything as it was, with the bill shown.
-  type(f->cmbBillNumber, "12");
+  TypeKeys(f->cmbBillNumber, "12");
   askedAndAnswered(vbNo);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(table(), before);
   EXPECT_TRUE(LoadedForm<frmCancelBill>());
   EXPECT_EQ(f->txtPatientID->text(), "OP12");
@@ -132,10 +132,10 @@ TEST_F(CancelBillTest, AFailedWriteIsReportedAndNothingIsDone) {
   exec("CREATE TRIGGER refuse BEFORE UPDATE ON OutPatientPrintDetails BEGIN SELECT RAISE(ABORT, 'disk is full'); END");
   auto* f = open<frmCancelBill>();
   ASSERT_TRUE(f);
-  type(f->cmbBillNumber, "5");
+  TypeKeys(f->cmbBillNumber, "5");
   askedAndAnswered(vbYes);
   boxes().allowAny();
-  click(f->Picture1);
+  Click(f->Picture1);
   boxes().strict();
   ASSERT_EQ(boxes().shown().size(), 2u);
   const ShownBox& error = boxes().shown().back();
@@ -149,7 +149,7 @@ TEST_F(CancelBillTest, AFailedWriteIsReportedAndNothingIsDone) {
   exec("DROP TRIGGER refuse");
   askedAndAnswered(vbYes);
   boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(status(5), "Deleted");
   EXPECT_EQ(scalar("SELECT count(*) FROM OutPatientPrintDetails WHERE BillDelete = 'Deleted'"), "2");
 }
@@ -171,7 +171,7 @@ TEST_F(CancelBillTest, ABillCancelledElsewhereSinceTheLookUpIsNotCancelledAgain)
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     f->cmbBillNumber->setEditText("");
-    type(f->cmbBillNumber, c.bill);
+    TypeKeys(f->cmbBillNumber, c.bill);
     ASSERT_EQ(f->cmbBillNumber->currentText(), c.bill);
     ASSERT_FALSE(f->txtPatientID->text().isEmpty());
     // The clerk moves on to the bill's date (leaving the number box looks the bill up again),
@@ -192,10 +192,10 @@ TEST_F(CancelBillTest, ABillCancelledElsewhereSinceTheLookUpIsNotCancelledAgain)
   }
   // The bills nobody touched are cancelled as ever.
   f->cmbBillNumber->setEditText("");
-  type(f->cmbBillNumber, "5");
+  TypeKeys(f->cmbBillNumber, "5");
   askedAndAnswered(vbYes);
   boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(status(5), "Deleted");
   EXPECT_EQ(status(7), "Available");
 }

@@ -68,7 +68,7 @@ TEST_F(CollectionReportTest, PeriodReportListsTheBillsOfTheRangeAndMode) {
     f->DTPicker1->setDate(c.from);
     f->DTPicker2->setDate(c.to);
     pick(f, c.ecg, c.scan);
-    click(f->Picture1);
+    Click(f->Picture1);
     EXPECT_EQ(billNos(f->List), c.bills);
     EXPECT_EQ(f->txtTotal->text(), c.total);
     EXPECT_EQ(f->ReportTotal.Format2(), c.total);
@@ -77,7 +77,7 @@ TEST_F(CollectionReportTest, PeriodReportListsTheBillsOfTheRangeAndMode) {
   f->DTPicker1->setDate(d1);
   f->DTPicker2->setDate(d6);
   pick(f, false, false);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(listed(f->List), (QStringList{"01 | 1 - A - 01/12/2026 - OP1 | 100.00", "02 | 4 - D - 06/12/2026 - OP4 | 12.50"}));
   EXPECT_EQ(f->List->headerItem()->text(1), "Bill-No / Patient Name / Date");
 }
@@ -86,13 +86,13 @@ TEST_F(CollectionReportTest, PeriodReportRefusesAReversedRangeAndKeepsTheList) {
   auto* f = open<frmOutBillReportAll>();
   ASSERT_TRUE(f);
   f->DTPicker1->setDate(QDate(2026, 12, 1));
-  click(f->Picture1);
+  Click(f->Picture1);
   const QStringList before = listed(f->List);
   ASSERT_EQ(before.size(), 5);
   f->DTPicker1->setDate(QDate(2026, 12, 9));
   f->DTPicker2->setDate(QDate(2026, 12, 8));
   boxes().expect("Please select Correct Date ! It must be lessthan Second Date", "Warning", vbCritical);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(listed(f->List), before);
   EXPECT_EQ(f->txtTotal->text(), "112.52");
 }
@@ -104,12 +104,12 @@ TEST_F(CollectionReportTest, DailyReportListsOneDayWithoutTheDate) {
   EXPECT_EQ(f->List->headerItem()->text(1), "Bill-No / Patient Name");
   f->DTPicker1->setDate(QDate(2026, 12, 5));
   pick(f, true, false);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(listed(f->List), (QStringList{"01 | 2-B-OP2 | 150.00", "02 | 3-C-OP3 | 20.00"}));
   EXPECT_EQ(f->txtTotal->text(), "170.00");
   f->DTPicker1->setDate(QDate(2026, 12, 9));  // only a cancelled bill that day
   pick(f, false, false);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(listed(f->List), QStringList());
   EXPECT_EQ(f->txtTotal->text(), "0.00");
 }
@@ -118,12 +118,12 @@ TEST_F(CollectionReportTest, ReportsListTheBillsThatWereThereAtLoad) {
   auto* f = open<frmOutBillReportAll>();
   ASSERT_TRUE(f);
   insert({20, "2026-12-10", "", "", "99", "Z", "OP20"});
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(billNos(f->List), (QStringList{"9", "10", "12"}));
   f->Unload();
   f = open<frmOutBillReportAll>();
   ASSERT_TRUE(f);
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(billNos(f->List), (QStringList{"9", "10", "12", "20"}));
 }
 
@@ -133,7 +133,7 @@ TEST_F(CollectionReportTest, SerialsHaveTwoDigitsAtLeast) {
   ASSERT_TRUE(f);
   f->DTPicker1->setDate(QDate(2026, 12, 7));
   f->DTPicker2->setDate(QDate(2026, 12, 7));
-  click(f->Picture1);
+  Click(f->Picture1);
   ASSERT_EQ(f->List->topLevelItemCount(), 100);
   EXPECT_EQ(f->List->topLevelItem(0)->text(0), "01");
   EXPECT_EQ(f->List->topLevelItem(8)->text(0), "09");
@@ -151,10 +151,10 @@ TEST_F(CollectionReportTest, DailyReportWithoutValidBillsClosesOnce) {
   auto* f = open<frmOutBillReportAll>();
   ASSERT_TRUE(f);
   f->DTPicker1->setDate(QDate(2026, 11, 1));
-  click(f->Picture1);
+  Click(f->Picture1);
   EXPECT_EQ(f->txtTotal->text(), "0.00");
   boxes().expect("Please Generate Correct Report", "Warning", vbCritical);
-  click(f->Picture2);
+  Click(f->Picture2);
   EXPECT_TRUE(printer().Items().empty());
 }
 
@@ -164,7 +164,7 @@ TEST_F(CollectionReportTest, PrintTakesTheRowsOfGenerateAndTheBoxesAsTheyAreNow)
   f->DTPicker1->setDate(QDate(2026, 12, 5));
   f->DTPicker2->setDate(QDate(2026, 12, 8));
   pick(f, true, false);
-  click(f->Picture1);
+  Click(f->Picture1);
   struct Case {
     bool ecg, scan;
     QString title;
@@ -180,7 +180,7 @@ TEST_F(CollectionReportTest, PrintTakesTheRowsOfGenerateAndTheBoxesAsTheyAreNow)
     SCOPED_TRACE(c.title.toStdString());
     freshPrinter();
     pick(f, c.ecg, c.scan);
-    click(f->Picture2);
+    Click(f->Picture2);
     EXPECT_EQ(printedLine(3200), c.title);
     EXPECT_EQ(printedLine(2600), "Date : 01/12/2026 To 08/12/2026");
     EXPECT_EQ(rec().Find("Date : 01/12/2026 To 08/12/2026")->x, 7200);
@@ -195,9 +195,9 @@ TEST_F(CollectionReportTest, PrintTakesTheRowsOfGenerateAndTheBoxesAsTheyAreNow)
   auto* daily = open<frmOutBillReport>();
   ASSERT_TRUE(daily);
   daily->DTPicker1->setDate(QDate(2026, 12, 6));
-  click(daily->Picture1);
+  Click(daily->Picture1);
   freshPrinter();
-  click(daily->Picture2);
+  Click(daily->Picture2);
   EXPECT_EQ(printedLine(2600), "Date : 06/12/2026");
   EXPECT_EQ(rec().Find("Date : 06/12/2026")->x, 9200);
   EXPECT_EQ(printedLine(4400), "Sl no. | Bill_No - Patient Name  | Amount.");
@@ -209,11 +209,11 @@ TEST_F(CollectionReportTest, APrinterFailureLeavesTheListAsItWas) {
   ASSERT_TRUE(f);
   f->DTPicker1->setDate(QDate(2026, 12, 8));
   pick(f, false, true);
-  click(f->Picture1);
+  Click(f->Picture1);
   printer().FailFrom(5, "The printer is switched off");
   boxes().expect("Please Check the Printer is Connected or Switch OnThe printer is switched off", "Printer Info",
                  vbCritical);
-  click(f->Picture2);
+  Click(f->Picture2);
   EXPECT_EQ(printer().EndDocCount(), 0);
   EXPECT_EQ(listed(f->List), (QStringList{"01 | 5-E-OP5 | 170.00", "02 | 6-F-OP6 | 60.00"}));
   EXPECT_EQ(f->txtTotal->text(), "230.00");

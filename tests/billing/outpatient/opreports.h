@@ -2,13 +2,13 @@
 // The out-patient cancellation and report forms on a database whose bills the tests insert
 // straight into the table, and the few user actions the tests repeat.
 #include <QApplication>
-#include <QTest>
 #include <QTreeWidget>
 
 #include "framework/imagebutton.h"
 #include "framework/vbform.h"
 #include "globals.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 // Readable failures for texts.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -49,12 +49,6 @@ protected:
       QApplication::setActiveWindow(f);
     }
     return f;
-  }
-
-  static void click(ImageButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
-  static void type(QWidget* box, const QString& text) {
-    box->setFocus();
-    QTest::keyClicks(box, text);
   }
 
   // Each item of the list as its texts joined by " | ".
