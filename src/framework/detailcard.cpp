@@ -9,9 +9,6 @@
 #include "framework/formdesign.h"
 #include "framework/keyfilters.h"
 #include "framework/listform.h"
-#include "framework/mainmenus.h"
-#include "framework/tooltip.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/ado.h"
@@ -75,7 +72,8 @@ void FitFormToGrid(VbForm* form, FlexGrid* grid, QLabel* background, int minGrid
     form->SetTop(std::max(roomTop, roomTop + room - form->Height()));
 }
 
-DetailCard::DetailCard(DetailCardConfig config) : config_(std::move(config)) {
+DetailCard::DetailCard(DetailCardConfig config)
+    : MenuForm({config.caption, 0, kCardWidth}), config_(std::move(config)) {
   resize(TwipsToPixels(kCardWidth), TwipsToPixels(8385));
 
   MoveTwips(&lblDrName, 1920, 840, 1575, 255);
@@ -99,49 +97,42 @@ DetailCard::DetailCard(DetailCardConfig config) : config_(std::move(config)) {
   MoveTwips(&Label3, 120, 2280, 855, 495);
   Label3.hide();
 
-  Picture1.setHoverImage(QStringLiteral("search"), &Label3);
   connect(&Picture1, &ImageButton::Click, this, &DetailCard::Picture1_Click);
   connect(&ShockwaveFlash2, &FlashMovie::FSCommand, this, &DetailCard::ShockwaveFlash2_FSCommand);
+  PlaceMoviesAfterControls();
 }
 
 DetailCard::~DetailCard() = default;
 
-void DetailCard::Form_Load() {
+std::vector<MenuPicture> DetailCard::MenuPictures() {
+  return {{&Picture1, QStringLiteral("search"), &Label3, config_.searchTip},
+          {&Picture11, QStringLiteral("help1"), nullptr, config_.helpTip}};
+}
+
+void DetailCard::LoadMenuForm() {
   try {
     load();
   } catch (const DbError& e) {
     // A card that could not be set up cannot be used or even closed by its user: say why and
     // close it, so that the menus come back.
     MsgBox(e.Description());
-    Hide();
-    Unload();
+    CloseForm();
   } catch (const std::exception& e) {
     MsgBox(QString::fromUtf8(e.what()));
-    Hide();
-    Unload();
+    CloseForm();
   }
 }
 
 void DetailCard::load() {
   cardRecordset_ = std::make_unique<Recordset>();
-  HideMainMenus(CurrentUserTypeBox());
-  gActiveForm = this;
   Recordset& rs = *cardRecordset_;
   rs.Open(config_.sql, gCon, adOpenStatic, adLockPessimistic);
 
   if (rs.RecordCount() == 0) {
     MsgBox(QStringLiteral("No Record Found"), vbExclamation, QStringLiteral("No Record Warning"));
-    Hide();
-    Unload();
+    CloseForm();
     return;
   }
-
-  Picture1.setPicture(QStringLiteral("\\search.gif"));
-  TrimPictureBox(&Picture1);
-  AddToolTip(&Picture1, config_.searchTip, this);
-  Picture11.setPicture(QStringLiteral("\\help1.gif"));
-  TrimPictureBox(&Picture11);
-  AddToolTip(&Picture11, config_.helpTip, this);
 
   rs.MoveFirst();
   for (long i = 0, n = rs.RecordCount(); i < n; ++i) {
@@ -177,8 +168,7 @@ void DetailCard::load() {
   SetHeightTwips(&MSFlexGrid1, gridHeight);
   loadGridHeight_ = HeightTwips(&MSFlexGrid1);
 
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, CardHeight(gridHeight), kCardWidth,
-             config_.caption, &Image1);
+  DesignMenuForm(CardHeight(gridHeight), kCardWidth);
   loadCardHeight_ = Height();
   // The grid's look comes before the centring here: its frame counts in the room its rows need,
   // and the card is centred at the height that gives it.
@@ -236,13 +226,5 @@ void DetailCard::layOutGrid() {
 
 void DetailCard::ShockwaveFlash2_FSCommand(const QString& command, const QString& args) {
   (void)args;
-  if (Trim(command).toLower() == QStringLiteral("close")) {
-    Hide();
-    Unload();
-  }
-}
-
-void DetailCard::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
+  if (Trim(command).toLower() == QStringLiteral("close")) CloseForm();
 }
