@@ -10,9 +10,6 @@
 #include "framework/keyfilters.h"
 #include "framework/keylist.h"
 #include "framework/listform.h"
-#include "framework/mainmenus.h"
-#include "framework/tooltip.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/ado.h"
@@ -80,7 +77,8 @@ void FitFormToGrid(VbForm* form, FlexGrid* grid, QLabel* background, int minGrid
     form->SetTop(std::max(roomTop, roomTop + room - form->Height()));
 }
 
-DetailCard::DetailCard(DetailCardConfig config) : config_(std::move(config)) {
+DetailCard::DetailCard(DetailCardConfig config)
+    : MenuForm({config.caption, 0, config.width}), config_(std::move(config)) {
   resize(TwipsToPixels(config_.width), TwipsToPixels(8385));
 
   place(&lblDrName, config_.labelPlace);
@@ -108,41 +106,44 @@ DetailCard::DetailCard(DetailCardConfig config) : config_(std::move(config)) {
   MoveTwips(&Label3, 120, 2280, 855, 495);
   Label3.hide();
 
-  Picture1.setHoverImage(QStringLiteral("search"), &Label3);
   connect(&Picture1, &ImageButton::Click, this, &DetailCard::Picture1_Click);
   if (config_.closesOnPress) {
-    // Closed by a click only: the keyboard passing by never closes the form.
+    // Closed by a click only (ShockwaveFlash2_GotFocus): the keyboard passing by never closes it.
     ShockwaveFlash2.setFocusPolicy(Qt::NoFocus);
-    connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this,
-            [this] { ShockwaveFlash2_FSCommand(QStringLiteral("close"), QString()); });
   } else {
     connect(&ShockwaveFlash2, &FlashMovie::FSCommand, this, &DetailCard::ShockwaveFlash2_FSCommand);
   }
+  PlaceMoviesAfterControls();
 }
 
 DetailCard::~DetailCard() = default;
 
-void DetailCard::Form_Load() {
+std::vector<MenuPicture> DetailCard::MenuPictures() {
+  return {{&Picture1, QStringLiteral("search"), &Label3, config_.searchTip},
+          {&Picture11, QStringLiteral("help1"), nullptr, config_.helpTip}};
+}
+
+void DetailCard::ShockwaveFlash2_GotFocus() {
+  if (config_.closesOnPress) CloseForm();
+}
+
+void DetailCard::LoadMenuForm() {
   try {
     load();
   } catch (const DbError& e) {
     // A card that could not be set up cannot be used or even closed by its user: say why and
     // close it, so that the menus come back.
     MsgBox(e.Description());
-    Hide();
-    Unload();
+    CloseForm();
   } catch (const std::exception& e) {
     MsgBox(QString::fromUtf8(e.what()));
-    Hide();
-    Unload();
+    CloseForm();
   }
 }
 
 void DetailCard::load() {
   cardRecordset_ = std::make_unique<Recordset>();
   names_ = nullptr;
-  HideMainMenus(CurrentUserTypeBox());
-  gActiveForm = this;
   Recordset& rs = *cardRecordset_;
   long names = 0;
   if (config_.readNames) {
@@ -155,17 +156,10 @@ void DetailCard::load() {
 
   if (names == 0) {
     MsgBox(QStringLiteral("No Record Found"), vbExclamation, QStringLiteral("No Record Warning"));
-    Hide();
-    Unload();
+    CloseForm();
     return;
   }
 
-  Picture1.setPicture(QStringLiteral("\\search.gif"));
-  TrimPictureBox(&Picture1);
-  AddToolTip(&Picture1, config_.searchTip, this);
-  Picture11.setPicture(QStringLiteral("\\help1.gif"));
-  TrimPictureBox(&Picture11);
-  AddToolTip(&Picture11, config_.helpTip, this);
 
   if (!names_) {  // ShowKeyList has left its list with none chosen
     rs.MoveFirst();
@@ -205,8 +199,7 @@ void DetailCard::load() {
   SetHeightTwips(&MSFlexGrid1, gridHeight);
   loadGridHeight_ = HeightTwips(&MSFlexGrid1);
 
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, CardHeight(gridHeight), config_.width,
-             config_.caption, &Image1);
+  DesignMenuForm(CardHeight(gridHeight), config_.width);
   loadCardHeight_ = Height();
   // The grid's look comes before the centring here: its frame counts in the room its rows need,
   // and the card is centred at the height that gives it.
@@ -283,13 +276,6 @@ void DetailCard::layOutGrid() {
 
 void DetailCard::ShockwaveFlash2_FSCommand(const QString& command, const QString& args) {
   (void)args;
-  if (Trim(command).toLower() == QStringLiteral("close")) {
-    Hide();
-    Unload();
-  }
+  if (Trim(command).toLower() == QStringLiteral("close")) CloseForm();
 }
 
-void DetailCard::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
-}

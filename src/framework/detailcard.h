@@ -31,9 +31,8 @@
 
 #include "framework/flexgrid.h"
 #include "framework/imagebutton.h"
-#include "framework/vbform.h"
+#include "framework/menuform.h"
 #include "platform/ado.h"
-#include "platform/flashmovie.h"
 
 class KeyList;
 class Recordset;
@@ -103,7 +102,7 @@ inline int CardHeight(int gridHeight) { return gridHeight + 4000; }
 void FitFormToGrid(VbForm* form, FlexGrid* grid, QLabel* background, int minGridHeight, int minFormHeight,
                    QWidget* below = nullptr, int belowTop = 0);
 
-class DetailCard : public VbForm {
+class DetailCard : public MenuForm {
   Q_OBJECT
 public:
   explicit DetailCard(DetailCardConfig config);
@@ -118,17 +117,18 @@ public:
   ImageButton Picture11{this, QStringLiteral("Picture11")};  // help
   FlexGrid MSFlexGrid1{this};
   QLabel Label3{this};
-  FlashMovie ShockwaveFlash1{this};  // title bar
-  FlashMovie ShockwaveFlash2{this};  // close
-  FlashMovie ShockwaveFlash3{this};  // minimise
-  QLabel Image1{this};               // background picture
 
   // The show button: find the chosen name and show its row.
   void Picture1_Click();
 
 protected:
-  void Form_Load() override;
-  void Form_Unload(int& cancel) override;
+  // The card is designed once its grid is sized (in its load), at the height the rows need.
+  void DesignAtLoad() override {}
+  std::vector<MenuPicture> MenuPictures() override;
+  void LoadMenuForm() override;
+  // The close movie closes the card through its command "close", or on a press where the
+  // configuration says so.
+  void ShockwaveFlash2_GotFocus() override;
 
 private:
   void load();

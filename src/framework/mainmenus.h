@@ -5,7 +5,8 @@
 // The login keeps the same type in gUserType too; the menus are chosen by the box.
 //
 // A menu form's load calls HideMainMenus(CurrentUserTypeBox()), its unload
-// ShowMainMenus(CurrentUserTypeBox()). With no main window registered both do nothing.
+// ShowMainMenus(CurrentUserTypeBox()) (MenuForm does both). With no main window registered both
+// do nothing.
 #include <QLineEdit>
 #include <QObject>
 #include <functional>

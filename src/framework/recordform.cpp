@@ -5,8 +5,6 @@
 #include <utility>
 
 #include "framework/databaseerror.h"
-#include "framework/formdesign.h"
-#include "framework/mainmenus.h"
 #include "framework/recordhotkeys.h"
 #include "framework/tooltip.h"
 #include "framework/trimpicture.h"
@@ -72,7 +70,8 @@ void RecordForm::Run(RecordCommand command) {
   if (!(this->*c.button).isHidden()) (this->*c.click)();
 }
 
-RecordForm::RecordForm(RecordFormConfig config) : config_(std::move(config)) {
+RecordForm::RecordForm(RecordFormConfig config)
+    : MenuForm({config.caption, config.height, config.width}), config_(std::move(config)) {
   for (const RecordCommandInfo& c : Commands()) {
     ImageButton& button = this->*c.button;
     button.setHoverImage(QLatin1String(c.image), &Label3);
@@ -81,7 +80,6 @@ RecordForm::RecordForm(RecordFormConfig config) : config_(std::move(config)) {
   }
   // Closing on a click only: a pending edit is never dropped by the keyboard passing by.
   ShockwaveFlash2.setFocusPolicy(Qt::NoFocus);
-  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, [this] { closeForm(); });
   MoveTwips(&Picture11, 0, 0, 360, 360);
 }
 
@@ -105,23 +103,20 @@ void RecordForm::PlaceRecordButtons(int left, int top, int commandLeft) {
 
 // ---- load and unload ----
 
-void RecordForm::Form_Load() {
-  HideMainMenus(CurrentUserTypeBox());
-  gActiveForm = this;
+void RecordForm::BecameActive() {
   if (config_.hotKeys) RegisterRecordHotKeys();
+}
 
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, config_.height, config_.width,
-             config_.caption, &Image1);
-  CenterForm();
+std::vector<MenuPicture> RecordForm::MenuPictures() {
+  return {{&Picture11, QStringLiteral("help1"), nullptr, config_.helpTip}};
+}
 
+void RecordForm::LoadMenuForm() {
   EditFlag = false;
   ClearOwnState();
   ClearInputs();
 
   SetupRecordButtons(this);
-  Picture11.setPicture(QStringLiteral("help1.gif"));
-  TrimPictureBox(&Picture11);
-  AddToolTip(&Picture11, config_.helpTip, this);
   Label3.hide();
 
   MainRecordset = std::make_unique<Recordset>();
@@ -156,15 +151,8 @@ void RecordForm::Form_Load() {
   }
 }
 
-void RecordForm::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
+void RecordForm::UnloadMenuForm() {
   if (config_.hotKeys) UnregisterRecordHotKeys();
-}
-
-void RecordForm::closeForm() {
-  Hide();
-  Unload();
 }
 
 // ---- navigation ----

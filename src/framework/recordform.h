@@ -2,9 +2,9 @@
 // The record forms: one table, its current row in input controls, and a bar of ten image buttons
 // to move through the rows, add, modify, delete, list, save and cancel.
 //
-// RecordForm carries the protocol every record form shares: the load (menus hidden, hot keys,
-// design, bar, help icon, the two recordsets, the first row shown), navigation, New, Modify,
-// Delete, View All, Save, Cancel, the close movie and the unload. A form derives from it, owns
+// RecordForm carries the protocol every record form shares: the load (a menu form's, with the hot
+// keys, the bar, the help icon, the two recordsets and the first row shown), navigation, New,
+// Modify, Delete, View All, Save, Cancel and the unload. A form derives from it, owns
 // its input controls and fills in the hooks:
 //
 //   class frmAddNewUser : public RecordForm {
@@ -40,9 +40,8 @@
 #include <vector>
 
 #include "framework/imagebutton.h"
-#include "framework/vbform.h"
+#include "framework/menuform.h"
 #include "platform/ado.h"
-#include "platform/flashmovie.h"
 
 // The ten commands of the record bar, in the bar's order (Picture1 .. Picture10). What each one
 // is (button, picture, tip, CTRL key, hot-key id) is written once, in RecordForm::Commands().
@@ -86,7 +85,7 @@ struct RecordFormConfig {
   bool keyBeforeTable = false;
 };
 
-class RecordForm : public VbForm, public RecordCommandTarget {
+class RecordForm : public MenuForm, public RecordCommandTarget {
   Q_OBJECT
 public:
   explicit RecordForm(RecordFormConfig config);
@@ -132,10 +131,6 @@ public:
   ImageButton Picture10{this, QStringLiteral("Picture10")};
   ImageButton Picture11{this, QStringLiteral("Picture11")};  // help icon
   QLabel Label3{this};  // hidden: names the navigation button clicked last
-  FlashMovie ShockwaveFlash1{this};  // title bar
-  FlashMovie ShockwaveFlash2{this};  // close
-  FlashMovie ShockwaveFlash3{this};  // minimise
-  QLabel Image1{this};               // background picture
 
   // Picture1 .. Picture10 by number (1..10).
   ImageButton* RecordButton(int number);
@@ -145,8 +140,10 @@ public:
   bool EditFlag = false;  // a Modify is under way: Save writes the current row
 
 protected:
-  void Form_Load() override;
-  void Form_Unload(int& cancel) override;
+  void BecameActive() override;
+  std::vector<MenuPicture> MenuPictures() override;
+  void LoadMenuForm() override;
+  void UnloadMenuForm() override;
 
   // The buttons' click handlers: the shared protocol.
   virtual void Picture1_Click();  // First
@@ -210,7 +207,6 @@ protected:
 
 private:
   void navigate(ImageButton* clicked, void (Recordset::*move)());
-  void closeForm();
 
   RecordFormConfig config_;
   std::vector<Value> modifiedRow_;  // the row as it was when Modify began

@@ -135,8 +135,7 @@ void frmAddEmployeeDetail::Form_Load() {
 void frmAddEmployeeDetail::ShockwaveFlash2_FSCommand(const QString& command, const QString& args) {
   (void)args;
   if (Trim(command).toLower() == QLatin1String("close")) {
-    Hide();
-    Unload();
+    CloseForm();
   }
 }
 

@@ -116,8 +116,7 @@ bool frmAddConsultant::eventFilter(QObject* watched, QEvent* event) {
 
 void frmAddConsultant::closeForEmptyList(const QString& message) {
   MsgBox(message, vbCritical, QStringLiteral("Warning"));
-  Hide();
-  Unload();
+  CloseForm();
 }
 
 bool frmAddConsultant::fillList(std::unique_ptr<Recordset>& rs, const TableRead& read, int column, QComboBox* combo,

@@ -5,11 +5,7 @@
 
 #include "data/patients.h"
 #include "framework/databaseerror.h"
-#include "framework/formdesign.h"
 #include "framework/keyfilters.h"
-#include "framework/mainmenus.h"
-#include "framework/tooltip.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/msgbox.h"
@@ -23,7 +19,7 @@ const QString kSelectPatient = QStringLiteral("Please Select the Patient Name");
 
 }  // namespace
 
-frmDischarge::frmDischarge() {
+frmDischarge::frmDischarge() : MenuForm({QStringLiteral("         Settings Discharge Details"), 6630, 7080}) {
   setObjectName(QStringLiteral("frmDischarge"));
   const QFont labelFont(QStringLiteral("Arial"), 10, QFont::Bold);
   const QFont boxFont(QStringLiteral("Arial"), 9);
@@ -74,8 +70,6 @@ frmDischarge::frmDischarge() {
   MoveTwips(&Picture2, 3840, 5640, 870, 360);
   MoveTwips(&Picture11, 6120, 1200, 360, 360);
   Label3.hide();
-  Picture1.setHoverImage(QStringLiteral("ok"), &Label3);
-  Picture2.setHoverImage(QStringLiteral("can"), &Label3);
 
   WireKeyPress(&cmbPatientName,
                [this](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(&cmbPatientName, KeyAscii, false); });
@@ -86,30 +80,21 @@ frmDischarge::frmDischarge() {
   connect(&Picture2, &ImageButton::Click, this, [this] { Picture2_Click(); });
   // Closing on a click only, never because the keyboard passed over the movie.
   ShockwaveFlash2.setFocusPolicy(Qt::NoFocus);
-  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, [this] { Picture2_Click(); });
+  PlaceMoviesAfterControls();
 }
 
 frmDischarge::~frmDischarge() { disconnect(&cmbPatientName, nullptr, this, nullptr); }
 
-void frmDischarge::Form_Load() {
-  HideMainMenus(CurrentUserTypeBox());
-  {
-    const QSignalBlocker blocker(&DTPicker1);
-    DTPicker1.setDate(Today());
-  }
-  gActiveForm = this;
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 6630, 7080,
-             QStringLiteral("         Settings Discharge Details"), &Image1);
-  CenterForm();
+void frmDischarge::PrepareControls() {
+  const QSignalBlocker blocker(&DTPicker1);
+  DTPicker1.setDate(Today());
+}
 
-  Picture1.setPicture(QStringLiteral("\\ok.gif"));
-  Picture2.setPicture(QStringLiteral("\\can.gif"));
-  Picture11.setPicture(QStringLiteral("\\help1.gif"));
-  TrimPictureBox(&Picture1);
-  TrimPictureBox(&Picture2);
-  TrimPictureBox(&Picture11);
-  AddToolTip(&Picture11, QStringLiteral("Select the Patient Name Here!"), this);
+std::vector<MenuPicture> frmDischarge::MenuPictures() {
+  return OkCancelPictures(&Picture1, &Picture2, &Label3, &Picture11, QStringLiteral("Select the Patient Name Here!"));
+}
 
+void frmDischarge::LoadMenuForm() {
   MainRecordset = std::make_unique<Recordset>();
   try {
     MainRecordset->Open(PatientsListRead(PatientTableKind::InPatient), gCon, adOpenDynamic, adLockOptimistic);
@@ -121,8 +106,7 @@ void frmDischarge::Form_Load() {
   }
   if (MainRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, kWarning);
-    Hide();
-    Unload();
+    CloseForm();
     return;
   }
 
@@ -137,11 +121,6 @@ void frmDischarge::Form_Load() {
   }
   cmbPatientName.setCurrentIndex(-1);
   cmbPatientName.setEditText(QString());
-}
-
-void frmDischarge::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
 }
 
 void frmDischarge::cmbPatientName_Click() {
@@ -209,11 +188,7 @@ void frmDischarge::Picture1_Click() {
     return;
   }
   MsgBox(QStringLiteral("Record Saved Successfully"));
-  Hide();
-  Unload();
+  CloseForm();
 }
 
-void frmDischarge::Picture2_Click() {
-  Hide();
-  Unload();
-}
+void frmDischarge::Picture2_Click() { CloseForm(); }

@@ -17,11 +17,10 @@
 #include <memory>
 
 #include "framework/imagebutton.h"
-#include "framework/vbform.h"
+#include "framework/menuform.h"
 #include "platform/ado.h"
-#include "platform/flashmovie.h"
 
-class frmDischarge : public VbForm {
+class frmDischarge : public MenuForm {
   Q_OBJECT
 public:
   frmDischarge();
@@ -38,10 +37,6 @@ public:
   ImageButton Picture11{this, QStringLiteral("Picture11")};  // help
   QLabel Label1{this}, Label2{this}, Label4{this}, Label5{this}, Label6{this};  // the captions
   QLabel Label3{this};               // hover holder, hidden
-  FlashMovie ShockwaveFlash1{this};  // title bar
-  FlashMovie ShockwaveFlash2{this};  // close
-  FlashMovie ShockwaveFlash3{this};  // minimise
-  QLabel Image1{this};               // background
 
   // The in-patient rows as they were when the form opened.
   std::unique_ptr<Recordset> MainRecordset;
@@ -51,8 +46,10 @@ public:
   void Picture2_Click();        // Cancel
 
 protected:
-  void Form_Load() override;
-  void Form_Unload(int& cancel) override;
+  void PrepareControls() override;
+  std::vector<MenuPicture> MenuPictures() override;
+  void LoadMenuForm() override;
+  void ShockwaveFlash2_GotFocus() override { Picture2_Click(); }
 
 private:
   void DTPicker1_Change();

@@ -1,13 +1,10 @@
 #include "shell/frmAboutme.h"
 
-#include "framework/formdesign.h"
-#include "framework/mainmenus.h"
 #include "framework/twips.h"
-#include "globals.h"
 #include "shell/infoforms.h"
 #include "shell/programlogo.h"
 
-frmAboutme::frmAboutme() {
+frmAboutme::frmAboutme() : MenuForm({QStringLiteral("                About Me"), 5565, 7095}) {
   MoveTwips(&imgsymbol, 600, 900, 1200, 1200);
   imgsymbol.setPixmap(ProgramLogo(TwipsToPixels(1200)));
   SetInfoLabel(&lbltitle, QStringLiteral("Halvion"), 22, true, 2100, 1200, 4500, 600, "#8e3b52");
@@ -20,23 +17,5 @@ frmAboutme::frmAboutme() {
   SetInfoLabel(&Label5, QStringLiteral("Supplied by Halvion Software Services"), 10, true, 600, 3600, 6200, 300);
   SetInfoLabel(&lblVersion, QString::fromLatin1(kProgramVersionText), 10, true, 600, 4140, 6200, 300);
   SetInfoLabel(&lblPlatform, QString::fromLatin1(kProgramPlatformText), 10, false, 600, 4470, 6200, 300);
-  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &frmAboutme::ShockwaveFlash2_GotFocus);
-}
-
-void frmAboutme::Form_Load() {
-  HideMainMenus(CurrentUserTypeBox());
-  gActiveForm = this;
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 5565, 7095,
-             QStringLiteral("                About Me"), &Image1);
-  CenterForm();
-}
-
-void frmAboutme::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
-}
-
-void frmAboutme::ShockwaveFlash2_GotFocus() {
-  Hide();
-  Unload();
+  PlaceMoviesAfterControls();
 }

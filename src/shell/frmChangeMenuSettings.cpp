@@ -1,12 +1,10 @@
 #include "shell/frmChangeMenuSettings.h"
 
-#include "framework/formdesign.h"
-#include "framework/mainmenus.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 
-frmChangeMenuSettings::frmChangeMenuSettings() {
+frmChangeMenuSettings::frmChangeMenuSettings()
+    : MenuForm({QStringLiteral("          Change Menu View Settings"), 5430, 7290}) {
   QFont heading(QStringLiteral("Arial"), 12, QFont::Bold);
   Label8.setText(QStringLiteral("Menu View Display"));
   Label8.setFont(heading);
@@ -30,39 +28,21 @@ frmChangeMenuSettings::frmChangeMenuSettings() {
   connect(&Option2, &QRadioButton::clicked, this, &frmChangeMenuSettings::Option2_Click);
   connect(&Picture1, &ImageButton::Click, this, &frmChangeMenuSettings::Picture1_Click);
   connect(&Picture2, &ImageButton::Click, this, &frmChangeMenuSettings::Picture2_Click);
-  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &frmChangeMenuSettings::ShockwaveFlash2_GotFocus);
+  PlaceMoviesAfterControls();
 }
 
-void frmChangeMenuSettings::Form_Load() {
-  HideMainMenus(CurrentUserTypeBox());
-  gActiveForm = this;
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 5430, 7290,
-             QStringLiteral("          Change Menu View Settings"), &Image1);
-  CenterForm();
-  Picture1.setPicture(QStringLiteral("\\ok.gif"));
-  Picture2.setPicture(QStringLiteral("\\can.gif"));
-  Picture1.setHoverImage(QStringLiteral("ok"), &Label3);
-  Picture2.setHoverImage(QStringLiteral("can"), &Label3);
+std::vector<MenuPicture> frmChangeMenuSettings::MenuPictures() {
+  return OkCancelPictures(&Picture1, &Picture2, &Label3);
+}
+
+void frmChangeMenuSettings::LoadMenuForm() {
   // Opening the dialog always starts from the horizontal menu.
   Option1.setChecked(true);
   Option1_Click();
-  TrimPictureBox(&Picture1);
-  TrimPictureBox(&Picture2);
-}
-
-void frmChangeMenuSettings::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
 }
 
 void frmChangeMenuSettings::Option1_Click() { gMenuView = QStringLiteral("Horizontal"); }
 void frmChangeMenuSettings::Option2_Click() { gMenuView = QStringLiteral("Vertical"); }
 
-void frmChangeMenuSettings::closeDialog() {
-  Hide();
-  Unload();
-}
-
-void frmChangeMenuSettings::Picture1_Click() { closeDialog(); }
-void frmChangeMenuSettings::Picture2_Click() { closeDialog(); }
-void frmChangeMenuSettings::ShockwaveFlash2_GotFocus() { closeDialog(); }
+void frmChangeMenuSettings::Picture1_Click() { CloseForm(); }
+void frmChangeMenuSettings::Picture2_Click() { CloseForm(); }

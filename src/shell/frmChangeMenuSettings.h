@@ -5,15 +5,13 @@
 #include <QRadioButton>
 
 #include "framework/imagebutton.h"
-#include "framework/vbform.h"
-#include "platform/flashmovie.h"
+#include "framework/menuform.h"
 
-class frmChangeMenuSettings : public VbForm {
+class frmChangeMenuSettings : public MenuForm {
   Q_OBJECT
 public:
   frmChangeMenuSettings();
 
-  QLabel Image1{this};  // background picture
   QLabel Label8{this};
   QRadioButton Option1{this};
   QRadioButton Option2{this};
@@ -21,20 +19,13 @@ public:
   ImageButton Picture2{this, QStringLiteral("Picture2")};  // Cancel
   QLabel Label3{this};   // the hover holder
   QLabel tempPic{this};  // scratch picture, never shown
-  FlashMovie ShockwaveFlash1{this};  // title bar
-  FlashMovie ShockwaveFlash2{this};  // close
-  FlashMovie ShockwaveFlash3{this};  // minimise
 
   void Option1_Click();
   void Option2_Click();
   void Picture1_Click();
   void Picture2_Click();
-  void ShockwaveFlash2_GotFocus();
 
 protected:
-  void Form_Load() override;
-  void Form_Unload(int& cancel) override;
-
-private:
-  void closeDialog();
+  std::vector<MenuPicture> MenuPictures() override;
+  void LoadMenuForm() override;
 };

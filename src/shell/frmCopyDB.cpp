@@ -5,10 +5,6 @@
 
 #include "data/settings.h"
 #include "framework/databaseerror.h"
-#include "framework/formdesign.h"
-#include "framework/mainmenus.h"
-#include "framework/tooltip.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/msgbox.h"
@@ -16,7 +12,8 @@
 #include "platform/vbruntime.h"
 #include "shell/copydatabase.h"
 
-frmCopyDB::frmCopyDB() {
+frmCopyDB::frmCopyDB()
+    : MenuForm({QString(20, QLatin1Char(' ')) + QStringLiteral("Back-Up Database"), 3750, 9450}) {
   const QFont labelFont(QStringLiteral("Arial"), 9, QFont::Bold);
   const QString labelStyle = QStringLiteral("color: #8e3b52; background: transparent;");
   for (QLabel* l : {&Label1, &lblFilesCount, &Label2, &Label4}) {
@@ -41,12 +38,11 @@ frmCopyDB::frmCopyDB() {
   Label3.hide();
   tempPic.hide();
 
-  Picture1.setHoverImage(QStringLiteral("copydb"), &Label3);
   connect(&Picture1, &ImageButton::Click, this, &frmCopyDB::Picture1_Click);
   connect(&drvList, &DriveListBox::Change, this, &frmCopyDB::drvList_Change);
   connect(&dirList, &FolderListBox::Change, this, &frmCopyDB::dirList_Change);
   ShockwaveFlash2.setFocusPolicy(Qt::NoFocus);
-  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &frmCopyDB::ShockwaveFlash2_GotFocus);
+  PlaceMoviesAfterControls();
 }
 
 frmCopyDB::~frmCopyDB() = default;
@@ -57,20 +53,13 @@ QString frmCopyDB::BackupTarget(const QString& folder) {
   return target + QStringLiteral("backupostrel.mdb");
 }
 
-void frmCopyDB::Form_Load() {
+std::vector<MenuPicture> frmCopyDB::MenuPictures() {
+  return {{&Picture1, QStringLiteral("copydb"), &Label3},
+          {&Picture11, QStringLiteral("help1"), nullptr, QStringLiteral("Click to take Back up on Selected Drive")}};
+}
+
+void frmCopyDB::LoadMenuForm() {
   try {
-    HideMainMenus(CurrentUserTypeBox());
-    gActiveForm = this;
-    DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 3750, 9450,
-               QString(20, QLatin1Char(' ')) + QStringLiteral("Back-Up Database"), &Image1);
-    CenterForm();
-
-    Picture1.setPicture(QStringLiteral("\\copydb.gif"));
-    Picture11.setPicture(QStringLiteral("\\help1.gif"));
-    TrimPictureBox(&Picture1);
-    TrimPictureBox(&Picture11);
-    AddToolTip(&Picture11, QStringLiteral("Click to take Back up on Selected Drive"), this);
-
     MainRecordset = std::make_unique<Recordset>();
     try {
       MainRecordset->Open(BackupFolderRead(), gCon, adOpenDynamic, adLockOptimistic);
@@ -98,11 +87,6 @@ void frmCopyDB::Form_Load() {
   } catch (const std::exception& e) {
     MsgBox(QStringLiteral("Error:") + QString::fromUtf8(e.what()));
   }
-}
-
-void frmCopyDB::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
 }
 
 void frmCopyDB::drvList_Change() {
@@ -140,7 +124,3 @@ void frmCopyDB::Picture1_Click() {
   MsgBox(QStringLiteral("Back-up Successfully stored in ") + folder + QStringLiteral(" this Directory"));
 }
 
-void frmCopyDB::ShockwaveFlash2_GotFocus() {
-  Hide();
-  Unload();
-}

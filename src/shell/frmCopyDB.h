@@ -5,12 +5,11 @@
 #include <memory>
 
 #include "framework/imagebutton.h"
-#include "framework/vbform.h"
+#include "framework/menuform.h"
 #include "platform/ado.h"
-#include "platform/flashmovie.h"
 #include "shell/folderpicker.h"
 
-class frmCopyDB : public VbForm {
+class frmCopyDB : public MenuForm {
   Q_OBJECT
 public:
   frmCopyDB();
@@ -26,24 +25,19 @@ public:
   ImageButton Picture11{this, QStringLiteral("Picture11")};  // help
   QLabel Label3{this};   // the hover holder
   QLabel tempPic{this};  // scratch picture, never shown
-  FlashMovie ShockwaveFlash1{this};  // title bar
-  FlashMovie ShockwaveFlash2{this};  // close
-  FlashMovie ShockwaveFlash3{this};  // minimise
-  QLabel Image1{this};               // background picture
 
   std::unique_ptr<Recordset> MainRecordset;
 
   void drvList_Change();
   void dirList_Change();
   void Picture1_Click();
-  void ShockwaveFlash2_GotFocus();
 
   // Where a copy into the folder shown as `folder` goes: the trimmed folder and the file name.
   static QString BackupTarget(const QString& folder);
 
 protected:
-  void Form_Load() override;
-  void Form_Unload(int& cancel) override;
+  std::vector<MenuPicture> MenuPictures() override;
+  void LoadMenuForm() override;
 
 private:
   QHash<QString, QString> driveFolders_;  // each volume's folder shown last

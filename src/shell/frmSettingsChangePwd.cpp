@@ -4,10 +4,6 @@
 
 #include "data/users.h"
 #include "framework/databaseerror.h"
-#include "framework/formdesign.h"
-#include "framework/mainmenus.h"
-#include "framework/tooltip.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/ado.h"
@@ -15,7 +11,8 @@
 #include "platform/system.h"
 #include "platform/vbruntime.h"
 
-frmSettingsChangePwd::frmSettingsChangePwd() {
+frmSettingsChangePwd::frmSettingsChangePwd()
+    : MenuForm({QStringLiteral("         Settings Change Password"), 3675, 6780}) {
   const QFont labelFont(QStringLiteral("Arial"), 10, QFont::Bold);
   Label1.setText(QStringLiteral("New Password"));
   Label2.setText(QStringLiteral("Confirm New Password"));
@@ -44,28 +41,18 @@ frmSettingsChangePwd::frmSettingsChangePwd() {
   MoveTwips(&Picture11, 5520, 1020, 765, 465);
   Label3.hide();
 
-  Picture1.setHoverImage(QStringLiteral("ok"), &Label3);
-  Picture2.setHoverImage(QStringLiteral("can"), &Label3);
   connect(&Picture1, &ImageButton::Click, this, &frmSettingsChangePwd::Picture1_Click);
   connect(&Picture2, &ImageButton::Click, this, &frmSettingsChangePwd::Picture2_Click);
-  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &frmSettingsChangePwd::ShockwaveFlash2_GotFocus);
+  PlaceMoviesAfterControls();
 }
 
 frmSettingsChangePwd::~frmSettingsChangePwd() = default;
 
-void frmSettingsChangePwd::Form_Load() {
-  HideMainMenus(CurrentUserTypeBox());
-  gActiveForm = this;
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 3675, 6780,
-             QStringLiteral("         Settings Change Password"), &Image1);
-  CenterForm();
-  Picture1.setPicture(QStringLiteral("\\ok.gif"));
-  Picture2.setPicture(QStringLiteral("\\can.gif"));
-  Picture11.setPicture(QStringLiteral("\\help1.gif"));
-  TrimPictureBox(&Picture1);
-  TrimPictureBox(&Picture2);
-  TrimPictureBox(&Picture11);
-  AddToolTip(&Picture11, QStringLiteral("Enter your New Password Here!"), this);
+std::vector<MenuPicture> frmSettingsChangePwd::MenuPictures() {
+  return OkCancelPictures(&Picture1, &Picture2, &Label3, &Picture11, QStringLiteral("Enter your New Password Here!"));
+}
+
+void frmSettingsChangePwd::LoadMenuForm() {
   Label3.hide();
 
   MainRecordset = std::make_unique<Recordset>();
@@ -112,18 +99,7 @@ void frmSettingsChangePwd::Picture1_Click() {
     MsgBox(e.Description());
     return;
   }
-  closeForm();
+  CloseForm();
 }
 
-void frmSettingsChangePwd::closeForm() {
-  Hide();
-  Unload();
-}
-
-void frmSettingsChangePwd::Picture2_Click() { closeForm(); }
-void frmSettingsChangePwd::ShockwaveFlash2_GotFocus() { closeForm(); }
-
-void frmSettingsChangePwd::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
-}
+void frmSettingsChangePwd::Picture2_Click() { CloseForm(); }

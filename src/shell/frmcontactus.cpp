@@ -1,13 +1,10 @@
 #include "shell/frmcontactus.h"
 
-#include "framework/formdesign.h"
-#include "framework/mainmenus.h"
 #include "framework/twips.h"
-#include "globals.h"
 #include "shell/infoforms.h"
 #include "shell/programlogo.h"
 
-frmcontactus::frmcontactus() {
+frmcontactus::frmcontactus() : MenuForm({QStringLiteral("                Contact Us"), 4890, 7785}) {
   SetInfoLabel(&Label2, QStringLiteral("Help/More Information about this product"), 11, true, 600, 720, 6600,
                360, "#8e3b52");
   MoveTwips(&imgsymbol, 720, 1500, 1200, 1200);
@@ -17,23 +14,5 @@ frmcontactus::frmcontactus() {
   SetInfoLabel(&Label3, QStringLiteral("E-mail : support@halvion.example"), 10, false, 2280, 2460, 5000, 300);
   SetInfoLabel(&lblVersion, QString::fromLatin1(kProgramVersionText), 10, true, 2280, 3120, 5000, 300);
   SetInfoLabel(&lblPlatform, QString::fromLatin1(kProgramPlatformText), 10, false, 2280, 3480, 5000, 300);
-  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &frmcontactus::ShockwaveFlash2_GotFocus);
-}
-
-void frmcontactus::Form_Load() {
-  HideMainMenus(CurrentUserTypeBox());
-  gActiveForm = this;
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 4890, 7785,
-             QStringLiteral("                Contact Us"), &Image1);
-  CenterForm();
-}
-
-void frmcontactus::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
-}
-
-void frmcontactus::ShockwaveFlash2_GotFocus() {
-  Hide();
-  Unload();
+  PlaceMoviesAfterControls();
 }

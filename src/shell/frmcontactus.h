@@ -2,15 +2,13 @@
 // Where to get help: the supplier's addresses, the program's version and platform.
 #include <QLabel>
 
-#include "framework/vbform.h"
-#include "platform/flashmovie.h"
+#include "framework/menuform.h"
 
-class frmcontactus : public VbForm {
+class frmcontactus : public MenuForm {
   Q_OBJECT
 public:
   frmcontactus();
 
-  QLabel Image1{this};  // background picture
   QLabel imgsymbol{this};
   QLabel Label2{this};  // the heading
   QLabel lbltitle{this};
@@ -18,13 +16,4 @@ public:
   QLabel Label3{this};  // e-mail address
   QLabel lblVersion{this};
   QLabel lblPlatform{this};
-  FlashMovie ShockwaveFlash1{this};  // title bar
-  FlashMovie ShockwaveFlash2{this};  // close
-  FlashMovie ShockwaveFlash3{this};  // minimise
-
-  void ShockwaveFlash2_GotFocus();
-
-protected:
-  void Form_Load() override;
-  void Form_Unload(int& cancel) override;
 };

@@ -8,11 +8,7 @@
 #include "data/bills.h"
 #include "data/columns.h"
 #include "framework/databaseerror.h"
-#include "framework/formdesign.h"
 #include "framework/keyfilters.h"
-#include "framework/mainmenus.h"
-#include "framework/tooltip.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/msgbox.h"
@@ -79,7 +75,8 @@ const BillCancelShape& CancelShapeOf(CancelBillKind kind) {
   return kind == CancelBillKind::OutPatient ? outPatient : inPatient;
 }
 
-BillCancelForm::BillCancelForm(CancelBillKind kind) : shape_(CancelShapeOf(kind)) {
+BillCancelForm::BillCancelForm(CancelBillKind kind)
+    : MenuForm({QString::fromLatin1(CancelShapeOf(kind).caption), 9795, 11745}), shape_(CancelShapeOf(kind)) {
   setObjectName(QString::fromLatin1(shape_.formName));
 
   // The bill's values are shown, never edited: nothing typed here would be saved.
@@ -124,6 +121,8 @@ BillCancelForm::BillCancelForm(CancelBillKind kind) : shape_(CancelShapeOf(kind)
   DTPicker1 = new QDateEdit(this);
   DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
   DTPicker1->setCalendarPopup(true);
+  DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  SetTodayPickers({DTPicker1});
   MoveTwips(DTPicker1, kBoxLeft, shape_.dateTop, shape_.dateWidth, 330);
   caption(this, QStringLiteral("Total"), shape_.totalTop);
   txtTotal = shownBox(QStringLiteral("txtTotal"), shape_.totalTop, 2175);
@@ -142,27 +141,14 @@ BillCancelForm::~BillCancelForm() {
   if (cmbBillNumber) cmbBillNumber->removeEventFilter(this);
 }
 
-void BillCancelForm::Form_Load() {
-  HideMainMenus(CurrentUserTypeBox());
-  DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  DTPicker1->setDate(Today());
-  gActiveForm = this;
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 9795, 11745,
-             QString::fromLatin1(shape_.caption), &Image1);
-  CenterForm();
-  DTPicker1->setDate(Today());
+std::vector<MenuPicture> BillCancelForm::MenuPictures() {
+  return OkCancelPictures(Picture1, Picture2, Label3, Picture11,
+                          QStringLiteral("Select the Bill Number that you wish to Cancel!"));
+}
 
-  Picture1->setPicture(QStringLiteral("\\ok.gif"));
-  Picture2->setPicture(QStringLiteral("\\can.gif"));
-  Picture11->setPicture(QStringLiteral("\\help1.gif"));
-  for (ImageButton* b : {Picture1, Picture2, Picture11}) TrimPictureBox(b);
-  AddToolTip(Picture11, QStringLiteral("Select the Bill Number that you wish to Cancel!"), this);
-  Picture1->setHoverImage(QStringLiteral("ok"), Label3);
-  Picture2->setHoverImage(QStringLiteral("can"), Label3);
-
+void BillCancelForm::LoadMenuForm() {
   connect(Picture1, &ImageButton::Click, this, &BillCancelForm::Picture1_Click);
   connect(Picture2, &ImageButton::Click, this, &BillCancelForm::Picture2_Click);
-  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &BillCancelForm::closeForm);
   connect(DTPicker1, &QDateEdit::dateChanged, this, &BillCancelForm::DTPicker1_Change);
   QComboBox* combo = cmbBillNumber;
   WireKeyPress(combo, [combo](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(combo, KeyAscii, false); });
@@ -184,24 +170,14 @@ void BillCancelForm::fillBillNumbers() {
   bills_ = ShowKeyList(cmbBillNumber, ReadKeyList(gCon, ValidBillsRead(shape_.kind), shape_.billNoColumn, false));
 }
 
-void BillCancelForm::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
-}
-
 bool BillCancelForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == cmbBillNumber && event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
     cmbBillNumber_Change();
-  return VbForm::eventFilter(watched, event);
+  return MenuForm::eventFilter(watched, event);
 }
 
-void BillCancelForm::closeForm() {
-  Hide();
-  Unload();
-}
-
-void BillCancelForm::Picture2_Click() { closeForm(); }
+void BillCancelForm::Picture2_Click() { CloseForm(); }
 
 void BillCancelForm::DTPicker1_Change() {
   if (DTPicker1->date() <= Today()) return;
@@ -271,7 +247,7 @@ void BillCancelForm::Picture1_Click() {
   locatedBillNo_.clear();
   MsgBox(QStringLiteral("Record Deleted ! Bill Cancelled "), vbInformation);
   if (!shape_.staysOpen) {
-    closeForm();
+    CloseForm();
     return;
   }
 

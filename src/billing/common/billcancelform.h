@@ -14,9 +14,8 @@
 #include "data/billnumbers.h"
 #include "framework/imagebutton.h"
 #include "framework/keylist.h"
-#include "framework/vbform.h"
+#include "framework/menuform.h"
 #include "platform/ado.h"
-#include "platform/flashmovie.h"
 
 // What one kind's cancellation form shows and does differently (positions in twips).
 struct BillCancelShape {
@@ -46,16 +45,11 @@ struct BillCancelShape {
 enum class CancelBillKind { OutPatient, InPatient };
 const BillCancelShape& CancelShapeOf(CancelBillKind kind);
 
-class BillCancelForm : public VbForm {
+class BillCancelForm : public MenuForm {
   Q_OBJECT
 public:
   explicit BillCancelForm(CancelBillKind kind);
   ~BillCancelForm() override;
-
-  FlashMovie ShockwaveFlash1{this};  // title bar
-  FlashMovie ShockwaveFlash2{this};  // close
-  FlashMovie ShockwaveFlash3{this};  // minimise
-  QLabel Image1{this};               // background
 
   QComboBox* cmbBillNumber = nullptr;
   QLineEdit* txtPatientName = nullptr;
@@ -82,13 +76,12 @@ public:
   bool HasLocatedBill() const { return located_.has_value(); }
 
 protected:
-  void Form_Load() override;
-  void Form_Unload(int& cancel) override;
+  std::vector<MenuPicture> MenuPictures() override;
+  void LoadMenuForm() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void DTPicker1_Change();
-  void closeForm();
   void fillBillNumbers();
 
   const BillCancelShape& shape_;

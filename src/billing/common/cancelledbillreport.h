@@ -9,8 +9,6 @@
 
 #include "billing/common/reportform.h"
 #include "billing/common/reportlayout.h"
-#include "framework/formdesign.h"
-#include "framework/mainmenus.h"
 #include "globals.h"
 #include "platform/ado.h"
 #include "platform/msgbox.h"
@@ -40,6 +38,7 @@ class CancelledBillReportOf : public Base {
 public:
   explicit CancelledBillReportOf(const CancelledReportShape& shape) : shape_(shape) {
     this->setObjectName(QString::fromLatin1(shape_.formName));
+    this->SetCaption(QString::fromLatin1(shape_.caption));
     this->makeLabel(QStringLiteral("Date"), 3960, 1320, shape_.dateLabelWidth);
     DTPicker1 = this->makePicker("DTPicker1", 4800, 1320);
     this->guardPicker(DTPicker1, QStringLiteral("You cannt Select for Future Date"));
@@ -72,16 +71,7 @@ public:
   }
 
 protected:
-  void Form_Load() override {
-    HideMainMenus(CurrentUserTypeBox());
-    this->setPickerToday(DTPicker1);
-    gActiveForm = this;
-    DesignForm(this, &this->ShockwaveFlash1, &this->ShockwaveFlash2, &this->ShockwaveFlash3, 9795, 11745,
-               QString::fromLatin1(shape_.caption), &this->Image1);
-    this->CenterForm();
-    this->setPickerToday(DTPicker1);
-    this->loadPictures();
-
+  void LoadMenuForm() override {
     const QString table = QString::fromLatin1(shape_.table);
     if (shape_.onlyCancelledAtLoad) {
       if (!this->noteCancelledBillsAtLoad(table)) return;
@@ -92,8 +82,7 @@ protected:
     }
     if (this->ReportRecordset->RecordCount() == 0) {
       MsgBox(QStringLiteral("No Cancel Bill"), vbCritical, QStringLiteral("Warning"));
-      this->Hide();
-      this->Unload();
+      this->CloseForm();
     }
   }
 

@@ -4,15 +4,13 @@
 
 #include "data/reports.h"
 #include "framework/databaseerror.h"
-#include "framework/mainmenus.h"
-#include "framework/tooltip.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/msgbox.h"
 #include "platform/system.h"
 
-BillReportForm::BillReportForm(const ReportFormSizes& sizes) : sizes_(sizes) {
+// Every report form is drawn at this size (twips).
+BillReportForm::BillReportForm(const ReportFormSizes& sizes) : MenuForm({QString(), 9795, 11745}), sizes_(sizes) {
   Label3 = new QLabel(QStringLiteral("Label3"), this);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->hide();
@@ -20,14 +18,11 @@ BillReportForm::BillReportForm(const ReportFormSizes& sizes) : sizes_(sizes) {
 
 BillReportForm::~BillReportForm() = default;
 
-void BillReportForm::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
-}
-
-void BillReportForm::ShockwaveFlash2_GotFocus() {
-  Hide();
-  Unload();
+std::vector<MenuPicture> BillReportForm::MenuPictures() {
+  return {{Picture1, QStringLiteral("gen"), Label3},
+          {Picture2, QStringLiteral("print"), Label3},
+          {Picture11, QStringLiteral("help1"), nullptr, QStringLiteral("Click this Button to Generate the Bill")},
+          {Picture12, QStringLiteral("help1"), nullptr, QStringLiteral("Print the Bill")}};
 }
 
 QLabel* BillReportForm::makeLabel(const QString& text, double left, double top, double width) {
@@ -41,7 +36,9 @@ QDateEdit* BillReportForm::makePicker(const char* name, double left, double top)
   auto* picker = new QDateEdit(this);
   picker->setObjectName(QString::fromLatin1(name));
   picker->setCalendarPopup(true);
+  picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   MoveTwips(picker, left, top, sizes_.pickerWidth, sizes_.pickerHeight);
+  AddTodayPicker(picker);
   return picker;
 }
 
@@ -73,6 +70,8 @@ void BillReportForm::makeButtons(double genLeft, double genTop, double genHelpLe
   Picture11 = button("Picture11", genHelpLeft, genHelpTop, sizes_.helpWidth, sizes_.helpHeight);
   Picture2 = button("Picture2", printLeft, printTop, sizes_.buttonWidth, sizes_.buttonHeight);
   Picture12 = button("Picture12", printHelpLeft, printHelpTop, sizes_.helpWidth, sizes_.helpHeight);
+  connect(Picture1, &ImageButton::Click, this, [this] { Picture1_Click(); });
+  connect(Picture2, &ImageButton::Click, this, [this] { Picture2_Click(); });
 }
 
 void BillReportForm::makeTotal(double labelLeft, double labelTop, double boxLeft, double boxTop) {
@@ -83,26 +82,6 @@ void BillReportForm::makeTotal(double labelLeft, double labelTop, double boxLeft
   txtTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // The total is what Generate listed; the print takes ReportTotal, never this box.
   txtTotal->setReadOnly(true);
-}
-
-void BillReportForm::setPickerToday(QDateEdit* picker) {
-  picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  picker->setDate(Today());
-}
-
-void BillReportForm::loadPictures() {
-  Picture1->setPicture(QStringLiteral("\\gen.gif"));
-  Picture2->setPicture(QStringLiteral("\\print.gif"));
-  Picture11->setPicture(QStringLiteral("\\help1.gif"));
-  Picture12->setPicture(QStringLiteral("\\help1.gif"));
-  for (ImageButton* b : {Picture1, Picture2, Picture11, Picture12}) TrimPictureBox(b);
-  AddToolTip(Picture11, QStringLiteral("Click this Button to Generate the Bill"), this);
-  AddToolTip(Picture12, QStringLiteral("Print the Bill"), this);
-  Picture1->setHoverImage(QStringLiteral("gen"), Label3);
-  Picture2->setHoverImage(QStringLiteral("print"), Label3);
-  connect(Picture1, &ImageButton::Click, this, [this] { Picture1_Click(); });
-  connect(Picture2, &ImageButton::Click, this, [this] { Picture2_Click(); });
-  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &BillReportForm::ShockwaveFlash2_GotFocus);
 }
 
 namespace {

@@ -1,10 +1,11 @@
 #pragma once
-// What the report forms of every bill kind share: the chrome and the two image buttons (Generate
-// and Print) with their help icons, the report list and its total box, the recordset the report
-// reads, the future-date guard of the pickers and the close movie.
+// What the report forms of every bill kind share: a menu form of one size whose pickers show
+// today, the two image buttons (Generate and Print) with their help
+// icons, the report list and its total box, the recordset the report reads and the future-date
+// guard of the pickers.
 //
 // A report form lays its own controls out in its constructor (in the sizes its kind was designed
-// with), calls the set-up steps from its Form_Load in its own order, and implements
+// with) and names its caption, reads what its load notes in LoadMenuForm, and implements
 // Picture1_Click (Generate) and Picture2_Click (Print).
 #include <QDateEdit>
 #include <QLabel>
@@ -17,9 +18,8 @@
 
 #include "billing/common/reportrows.h"
 #include "framework/imagebutton.h"
-#include "framework/vbform.h"
+#include "framework/menuform.h"
 #include "platform/ado.h"
-#include "platform/flashmovie.h"
 
 // The sizes (twips) of the controls every report form has; each kind was drawn with its own.
 struct ReportFormSizes {
@@ -31,16 +31,11 @@ struct ReportFormSizes {
   double totalBoxHeight;
 };
 
-class BillReportForm : public VbForm {
+class BillReportForm : public MenuForm {
   Q_OBJECT
 public:
   explicit BillReportForm(const ReportFormSizes& sizes);
   ~BillReportForm() override;
-
-  FlashMovie ShockwaveFlash1{this};  // title bar
-  FlashMovie ShockwaveFlash2{this};  // close
-  FlashMovie ShockwaveFlash3{this};  // minimise
-  QLabel Image1{this};               // background
 
   QTreeWidget* List = nullptr;
   QLineEdit* txtTotal = nullptr;
@@ -57,7 +52,7 @@ public:
   virtual void Picture2_Click() = 0;  // Print
 
 protected:
-  void Form_Unload(int& cancel) override;
+  std::vector<MenuPicture> MenuPictures() override;
 
   // The list with these heads and column widths; the columns in `rightAligned` (amounts, bill
   // numbers) are right-aligned, head and rows.
@@ -66,12 +61,10 @@ protected:
   void makeButtons(double genLeft, double genTop, double genHelpLeft, double genHelpTop, double printLeft,
                    double printTop, double printHelpLeft, double printHelpTop);
   void makeTotal(double labelLeft, double labelTop, double boxLeft, double boxTop);
+  // A picker the load sets to today.
   QDateEdit* makePicker(const char* name, double left, double top);
   QLabel* makeLabel(const QString& text, double left, double top, double width);
 
-  // Set-up steps of Form_Load.
-  static void setPickerToday(QDateEdit* picker);
-  void loadPictures();  // pictures, trimming, tips, hover and the buttons' handlers
   // Load's read: opens ReportRecordset; false (after "Database Error" and the program's end)
   // when it cannot.
   // A read of whole rows takes `parameters` as the values of its condition's "?" (when given).
@@ -109,7 +102,6 @@ protected:
   virtual void noteSerial(int serial) = 0;
 
 private:
-  void ShockwaveFlash2_GotFocus();
   // The rowids `sql` selects, into RowsAtLoad; false as openReportRecordset.
   bool noteRowsAtLoad(const QString& sql);
   // Load's and Generate's opening of ReportRecordset, through `open`.

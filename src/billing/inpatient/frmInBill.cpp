@@ -2,16 +2,13 @@
 
 #include <QHeaderView>
 
+#include "billing/common/billpictures.h"
 #include "billing/common/billsaved.h"
 #include "billing/inpatient/inbillstore.h"
 #include "data/billinglookups.h"
 #include "data/columns.h"
 #include "framework/databaseerror.h"
-#include "framework/formdesign.h"
 #include "framework/keyfilters.h"
-#include "framework/mainmenus.h"
-#include "framework/tooltip.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/msgbox.h"
@@ -69,17 +66,15 @@ ImageButton* button(QWidget* form, const char* name, int left, int top, int widt
 
 frmInBill::frmInBill() : frmInBill(Variant::Full) {}
 
-frmInBill::frmInBill(Variant variant) { build(variant); }
+frmInBill::frmInBill(Variant variant) : MenuForm({QString::fromLatin1(kCaption), kFormHeight, kFormWidth}) {
+  build(variant);
+}
 
 frmInBill::~frmInBill() = default;
 
 frmReprintInBill::frmReprintInBill() : frmInBill(Variant::OthersOnly) {}
 
 void frmInBill::build(Variant variant) {
-  Image1 = new QLabel(this);
-  ShockwaveFlash1 = new FlashMovie(this);
-  ShockwaveFlash2 = new FlashMovie(this);
-  ShockwaveFlash3 = new FlashMovie(this);
   Label3 = new QLabel(QStringLiteral("Label3"), this);
   Label3->hide();
 
@@ -124,6 +119,7 @@ void frmInBill::build(Variant variant) {
   label(this, QStringLiteral("Date"), 8280, 1200, 1320);
   DTPicker1 = new QDateEdit(this);
   DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  SetTodayPickers({DTPicker1});
   DTPicker1->setCalendarPopup(true);
   MoveTwips(DTPicker1, 9600, 1200, 1620, kBoxHeight);
   Label5 = label(this, QString::fromLatin1(kAdvanceCaption), 8280, 1680, 1320);
@@ -169,10 +165,6 @@ void frmInBill::build(Variant variant) {
   connect(Picture2, &ImageButton::Click, this, &frmInBill::Picture2_Click);
   connect(Picture3, &ImageButton::Click, this, &frmInBill::Picture3_Click);
   connect(Picture4, &ImageButton::Click, this, &frmInBill::Picture4_Click);
-  connect(ShockwaveFlash2, &FlashMovie::GotFocus, this, [this] {
-    Hide();
-    Unload();
-  });
 }
 
 bool frmInBill::openRecordset(Recordset& rs, const TableRead& read) {
@@ -186,33 +178,20 @@ bool frmInBill::openRecordset(Recordset& rs, const TableRead& read) {
   return false;
 }
 
-void frmInBill::Form_Load() {
+void frmInBill::PrepareControls() {
   BillList.serialCounter = 0;
-  HideMainMenus(CurrentUserTypeBox());
-  DTPicker1->setDate(Today());
   BillPrinted = false;
-  gActiveForm = this;
-  DesignForm(this, ShockwaveFlash1, ShockwaveFlash2, ShockwaveFlash3, kFormHeight, kFormWidth,
-             QString::fromLatin1(kCaption), Image1);
-  CenterForm();
-  DTPicker1->setDate(Today());
+}
 
-  const std::pair<ImageButton*, const char*> pictures[] = {
-      {Picture1, "add"},     {Picture2, "print"},   {Picture3, "clear"}, {Picture4, "newbill"},
-      {Picture11, "help1"},  {Picture12, "help1"},  {Picture5, "help1"},
-  };
-  for (const auto& [b, name] : pictures) b->setPicture(QString::fromLatin1(name) + QStringLiteral(".gif"));
-  for (const auto& [b, name] : pictures) TrimPictureBox(b);
-  for (int i = 0; i < 4; ++i) pictures[i].first->setHoverImage(QString::fromLatin1(pictures[i].second), Label3);
-  AddToolTip(Picture11, QStringLiteral("Select the Fees which ever you want and Click me!"), this);
-  AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
-  AddToolTip(Picture5, QStringLiteral("Select me If you want Address in the Bill"), this);
+std::vector<MenuPicture> frmInBill::MenuPictures() {
+  return BillFormPictures({Picture1, Picture2, Picture3, Picture4, Picture11, Picture12, Picture5, Label3}, true);
+}
 
+void frmInBill::LoadMenuForm() {
   if (!openRecordset(DoctorRecordset, DoctorsByIdRead())) return;
   if (DoctorRecordset.RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
-    Hide();
-    Unload();
+    CloseForm();
     return;
   }
   for (DoctorRecordset.MoveFirst(); !DoctorRecordset.Eof(); DoctorRecordset.MoveNext())
@@ -223,8 +202,7 @@ void frmInBill::Form_Load() {
   if (!openRecordset(InPatientRecordset, InPatientsByNameRead())) return;
   if (InPatientRecordset.RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the InPatient Details First"), vbCritical, QStringLiteral("Warning"));
-    Hide();
-    Unload();
+    CloseForm();
     return;
   }
   chooser_->Fill({&InPatientRecordset});
@@ -241,10 +219,6 @@ void frmInBill::Form_Load() {
   }
 }
 
-void frmInBill::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
-}
 
 void frmInBill::patientChosen() {
   txtPatientID->setText(chooser_->Field(cols::SettingsInPatient::FirstName));

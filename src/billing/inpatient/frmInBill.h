@@ -19,11 +19,10 @@
 #include "billing/common/patientchooser.h"
 #include "billing/inpatient/inbillcalc.h"
 #include "framework/imagebutton.h"
-#include "framework/vbform.h"
+#include "framework/menuform.h"
 #include "platform/ado.h"
-#include "platform/flashmovie.h"
 
-class frmInBill : public VbForm {
+class frmInBill : public MenuForm {
   Q_OBJECT
 public:
   frmInBill();
@@ -36,10 +35,6 @@ public:
   void adddatabase();
 
   // Controls.
-  FlashMovie* ShockwaveFlash1 = nullptr;  // title bar
-  FlashMovie* ShockwaveFlash2 = nullptr;  // close
-  FlashMovie* ShockwaveFlash3 = nullptr;  // minimise
-  QLabel* Image1 = nullptr;               // background
   QLabel* Label3 = nullptr;               // hover aid, hidden
   QComboBox* cmbPatientName = nullptr;
   QLineEdit* txtPatientID = nullptr;      // the chosen patient's name
@@ -101,8 +96,9 @@ protected:
   enum class Variant { Full, OthersOnly };
   explicit frmInBill(Variant variant);
 
-  void Form_Load() override;
-  void Form_Unload(int& cancel) override;
+  void PrepareControls() override;
+  std::vector<MenuPicture> MenuPictures() override;
+  void LoadMenuForm() override;
 
 private:
   void build(Variant variant);

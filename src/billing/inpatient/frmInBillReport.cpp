@@ -3,14 +3,14 @@
 #include "billing/common/reportlayout.h"
 #include "data/columns.h"
 #include "data/reports.h"
-#include "framework/formdesign.h"
-#include "framework/mainmenus.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/msgbox.h"
 
 InBillReportForm::InBillReportForm(InReportKind kind) : kind_(kind) {
   const bool period = kind_ == InReportKind::Period;
+  SetCaption(period ? QStringLiteral("          Genarate In-Patient Weekly/Monthly/Yearly Bill Report")
+                    : QStringLiteral("                   Daily Collection In-Patient-Bill Report"));
   if (period) {
     setObjectName(QStringLiteral("frmInBillReportAll"));
     makeLabel(QStringLiteral("Date"), 3120, 1320, 710);
@@ -49,20 +49,7 @@ InBillReportForm::InBillReportForm(InReportKind kind) : kind_(kind) {
 
 InBillReportForm::~InBillReportForm() = default;
 
-void InBillReportForm::Form_Load() {
-  const bool period = kind_ == InReportKind::Period;
-  HideMainMenus(CurrentUserTypeBox());
-  setPickerToday(DTPicker1);
-  if (period) setPickerToday(DTPicker2);
-  gActiveForm = this;
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 9795, 11745,
-             period ? QStringLiteral("          Genarate In-Patient Weekly/Monthly/Yearly Bill Report")
-                    : QStringLiteral("                   Daily Collection In-Patient-Bill Report"),
-             &Image1);
-  CenterForm();
-  setPickerToday(DTPicker1);
-  if (period) setPickerToday(DTPicker2);
-  loadPictures();
+void InBillReportForm::LoadMenuForm() {
   noteValidBillsAtLoad(QString::fromLatin1(cols::InPatientPrintDetails::kTable));
 }
 

@@ -22,7 +22,7 @@ public:
   void Picture2_Click() override;  // Print
 
 protected:
-  void Form_Load() override;
+  void LoadMenuForm() override;
 
 private:
   CollectionMode mode() const;

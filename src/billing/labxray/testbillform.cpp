@@ -4,16 +4,13 @@
 #include <QHeaderView>
 #include <QPointer>
 
+#include "billing/common/billpictures.h"
 #include "billing/common/billsaved.h"
 #include "billing/labxray/testbillstore.h"
 #include "data/billinglookups.h"
 #include "data/columns.h"
 #include "framework/databaseerror.h"
-#include "framework/formdesign.h"
 #include "framework/keyfilters.h"
-#include "framework/mainmenus.h"
-#include "framework/tooltip.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/msgbox.h"
@@ -72,11 +69,8 @@ ImageButton* button(QWidget* form, const char* name, int left, int top, int widt
 
 }  // namespace
 
-TestBillForm::TestBillForm(TestBillKind kind) : kind_(kind) {
-  Image1 = new QLabel(this);
-  ShockwaveFlash1 = new FlashMovie(this);
-  ShockwaveFlash2 = new FlashMovie(this);
-  ShockwaveFlash3 = new FlashMovie(this);
+TestBillForm::TestBillForm(TestBillKind kind)
+    : MenuForm({QString::fromLatin1(TextsOf(kind).billCaption), kFormHeight, kFormWidth}), kind_(kind) {
   Label3 = new QLabel(QStringLiteral("Label3"), this);
   Label3->hide();
 
@@ -99,6 +93,7 @@ TestBillForm::TestBillForm(TestBillKind kind) : kind_(kind) {
   label(this, QStringLiteral("Date"), 8280, 1080, 1320);
   DTPicker1 = new QDateEdit(this);
   DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  SetTodayPickers({DTPicker1});
   DTPicker1->setCalendarPopup(true);
   MoveTwips(DTPicker1, 9600, 1080, 1620, kBoxHeight);
 
@@ -147,10 +142,6 @@ TestBillForm::TestBillForm(TestBillKind kind) : kind_(kind) {
   connect(Picture2, &ImageButton::Click, this, &TestBillForm::Picture2_Click);
   connect(Picture3, &ImageButton::Click, this, &TestBillForm::Picture3_Click);
   connect(Picture4, &ImageButton::Click, this, &TestBillForm::Picture4_Click);
-  connect(ShockwaveFlash2, &FlashMovie::GotFocus, this, [this] {
-    Hide();
-    Unload();
-  });
 }
 
 TestBillForm::~TestBillForm() {
@@ -161,7 +152,7 @@ bool TestBillForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == cmbDescription && event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
     cmbDescription_Change();
-  return VbForm::eventFilter(watched, event);
+  return MenuForm::eventFilter(watched, event);
 }
 
 bool TestBillForm::openRecordset(Recordset& rs, const TableRead& read) {
@@ -178,34 +169,20 @@ bool TestBillForm::openRecordset(Recordset& rs, const TableRead& read) {
 bool TestBillForm::closeWhenEmpty(Recordset& rs, const QString& message) {
   if (rs.RecordCount() != 0) return false;
   MsgBox(message, vbCritical, QStringLiteral("Warning"));
-  Hide();
-  Unload();
+  CloseForm();
   return true;
 }
 
-void TestBillForm::Form_Load() {
-  const TestBillTexts& texts = TextsOf(kind_);
-  HideMainMenus(CurrentUserTypeBox());
+void TestBillForm::PrepareControls() {
   txtDiscount->setText(QStringLiteral("0"));
-  DTPicker1->setDate(Today());
   BillPrinted = false;
-  gActiveForm = this;
-  DesignForm(this, ShockwaveFlash1, ShockwaveFlash2, ShockwaveFlash3, kFormHeight, kFormWidth,
-             QString::fromLatin1(texts.billCaption), Image1);
-  CenterForm();
-  DTPicker1->setDate(Today());
+}
 
-  const std::pair<ImageButton*, const char*> pictures[] = {
-      {Picture1, "add"},    {Picture2, "print"},  {Picture3, "clear"}, {Picture4, "newbill"},
-      {Picture11, "help1"}, {Picture12, "help1"}, {Picture5, "help1"},
-  };
-  for (const auto& [b, name] : pictures) b->setPicture(QString::fromLatin1(name) + QStringLiteral(".gif"));
-  for (const auto& [b, name] : pictures) TrimPictureBox(b);
-  for (int i = 0; i < 4; ++i) pictures[i].first->setHoverImage(QString::fromLatin1(pictures[i].second), Label3);
-  AddToolTip(Picture11, QStringLiteral("Select the Fees which ever you want and Click me!"), this);
-  AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
-  AddToolTip(Picture5, QStringLiteral("Select me If you want Address in the Bill"), this);
+std::vector<MenuPicture> TestBillForm::MenuPictures() {
+  return BillFormPictures({Picture1, Picture2, Picture3, Picture4, Picture11, Picture12, Picture5, Label3}, true);
+}
 
+void TestBillForm::LoadMenuForm() {
   if (!openRecordset(PriceRecordset, TestPricesRead(BillKindOf(kind_)))) return;
   if (closeWhenEmpty(PriceRecordset, QStringLiteral("Please add the Description Details First"))) return;
   {
@@ -242,8 +219,7 @@ void TestBillForm::Form_Load() {
     MsgBox(chooser_->Count(kInPatients) == 0 ? QStringLiteral("Please add the InPatient Details First")
                                              : QStringLiteral("Please add the OutPatient Details First"),
            vbCritical, QStringLiteral("Warning"));
-    Hide();
-    Unload();
+    CloseForm();
     return;
   }
 
@@ -258,11 +234,6 @@ void TestBillForm::Form_Load() {
     Unload();
     return;
   }
-}
-
-void TestBillForm::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
 }
 
 void TestBillForm::patientChosen() {

@@ -18,11 +18,10 @@
 #include "billing/labxray/testbillkind.h"
 #include "billing/common/patientchooser.h"
 #include "framework/imagebutton.h"
-#include "framework/vbform.h"
+#include "framework/menuform.h"
 #include "platform/ado.h"
-#include "platform/flashmovie.h"
 
-class TestBillForm : public VbForm {
+class TestBillForm : public MenuForm {
   Q_OBJECT
 public:
   ~TestBillForm() override;
@@ -33,10 +32,6 @@ public:
 
   TestBillKind Kind() const { return kind_; }
 
-  FlashMovie* ShockwaveFlash1 = nullptr;  // title bar
-  FlashMovie* ShockwaveFlash2 = nullptr;  // close
-  FlashMovie* ShockwaveFlash3 = nullptr;  // minimise
-  QLabel* Image1 = nullptr;               // background
   QLabel* Label3 = nullptr;               // hover aid, hidden
   QComboBox* cmbPatientName = nullptr;    // the patient's identifier
   QLineEdit* txtPatientID = nullptr;      // the chosen patient's name
@@ -80,8 +75,9 @@ public:
 
 protected:
   explicit TestBillForm(TestBillKind kind);
-  void Form_Load() override;
-  void Form_Unload(int& cancel) override;
+  void PrepareControls() override;
+  std::vector<MenuPicture> MenuPictures() override;
+  void LoadMenuForm() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -8,11 +8,7 @@
 #include "data/bills.h"
 #include "data/columns.h"
 #include "framework/databaseerror.h"
-#include "framework/formdesign.h"
 #include "framework/keyfilters.h"
-#include "framework/mainmenus.h"
-#include "framework/tooltip.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/msgbox.h"
@@ -40,11 +36,8 @@ QLineEdit* shownBox(QWidget* form, const QString& caption, int top, int width = 
 
 }  // namespace
 
-TestCancelForm::TestCancelForm(TestBillKind kind) : kind_(kind) {
-  Image1 = new QLabel(this);
-  ShockwaveFlash1 = new FlashMovie(this);
-  ShockwaveFlash2 = new FlashMovie(this);
-  ShockwaveFlash3 = new FlashMovie(this);
+TestCancelForm::TestCancelForm(TestBillKind kind)
+    : MenuForm({QString::fromLatin1(TextsOf(kind).cancelCaption), kFormHeight, kFormWidth}), kind_(kind) {
   Label3 = new QLabel(QStringLiteral("Label3"), this);
   Label3->hide();
 
@@ -75,6 +68,7 @@ TestCancelForm::TestCancelForm(TestBillKind kind) : kind_(kind) {
   DTPicker1 = new QDateEdit(this);
   DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   DTPicker1->setCalendarPopup(true);
+  SetTodayPickers({DTPicker1});
   MoveTwips(DTPicker1, kBoxLeft, 6000, 1620, kBoxHeight);
   txtDiscount = shownBox(this, QStringLiteral("Discount"), 6480, 1620);
   txtGrassTotal = shownBox(this, QStringLiteral("Grass Total"), 6960, 1620);
@@ -93,7 +87,6 @@ TestCancelForm::TestCancelForm(TestBillKind kind) : kind_(kind) {
   connect(DTPicker1, &QDateEdit::dateChanged, this, &TestCancelForm::DTPicker1_Change);
   connect(Picture1, &ImageButton::Click, this, &TestCancelForm::Picture1_Click);
   connect(Picture2, &ImageButton::Click, this, &TestCancelForm::Picture2_Click);
-  connect(ShockwaveFlash2, &FlashMovie::GotFocus, this, &TestCancelForm::Picture2_Click);
 }
 
 TestCancelForm::~TestCancelForm() {
@@ -104,26 +97,15 @@ bool TestCancelForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == cmbBillNumber && event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
     Search();
-  return VbForm::eventFilter(watched, event);
+  return MenuForm::eventFilter(watched, event);
 }
 
-void TestCancelForm::Form_Load() {
-  const TestBillTexts& texts = TextsOf(kind_);
-  HideMainMenus(CurrentUserTypeBox());
-  DTPicker1->setDate(Today());
-  gActiveForm = this;
-  DesignForm(this, ShockwaveFlash1, ShockwaveFlash2, ShockwaveFlash3, kFormHeight, kFormWidth,
-             QString::fromLatin1(texts.cancelCaption), Image1);
-  CenterForm();
-  DTPicker1->setDate(Today());
-  Picture1->setPicture(QStringLiteral("ok.gif"));
-  Picture2->setPicture(QStringLiteral("can.gif"));
-  Picture11->setPicture(QStringLiteral("help1.gif"));
-  for (ImageButton* b : {Picture1, Picture2, Picture11}) TrimPictureBox(b);
-  Picture1->setHoverImage(QStringLiteral("ok"), Label3);
-  Picture2->setHoverImage(QStringLiteral("can"), Label3);
-  AddToolTip(Picture11, QStringLiteral("Select the Bill Number that you wish to Cancel!"), this);
+std::vector<MenuPicture> TestCancelForm::MenuPictures() {
+  return OkCancelPictures(Picture1, Picture2, Label3, Picture11,
+                          QStringLiteral("Select the Bill Number that you wish to Cancel!"));
+}
 
+void TestCancelForm::LoadMenuForm() {
   // Ten years of bill lines, read once: each number is listed where its bill's first line stands
   // (the order SELECT DISTINCT gives), and only where each bill's lines are is kept; a search
   // reads its bill's lines.
@@ -150,11 +132,6 @@ void TestCancelForm::Form_Load() {
   }
   lineRuns_ = std::move(runs);
   bills_ = ShowKeyList(cmbBillNumber, std::move(numbers));
-}
-
-void TestCancelForm::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
 }
 
 void TestCancelForm::Search() {
@@ -230,10 +207,7 @@ void TestCancelForm::Picture1_Click() {
   Picture2_Click();
 }
 
-void TestCancelForm::Picture2_Click() {
-  Hide();
-  Unload();
-}
+void TestCancelForm::Picture2_Click() { CloseForm(); }
 
 void TestCancelForm::DTPicker1_Change() {
   if (DTPicker1->date() <= Today()) return;

@@ -12,20 +12,15 @@
 #include "framework/keylist.h"
 #include "billing/labxray/testbillkind.h"
 #include "framework/imagebutton.h"
-#include "framework/vbform.h"
+#include "framework/menuform.h"
 #include "platform/ado.h"
-#include "platform/flashmovie.h"
 #include "platform/largearray.h"
 
-class TestCancelForm : public VbForm {
+class TestCancelForm : public MenuForm {
   Q_OBJECT
 public:
   ~TestCancelForm() override;
 
-  FlashMovie* ShockwaveFlash1 = nullptr;
-  FlashMovie* ShockwaveFlash2 = nullptr;
-  FlashMovie* ShockwaveFlash3 = nullptr;
-  QLabel* Image1 = nullptr;
   QLabel* Label3 = nullptr;
   QComboBox* cmbBillNumber = nullptr;
   QDateEdit* DTPicker1 = nullptr;
@@ -47,8 +42,9 @@ public:
 
 protected:
   explicit TestCancelForm(TestBillKind kind);
-  void Form_Load() override;
-  void Form_Unload(int& cancel) override;
+  std::vector<MenuPicture> MenuPictures() override;
+  void LoadMenuForm() override;
+  void ShockwaveFlash2_GotFocus() override { Picture2_Click(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

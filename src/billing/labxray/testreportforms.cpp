@@ -3,15 +3,11 @@
 #include "billing/common/reportlayout.h"
 #include "billing/labxray/testreports.h"
 #include "data/reports.h"
-#include "framework/formdesign.h"
-#include "framework/mainmenus.h"
 #include "globals.h"
 #include "platform/msgbox.h"
 
 namespace {
 
-constexpr int kFormHeight = 9795;
-constexpr int kFormWidth = 11745;
 constexpr ReportFormSizes kTestReportSizes{300, 1815, 300, 975, 375, 765, 465, 555, 285};
 
 }  // namespace
@@ -27,14 +23,7 @@ QDateEdit* TestReportForm::picker(const char* name, double left, double top, con
   return p;
 }
 
-bool TestReportForm::loadReport(const QString& formCaption, bool cancelled, const std::vector<QDateEdit*>& pickers) {
-  HideMainMenus(CurrentUserTypeBox());
-  for (QDateEdit* p : pickers) setPickerToday(p);
-  gActiveForm = this;
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, kFormHeight, kFormWidth, formCaption, &Image1);
-  CenterForm();
-  for (QDateEdit* p : pickers) setPickerToday(p);
-  loadPictures();
+bool TestReportForm::noteBillsAtLoad(bool cancelled) {
   const QString table = QString::fromLatin1(TablesOf(BillKindOf(kind_)).bills);
   if (cancelled ? noteCancelledBillsAtLoad(table) : noteValidBillsAtLoad(table)) return true;
   Unload();
@@ -52,12 +41,10 @@ TestCollectionReportForm::TestCollectionReportForm(TestBillKind kind) : TestRepo
   makeList({QStringLiteral("Sl No"), QStringLiteral("Bill-No / Patient Name / Date"), QStringLiteral("Amount")},
            {700, 5000, 1000}, {2}, 2760, 2760, 6810, 4815);
   makeTotal(7200, 8400, 8040, 8350);
+  SetCaption(QString::fromLatin1(TextsOf(kind_).reportCaption));
 }
 
-void TestCollectionReportForm::Form_Load() {
-  const TestBillTexts& texts = TextsOf(kind_);
-  loadReport(QString::fromLatin1(texts.reportCaption), false, {DTPicker1, DTPicker2});
-}
+void TestCollectionReportForm::LoadMenuForm() { noteBillsAtLoad(false); }
 
 void TestCollectionReportForm::Picture1_Click() {
   if (DTPicker1->date() > DTPicker2->date()) {
@@ -93,15 +80,14 @@ TestCancelReportForm::TestCancelReportForm(TestBillKind kind) : TestReportForm(k
            // without scrolling the list sideways.
            {700, 3500, 1000, 1440}, {}, 2280, 2880, 6810, 4815);
   makeTotal(6840, 8400, 7560, 8370);
+  SetCaption(QString::fromLatin1(TextsOf(kind_).cancelReportCaption));
 }
 
-void TestCancelReportForm::Form_Load() {
-  const TestBillTexts& texts = TextsOf(kind_);
-  if (!loadReport(QString::fromLatin1(texts.cancelReportCaption), true, {DTPicker1})) return;
+void TestCancelReportForm::LoadMenuForm() {
+  if (!noteBillsAtLoad(true)) return;
   if (ReportRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("No Cancel Bill"), vbCritical, QStringLiteral("Warning"));
-    Hide();
-    Unload();
+    CloseForm();
   }
 }
 

@@ -23,9 +23,9 @@ protected:
   void noteSerial(int serial) override { SerialCounter = serial; }
 
   QDateEdit* picker(const char* name, double left, double top, const QString& guardLine);
-  // The load steps both shapes take, up to and including the note of the valid (or the
-  // cancelled) bills at Load; false when the table could not be read (the program then ends).
-  bool loadReport(const QString& caption, bool cancelled, const std::vector<QDateEdit*>& pickers);
+  // The load step both shapes take: the note of the valid (or the cancelled) bills at Load; false
+  // when the table could not be read (the program then ends).
+  bool noteBillsAtLoad(bool cancelled);
 
   TestBillKind kind_;
 };
@@ -40,7 +40,7 @@ public:
 
 protected:
   explicit TestCollectionReportForm(TestBillKind kind);
-  void Form_Load() override;
+  void LoadMenuForm() override;
 };
 
 // The cancelled-bill report of one day.
@@ -52,7 +52,7 @@ public:
 
 protected:
   explicit TestCancelReportForm(TestBillKind kind);
-  void Form_Load() override;
+  void LoadMenuForm() override;
 };
 
 class frmLabBillReportAll : public TestCollectionReportForm {

@@ -2,16 +2,13 @@
 
 #include <QHeaderView>
 
+#include "billing/common/billpictures.h"
 #include "billing/common/billsaved.h"
 #include "data/billinglookups.h"
 #include "data/bills.h"
 #include "data/columns.h"
 #include "framework/databaseerror.h"
-#include "framework/formdesign.h"
 #include "framework/keyfilters.h"
-#include "framework/mainmenus.h"
-#include "framework/tooltip.h"
-#include "framework/trimpicture.h"
 #include "framework/twips.h"
 #include "globals.h"
 #include "platform/msgbox.h"
@@ -54,7 +51,7 @@ ImageButton* imageButton(QWidget* form, const char* name, double left, double to
 
 }  // namespace
 
-frmBill::frmBill() {
+frmBill::frmBill() : MenuForm({QStringLiteral("                   Settings Out-Patient Bill Details"), 9795, 11745}) {
   setObjectName(QStringLiteral("frmBill"));
 
   // Bill number and date, then the patient and the doctor.
@@ -160,39 +157,22 @@ bool frmBill::openRecordset(std::unique_ptr<Recordset>& rs, const TableRead& rea
   return false;
 }
 
-void frmBill::Form_Load() {
-  HideMainMenus(CurrentUserTypeBox());
+void frmBill::PrepareControls() {
   rows_ = OutBillRows();
   BillPrinted = false;
-  gActiveForm = this;
-
   DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   DTPicker1->setDate(Today());
+}
 
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 9795, 11745,
-             QStringLiteral("                   Settings Out-Patient Bill Details"), &Image1);
-  CenterForm();
+std::vector<MenuPicture> frmBill::MenuPictures() {
+  return BillFormPictures({Picture1, Picture2, Picture3, Picture4, Picture11, Picture12, Picture5, Label3}, false);
+}
 
-  Picture1->setPicture(QStringLiteral("\\add.gif"));
-  Picture2->setPicture(QStringLiteral("\\print.gif"));
-  Picture3->setPicture(QStringLiteral("\\clear.gif"));
-  Picture4->setPicture(QStringLiteral("\\newbill.gif"));
-  Picture11->setPicture(QStringLiteral("\\help1.gif"));
-  Picture12->setPicture(QStringLiteral("\\help1.gif"));
-  Picture5->setPicture(QStringLiteral("\\help1.gif"));
-  for (ImageButton* b : {Picture1, Picture2, Picture3, Picture4, Picture5, Picture11, Picture12}) TrimPictureBox(b);
-  AddToolTip(Picture11, QStringLiteral("Select the Fees which ever you want and Click me!"), this);
-  AddToolTip(Picture12, QStringLiteral("Check Before Click Me ! Printer is ON"), this);
-  Picture1->setHoverImage(QStringLiteral("add"), Label3);
-  Picture2->setHoverImage(QStringLiteral("print"), Label3);
-  Picture3->setHoverImage(QStringLiteral("clear"), Label3);
-  Picture4->setHoverImage(QStringLiteral("newbill"), Label3);
-
+void frmBill::LoadMenuForm() {
   connect(Picture1, &ImageButton::Click, this, &frmBill::Picture1_Click);
   connect(Picture2, &ImageButton::Click, this, &frmBill::Picture2_Click);
   connect(Picture3, &ImageButton::Click, this, &frmBill::Picture3_Click);
   connect(Picture4, &ImageButton::Click, this, &frmBill::Picture4_Click);
-  connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, &frmBill::ShockwaveFlash2_GotFocus);
   connect(DTPicker1, &QDateEdit::dateChanged, this, &frmBill::DTPicker1_Change);
   for (int i = 0; i < 7; ++i) {
     QLineEdit* box = Text1[std::size_t(i)];
@@ -204,8 +184,7 @@ void frmBill::Form_Load() {
   if (!openRecordset(DoctorRecordset, DoctorsByIdRead())) return;
   if (DoctorRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
-    Hide();
-    Unload();
+    CloseForm();
     return;
   }
   {
@@ -228,8 +207,7 @@ void frmBill::Form_Load() {
   }
   if (chooser_->Count() == 0) {
     MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, QStringLiteral("Warning"));
-    Hide();
-    Unload();
+    CloseForm();
     return;
   }
   connect(chooser_.get(), &PatientChooser::PatientChosen, this, [this] { cmbDrName->setFocus(); });
@@ -244,16 +222,6 @@ void frmBill::Form_Load() {
     DatabaseErrorEnd();
     return;
   }
-}
-
-void frmBill::Form_Unload(int& cancel) {
-  (void)cancel;
-  ShowMainMenus(CurrentUserTypeBox());
-}
-
-void frmBill::ShockwaveFlash2_GotFocus() {
-  Hide();
-  Unload();
 }
 
 void frmBill::DTPicker1_Change() {

@@ -13,11 +13,10 @@
 #include "billing/common/patientchooser.h"
 #include "billing/outpatient/outbill.h"
 #include "framework/imagebutton.h"
-#include "framework/vbform.h"
+#include "framework/menuform.h"
 #include "platform/ado.h"
-#include "platform/flashmovie.h"
 
-class frmBill : public VbForm {
+class frmBill : public MenuForm {
   Q_OBJECT
 public:
   frmBill();
@@ -28,11 +27,6 @@ public:
   void adddatabase();
 
   // The controls, under their own names.
-  FlashMovie ShockwaveFlash1{this};  // title bar
-  FlashMovie ShockwaveFlash2{this};  // close
-  FlashMovie ShockwaveFlash3{this};  // minimise
-  QLabel Image1{this};               // background
-
   QComboBox* cmbPatientName;  // captioned "Patient ID": the patients' identifiers
   QLineEdit* txtPatientID;    // captioned "Patient Name": the chosen patient's name
   QComboBox* cmbDrName;
@@ -77,12 +71,12 @@ public:
   void Picture4_Click();  // new bill
 
 protected:
-  void Form_Load() override;
-  void Form_Unload(int& cancel) override;
+  void PrepareControls() override;
+  std::vector<MenuPicture> MenuPictures() override;
+  void LoadMenuForm() override;
 
 private:
   void DTPicker1_Change();
-  void ShockwaveFlash2_GotFocus();
   // Opens a recordset of the form; false (after the message and the end) when it cannot.
   bool openRecordset(std::unique_ptr<Recordset>& rs, const TableRead& read);
   void showRows();

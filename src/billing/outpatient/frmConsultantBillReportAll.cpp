@@ -3,12 +3,11 @@
 #include "billing/common/reportlayout.h"
 #include "data/columns.h"
 #include "data/reports.h"
-#include "framework/formdesign.h"
-#include "framework/mainmenus.h"
 #include "globals.h"
 #include "platform/msgbox.h"
 
 frmConsultantBillReportAll::frmConsultantBillReportAll() {
+  SetCaption(QStringLiteral("          Genarate Consultant Weekly/Monthly/Yearly Bill Report"));
   setObjectName(QStringLiteral("frmConsultantBillReportAll"));
   makeLabel(QStringLiteral("Date"), 3120, 1320, 900);
   DTPicker1 = makePicker("DTPicker1", 4080, 1320);
@@ -24,17 +23,7 @@ frmConsultantBillReportAll::frmConsultantBillReportAll() {
 
 frmConsultantBillReportAll::~frmConsultantBillReportAll() = default;
 
-void frmConsultantBillReportAll::Form_Load() {
-  HideMainMenus(CurrentUserTypeBox());
-  setPickerToday(DTPicker1);
-  setPickerToday(DTPicker2);
-  gActiveForm = this;
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 9795, 11745,
-             QStringLiteral("          Genarate Consultant Weekly/Monthly/Yearly Bill Report"), &Image1);
-  CenterForm();
-  setPickerToday(DTPicker1);
-  setPickerToday(DTPicker2);
-  loadPictures();
+void frmConsultantBillReportAll::LoadMenuForm() {
   noteLastRow(QString::fromLatin1(cols::SettingsConsultant::kTable));
   // Generate reads the fees of its days alone.
   openReportRecordset(ConsultantNoFeesRead());

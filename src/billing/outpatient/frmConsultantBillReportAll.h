@@ -16,5 +16,5 @@ public:
   void Picture2_Click() override;  // Print
 
 protected:
-  void Form_Load() override;
+  void LoadMenuForm() override;
 };

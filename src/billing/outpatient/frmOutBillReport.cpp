@@ -3,14 +3,14 @@
 #include "billing/common/reportlayout.h"
 #include "data/columns.h"
 #include "data/reports.h"
-#include "framework/formdesign.h"
 #include "framework/twips.h"
-#include "framework/mainmenus.h"
 #include "globals.h"
 #include "platform/msgbox.h"
 
 OutBillReportForm::OutBillReportForm(OutReportKind kind) : kind_(kind) {
   const bool period = kind_ == OutReportKind::Period;
+  SetCaption(period ? QStringLiteral("          Genarate Out-Patient Weekly/Monthly/Yearly Bill Report")
+                    : QStringLiteral("                   Daily Collection Out-Patient-Bill Report"));
   if (period) {
     makeLabel(QStringLiteral("Date"), 3120, 1320, 900);
     DTPicker1 = makePicker("DTPicker1", 4080, 1320);
@@ -41,34 +41,15 @@ OutBillReportForm::OutBillReportForm(OutReportKind kind) : kind_(kind) {
 
 OutBillReportForm::~OutBillReportForm() = default;
 
-void OutBillReportForm::Form_Load() {
+void OutBillReportForm::LoadMenuForm() {
   const bool period = kind_ == OutReportKind::Period;
-  if (period) {
-    setPickerToday(DTPicker1);
-    setPickerToday(DTPicker2);
-    HideMainMenus(CurrentUserTypeBox());
-  } else {
-    HideMainMenus(CurrentUserTypeBox());
-    setPickerToday(DTPicker1);
-  }
-  gActiveForm = this;
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, 9795, 11745,
-             period ? QStringLiteral("          Genarate Out-Patient Weekly/Monthly/Yearly Bill Report")
-                    : QStringLiteral("                   Daily Collection Out-Patient-Bill Report"),
-             &Image1);
-  CenterForm();
-  setPickerToday(DTPicker1);
-  if (period) setPickerToday(DTPicker2);
-  loadPictures();
-
   // The load only needs to know whether there is any valid bill; Generate reads the bills of its
   // days alone, in the same order, and lists them by the same rules.
   noteLastRow(QString::fromLatin1(cols::OutPatientPrintDetails::kTable));
   if (!openReportRecordset(OutAnyAvailableBillRead())) return;
   if (!period && ReportRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, QStringLiteral("Warning"));
-    Hide();
-    Unload();
+    CloseForm();
   }
 }
 

@@ -25,7 +25,7 @@ public:
   void Picture2_Click() override;  // Print
 
 protected:
-  void Form_Load() override;
+  void LoadMenuForm() override;
 
 private:
   OutReportKind kind_;
