@@ -109,7 +109,6 @@ public:
   ~DetailCard() override;
 
   const DetailCardConfig& Config() const { return config_; }
-  Recordset* CardRecordset() const { return cardRecordset_.get(); }
 
   QLabel lblDrName{this};
   QComboBox cmbDrName{this};

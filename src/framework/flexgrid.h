@@ -25,9 +25,7 @@ public:
   void SetRows(int rows);
   int Cols() const { return columnCount(); }
   void SetCols(int cols);
-  int FixedRows() const { return fixedRows_; }
   void SetFixedRows(int rows);
-  int FixedCols() const { return fixedCols_; }
   void SetFixedCols(int cols);
 
   // The current cell. Outside the grid raises std::out_of_range.

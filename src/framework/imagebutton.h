@@ -38,7 +38,6 @@ public:
   // The file name (without its folder) of the picture last set from a file; "" otherwise.
   QString pictureFile() const { return pictureFile_; }
 
-  QColor BackColor() const { return backColor_; }  // white unless set
   void setBackColor(const QColor& color);
 
   // What the box shows, at its own size: the back colour with the picture over it.

@@ -79,7 +79,6 @@ public:
   // The form that handed itself over, or nullptr while the list is not in use.
   VbForm* CallerForm() const { return callerForm_.data(); }
   // The rows read at load; nullptr when the table could not be opened.
-  Recordset* ListRecordset() const { return listRecordset_.get(); }
 
   FlexGrid MSFlexGrid1{this};
   FlashMovie ShockwaveFlash1{this};  // title bar

@@ -88,7 +88,6 @@ int VbForm::Top() const { return PixelsToTwips(FormWindow()->y()); }
 int VbForm::Width() const { return PixelsToTwips(FormWindow()->width()); }
 int VbForm::Height() const { return PixelsToTwips(FormWindow()->height()); }
 
-void VbForm::SetLeft(double left) { Move(left, Top()); }
 void VbForm::SetTop(double top) { Move(Left(), top); }
 void VbForm::SetWidth(double width) { Move(Left(), Top(), width, Height()); }
 void VbForm::SetHeight(double height) { Move(Left(), Top(), Width(), height); }

@@ -83,7 +83,6 @@ public:
   int Height() const;
   int ScaleWidth() const { return Width(); }
   int ScaleHeight() const { return Height(); }
-  void SetLeft(double left);
   void SetTop(double top);
   void SetWidth(double width);
   void SetHeight(double height);

@@ -41,7 +41,6 @@ public:
   explicit PatientRecordForm(PatientFormConfig config);
   ~PatientRecordForm() override;
 
-  const PatientFormConfig& PatientConfig() const { return patient_; }
 
   void display() override;
 

@@ -66,8 +66,6 @@ public:
   // A patient is chosen and the combo box (trimmed) still shows that patient's identifier.
   bool HasPatient() const;
   // The identifier (as stored) and the row of the patient matched last; empty when none.
-  const QString& PatientId() const { return patientId_; }
-  const std::vector<Value>& PatientRow() const { return row_; }
   // A column of that row as text ("" for NULL, a column out of range or no patient).
   QString Field(int ordinal) const;
 
