@@ -15,7 +15,6 @@
 #include "framework/vbform.h"
 #include "platform/ado.h"
 #include "platform/flashmovie.h"
-#include "platform/largearray.h"
 
 class TestCancelForm : public VbForm {
   Q_OBJECT
@@ -63,7 +62,7 @@ private:
     int lines;
     qint64 first;
   };
-  LargeArray<LineRun> lineRuns_;
+  std::vector<LineRun> lineRuns_;
   KeyList* bills_ = nullptr;  // the combo box's list of the valid bill numbers, owned by it
 };
 
