@@ -237,6 +237,7 @@ struct SortKey {
   qint64 integer = 0;
   double real = 0;
   std::string bytes;  // text folded for its collation
+  std::size_t size = 0;  // the text's length as its collation counts it: the last tie-break before the rowid
   std::uint64_t prefix = 0;  // its first eight bytes, big-endian, zero-padded: most compares end here
   qint64 rowid = 0;
 };
@@ -252,6 +253,10 @@ SortKey sortKeyOf(const CellView& c, Collation collation, qint64 rowid) {
       int n = c.size;
       if (collation == Collation::RTrim)
         while (n > 0 && c.bytes[n - 1] == ' ') --n;
+      k.size = std::size_t(n);
+      // NOCASE compares no further than a NUL both texts hold at the same place; then the longer
+      // text comes last.
+      if (collation == Collation::NoCase && n > 0) n = int(std::find(c.bytes, c.bytes + n, '\0') - c.bytes);
       k.bytes.assign(c.bytes ? c.bytes : "", std::size_t(n));
       if (collation == Collation::NoCase)
         for (char& ch : k.bytes)
@@ -288,6 +293,7 @@ bool sortsBefore(const SortKey& a, const SortKey& b) {
   if (a.cls == 1) c = compareNumbers(a, b);
   else if (a.cls >= 2)
     c = a.prefix != b.prefix ? (a.prefix < b.prefix ? -1 : 1) : a.bytes.compare(b.bytes);  // bytes, then length
+  if (c == 0 && a.size != b.size) c = a.size < b.size ? -1 : 1;
   if (c != 0) return c < 0;
   return a.rowid < b.rowid;
 }
