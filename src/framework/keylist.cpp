@@ -112,7 +112,7 @@ void KeyList::appendRowid(qint64 rowid) {
   if (!rowidsWide_ && (rowid < 0 || rowid > qint64(std::numeric_limits<quint32>::max()))) {
     wideRowids_.reserve(rowids_.capacity() + 1);
     wideRowids_.assign(rowids_.begin(), rowids_.end());
-    LargeArray<quint32>().swap(rowids_);
+    std::vector<quint32>().swap(rowids_);
     rowidsWide_ = true;
   }
   if (rowidsWide_)
@@ -124,7 +124,7 @@ void KeyList::appendRowid(qint64 rowid) {
 void KeyList::widenTexts() {
   wide_.reserve(narrow_.capacity());
   wide_.assign(narrow_.begin(), narrow_.end());
-  LargeArray<char>().swap(narrow_);
+  std::vector<char>().swap(narrow_);
   wideTexts_ = true;
 }
 

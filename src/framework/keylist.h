@@ -15,13 +15,12 @@
 // A million bill numbers are read each time a cancellation form opens, and every fresh page of
 // memory costs a fault on its first write. So a row takes only its text's bytes (one a character
 // while every text is ASCII), one byte of its hash, and four each of offset and rowid (eight for
-// every rowid once one passes 32 bits); the arrays are LargeArrays, and Reserve sizes them once so
-// that nothing is copied as the list fills.
+// every rowid once one passes 32 bits), and Reserve sizes the arrays once so that nothing is
+// copied as the list fills.
 #include <QAbstractListModel>
 #include <QStringView>
 #include <memory>
-
-#include "platform/largearray.h"
+#include <vector>
 
 class QComboBox;
 class Connection;
@@ -78,18 +77,18 @@ private:
 
   bool trimmed_;
   // The texts, one after another: bytes while every text is ASCII, UTF-16 from the first that is not.
-  LargeArray<char> narrow_;
-  LargeArray<char16_t> wide_;
+  std::vector<char> narrow_;
+  std::vector<char16_t> wide_;
   bool wideTexts_ = false;
-  LargeArray<quint32> starts_{0};  // row i is the texts' [starts_[i], starts_[i + 1])
+  std::vector<quint32> starts_{0};  // row i is the texts' [starts_[i], starts_[i + 1])
   // The rowids: in rowids_ while each fits in 32 bits, else all of them in wideRowids_.
-  LargeArray<quint32> rowids_;
-  LargeArray<qint64> wideRowids_;
+  std::vector<quint32> rowids_;
+  std::vector<qint64> wideRowids_;
   bool rowidsWide_ = false;
   // The low byte of a hash of each row's look-up text: FirstExact compares texts only where it agrees.
-  LargeArray<quint8> tags_;
+  std::vector<quint8> tags_;
   // AppendUtf8Distinct's hash table of rows (-1 free), over the first indexed_ rows.
-  LargeArray<qint32> slots_;
+  std::vector<qint32> slots_;
   int indexed_ = 0;
 };
 

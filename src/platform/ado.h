@@ -94,12 +94,13 @@ class Recordset;
 // they can be written back; rows of equal sort keys, and all rows where no sort column is named,
 // come in the order they were added (the rowid breaks the tie).
 struct TableRead {
-  // Who sorts the rows by `orderBy`. InMemory: the keys are read in storage order and sorted here
-  // (by the column's collation, as the database would), then the rows are read in one pass; for
-  // the tables of fifty thousand patients and half a million bills, where the database's plan
-  // seeks from the index into the table for nearly every row. A column whose collation this
-  // layer cannot compare is sorted by the database after all; so is a table that changed between
-  // the two reads.
+  // Who sorts the rows by `orderBy`. InMemory matters to OpenKeyset and to the column reads
+  // (ReadColumn, ReadColumnText) of the sort column itself: the keys are read in storage order and
+  // sorted here, by the column's collation as the database would, for the tables of fifty thousand
+  // patients and half a million bills that the database sorts slowly under NOCASE. A snapshot
+  // Open of such a read, and a column read of any other column, is sorted by the database: the
+  // same rows in the same order. A column whose collation this layer cannot compare is sorted by
+  // the database after all.
   enum class Sort : std::uint8_t { ByDatabase, InMemory };
 
   // Every member has a default, so that a read names only what it sets ({.table = ..., ...}).
@@ -271,9 +272,9 @@ private:
 // One column of the rows of `read`, in its order, each as Fields(ordinal) would give it, with the
 // row's rowid; the rows themselves are not kept. For the long one-column lists (every patient's
 // identifier, every bill number) whose full rows are read only once one of them is chosen. With
-// the in-memory sort, the sort column itself is sorted here without the rest of the row, and any
-// other column is read through an index on the sort column where the table has one. Raises
-// DbError as Open does, adErrItemNotFound for an ordinal out of range.
+// the in-memory sort, the sort column itself is sorted here without the rest of the row (unless
+// an index led by it hands the rows over in order); any other column is sorted by the database.
+// Raises DbError as Open does, adErrItemNotFound for an ordinal out of range.
 void ReadColumn(const std::shared_ptr<Connection>& con, const TableRead& read, int ordinal,
                 const std::function<void(const Value& value, qint64 rowid)>& row);
 // The same column as the texts Fields(ordinal).toText() would give, in UTF-8 (`size` bytes, not

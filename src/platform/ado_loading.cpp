@@ -4,13 +4,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <functional>
 #include <string>
 
 #include "platform/ado.h"
 #include "platform/ado_recordset_impl.h"
-#include "platform/largearray.h"
 
 using namespace ado_detail;
 
@@ -21,13 +19,6 @@ namespace {
 // `texts`, also the sort column's cells where they are all texts (else texts stays empty).
 bool readRowidsSortedInMemory(sqlite3* db, const TableRead& read, const QString& sql, std::vector<qint64>& rowids,
                               SortedTexts* texts = nullptr);
-
-// The rows of `read` in its order: the keys sorted here, then every row read in one pass in
-// storage order (readRow makes each) and put in place. False, with nothing added to `out`, as
-// readRowidsSortedInMemory, or where the table changed between the two reads.
-using RowReader = std::function<RowRef(std::vector<char>& arena, sqlite3_stmt* st)>;
-bool readRowsSortedInMemory(sqlite3* db, const TableRead& read, const QString& sql, int fields,
-                            const RowReader& readRow, Storage& out);
 
 void bindAll(sqlite3_stmt* st, const std::vector<Value>& parameters) {
   for (std::size_t i = 0; i < parameters.size(); ++i) bindValue(st, int(i) + 1, parameters[i]);
@@ -108,12 +99,6 @@ void Recordset::Impl::load(Storage& out, std::vector<Column>& cols, const Impl* 
     keysetStamp = now;
     return;
   }
-  // A whole table in one column's order: in the database's own plan every row is a seek from
-  // the index into the table, a page read for nearly each of fifty thousand patients.
-  if (read &&
-      readRowsSortedInMemory(db(), *read, source, n,
-                             [this, n](std::vector<char>& a, sqlite3_stmt* st) { return readRow(a, st, n); }, out))
-    return;
   for (;;) {
     const int rc = sqlite3_step(s.st);
     if (rc == SQLITE_DONE) break;
@@ -192,43 +177,6 @@ std::optional<Collation> collationNamed(const char* name) {
   return std::nullopt;
 }
 
-bool sameNumber(const CellView& a, const CellView& b) {
-  if (a.type == SQLITE_INTEGER && b.type == SQLITE_INTEGER) return a.integer == b.integer;
-  if (a.type == SQLITE_FLOAT && b.type == SQLITE_FLOAT) return a.real == b.real;
-  const CellView& i = a.type == SQLITE_INTEGER ? a : b;
-  const CellView& r = a.type == SQLITE_INTEGER ? b : a;
-  // Equal only when the real is that very integer.
-  return r.real >= -9223372036854775808.0 && r.real < 9223372036854775808.0 && double(i.integer) == r.real &&
-         qint64(r.real) == i.integer;
-}
-
-// Whether an ORDER BY on a column of this collation ranks the two cells alike.
-bool sameKey(const CellView& a, const CellView& b, Collation collation) {
-  const auto numeric = [](int t) { return t == SQLITE_INTEGER || t == SQLITE_FLOAT; };
-  if (a.type == SQLITE_NULL || b.type == SQLITE_NULL) return a.type == b.type;
-  if (numeric(a.type) || numeric(b.type)) return numeric(a.type) && numeric(b.type) && sameNumber(a, b);
-  if (a.type != b.type) return false;
-  if (a.type == SQLITE_BLOB || collation == Collation::Binary)
-    return a.size == b.size && (a.size == 0 || std::memcmp(a.bytes, b.bytes, std::size_t(a.size)) == 0);
-  if (collation == Collation::NoCase)
-    return a.size == b.size && (a.size == 0 || sqlite3_strnicmp(a.bytes, b.bytes, a.size) == 0);
-  int m = a.size, n = b.size;
-  while (m > 0 && a.bytes[m - 1] == ' ') --m;
-  while (n > 0 && b.bytes[n - 1] == ' ') --n;
-  return m == n && (m == 0 || std::memcmp(a.bytes, b.bytes, std::size_t(m)) == 0);
-}
-
-// A copy of a cell that outlives the statement's row.
-struct KeptCell {
-  CellView cell;
-  std::string bytes;
-  void keep(const CellView& c) {
-    cell = c;
-    bytes.assign(c.bytes ? c.bytes : "", std::size_t(c.size));
-    cell.bytes = bytes.data();
-  }
-};
-
 using CellVisit = std::function<void(const CellView& cell, bool isDate, qint64 rowid)>;
 
 void stepAll(sqlite3* db, sqlite3_stmt* st, const QString& sql, const std::function<void()>& each) {
@@ -280,55 +228,6 @@ std::optional<OneColumnOrder> oneColumnOrder(sqlite3* db, const TableRead& read)
   return o;
 }
 
-// A read of a whole table in one column's order sorts the whole table, even where an index on
-// (the sort column, the column read) could hand the two columns over in that order at no cost.
-// Read them in that index's order and put each run of rows that tie on the sort column back in
-// rowid order: the same rows in the same order. False, having read nothing, for a read with a
-// condition or without the in-memory sort, or a collation that cannot be compared here.
-bool readSortedByIndex(sqlite3* db, const TableRead& read, const QString& sql, const QString& name, bool isDate,
-                       const CellVisit& visit) {
-  const std::optional<OneColumnOrder> order = oneColumnOrder(db, read);
-  if (!order || !order->where.isEmpty()) return false;
-  const Collation collation = order->collation;
-
-  const QByteArray keyName = quoteIdentifier(order->key), valueName = quoteIdentifier(name);
-  Statement s;
-  s.prepare(db,
-            "SELECT " + keyName + ", " + valueName + ", rowid FROM " + quoteIdentifier(order->table) + " ORDER BY " +
-                keyName + ", " + valueName,
-            QStringLiteral("Cannot open \"%1\"").arg(sql));
-
-  struct Pending {
-    qint64 rowid;
-    CellView cell;
-    std::size_t offset;
-  };
-  std::vector<Pending> run;
-  std::vector<char> runBytes;
-  KeptCell runKey;
-  auto flush = [&] {
-    std::sort(run.begin(), run.end(), [](const Pending& a, const Pending& b) { return a.rowid < b.rowid; });
-    for (Pending& p : run) {
-      if (p.cell.type == SQLITE_TEXT || p.cell.type == SQLITE_BLOB) p.cell.bytes = runBytes.data() + p.offset;
-      visit(p.cell, isDate, p.rowid);
-    }
-    run.clear();
-    runBytes.clear();
-  };
-  stepAll(db, s.st, sql, [&] {
-    const CellView k = cellOf(s.st, 0);
-    if (run.empty() || !sameKey(runKey.cell, k, collation)) {
-      if (!run.empty()) flush();
-      runKey.keep(k);
-    }
-    const CellView v = cellOf(s.st, 1);
-    run.push_back({sqlite3_column_int64(s.st, 2), v, runBytes.size()});
-    if (v.size > 0) runBytes.insert(runBytes.end(), v.bytes, v.bytes + v.size);
-  });
-  if (!run.empty()) flush();
-  return true;
-}
-
 // The database sorts half a million texts under NOCASE slowly (a collation call per compare).
 // The same order made here: NULLs, then numbers by value, then texts by the column's collation
 // (NOCASE folds A-Z only, RTRIM drops trailing blanks), then blobs by their bytes; ties by rowid.
@@ -338,6 +237,7 @@ struct SortKey {
   qint64 integer = 0;
   double real = 0;
   std::string bytes;  // text folded for its collation
+  std::size_t size = 0;  // the text's length as its collation counts it: the last tie-break before the rowid
   std::uint64_t prefix = 0;  // its first eight bytes, big-endian, zero-padded: most compares end here
   qint64 rowid = 0;
 };
@@ -353,6 +253,10 @@ SortKey sortKeyOf(const CellView& c, Collation collation, qint64 rowid) {
       int n = c.size;
       if (collation == Collation::RTrim)
         while (n > 0 && c.bytes[n - 1] == ' ') --n;
+      k.size = std::size_t(n);
+      // NOCASE compares no further than a NUL both texts hold at the same place; then the longer
+      // text comes last.
+      if (collation == Collation::NoCase && n > 0) n = int(std::find(c.bytes, c.bytes + n, '\0') - c.bytes);
       k.bytes.assign(c.bytes ? c.bytes : "", std::size_t(n));
       if (collation == Collation::NoCase)
         for (char& ch : k.bytes)
@@ -389,18 +293,19 @@ bool sortsBefore(const SortKey& a, const SortKey& b) {
   if (a.cls == 1) c = compareNumbers(a, b);
   else if (a.cls >= 2)
     c = a.prefix != b.prefix ? (a.prefix < b.prefix ? -1 : 1) : a.bytes.compare(b.bytes);  // bytes, then length
+  if (c == 0 && a.size != b.size) c = a.size < b.size ? -1 : 1;
   if (c != 0) return c < 0;
   return a.rowid < b.rowid;
 }
 
 // The positions of `keys` in their order. A small record is sorted, not the keys themselves.
-std::vector<std::uint32_t> sortedPositions(const LargeArray<SortKey>& keys) {
+std::vector<std::uint32_t> sortedPositions(const std::vector<SortKey>& keys) {
   struct Slim {
     std::uint64_t prefix;
     std::uint32_t index;
     int cls;
   };
-  LargeArray<Slim> slim;
+  std::vector<Slim> slim;
   slim.reserve(keys.size());
   // Numbers that are all integers rank by their value's bits (the sign flipped) as well.
   const bool integers =
@@ -414,7 +319,7 @@ std::vector<std::uint32_t> sortedPositions(const LargeArray<SortKey>& keys) {
   }
   // By class and first eight bytes, a byte at a time (a pass whose byte is the same everywhere
   // is skipped); then each run that ties on them by the whole comparison.
-  LargeArray<Slim> spare(slim.size());
+  std::vector<Slim> spare(slim.size());
   const auto pass = [&](auto digit) {
     std::size_t count[256] = {};
     for (const Slim& x : slim) ++count[digit(x)];
@@ -458,7 +363,7 @@ bool readRowidsSortedInMemory(sqlite3* db, const TableRead& tableRead, const QSt
   if (!order) return false;
   Statement s;
   order->prepare(s, db, order->keysText(), sql);
-  LargeArray<SortKey> keys;
+  std::vector<SortKey> keys;
   std::vector<char> bytes;  // the texts as read, one after another
   std::vector<std::size_t> ends;
   bool allTexts = texts != nullptr;
@@ -498,52 +403,13 @@ bool readRowidsSortedInMemory(sqlite3* db, const TableRead& tableRead, const QSt
   return true;
 }
 
-bool readRowsSortedInMemory(sqlite3* db, const TableRead& tableRead, const QString& sql, int fields,
-                            const RowReader& readRow, Storage& out) {
-  const std::optional<OneColumnOrder> order = oneColumnOrder(db, tableRead);
-  if (!order) return false;
-  const DbStamp before = stampOf(db);
-  std::vector<qint64> sorted;
-  if (!readRowidsSortedInMemory(db, tableRead, sql, sorted)) return false;
-  QByteArray text = "SELECT *, rowid FROM " + quoteIdentifier(order->table);
-  if (!order->where.isEmpty()) text += " WHERE " + order->where.toUtf8();
-  Statement s;
-  order->prepare(s, db, text, sql);
-  if (sqlite3_column_count(s.st) != fields + 1) return false;
-  const std::size_t arenaBefore = out.arena.size();
-  std::vector<RowRef> read;  // in storage order, that is by rising rowid
-  read.reserve(sorted.size());
-  bool complete = true;
-  stepAll(db, s.st, sql, [&] {
-    read.push_back(readRow(out.arena, s.st));
-    if (read.size() > 1 && read[read.size() - 2].rowid >= read.back().rowid) complete = false;
-  });
-  // Another connection may have written between the two reads: then the database sorts after all.
-  complete = complete && read.size() == sorted.size() && stampOf(db) == before;
-  std::vector<std::size_t> at;
-  at.reserve(sorted.size());
-  for (std::size_t i = 0; complete && i < sorted.size(); ++i) {
-    const auto found = std::lower_bound(read.begin(), read.end(), sorted[i],
-                                        [](const RowRef& r, qint64 rowid) { return r.rowid < rowid; });
-    if (found == read.end() || found->rowid != sorted[i]) complete = false;
-    else at.push_back(std::size_t(found - read.begin()));
-  }
-  if (!complete) {
-    out.arena.resize(arenaBefore);
-    return false;
-  }
-  out.rows.reserve(out.rows.size() + at.size());
-  for (const std::size_t i : at) out.rows.push_back(read[i]);
-  return true;
-}
-
 // The column itself sorted here (see SortKey): for a list ordered by the column it lists.
 bool readOwnColumnSortedInMemory(sqlite3* db, const TableRead& tableRead, const QString& sql, const QString& name,
                                  bool isDate, const CellVisit& visit) {
   const std::optional<OneColumnOrder> order = oneColumnOrder(db, tableRead);
   if (!order || order->key.compare(name, Qt::CaseInsensitive) != 0) return false;
   {
-    // An index led by the column hands the rows over in order already (readSortedByIndex).
+    // An index led by the column hands the rows over in order already: the database reads it.
     Statement q;
     q.prepare(db,
               "SELECT 1 FROM pragma_index_list(?1) AS l, pragma_index_info(l.name) AS i "
@@ -558,15 +424,15 @@ bool readOwnColumnSortedInMemory(sqlite3* db, const TableRead& tableRead, const 
   }
   Statement s;
   order->prepare(s, db, order->keysText(), sql);
-  // What is handed over for a row, together: in the sorted order each row is a cache miss.
+  // What is handed over for a row.
   struct Kept {
     CellView cell;
     std::size_t offset;  // of its bytes in `bytes`
     qint64 rowid;
   };
-  LargeArray<SortKey> keys;
-  LargeArray<Kept> cells;
-  LargeArray<char> bytes;  // the cells' own bytes, one after another
+  std::vector<SortKey> keys;
+  std::vector<Kept> cells;
+  std::vector<char> bytes;  // the cells' own bytes, one after another
   const std::size_t expected = expectedRows(db, order->table, sql);
   keys.reserve(expected);
   cells.reserve(expected);
@@ -579,13 +445,8 @@ bool readOwnColumnSortedInMemory(sqlite3* db, const TableRead& tableRead, const 
     if (c.size > 0) bytes.insert(bytes.end(), c.bytes, c.bytes + c.size);
   });
   const std::vector<std::uint32_t> sorted = sortedPositions(keys);
-  // In the sorted order every row is a cache miss: rows further on are fetched while this one is
-  // handed over, their bytes once the row itself has come.
-  constexpr std::size_t kAhead = 16;
-  for (std::size_t n = 0; n < sorted.size(); ++n) {
-    if (n + kAhead < sorted.size()) __builtin_prefetch(&cells[sorted[n + kAhead]]);
-    if (n + kAhead / 2 < sorted.size()) __builtin_prefetch(bytes.data() + cells[sorted[n + kAhead / 2]].offset);
-    const Kept& k = cells[sorted[n]];
+  for (const std::uint32_t i : sorted) {
+    const Kept& k = cells[i];
     CellView c = k.cell;
     c.bytes = c.size > 0 ? bytes.data() + k.offset : "";
     visit(c, isDate, k.rowid);
@@ -614,7 +475,6 @@ void readColumnCells(const std::shared_ptr<Connection>& con, const TableRead& ta
     isDate = decl && sqlite3_stricmp(decl, "DATE") == 0;
   }
   if (readOwnColumnSortedInMemory(db, tableRead, sql, name, isDate, visit)) return;
-  if (readSortedByIndex(db, tableRead, sql, name, isDate, visit)) return;
   // Only the one column and the rowid are selected, so that an index holding both can answer alone.
   Statement s;
   s.prepare(db, selecting(tableRead, quoteIdentifier(name) + ", rowid"), context);

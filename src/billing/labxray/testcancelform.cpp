@@ -111,7 +111,7 @@ void TestCancelForm::LoadMenuForm() {
   // reads its bill's lines.
   const TableRead linesRead = ValidBillsRead(BillKindOf(kind_));
   auto numbers = std::make_unique<KeyList>(false);
-  LargeArray<LineRun> runs;
+  std::vector<LineRun> runs;
   try {
     const qsizetype lines = RowsAtMost(gCon, linesRead);
     numbers->Reserve(lines);

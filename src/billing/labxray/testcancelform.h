@@ -14,7 +14,6 @@
 #include "framework/imagebutton.h"
 #include "framework/menuform.h"
 #include "platform/ado.h"
-#include "platform/largearray.h"
 
 class TestCancelForm : public MenuForm {
   Q_OBJECT
@@ -59,7 +58,7 @@ private:
     int lines;
     qint64 first;
   };
-  LargeArray<LineRun> lineRuns_;
+  std::vector<LineRun> lineRuns_;
   KeyList* bills_ = nullptr;  // the combo box's list of the valid bill numbers, owned by it
 };
 
