@@ -27,12 +27,12 @@ QString CollectionModeCondition(CollectionMode mode) {
 QString LastRowSql(const QString& table) { return QStringLiteral("SELECT max(rowid) FROM ") + table; }
 
 QString InvalidBillRowsSql(const QString& table) {
-  return QStringLiteral("SELECT rowid FROM ") + table +
+  return QStringLiteral("SELECT rowid, Date FROM ") + table +
          QStringLiteral(" WHERE NOT ifnull(BillDelete='Available',0) ORDER BY rowid");
 }
 
 QString CancelledBillRowsSql(const QString& table) {
-  return QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" WHERE BillDelete='Deleted' ORDER BY rowid");
+  return QStringLiteral("SELECT rowid, Date FROM ") + table + QStringLiteral(" WHERE BillDelete='Deleted' ORDER BY rowid");
 }
 
 namespace {

@@ -17,13 +17,15 @@ enum class CollectionMode { Ordinary, Ecg, Scan };
 // of blanks, is not empty.
 QString CollectionModeCondition(CollectionMode mode);
 
-// Load's reads, for any bill table; each selects the one column kRowidColumn.
+// Load's reads, for any bill table; each selects the rowid as kRowidColumn, and the two lists of
+// rows also their date as kRowDateColumn.
 inline constexpr int kRowidColumn = 0;
+inline constexpr int kRowDateColumn = 1;
 // The table's last rowid (one row).
 QString LastRowSql(const QString& table);
-// The rowids of the rows that were no valid bill: cancelled, or a status of no value.
+// The rowids and dates of the rows that were no valid bill: cancelled, or a status of no value.
 QString InvalidBillRowsSql(const QString& table);
-// The rowids of the cancelled bills.
+// The rowids and dates of the cancelled bills.
 QString CancelledBillRowsSql(const QString& table);
 
 // The reads of whole bill and fee rows. Where a read's condition has "?" parameters, the report

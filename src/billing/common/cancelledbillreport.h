@@ -50,7 +50,7 @@ public:
   QDateEdit* DTPicker1 = nullptr;  // the day
 
   void Picture1_Click() override {  // Generate
-    const Value bound = shape_.onlyCancelledAtLoad ? Value(this->RowsAtLoad) : Value(this->LastRowAtLoad);
+    const Value bound = shape_.onlyCancelledAtLoad ? Value(this->RowsAtLoadBetween(DTPicker1->date(), DTPicker1->date())) : Value(this->LastRowAtLoad);
     if (!this->readReportRecordset(shape_.dayCancelledSql(), {DTPicker1->date(), bound})) return;
     this->showReport(shape_.rows(*this->ReportRecordset, DTPicker1->date()));
   }

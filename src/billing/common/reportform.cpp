@@ -145,16 +145,28 @@ void BillReportForm::noteLastRow(const QString& table) {
 }
 
 bool BillReportForm::noteRowsAtLoad(const QString& sql) {
-  RowsAtLoad = QStringLiteral("[]");
+  rowsAtLoad_.clear();
   // Read into ReportRecordset, so that a table that cannot be read is the Database Error it was
   // when Load read the whole selection.
   if (!openReportRecordset(sql))
     return false;
-  QStringList rowids;
-  rowids.reserve(ReportRecordset->RecordCount());
-  EachRow(*ReportRecordset, [&] { rowids << ReportRecordset->Fields(kRowidColumn).toText(); });
-  RowsAtLoad = QLatin1Char('[') + rowids.join(QLatin1Char(',')) + QLatin1Char(']');
+  rowsAtLoad_.reserve(std::size_t(ReportRecordset->RecordCount()));
+  EachRow(*ReportRecordset, [&] {
+    rowsAtLoad_.push_back({ReportRecordset->Fields(kRowDateColumn).toDate().value_or(QDate()),
+                           qint64(ReportRecordset->Fields(kRowidColumn).toDouble())});
+  });
   return true;
+}
+
+QString BillReportForm::RowsAtLoadBetween(const QDate& from, const QDate& to) const {
+  QString json = QStringLiteral("[");
+  for (const NotedRow& r : rowsAtLoad_) {
+    // Only a stored ISO date can be told out of the range here; anything else stays listed.
+    if (r.date.isValid() && (r.date < from || r.date > to)) continue;
+    if (json.size() > 1) json += QLatin1Char(',');
+    json += QString::number(r.rowid);
+  }
+  return json + QLatin1Char(']');
 }
 
 bool BillReportForm::noteValidBillsAtLoad(const QString& table) {

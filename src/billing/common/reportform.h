@@ -87,14 +87,17 @@ protected:
   // The table's last row, LastRowAtLoad, which Generate binds as the last rowid to read; 0 when it
   // cannot be read.
   void noteLastRow(const QString& table);
-  // The last row, and the rows that were no valid bill, into RowsAtLoad: Generate then binds
-  // LastRowAtLoad and RowsAtLoad as the last rowid to read and the rowids to leave out.
+  // The last row, and the rows that were no valid bill: Generate then binds LastRowAtLoad and
+  // RowsAtLoadBetween(its days) as the last rowid to read and the rowids to leave out.
   bool noteValidBillsAtLoad(const QString& table);
-  // The rows that were cancelled, into RowsAtLoad (the report has none to list when
-  // ReportRecordset->RecordCount() is 0): Generate binds RowsAtLoad as the only rowids to read.
+  // The rows that were cancelled (the report has none to list when ReportRecordset->RecordCount()
+  // is 0): Generate binds RowsAtLoadBetween(its day) as the only rowids to read.
   bool noteCancelledBillsAtLoad(const QString& table);
   qint64 LastRowAtLoad = 0;
-  QString RowsAtLoad;  // the rowids, a JSON array
+  // The rowids noted at Load that a selection of these days can meet, a JSON array: ten years
+  // bring thousands of cancelled lines, and the whole list handed to every Generate cost more
+  // than reading the day's bills. A row whose date is no ISO date is always in it.
+  QString RowsAtLoadBetween(const QDate& from, const QDate& to) const;
 
   // Shows a Generate result: the list's items, ReportTotal and the total box; the kind keeps the
   // serial under its own name.
@@ -102,8 +105,13 @@ protected:
   virtual void noteSerial(int serial) = 0;
 
 private:
-  // The rowids `sql` selects, into RowsAtLoad; false as openReportRecordset.
+  // The rowids and dates `sql` selects, into rowsAtLoad_; false as openReportRecordset.
   bool noteRowsAtLoad(const QString& sql);
+  struct NotedRow {
+    QDate date;  // invalid where the stored date is none or no ISO date
+    qint64 rowid;
+  };
+  std::vector<NotedRow> rowsAtLoad_;
   // Load's and Generate's opening of ReportRecordset, through `open`.
   bool openReportWith(const std::function<void(Recordset&)>& open);
   bool readReportWith(const std::function<void(Recordset&)>& open);

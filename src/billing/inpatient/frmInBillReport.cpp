@@ -70,7 +70,7 @@ void InBillReportForm::Picture1_Click() {
   const QDate from = DTPicker1->date();
   const QDate to = lastDay();
   const CollectionMode selection = mode();
-  if (!readReportRecordset(InValidBillsOfDaysRead(selection), {from, to, LastRowAtLoad, RowsAtLoad})) return;
+  if (!readReportRecordset(InValidBillsOfDaysRead(selection), {from, to, LastRowAtLoad, RowsAtLoadBetween(from, to)})) return;
   showReport(InCollectionRows(*ReportRecordset, kind_, from, to, selection));
 }
 

@@ -53,7 +53,7 @@ void TestCollectionReportForm::Picture1_Click() {
     return;
   }
   if (!readReportRecordset(TestCollectionReportSql(QString::fromLatin1(TablesOf(BillKindOf(kind_)).bills)),
-                           {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad, RowsAtLoad}))
+                           {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad, RowsAtLoadBetween(DTPicker1->date(), DTPicker2->date())}))
     return;
   showReport(TestCollectionRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
 }
@@ -93,7 +93,7 @@ void TestCancelReportForm::LoadMenuForm() {
 
 void TestCancelReportForm::Picture1_Click() {
   if (!readReportRecordset(TestCancelReportSql(QString::fromLatin1(TablesOf(BillKindOf(kind_)).bills)),
-                           {DTPicker1->date(), RowsAtLoad}))
+                           {DTPicker1->date(), RowsAtLoadBetween(DTPicker1->date(), DTPicker1->date())}))
     return;
   showReport(CancelledTestRows(*ReportRecordset, DTPicker1->date()));
 }

@@ -109,6 +109,9 @@ TEST_F(TestReportsTest, ReportsListTheBillsAsTheyStoodAtOpening) {
        {"01|7 - A - 05/03/2007-OP12|131.75", "02|9 - C - 09/03/2007-OP4|100.13", "03|10 - B - 01/03/2007-IP3|150.00"},
        {"01|9 - C - 09/03/2007-OP4|100.13", "02|10 - B - 01/03/2007-IP3|150.00", "03|12 - G - 05/03/2007-OP8|60.00"}},
       {"cancelled", true, {2007, 3, 5}, {2007, 3, 5}, {"01|E|6|77.00"}, {"01|A|7|131.75", "02|E|6|77.00", "03|J|13|90.00"}},
+      // The day of bill 6, cancelled before the opening, as both ends of the range.
+      {"period of one day", false, {2007, 3, 5}, {2007, 3, 5}, {"01|7 - A - 05/03/2007-OP12|131.75"},
+       {"01|12 - G - 05/03/2007-OP8|60.00"}},
   };
   auto open = [this](bool cancelled) -> TestReportForm* {
     if (cancelled) return LabXRayTest::open<frmCancelLabBillReport>();
