@@ -178,22 +178,22 @@ std::function<void(VbForm*)> oneDay(QDate day) {
 BenchForm outPatientBill() {
   BenchForm f{QStringLiteral("out-patient bill"), QStringLiteral("mnuOutAddBill"),
               viaMenu<frmBill>(QStringLiteral("mnuOutAddBill")), {}};
-  f.actions.push_back(keystroke([](VbForm* form) { return static_cast<frmBill*>(form)->cmbPatientName; },
-                                [](VbForm* form) { return static_cast<frmBill*>(form)->txtPatientID; }));
+  f.actions.push_back(keystroke([](VbForm* form) { return &static_cast<frmBill*>(form)->cmbPatientName; },
+                                [](VbForm* form) { return &static_cast<frmBill*>(form)->txtPatientID; }));
   BenchAction save;
   save.what = QStringLiteral("one bill printed and saved");
   save.target = BenchTarget::PrintSave;
   save.prepare = [](VbForm* form, int run) {
     auto* b = static_cast<frmBill*>(form);
-    click(b->Picture4);  // a new bill
-    b->cmbPatientName->setFocus();
-    b->cmbPatientName->setEditText(patientOf(run));
-    b->cmbDrName->setEditText(b->cmbDrName->itemText(0));
-    b->Text1[0]->setText(QStringLiteral("150"));
-    click(b->Picture1);
+    click(&b->Picture4);  // a new bill
+    b->cmbPatientName.setFocus();
+    b->cmbPatientName.setEditText(patientOf(run));
+    b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
+    b->Text1[0].setText(QStringLiteral("150"));
+    click(&b->Picture1);
     SettleEvents();
   };
-  save.act = [](VbForm* form, int) { click(static_cast<frmBill*>(form)->Picture2); };
+  save.act = [](VbForm* form, int) { click(&static_cast<frmBill*>(form)->Picture2); };
   f.actions.push_back(save);
   return f;
 }
@@ -201,23 +201,23 @@ BenchForm outPatientBill() {
 BenchForm inPatientBill() {
   BenchForm f{QStringLiteral("in-patient bill"), QStringLiteral("InAddBill"),
               viaMenu<frmInBill>(QStringLiteral("InAddBill")), {}};
-  f.actions.push_back(keystroke([](VbForm* form) { return static_cast<frmInBill*>(form)->cmbPatientName; },
-                                [](VbForm* form) { return static_cast<frmInBill*>(form)->txtPatientID; },
+  f.actions.push_back(keystroke([](VbForm* form) { return &static_cast<frmInBill*>(form)->cmbPatientName; },
+                                [](VbForm* form) { return &static_cast<frmInBill*>(form)->txtPatientID; },
                                 QStringLiteral("IP")));
   BenchAction save;
   save.what = QStringLiteral("one bill printed and saved");
   save.target = BenchTarget::PrintSave;
   save.prepare = [](VbForm* form, int run) {
     auto* b = static_cast<frmInBill*>(form);
-    click(b->Picture4);
-    b->cmbPatientName->setFocus();
-    b->cmbPatientName->setEditText(QStringLiteral("IP%1").arg(1 + run * 7));
-    b->cmbDrName->setEditText(b->cmbDrName->itemText(0));
-    b->Text1[0]->setText(QStringLiteral("500"));
-    click(b->Picture1);
+    click(&b->Picture4);
+    b->cmbPatientName.setFocus();
+    b->cmbPatientName.setEditText(QStringLiteral("IP%1").arg(1 + run * 7));
+    b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
+    b->Text1[0].setText(QStringLiteral("500"));
+    click(&b->Picture1);
     SettleEvents();
   };
-  save.act = [](VbForm* form, int) { click(static_cast<frmInBill*>(form)->Picture2); };
+  save.act = [](VbForm* form, int) { click(&static_cast<frmInBill*>(form)->Picture2); };
   f.actions.push_back(save);
   return f;
 }
@@ -230,19 +230,19 @@ BenchAction cancelLookUp() {
   lookUp.what = QStringLiteral("one bill look-up");
   lookUp.prepare = [](VbForm* form, int) {
     auto* c = static_cast<F*>(form);
-    c->cmbBillNumber->setFocus();
-    c->txtPatientID->clear();
+    c->cmbBillNumber.setFocus();
+    c->txtPatientID.clear();
     SettleEvents();
   };
   lookUp.act = [](VbForm* form, int run) {
     auto* c = static_cast<F*>(form);
-    const int count = c->cmbBillNumber->count();
-    c->cmbBillNumber->setEditText(c->cmbBillNumber->itemText(std::max(0, count - 1 - run * 3)));
+    const int count = c->cmbBillNumber.count();
+    c->cmbBillNumber.setEditText(c->cmbBillNumber.itemText(std::max(0, count - 1 - run * 3)));
   };
   lookUp.check = [](VbForm* form, int) {
     auto* c = static_cast<F*>(form);
-    return c->txtPatientID->text().isEmpty()
-               ? QStringLiteral("not found: bill \"%1\"").arg(c->cmbBillNumber->currentText())
+    return c->txtPatientID.text().isEmpty()
+               ? QStringLiteral("not found: bill \"%1\"").arg(c->cmbBillNumber.currentText())
                : QString();
   };
   return lookUp;
@@ -259,23 +259,23 @@ BenchForm opened(const QString& name, const QString& command) {
 template <class F>
 BenchForm testBill(const QString& name, const QString& command) {
   BenchForm f = opened<F>(name, command);
-  f.actions.push_back(keystroke([](VbForm* form) { return static_cast<F*>(form)->cmbPatientName; },
-                                [](VbForm* form) { return static_cast<F*>(form)->txtPatientID; }));
+  f.actions.push_back(keystroke([](VbForm* form) { return &static_cast<F*>(form)->cmbPatientName; },
+                                [](VbForm* form) { return &static_cast<F*>(form)->txtPatientID; }));
   BenchAction save;
   save.what = QStringLiteral("one bill printed and saved");
   save.target = BenchTarget::PrintSave;
   save.prepare = [](VbForm* form, int run) {
     auto* b = static_cast<F*>(form);
-    click(b->Picture4);  // a new bill
-    b->cmbPatientName->setFocus();
-    b->cmbPatientName->setEditText(patientOf(run));
-    b->cmbDrName->setEditText(b->cmbDrName->itemText(0));
-    b->cmbDescription->setFocus();
-    b->cmbDescription->setEditText(b->cmbDescription->itemText(run % b->cmbDescription->count()));
-    click(b->Picture1);
+    click(&b->Picture4);  // a new bill
+    b->cmbPatientName.setFocus();
+    b->cmbPatientName.setEditText(patientOf(run));
+    b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
+    b->cmbDescription.setFocus();
+    b->cmbDescription.setEditText(b->cmbDescription.itemText(run % b->cmbDescription.count()));
+    click(&b->Picture1);
     SettleEvents();
   };
-  save.act = [](VbForm* form, int) { click(static_cast<F*>(form)->Picture2); };
+  save.act = [](VbForm* form, int) { click(&static_cast<F*>(form)->Picture2); };
   f.actions.push_back(save);
   return f;
 }

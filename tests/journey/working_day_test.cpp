@@ -171,7 +171,7 @@ protected:
     type(form->cmbDrName, kDoctor);
     for (const auto& [box, amount] : fees) type(form->Text1[std::size_t(box)], amount);
     click(form->Picture1);
-    EXPECT_EQ(form->txtTotal->text(), total);
+    EXPECT_EQ(form->txtTotal.text(), total);
     printYes();
     click(form->Picture2);
     closeForm(form);
@@ -187,8 +187,8 @@ protected:
     for (const auto& [box, amount] : charges) type(form->Text1[std::size_t(box)], amount);
     if (!advance.isEmpty()) type(form->txtAdvance, advance);
     click(form->Picture1);
-    EXPECT_EQ(rowsOf(form->List), rows);
-    EXPECT_EQ(form->txtTotal->text(), total);
+    EXPECT_EQ(rowsOf(&form->List), rows);
+    EXPECT_EQ(form->txtTotal.text(), total);
     printYes();
     click(form->Picture2);
     closeForm(form);
@@ -206,11 +206,11 @@ protected:
       type(form->cmbDescription, test);
       click(form->Picture1);
     }
-    EXPECT_EQ(form->txtCTotal->text(), gross);
+    EXPECT_EQ(form->txtCTotal.text(), gross);
     if (!discount.isEmpty()) type(form->txtDiscount, discount);
     printYes();
     click(form->Picture2);
-    EXPECT_EQ(form->txtTotal->text(), net);
+    EXPECT_EQ(form->txtTotal.text(), net);
     closeForm(form);
   }
 
@@ -220,7 +220,7 @@ protected:
     auto* form = openFromMenu<F>(command);
     ASSERT_NE(form, nullptr);
     type(form->cmbBillNumber, number);
-    EXPECT_EQ(form->txtPatientID->text(), patientId);
+    EXPECT_EQ(form->txtPatientID.text(), patientId);
     cancelYes();
     click(form->Picture1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

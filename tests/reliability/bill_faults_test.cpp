@@ -23,11 +23,11 @@ TEST_P(BillFaultTest, TheFailedSaveIsReportedLosesNothingAndCanBeDoneAgain) {
            .arg(QString(5000, u'N')));
   ASSERT_TRUE(open());
   choose("OP99");
-  form->cmbDrName->setEditText("Dr Meera");
+  form->cmbDrName.setEditText("Dr Meera");
   fees("100", "", "50", "");
-  click(form->Picture1);
-  ASSERT_EQ(form->List->topLevelItemCount(), 2);
-  const QString number = form->Label2->text();
+  click(&form->Picture1);
+  ASSERT_EQ(form->List.topLevelItemCount(), 2);
+  const QString number = form->Label2.text();
   const QString before = DatabaseDump(dbPath());
 
   std::unique_ptr<LockHolder> lock;
@@ -43,7 +43,7 @@ TEST_P(BillFaultTest, TheFailedSaveIsReportedLosesNothingAndCanBeDoneAgain) {
 
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
   boxes().allowAny();
-  click(form->Picture2);
+  click(&form->Picture2);
   boxes().strict();
   ASSERT_EQ(boxes().shown().size(), 2u);
   const ShownBox& said = boxes().shown()[1];

@@ -43,12 +43,12 @@ TEST_F(LogTest, ALockedFileAndAFailingPrinterAreWrittenWithTheirDescriptionFormA
     ASSERT_TRUE(lock.held());
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     boxes().allowAny();
-    click(form->Picture2);
+    click(&form->Picture2);
     boxes().strict();
   }
   printer().FailAt(1, QStringLiteral("the paper tray is empty"));
   boxes().allowAny(vbYes);
-  click(form->Picture2);
+  click(&form->Picture2);
   boxes().strict();
 
   QStringList database, printing;

@@ -30,9 +30,9 @@ protected:
 
   // Everything the form shows of a bill.
   static QStringList shown(const frmCancelInBill* f) {
-    QStringList out{f->txtPatientName->text(), f->txtPatientID->text(), DateText(f->DTPicker1->date()),
-                    f->txtTotal->text()};
-    for (const QLineEdit* box : f->Text1) out << box->text();
+    QStringList out{f->txtPatientName.text(), f->txtPatientID.text(), DateText(f->DTPicker1.date()),
+                    f->txtTotal.text()};
+    for (const QLineEdit& box : f->Text1) out << box.text();
     return out;
   }
 
@@ -58,17 +58,17 @@ TEST_F(CancelInBillTest, ListsTheValidBillsAndShowsTheOneFound) {
   auto* f = open<frmCancelInBill>();
   ASSERT_TRUE(f);
   // In the table's order, unsorted; the cancelled bill is not offered.
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"5", "2", "12", "21"}));
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"5", "2", "12", "21"}));
   EXPECT_FALSE(f->HasLocatedBill());
-  EXPECT_EQ(f->cmbBillNumber->currentText(), QString());
-  EXPECT_FALSE(f->Text1[5]->isVisibleTo(f));
-  EXPECT_FALSE(f->Text1[6]->isVisibleTo(f));
-  EXPECT_FALSE(f->txtPatientID->isEnabled());
+  EXPECT_EQ(f->cmbBillNumber.currentText(), QString());
+  EXPECT_FALSE(f->Text1[5].isVisibleTo(f));
+  EXPECT_FALSE(f->Text1[6].isVisibleTo(f));
+  EXPECT_FALSE(f->txtPatientID.isEnabled());
 
   // Typing completes to the first number that begins so; the first row with it is shown as stored,
   // the hidden X-ray and lab boxes included.
-  QTest::keyClicks(f->cmbBillNumber, "5");
-  EXPECT_EQ(f->cmbBillNumber->currentText(), QString("5"));
+  QTest::keyClicks(&f->cmbBillNumber, "5");
+  EXPECT_EQ(f->cmbBillNumber.currentText(), QString("5"));
   EXPECT_TRUE(f->HasLocatedBill());
   EXPECT_EQ(shown(f), ravi());
 
@@ -86,8 +86,8 @@ TEST_F(CancelInBillTest, ListsTheValidBillsAndShowsTheOneFound) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    f->cmbBillNumber->setEditText(QString::fromLatin1(c.text));
-    EXPECT_EQ(f->txtPatientName->text(), c.patient);
+    f->cmbBillNumber.setEditText(QString::fromLatin1(c.text));
+    EXPECT_EQ(f->txtPatientName.text(), c.patient);
     EXPECT_EQ(f->HasLocatedBill(), c.located);
   }
   EXPECT_EQ(boxes().shown().size(), 0u);
@@ -99,9 +99,9 @@ TEST_F(CancelInBillTest, CancelWritesOnlyTheStatusOfTheFoundRow) {
   const QStringList before = table();
   const QString advancesBefore = advances();
 
-  QTest::keyClicks(f->cmbBillNumber, "5");
+  QTest::keyClicks(&f->cmbBillNumber, "5");
   expectCancelled();
-  click(f->Picture1);
+  click(&f->Picture1);
   EXPECT_EQ(boxes().pending(), 0);
 
   // The first row numbered 5 and nothing else; the patient's advance stays as it was.
@@ -111,25 +111,25 @@ TEST_F(CancelInBillTest, CancelWritesOnlyTheStatusOfTheFoundRow) {
   EXPECT_EQ(advances(), advancesBefore);
 
   // The number leaves the list; the form stays open on the cancelled bill with nothing located.
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"2", "12", "21"}));
-  EXPECT_EQ(f->cmbBillNumber->currentText(), QString("5"));
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"2", "12", "21"}));
+  EXPECT_EQ(f->cmbBillNumber.currentText(), QString("5"));
   EXPECT_TRUE(f->IsLoaded());
   EXPECT_EQ(shown(f), ravi());
   EXPECT_FALSE(f->HasLocatedBill());
 
   // A second press writes nothing.
   expectSelectBill();
-  click(f->Picture1);
+  click(&f->Picture1);
   EXPECT_EQ(table(), after);
-  EXPECT_TRUE(f->cmbBillNumber->hasFocus());
+  EXPECT_TRUE(f->cmbBillNumber.hasFocus());
 
   // Another bill chosen is the one the next Cancel acts on.
-  f->cmbBillNumber->setEditText("12");
+  f->cmbBillNumber.setEditText("12");
   expectCancelled();
-  click(f->Picture1);
+  click(&f->Picture1);
   after[3].replace("|Available|", "|Deleted|");
   EXPECT_EQ(table(), after);
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"2", "21"}));
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"2", "21"}));
 }
 
 TEST_F(CancelInBillTest, OfTwoBillsWithOneNumberOnlyTheFoundOneIsCancelled) {
@@ -138,15 +138,15 @@ TEST_F(CancelInBillTest, OfTwoBillsWithOneNumberOnlyTheFoundOneIsCancelled) {
   auto* f = open<frmCancelInBill>();
   ASSERT_TRUE(f);
   QStringList after = table();
-  f->cmbBillNumber->setEditText("12");
-  EXPECT_EQ(f->txtPatientName->text(), QString("Arun"));
+  f->cmbBillNumber.setEditText("12");
+  EXPECT_EQ(f->txtPatientName.text(), QString("Arun"));
   expectCancelled();
-  click(f->Picture1);
+  click(&f->Picture1);
   after[3].replace("|Available|", "|Deleted|");
   EXPECT_EQ(table(), after);
   // The number put back now finds the other bill 12, which the next Cancel would act on.
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"5", "2", "21", "12"}));
-  EXPECT_EQ(f->txtPatientName->text(), QString("Dup"));
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"5", "2", "21", "12"}));
+  EXPECT_EQ(f->txtPatientName.text(), QString("Dup"));
   EXPECT_TRUE(f->HasLocatedBill());
 }
 
@@ -156,18 +156,18 @@ TEST_F(CancelInBillTest, NothingIsWrittenWithoutAFoundBillOrAYes) {
   const QStringList before = table();
 
   expectSelectBill();  // nothing chosen yet
-  click(f->Picture1);
+  click(&f->Picture1);
 
-  f->cmbBillNumber->setEditText("2");
+  f->cmbBillNumber.setEditText("2");
   expectCancelled(vbNo);
-  click(f->Picture1);
-  EXPECT_EQ(f->txtPatientName->text(), QString("Meena"));
+  click(&f->Picture1);
+  EXPECT_EQ(f->txtPatientName.text(), QString("Meena"));
   EXPECT_TRUE(f->HasLocatedBill());
 
-  f->cmbBillNumber->setEditText("99");  // a miss: Meena stays on screen, but is not located
+  f->cmbBillNumber.setEditText("99");  // a miss: Meena stays on screen, but is not located
   expectSelectBill();
-  click(f->Picture1);
-  EXPECT_EQ(f->txtPatientName->text(), QString("Meena"));
+  click(&f->Picture1);
+  EXPECT_EQ(f->txtPatientName.text(), QString("Meena"));
   EXPECT_EQ(table(), before);
   EXPECT_EQ(boxes().pending(), 0);
 }
@@ -179,22 +179,22 @@ TEST_F(CancelInBillTest, AFailedWriteSaysWhyAndReportsNothingDone) {
   exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON InPatientPrintDetails"
                       " BEGIN SELECT RAISE(ABORT, 'the bill table is locked'); END;"));
 
-  f->cmbBillNumber->setEditText("2");
+  f->cmbBillNumber.setEditText("2");
   boxes().expect(QStringLiteral("Do you Wish to Cancel ( Delete ) the Current Bill"), vbYes);
   boxes().allowAny();
-  click(f->Picture1);
+  click(&f->Picture1);
   ASSERT_EQ(boxes().shown().size(), 2u);
   EXPECT_TRUE(boxes().shown()[1].prompt.contains("the bill table is locked")) << boxes().shown()[1].prompt.toStdString();
   EXPECT_EQ(boxes().shown()[1].style & vbCritical, vbCritical);
   EXPECT_EQ(table(), before);
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"5", "2", "12", "21"}));
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"5", "2", "12", "21"}));
 
   // Once the table takes writes again the same bill can be cancelled.
   exec(QStringLiteral("DROP TRIGGER refuse"));
   boxes().strict();
   boxes().clearShown();
   expectCancelled();
-  click(f->Picture1);
+  click(&f->Picture1);
   EXPECT_EQ(scalar("SELECT BillDelete FROM InPatientPrintDetails WHERE patientid='IP11'"), QString("Deleted"));
 }
 
@@ -215,11 +215,11 @@ TEST_F(CancelInBillTest, ABillCancelledElsewhereSinceTheSearchIsNotCancelledAgai
   const QString advancesBefore = advances();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    f->cmbBillNumber->setEditText(QString::fromLatin1(c.bill));
+    f->cmbBillNumber.setEditText(QString::fromLatin1(c.bill));
     ASSERT_TRUE(f->HasLocatedBill());
     // The clerk moves on to the bill's date (leaving the number box searches again), and
     // meanwhile another program writes.
-    f->DTPicker1->setFocus();
+    f->DTPicker1.setFocus();
     other->Execute(QString::fromLatin1(c.sql));
     const QStringList before = table();
     exec(QStringLiteral("CREATE TABLE writes (n); CREATE TRIGGER counted AFTER UPDATE ON InPatientPrintDetails "
@@ -227,19 +227,19 @@ TEST_F(CancelInBillTest, ABillCancelledElsewhereSinceTheSearchIsNotCancelledAgai
     boxes().expect(QStringLiteral("Do you Wish to Cancel ( Delete ) the Current Bill"), QStringLiteral("Warning"),
                    vbCritical + vbYesNo, vbYes);
     expectSelectBill();
-    click(f->Picture1);
+    click(&f->Picture1);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM writes")), QString("0"));
     EXPECT_EQ(table(), before);
     EXPECT_EQ(advances(), advancesBefore);
     EXPECT_TRUE(f->IsLoaded());
-    EXPECT_TRUE(f->cmbBillNumber->hasFocus());
+    EXPECT_TRUE(f->cmbBillNumber.hasFocus());
     exec(QStringLiteral("DROP TRIGGER counted; DROP TABLE writes"));
   }
   // The bills nobody touched are cancelled as ever.
-  f->cmbBillNumber->setEditText(QStringLiteral("21"));
+  f->cmbBillNumber.setEditText(QStringLiteral("21"));
   expectCancelled();
-  click(f->Picture1);
+  click(&f->Picture1);
   EXPECT_EQ(scalar(QStringLiteral("SELECT BillDelete FROM InPatientPrintDetails WHERE BillNo = 21")),
             QString("Deleted"));
   EXPECT_EQ(scalar(QStringLiteral("SELECT BillDelete FROM InPatientPrintDetails WHERE BillNo = 5")),
@@ -250,14 +250,14 @@ TEST_F(CancelInBillTest, CancellingTheLastBillLeavesAnEmptyListAndTheFormOpen) {
   exec(QStringLiteral("UPDATE InPatientPrintDetails SET BillDelete='Deleted' WHERE BillNo<>2"));
   auto* f = open<frmCancelInBill>();
   ASSERT_TRUE(f);
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"2"}));
-  f->cmbBillNumber->setEditText("2");
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"2"}));
+  f->cmbBillNumber.setEditText("2");
   expectCancelled();
-  click(f->Picture1);
-  EXPECT_EQ(f->cmbBillNumber->count(), 0);
+  click(&f->Picture1);
+  EXPECT_EQ(f->cmbBillNumber.count(), 0);
   EXPECT_TRUE(f->IsLoaded());
   expectSelectBill();
-  click(f->Picture1);
+  click(&f->Picture1);
 }
 
 TEST_F(CancelInBillTest, TheDateRefusesFutureDays) {
@@ -265,18 +265,18 @@ TEST_F(CancelInBillTest, TheDateRefusesFutureDays) {
   ASSERT_TRUE(f);
   boxes().expect(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
                  QStringLiteral("Warning"), vbCritical);
-  f->DTPicker1->setDate(QDate(2026, 12, 11));
-  EXPECT_EQ(f->DTPicker1->date(), QDate(2026, 12, 10));
-  f->DTPicker1->setDate(QDate(2026, 12, 10));  // today is accepted
+  f->DTPicker1.setDate(QDate(2026, 12, 11));
+  EXPECT_EQ(f->DTPicker1.date(), QDate(2026, 12, 10));
+  f->DTPicker1.setDate(QDate(2026, 12, 10));  // today is accepted
   EXPECT_EQ(boxes().pending(), 0);
 }
 
 TEST_F(CancelInBillTest, ACancelledBillIsReportedUnderTheDayItWasMadeOut) {
   auto* f = open<frmCancelInBill>();
   ASSERT_TRUE(f);
-  f->cmbBillNumber->setEditText("2");  // made out on the 4th, cancelled today
+  f->cmbBillNumber.setEditText("2");  // made out on the 4th, cancelled today
   expectCancelled();
-  click(f->Picture1);
+  click(&f->Picture1);
   f->Unload();
 
   auto* r = open<frmCancelInBillReport>();

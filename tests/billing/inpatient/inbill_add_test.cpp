@@ -41,70 +41,70 @@ TEST_F(InBillAddTest, AddBuildsTheRowsAndTheTotal) {
     frmInBill* f = open();
     ASSERT_TRUE(f);
     choosePatient(f, QString::fromLatin1(c.patient));
-    for (const auto& [index, text] : c.charges) type(f->Text1[std::size_t(index)], QString::fromLatin1(text));
-    type(f->txtAdvance, QString::fromLatin1(c.advanceBox));
-    click(f->Picture1);
+    for (const auto& [index, text] : c.charges) type(&f->Text1[std::size_t(index)], QString::fromLatin1(text));
+    type(&f->txtAdvance, QString::fromLatin1(c.advanceBox));
+    click(&f->Picture1);
     EXPECT_EQ(listRows(f), c.rows);
-    EXPECT_EQ(f->txtTotal->text(), c.total);
+    EXPECT_EQ(f->txtTotal.text(), c.total);
     // pressing add again lists the same rows, the serials again from 01
-    click(f->Picture1);
+    click(&f->Picture1);
     EXPECT_EQ(listRows(f), c.rows);
-    click(f->Picture3);
+    click(&f->Picture3);
   }
 }
 
 TEST_F(InBillAddTest, OtherLinesAreAppendedOnlyWithTheTick) {
   frmInBill* f = open();
   choosePatient(f, "IP10");
-  type(f->Text1[0], "500");
-  click(f->Picture1);
-  type(f->Text2, "Oxygen");
-  type(f->Text1[9], "50");
-  click(f->Picture1);  // no tick: the charges are listed again, the other line ignored
+  type(&f->Text1[0], "500");
+  click(&f->Picture1);
+  type(&f->Text2, "Oxygen");
+  type(&f->Text1[9], "50");
+  click(&f->Picture1);  // no tick: the charges are listed again, the other line ignored
   EXPECT_EQ(listRows(f), QStringList{"01|Bed Charges|500.00"});
-  EXPECT_EQ(f->Text2->text(), "Oxygen");
+  EXPECT_EQ(f->Text2.text(), "Oxygen");
 
-  f->CheckBox2->setChecked(true);
-  click(f->Picture1);
+  f->CheckBox2.setChecked(true);
+  click(&f->Picture1);
   EXPECT_EQ(listRows(f), (QStringList{"01|Bed Charges|500.00", "02|Oxygen|50.00"}));
-  EXPECT_EQ(f->txtTotal->text(), "550");
-  EXPECT_EQ(f->Text2->text(), "");
-  EXPECT_EQ(f->Text1[9]->text(), "");
-  EXPECT_FALSE(f->CheckBox2->isChecked());
+  EXPECT_EQ(f->txtTotal.text(), "550");
+  EXPECT_EQ(f->Text2.text(), "");
+  EXPECT_EQ(f->Text1[9].text(), "");
+  EXPECT_FALSE(f->CheckBox2.isChecked());
 }
 
 TEST_F(InBillAddTest, AddWithoutPatientOrOnAPrintedBillIsRefused) {
   frmInBill* f = open();
-  type(f->Text1[0], "500");
+  type(&f->Text1[0], "500");
   boxes().expect("Please Select the Patient Name First", "", vbCritical);
-  click(f->Picture1);
-  EXPECT_EQ(f->List->topLevelItemCount(), 0);
+  click(&f->Picture1);
+  EXPECT_EQ(f->List.topLevelItemCount(), 0);
 
   choosePatient(f, "IP10");
-  click(f->Picture1);
+  click(&f->Picture1);
   printAndSave(f);
-  type(f->Text1[1], "70");
+  type(&f->Text1[1], "70");
   boxes().expect("You cannt Change the Bill Already Printed ! Cancel the Bill First then Again Give Print", "Warning",
                  vbCritical);
-  click(f->Picture1);
+  click(&f->Picture1);
   EXPECT_EQ(listRows(f), QStringList{"01|Bed Charges|500.00"});
 }
 
 TEST_F(InBillAddTest, ChoosingAPatientFillsTheBoxesAndTheKeyFiltersHold) {
   frmInBill* f = open();
   choosePatient(f, "IP11");
-  EXPECT_EQ(f->txtPatientID->text(), "Meena");
-  EXPECT_EQ(f->Text3->text(), "500");
+  EXPECT_EQ(f->txtPatientID.text(), "Meena");
+  EXPECT_EQ(f->Text3.text(), "500");
   EXPECT_EQ(f->PatientAge, "33");
   EXPECT_EQ(f->PatientAddress, "4 Lake Street");
-  EXPECT_TRUE(f->cmbDrName->hasFocus() || QApplication::focusWidget() == f->cmbDrName->lineEdit());
+  EXPECT_TRUE(f->cmbDrName.hasFocus() || QApplication::focusWidget() == f->cmbDrName.lineEdit());
 
-  type(f->Text1[0], "1a2.5.0-");
-  EXPECT_EQ(f->Text1[0]->text(), "12.50");
-  type(f->txtAdvance, "abc");  // the advance box takes an amount, as the charge boxes do
-  EXPECT_EQ(f->txtAdvance->text(), "");
-  type(f->cmbDrName, "dr.a");
-  EXPECT_EQ(f->cmbDrName->currentText(), "Dr.Amal");
+  type(&f->Text1[0], "1a2.5.0-");
+  EXPECT_EQ(f->Text1[0].text(), "12.50");
+  type(&f->txtAdvance, "abc");  // the advance box takes an amount, as the charge boxes do
+  EXPECT_EQ(f->txtAdvance.text(), "");
+  type(&f->cmbDrName, "dr.a");
+  EXPECT_EQ(f->cmbDrName.currentText(), "Dr.Amal");
 }
 
 // The advance box takes what the charge boxes take; what still gets in another way (a paste of
@@ -116,15 +116,15 @@ TEST_F(InBillAddTest, TheAdvanceBoxTakesAnAmountAndAddRefusesAnyOther) {
     const char* shown;
   } keys[] = {{"1,000", "1000"}, {"-500", "500"}, {"abc", ""}, {"12.5.0", "12.50"}};
   for (const auto& k : keys) {
-    f->txtAdvance->clear();
-    type(f->txtAdvance, QString::fromLatin1(k.typed));
-    EXPECT_EQ(f->txtAdvance->text(), QString::fromLatin1(k.shown)) << k.typed;
+    f->txtAdvance.clear();
+    type(&f->txtAdvance, QString::fromLatin1(k.typed));
+    EXPECT_EQ(f->txtAdvance.text(), QString::fromLatin1(k.shown)) << k.typed;
   }
 
   choosePatient(f, "IP10");
-  type(f->Text1[0], "500");
-  f->txtAdvance->clear();
-  click(f->Picture1);
+  type(&f->Text1[0], "500");
+  f->txtAdvance.clear();
+  click(&f->Picture1);
   const QStringList charged = {"01|Bed Charges|500.00"};
   ASSERT_EQ(listRows(f), charged);
 
@@ -137,22 +137,22 @@ TEST_F(InBillAddTest, TheAdvanceBoxTakesAnAmountAndAddRefusesAnyOther) {
   };
   for (const auto& r : refused) {
     SCOPED_TRACE(r.text);
-    f->txtAdvance->clear();
-    f->txtAdvance->setFocus();
+    f->txtAdvance.clear();
+    f->txtAdvance.setFocus();
     QApplication::clipboard()->setText(QString::fromLatin1(r.text));
-    QTest::keyClick(f->txtAdvance, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(f->txtAdvance->text(), r.pastes ? QString::fromLatin1(r.text) : QString());
-    if (!r.pastes) f->txtAdvance->setText(QString::fromLatin1(r.text));
+    QTest::keyClick(&f->txtAdvance, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(f->txtAdvance.text(), r.pastes ? QString::fromLatin1(r.text) : QString());
+    if (!r.pastes) f->txtAdvance.setText(QString::fromLatin1(r.text));
     boxes().expect("Please Enter the Correct Advance Amount", "Warning", vbCritical);
-    click(f->Picture1);
+    click(&f->Picture1);
     EXPECT_EQ(listRows(f), charged);
-    EXPECT_EQ(f->txtTotal->text(), "500");
+    EXPECT_EQ(f->txtTotal.text(), "500");
   }
 
   // a sound receipt still goes all the way
-  f->txtAdvance->clear();
-  type(f->txtAdvance, "250");
-  click(f->Picture1);
+  f->txtAdvance.clear();
+  type(&f->txtAdvance, "250");
+  click(&f->Picture1);
   EXPECT_EQ(listRows(f), QStringList{"01|Adv.   Amt|250.00"});
   printAndSave(f);
   EXPECT_EQ(rowOf("SELECT total, Advance, patientid FROM InPatientPrintDetails"), (QStringList{"250", "250", "IP10"}));
@@ -162,14 +162,14 @@ TEST_F(InBillAddTest, TheAdvanceBoxTakesAnAmountAndAddRefusesAnyOther) {
 TEST_F(InBillAddTest, LoadShowsTheNextNumberAndRefusesFutureDates) {
   exec("UPDATE SettingsInBillNo SET BillNo=41");
   frmInBill* f = open();
-  EXPECT_EQ(f->Label2->text(), "42");
-  EXPECT_EQ(f->DTPicker1->date(), defaultToday());
-  f->DTPicker1->setDate(defaultToday().addDays(-3));
-  EXPECT_EQ(f->DTPicker1->date(), defaultToday().addDays(-3));
+  EXPECT_EQ(f->Label2.text(), "42");
+  EXPECT_EQ(f->DTPicker1.date(), defaultToday());
+  f->DTPicker1.setDate(defaultToday().addDays(-3));
+  EXPECT_EQ(f->DTPicker1.date(), defaultToday().addDays(-3));
   boxes().expect("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date", "Warning",
                  vbCritical);
-  f->DTPicker1->setDate(defaultToday().addDays(1));
-  EXPECT_EQ(f->DTPicker1->date(), defaultToday());
+  f->DTPicker1.setDate(defaultToday().addDays(1));
+  EXPECT_EQ(f->DTPicker1.date(), defaultToday());
 }
 
 TEST_F(InBillAddTest, LoadClosesWhenATableIsEmptyOrMissing) {

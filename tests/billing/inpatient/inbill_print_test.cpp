@@ -23,15 +23,15 @@ TEST_F(InBillPrintTest, PrintAsksPrintsAndSavesOnceThenOnlyPrintsCopies) {
   frmInBill* f = open();
 
   boxes().expect("Please add the Amount", "Warning", vbCritical);
-  click(f->Picture2);  // refused before any question
+  click(&f->Picture2);  // refused before any question
   EXPECT_EQ(printer().EndDocCount(), 0);
 
   choosePatient(f, "IP10");
-  type(f->cmbDrName, "Dr.Z");
-  type(f->Text1[0], "500");
-  click(f->Picture1);
+  type(&f->cmbDrName, "Dr.Z");
+  type(&f->Text1[0], "500");
+  click(&f->Picture1);
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbNo);
-  click(f->Picture2);
+  click(&f->Picture2);
   EXPECT_EQ(printer().EndDocCount(), 0);
   EXPECT_EQ(billCount(), 0);
 
@@ -46,15 +46,15 @@ TEST_F(InBillPrintTest, PrintAsksPrintsAndSavesOnceThenOnlyPrintsCopies) {
 
   // a second print is a paper copy: nothing more is stored
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-  click(f->Picture2);
+  click(&f->Picture2);
   EXPECT_EQ(printer().EndDocCount(), 2);
   EXPECT_EQ(billCount(), 1);
 
-  click(f->Picture4);  // new bill
-  EXPECT_EQ(f->Label2->text(), "43");
+  click(&f->Picture4);  // new bill
+  EXPECT_EQ(f->Label2.text(), "43");
   EXPECT_FALSE(f->BillPrinted);
-  EXPECT_EQ(f->List->topLevelItemCount(), 0);
-  EXPECT_EQ(f->cmbPatientName->currentText(), "");
+  EXPECT_EQ(f->List.topLevelItemCount(), 0);
+  EXPECT_EQ(f->cmbPatientName.currentText(), "");
 }
 
 TEST_F(InBillPrintTest, TheRowHoldsTheBoxesAsTyped) {
@@ -85,12 +85,12 @@ TEST_F(InBillPrintTest, TheRowHoldsTheBoxesAsTyped) {
     UnloadForm<frmInBill>();
     frmInBill* f = open();
     choosePatient(f, QString::fromLatin1(c.patient));
-    for (const auto& [index, text] : c.charges) type(f->Text1[std::size_t(index)], QString::fromLatin1(text));
-    type(f->txtAdvance, QString::fromLatin1(c.advanceBox));
-    click(f->Picture1);
+    for (const auto& [index, text] : c.charges) type(&f->Text1[std::size_t(index)], QString::fromLatin1(text));
+    type(&f->txtAdvance, QString::fromLatin1(c.advanceBox));
+    click(&f->Picture1);
     if (c.totalTypedOver) {
-      f->txtTotal->clear();
-      type(f->txtTotal, QString::fromLatin1(c.totalTypedOver));
+      f->txtTotal.clear();
+      type(&f->txtTotal, QString::fromLatin1(c.totalTypedOver));
     }
     printAndSave(f);
     EXPECT_EQ(rowOf("SELECT * FROM InPatientPrintDetails"), c.row);
@@ -164,12 +164,12 @@ TEST_F(InBillPrintTest, TheStoredBillIsTheOneAddListedAndPrintPrinted) {
     exec("DELETE FROM InPatientPrintDetails");
     frmInBill* f = open();
     choosePatient(f, QString::fromLatin1(c.patient));
-    for (const auto& [index, text] : c.atAdd) type(f->Text1[std::size_t(index)], QString::fromLatin1(text));
-    type(f->txtAdvance, QString::fromLatin1(c.advanceBox));
-    click(f->Picture1);
+    for (const auto& [index, text] : c.atAdd) type(&f->Text1[std::size_t(index)], QString::fromLatin1(text));
+    type(&f->txtAdvance, QString::fromLatin1(c.advanceBox));
+    click(&f->Picture1);
     for (const auto& [index, text] : c.afterAdd) {
-      f->Text1[std::size_t(index)]->clear();
-      type(f->Text1[std::size_t(index)], QString::fromLatin1(text));
+      f->Text1[std::size_t(index)].clear();
+      type(&f->Text1[std::size_t(index)], QString::fromLatin1(text));
     }
     printAndSave(f);
 
@@ -221,10 +221,10 @@ TEST_F(InBillPrintTest, TheBillAndTheReceiptSetTheirFontsBeforeTheirFirstItem) {
     printer().SetFontSize(18);
     printer().SetFontBold(false);
     const int logBefore = printer().OperationCount();
-    click(f->Picture3);
+    click(&f->Picture3);
     choosePatient(f, "IP11");
-    type(receipt ? f->txtAdvance : f->Text1[0], "250");
-    click(f->Picture1);
+    type(receipt ? &f->txtAdvance : &f->Text1[0], "250");
+    click(&f->Picture1);
     printAndSave(f);
     const QStringList log = printer().Log().mid(logBefore);
     const qsizetype firstPrint = log.indexOf(QRegularExpression("^Print="));
@@ -245,14 +245,14 @@ TEST_F(InBillPrintTest, TheBillAndTheReceiptSetTheirFontsBeforeTheirFirstItem) {
 TEST_F(InBillPrintTest, AnEmptyCounterOffersOneAndGetsItsRow) {
   exec("DELETE FROM SettingsInBillNo");
   frmInBill* f = open();
-  EXPECT_EQ(f->Label2->text(), "1");
+  EXPECT_EQ(f->Label2.text(), "1");
   choosePatient(f, "IP10");
-  type(f->Text1[0], "10");
-  click(f->Picture1);
+  type(&f->Text1[0], "10");
+  click(&f->Picture1);
   printAndSave(f);
   EXPECT_EQ(scalar("SELECT count(*) || ':' || max(BillNo) FROM SettingsInBillNo"), "1:1");
-  click(f->Picture3);
-  EXPECT_EQ(f->Label2->text(), "2");
+  click(&f->Picture3);
+  EXPECT_EQ(f->Label2.text(), "2");
 }
 
 TEST_F(InBillPrintTest, PrintingMovesTheAdvanceAsTheBillSays) {
@@ -281,16 +281,16 @@ TEST_F(InBillPrintTest, PrintingMovesTheAdvanceAsTheBillSays) {
     frmInBill* f = open();
     EXPECT_EQ(advanceOf(c.changed), c.before);
     choosePatient(f, QString::fromLatin1(c.patient));
-    type(f->Text1[0], QString::fromLatin1(c.charge));
-    type(f->txtAdvance, QString::fromLatin1(c.advanceBox));
-    click(f->Picture1);
+    type(&f->Text1[0], QString::fromLatin1(c.charge));
+    type(&f->txtAdvance, QString::fromLatin1(c.advanceBox));
+    click(&f->Picture1);
     printAndSave(f);
     EXPECT_EQ(advanceOf(c.changed), c.after);
     EXPECT_EQ(advanceOf("IP13"), "1500");  // nobody else's
     // the patient chosen again on the open form shows the advance as it now stands
-    click(f->Picture3);
+    click(&f->Picture3);
     choosePatient(f, QString::fromLatin1(c.changed));
-    EXPECT_EQ(f->Text3->text(), QString::fromLatin1(c.after) == "<null>" ? "" : QString::fromLatin1(c.after));
+    EXPECT_EQ(f->Text3.text(), QString::fromLatin1(c.after) == "<null>" ? "" : QString::fromLatin1(c.after));
   }
 }
 
@@ -331,8 +331,8 @@ TEST_F(InBillPrintTest, AFailedPrintStoresNothingAndARetryStoresTheBillOnce) {
          "UPDATE SettingsInPatient SET Advance=500 WHERE EmployeeID='IP11'");
     frmInBill* f = open();
     choosePatient(f, "IP11");
-    type(f->txtAdvance, "300");
-    click(f->Picture1);
+    type(&f->txtAdvance, "300");
+    click(&f->Picture1);
 
     std::shared_ptr<Connection> holder;
     switch (c.fault) {
@@ -356,7 +356,7 @@ TEST_F(InBillPrintTest, AFailedPrintStoresNothingAndARetryStoresTheBillOnce) {
         boxes().expect(kPrinterMessage, "", vbCritical);
     }
     const int sheetsBefore = printer().EndDocCount();
-    click(f->Picture2);
+    click(&f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(printer().EndDocCount() - sheetsBefore, c.database ? 1 : 0);
     EXPECT_EQ(billCount(), 0);
@@ -388,19 +388,19 @@ TEST_F(InBillPrintTest, PrintRefusesABillThePatientOrTheAdvanceBoxNoLongerMatch)
     const char* message;
   } cases[] = {
       {"receipt, advance box emptied", "IP11", "", "250",
-       [](InBillTest&, frmInBill* f) { f->txtAdvance->clear(); }, kAddAgain},
+       [](InBillTest&, frmInBill* f) { f->txtAdvance.clear(); }, kAddAgain},
       {"receipt, amount changed", "IP11", "", "250",
-       [](InBillTest&, frmInBill* f) { f->txtAdvance->setText("300"); }, kAddAgain},
+       [](InBillTest&, frmInBill* f) { f->txtAdvance.setText("300"); }, kAddAgain},
       {"deducting charge bill, advance typed", "IP12", "1000", "",
-       [](InBillTest&, frmInBill* f) { type(f->txtAdvance, "100"); }, kAddAgain},
+       [](InBillTest&, frmInBill* f) { type(&f->txtAdvance, "100"); }, kAddAgain},
       {"patient changed", "IP12", "1000", "",
        [](InBillTest&, frmInBill* f) {
-         f->cmbPatientName->setEditText("");
+         f->cmbPatientName.setEditText("");
          choosePatient(f, "IP11");
        },
        kAddAgain},
       {"identifier matching nobody", "IP11", "1000", "",
-       [](InBillTest&, frmInBill* f) { QTest::keyClick(f->cmbPatientName, Qt::Key_Backspace); },
+       [](InBillTest&, frmInBill* f) { QTest::keyClick(&f->cmbPatientName, Qt::Key_Backspace); },
        "Please Select the Patient Name First"},
   };
   for (const auto& c : cases) {
@@ -408,13 +408,13 @@ TEST_F(InBillPrintTest, PrintRefusesABillThePatientOrTheAdvanceBoxNoLongerMatch)
     UnloadForm<frmInBill>();
     frmInBill* f = open();
     choosePatient(f, QString::fromLatin1(c.patient));
-    type(f->Text1[0], QString::fromLatin1(c.charge));
-    type(f->txtAdvance, QString::fromLatin1(c.advanceBox));
-    click(f->Picture1);
+    type(&f->Text1[0], QString::fromLatin1(c.charge));
+    type(&f->txtAdvance, QString::fromLatin1(c.advanceBox));
+    click(&f->Picture1);
     const QString before = advanceOf(c.patient);
     c.change(*this, f);
     boxes().expect(c.message, c.message == kAddAgain ? "Warning" : "", vbCritical);
-    click(f->Picture2);
+    click(&f->Picture2);
     EXPECT_EQ(printer().EndDocCount(), 0);
     EXPECT_EQ(billCount(), 0);
     EXPECT_EQ(advanceOf(c.patient), before);
@@ -424,10 +424,10 @@ TEST_F(InBillPrintTest, PrintRefusesABillThePatientOrTheAdvanceBoxNoLongerMatch)
 TEST_F(InBillPrintTest, AnOtherLineOnItsOwnKeepsTheAdvance) {
   frmInBill* f = open();
   choosePatient(f, "IP11");  // holds 500
-  type(f->Text2, "Oxygen");
-  type(f->Text1[9], "75");
-  f->CheckBox2->setChecked(true);
-  click(f->Picture1);
+  type(&f->Text2, "Oxygen");
+  type(&f->Text1[9], "75");
+  f->CheckBox2.setChecked(true);
+  click(&f->Picture1);
   EXPECT_EQ(listRows(f), QStringList{"01|Oxygen|75.00"});
   printAndSave(f);
   EXPECT_EQ(advanceOf("IP11"), "500");
@@ -437,11 +437,11 @@ TEST_F(InBillPrintTest, AnOtherLineOnItsOwnKeepsTheAdvance) {
 TEST_F(InBillPrintTest, ClearForgetsThePatientSoAReceiptPrintsNobodysDetails) {
   frmInBill* f = open();
   choosePatient(f, "IP11");
-  f->CheckBox1->setChecked(true);
-  click(f->Picture3);
+  f->CheckBox1.setChecked(true);
+  click(&f->Picture3);
   EXPECT_EQ(f->PatientAddress, "");
-  type(f->txtAdvance, "100");
-  click(f->Picture1);
+  type(&f->txtAdvance, "100");
+  click(&f->Picture1);
   printAndSave(f);
   EXPECT_TRUE(printer().Find("Name  :   (  )"));
   for (const auto& item : printer().Items()) {
@@ -456,11 +456,11 @@ TEST_F(InBillPrintTest, ClearForgetsThePatientSoAReceiptPrintsNobodysDetails) {
 TEST_F(InBillPrintTest, TheSheetCarriesTheFormsValues) {
   frmInBill* f = open();
   choosePatient(f, "IP12");
-  type(f->cmbDrName, "Dr.A");
-  f->DTPicker1->setDate(QDate(2026, 3, 5));
-  f->CheckBox1->setChecked(true);
-  type(f->Text1[0], "450");
-  click(f->Picture1);
+  type(&f->cmbDrName, "Dr.A");
+  f->DTPicker1.setDate(QDate(2026, 3, 5));
+  f->CheckBox1.setChecked(true);
+  type(&f->Text1[0], "450");
+  click(&f->Picture1);
   printAndSave(f);
   QStringList placed;
   for (const auto& item : printer().Items())
@@ -480,24 +480,24 @@ TEST_F(InBillPrintTest, TheReprintCopyShowsOnlyTheOtherLineAndBillsLikeTheFirst)
   auto* r = open<frmReprintInBill>();
   ASSERT_TRUE(r);
   for (int i = 0; i < kInBillChargeCount; ++i) {
-    EXPECT_FALSE(r->Label1[std::size_t(i)]->isVisible()) << i;
-    EXPECT_EQ(r->Text1[std::size_t(i)]->isVisible(), i == 9) << i;
+    EXPECT_FALSE(r->Label1[std::size_t(i)].isVisible()) << i;
+    EXPECT_EQ(r->Text1[std::size_t(i)].isVisible(), i == 9) << i;
   }
-  EXPECT_TRUE(r->Text2->isVisible());
+  EXPECT_TRUE(r->Text2.isVisible());
   frmInBill* f = open();
-  EXPECT_TRUE(f->Text1[0]->isVisible());
-  EXPECT_FALSE(f->Text1[5]->isVisible());
-  EXPECT_FALSE(f->Label1[9]->isVisible());
+  EXPECT_TRUE(f->Text1[0].isVisible());
+  EXPECT_FALSE(f->Text1[5].isVisible());
+  EXPECT_FALSE(f->Label1[9].isVisible());
 
   // an others-only bill from each form, one after the other: same sheet, same series
   UnloadForm<frmInBill>();
   for (int i = 0; i < 2; ++i) {
     frmInBill* form = i == 0 ? static_cast<frmInBill*>(open<frmReprintInBill>()) : open();
     choosePatient(form, "IP11");
-    type(form->Text2, "Oxygen");
-    type(form->Text1[9], "75");
-    form->CheckBox2->setChecked(true);
-    click(form->Picture1);
+    type(&form->Text2, "Oxygen");
+    type(&form->Text1[9], "75");
+    form->CheckBox2.setChecked(true);
+    click(&form->Picture1);
     printAndSave(form);
     form->Unload();
   }

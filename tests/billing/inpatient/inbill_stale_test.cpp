@@ -62,8 +62,8 @@ protected:
   frmInBill* chargeBill(const QString& patient, const QString& amount) {
     frmInBill* f = open();
     choosePatient(f, patient);
-    type(f->Text1[0], amount);
-    click(f->Picture1);
+    type(&f->Text1[0], amount);
+    click(&f->Picture1);
     return f;
   }
 
@@ -98,29 +98,29 @@ TEST_F(InBillStaleTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
          "INSERT INTO InPatientPrintDetails (BillNo, BillDelete) VALUES (41, 'Available')");
     if (c.beforeLoad) elsewhere(c.sql);
     frmInBill* f = open();
-    EXPECT_EQ(f->Label2->text(), "42");
+    EXPECT_EQ(f->Label2.text(), "42");
     choosePatient(f, "IP10");
-    type(f->Text1[0], "500");
-    click(f->Picture1);
+    type(&f->Text1[0], "500");
+    click(&f->Picture1);
     if (!c.beforeLoad) elsewhere(c.sql);
 
     const int sheets = printer().EndDocCount();
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     if (c.told) boxes().expect(usedNumberMessage(c.printed), "Print Info", vbInformation);
     boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-    click(f->Picture2);
+    click(&f->Picture2);
     ASSERT_EQ(printer().EndDocCount(), sheets + 1);
     EXPECT_EQ(printedNumber(), c.printed);
-    EXPECT_EQ(f->Label2->text(), c.printed);
+    EXPECT_EQ(f->Label2.text(), c.printed);
     EXPECT_EQ(bills(), c.stored);
     EXPECT_EQ(counter(), QString("1:") + c.printed);
 
     // A reprint keeps the number the bill was stored under; the next bill takes the one after.
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-    click(f->Picture2);
+    click(&f->Picture2);
     EXPECT_EQ(printedNumber(), c.printed);
-    click(f->Picture4);
-    EXPECT_EQ(f->Label2->text(), QString::number(QString(c.printed).toInt() + 1));
+    click(&f->Picture4);
+    EXPECT_EQ(f->Label2.text(), QString::number(QString(c.printed).toInt() + 1));
   }
 }
 
@@ -132,7 +132,7 @@ TEST_F(InBillStaleTest, WhatCannotBeReadAtThePrintPrintsNothing) {
   exec("ALTER TABLE SettingsInBillNo RENAME TO Elsewhere");
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
   boxes().allowAny();
-  click(f->Picture2);
+  click(&f->Picture2);
   boxes().strict();
   ASSERT_EQ(boxes().shown().size(), 2u);
   EXPECT_TRUE(boxes().shown()[1].prompt.contains("SettingsInBillNo")) << boxes().shown()[1].prompt.toStdString();
@@ -195,9 +195,9 @@ TEST_F(InBillStaleTest, TheAdvanceIsTheOneTheDatabaseHoldsAtThePrint) {
          "UPDATE SettingsInPatient SET Advance = 300 WHERE EmployeeID = 'IP12'");
     frmInBill* f = open();
     choosePatient(f, c.patient);
-    type(f->Text1[0], c.charge);
-    type(f->txtAdvance, c.receipt);
-    click(f->Picture1);
+    type(&f->Text1[0], c.charge);
+    type(&f->txtAdvance, c.receipt);
+    click(&f->Picture1);
     elsewhere(c.sql);
     const QString changed = advanceOf(c.patient);
     const int sheets = printer().EndDocCount();
@@ -205,15 +205,15 @@ TEST_F(InBillStaleTest, TheAdvanceIsTheOneTheDatabaseHoldsAtThePrint) {
     if (c.refused) {
       boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
       boxes().expect(kAdvanceChanged, "Warning", vbCritical);
-      click(f->Picture2);
+      click(&f->Picture2);
       EXPECT_EQ(printer().EndDocCount(), sheets);
       EXPECT_EQ(billCount(), 0);
       EXPECT_EQ(counter(), "1:7");
       EXPECT_EQ(advanceOf(c.patient), changed);
       EXPECT_FALSE(f->BillPrinted);
       // Added again, the bill deducts the advance the patient holds now.
-      EXPECT_EQ(f->Text3->text(), changed == "<null>" ? "" : changed);
-      click(f->Picture1);
+      EXPECT_EQ(f->Text3.text(), changed == "<null>" ? "" : changed);
+      click(&f->Picture1);
     }
     EXPECT_EQ(listRows(f), c.rows);
     printAndSave(f);
@@ -257,7 +257,7 @@ TEST_F(InBillStaleTest, AChangeDuringThePrintIsNotSavedAndThePrintAgainDealsWith
     boxes().expect(QString("The bill was printed but not saved: ") + c.reason +
                        "\r\nPrint it again to save it under the " + c.again + " number.",
                    "Print Info", vbCritical);
-    click(f->Picture2);
+    click(&f->Picture2);
     EXPECT_EQ(hooked->numbers, QStringList{"8"});
     EXPECT_FALSE(f->BillPrinted);
     EXPECT_EQ(scalar("SELECT count(*) FROM InPatientPrintDetails WHERE patientid = 'IP12'"), "0");
@@ -267,15 +267,15 @@ TEST_F(InBillStaleTest, AChangeDuringThePrintIsNotSavedAndThePrintAgainDealsWith
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     if (c.addAgain) {
       boxes().expect(kAdvanceChanged, "Warning", vbCritical);
-      click(f->Picture2);
+      click(&f->Picture2);
       EXPECT_EQ(hooked->numbers.size(), 1);
-      click(f->Picture1);
+      click(&f->Picture1);
       boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     } else {
       boxes().expect(usedNumberMessage(c.number), "Print Info", vbInformation);
     }
     boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-    click(f->Picture2);
+    click(&f->Picture2);
     EXPECT_EQ(hooked->numbers.last(), c.number);
     EXPECT_TRUE(f->BillPrinted);
     EXPECT_EQ(scalar("SELECT BillNo || ':' || total FROM InPatientPrintDetails WHERE patientid = 'IP12'"),

@@ -47,13 +47,13 @@ protected:
 
   static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
   static void type(QWidget* w, const QString& text) { QTest::keyClicks(w, text); }
-  static void choosePatient(frmInBill* f, const QString& id) { type(f->cmbPatientName, id); }
+  static void choosePatient(frmInBill* f, const QString& id) { type(&f->cmbPatientName, id); }
 
   // The rows the list shows, one "serial|particulars|amount" text each.
   static QStringList listRows(const frmInBill* f) {
     QStringList out;
-    for (int i = 0; i < f->List->topLevelItemCount(); ++i) {
-      const QTreeWidgetItem* it = f->List->topLevelItem(i);
+    for (int i = 0; i < f->List.topLevelItemCount(); ++i) {
+      const QTreeWidgetItem* it = f->List.topLevelItem(i);
       out << it->text(0) + QLatin1Char('|') + it->text(1) + QLatin1Char('|') + it->text(2);
     }
     return out;
@@ -64,7 +64,7 @@ protected:
     boxes().expect(QStringLiteral("Do you wish to Print this Bill"), QStringLiteral("Print"), vbYesNo, vbYes);
     boxes().expect(QStringLiteral("Bill Printed and Saved Successfully"), QStringLiteral("Print Info"),
                    vbInformation);
-    click(f->Picture2);
+    click(&f->Picture2);
   }
 
   // The columns of the first row of a query, "<null>" for no value; empty with no row.

@@ -64,10 +64,10 @@ protected:
   // The bill form with a patient, a doctor and these tests added.
   static void addTests(TestBillForm* f, const QStringList& tests) {
     for (const QString& t : tests) {
-      f->cmbDescription->setFocus();
-      type(f->cmbDescription, t);
-      click(f->Picture1);
-      f->cmbDescription->setEditText(QString());
+      f->cmbDescription.setFocus();
+      type(&f->cmbDescription, t);
+      click(&f->Picture1);
+      f->cmbDescription.setEditText(QString());
     }
   }
 

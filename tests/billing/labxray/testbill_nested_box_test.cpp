@@ -52,20 +52,20 @@ TEST_F(TestBillNestedBoxTest, AFormClosedWhileItsBoxIsUpIsLeftAloneAfterIt) {
     std::function<void(TestBillForm*)> act;     // the step whose box comes up
     const char* box;
   } cases[] = {
-      {"Add with no test", [](TestBillForm*) {}, [](TestBillForm* f) { click(f->Picture1); },
+      {"Add with no test", [](TestBillForm*) {}, [](TestBillForm* f) { click(&f->Picture1); },
        "Please Select the Description First"},
-      {"a future date", [](TestBillForm*) {}, [](TestBillForm* f) { f->DTPicker1->setDate(Today().addDays(3)); },
+      {"a future date", [](TestBillForm*) {}, [](TestBillForm* f) { f->DTPicker1.setDate(Today().addDays(3)); },
        "Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"},
-      {"a wrong discount", [](TestBillForm* f) { addTests(f, {"CBC"}); setText(f->txtDiscount, "x"); },
-       [](TestBillForm* f) { click(f->Picture2); }, "Please select Correct Discount ! This is Invalid Discount"},
+      {"a wrong discount", [](TestBillForm* f) { addTests(f, {"CBC"}); setText(&f->txtDiscount, "x"); },
+       [](TestBillForm* f) { click(&f->Picture2); }, "Please select Correct Discount ! This is Invalid Discount"},
       {"a stray patient text", [](TestBillForm* f) {
          addTests(f, {"CBC"});
-         type(f->cmbPatientName, "OP20");
-         QTest::keyClick(f->cmbPatientName, Qt::Key_Backspace);
+         type(&f->cmbPatientName, "OP20");
+         QTest::keyClick(&f->cmbPatientName, Qt::Key_Backspace);
        },
-       [](TestBillForm* f) { click(f->Picture2); }, "Please Select the Patient Name First"},
+       [](TestBillForm* f) { click(&f->Picture2); }, "Please Select the Patient Name First"},
       {"the print question", [](TestBillForm* f) { addTests(f, {"CBC"}); },
-       [](TestBillForm* f) { click(f->Picture2); }, "Do you wish to Print this Bill"},
+       [](TestBillForm* f) { click(&f->Picture2); }, "Do you wish to Print this Bill"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -75,7 +75,7 @@ protected:
     TestBillForm* f = k.kind == TestBillKind::XRay ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
                                                    : static_cast<TestBillForm*>(open<frmLabBillReport>());
     if (!f) return nullptr;
-    type(f->cmbPatientName, "OP21");
+    type(&f->cmbPatientName, "OP21");
     addTests(f, k.tests);
     return f;
   }
@@ -145,29 +145,29 @@ TEST_F(TestBillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
       if (c.beforeLoad) elsewhere(forKind(c.sql, k));
       TestBillForm* f = makeBill(k);
       ASSERT_TRUE(f);
-      EXPECT_EQ(f->Label2->text(), "42");
+      EXPECT_EQ(f->Label2.text(), "42");
       if (!c.beforeLoad) elsewhere(forKind(c.sql, k));
 
       const std::size_t sheets = printer().Sheets().size();
       boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
       if (c.told) boxes().expect(usedNumberMessage(c.printed), "Print Info", vbInformation);
       boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-      click(f->Picture2);
+      click(&f->Picture2);
       EXPECT_EQ(boxes().pending(), 0);
       ASSERT_EQ(printer().Sheets().size(), sheets + 1);
       EXPECT_EQ(printedNumber(), c.printed);
-      EXPECT_EQ(f->Label2->text(), c.printed);
+      EXPECT_EQ(f->Label2.text(), c.printed);
       EXPECT_EQ(lines(k), c.stored);
       EXPECT_EQ(merged(k), QStringList{});
       EXPECT_EQ(counter(k), QString("1:") + c.printed);
 
       // A reprint keeps the number the bill was stored under; the next bill takes the one after.
       boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-      click(f->Picture2);
+      click(&f->Picture2);
       EXPECT_EQ(printedNumber(), c.printed);
       EXPECT_EQ(lines(k), c.stored);
-      click(f->Picture4);
-      EXPECT_EQ(f->Label2->text(), QString::number(QString(c.printed).toInt() + 1));
+      click(&f->Picture4);
+      EXPECT_EQ(f->Label2.text(), QString::number(QString(c.printed).toInt() + 1));
       EXPECT_EQ(boxes().pending(), 0);
     }
   }
@@ -194,7 +194,7 @@ TEST_F(TestBillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainT
     boxes().expect("The bill was printed but not saved: the number 42 has been given to another bill meanwhile\r\n"
                    "Print it again to save it under the next number.",
                    "Print Info", vbCritical);
-    click(f->Picture2);
+    click(&f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(hooked->numbers, QStringList{"42"});
     EXPECT_FALSE(f->BillPrinted);
@@ -204,10 +204,10 @@ TEST_F(TestBillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainT
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     boxes().expect(usedNumberMessage("43"), "Print Info", vbInformation);
     boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-    click(f->Picture2);
+    click(&f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(hooked->numbers, (QStringList{"42", "43"}));
-    EXPECT_EQ(f->Label2->text(), "43");
+    EXPECT_EQ(f->Label2.text(), "43");
     EXPECT_TRUE(f->BillPrinted);
     EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22", "42|IP10", "43|OP21", "43|OP21"}));
     EXPECT_EQ(merged(k), QStringList{});
@@ -230,7 +230,7 @@ TEST_F(TestBillNumberTest, ANumberThatCannotBeReadPrintsNothing) {
     boxes().clearShown();
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     boxes().allowAny();
-    click(f->Picture2);
+    click(&f->Picture2);
     boxes().strict();
     ASSERT_EQ(boxes().shown().size(), 2u);
     EXPECT_TRUE(boxes().shown()[1].prompt.contains(QString::fromLatin1(k.counter)))
@@ -242,7 +242,7 @@ TEST_F(TestBillNumberTest, ANumberThatCannotBeReadPrintsNothing) {
 
     exec(forKind("ALTER TABLE Elsewhere RENAME TO %2", k));
     expectPrintAndSave();
-    click(f->Picture2);
+    click(&f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(printedNumber(), "42");
     EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22", "42|OP21", "42|OP21"}));

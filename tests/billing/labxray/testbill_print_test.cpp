@@ -17,21 +17,21 @@ const char* const kPrinterMessage = "Please Check the Printer is Correctly Insta
 TEST_F(TestBillPrintTest, FirstPrintStoresEveryLineOnceCopiesStoreNothing) {
   exec("UPDATE SettingsXRayBillNo SET BillNo=41");
   auto* f = open<frmXRayBillReport>();
-  EXPECT_EQ(f->Label2->text(), "42");
+  EXPECT_EQ(f->Label2.text(), "42");
   boxes().expect("Please add the Amount", "Warning", vbCritical);
-  click(f->Picture2);
+  click(&f->Picture2);
 
-  type(f->cmbPatientName, "OP21");
-  type(f->cmbDrName, "Dr.A");
+  type(&f->cmbPatientName, "OP21");
+  type(&f->cmbDrName, "Dr.A");
   addTests(f, {"Chest", "Hand", "Chest"});
-  setText(f->txtDiscount, "10");
+  setText(&f->txtDiscount, "10");
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbNo);
-  click(f->Picture2);
+  click(&f->Picture2);
   EXPECT_EQ(printer().EndDocCount(), 0);
   EXPECT_EQ(rows("SELECT * FROM XRayPrintDetails"), QStringList{});
 
   expectPrintAndSave();
-  click(f->Picture2);
+  click(&f->Picture2);
   EXPECT_TRUE(f->BillPrinted);
   EXPECT_EQ(printer().EndDocCount(), 1);
   EXPECT_TRUE(printer().Find("Name  :  Tara ( OP21 )"));
@@ -44,24 +44,24 @@ TEST_F(TestBillPrintTest, FirstPrintStoresEveryLineOnceCopiesStoreNothing) {
   EXPECT_EQ(scalar("SELECT BillNo FROM SettingsXRayBillNo"), "42");
 
   // a copy with another discount: the paper changes, the stored bill does not
-  setText(f->txtDiscount, "0");
+  setText(&f->txtDiscount, "0");
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-  click(f->Picture2);
+  click(&f->Picture2);
   EXPECT_EQ(printer().EndDocCount(), 2);
-  EXPECT_EQ(f->txtTotal->text(), "680");
+  EXPECT_EQ(f->txtTotal.text(), "680");
   EXPECT_EQ(rows("SELECT DISTINCT total FROM XRayPrintDetails"), QStringList{"612"});
   EXPECT_EQ(rows("SELECT count(*) FROM XRayPrintDetails"), QStringList{"3"});
 
   boxes().expect("You cannt Change the Bill Already Printed ! Cancel the Bill First then Again Give Print", "Warning",
                  vbCritical);
-  click(f->Picture1);
+  click(&f->Picture1);
 
-  click(f->Picture4);  // new bill
-  EXPECT_EQ(f->Label2->text(), "43");
-  EXPECT_EQ(f->txtDiscount->text(), "0");
-  EXPECT_EQ(f->cmbPatientName->currentText(), "");
+  click(&f->Picture4);  // new bill
+  EXPECT_EQ(f->Label2.text(), "43");
+  EXPECT_EQ(f->txtDiscount.text(), "0");
+  EXPECT_EQ(f->cmbPatientName.currentText(), "");
   EXPECT_EQ(f->PatientAge, "");
-  EXPECT_EQ(f->List->topLevelItemCount(), 0);
+  EXPECT_EQ(f->List.topLevelItemCount(), 0);
   EXPECT_EQ(boxes().pending(), 0);
 }
 
@@ -69,7 +69,7 @@ TEST_F(TestBillPrintTest, WithoutDiscountTheNetIsTheGrossText) {
   auto* f = open<frmLabBillReport>();
   addTests(f, {"Lipid Profile"});
   expectPrintAndSave();
-  click(f->Picture2);
+  click(&f->Picture2);
   // nobody chosen: the bill carries empty patient texts
   EXPECT_EQ(rows("SELECT Amount, Discount, GrossTotal, total, patientName, patientid FROM LabPrintDetails"),
             QStringList{"152.50|0|152.5|152.5||"});
@@ -78,13 +78,13 @@ TEST_F(TestBillPrintTest, WithoutDiscountTheNetIsTheGrossText) {
 
 TEST_F(TestBillPrintTest, AnEmptiedChooserPrintsNoEarlierPatient) {
   auto* f = open<frmLabBillReport>();
-  f->CheckBox1->setChecked(true);
-  type(f->cmbPatientName, "IP10");
-  f->cmbPatientName->setEditText(QString());
-  EXPECT_EQ(f->txtPatientID->text(), "");
+  f->CheckBox1.setChecked(true);
+  type(&f->cmbPatientName, "IP10");
+  f->cmbPatientName.setEditText(QString());
+  EXPECT_EQ(f->txtPatientID.text(), "");
   addTests(f, {"CBC"});
   expectPrintAndSave();
-  click(f->Picture2);
+  click(&f->Picture2);
   EXPECT_TRUE(printer().Find("Name  :   (  )"));
   EXPECT_FALSE(printer().Find("12 Hill Road"));
   EXPECT_FALSE(printer().Find("Male"));
@@ -103,18 +103,18 @@ TEST_F(TestBillPrintTest, LabNumbersFromOneAgainAfterADeclinedPrintXRayGoesOn) {
     const QString test = c.xray ? "Hand" : "CBC";
     addTests(f, {test, test});
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbNo);
-    click(f->Picture2);
+    click(&f->Picture2);
     addTests(f, {test});
-    EXPECT_EQ(f->List->topLevelItem(2)->text(0), QString::fromLatin1(c.third));
+    EXPECT_EQ(f->List.topLevelItem(2)->text(0), QString::fromLatin1(c.third));
   }
 }
 
 TEST_F(TestBillPrintTest, ElevenLinesGoOnTwoSheets) {
   auto* f = open<frmLabBillReport>();
   for (int i = 0; i < 11; ++i) addTests(f, {"CBC"});
-  setText(f->txtDiscount, "20");
+  setText(&f->txtDiscount, "20");
   expectPrintAndSave();
-  click(f->Picture2);
+  click(&f->Picture2);
   EXPECT_EQ(printer().EndDocCount(), 2);
   const auto sheets = printer().Sheets();
   ASSERT_EQ(sheets.size(), 2u);
@@ -127,7 +127,7 @@ TEST_F(TestBillPrintTest, ElevenLinesGoOnTwoSheets) {
   EXPECT_FALSE(has(sheets[0], "11"));
   EXPECT_TRUE(has(sheets[1], "11"));
   EXPECT_TRUE(has(sheets[1], "Discount 20 %"));
-  EXPECT_EQ(f->txtTotal->text(), "1320");
+  EXPECT_EQ(f->txtTotal.text(), "1320");
   EXPECT_EQ(rows("SELECT count(*) FROM LabPrintDetails WHERE BillNo=1"), QStringList{"11"});
 }
 
@@ -157,13 +157,13 @@ TEST_F(TestBillPrintTest, AFailedPrintOrSaveStoresNothingAndARetryStoresOnce) {
     ResetForms();
     exec("DELETE FROM LabPrintDetails; UPDATE SettingsLabBillNo SET BillNo=6");
     auto* f = open<frmLabBillReport>();
-    type(f->cmbPatientName, "OP21");
+    type(&f->cmbPatientName, "OP21");
     addTests(f, {"CBC", "Sugar"});
     if (*c.trigger) exec(QString::fromLatin1(c.trigger));
     if (c.printerFailsAt) printer().FailAt(c.printerFailsAt);
     if (c.printerFailsAt != 1) boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     boxes().expect(QString::fromLatin1(c.says), c.says == kPrinterMessage ? "" : "Print Info", vbCritical);
-    click(f->Picture2);
+    click(&f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_FALSE(f->BillPrinted);
     EXPECT_EQ(rows("SELECT count(*) FROM LabPrintDetails"), QStringList{"0"});
@@ -171,7 +171,7 @@ TEST_F(TestBillPrintTest, AFailedPrintOrSaveStoresNothingAndARetryStoresOnce) {
     if (*c.trigger) exec("DROP TRIGGER fault");
 
     expectPrintAndSave();
-    click(f->Picture2);
+    click(&f->Picture2);
     EXPECT_TRUE(f->BillPrinted);
     EXPECT_EQ(rows("SELECT Description, BillNo FROM LabPrintDetails"), (QStringList{"CBC|7", "Sugar|7"}));
     EXPECT_EQ(rows("SELECT BillNo FROM SettingsLabBillNo"), QStringList{"7"});
@@ -199,9 +199,9 @@ TEST_F(TestBillPrintTest, APrintedBillTheDatabaseRefusedIsSaidSoAndTheNextPrintS
     exec(QStringLiteral("DELETE FROM %1; UPDATE %2 SET BillNo=6").arg(table, counter));
     TestBillForm* f = c.xray ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
                              : static_cast<TestBillForm*>(open<frmLabBillReport>());
-    type(f->cmbPatientName, "OP21");
+    type(&f->cmbPatientName, "OP21");
     addTests(f, c.xray ? QStringList{"Chest", "Hand"} : QStringList{"CBC", "Sugar"});
-    ASSERT_EQ(f->Label2->text(), "7");
+    ASSERT_EQ(f->Label2.text(), "7");
 
     sqlite3* holder = nullptr;
     if (c.locked) {
@@ -214,7 +214,7 @@ TEST_F(TestBillPrintTest, APrintedBillTheDatabaseRefusedIsSaidSoAndTheNextPrintS
     boxes().clearShown();
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     boxes().allowAny();
-    click(f->Picture2);
+    click(&f->Picture2);
     boxes().strict();
     ASSERT_EQ(boxes().shown().size(), 2u);
     const ShownBox& said = boxes().shown()[1];
@@ -237,7 +237,7 @@ TEST_F(TestBillPrintTest, APrintedBillTheDatabaseRefusedIsSaidSoAndTheNextPrintS
 
     boxes().clearShown();
     expectPrintAndSave();
-    click(f->Picture2);
+    click(&f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_TRUE(f->BillPrinted);
     EXPECT_EQ(printer().EndDocCount(), sheets + 2);
@@ -258,11 +258,11 @@ TEST_F(TestBillPrintTest, EveryItemPrintsInTheStationeryFontWhateverPrintedBefor
       {"an in-patient advance receipt",
        [&] {
          auto* in = open<frmInBill>();
-         type(in->cmbPatientName, "IP10");
-         type(in->txtAdvance, "300");
-         click(in->Picture1);
+         type(&in->cmbPatientName, "IP10");
+         type(&in->txtAdvance, "300");
+         click(&in->Picture1);
          expectPrintAndSave();
-         click(in->Picture2);
+         click(&in->Picture2);
          UnloadForm<frmInBill>();
        }},
       {"a collection report",
@@ -295,12 +295,12 @@ TEST_F(TestBillPrintTest, EveryItemPrintsInTheStationeryFontWhateverPrintedBefor
       const std::size_t first = printer().Jobs().size();
       TestBillForm* f = xray ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
                              : static_cast<TestBillForm*>(open<frmLabBillReport>());
-      type(f->cmbPatientName, "IP10");
-      f->CheckBox1->setChecked(true);
+      type(&f->cmbPatientName, "IP10");
+      f->CheckBox1.setChecked(true);
       for (int i = 0; i < 11; ++i) addTests(f, {xray ? "Chest" : "CBC"});
-      setText(f->txtDiscount, "10");
+      setText(&f->txtDiscount, "10");
       expectPrintAndSave();
-      click(f->Picture2);
+      click(&f->Picture2);
       ASSERT_EQ(printer().Jobs().size(), first + 2);
       int items = 0;
       for (std::size_t j = first; j < printer().Jobs().size(); ++j) {
@@ -320,13 +320,13 @@ TEST_F(TestBillPrintTest, EveryItemPrintsInTheStationeryFontWhateverPrintedBefor
 TEST_F(TestBillPrintTest, AMissingCounterRowIsMadeBySave) {
   exec("DELETE FROM SettingsLabBillNo");
   auto* f = open<frmLabBillReport>();
-  EXPECT_EQ(f->Label2->text(), "1");
+  EXPECT_EQ(f->Label2.text(), "1");
   addTests(f, {"CBC"});
   expectPrintAndSave();
-  click(f->Picture2);
+  click(&f->Picture2);
   EXPECT_EQ(rows("SELECT BillNo FROM SettingsLabBillNo"), QStringList{"1"});
-  click(f->Picture3);
-  EXPECT_EQ(f->Label2->text(), "2");
+  click(&f->Picture3);
+  EXPECT_EQ(f->Label2.text(), "2");
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ protected:
     return xray ? LoadedForm<frmCancelXRayBill>() != nullptr : LoadedForm<frmCancelLabBill>() != nullptr;
   }
   static void choose(TestCancelForm* f, const QString& number) {
-    f->cmbBillNumber->setFocus();
-    type(f->cmbBillNumber, number);
+    f->cmbBillNumber.setFocus();
+    type(&f->cmbBillNumber, number);
   }
 };
 
@@ -45,21 +45,21 @@ TEST_F(TestCancelTest, SearchShowsEveryLineAndTheListIsDistinct) {
     TestCancelForm* f = c.xray ? static_cast<TestCancelForm*>(open<frmCancelXRayBill>())
                                : static_cast<TestCancelForm*>(open<frmCancelLabBill>());
     QStringList numbers;
-    for (int i = 0; i < f->cmbBillNumber->count(); ++i) numbers << f->cmbBillNumber->itemText(i);
+    for (int i = 0; i < f->cmbBillNumber.count(); ++i) numbers << f->cmbBillNumber.itemText(i);
     std::sort(numbers.begin(), numbers.end());
     EXPECT_EQ(numbers, (QStringList{"5", "7"}));
 
     choose(f, "7");
-    EXPECT_EQ(rowsOf(f->List), (QStringList{"01|First|100", "02|Second|120", "03|Third|50"}));
-    EXPECT_EQ(f->txtPatientName->text(), "Ravi");
-    EXPECT_EQ(f->txtPatientID->text(), "IP10");
-    EXPECT_EQ(f->txtGrassTotal->text(), "270");
-    EXPECT_EQ(f->txtTotal->text(), "270");
-    EXPECT_EQ(f->txtDiscount->text(), "0");
-    EXPECT_EQ(f->DTPicker1->date(), QDate(2026, 12, 4));
+    EXPECT_EQ(rowsOf(&f->List), (QStringList{"01|First|100", "02|Second|120", "03|Third|50"}));
+    EXPECT_EQ(f->txtPatientName.text(), "Ravi");
+    EXPECT_EQ(f->txtPatientID.text(), "IP10");
+    EXPECT_EQ(f->txtGrassTotal.text(), "270");
+    EXPECT_EQ(f->txtTotal.text(), "270");
+    EXPECT_EQ(f->txtDiscount.text(), "0");
+    EXPECT_EQ(f->DTPicker1.date(), QDate(2026, 12, 4));
 
-    f->cmbBillNumber->setEditText("   ");  // blanks start no search
-    EXPECT_EQ(f->List->topLevelItemCount(), 3);
+    f->cmbBillNumber.setEditText("   ");  // blanks start no search
+    EXPECT_EQ(f->List.topLevelItemCount(), 3);
   }
 }
 
@@ -81,16 +81,16 @@ TEST_F(TestCancelTest, TheListFollowsTheFirstLinesAndEveryLineOfABillIsFound) {
     TestCancelForm* f = xray ? static_cast<TestCancelForm*>(open<frmCancelXRayBill>())
                              : static_cast<TestCancelForm*>(open<frmCancelLabBill>());
     QStringList numbers;
-    for (int i = 0; i < f->cmbBillNumber->count(); ++i) numbers << f->cmbBillNumber->itemText(i);
+    for (int i = 0; i < f->cmbBillNumber.count(); ++i) numbers << f->cmbBillNumber.itemText(i);
     EXPECT_EQ(numbers, (QStringList{"5", "7", "3"}));
 
     choose(f, "5");
-    EXPECT_EQ(rowsOf(f->List), (QStringList{"01|CBC|150", "02|Sugar|5"}));
-    f->cmbBillNumber->setEditText("3");
-    EXPECT_EQ(rowsOf(f->List), (QStringList{"01|Early|10", "02|Late|30"}));
+    EXPECT_EQ(rowsOf(&f->List), (QStringList{"01|CBC|150", "02|Sugar|5"}));
+    f->cmbBillNumber.setEditText("3");
+    EXPECT_EQ(rowsOf(&f->List), (QStringList{"01|Early|10", "02|Late|30"}));
     boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
     boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
-    click(f->Picture1);
+    click(&f->Picture1);
     const QString lines = QStringLiteral("SELECT BillNo, BillDelete FROM %1 WHERE BillNo IN (2, 3) ORDER BY rowid");
     EXPECT_EQ(rows(lines.arg(table)), (QStringList{"3|Deleted", "2|Deleted", "3|Deleted"}));
   }
@@ -101,13 +101,13 @@ TEST_F(TestCancelTest, YesMarksExactlyThatBillsLinesAndCloses) {
   auto* f = open<frmCancelLabBill>();
   choose(f, "7");
   boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbNo);
-  click(f->Picture1);
+  click(&f->Picture1);
   EXPECT_EQ(table("LabPrintDetails"), before);
   EXPECT_TRUE(LoadedForm<frmCancelLabBill>());
 
   boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
   boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
-  click(f->Picture1);
+  click(&f->Picture1);
   QStringList expected = before;
   for (int i : {1, 3, 4}) expected[i].replace("|Available", "|Deleted");
   EXPECT_EQ(table("LabPrintDetails"), expected);
@@ -115,22 +115,22 @@ TEST_F(TestCancelTest, YesMarksExactlyThatBillsLinesAndCloses) {
   EXPECT_EQ(boxes().pending(), 0);
 
   auto* again = open<frmCancelLabBill>();
-  EXPECT_EQ(again->cmbBillNumber->count(), 1);
-  EXPECT_EQ(again->cmbBillNumber->itemText(0), "5");
+  EXPECT_EQ(again->cmbBillNumber.count(), 1);
+  EXPECT_EQ(again->cmbBillNumber.itemText(0), "5");
 }
 
 TEST_F(TestCancelTest, CancelWithNoBillFoundMarksNothing) {
   const QStringList before = table("XRayPrintDetails");
   auto* f = open<frmCancelXRayBill>();
   boxes().expect("Please select the Bill Number", "Warning", vbCritical);
-  click(f->Picture1);  // nothing searched yet
+  click(&f->Picture1);  // nothing searched yet
 
   choose(f, "5");
-  f->cmbBillNumber->setEditText("");  // the boxes still show bill 5; the number box names nothing
-  EXPECT_EQ(f->txtPatientID->text(), "OP21");
+  f->cmbBillNumber.setEditText("");  // the boxes still show bill 5; the number box names nothing
+  EXPECT_EQ(f->txtPatientID.text(), "OP21");
   boxes().expect("Please select the Bill Number", "Warning", vbCritical);
-  click(f->Picture1);
-  EXPECT_TRUE(f->cmbBillNumber->hasFocus());
+  click(&f->Picture1);
+  EXPECT_TRUE(f->cmbBillNumber.hasFocus());
   EXPECT_EQ(table("XRayPrintDetails"), before);
   EXPECT_TRUE(LoadedForm<frmCancelXRayBill>());
   EXPECT_EQ(boxes().pending(), 0);
@@ -165,10 +165,10 @@ TEST_F(TestCancelTest, ABillWrittenElsewhereSinceTheSearchIsNotCancelledAgain) {
                                : static_cast<TestCancelForm*>(open<frmCancelLabBill>());
       ASSERT_TRUE(f);
       choose(f, "7");
-      ASSERT_EQ(f->List->topLevelItemCount(), 3);
+      ASSERT_EQ(f->List.topLevelItemCount(), 3);
       // The clerk moves on to the bill's date (leaving the number box searches again), and
       // meanwhile another program writes.
-      f->DTPicker1->setFocus();
+      f->DTPicker1.setFocus();
       openDb()->Execute(QString::fromLatin1(c.sql).arg(QString::fromLatin1(name)));
       const QStringList before = table(name);
       exec(QStringLiteral("CREATE TABLE writes (n); CREATE TRIGGER counted AFTER UPDATE ON %1 "
@@ -179,7 +179,7 @@ TEST_F(TestCancelTest, ABillWrittenElsewhereSinceTheSearchIsNotCancelledAgain) {
         boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
       else
         boxes().expect("Please select the Bill Number", "Warning", vbCritical);
-      click(f->Picture1);
+      click(&f->Picture1);
       EXPECT_EQ(boxes().pending(), 0);
       if (c.cancelled) {
         QStringList expected = before;
@@ -191,14 +191,14 @@ TEST_F(TestCancelTest, ABillWrittenElsewhereSinceTheSearchIsNotCancelledAgain) {
         EXPECT_EQ(scalar("SELECT count(*) FROM writes"), "0");
         EXPECT_EQ(table(name), before);
         EXPECT_TRUE(loaded(xray));
-        EXPECT_TRUE(f->cmbBillNumber->hasFocus());
+        EXPECT_TRUE(f->cmbBillNumber.hasFocus());
 
         // The bill nobody touched is cancelled as ever.
-        f->cmbBillNumber->setEditText(QString());
+        f->cmbBillNumber.setEditText(QString());
         choose(f, "5");
         boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
         boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
-        click(f->Picture1);
+        click(&f->Picture1);
         EXPECT_EQ(boxes().pending(), 0);
         EXPECT_EQ(rows(QStringLiteral("SELECT DISTINCT BillDelete FROM %1 WHERE BillNo = 5").arg(name)),
                   QStringList{"Deleted"});
@@ -211,9 +211,9 @@ TEST_F(TestCancelTest, ABillWrittenElsewhereSinceTheSearchIsNotCancelledAgain) {
 TEST_F(TestCancelTest, NoValidBillGivesAnEmptyList) {
   exec("UPDATE LabPrintDetails SET BillDelete='Deleted'");
   auto* f = open<frmCancelLabBill>();
-  EXPECT_EQ(f->cmbBillNumber->count(), 0);
+  EXPECT_EQ(f->cmbBillNumber.count(), 0);
   boxes().expect("Please select the Bill Number", "Warning", vbCritical);
-  click(f->Picture1);
+  click(&f->Picture1);
   EXPECT_EQ(boxes().pending(), 0);
 }
 
@@ -226,7 +226,7 @@ TEST_F(TestCancelTest, AFailedCancelMarksNoLineAndKeepsTheForm) {
        "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
   boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
   boxes().expect("Database Error. Please Check the database and try again", "Database Error", vbCritical);
-  click(f->Picture1);
+  click(&f->Picture1);
   EXPECT_EQ(table("LabPrintDetails"), before);
   EXPECT_TRUE(LoadedForm<frmCancelLabBill>());
   EXPECT_EQ(endCount(), 0);

@@ -45,27 +45,27 @@ protected:
   }
   // Puts an identifier into the chooser as a pick from its list would.
   void choose(const QString& id) {
-    form->cmbPatientName->setFocus();
-    form->cmbPatientName->setEditText(id);
+    form->cmbPatientName.setFocus();
+    form->cmbPatientName.setEditText(id);
   }
   void fees(const QString& drFees, const QString& dressing, const QString& ecg, const QString& scan) {
     const QString texts[] = {drFees, dressing, ecg, scan};
     const int boxes[] = {0, 1, 4, 5};
     for (int i = 0; i < 4; ++i) {
-      form->Text1[std::size_t(boxes[i])]->clear();
-      type(form->Text1[std::size_t(boxes[i])], texts[i]);
+      form->Text1[std::size_t(boxes[i])].clear();
+      type(&form->Text1[std::size_t(boxes[i])], texts[i]);
     }
   }
   void freeText(const QString& description, const QString& amount, bool tick = true) {
-    type(form->Text2, description);
-    type(form->Text1[6], amount);
-    form->CheckBox2->setChecked(tick);
+    type(&form->Text2, description);
+    type(&form->Text1[6], amount);
+    form->CheckBox2.setChecked(tick);
   }
   // "01 Dr Fees 100.00" for each row of the list.
   QStringList listed() const {
     QStringList out;
-    for (int i = 0; i < form->List->topLevelItemCount(); ++i) {
-      const QTreeWidgetItem* item = form->List->topLevelItem(i);
+    for (int i = 0; i < form->List.topLevelItemCount(); ++i) {
+      const QTreeWidgetItem* item = form->List.topLevelItem(i);
       out << item->text(0) + ' ' + item->text(1) + ' ' + item->text(2);
     }
     return out;
@@ -73,15 +73,15 @@ protected:
   // A bill for OP12 with Dr Fees 100 and ECG 50, listed.
   void makeBill() {
     choose("OP12");
-    form->cmbDrName->setEditText("Dr Meera");
+    form->cmbDrName.setEditText("Dr Meera");
     fees("100", "", "50", "");
-    click(form->Picture1);
+    click(&form->Picture1);
   }
   // Answers the print question with Yes and expects the success message.
   void printAndSave() {
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-    click(form->Picture2);
+    click(&form->Picture2);
   }
   int billRows() const { return scalar("SELECT count(*) FROM OutPatientPrintDetails").toInt(); }
 

@@ -82,7 +82,7 @@ TEST_F(BillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
     const auto other = openDb();
     if (c.beforeLoad) elsewhere(other, c.sql);
     ASSERT_TRUE(open());
-    EXPECT_EQ(form->Label2->text(), c.shown);
+    EXPECT_EQ(form->Label2.text(), c.shown);
     makeBill();
     if (!c.beforeLoad) elsewhere(other, c.sql);
 
@@ -90,19 +90,19 @@ TEST_F(BillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     if (c.told) boxes().expect(usedNumberMessage(c.printed), "Print Info", vbInformation);
     boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-    click(form->Picture2);
+    click(&form->Picture2);
     ASSERT_EQ(printer().Sheets().size(), sheets + 1);
     EXPECT_EQ(printedNumber(printer().Sheets()), c.printed);
-    EXPECT_EQ(form->Label2->text(), c.printed);
+    EXPECT_EQ(form->Label2.text(), c.printed);
     EXPECT_EQ(bills(), c.stored);
     EXPECT_EQ(counter(), QString("1:") + c.printed);
 
     // A reprint keeps the number the bill was stored under; the next bill takes the one after.
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-    click(form->Picture2);
+    click(&form->Picture2);
     EXPECT_EQ(printedNumber(printer().Sheets()), c.printed);
-    click(form->Picture4);
-    EXPECT_EQ(form->Label2->text(), QString::number(QString(c.printed).toInt() + 1));
+    click(&form->Picture4);
+    EXPECT_EQ(form->Label2.text(), QString::number(QString(c.printed).toInt() + 1));
   }
 }
 
@@ -124,7 +124,7 @@ TEST_F(BillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainTakes
   boxes().expect("The bill was printed but not saved: the number 42 has been given to another bill meanwhile\r\n"
                  "Print it again to save it under the next number.",
                  "Print Info", vbCritical);
-  click(form->Picture2);
+  click(&form->Picture2);
   EXPECT_EQ(hooked->numbers, QStringList{"42"});
   EXPECT_FALSE(form->BillPrinted);
   EXPECT_EQ(bills(), "42");
@@ -134,9 +134,9 @@ TEST_F(BillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainTakes
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
   boxes().expect(usedNumberMessage("43"), "Print Info", vbInformation);
   boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-  click(form->Picture2);
+  click(&form->Picture2);
   EXPECT_EQ(hooked->numbers, (QStringList{"42", "43"}));
-  EXPECT_EQ(form->Label2->text(), "43");
+  EXPECT_EQ(form->Label2.text(), "43");
   EXPECT_TRUE(form->BillPrinted);
   EXPECT_EQ(bills(), "42,43");
   EXPECT_EQ(scalar("SELECT patientName FROM OutPatientPrintDetails WHERE BillNo = 43"), "ABC");
@@ -152,7 +152,7 @@ TEST_F(BillNumberTest, ANumberThatCannotBeReadPrintsNothing) {
   exec("ALTER TABLE SettingsOutBillNo RENAME TO Elsewhere");
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
   boxes().allowAny();
-  click(form->Picture2);
+  click(&form->Picture2);
   boxes().strict();
   ASSERT_EQ(boxes().shown().size(), 2u);
   EXPECT_TRUE(boxes().shown()[1].prompt.contains("SettingsOutBillNo")) << boxes().shown()[1].prompt.toStdString();

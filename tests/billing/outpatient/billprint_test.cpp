@@ -40,16 +40,16 @@ void amount(std::vector<Placed>& out, const QString& text, double y) {
 TEST_F(BillFormTest, PrintsEveryItemAtItsPlaceOnTheStationery) {
   exec("UPDATE SettingsOutBillNo SET BillNo = 41");
   ASSERT_TRUE(open());
-  form->DTPicker1->setDate(QDate(2026, 12, 8));
+  form->DTPicker1.setDate(QDate(2026, 12, 8));
   makeBill();
   freeText("Injection", "20");
-  click(form->Picture1);
+  click(&form->Picture1);
   for (bool address : {false, true}) {
     SCOPED_TRACE(address ? "address" : "no address");
-    form->CheckBox1->setChecked(address);
+    form->CheckBox1.setChecked(address);
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     if (!address) boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-    click(form->Picture2);
+    click(&form->Picture2);
 
     std::vector<Placed> want = {{"Name  :  ABC ( OP12 )", 0, 555}};
     if (address) want.insert(want.end(), {{"12 Hill Road", 0, 755}, {"Kottayam", 0, 955}});
@@ -116,7 +116,7 @@ TEST_F(BillFormTest, PrintsInItsOwnFontWhateverWasPrintedBefore) {
     const std::size_t before = printer().Sheets().size();
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     if (!form->BillPrinted) boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-    click(form->Picture2);
+    click(&form->Picture2);
     const auto sheets = printer().Sheets();
     ASSERT_EQ(sheets.size(), before + 1);
     ASSERT_EQ(sheets.back().size(), 27u);  // six head items, the two rows (8 and 7), the total (6)
@@ -163,9 +163,9 @@ TEST(BillStationery, RowsGoOnEvery250TwipsPastTheTotalLine) {
 TEST_F(BillFormTest, SavesTheBillOnceWithTheFeesThatWerePrinted) {
   exec("UPDATE SettingsOutBillNo SET BillNo = 41");
   ASSERT_TRUE(open());
-  form->DTPicker1->setDate(QDate(2026, 12, 8));
+  form->DTPicker1.setDate(QDate(2026, 12, 8));
   makeBill();
-  form->Text1[4]->clear();  // emptied after the add: the printed ECG row still belongs to the bill
+  form->Text1[4].clear();  // emptied after the add: the printed ECG row still belongs to the bill
   printAndSave();
   EXPECT_TRUE(form->BillPrinted);
   EXPECT_EQ(billRows(), 1);
@@ -177,13 +177,13 @@ TEST_F(BillFormTest, SavesTheBillOnceWithTheFeesThatWerePrinted) {
 
   // A second print reprints without saving; the bill can no longer be changed.
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-  click(form->Picture2);
+  click(&form->Picture2);
   EXPECT_EQ(printer().Sheets().size(), 2u);
   EXPECT_EQ(billRows(), 1);
   EXPECT_EQ(scalar("SELECT BillNo FROM SettingsOutBillNo"), "42");
   boxes().expect("You cannt Change the Bill Already Printed ! Cancel The Bill Again Give Print", "Warning",
                  vbCritical);
-  click(form->Picture1);
+  click(&form->Picture1);
   EXPECT_EQ(listed().size(), 2);
 }
 
@@ -203,13 +203,13 @@ TEST_F(BillFormTest, BillNumbersComeFromTheCounter) {
     exec("DELETE FROM OutPatientPrintDetails");
     exec(c.counter);
     ASSERT_TRUE(open());
-    EXPECT_EQ(form->Label2->text(), c.shown);
+    EXPECT_EQ(form->Label2.text(), c.shown);
     makeBill();
     printAndSave();
     EXPECT_EQ(scalar("SELECT group_concat(BillNo) FROM SettingsOutBillNo"), c.stored);
     EXPECT_EQ(scalar("SELECT group_concat(BillNo) FROM OutPatientPrintDetails"), c.stored);
-    click(form->Picture4);
-    EXPECT_EQ(form->Label2->text(), c.next);
+    click(&form->Picture4);
+    EXPECT_EQ(form->Label2.text(), c.next);
     EXPECT_FALSE(form->BillPrinted);
     makeBill();
     printAndSave();
@@ -224,11 +224,11 @@ TEST_F(BillFormTest, NoToTheQuestionOrAnEmptyBillPrintsNothing) {
   ASSERT_TRUE(open());
   choose("OP12");
   boxes().expect("Please add the Amount", "Warning", vbCritical);
-  click(form->Picture2);
+  click(&form->Picture2);
   fees("100", "", "", "");
-  click(form->Picture1);
+  click(&form->Picture1);
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbNo);
-  click(form->Picture2);
+  click(&form->Picture2);
   EXPECT_TRUE(printer().Items().empty());
   EXPECT_EQ(printer().EndDocCount(), 0);
   EXPECT_EQ(billRows(), 0);
@@ -252,7 +252,7 @@ TEST_F(BillFormTest, APrinterFailureSavesNothingAndTheNextPrintSaves) {
     printer().FailAt(c.failAt, "Printer out of paper");
     if (c.failAt > 5) boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     boxes().expect("Please Check the Printer is Correctly Installed" "Printer out of paper", "", vbCritical);
-    click(form->Picture2);
+    click(&form->Picture2);
     EXPECT_EQ(billRows(), 0);
     EXPECT_EQ(scalar("SELECT BillNo FROM SettingsOutBillNo"), "41");
     EXPECT_FALSE(form->BillPrinted);
@@ -284,7 +284,7 @@ TEST_F(BillFormTest, AFailedSaveAfterThePrintSavesNothingAndKeepsTheNumber) {
     SCOPED_TRACE(c.what);
     exec(c.trigger);
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-    click(form->Picture2);
+    click(&form->Picture2);
     ASSERT_EQ(boxes().shown().size(), std::size_t(2 * (&c - cases) + 2));
     // The paper is out, so it is said as a bill not saved, never as a printer fault.
     const ShownBox failure = boxes().shown().back();
@@ -298,7 +298,7 @@ TEST_F(BillFormTest, AFailedSaveAfterThePrintSavesNothingAndKeepsTheNumber) {
     EXPECT_EQ(billRows(), 0);
     EXPECT_EQ(scalar("SELECT BillNo FROM SettingsOutBillNo"), "41");
     EXPECT_FALSE(form->BillPrinted);
-    EXPECT_EQ(form->Label2->text(), "42");
+    EXPECT_EQ(form->Label2.text(), "42");
     exec("DROP TRIGGER refuse");
   }
   boxes().strict();
