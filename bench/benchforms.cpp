@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
+#include <optional>
 
 #include "billing/inpatient/frmInBill.h"
 #include "billing/outpatient/frmBill.h"
@@ -131,13 +132,13 @@ BenchAction reportAction(const QString& what, BenchTarget target, std::function<
     SettleEvents();
   };
   a.act = [](VbForm* f, int) {
-    click(static_cast<BillReportForm*>(f)->Picture1);
+    click(&static_cast<BillReportForm*>(f)->Picture1);
     SettleEvents();
   };
   a.selection = selection;
   // Without a selection of the same rows there is nothing to hold the count against.
   if (!selection.isEmpty())
-    a.listed = [](VbForm* f) { return static_cast<BillReportForm*>(f)->List->topLevelItemCount(); };
+    a.listed = [](VbForm* f) { return static_cast<BillReportForm*>(f)->List.topLevelItemCount(); };
   return a;
 }
 
@@ -146,10 +147,10 @@ BenchAction printReport(std::function<void(VbForm*)> pickDays) {
   a.what = QStringLiteral("print the report");
   a.prepare = [pickDays](VbForm* f, int) {
     pickDays(f);
-    click(static_cast<BillReportForm*>(f)->Picture1);
+    click(&static_cast<BillReportForm*>(f)->Picture1);
     SettleEvents();
   };
-  a.act = [](VbForm* f, int) { click(static_cast<BillReportForm*>(f)->Picture2); };
+  a.act = [](VbForm* f, int) { click(&static_cast<BillReportForm*>(f)->Picture2); };
   return a;
 }
 
@@ -161,18 +162,22 @@ QString collectionSelection(const QDate& from, const QDate& to) {
       .arg(iso(from), iso(to));
 }
 
+// The second day's picker, whether the form always has one or only in its period shape.
+QDateEdit& secondDay(QDateEdit& picker) { return picker; }
+QDateEdit& secondDay(std::optional<QDateEdit>& picker) { return *picker; }
+
 template <class F>
 std::function<void(VbForm*)> range(QDate from, QDate to) {
   return [from, to](VbForm* f) {
     auto* form = static_cast<F*>(f);
-    form->DTPicker1->setDate(from);
-    form->DTPicker2->setDate(to);
+    form->DTPicker1.setDate(from);
+    secondDay(form->DTPicker2).setDate(to);
   };
 }
 
 template <class F>
 std::function<void(VbForm*)> oneDay(QDate day) {
-  return [day](VbForm* f) { static_cast<F*>(f)->DTPicker1->setDate(day); };
+  return [day](VbForm* f) { static_cast<F*>(f)->DTPicker1.setDate(day); };
 }
 
 BenchForm outPatientBill() {

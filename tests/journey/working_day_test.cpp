@@ -245,8 +245,8 @@ protected:
       EXPECT_TRUE(box->isChecked());
     }
     click(form->Picture1);
-    out.rows = rowsOf(form->List);
-    out.total = form->txtTotal->text();
+    out.rows = rowsOf(&form->List);
+    out.total = form->txtTotal.text();
     const int before = sheets();
     out.firstSheet = before;
     click(form->Picture2);
@@ -415,10 +415,10 @@ TEST_F(WorkingDay, FromTheSplashThroughTheDayToTheExitAndBackAsTheDoctor) {
     SCOPED_TRACE("reports");
     const Report opDay = report<frmOutBillReport>("mnuDailyReport");
     const Report opDayEcg =
-        report<frmOutBillReport>("mnuDailyReport", [](frmOutBillReport* f) { return f->CheckBox1; });
+        report<frmOutBillReport>("mnuDailyReport", [](frmOutBillReport* f) { return &f->CheckBox1; });
     const Report opPeriod = report<frmOutBillReportAll>("mnuSearchReport");
     const Report opPeriodEcg =
-        report<frmOutBillReportAll>("mnuSearchReport", [](frmOutBillReportAll* f) { return f->CheckBox1; });
+        report<frmOutBillReportAll>("mnuSearchReport", [](frmOutBillReportAll* f) { return &f->CheckBox1; });
     const Report opCancelled = report<frmCancelOutBillReport>("mnuCancelBillReport");
     const Report consultant = report<frmConsultantBillReportAll>("mnuCon");
     const Report ipDay = report<frmInBillReport>("mnuInDailyReport");

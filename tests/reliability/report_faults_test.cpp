@@ -40,10 +40,10 @@ TEST_P(ReportFaultTest, AGenerateThatCannotReadSaysSoAndTheFormGoesOn) {
   const FaultCase& c = GetParam();
   BillReportForm* form = c.form.open();
   ASSERT_TRUE(form);
-  click(form->Picture1);
-  const QStringList today = listed(form->List);
+  click(&form->Picture1);
+  const QStringList today = listed(&form->List);
   ASSERT_EQ(today.size(), 1);
-  const QString total = form->txtTotal->text();
+  const QString total = form->txtTotal.text();
   EXPECT_EQ(total, "150.00");
   const Money reportTotal = form->ReportTotal;
   pickDay(form, QDate(2026, 12, 9));
@@ -55,20 +55,20 @@ TEST_P(ReportFaultTest, AGenerateThatCannotReadSaysSoAndTheFormGoesOn) {
   else
     ASSERT_TRUE(other.run("ALTER TABLE " + table + " RENAME TO Away"));
   boxes().expect("Database Error. Please Check the database and try again", "Database Error", vbCritical);
-  click(form->Picture1);
+  click(&form->Picture1);
   EXPECT_EQ(boxes().pending(), 0);
   EXPECT_EQ(endCount(), 0);
   EXPECT_TRUE(form->IsLoaded());
-  EXPECT_EQ(listed(form->List), today);
-  EXPECT_EQ(form->txtTotal->text(), total);
+  EXPECT_EQ(listed(&form->List), today);
+  EXPECT_EQ(form->txtTotal.text(), total);
   EXPECT_EQ(form->ReportTotal.Format2(), reportTotal.Format2());
 
   // The fault is gone: Generate lists yesterday.
   ASSERT_TRUE(other.run(c.fault == Fault::Locked ? QStringLiteral("ROLLBACK") : "ALTER TABLE Away RENAME TO " + table));
-  click(form->Picture1);
-  EXPECT_EQ(listed(form->List).size(), 1);
-  EXPECT_NE(listed(form->List), today);
-  EXPECT_EQ(form->txtTotal->text(), "40.00");
+  click(&form->Picture1);
+  EXPECT_EQ(listed(&form->List).size(), 1);
+  EXPECT_NE(listed(&form->List), today);
+  EXPECT_EQ(form->txtTotal.text(), "40.00");
   EXPECT_EQ(endCount(), 0);
 }
 

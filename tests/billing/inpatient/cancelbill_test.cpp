@@ -281,12 +281,12 @@ TEST_F(CancelInBillTest, ACancelledBillIsReportedUnderTheDayItWasMadeOut) {
 
   auto* r = open<frmCancelInBillReport>();
   ASSERT_TRUE(r);
-  r->DTPicker1->setDate(QDate(2026, 12, 4));
-  click(r->Picture1);
-  EXPECT_EQ(rowsOf(r->List), QStringList({"01|Meena-IP11|2|300.00"}));
-  r->DTPicker1->setDate(QDate(2026, 12, 10));
-  click(r->Picture1);
-  EXPECT_EQ(rowsOf(r->List), QStringList());
+  r->DTPicker1.setDate(QDate(2026, 12, 4));
+  click(&r->Picture1);
+  EXPECT_EQ(rowsOf(&r->List), QStringList({"01|Meena-IP11|2|300.00"}));
+  r->DTPicker1.setDate(QDate(2026, 12, 10));
+  click(&r->Picture1);
+  EXPECT_EQ(rowsOf(&r->List), QStringList());
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST_F(CancelInReportTest, ListsTheCancelledBillsOfTheDayTheyWereMadeOut) {
   });
   auto* f = open<frmCancelInBillReport>();
   ASSERT_TRUE(f);
-  EXPECT_EQ(f->List->topLevelItemCount(), 0);
+  EXPECT_EQ(f->List.topLevelItemCount(), 0);
   struct Case {
     int day;
     QStringList rows;
@@ -44,21 +44,21 @@ TEST_F(CancelInReportTest, ListsTheCancelledBillsOfTheDayTheyWereMadeOut) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.day);
-    f->DTPicker1->setDate(QDate(2026, 12, c.day));
-    click(f->Picture1);
-    EXPECT_EQ(rowsOf(f->List), c.rows);
-    EXPECT_EQ(f->txtTotal->text(), c.total);
+    f->DTPicker1.setDate(QDate(2026, 12, c.day));
+    click(&f->Picture1);
+    EXPECT_EQ(rowsOf(&f->List), c.rows);
+    EXPECT_EQ(f->txtTotal.text(), c.total);
     EXPECT_EQ(f->SerialCounter, int(c.rows.size()));
   }
   // The last Generate listed nothing.
   boxes().expect(QStringLiteral("Please Generate Correct Report"), QStringLiteral("Warning"), vbCritical);
-  click(f->Picture2);
+  click(&f->Picture2);
   EXPECT_EQ(printer().OperationCount(), 0);
 
   boxes().expect(QStringLiteral("Please Select date Less than Equal To Current System Date\r\nYou cannt Select for Future Date"),
                  QStringLiteral("Warning"), vbCritical);
-  f->DTPicker1->setDate(QDate(2026, 12, 11));
-  EXPECT_EQ(f->DTPicker1->date(), QDate(2026, 12, 10));
+  f->DTPicker1.setDate(QDate(2026, 12, 11));
+  EXPECT_EQ(f->DTPicker1.date(), QDate(2026, 12, 10));
   EXPECT_EQ(boxes().pending(), 0);
 }
 
@@ -85,9 +85,9 @@ TEST_F(CancelInReportTest, ListsTheBillsCancelledWhenItWasOpened) {
       f = open<frmCancelInBillReport>();
       ASSERT_TRUE(f);
     }
-    f->DTPicker1->setDate(QDate(2026, 12, 3));
-    click(f->Picture1);
-    EXPECT_EQ(rowsOf(f->List), c.rows);
+    f->DTPicker1.setDate(QDate(2026, 12, 3));
+    click(&f->Picture1);
+    EXPECT_EQ(rowsOf(&f->List), c.rows);
   }
 }
 
@@ -98,10 +98,10 @@ TEST_F(CancelInReportTest, PrintsTheBillNumberInAColumnOfItsOwn) {
   });
   auto* f = open<frmCancelInBillReport>();
   ASSERT_TRUE(f);
-  f->DTPicker1->setDate(QDate(2026, 12, 3));
-  click(f->Picture1);
-  click(f->Picture2);
-  click(f->Picture2);  // twice: the same report again
+  f->DTPicker1.setDate(QDate(2026, 12, 3));
+  click(&f->Picture1);
+  click(&f->Picture2);
+  click(&f->Picture2);  // twice: the same report again
 
   ASSERT_EQ(printer().Sheets().size(), 2u);
   for (std::size_t sheet : {0u, 1u}) {

@@ -201,10 +201,10 @@ TEST_F(InBillPrintTest, TheStoredBillIsTheOneAddListedAndPrintPrinted) {
     const std::pair<const char*, std::pair<bool, bool>> modes[] = {
         {"ordinary", {false, false}}, {"ECG", {true, false}}, {"scan", {false, true}}};
     for (const auto& [mode, ticks] : modes) {
-      report->CheckBox1->setChecked(ticks.first);
-      report->CheckBox2->setChecked(ticks.second);
-      click(report->Picture1);
-      if (report->List->topLevelItemCount() > 0) piles << mode;
+      report->CheckBox1.setChecked(ticks.first);
+      report->CheckBox2.setChecked(ticks.second);
+      click(&report->Picture1);
+      if (report->List.topLevelItemCount() > 0) piles << mode;
     }
     EXPECT_EQ(piles, c.piles);
     report->Unload();

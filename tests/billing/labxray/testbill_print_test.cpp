@@ -268,10 +268,10 @@ TEST_F(TestBillPrintTest, EveryItemPrintsInTheStationeryFontWhateverPrintedBefor
       {"a collection report",
        [&] {
          auto* report = open<frmLabBillReportAll>();
-         report->DTPicker1->setDate(Today());
-         report->DTPicker2->setDate(Today());
-         click(report->Picture1);
-         click(report->Picture2);
+         report->DTPicker1.setDate(Today());
+         report->DTPicker2.setDate(Today());
+         click(&report->Picture1);
+         click(&report->Picture2);
          UnloadForm<frmLabBillReportAll>();
        }},
       {"a print in another font",

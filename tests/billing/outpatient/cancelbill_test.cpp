@@ -91,9 +91,9 @@ TEST_F(CancelBillTest, YesCancelsOnlyThatBillAndClosesTheForm) {
   f->Unload();
   auto* report = open<frmCancelOutBillReport>();
   ASSERT_TRUE(report);
-  report->DTPicker1->setDate(QDate(2026, 12, 8));
-  click(report->Picture1);
-  EXPECT_EQ(listed(report->List), QStringList{"01 | ABC-OP17 | 3 | 170.50"});
+  report->DTPicker1.setDate(QDate(2026, 12, 8));
+  click(&report->Picture1);
+  EXPECT_EQ(listed(&report->List), QStringList{"01 | ABC-OP17 | 3 | 170.50"});
 }
 
 TEST_F(CancelBillTest, RefusesUnlessTheShownBillIsTheOneFound) {

@@ -44,11 +44,11 @@ class ReportFontTest : public AllReportsTest, public ::testing::WithParamInterfa
 TEST_P(ReportFontTest, PrintsInItsOwnFontAfterABill) {
   BillReportForm* form = GetParam().open();
   ASSERT_TRUE(form);
-  click(form->Picture1);
-  ASSERT_EQ(form->List->topLevelItemCount(), 1);
+  click(&form->Picture1);
+  ASSERT_EQ(form->List.topLevelItemCount(), 1);
   LeavePrinterAsABillWould(printer());
   const std::size_t before = printer().Sheets().size();
-  click(form->Picture2);
+  click(&form->Picture2);
   ASSERT_EQ(printer().Sheets().size(), before + 1);
   ExpectOwnFont(printer().Sheets(), before);
 }

@@ -64,9 +64,9 @@ TEST_F(ReportPdfTest, FortyBillsPrintOnTwoSheetsOfTheirOwn) {
   SetPrinter(pdfPrinter);
   auto* f = open<frmOutBillReportAll>();
   ASSERT_TRUE(f);
-  click(f->Picture1);
-  ASSERT_EQ(f->txtTotal->text(), "1000.00");
-  click(f->Picture2);
+  click(&f->Picture1);
+  ASSERT_EQ(f->txtTotal.text(), "1000.00");
+  click(&f->Picture2);
   ASSERT_EQ(pdfPrinter->PdfFiles().size(), 2);
 
   const std::vector<Word> first = wordsOf(pdfPrinter->PdfFiles()[0]);
