@@ -2,11 +2,7 @@
 // own event loop may close the form (the close movie, another menu): the picker is then gone with
 // the form, and the refusal must leave it alone when the box returns instead of putting today
 // back into it.
-#include <QApplication>
-#include <QMessageBox>
 #include <QPointer>
-#include <QTest>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -19,6 +15,7 @@
 #include "framework/vbform.h"
 #include "globals.h"
 #include "platform/system.h"
+#include "support/closing_box.h"
 #include "support/fixture.h"
 
 namespace {
@@ -41,38 +38,12 @@ protected:
     gCon = openDb();
   }
   void TearDown() override {
-    SetMessageBoxService(scripted_ ? scripted_ : nullptr);
+    closing_.disarm();
     ResetForms();
     HalvionTest::TearDown();
   }
 
-  // From here on the boxes are real ones. While the next box is up the form is closed and its
-  // deferred delete runs inside the box's loop; then the box is answered with Enter.
-  void closeFormWhileTheBoxIsUp(VbForm* form) {
-    scripted_ = SetMessageBoxService(nullptr);
-    QPointer<VbForm> target(form);
-    auto* poll = new QTimer();
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [this, target, poll] {
-      const QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
-      poll->stop();
-      shown_ << box->text();
-      if (target) {
-        target->Hide();
-        target->Unload();
-      }
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-      closedInside_ = target.isNull();
-      if (box) QTest::keyClick(box, Qt::Key_Return);  // else it went with the form's window
-      poll->deleteLater();
-    });
-    poll->start();
-  }
-
-  std::shared_ptr<MessageBoxService> scripted_;
-  QStringList shown_;
-  bool closedInside_ = false;
+  FormClosingBox closing_;
 };
 
 struct DatedForm {
@@ -101,16 +72,14 @@ TEST_F(FutureDateBoxTest, AFormClosedWhileItsFutureDateBoxIsUpIsLeftAlone) {
   for (const DatedForm& d : forms) {
     SCOPED_TRACE(d.name);
     ResetForms();
-    shown_.clear();
-    closedInside_ = false;
     VbForm* form = d.open();
     ASSERT_NE(form, nullptr);
     const QPointer<QDateEdit> picker(d.picker(form));
-    closeFormWhileTheBoxIsUp(form);
+    closing_.arm(form);
     picker->setDate(Today().addDays(3));
-    SetMessageBoxService(scripted_);
-    EXPECT_EQ(shown_, QStringList{kFutureDate});
-    EXPECT_TRUE(closedInside_);
+    closing_.disarm();
+    EXPECT_EQ(closing_.shown, QStringList{kFutureDate});
+    EXPECT_TRUE(closing_.closedInside);
     EXPECT_TRUE(picker.isNull()) << "the picker went with its form";
   }
 }
