@@ -299,7 +299,7 @@ protected:
     type(form->txtUserName, name);
     type(form->txtPassword, password);
     type(form->txtConfirmPassword, password);
-    QRadioButton* doctor = form->Option1[1];
+    QRadioButton* doctor = &form->Option1[1];
     QTest::mouseClick(doctor, Qt::LeftButton, {}, QPoint(8, doctor->height() / 2));
     EXPECT_TRUE(doctor->isChecked());
     boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);

@@ -34,7 +34,7 @@ TEST_F(HostileStoreTest, APasswordOfAnyTextIsStoredAndShownBackExactly) {
     }
     const QString taken = form->txtPassword.text();
     EXPECT_FALSE(taken.isEmpty());
-    QTest::mouseClick(form->Option1[0], Qt::LeftButton);
+    QTest::mouseClick(&form->Option1[0], Qt::LeftButton);
     boxes().expect(QStringLiteral("Record Saved Successfully"));
     clickSave();
     ASSERT_EQ(mode(), "browse");

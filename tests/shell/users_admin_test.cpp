@@ -115,7 +115,7 @@ TEST_F(UsersAdminTest, ModifyKeepsAnAdminAccount) {
   for (int option : {1, 2}) {
     SCOPED_TRACE(option);
     clickModify();
-    QTest::mouseClick(form->Option1[std::size_t(option)], Qt::LeftButton);
+    QTest::mouseClick(&form->Option1[std::size_t(option)], Qt::LeftButton);
     boxes().expect(kAdminMustRemain, QStringLiteral("Warning"), vbCritical);
     clickSave();
     EXPECT_EQ(boxes().pending(), 0);
@@ -136,12 +136,12 @@ TEST_F(UsersAdminTest, ModifyKeepsAnAdminAccount) {
   // Once bob is an Admin too, tumbo may stop being one.
   show(QStringLiteral("bob"));
   clickModify();
-  QTest::mouseClick(form->Option1[0], Qt::LeftButton);
+  QTest::mouseClick(&form->Option1[0], Qt::LeftButton);
   boxes().expect(QStringLiteral("Record Saved Successfully"));
   clickSave();
   show(QStringLiteral("tumbo"));
   clickModify();
-  QTest::mouseClick(form->Option1[2], Qt::LeftButton);
+  QTest::mouseClick(&form->Option1[2], Qt::LeftButton);
   boxes().expect(QStringLiteral("Record Saved Successfully"));
   clickSave();
   EXPECT_EQ(storedType(QStringLiteral("tumbo")), "Employee");
@@ -149,7 +149,7 @@ TEST_F(UsersAdminTest, ModifyKeepsAnAdminAccount) {
   // bob is the last Admin now.
   show(QStringLiteral("bob"));
   clickModify();
-  QTest::mouseClick(form->Option1[1], Qt::LeftButton);
+  QTest::mouseClick(&form->Option1[1], Qt::LeftButton);
   boxes().expect(kAdminMustRemain, QStringLiteral("Warning"), vbCritical);
   clickSave();
   EXPECT_EQ(mode(), "edit");

@@ -65,7 +65,7 @@ protected:
     type(form->txtUserName, name);
     type(form->txtPassword, password);
     type(form->txtConfirmPassword, confirm);
-    if (option >= 0) QTest::mouseClick(form->Option1[std::size_t(option)], Qt::LeftButton);
+    if (option >= 0) QTest::mouseClick(&form->Option1[std::size_t(option)], Qt::LeftButton);
   }
 
   // "edit" while Save and Cancel are shown, "browse" while the other eight are; anything else is
@@ -82,7 +82,7 @@ protected:
 
   int checkedOption() const {
     for (int i = 0; i < 3; ++i)
-      if (form->Option1[std::size_t(i)]->isChecked()) return i;
+      if (form->Option1[std::size_t(i)].isChecked()) return i;
     return -1;
   }
   std::string shownName() const { return form->txtUserName.text().toStdString(); }

@@ -287,11 +287,11 @@ void fillForm(VbForm* form) {
   } else if (auto* f = dynamic_cast<TestCancelForm*>(form)) {
     choose(&f->cmbBillNumber, QStringLiteral("2"));
   } else if (auto* f = qobject_cast<OutReportForm*>(form)) {
-    report(f, f->Picture1);
+    report(f, &f->Picture1);
   } else if (auto* f = qobject_cast<InBillReportFormBase*>(form)) {
-    report(f, f->Picture1);
+    report(f, &f->Picture1);
   } else if (auto* f = qobject_cast<TestReportForm*>(form)) {
-    report(f, f->Picture1);
+    report(f, &f->Picture1);
   }
   closePopups();
 }
@@ -386,7 +386,7 @@ void moreOf(Tour& tour, VbForm* form, const QString& name) {
     type(&f->txtUserName, QStringLiteral("dora"));
     type(&f->txtPassword, QStringLiteral("secret"));
     type(&f->txtConfirmPassword, QStringLiteral("secret"));
-    if (QRadioButton* nurse = f->Option1[2]) QTest::mouseClick(nurse, Qt::LeftButton);
+    QTest::mouseClick(&f->Option1[2], Qt::LeftButton);
     tour.shoot(f->FormWindow(), name + QStringLiteral("-new"));
     click(&f->Picture10);
   }

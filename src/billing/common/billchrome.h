@@ -14,10 +14,9 @@
 #include <QLineEdit>
 #include <QString>
 #include <QTreeWidget>
-#include <array>
-#include <cstddef>
 #include <deque>
-#include <utility>
+
+#include "framework/controlarray.h"
 
 class ImageButton;
 class QCheckBox;
@@ -30,15 +29,6 @@ inline constexpr double kBillCaptionWidth = 2280;
 inline constexpr double kBillButtonWidth = 960;
 inline constexpr double kBillButtonHeight = 360;
 inline constexpr double kBillHelpSize = 360;
-
-// N controls of one kind, children of `form`, made in order: an array of the form's members.
-//   std::array<QLineEdit, 10> Text1 = ControlArray<QLineEdit, 10>(this);
-template <class Control, std::size_t N>
-std::array<Control, N> ControlArray(QWidget* form) {
-  return [form]<std::size_t... I>(std::index_sequence<I...>) {
-    return std::array<Control, N>{{((void)I, Control(form))...}};
-  }(std::make_index_sequence<N>{});
-}
 
 // The fixed captions of a form, which nothing reads or changes after the layout; they are owned
 // with the form.
