@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
+#include <optional>
 
 #include "billing/inpatient/frmInBill.h"
 #include "billing/outpatient/frmBill.h"
@@ -131,13 +132,13 @@ BenchAction reportAction(const QString& what, BenchTarget target, std::function<
     SettleEvents();
   };
   a.act = [](VbForm* f, int) {
-    click(static_cast<BillReportForm*>(f)->Picture1);
+    click(&static_cast<BillReportForm*>(f)->Picture1);
     SettleEvents();
   };
   a.selection = selection;
   // Without a selection of the same rows there is nothing to hold the count against.
   if (!selection.isEmpty())
-    a.listed = [](VbForm* f) { return static_cast<BillReportForm*>(f)->List->topLevelItemCount(); };
+    a.listed = [](VbForm* f) { return static_cast<BillReportForm*>(f)->List.topLevelItemCount(); };
   return a;
 }
 
@@ -146,10 +147,10 @@ BenchAction printReport(std::function<void(VbForm*)> pickDays) {
   a.what = QStringLiteral("print the report");
   a.prepare = [pickDays](VbForm* f, int) {
     pickDays(f);
-    click(static_cast<BillReportForm*>(f)->Picture1);
+    click(&static_cast<BillReportForm*>(f)->Picture1);
     SettleEvents();
   };
-  a.act = [](VbForm* f, int) { click(static_cast<BillReportForm*>(f)->Picture2); };
+  a.act = [](VbForm* f, int) { click(&static_cast<BillReportForm*>(f)->Picture2); };
   return a;
 }
 
@@ -161,39 +162,43 @@ QString collectionSelection(const QDate& from, const QDate& to) {
       .arg(iso(from), iso(to));
 }
 
+// The second day's picker, whether the form always has one or only in its period shape.
+QDateEdit& secondDay(QDateEdit& picker) { return picker; }
+QDateEdit& secondDay(std::optional<QDateEdit>& picker) { return *picker; }
+
 template <class F>
 std::function<void(VbForm*)> range(QDate from, QDate to) {
   return [from, to](VbForm* f) {
     auto* form = static_cast<F*>(f);
-    form->DTPicker1->setDate(from);
-    form->DTPicker2->setDate(to);
+    form->DTPicker1.setDate(from);
+    secondDay(form->DTPicker2).setDate(to);
   };
 }
 
 template <class F>
 std::function<void(VbForm*)> oneDay(QDate day) {
-  return [day](VbForm* f) { static_cast<F*>(f)->DTPicker1->setDate(day); };
+  return [day](VbForm* f) { static_cast<F*>(f)->DTPicker1.setDate(day); };
 }
 
 BenchForm outPatientBill() {
   BenchForm f{QStringLiteral("out-patient bill"), QStringLiteral("mnuOutAddBill"),
               viaMenu<frmBill>(QStringLiteral("mnuOutAddBill")), {}};
-  f.actions.push_back(keystroke([](VbForm* form) { return static_cast<frmBill*>(form)->cmbPatientName; },
-                                [](VbForm* form) { return static_cast<frmBill*>(form)->txtPatientID; }));
+  f.actions.push_back(keystroke([](VbForm* form) { return &static_cast<frmBill*>(form)->cmbPatientName; },
+                                [](VbForm* form) { return &static_cast<frmBill*>(form)->txtPatientID; }));
   BenchAction save;
   save.what = QStringLiteral("one bill printed and saved");
   save.target = BenchTarget::PrintSave;
   save.prepare = [](VbForm* form, int run) {
     auto* b = static_cast<frmBill*>(form);
-    click(b->Picture4);  // a new bill
-    b->cmbPatientName->setFocus();
-    b->cmbPatientName->setEditText(patientOf(run));
-    b->cmbDrName->setEditText(b->cmbDrName->itemText(0));
-    b->Text1[0]->setText(QStringLiteral("150"));
-    click(b->Picture1);
+    click(&b->Picture4);  // a new bill
+    b->cmbPatientName.setFocus();
+    b->cmbPatientName.setEditText(patientOf(run));
+    b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
+    b->Text1[0].setText(QStringLiteral("150"));
+    click(&b->Picture1);
     SettleEvents();
   };
-  save.act = [](VbForm* form, int) { click(static_cast<frmBill*>(form)->Picture2); };
+  save.act = [](VbForm* form, int) { click(&static_cast<frmBill*>(form)->Picture2); };
   f.actions.push_back(save);
   return f;
 }
@@ -201,23 +206,23 @@ BenchForm outPatientBill() {
 BenchForm inPatientBill() {
   BenchForm f{QStringLiteral("in-patient bill"), QStringLiteral("InAddBill"),
               viaMenu<frmInBill>(QStringLiteral("InAddBill")), {}};
-  f.actions.push_back(keystroke([](VbForm* form) { return static_cast<frmInBill*>(form)->cmbPatientName; },
-                                [](VbForm* form) { return static_cast<frmInBill*>(form)->txtPatientID; },
+  f.actions.push_back(keystroke([](VbForm* form) { return &static_cast<frmInBill*>(form)->cmbPatientName; },
+                                [](VbForm* form) { return &static_cast<frmInBill*>(form)->txtPatientID; },
                                 QStringLiteral("IP")));
   BenchAction save;
   save.what = QStringLiteral("one bill printed and saved");
   save.target = BenchTarget::PrintSave;
   save.prepare = [](VbForm* form, int run) {
     auto* b = static_cast<frmInBill*>(form);
-    click(b->Picture4);
-    b->cmbPatientName->setFocus();
-    b->cmbPatientName->setEditText(QStringLiteral("IP%1").arg(1 + run * 7));
-    b->cmbDrName->setEditText(b->cmbDrName->itemText(0));
-    b->Text1[0]->setText(QStringLiteral("500"));
-    click(b->Picture1);
+    click(&b->Picture4);
+    b->cmbPatientName.setFocus();
+    b->cmbPatientName.setEditText(QStringLiteral("IP%1").arg(1 + run * 7));
+    b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
+    b->Text1[0].setText(QStringLiteral("500"));
+    click(&b->Picture1);
     SettleEvents();
   };
-  save.act = [](VbForm* form, int) { click(static_cast<frmInBill*>(form)->Picture2); };
+  save.act = [](VbForm* form, int) { click(&static_cast<frmInBill*>(form)->Picture2); };
   f.actions.push_back(save);
   return f;
 }
@@ -230,19 +235,19 @@ BenchAction cancelLookUp() {
   lookUp.what = QStringLiteral("one bill look-up");
   lookUp.prepare = [](VbForm* form, int) {
     auto* c = static_cast<F*>(form);
-    c->cmbBillNumber->setFocus();
-    c->txtPatientID->clear();
+    c->cmbBillNumber.setFocus();
+    c->txtPatientID.clear();
     SettleEvents();
   };
   lookUp.act = [](VbForm* form, int run) {
     auto* c = static_cast<F*>(form);
-    const int count = c->cmbBillNumber->count();
-    c->cmbBillNumber->setEditText(c->cmbBillNumber->itemText(std::max(0, count - 1 - run * 3)));
+    const int count = c->cmbBillNumber.count();
+    c->cmbBillNumber.setEditText(c->cmbBillNumber.itemText(std::max(0, count - 1 - run * 3)));
   };
   lookUp.check = [](VbForm* form, int) {
     auto* c = static_cast<F*>(form);
-    return c->txtPatientID->text().isEmpty()
-               ? QStringLiteral("not found: bill \"%1\"").arg(c->cmbBillNumber->currentText())
+    return c->txtPatientID.text().isEmpty()
+               ? QStringLiteral("not found: bill \"%1\"").arg(c->cmbBillNumber.currentText())
                : QString();
   };
   return lookUp;
@@ -259,23 +264,23 @@ BenchForm opened(const QString& name, const QString& command) {
 template <class F>
 BenchForm testBill(const QString& name, const QString& command) {
   BenchForm f = opened<F>(name, command);
-  f.actions.push_back(keystroke([](VbForm* form) { return static_cast<F*>(form)->cmbPatientName; },
-                                [](VbForm* form) { return static_cast<F*>(form)->txtPatientID; }));
+  f.actions.push_back(keystroke([](VbForm* form) { return &static_cast<F*>(form)->cmbPatientName; },
+                                [](VbForm* form) { return &static_cast<F*>(form)->txtPatientID; }));
   BenchAction save;
   save.what = QStringLiteral("one bill printed and saved");
   save.target = BenchTarget::PrintSave;
   save.prepare = [](VbForm* form, int run) {
     auto* b = static_cast<F*>(form);
-    click(b->Picture4);  // a new bill
-    b->cmbPatientName->setFocus();
-    b->cmbPatientName->setEditText(patientOf(run));
-    b->cmbDrName->setEditText(b->cmbDrName->itemText(0));
-    b->cmbDescription->setFocus();
-    b->cmbDescription->setEditText(b->cmbDescription->itemText(run % b->cmbDescription->count()));
-    click(b->Picture1);
+    click(&b->Picture4);  // a new bill
+    b->cmbPatientName.setFocus();
+    b->cmbPatientName.setEditText(patientOf(run));
+    b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
+    b->cmbDescription.setFocus();
+    b->cmbDescription.setEditText(b->cmbDescription.itemText(run % b->cmbDescription.count()));
+    click(&b->Picture1);
     SettleEvents();
   };
-  save.act = [](VbForm* form, int) { click(static_cast<F*>(form)->Picture2); };
+  save.act = [](VbForm* form, int) { click(&static_cast<F*>(form)->Picture2); };
   f.actions.push_back(save);
   return f;
 }

@@ -342,14 +342,14 @@ public:
       return figures;
     }
     for (int i = 1; i <= bills_; ++i) {
-      click(form->Picture4);  // a new bill: its number is shown now
+      click(&form->Picture4);  // a new bill: its number is shown now
       clerk();
       fill(form, i);
       clerk();
       bool saved = false;
       for (int print = 0; print < kPrintsPerBill && !saved; ++print) {
         boxes_->prompts.clear();
-        click(form->Picture2);
+        click(&form->Picture2);
         for (const QString& p : boxes_->prompts) {
           if (p == kSaved)
             saved = true;
@@ -451,7 +451,7 @@ private:
 template <class F>
 QString offeredNumber() {
   F* form = ShowForm<F>();
-  const QString shown = form ? form->Label2->text() : QStringLiteral("(did not open)");
+  const QString shown = form ? form->Label2.text() : QStringLiteral("(did not open)");
   closeForm(form);
   return shown;
 }
@@ -566,29 +566,29 @@ int desks(int argc, char** argv, const QString& folder, int bills) {
   desk.watchCounterWrites();
   FormFigures figures[kBillKinds];
   figures[0] = desk.bills<frmBill>(kOutBills, [](frmBill* b, int i) {
-    b->cmbPatientName->setFocus();
-    b->cmbPatientName->setEditText(QStringLiteral("OP%1").arg(i));
-    b->cmbDrName->setEditText(b->cmbDrName->itemText(0));
-    typeInto(b->Text1[0], QStringLiteral("150"));
-    click(b->Picture1);
+    b->cmbPatientName.setFocus();
+    b->cmbPatientName.setEditText(QStringLiteral("OP%1").arg(i));
+    b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
+    typeInto(&b->Text1[0], QStringLiteral("150"));
+    click(&b->Picture1);
   });
   // Receipts of 100, 150, 200 and 250 in turn.
   auto receipt = [](int i) { return 100 + 50 * (i % 4); };
   figures[1] = desk.bills<frmInBill>(kInBills, [&receipt](frmInBill* b, int i) {
-    b->cmbPatientName->setFocus();
-    b->cmbPatientName->setEditText(QStringLiteral("IP1"));
-    b->cmbDrName->setEditText(b->cmbDrName->itemText(0));
-    typeInto(b->txtAdvance, QString::number(receipt(i)));
-    click(b->Picture1);
+    b->cmbPatientName.setFocus();
+    b->cmbPatientName.setEditText(QStringLiteral("IP1"));
+    b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
+    typeInto(&b->txtAdvance, QString::number(receipt(i)));
+    click(&b->Picture1);
   });
   auto testBill = [](TestBillForm* b, int i) {
-    b->cmbPatientName->setFocus();
-    b->cmbPatientName->setEditText(QStringLiteral("OP%1").arg(i));
-    b->cmbDrName->setEditText(b->cmbDrName->itemText(0));
+    b->cmbPatientName.setFocus();
+    b->cmbPatientName.setEditText(QStringLiteral("OP%1").arg(i));
+    b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
     for (int line = 0; line < 1 + i % 2; ++line) {
-      b->cmbDescription->setFocus();
-      b->cmbDescription->setEditText(b->cmbDescription->itemText((i + line) % b->cmbDescription->count()));
-      click(b->Picture1);
+      b->cmbDescription.setFocus();
+      b->cmbDescription.setEditText(b->cmbDescription.itemText((i + line) % b->cmbDescription.count()));
+      click(&b->Picture1);
     }
   };
   figures[2] = desk.bills<frmLabBillReport>(kLabBills, testBill);

@@ -3,13 +3,13 @@
 // with the mouse, usually cut to the outline of its picture (TrimPictureBox) and lit while the
 // pointer is over it (HoverButtonImage).
 //
-//   Picture1 = new ImageButton(this, "Picture1");
-//   MoveTwips(Picture1, 2400, 5040, 885, 825);
-//   Picture1->setPicture("first.gif");
-//   TrimPictureBox(Picture1);
-//   AddToolTip(Picture1, "Move First ( CTRL +  F ) ", this);
-//   Picture1->setHoverImage("first", Label3);
-//   connect(Picture1, &ImageButton::Click, this, &frmAddNewUser::Picture1_Click);
+//   ImageButton Picture1{this, QStringLiteral("Picture1")};  // a member of the form
+//   MoveTwips(&Picture1, 2400, 5040, 885, 825);
+//   Picture1.setPicture("first.gif");
+//   TrimPictureBox(&Picture1);
+//   AddToolTip(&Picture1, "Move First ( CTRL +  F ) ", this);
+//   Picture1.setHoverImage("first", &Label3);
+//   connect(&Picture1, &ImageButton::Click, this, &frmAddNewUser::Picture1_Click);
 #include <QColor>
 #include <QImage>
 #include <QPointer>

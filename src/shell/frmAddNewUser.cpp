@@ -65,20 +65,21 @@ frmAddNewUser::frmAddNewUser() : RecordForm(UserFormConfig()) {
   const char* const captions[] = {"Admin", "Doctor", "Nurse/System Manager"};
   const int lefts[] = {4560, 5760, 7080}, widths[] = {1080, 1200, 2520};
   for (int i = 0; i < 3; ++i) {
-    Option1[std::size_t(i)] = new QRadioButton(QLatin1String(captions[i]), this);
-    Option1[std::size_t(i)]->setFont(labelFont);
-    QPalette pal = Option1[std::size_t(i)]->palette();  // a style sheet would hide the empty circles
+    QRadioButton& option = Option1[std::size_t(i)];
+    option.setText(QLatin1String(captions[i]));
+    option.setFont(labelFont);
+    QPalette pal = option.palette();  // a style sheet would hide the empty circles
     pal.setColor(QPalette::WindowText, QColor(0x8e, 0x3b, 0x52));
-    Option1[std::size_t(i)]->setPalette(pal);
-    MoveTwips(Option1[std::size_t(i)], lefts[i], 3030, widths[i], 360);
-    optionGroup_.addButton(Option1[std::size_t(i)], i);
-    connect(Option1[std::size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
+    option.setPalette(pal);
+    MoveTwips(&option, lefts[i], 3030, widths[i], 360);
+    optionGroup_.addButton(&option, i);
+    connect(&option, &QRadioButton::toggled, this, [this, i](bool on) {
       if (on) Option1_Click(i);
     });
   }
   setTabOrder(&txtUserName, &txtPassword);
   setTabOrder(&txtPassword, &txtConfirmPassword);
-  setTabOrder(&txtConfirmPassword, Option1[0]);
+  setTabOrder(&txtConfirmPassword, &Option1[0]);
 
   MoveTwips(&Picture11, 8100, 1215, 360, 360);
   PlaceRecordButtons(1440, 4680, 5350);
@@ -90,7 +91,7 @@ frmAddNewUser::~frmAddNewUser() = default;
 
 void frmAddNewUser::Option1_Click(int Index) {
   if (Index < 0 || Index > 2) return;
-  Option1[std::size_t(Index)]->setChecked(true);
+  Option1[std::size_t(Index)].setChecked(true);
   UserType = QLatin1String(kUserTypes[Index]);
 }
 
@@ -98,7 +99,7 @@ void frmAddNewUser::txtUserName_KeyPress(int& KeyAscii) { KeyAscii = NameOnlyKey
 
 void frmAddNewUser::unselectOptions() {
   optionGroup_.setExclusive(false);
-  for (QRadioButton* o : Option1) o->setChecked(false);
+  for (QRadioButton& o : Option1) o.setChecked(false);
   optionGroup_.setExclusive(true);
 }
 
@@ -123,7 +124,7 @@ void frmAddNewUser::display() {
   const QString t = ShownUserType(account);
   for (int i = 0; i < 3; ++i) {
     if (t == QLatin1String(kUserTypes[i])) {
-      Option1[std::size_t(i)]->setChecked(true);
+      Option1[std::size_t(i)].setChecked(true);
       UserType = t;
       return;
     }

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <array>
 
+#include "framework/controlarray.h"
 #include "framework/recordform.h"
 
 class frmAddNewUser : public RecordForm {
@@ -26,7 +27,7 @@ public:
   QLineEdit txtUserName{this};         // letters only; names the account
   QLineEdit txtPassword{this};
   QLineEdit txtConfirmPassword{this};
-  std::array<QRadioButton*, 3> Option1{};  // "Admin", "Doctor", "Nurse/System Manager"
+  std::array<QRadioButton, 3> Option1 = ControlArray<QRadioButton, 3>(this);  // "Admin", "Doctor", "Nurse/System Manager"
   QLabel Label9{this};  // "User Name"
   QLabel Label4{this};  // "Password"
   QLabel Label5{this};  // "Confirm Password"

@@ -171,7 +171,7 @@ protected:
     TypeOver(form->cmbDrName, kDoctor);
     for (const auto& [box, amount] : fees) TypeOver(form->Text1[std::size_t(box)], amount);
     Click(form->Picture1);
-    EXPECT_EQ(form->txtTotal->text(), total);
+    EXPECT_EQ(form->txtTotal.text(), total);
     printYes();
     Click(form->Picture2);
     closeForm(form);
@@ -187,8 +187,8 @@ protected:
     for (const auto& [box, amount] : charges) TypeOver(form->Text1[std::size_t(box)], amount);
     if (!advance.isEmpty()) TypeOver(form->txtAdvance, advance);
     Click(form->Picture1);
-    EXPECT_EQ(rowsOf(form->List), rows);
-    EXPECT_EQ(form->txtTotal->text(), total);
+    EXPECT_EQ(rowsOf(&form->List), rows);
+    EXPECT_EQ(form->txtTotal.text(), total);
     printYes();
     Click(form->Picture2);
     closeForm(form);
@@ -206,11 +206,11 @@ protected:
       TypeOver(form->cmbDescription, test);
       Click(form->Picture1);
     }
-    EXPECT_EQ(form->txtCTotal->text(), gross);
+    EXPECT_EQ(form->txtCTotal.text(), gross);
     if (!discount.isEmpty()) TypeOver(form->txtDiscount, discount);
     printYes();
     Click(form->Picture2);
-    EXPECT_EQ(form->txtTotal->text(), net);
+    EXPECT_EQ(form->txtTotal.text(), net);
     closeForm(form);
   }
 
@@ -220,7 +220,7 @@ protected:
     auto* form = openFromMenu<F>(command);
     ASSERT_NE(form, nullptr);
     TypeOver(form->cmbBillNumber, number);
-    EXPECT_EQ(form->txtPatientID->text(), patientId);
+    EXPECT_EQ(form->txtPatientID.text(), patientId);
     cancelYes();
     Click(form->Picture1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -245,8 +245,8 @@ protected:
       EXPECT_TRUE(box->isChecked());
     }
     Click(form->Picture1);
-    out.rows = rowsOf(form->List);
-    out.total = form->txtTotal->text();
+    out.rows = rowsOf(&form->List);
+    out.total = form->txtTotal.text();
     const int before = sheets();
     out.firstSheet = before;
     Click(form->Picture2);
@@ -298,7 +298,7 @@ protected:
     TypeOver(form->txtUserName, name);
     TypeOver(form->txtPassword, password);
     TypeOver(form->txtConfirmPassword, password);
-    QRadioButton* doctor = form->Option1[1];
+    QRadioButton* doctor = &form->Option1[1];
     ChooseOption(doctor);
     EXPECT_TRUE(doctor->isChecked());
     boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);
@@ -414,10 +414,10 @@ TEST_F(WorkingDay, FromTheSplashThroughTheDayToTheExitAndBackAsTheDoctor) {
     SCOPED_TRACE("reports");
     const Report opDay = report<frmOutBillReport>("mnuDailyReport");
     const Report opDayEcg =
-        report<frmOutBillReport>("mnuDailyReport", [](frmOutBillReport* f) { return f->CheckBox1; });
+        report<frmOutBillReport>("mnuDailyReport", [](frmOutBillReport* f) { return &f->CheckBox1; });
     const Report opPeriod = report<frmOutBillReportAll>("mnuSearchReport");
     const Report opPeriodEcg =
-        report<frmOutBillReportAll>("mnuSearchReport", [](frmOutBillReportAll* f) { return f->CheckBox1; });
+        report<frmOutBillReportAll>("mnuSearchReport", [](frmOutBillReportAll* f) { return &f->CheckBox1; });
     const Report opCancelled = report<frmCancelOutBillReport>("mnuCancelBillReport");
     const Report consultant = report<frmConsultantBillReportAll>("mnuCon");
     const Report ipDay = report<frmInBillReport>("mnuInDailyReport");

@@ -23,11 +23,11 @@ TEST_P(BillFaultTest, TheFailedSaveIsReportedLosesNothingAndCanBeDoneAgain) {
            .arg(QString(5000, u'N')));
   ASSERT_TRUE(open());
   choose("OP99");
-  form->cmbDrName->setEditText("Dr Meera");
+  form->cmbDrName.setEditText("Dr Meera");
   fees("100", "", "50", "");
   Click(form->Picture1);
-  ASSERT_EQ(form->List->topLevelItemCount(), 2);
-  const QString number = form->Label2->text();
+  ASSERT_EQ(form->List.topLevelItemCount(), 2);
+  const QString number = form->Label2.text();
   const QString before = DatabaseDump(dbPath());
 
   std::unique_ptr<LockHolder> lock;

@@ -41,9 +41,9 @@ TEST_P(ReportFaultTest, AGenerateThatCannotReadSaysSoAndTheFormGoesOn) {
   BillReportForm* form = c.form.open();
   ASSERT_TRUE(form);
   Click(form->Picture1);
-  const QStringList today = listed(form->List);
+  const QStringList today = listed(&form->List);
   ASSERT_EQ(today.size(), 1);
-  const QString total = form->txtTotal->text();
+  const QString total = form->txtTotal.text();
   EXPECT_EQ(total, "150.00");
   const Money reportTotal = form->ReportTotal;
   pickDay(form, QDate(2026, 12, 9));
@@ -59,16 +59,16 @@ TEST_P(ReportFaultTest, AGenerateThatCannotReadSaysSoAndTheFormGoesOn) {
   EXPECT_EQ(boxes().pending(), 0);
   EXPECT_EQ(endCount(), 0);
   EXPECT_TRUE(form->IsLoaded());
-  EXPECT_EQ(listed(form->List), today);
-  EXPECT_EQ(form->txtTotal->text(), total);
+  EXPECT_EQ(listed(&form->List), today);
+  EXPECT_EQ(form->txtTotal.text(), total);
   EXPECT_EQ(form->ReportTotal.Format2(), reportTotal.Format2());
 
   // The fault is gone: Generate lists yesterday.
   ASSERT_TRUE(other.run(c.fault == Fault::Locked ? QStringLiteral("ROLLBACK") : "ALTER TABLE Away RENAME TO " + table));
   Click(form->Picture1);
-  EXPECT_EQ(listed(form->List).size(), 1);
-  EXPECT_NE(listed(form->List), today);
-  EXPECT_EQ(form->txtTotal->text(), "40.00");
+  EXPECT_EQ(listed(&form->List).size(), 1);
+  EXPECT_NE(listed(&form->List), today);
+  EXPECT_EQ(form->txtTotal.text(), "40.00");
   EXPECT_EQ(endCount(), 0);
 }
 

@@ -72,7 +72,7 @@ protected:
 
   int checkedOption() const {
     for (int i = 0; i < 3; ++i)
-      if (form->Option1[std::size_t(i)]->isChecked()) return i;
+      if (form->Option1[std::size_t(i)].isChecked()) return i;
     return -1;
   }
   std::string shownName() const { return form->txtUserName.text().toStdString(); }

@@ -247,51 +247,51 @@ void report(QWidget* form, ImageButton* generate) {
 // A little of what a user types into the forms that start empty.
 void fillForm(VbForm* form) {
   if (auto* f = qobject_cast<frmBill*>(form)) {
-    choose(f->cmbPatientName, QStringLiteral("OP2"));
-    pick(f->cmbDrName, QStringLiteral("Dr Meera Nair"));
-    type(f->Text1[0], QStringLiteral("150"));
-    type(f->Text1[1], QStringLiteral("50"));
-    type(f->Text1[4], QStringLiteral("200"));
-    click(f->Picture1);
-    type(f->Text2, QStringLiteral("Injection"));
-    type(f->Text1[6], QStringLiteral("35"));
-    f->CheckBox2->setChecked(true);
-    click(f->Picture1);
-    f->CheckBox1->setChecked(true);
+    choose(&f->cmbPatientName, QStringLiteral("OP2"));
+    pick(&f->cmbDrName, QStringLiteral("Dr Meera Nair"));
+    type(&f->Text1[0], QStringLiteral("150"));
+    type(&f->Text1[1], QStringLiteral("50"));
+    type(&f->Text1[4], QStringLiteral("200"));
+    click(&f->Picture1);
+    type(&f->Text2, QStringLiteral("Injection"));
+    type(&f->Text1[6], QStringLiteral("35"));
+    f->CheckBox2.setChecked(true);
+    click(&f->Picture1);
+    f->CheckBox1.setChecked(true);
   } else if (auto* f = qobject_cast<frmInBill*>(form)) {
-    choose(f->cmbPatientName, QStringLiteral("IP1"));
-    pick(f->cmbDrName, QStringLiteral("Dr Meera Nair"));
-    type(f->Text1[0], QStringLiteral("1500"));
-    type(f->Text1[1], QStringLiteral("1000"));
-    type(f->Text1[2], QStringLiteral("600"));
-    click(f->Picture1);
+    choose(&f->cmbPatientName, QStringLiteral("IP1"));
+    pick(&f->cmbDrName, QStringLiteral("Dr Meera Nair"));
+    type(&f->Text1[0], QStringLiteral("1500"));
+    type(&f->Text1[1], QStringLiteral("1000"));
+    type(&f->Text1[2], QStringLiteral("600"));
+    click(&f->Picture1);
   } else if (auto* f = qobject_cast<TestBillForm*>(form)) {
     const bool lab = f->Kind() == TestBillKind::Lab;
-    choose(f->cmbPatientName, lab ? QStringLiteral("OP1") : QStringLiteral("OP2"));
-    pick(f->cmbDrName, QStringLiteral("Dr Rekha Thomas"));
+    choose(&f->cmbPatientName, lab ? QStringLiteral("OP1") : QStringLiteral("OP2"));
+    pick(&f->cmbDrName, QStringLiteral("Dr Rekha Thomas"));
     for (const QString& test : lab ? QStringList{QStringLiteral("CBC"), QStringLiteral("Blood Sugar")}
                                    : QStringList{QStringLiteral("Chest PA")}) {
-      f->cmbDescription->setEditText(QString());
-      choose(f->cmbDescription, test);
-      click(f->Picture1);
+      f->cmbDescription.setEditText(QString());
+      choose(&f->cmbDescription, test);
+      click(&f->Picture1);
     }
-    f->cmbDescription->setEditText(QString());
+    f->cmbDescription.setEditText(QString());
   } else if (auto* f = qobject_cast<DetailCard*>(form)) {  // the patient searches
     const bool out = qobject_cast<frmViewOutPatient*>(form) != nullptr;
     f->cmbDrName.setEditText(out ? QStringLiteral("Beena Joseph") : QStringLiteral("Thomas Kurian"));
     click(&f->Picture1);
   } else if (auto* f = dynamic_cast<frmCancelBill*>(form)) {
-    choose(f->cmbBillNumber, QStringLiteral("4"));
+    choose(&f->cmbBillNumber, QStringLiteral("4"));
   } else if (auto* f = dynamic_cast<frmCancelInBill*>(form)) {
-    choose(f->cmbBillNumber, QStringLiteral("2"));
+    choose(&f->cmbBillNumber, QStringLiteral("2"));
   } else if (auto* f = dynamic_cast<TestCancelForm*>(form)) {
-    choose(f->cmbBillNumber, QStringLiteral("2"));
+    choose(&f->cmbBillNumber, QStringLiteral("2"));
   } else if (auto* f = qobject_cast<OutReportForm*>(form)) {
-    report(f, f->Picture1);
+    report(f, &f->Picture1);
   } else if (auto* f = qobject_cast<InBillReportFormBase*>(form)) {
-    report(f, f->Picture1);
+    report(f, &f->Picture1);
   } else if (auto* f = qobject_cast<TestReportForm*>(form)) {
-    report(f, f->Picture1);
+    report(f, &f->Picture1);
   }
   closePopups();
 }
@@ -386,7 +386,7 @@ void moreOf(Tour& tour, VbForm* form, const QString& name) {
     type(&f->txtUserName, QStringLiteral("dora"));
     type(&f->txtPassword, QStringLiteral("secret"));
     type(&f->txtConfirmPassword, QStringLiteral("secret"));
-    if (QRadioButton* nurse = f->Option1[2]) QTest::mouseClick(nurse, Qt::LeftButton);
+    QTest::mouseClick(&f->Option1[2], Qt::LeftButton);
     tour.shoot(f->FormWindow(), name + QStringLiteral("-new"));
     click(&f->Picture10);
   }
@@ -414,11 +414,11 @@ void shootOtherForms(Tour& tour, int index) {
   if (auto* card = ShowForm<frmViewEmpDetails>()) shootCard(tour, card, name(card), QStringLiteral("Ra"));
   if (auto* card = ShowForm<frmViewUserDetails>()) shootCard(tour, card, name(card), QString());
   if (auto* f = ShowForm<frmReprintInBill>()) {
-    choose(f->cmbPatientName, QStringLiteral("IP2"));
-    type(f->Text2, QStringLiteral("Oxygen"));
-    type(f->Text1[9], QStringLiteral("75"));
-    f->CheckBox2->setChecked(true);
-    click(f->Picture1);
+    choose(&f->cmbPatientName, QStringLiteral("IP2"));
+    type(&f->Text2, QStringLiteral("Oxygen"));
+    type(&f->Text1[9], QStringLiteral("75"));
+    f->CheckBox2.setChecked(true);
+    click(&f->Picture1);
     closePopups();
     tour.shoot(f->FormWindow(), name(f));
     closeForm(f);

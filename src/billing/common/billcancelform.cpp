@@ -21,13 +21,8 @@ const QString kSelectBill = QStringLiteral("Please select the Bill Number");
 constexpr double kCaptionLeft = 3120;
 constexpr double kBoxLeft = 5280;
 constexpr double kRowStep = 480;
-
-QLabel* caption(QWidget* form, const QString& text, double top) {
-  auto* label = new QLabel(text, form);
-  MoveTwips(label, kCaptionLeft, top, 2000, 330);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  return label;
-}
+constexpr double kCaptionWidth = 2000;
+constexpr double kRowHeight = 330;
 
 }  // namespace
 
@@ -80,77 +75,75 @@ BillCancelForm::BillCancelForm(CancelBillKind kind)
   setObjectName(QString::fromLatin1(shape_.formName));
 
   // The bill's values are shown, never edited: nothing typed here would be saved.
-  auto shownBox = [this](const QString& name, double top, double width) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(name);
-    MoveTwips(box, kBoxLeft, top, width, 330);
+  auto shownBox = [this](QLineEdit& box, const QString& name, double top, double width) {
+    box.setObjectName(name);
+    MoveTwips(&box, kBoxLeft, top, width, kRowHeight);
     if (shape_.boxesDisabled)
-      box->setEnabled(false);
+      box.setEnabled(false);
     else
-      box->setReadOnly(true);
-    return box;
+      box.setReadOnly(true);
   };
 
-  caption(this, QStringLiteral("Bill Number"), shape_.billNoTop);
-  cmbBillNumber = new QComboBox(this);
-  cmbBillNumber->setObjectName(QStringLiteral("cmbBillNumber"));
-  cmbBillNumber->setEditable(true);
-  if (!shape_.comboInserts) cmbBillNumber->setInsertPolicy(QComboBox::NoInsert);
-  MoveTwips(cmbBillNumber, kBoxLeft, shape_.billNoTop, 2655, 330);
-  Picture11 = new ImageButton(this, QStringLiteral("Picture11"));
-  MoveTwips(Picture11, shape_.helpLeft, shape_.helpTop, 360, 360);
+  captions_.add(QStringLiteral("Bill Number"), kCaptionLeft, shape_.billNoTop, kCaptionWidth, kRowHeight);
+  cmbBillNumber.setObjectName(QStringLiteral("cmbBillNumber"));
+  PlaceChoiceBox(cmbBillNumber, kBoxLeft, shape_.billNoTop, 2655, kRowHeight,
+                 shape_.comboInserts ? cmbBillNumber.insertPolicy() : QComboBox::NoInsert);
+  MoveTwips(&Picture11, shape_.helpLeft, shape_.helpTop, 360, 360);
 
-  caption(this, QStringLiteral("Patient Name"), shape_.nameTop);
-  txtPatientName = shownBox(QStringLiteral("txtPatientName"), shape_.nameTop, shape_.nameWidth);
-  caption(this, QStringLiteral("Patient ID"), shape_.idTop);
-  txtPatientID = shownBox(QStringLiteral("txtPatientID"), shape_.idTop, 2655);
+  captions_.add(QStringLiteral("Patient Name"), kCaptionLeft, shape_.nameTop, kCaptionWidth, kRowHeight);
+  shownBox(txtPatientName, QStringLiteral("txtPatientName"), shape_.nameTop, shape_.nameWidth);
+  captions_.add(QStringLiteral("Patient ID"), kCaptionLeft, shape_.idTop, kCaptionWidth, kRowHeight);
+  shownBox(txtPatientID, QStringLiteral("txtPatientID"), shape_.idTop, 2655);
 
   int row = 0;
+  QWidget* previous = &txtPatientID;
   for (std::size_t i = 0; i < shape_.amounts.size(); ++i) {
     const bool hidden = std::find(shape_.hidden.begin(), shape_.hidden.end(), i) != shape_.hidden.end();
     const double top = shape_.firstAmountTop + kRowStep * (hidden ? 0 : row++);
-    Label1.push_back(caption(this, QString::fromLatin1(shape_.amounts[i]), top));
-    Text1.push_back(shownBox(QStringLiteral("Text1_%1").arg(i), top, 2175));
+    PlaceCaption(Label1.emplace_back(this), QString::fromLatin1(shape_.amounts[i]), kCaptionLeft, top, kCaptionWidth,
+                 kRowHeight);
+    QLineEdit& amount = Text1.emplace_back(this);
+    shownBox(amount, QStringLiteral("Text1_%1").arg(i), top, 2175);
+    // The amounts come after the patient in the tab order, as they stand on the form.
+    setTabOrder(previous, &amount);
+    previous = &amount;
     if (hidden) {
-      Label1.back()->setVisible(false);
-      Text1.back()->setVisible(false);
+      Label1.back().setVisible(false);
+      amount.setVisible(false);
     }
   }
 
-  caption(this, QStringLiteral("Date"), shape_.dateTop);
-  DTPicker1 = new QDateEdit(this);
-  DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
-  DTPicker1->setCalendarPopup(true);
-  DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  SetTodayPickers({DTPicker1});
-  MoveTwips(DTPicker1, kBoxLeft, shape_.dateTop, shape_.dateWidth, 330);
-  caption(this, QStringLiteral("Total"), shape_.totalTop);
-  txtTotal = shownBox(QStringLiteral("txtTotal"), shape_.totalTop, 2175);
+  captions_.add(QStringLiteral("Date"), kCaptionLeft, shape_.dateTop, kCaptionWidth, kRowHeight);
+  DTPicker1.setObjectName(QStringLiteral("DTPicker1"));
+  DTPicker1.setCalendarPopup(true);
+  DTPicker1.setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  SetTodayPickers({&DTPicker1});
+  MoveTwips(&DTPicker1, kBoxLeft, shape_.dateTop, shape_.dateWidth, kRowHeight);
+  captions_.add(QStringLiteral("Total"), kCaptionLeft, shape_.totalTop, kCaptionWidth, kRowHeight);
+  shownBox(txtTotal, QStringLiteral("txtTotal"), shape_.totalTop, 2175);
 
-  Picture1 = new ImageButton(this, QStringLiteral("Picture1"));
-  MoveTwips(Picture1, shape_.okLeft, shape_.buttonsTop, 870, 360);
-  Picture2 = new ImageButton(this, QStringLiteral("Picture2"));
-  MoveTwips(Picture2, shape_.closeLeft, shape_.buttonsTop, 870, 360);
+  MoveTwips(&Picture1, shape_.okLeft, shape_.buttonsTop, 870, 360);
+  MoveTwips(&Picture2, shape_.closeLeft, shape_.buttonsTop, 870, 360);
 
-  Label3 = new QLabel(QStringLiteral("Label3"), this);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->hide();
+  Label3.setObjectName(QStringLiteral("Label3"));
+  SetUpHoverHolder(Label3);
 }
 
 BillCancelForm::~BillCancelForm() {
-  if (cmbBillNumber) cmbBillNumber->removeEventFilter(this);
+  // The box outlives this destructor's body: it must not run the look-up of a form half gone.
+  cmbBillNumber.removeEventFilter(this);
 }
 
 std::vector<MenuPicture> BillCancelForm::MenuPictures() {
-  return OkCancelPictures(Picture1, Picture2, Label3, Picture11,
+  return OkCancelPictures(&Picture1, &Picture2, &Label3, &Picture11,
                           QStringLiteral("Select the Bill Number that you wish to Cancel!"));
 }
 
 void BillCancelForm::LoadMenuForm() {
-  connect(Picture1, &ImageButton::Click, this, &BillCancelForm::Picture1_Click);
-  connect(Picture2, &ImageButton::Click, this, &BillCancelForm::Picture2_Click);
-  connect(DTPicker1, &QDateEdit::dateChanged, this, &BillCancelForm::DTPicker1_Change);
-  QComboBox* combo = cmbBillNumber;
+  connect(&Picture1, &ImageButton::Click, this, &BillCancelForm::Picture1_Click);
+  connect(&Picture2, &ImageButton::Click, this, &BillCancelForm::Picture2_Click);
+  connect(&DTPicker1, &QDateEdit::dateChanged, this, &BillCancelForm::DTPicker1_Change);
+  QComboBox* combo = &cmbBillNumber;
   WireKeyPress(combo, [combo](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(combo, KeyAscii, false); });
   connect(combo, &QComboBox::editTextChanged, this, &BillCancelForm::cmbBillNumber_Change);
   connect(combo, &QComboBox::activated, this, &BillCancelForm::cmbBillNumber_Change);
@@ -167,11 +160,11 @@ void BillCancelForm::LoadMenuForm() {
 void BillCancelForm::fillBillNumbers() {
   // A million bills over ten years: only their numbers are listed, in the table's order; a
   // look-up reads its bill alone. Showing the list runs no look-up.
-  bills_ = ShowKeyList(cmbBillNumber, ReadKeyList(gCon, ValidBillsRead(shape_.kind), shape_.billNoColumn, false));
+  bills_ = ShowKeyList(&cmbBillNumber, ReadKeyList(gCon, ValidBillsRead(shape_.kind), shape_.billNoColumn, false));
 }
 
 bool BillCancelForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == cmbBillNumber && event->type() == QEvent::FocusOut &&
+  if (watched == &cmbBillNumber && event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
     cmbBillNumber_Change();
   return MenuForm::eventFilter(watched, event);
@@ -179,15 +172,10 @@ bool BillCancelForm::eventFilter(QObject* watched, QEvent* event) {
 
 void BillCancelForm::Picture2_Click() { CloseForm(); }
 
-void BillCancelForm::DTPicker1_Change() {
-  if (DTPicker1->date() <= Today()) return;
-  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
-         vbCritical, QStringLiteral("Warning"));
-  DTPicker1->setDate(Today());
-}
+void BillCancelForm::DTPicker1_Change() { RefuseFutureBillDate(DTPicker1); }
 
 void BillCancelForm::cmbBillNumber_Change() {
-  const QString text = cmbBillNumber->currentText();
+  const QString text = cmbBillNumber.currentText();
   if (!bills_ || Trim(text).isEmpty()) return;
   // The first listed bill of that number, as it now stands.
   std::unique_ptr<Recordset> bill = ReadListedRow(gCon, QString::fromLatin1(shape_.table), *bills_, text);
@@ -200,15 +188,15 @@ void BillCancelForm::cmbBillNumber_Change() {
   BillRecordset = std::move(bill);
   Recordset& rs = *BillRecordset;
   const StoredBill shown = ReadStoredBill(shape_.kind, rs);
-  txtPatientName->setText(shown.patientName);
-  txtPatientID->setText(shown.patientId);
-  for (std::size_t i = 0; i < Text1.size() && i < shown.amounts.size(); ++i) Text1[i]->setText(shown.amounts[i]);
+  txtPatientName.setText(shown.patientName);
+  txtPatientID.setText(shown.patientId);
+  for (std::size_t i = 0; i < Text1.size() && i < shown.amounts.size(); ++i) Text1[i].setText(shown.amounts[i]);
   if (const std::optional<QDate> day = StoredDay(shown.date)) {
     // The bill's own date, shown as it is stored: it is never checked against today here.
     const QSignalBlocker blocker(DTPicker1);
-    DTPicker1->setDate(*day);
+    DTPicker1.setDate(*day);
   }
-  txtTotal->setText(shown.total);
+  txtTotal.setText(shown.total);
   located_ = rs.GetBookmark();
   locatedBillNo_ = text;
 }
@@ -217,10 +205,10 @@ void BillCancelForm::Picture1_Click() {
   // Only the bill the last look-up found: after a miss or a cancellation the boxes may still
   // show a bill, but none is located and nothing may be written.
   const bool shown = located_ && (!shape_.cancelNeedsShownNumber ||
-                                  (!txtPatientID->text().isEmpty() && cmbBillNumber->currentText() == locatedBillNo_));
+                                  (!txtPatientID.text().isEmpty() && cmbBillNumber.currentText() == locatedBillNo_));
   if (!shown) {
     MsgBox(kSelectBill, vbCritical, QStringLiteral("Warning"));
-    cmbBillNumber->setFocus();
+    cmbBillNumber.setFocus();
     return;
   }
   if (MsgBox(QStringLiteral("Do you Wish to Cancel ( Delete ) the Current Bill"), vbCritical + vbYesNo,
@@ -240,7 +228,7 @@ void BillCancelForm::Picture1_Click() {
   }
   if (!available) {
     MsgBox(kSelectBill, vbCritical, QStringLiteral("Warning"));
-    cmbBillNumber->setFocus();
+    cmbBillNumber.setFocus();
     return;
   }
   located_.reset();
@@ -252,7 +240,7 @@ void BillCancelForm::Picture1_Click() {
   }
 
   // More bills may be cancelled: the list is read again without the one just cancelled.
-  const QString shownNo = cmbBillNumber->currentText();
+  const QString shownNo = cmbBillNumber.currentText();
   try {
     fillBillNumbers();
   } catch (const DbError& e) {
@@ -261,5 +249,5 @@ void BillCancelForm::Picture1_Click() {
   }
   // Putting the number back runs the look-up, which no longer finds it: the cancelled bill stays
   // on display with nothing located.
-  cmbBillNumber->setEditText(shownNo);
+  cmbBillNumber.setEditText(shownNo);
 }

@@ -7,10 +7,12 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "billing/common/billchrome.h"
 #include "data/billnumbers.h"
 #include "framework/imagebutton.h"
 #include "framework/keylist.h"
@@ -51,17 +53,17 @@ public:
   explicit BillCancelForm(CancelBillKind kind);
   ~BillCancelForm() override;
 
-  QComboBox* cmbBillNumber = nullptr;
-  QLineEdit* txtPatientName = nullptr;
-  QLineEdit* txtPatientID = nullptr;
-  std::vector<QLineEdit*> Text1;  // the stored amounts, in column order
-  std::vector<QLabel*> Label1;    // their captions
-  QDateEdit* DTPicker1 = nullptr;
-  QLineEdit* txtTotal = nullptr;
-  ImageButton* Picture1 = nullptr;   // cancel the shown bill
-  ImageButton* Picture2 = nullptr;   // close
-  ImageButton* Picture11 = nullptr;  // help
-  QLabel* Label3 = nullptr;          // the hover holder
+  QComboBox cmbBillNumber{this};
+  ImageButton Picture11{this, QStringLiteral("Picture11")};  // help
+  QLineEdit txtPatientName{this};
+  QLineEdit txtPatientID{this};
+  std::deque<QLineEdit> Text1;  // the stored amounts, in column order
+  std::deque<QLabel> Label1;    // their captions
+  QDateEdit DTPicker1{this};
+  QLineEdit txtTotal{this};
+  ImageButton Picture1{this, QStringLiteral("Picture1")};  // cancel the shown bill
+  ImageButton Picture2{this, QStringLiteral("Picture2")};  // close
+  QLabel Label3{this};                                     // the hover holder
 
   // The bill the last successful look-up found, read alone by its rowid from the list of the
   // bills that were "Available" at load or at the last cancellation (their numbers, in the
@@ -85,6 +87,7 @@ private:
   void fillBillNumbers();
 
   const BillCancelShape& shape_;
+  BillCaptions captions_{this};
   // The bill the last successful look-up found: where it stands in BillRecordset and its number
   // as the combo box showed it. A look-up that finds nothing, and a cancellation, forget it.
   std::optional<Recordset::Bookmark> located_;

@@ -40,32 +40,32 @@ public:
     this->setObjectName(QString::fromLatin1(shape_.formName));
     this->SetCaption(QString::fromLatin1(shape_.caption));
     this->makeLabel(QStringLiteral("Date"), 3960, 1320, shape_.dateLabelWidth);
-    DTPicker1 = this->makePicker("DTPicker1", 4800, 1320);
+    this->makePicker(DTPicker1, "DTPicker1", 4800, 1320);
     this->guardPicker(DTPicker1, QStringLiteral("You cannt Select for Future Date"));
     this->makeButtons(4800, 2040, 6600, 2040, 9240, 8280, 10560, 8160);
     this->makeList(shape_.heads, shape_.widths, shape_.rightAligned, 2280, 2880, 6810, 4815);
     this->makeTotal(6840, 8400, 7560, 8370);
   }
 
-  QDateEdit* DTPicker1 = nullptr;  // the day
+  QDateEdit DTPicker1{this};  // the day
 
   void Picture1_Click() override {  // Generate
-    const Value bound = shape_.onlyCancelledAtLoad ? Value(this->RowsAtLoadBetween(DTPicker1->date(), DTPicker1->date())) : Value(this->LastRowAtLoad);
-    if (!this->readReportRecordset(shape_.dayCancelledSql(), {DTPicker1->date(), bound})) return;
-    this->showReport(shape_.rows(*this->ReportRecordset, DTPicker1->date()));
+    const Value bound = shape_.onlyCancelledAtLoad ? Value(this->RowsAtLoadBetween(DTPicker1.date(), DTPicker1.date())) : Value(this->LastRowAtLoad);
+    if (!this->readReportRecordset(shape_.dayCancelledSql(), {DTPicker1.date(), bound})) return;
+    this->showReport(shape_.rows(*this->ReportRecordset, DTPicker1.date()));
   }
 
   void Picture2_Click() override {  // Print
     CollectionReport report;
     report.dateLineX = kDayDateLineX;
-    report.dateLine = DayDateLine(DTPicker1->date());
+    report.dateLine = DayDateLine(DTPicker1.date());
     report.title = QString::fromLatin1(shape_.printTitle);
     report.heads = {{QStringLiteral("Sl no."), 800},
                     {QStringLiteral("Patient Name - ID"), 4000},
                     {QStringLiteral("Bill No"), 7800},
                     {QStringLiteral("Amount."), 9200}};
     report.columns = {{800, false}, {4000, false}, {kBillNoRightX, true}, {kAmountRightX, true}};
-    report.rows = ReportRowsOf(this->List, 4);
+    report.rows = ReportRowsOf(&this->List, 4);
     report.total = this->ReportTotal;
     PrintCollectionReport(report);
   }

@@ -11,77 +11,71 @@
 
 // Every report form is drawn at this size (twips).
 BillReportForm::BillReportForm(const ReportFormSizes& sizes) : MenuForm({QString(), 9795, 11745}), sizes_(sizes) {
-  Label3 = new QLabel(QStringLiteral("Label3"), this);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->hide();
+  Label3.setObjectName(QStringLiteral("Label3"));
+  SetUpHoverHolder(Label3);
 }
 
 BillReportForm::~BillReportForm() = default;
 
 std::vector<MenuPicture> BillReportForm::MenuPictures() {
-  return {{Picture1, QStringLiteral("gen"), Label3},
-          {Picture2, QStringLiteral("print"), Label3},
-          {Picture11, QStringLiteral("help1"), nullptr, QStringLiteral("Click this Button to Generate the Bill")},
-          {Picture12, QStringLiteral("help1"), nullptr, QStringLiteral("Print the Bill")}};
+  return {{&Picture1, QStringLiteral("gen"), &Label3},
+          {&Picture2, QStringLiteral("print"), &Label3},
+          {&Picture11, QStringLiteral("help1"), nullptr, QStringLiteral("Click this Button to Generate the Bill")},
+          {&Picture12, QStringLiteral("help1"), nullptr, QStringLiteral("Print the Bill")}};
 }
 
-QLabel* BillReportForm::makeLabel(const QString& text, double left, double top, double width) {
-  auto* label = new QLabel(text, this);
-  MoveTwips(label, left, top, width, sizes_.labelHeight);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  return label;
+void BillReportForm::makeLabel(const QString& text, double left, double top, double width) {
+  captions_.add(text, left, top, width, sizes_.labelHeight).setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-QDateEdit* BillReportForm::makePicker(const char* name, double left, double top) {
-  auto* picker = new QDateEdit(this);
-  picker->setObjectName(QString::fromLatin1(name));
-  picker->setCalendarPopup(true);
-  picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  MoveTwips(picker, left, top, sizes_.pickerWidth, sizes_.pickerHeight);
-  AddTodayPicker(picker);
-  return picker;
+void BillReportForm::makePicker(QDateEdit& picker, const char* name, double left, double top) {
+  picker.setObjectName(QString::fromLatin1(name));
+  picker.setCalendarPopup(true);
+  picker.setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  MoveTwips(&picker, left, top, sizes_.pickerWidth, sizes_.pickerHeight);
+  AddTodayPicker(&picker);
 }
 
 void BillReportForm::makeList(const QStringList& heads, const QList<double>& widths, const QList<int>& rightAligned,
                               double left, double top, double width, double height) {
-  List = new QTreeWidget(this);
-  List->setObjectName(QStringLiteral("List"));
-  List->setHeaderLabels(heads);
-  List->setRootIsDecorated(false);
-  List->setItemsExpandable(false);
+  List.setObjectName(QStringLiteral("List"));
+  List.setHeaderLabels(heads);
+  List.setRootIsDecorated(false);
+  List.setItemsExpandable(false);
   // Every row is as high as the first, so the list never measures the rows one by one.
-  List->setUniformRowHeights(true);
-  List->setSelectionMode(QAbstractItemView::SingleSelection);
-  List->header()->setStretchLastSection(false);
-  for (int c = 0; c < widths.size(); ++c) List->setColumnWidth(c, TwipsToPixels(widths[c]));
+  List.setUniformRowHeights(true);
+  List.setSelectionMode(QAbstractItemView::SingleSelection);
+  List.header()->setStretchLastSection(false);
+  for (int c = 0; c < widths.size(); ++c) List.setColumnWidth(c, TwipsToPixels(widths[c]));
   rightAligned_ = rightAligned;
-  for (int c : rightAligned_) List->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-  MoveTwips(List, left, top, width, height);
+  for (int c : rightAligned_) List.headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  MoveTwips(&List, left, top, width, height);
+  // The form's own controls are made after these: the list goes after the last of them.
+  QWidget* last = previousInFocusChain();
+  while (last != this && (!(last->focusPolicy() & Qt::TabFocus) || last->focusProxy() || last == &List ||
+                          last == &txtTotal))
+    last = last->previousInFocusChain();
+  if (last != this) setTabOrder(last, &List);
 }
 
 void BillReportForm::makeButtons(double genLeft, double genTop, double genHelpLeft, double genHelpTop,
                                  double printLeft, double printTop, double printHelpLeft, double printHelpTop) {
-  auto button = [this](const char* name, double left, double top, double width, double height) {
-    auto* b = new ImageButton(this, QString::fromLatin1(name));
-    MoveTwips(b, left, top, width, height);
-    return b;
-  };
-  Picture1 = button("Picture1", genLeft, genTop, sizes_.buttonWidth, sizes_.buttonHeight);
-  Picture11 = button("Picture11", genHelpLeft, genHelpTop, sizes_.helpWidth, sizes_.helpHeight);
-  Picture2 = button("Picture2", printLeft, printTop, sizes_.buttonWidth, sizes_.buttonHeight);
-  Picture12 = button("Picture12", printHelpLeft, printHelpTop, sizes_.helpWidth, sizes_.helpHeight);
-  connect(Picture1, &ImageButton::Click, this, [this] { Picture1_Click(); });
-  connect(Picture2, &ImageButton::Click, this, [this] { Picture2_Click(); });
+  MoveTwips(&Picture1, genLeft, genTop, sizes_.buttonWidth, sizes_.buttonHeight);
+  MoveTwips(&Picture11, genHelpLeft, genHelpTop, sizes_.helpWidth, sizes_.helpHeight);
+  MoveTwips(&Picture2, printLeft, printTop, sizes_.buttonWidth, sizes_.buttonHeight);
+  MoveTwips(&Picture12, printHelpLeft, printHelpTop, sizes_.helpWidth, sizes_.helpHeight);
+  connect(&Picture1, &ImageButton::Click, this, [this] { Picture1_Click(); });
+  connect(&Picture2, &ImageButton::Click, this, [this] { Picture2_Click(); });
 }
 
 void BillReportForm::makeTotal(double labelLeft, double labelTop, double boxLeft, double boxTop) {
   makeLabel(QStringLiteral("Total"), labelLeft, labelTop, sizes_.totalLabelWidth);
-  txtTotal = new QLineEdit(this);
-  txtTotal->setObjectName(QStringLiteral("txtTotal"));
-  MoveTwips(txtTotal, boxLeft, boxTop, 1455, sizes_.totalBoxHeight);
-  txtTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  txtTotal.setObjectName(QStringLiteral("txtTotal"));
+  MoveTwips(&txtTotal, boxLeft, boxTop, 1455, sizes_.totalBoxHeight);
+  txtTotal.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // The total is what Generate listed; the print takes ReportTotal, never this box.
-  txtTotal->setReadOnly(true);
+  txtTotal.setReadOnly(true);
+  setTabOrder(&List, &txtTotal);
 }
 
 namespace {
@@ -178,20 +172,21 @@ bool BillReportForm::noteCancelledBillsAtLoad(const QString& table) {
   return noteRowsAtLoad(CancelledBillRowsSql(table));
 }
 
-void BillReportForm::guardPicker(QDateEdit* picker, const QString& secondLine) {
-  connect(picker, &QDateEdit::dateChanged, this, [picker, secondLine] {
-    if (picker->date() <= Today()) return;
+void BillReportForm::guardPicker(QDateEdit& picker, const QString& secondLine) {
+  QDateEdit* guarded = &picker;
+  connect(guarded, &QDateEdit::dateChanged, this, [guarded, secondLine] {
+    if (guarded->date() <= Today()) return;
     MsgBox(QStringLiteral("Please Select date Less than Equal To Current System Date\r\n") + secondLine, vbCritical,
            QStringLiteral("Warning"));
-    picker->setDate(Today());
+    guarded->setDate(Today());
   });
 }
 
 void BillReportForm::showReport(const ReportList& report) {
   // Thousands of rows go in as one batch: built first, added in one call while the list does
   // not repaint, instead of one insertion (and one layout) per row.
-  List->setUpdatesEnabled(false);
-  List->clear();
+  List.setUpdatesEnabled(false);
+  List.clear();
   QList<QTreeWidgetItem*> items;
   items.reserve(qsizetype(report.rows.size()));
   for (const QStringList& row : report.rows) {
@@ -199,9 +194,9 @@ void BillReportForm::showReport(const ReportList& report) {
     for (int c : rightAligned_) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     items.append(item);
   }
-  List->addTopLevelItems(items);
-  List->setUpdatesEnabled(true);
+  List.addTopLevelItems(items);
+  List.setUpdatesEnabled(true);
   noteSerial(report.serial);
   ReportTotal = report.total;
-  txtTotal->setText(ReportTotal.Format2());
+  txtTotal.setText(ReportTotal.Format2());
 }

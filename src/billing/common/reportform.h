@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+#include "billing/common/billchrome.h"
 #include "billing/common/reportrows.h"
 #include "framework/imagebutton.h"
 #include "framework/menuform.h"
@@ -37,13 +38,13 @@ public:
   explicit BillReportForm(const ReportFormSizes& sizes);
   ~BillReportForm() override;
 
-  QTreeWidget* List = nullptr;
-  QLineEdit* txtTotal = nullptr;
-  ImageButton* Picture1 = nullptr;   // Generate
-  ImageButton* Picture2 = nullptr;   // Print
-  ImageButton* Picture11 = nullptr;  // help beside Generate
-  ImageButton* Picture12 = nullptr;  // help beside Print
-  QLabel* Label3 = nullptr;          // the hover holder
+  QLabel Label3{this};                                       // the hover holder
+  ImageButton Picture1{this, QStringLiteral("Picture1")};    // Generate
+  ImageButton Picture11{this, QStringLiteral("Picture11")};  // help beside Generate
+  ImageButton Picture2{this, QStringLiteral("Picture2")};    // Print
+  ImageButton Picture12{this, QStringLiteral("Picture12")};  // help beside Print
+  QTreeWidget List{this};
+  QLineEdit txtTotal{this};
 
   std::unique_ptr<Recordset> ReportRecordset;
   Money ReportTotal;  // the total of the rows the last Generate listed
@@ -55,16 +56,16 @@ protected:
   std::vector<MenuPicture> MenuPictures() override;
 
   // The list with these heads and column widths; the columns in `rightAligned` (amounts, bill
-  // numbers) are right-aligned, head and rows.
+  // numbers) are right-aligned, head and rows. The list and the total follow the form's own
+  // controls in the tab order, as they stand below them.
   void makeList(const QStringList& heads, const QList<double>& widths, const QList<int>& rightAligned, double left,
                 double top, double width, double height);
   void makeButtons(double genLeft, double genTop, double genHelpLeft, double genHelpTop, double printLeft,
                    double printTop, double printHelpLeft, double printHelpTop);
   void makeTotal(double labelLeft, double labelTop, double boxLeft, double boxTop);
   // A picker the load sets to today.
-  QDateEdit* makePicker(const char* name, double left, double top);
-  QLabel* makeLabel(const QString& text, double left, double top, double width);
-
+  void makePicker(QDateEdit& picker, const char* name, double left, double top);
+  void makeLabel(const QString& text, double left, double top, double width);
   // Load's read: opens ReportRecordset; false (after "Database Error" and the program's end)
   // when it cannot.
   // A read of whole rows takes `parameters` as the values of its condition's "?" (when given).
@@ -77,7 +78,7 @@ protected:
   bool readReportRecordset(const TableRead& read, const std::vector<Value>& parameters = {});
   bool readReportRecordset(const QString& sql, const std::vector<Value>& parameters = {});
   // Guards the picker against days after today with this second line of the message.
-  void guardPicker(QDateEdit* picker, const QString& secondLine);
+  void guardPicker(QDateEdit& picker, const QString& secondLine);
 
   // A report lists the rows of its selection as they stood when it was loaded, as when Load read
   // them all; Load now only notes enough for Generate to read the rows of its days alone. Bills
@@ -117,4 +118,5 @@ private:
   bool readReportWith(const std::function<void(Recordset&)>& open);
   ReportFormSizes sizes_;
   QList<int> rightAligned_;
+  BillCaptions captions_{this};
 };

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+#include "billing/common/billchrome.h"
 #include "billing/common/billsheet.h"
 #include "billing/common/patientchooser.h"
 #include "billing/inpatient/inbillcalc.h"
@@ -35,30 +36,30 @@ public:
   void adddatabase();
 
   // Controls.
-  QLabel* Label3 = nullptr;               // hover aid, hidden
-  QComboBox* cmbPatientName = nullptr;
-  QLineEdit* txtPatientID = nullptr;      // the chosen patient's name
-  QComboBox* cmbDrName = nullptr;
-  QLabel* Label2 = nullptr;               // the bill number
-  QDateEdit* DTPicker1 = nullptr;
-  QLabel* Label5 = nullptr;               // "Adv.   Amt"
-  QLineEdit* txtAdvance = nullptr;
-  QLabel* Label4 = nullptr;               // "Advance"
-  QLineEdit* Text3 = nullptr;             // the advance the patient holds
-  std::array<QLabel*, kInBillChargeCount> Label1{};
-  std::array<QLineEdit*, kInBillChargeCount> Text1{};
-  QLineEdit* Text2 = nullptr;             // the other line's description
-  QCheckBox* CheckBox2 = nullptr;         // append the other line
-  QTreeWidget* List = nullptr;
-  QLineEdit* txtTotal = nullptr;
-  QCheckBox* CheckBox1 = nullptr;         // print the address
-  ImageButton* Picture1 = nullptr;        // add
-  ImageButton* Picture2 = nullptr;        // print
-  ImageButton* Picture3 = nullptr;        // clear
-  ImageButton* Picture4 = nullptr;        // new bill
-  ImageButton* Picture11 = nullptr;       // help icons
-  ImageButton* Picture12 = nullptr;
-  ImageButton* Picture5 = nullptr;
+  QLabel Label3{this};               // hover aid, hidden
+  QComboBox cmbPatientName{this};
+  QComboBox cmbDrName{this};
+  QLineEdit txtPatientID{this};      // the chosen patient's name
+  std::array<QLabel, kInBillChargeCount> Label1 = ControlArray<QLabel, kInBillChargeCount>(this);
+  std::array<QLineEdit, kInBillChargeCount> Text1 = ControlArray<QLineEdit, kInBillChargeCount>(this);
+  QLineEdit Text2{this};             // the other line's description
+  QCheckBox CheckBox2{this};         // append the other line
+  ImageButton Picture1{this, QStringLiteral("Picture1")};    // add
+  ImageButton Picture11{this, QStringLiteral("Picture11")};  // help icons
+  QLabel Label2{this};               // the bill number
+  QDateEdit DTPicker1{this};
+  QLabel Label5{this};               // "Adv.   Amt"
+  QLineEdit txtAdvance{this};
+  QLabel Label4{this};               // "Advance"
+  QLineEdit Text3{this};             // the advance the patient holds
+  QTreeWidget List{this};
+  ImageButton Picture4{this, QStringLiteral("Picture4")};    // new bill
+  ImageButton Picture3{this, QStringLiteral("Picture3")};    // clear
+  QLineEdit txtTotal{this};
+  ImageButton Picture2{this, QStringLiteral("Picture2")};    // print
+  ImageButton Picture12{this, QStringLiteral("Picture12")};
+  QCheckBox CheckBox1{this};         // print the address
+  ImageButton Picture5{this, QStringLiteral("Picture5")};
 
   // Form-level state. BillList holds the rows on screen with the bill's running total (the net
   // amount once the advance is deducted) and the serial counter of the numbered rows.
@@ -113,6 +114,7 @@ private:
   // next now in Label2, saying so when it is not the one shown. False when nothing may be printed.
   bool checkBeforePrint();
 
+  BillCaptions captions_{this};
   std::unique_ptr<PatientChooser> chooser_;
   AddedBill added_;
 };

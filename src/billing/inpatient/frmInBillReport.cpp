@@ -14,24 +14,26 @@ InBillReportForm::InBillReportForm(InReportKind kind) : kind_(kind) {
   if (period) {
     setObjectName(QStringLiteral("frmInBillReportAll"));
     makeLabel(QStringLiteral("Date"), 3120, 1320, 710);
-    DTPicker1 = makePicker("DTPicker1", 4080, 1320);
+    makePicker(DTPicker1, "DTPicker1", 4080, 1320);
     makeLabel(QStringLiteral("to"), 6120, 1320, 410);
-    DTPicker2 = makePicker("DTPicker2", 6840, 1320);
+    makePicker(DTPicker2.emplace(this), "DTPicker2", 6840, 1320);
+    // The second day follows the first in the tab order, before the check boxes.
+    setTabOrder(&DTPicker1, &*DTPicker2);
     guardPicker(DTPicker1, QStringLiteral("You cannt select for Future Date"));
-    guardPicker(DTPicker2, QStringLiteral("You cannt select for Future Date"));
+    guardPicker(*DTPicker2, QStringLiteral("You cannt select for Future Date"));
   } else {
     setObjectName(QStringLiteral("frmInBillReport"));
     makeLabel(QStringLiteral("Date"), 3960, 1320, 710);
-    DTPicker1 = makePicker("DTPicker1", 4800, 1320);
+    makePicker(DTPicker1, "DTPicker1", 4800, 1320);
     guardPicker(DTPicker1, QStringLiteral("You cannt Select for Future Date"));
   }
   const double boxesLeft = period ? 9000 : 7200;
-  CheckBox1 = new QCheckBox(QStringLiteral("ECG"), this);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-  MoveTwips(CheckBox1, boxesLeft, 1320, 1335, 300);
-  CheckBox2 = new QCheckBox(QStringLiteral("SCAN"), this);
-  CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-  MoveTwips(CheckBox2, boxesLeft, 1680, 1455, 300);
+  CheckBox1.setText(QStringLiteral("ECG"));
+  CheckBox1.setObjectName(QStringLiteral("CheckBox1"));
+  MoveTwips(&CheckBox1, boxesLeft, 1320, 1335, 300);
+  CheckBox2.setText(QStringLiteral("SCAN"));
+  CheckBox2.setObjectName(QStringLiteral("CheckBox2"));
+  MoveTwips(&CheckBox2, boxesLeft, 1680, 1455, 300);
 
   if (period)
     makeButtons(5160, 2040, 7440, 2040, 9600, 8280, 10800, 8160);
@@ -54,20 +56,20 @@ void InBillReportForm::LoadMenuForm() {
 }
 
 CollectionMode InBillReportForm::mode() const {
-  return CollectionModeOf(CheckBox1->isChecked(), CheckBox2->isChecked());
+  return CollectionModeOf(CheckBox1.isChecked(), CheckBox2.isChecked());
 }
 
 QDate InBillReportForm::lastDay() const {
-  return kind_ == InReportKind::Period ? DTPicker2->date() : DTPicker1->date();
+  return kind_ == InReportKind::Period ? DTPicker2->date() : DTPicker1.date();
 }
 
 void InBillReportForm::Picture1_Click() {
-  if (kind_ == InReportKind::Period && DTPicker1->date() > DTPicker2->date()) {
+  if (kind_ == InReportKind::Period && DTPicker1.date() > DTPicker2->date()) {
     MsgBox(QStringLiteral("Please select Correct Date ! It must be lessthan Second Date"), vbCritical,
            QStringLiteral("Warning"));
     return;
   }
-  const QDate from = DTPicker1->date();
+  const QDate from = DTPicker1.date();
   const QDate to = lastDay();
   const CollectionMode selection = mode();
   if (!readReportRecordset(InValidBillsOfDaysRead(selection), {from, to, LastRowAtLoad, RowsAtLoadBetween(from, to)})) return;
@@ -79,10 +81,10 @@ void InBillReportForm::Picture2_Click() {
   const bool period = kind_ == InReportKind::Period;
   CollectionReport report =
       StandardCollectionReport(period ? kRangeDateLineX : kDayDateLineX,
-                               period ? RangeDateLine(DTPicker1->date(), DTPicker2->date())
-                                      : DayDateLine(DTPicker1->date()),
+                               period ? RangeDateLine(DTPicker1.date(), DTPicker2->date())
+                                      : DayDateLine(DTPicker1.date()),
                                InReportTitle(mode()));
-  report.rows = ReportRowsOf(List, 3);
+  report.rows = ReportRowsOf(&List, 3);
   report.total = ReportTotal;
   PrintCollectionReport(report);
 }

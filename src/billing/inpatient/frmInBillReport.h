@@ -4,6 +4,7 @@
 // collection, listed with their total and printed as a collection report. Both forms are this
 // one class; they differ in the pickers, the row text, the date line and the caption.
 #include <QCheckBox>
+#include <optional>
 
 #include "billing/inpatient/frmInBillReportForm.h"
 
@@ -13,10 +14,10 @@ public:
   explicit InBillReportForm(InReportKind kind);
   ~InBillReportForm() override;
 
-  QDateEdit* DTPicker1 = nullptr;  // the day, or the first day of the period
-  QDateEdit* DTPicker2 = nullptr;  // the last day of the period; none on the daily form
-  QCheckBox* CheckBox1 = nullptr;  // "ECG"
-  QCheckBox* CheckBox2 = nullptr;  // "SCAN"
+  QDateEdit DTPicker1{this};                // the day, or the first day of the period
+  QCheckBox CheckBox1{this};                // "ECG"
+  QCheckBox CheckBox2{this};                // "SCAN"
+  std::optional<QDateEdit> DTPicker2;       // the last day of the period; none on the daily form
 
   void Picture1_Click() override;  // Generate
   void Picture2_Click() override;  // Print

@@ -1,7 +1,6 @@
 #include "billing/labxray/testbillform.h"
 
 #include <QFocusEvent>
-#include <QHeaderView>
 #include <QPointer>
 
 #include "billing/common/billpictures.h"
@@ -27,129 +26,65 @@ static_assert(int(patient::Age) == int(cols::SettingsInPatient::Age) &&
               int(patient::Sex) == int(cols::SettingsInPatient::Sex) && int(patient::Address) == int(cols::SettingsInPatient::Address) &&
               int(patient::Location) == int(cols::SettingsInPatient::Location));
 
-const char* const kPrinterMessage = "Please Check the Printer is Correctly Installed";
 const char* const kNoPatient = "Please Select the Patient Name First";
 const char* const kNoTest = "Please Select the Description First";
 
 constexpr int kFormHeight = 10425;
 constexpr int kFormWidth = 11745;
-constexpr int kBoxHeight = 315;
-constexpr int kBoxWidth = 2055;
-constexpr int kComboWidth = 2280;
-constexpr int kButtonWidth = 960;
-constexpr int kButtonHeight = 360;
-constexpr int kHelpSize = 360;
-
-QLabel* label(QWidget* form, const QString& caption, int left, int top, int width = 2280) {
-  auto* l = new QLabel(caption, form);
-  MoveTwips(l, left, top, width, kBoxHeight);
-  return l;
-}
-
-QLineEdit* box(QWidget* form, int left, int top, int width = kBoxWidth) {
-  auto* b = new QLineEdit(form);
-  MoveTwips(b, left, top, width, kBoxHeight);
-  return b;
-}
-
-QComboBox* combo(QWidget* form, int left, int top) {
-  auto* c = new QComboBox(form);
-  c->setEditable(true);
-  c->setInsertPolicy(QComboBox::NoInsert);
-  MoveTwips(c, left, top, kComboWidth, kBoxHeight);
-  return c;
-}
-
-
-ImageButton* button(QWidget* form, const char* name, int left, int top, int width, int height) {
-  auto* b = new ImageButton(form, QString::fromLatin1(name));
-  MoveTwips(b, left, top, width, height);
-  return b;
-}
-
 }  // namespace
 
 TestBillForm::TestBillForm(TestBillKind kind)
     : MenuForm({QString::fromLatin1(TextsOf(kind).billCaption), kFormHeight, kFormWidth}), kind_(kind) {
-  Label3 = new QLabel(QStringLiteral("Label3"), this);
-  Label3->hide();
+  SetUpHoverHolder(Label3);
 
-  label(this, QStringLiteral("Patient ID"), 3000, 600);
-  cmbPatientName = combo(this, 5400, 600);
-  label(this, QStringLiteral("Dr Name"), 3000, 1080);
-  cmbDrName = combo(this, 5400, 1080);
-  label(this, QStringLiteral("Patient Name"), 3000, 1560);
-  txtPatientID = box(this, 5400, 1560, kComboWidth);
-  txtPatientID->setEnabled(false);
-  label(this, QStringLiteral("Description"), 3000, 2040);
-  cmbDescription = combo(this, 5400, 2040);
-  Picture1 = button(this, "Picture1", 8040, 2020, kButtonWidth, kButtonHeight);
-  Picture11 = button(this, "Picture11", 9120, 2020, kHelpSize, kHelpSize);
-  label(this, QStringLiteral("Discount"), 3000, 2520);
-  txtDiscount = box(this, 5400, 2520, 1000);
+  PlaceBillHead(captions_, cmbPatientName, cmbDrName, txtPatientID, kBillComboWidth);
+  captions_.add(QStringLiteral("Description"), 3000, 2040, kBillCaptionWidth);
+  PlaceChoiceBox(cmbDescription, 5400, 2040, kBillComboWidth, kBillBoxHeight);
+  MoveTwips(&Picture1, 8040, 2020, kBillButtonWidth, kBillButtonHeight);
+  MoveTwips(&Picture11, 9120, 2020, kBillHelpSize, kBillHelpSize);
+  captions_.add(QStringLiteral("Discount"), 3000, 2520, kBillCaptionWidth);
+  MoveTwips(&txtDiscount, 5400, 2520, 1000, kBillBoxHeight);
 
-  label(this, QStringLiteral("Bill Number"), 8280, 600, 1320);
-  Label2 = label(this, QString(), 9720, 600, 1500);
-  label(this, QStringLiteral("Date"), 8280, 1080, 1320);
-  DTPicker1 = new QDateEdit(this);
-  DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  SetTodayPickers({DTPicker1});
-  DTPicker1->setCalendarPopup(true);
-  MoveTwips(DTPicker1, 9600, 1080, 1620, kBoxHeight);
+  PlaceBillNumber(captions_, Label2, DTPicker1, 1080);
+  SetTodayPickers({&DTPicker1});
 
-  List = new QTreeWidget(this);
-  MoveTwips(List, 2400, 3120, 6810, 4680);
-  List->setRootIsDecorated(false);
-  List->setColumnCount(3);
-  List->setHeaderLabels({QStringLiteral("Sl No"), QStringLiteral("Particulars"), QStringLiteral("Amount")});
-  List->setColumnWidth(0, TwipsToPixels(700));
-  List->setColumnWidth(1, TwipsToPixels(4800));
-  List->setColumnWidth(2, TwipsToPixels(1000));
-  List->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-  List->header()->setStretchLastSection(false);
+  PlaceBillList(List, 2400, 3120, 6810, 4680, {700, 4800, 1000});
 
-  label(this, QStringLiteral("Grass Total"), 6240, 8040, 1320);
-  txtCTotal = box(this, 7680, 8040, 1500);
-  Picture4 = button(this, "Picture4", 2400, 9120, kButtonWidth, kButtonHeight);
-  Picture3 = button(this, "Picture3", 4920, 9120, kButtonWidth, kButtonHeight);
-  label(this, QStringLiteral("Total"), 6960, 9240, 700);
-  txtTotal = box(this, 7680, 9240, 1500);
-  Picture2 = button(this, "Picture2", 9360, 9120, kButtonWidth, kButtonHeight);
-  Picture12 = button(this, "Picture12", 10680, 9000, kHelpSize, kHelpSize);
-  CheckBox1 = new QCheckBox(QStringLiteral("Address"), this);
-  MoveTwips(CheckBox1, 9360, 9720, 1200, kBoxHeight);
-  Picture5 = button(this, "Picture5", 10680, 9600, kHelpSize, kHelpSize);
+  captions_.add(QStringLiteral("Grass Total"), 6240, 8040, 1320);
+  MoveTwips(&txtCTotal, 7680, 8040, 1500, kBillBoxHeight);
+  PlaceBillFoot(captions_, {Picture4, Picture3, txtTotal, Picture2, Picture12, CheckBox1, Picture5});
   // The totals are the form's own arithmetic: nothing may be typed or pasted into them.
-  for (QLineEdit* total : {txtCTotal, txtTotal}) {
+  for (QLineEdit* total : {&txtCTotal, &txtTotal}) {
     total->setReadOnly(true);
     total->setAlignment(Qt::AlignRight);
   }
 
-  chooser_ = std::make_unique<PatientChooser>(cmbPatientName, txtPatientID);
+  chooser_ = std::make_unique<PatientChooser>(&cmbPatientName, &txtPatientID);
   connect(chooser_.get(), &PatientChooser::PatientChosen, this, &TestBillForm::patientChosen);
   connect(chooser_.get(), &PatientChooser::PatientForgotten, this, &TestBillForm::forgetPatient);
-  QComboBox* doctors = cmbDrName;
+  QComboBox* doctors = &cmbDrName;
   WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
-  WireKeyPress(cmbDescription, [this](int& KeyAscii) {
-    KeyAscii = AutoCompleteKeyPress(cmbDescription, KeyAscii, false);
+  WireKeyPress(&cmbDescription, [this](int& KeyAscii) {
+    KeyAscii = AutoCompleteKeyPress(&cmbDescription, KeyAscii, false);
     if (KeyAscii == 13 && testChosen_ && TestAmount.toDouble() != 0) Picture1_Click();
   });
-  connect(cmbDescription, &QComboBox::editTextChanged, this, &TestBillForm::cmbDescription_Change);
-  connect(cmbDescription, &QComboBox::activated, this, &TestBillForm::cmbDescription_Change);
-  cmbDescription->installEventFilter(this);
-  connect(DTPicker1, &QDateEdit::dateChanged, this, &TestBillForm::DTPicker1_Change);
-  connect(Picture1, &ImageButton::Click, this, &TestBillForm::Picture1_Click);
-  connect(Picture2, &ImageButton::Click, this, &TestBillForm::Picture2_Click);
-  connect(Picture3, &ImageButton::Click, this, &TestBillForm::Picture3_Click);
-  connect(Picture4, &ImageButton::Click, this, &TestBillForm::Picture4_Click);
+  connect(&cmbDescription, &QComboBox::editTextChanged, this, &TestBillForm::cmbDescription_Change);
+  connect(&cmbDescription, &QComboBox::activated, this, &TestBillForm::cmbDescription_Change);
+  cmbDescription.installEventFilter(this);
+  connect(&DTPicker1, &QDateEdit::dateChanged, this, &TestBillForm::DTPicker1_Change);
+  connect(&Picture1, &ImageButton::Click, this, &TestBillForm::Picture1_Click);
+  connect(&Picture2, &ImageButton::Click, this, &TestBillForm::Picture2_Click);
+  connect(&Picture3, &ImageButton::Click, this, &TestBillForm::Picture3_Click);
+  connect(&Picture4, &ImageButton::Click, this, &TestBillForm::Picture4_Click);
 }
 
 TestBillForm::~TestBillForm() {
-  if (cmbDescription) cmbDescription->removeEventFilter(this);
+  // The box outlives this destructor's body: it must not run the look-up of a form half gone.
+  cmbDescription.removeEventFilter(this);
 }
 
 bool TestBillForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == cmbDescription && event->type() == QEvent::FocusOut &&
+  if (watched == &cmbDescription && event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
     cmbDescription_Change();
   return MenuForm::eventFilter(watched, event);
@@ -174,12 +109,12 @@ bool TestBillForm::closeWhenEmpty(Recordset& rs, const QString& message) {
 }
 
 void TestBillForm::PrepareControls() {
-  txtDiscount->setText(QStringLiteral("0"));
+  txtDiscount.setText(QStringLiteral("0"));
   BillPrinted = false;
 }
 
 std::vector<MenuPicture> TestBillForm::MenuPictures() {
-  return BillFormPictures({Picture1, Picture2, Picture3, Picture4, Picture11, Picture12, Picture5, Label3}, true);
+  return BillFormPictures({&Picture1, &Picture2, &Picture3, &Picture4, &Picture11, &Picture12, &Picture5, &Label3}, true);
 }
 
 void TestBillForm::LoadMenuForm() {
@@ -190,9 +125,9 @@ void TestBillForm::LoadMenuForm() {
     // The price list keeps a name as it was typed, blanks around it included; the bill offers,
     // matches and bills the name itself.
     for (PriceRecordset.MoveFirst(); !PriceRecordset.Eof(); PriceRecordset.MoveNext())
-      cmbDescription->addItem(Trim(PriceRecordset.Fields(kTestName).toText()));
-    cmbDescription->setCurrentIndex(-1);
-    cmbDescription->setEditText(QString());
+      cmbDescription.addItem(Trim(PriceRecordset.Fields(kTestName).toText()));
+    cmbDescription.setCurrentIndex(-1);
+    cmbDescription.setEditText(QString());
   }
 
   if (!openRecordset(DoctorRecordset, DoctorsByIdRead()))
@@ -201,9 +136,9 @@ void TestBillForm::LoadMenuForm() {
   {
     const QSignalBlocker blocker(cmbDrName);
     for (DoctorRecordset.MoveFirst(); !DoctorRecordset.Eof(); DoctorRecordset.MoveNext())
-      cmbDrName->addItem(DoctorRecordset.Fields(cols::SettingDrDetails::DoctorID).toText());
-    cmbDrName->setCurrentIndex(-1);
-    cmbDrName->setEditText(QString());
+      cmbDrName.addItem(DoctorRecordset.Fields(cols::SettingDrDetails::DoctorID).toText());
+    cmbDrName.setCurrentIndex(-1);
+    cmbDrName.setEditText(QString());
   }
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
@@ -228,7 +163,7 @@ void TestBillForm::LoadMenuForm() {
   if (!openRecordset(BillRecordset, NewBillRowsRead(BillKindOf(kind_)))) return;
   if (!openRecordset(CounterRecordset, BillCounterRead(BillKindOf(kind_)))) return;
   try {
-    Label2->setText(NextBillNumberText(gCon, BillKindOf(kind_)));
+    Label2.setText(NextBillNumberText(gCon, BillKindOf(kind_)));
   } catch (const DbError&) {
     DatabaseErrorEnd();
     Unload();
@@ -241,7 +176,7 @@ void TestBillForm::patientChosen() {
   PatientLocation = chooser_->Field(patient::Location);
   PatientSex = chooser_->Field(patient::Sex);
   PatientAge = chooser_->Field(patient::Age);
-  cmbDrName->setFocus();
+  cmbDrName.setFocus();
 }
 
 void TestBillForm::forgetPatient() {
@@ -252,7 +187,7 @@ void TestBillForm::forgetPatient() {
 }
 
 void TestBillForm::cmbDescription_Change() {
-  const QString wanted = Trim(cmbDescription->currentText());
+  const QString wanted = Trim(cmbDescription.currentText());
   // A text that names no test must not be billed at the price of the test chosen before it.
   testChosen_ = false;
   if (wanted.isEmpty() || PriceRecordset.State() != adStateOpen) return;
@@ -267,14 +202,7 @@ void TestBillForm::cmbDescription_Change() {
   }
 }
 
-void TestBillForm::DTPicker1_Change() {
-  if (DTPicker1->date() <= Today()) return;
-  const QPointer<TestBillForm> alive(this);
-  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
-         vbCritical, QStringLiteral("Warning"));
-  if (!alive) return;
-  DTPicker1->setDate(Today());
-}
+void TestBillForm::DTPicker1_Change() { RefuseFutureBillDate(DTPicker1); }
 
 void TestBillForm::Picture1_Click() {
   if (BillPrinted) {
@@ -282,20 +210,18 @@ void TestBillForm::Picture1_Click() {
            vbCritical, QStringLiteral("Warning"));
     return;
   }
-  if (Trim(cmbDescription->currentText()).isEmpty() || !testChosen_) {
+  if (Trim(cmbDescription.currentText()).isEmpty() || !testChosen_) {
     const QPointer<TestBillForm> alive(this);
     MsgBox(QString::fromLatin1(kNoTest), vbCritical);
     if (!alive) return;
-    cmbDescription->setFocus();
+    cmbDescription.setFocus();
     return;
   }
   ++SerialCounter;
   const QString price = TestAmount.toText();
-  auto* item = new QTreeWidgetItem(
-      List, QStringList{Format00(SerialCounter),
-                        QString::fromLatin1(TextsOf(kind_).linePrefix) + Trim(cmbDescription->currentText()), price});
-  item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-  txtCTotal->setText(AddToGross(txtCTotal->text(), price));
+  AddBillListRow(List, Format00(SerialCounter),
+                 QString::fromLatin1(TextsOf(kind_).linePrefix) + Trim(cmbDescription.currentText()), price);
+  txtCTotal.setText(AddToGross(txtCTotal.text(), price));
 }
 
 BillSheet TestBillForm::sheet() const {
@@ -303,24 +229,24 @@ BillSheet TestBillForm::sheet() const {
   s.kind = BillSheet::Kind::Test;
   // Only the patient the chooser shows prints: with the chooser empty, nobody's details do.
   if (chooser_->HasPatient()) {
-    s.patientName = txtPatientID->text();
-    s.patientId = cmbPatientName->currentText();
+    s.patientName = txtPatientID.text();
+    s.patientId = cmbPatientName.currentText();
     s.address1 = PatientAddress;
     s.address2 = PatientLocation;
     s.age = PatientAge;
     s.sex = PatientSex;
   }
-  s.printAddress = CheckBox1->isChecked();
-  s.billNo = Label2->text();
-  s.date = DTPicker1->date();
-  s.doctor = cmbDrName->currentText();
-  for (int i = 0; i < List->topLevelItemCount(); ++i) {
-    const QTreeWidgetItem* item = List->topLevelItem(i);
+  s.printAddress = CheckBox1.isChecked();
+  s.billNo = Label2.text();
+  s.date = DTPicker1.date();
+  s.doctor = cmbDrName.currentText();
+  for (int i = 0; i < List.topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = List.topLevelItem(i);
     s.rows.push_back({item->text(0), item->text(1), item->text(2)});
   }
-  s.net = Money::Parse(txtTotal->text());
-  s.discount = txtDiscount->text();
-  s.grossTotal = txtCTotal->text();
+  s.net = Money::Parse(txtTotal.text());
+  s.discount = txtDiscount.text();
+  s.grossTotal = txtCTotal.text();
   return s;
 }
 
@@ -330,23 +256,23 @@ void TestBillForm::Picture2_Click() {
   const QPointer<TestBillForm> alive(this);
   if (TextsOf(kind_).serialRestartsAtPrint) SerialCounter = 0;
   Money discount;
-  if (!ReadDiscount(txtDiscount->text(), discount)) {
+  if (!ReadDiscount(txtDiscount.text(), discount)) {
     MsgBox(QStringLiteral("Please select Correct Discount ! This is Invalid Discount"), vbCritical);
     if (!alive) return;
-    txtDiscount->setFocus();
+    txtDiscount.setFocus();
     return;
   }
-  txtTotal->setText(NetTotal(txtCTotal->text(), discount));
+  txtTotal.setText(NetTotal(txtCTotal.text(), discount));
   try {
     SetUpBillPrinter();
-    if (List->topLevelItemCount() == 0) {
+    if (List.topLevelItemCount() == 0) {
       MsgBox(QStringLiteral("Please add the Amount"), vbCritical, QStringLiteral("Warning"));
       return;
     }
-    if (!Trim(cmbPatientName->currentText()).isEmpty() && !chooser_->HasPatient()) {
+    if (!Trim(cmbPatientName.currentText()).isEmpty() && !chooser_->HasPatient()) {
       MsgBox(QString::fromLatin1(kNoPatient), vbCritical);
       if (!alive) return;
-      cmbPatientName->setFocus();
+      cmbPatientName.setFocus();
       return;
     }
     if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes || !alive)
@@ -354,7 +280,7 @@ void TestBillForm::Picture2_Click() {
     if (!BillPrinted && !takeNextNumber()) return;
     PrintBillSheet(sheet());
   } catch (const std::exception&) {
-    MsgBox(QString::fromLatin1(kPrinterMessage), vbCritical);
+    ShowPrinterNotReady();
     return;
   }
   if (BillPrinted) return;
@@ -373,7 +299,7 @@ bool TestBillForm::takeNextNumber() {
   // counter must carry the one that is next now.
   const QPointer<TestBillForm> alive(this);
   try {
-    TakeNextBillNumber(BillKindOf(kind_), Label2);
+    TakeNextBillNumber(BillKindOf(kind_), &Label2);
   } catch (const DbError& e) {
     MsgBox(e.Description(), vbCritical);
     return false;
@@ -383,15 +309,15 @@ bool TestBillForm::takeNextNumber() {
 
 void TestBillForm::adddatabase() {
   TestBillRecord bill;
-  bill.billNo = Label2->text();
-  bill.date = DTPicker1->date();
-  for (int i = 0; i < List->topLevelItemCount(); ++i)
-    bill.lines.push_back({List->topLevelItem(i)->text(1), List->topLevelItem(i)->text(2)});
-  bill.discount = txtDiscount->text();
-  bill.grossTotal = txtCTotal->text();
-  bill.total = txtTotal->text();
-  bill.patientName = txtPatientID->text();
-  bill.patientId = cmbPatientName->currentText();
+  bill.billNo = Label2.text();
+  bill.date = DTPicker1.date();
+  for (int i = 0; i < List.topLevelItemCount(); ++i)
+    bill.lines.push_back({List.topLevelItem(i)->text(1), List.topLevelItem(i)->text(2)});
+  bill.discount = txtDiscount.text();
+  bill.grossTotal = txtCTotal.text();
+  bill.total = txtTotal.text();
+  bill.patientName = txtPatientID.text();
+  bill.patientId = cmbPatientName.currentText();
   SaveBill(BillKindOf(kind_), BillRecordset, CounterRecordset, bill);
   const QPointer<TestBillForm> alive(this);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
@@ -401,22 +327,22 @@ void TestBillForm::adddatabase() {
 void TestBillForm::Picture3_Click() {
   SerialCounter = 0;
   BillPrinted = false;
-  txtTotal->clear();
+  txtTotal.clear();
   chooser_->Clear();
-  txtCTotal->clear();
-  cmbDrName->setCurrentIndex(-1);
-  cmbDrName->setEditText(QString());
-  cmbDescription->setCurrentIndex(-1);
-  cmbDescription->setEditText(QString());
+  txtCTotal.clear();
+  cmbDrName.setCurrentIndex(-1);
+  cmbDrName.setEditText(QString());
+  cmbDescription.setCurrentIndex(-1);
+  cmbDescription.setEditText(QString());
   testChosen_ = false;
-  List->clear();
-  txtDiscount->setText(QStringLiteral("0"));
+  List.clear();
+  txtDiscount.setText(QStringLiteral("0"));
   forgetPatient();
   try {
-    Label2->setText(NextBillNumberText(gCon, BillKindOf(kind_)));
+    Label2.setText(NextBillNumberText(gCon, BillKindOf(kind_)));
   } catch (const DbError& e) {
     // No number is shown then; the print reads it again.
-    Label2->clear();
+    Label2.clear();
     MsgBox(e.Description(), vbCritical);
   }
 }

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <memory>
 
+#include "billing/common/billchrome.h"
 #include "billing/common/billsheet.h"
 #include "billing/labxray/testbillkind.h"
 #include "billing/common/patientchooser.h"
@@ -32,25 +33,25 @@ public:
 
   TestBillKind Kind() const { return kind_; }
 
-  QLabel* Label3 = nullptr;               // hover aid, hidden
-  QComboBox* cmbPatientName = nullptr;    // the patient's identifier
-  QLineEdit* txtPatientID = nullptr;      // the chosen patient's name
-  QComboBox* cmbDrName = nullptr;
-  QComboBox* cmbDescription = nullptr;    // the test
-  QLineEdit* txtDiscount = nullptr;       // percent
-  QLabel* Label2 = nullptr;               // the bill number
-  QDateEdit* DTPicker1 = nullptr;
-  QTreeWidget* List = nullptr;
-  QLineEdit* txtCTotal = nullptr;         // gross total
-  QLineEdit* txtTotal = nullptr;          // net total, set by the print
-  QCheckBox* CheckBox1 = nullptr;         // print the address
-  ImageButton* Picture1 = nullptr;        // add
-  ImageButton* Picture2 = nullptr;        // print
-  ImageButton* Picture3 = nullptr;        // clear
-  ImageButton* Picture4 = nullptr;        // new bill
-  ImageButton* Picture11 = nullptr;       // help icons
-  ImageButton* Picture12 = nullptr;
-  ImageButton* Picture5 = nullptr;
+  QLabel Label3{this};               // hover aid, hidden
+  QComboBox cmbPatientName{this};    // the patient's identifier
+  QComboBox cmbDrName{this};
+  QLineEdit txtPatientID{this};      // the chosen patient's name
+  QComboBox cmbDescription{this};    // the test
+  ImageButton Picture1{this, QStringLiteral("Picture1")};    // add
+  ImageButton Picture11{this, QStringLiteral("Picture11")};  // help icons
+  QLineEdit txtDiscount{this};       // percent
+  QLabel Label2{this};               // the bill number
+  QDateEdit DTPicker1{this};
+  QTreeWidget List{this};
+  QLineEdit txtCTotal{this};         // gross total
+  ImageButton Picture4{this, QStringLiteral("Picture4")};    // new bill
+  ImageButton Picture3{this, QStringLiteral("Picture3")};    // clear
+  QLineEdit txtTotal{this};          // net total, set by the print
+  ImageButton Picture2{this, QStringLiteral("Picture2")};    // print
+  ImageButton Picture12{this, QStringLiteral("Picture12")};
+  QCheckBox CheckBox1{this};         // print the address
+  ImageButton Picture5{this, QStringLiteral("Picture5")};
 
   int SerialCounter = 0;
   bool BillPrinted = false;
@@ -93,6 +94,7 @@ private:
   bool takeNextNumber();
 
   TestBillKind kind_;
+  BillCaptions captions_{this};
   std::unique_ptr<PatientChooser> chooser_;
   bool testChosen_ = false;  // TestAmount belongs to the test the combo box shows
 };

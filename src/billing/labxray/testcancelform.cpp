@@ -1,7 +1,6 @@
 #include "billing/labxray/testcancelform.h"
 
 #include <QFocusEvent>
-#include <QHeaderView>
 
 #include "framework/keylist.h"
 #include "billing/labxray/testbillstore.h"
@@ -21,87 +20,64 @@ namespace test = cols::LabPrintDetails;
 
 constexpr int kFormHeight = 9795;
 constexpr int kFormWidth = 11745;
-constexpr int kBoxHeight = 315;
 constexpr int kCaptionLeft = 3000;
 constexpr int kBoxLeft = 4800;
-
-QLineEdit* shownBox(QWidget* form, const QString& caption, int top, int width = 2400) {
-  auto* l = new QLabel(caption, form);
-  MoveTwips(l, kCaptionLeft, top, 1700, kBoxHeight);
-  auto* b = new QLineEdit(form);
-  MoveTwips(b, kBoxLeft, top, width, kBoxHeight);
-  b->setEnabled(false);
-  return b;
-}
+constexpr int kCaptionWidth = 1700;
 
 }  // namespace
 
 TestCancelForm::TestCancelForm(TestBillKind kind)
     : MenuForm({QString::fromLatin1(TextsOf(kind).cancelCaption), kFormHeight, kFormWidth}), kind_(kind) {
-  Label3 = new QLabel(QStringLiteral("Label3"), this);
-  Label3->hide();
+  SetUpHoverHolder(Label3);
 
-  auto* caption = new QLabel(QStringLiteral("Bill Number"), this);
-  MoveTwips(caption, kCaptionLeft, 720, 1700, kBoxHeight);
-  cmbBillNumber = new QComboBox(this);
-  cmbBillNumber->setEditable(true);
-  cmbBillNumber->setInsertPolicy(QComboBox::NoInsert);
-  MoveTwips(cmbBillNumber, kBoxLeft, 720, 2055, kBoxHeight);
-  Picture11 = new ImageButton(this, QStringLiteral("Picture11"));
-  MoveTwips(Picture11, 7080, 690, 360, 360);
-  txtPatientName = shownBox(this, QStringLiteral("Patient Name"), 1200);
-  txtPatientID = shownBox(this, QStringLiteral("Patient ID"), 1680);
+  // The bill's values are shown, never typed: nothing typed here would be saved.
+  const auto shownBox = [this](QLineEdit& box, const QString& caption, int top, int width) {
+    captions_.add(caption, kCaptionLeft, top, kCaptionWidth);
+    MoveTwips(&box, kBoxLeft, top, width, kBillBoxHeight);
+    box.setEnabled(false);
+  };
+  captions_.add(QStringLiteral("Bill Number"), kCaptionLeft, 720, kCaptionWidth);
+  PlaceChoiceBox(cmbBillNumber, kBoxLeft, 720, kBillBoxWidth, kBillBoxHeight);
+  MoveTwips(&Picture11, 7080, 690, kBillHelpSize, kBillHelpSize);
+  shownBox(txtPatientName, QStringLiteral("Patient Name"), 1200, 2400);
+  shownBox(txtPatientID, QStringLiteral("Patient ID"), 1680, 2400);
 
-  List = new QTreeWidget(this);
-  MoveTwips(List, 2400, 2220, 6810, 3540);
-  List->setRootIsDecorated(false);
-  List->setColumnCount(3);
-  List->setHeaderLabels({QStringLiteral("Sl No"), QStringLiteral("Particulars"), QStringLiteral("Amount")});
-  List->setColumnWidth(0, TwipsToPixels(700));
-  List->setColumnWidth(1, TwipsToPixels(4800));
-  List->setColumnWidth(2, TwipsToPixels(1000));
-  List->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-  List->header()->setStretchLastSection(false);
+  PlaceBillList(List, 2400, 2220, 6810, 3540, {700, 4800, 1000});
 
-  auto* dateCaption = new QLabel(QStringLiteral("Date"), this);
-  MoveTwips(dateCaption, kCaptionLeft, 6000, 1700, kBoxHeight);
-  DTPicker1 = new QDateEdit(this);
-  DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  DTPicker1->setCalendarPopup(true);
-  SetTodayPickers({DTPicker1});
-  MoveTwips(DTPicker1, kBoxLeft, 6000, 1620, kBoxHeight);
-  txtDiscount = shownBox(this, QStringLiteral("Discount"), 6480, 1620);
-  txtGrassTotal = shownBox(this, QStringLiteral("Grass Total"), 6960, 1620);
-  txtTotal = shownBox(this, QStringLiteral("Total"), 7440, 1620);
+  captions_.add(QStringLiteral("Date"), kCaptionLeft, 6000, kCaptionWidth);
+  PlaceDatePicker(DTPicker1, kBoxLeft, 6000, 1620, kBillBoxHeight);
+  SetTodayPickers({&DTPicker1});
+  shownBox(txtDiscount, QStringLiteral("Discount"), 6480, 1620);
+  shownBox(txtGrassTotal, QStringLiteral("Grass Total"), 6960, 1620);
+  shownBox(txtTotal, QStringLiteral("Total"), 7440, 1620);
 
-  Picture1 = new ImageButton(this, QStringLiteral("Picture1"));
-  MoveTwips(Picture1, 4200, 8280, 960, 360);
-  Picture2 = new ImageButton(this, QStringLiteral("Picture2"));
-  MoveTwips(Picture2, 6240, 8280, 960, 360);
+  MoveTwips(&Picture1, 4200, 8280, kBillButtonWidth, kBillButtonHeight);
+  MoveTwips(&Picture2, 6240, 8280, kBillButtonWidth, kBillButtonHeight);
 
-  QComboBox* numbers = cmbBillNumber;
+  QComboBox* numbers = &cmbBillNumber;
   WireKeyPress(numbers, [numbers](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(numbers, KeyAscii, false); });
-  connect(cmbBillNumber, &QComboBox::editTextChanged, this, &TestCancelForm::Search);
-  connect(cmbBillNumber, &QComboBox::activated, this, &TestCancelForm::Search);
-  cmbBillNumber->installEventFilter(this);
-  connect(DTPicker1, &QDateEdit::dateChanged, this, &TestCancelForm::DTPicker1_Change);
-  connect(Picture1, &ImageButton::Click, this, &TestCancelForm::Picture1_Click);
-  connect(Picture2, &ImageButton::Click, this, &TestCancelForm::Picture2_Click);
+  connect(&cmbBillNumber, &QComboBox::editTextChanged, this, &TestCancelForm::Search);
+  connect(&cmbBillNumber, &QComboBox::activated, this, &TestCancelForm::Search);
+  cmbBillNumber.installEventFilter(this);
+  connect(&DTPicker1, &QDateEdit::dateChanged, this, &TestCancelForm::DTPicker1_Change);
+  connect(&Picture1, &ImageButton::Click, this, &TestCancelForm::Picture1_Click);
+  connect(&Picture2, &ImageButton::Click, this, &TestCancelForm::Picture2_Click);
 }
 
 TestCancelForm::~TestCancelForm() {
-  if (cmbBillNumber) cmbBillNumber->removeEventFilter(this);
+  // The box outlives this destructor's body: it must not run the search of a form half gone.
+  cmbBillNumber.removeEventFilter(this);
 }
 
 bool TestCancelForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == cmbBillNumber && event->type() == QEvent::FocusOut &&
+  if (watched == &cmbBillNumber && event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
     Search();
   return MenuForm::eventFilter(watched, event);
 }
 
 std::vector<MenuPicture> TestCancelForm::MenuPictures() {
-  return OkCancelPictures(Picture1, Picture2, Label3, Picture11,
+  return OkCancelPictures(&Picture1, &Picture2, &Label3, &Picture11,
                           QStringLiteral("Select the Bill Number that you wish to Cancel!"));
 }
 
@@ -131,13 +107,13 @@ void TestCancelForm::LoadMenuForm() {
     return;
   }
   lineRuns_ = std::move(runs);
-  bills_ = ShowKeyList(cmbBillNumber, std::move(numbers));
+  bills_ = ShowKeyList(&cmbBillNumber, std::move(numbers));
 }
 
 void TestCancelForm::Search() {
-  const QString wanted = cmbBillNumber->currentText();
+  const QString wanted = cmbBillNumber.currentText();
   if (Trim(wanted).isEmpty() || !bills_ || bills_->Count() == 0) return;
-  List->clear();
+  List.clear();
   int lines = 0;
   const int bill = bills_->FirstExact(wanted);
   std::vector<qint64> rowids;
@@ -157,20 +133,18 @@ void TestCancelForm::Search() {
   }
   for (const qint64 rowid : rowids) {
     if (!BillRecordset.MoveToRowId(rowid) || BillRecordset.Fields(test::BillNo).toText() != wanted) continue;
-    txtPatientName->setText(BillRecordset.Fields(test::patientName).toText());
-    txtPatientID->setText(BillRecordset.Fields(test::patientid).toText());
+    txtPatientName.setText(BillRecordset.Fields(test::patientName).toText());
+    txtPatientID.setText(BillRecordset.Fields(test::patientid).toText());
     if (const auto date = BillRecordset.Fields(test::Date).toDate()) {
       // The bill's own date is shown, not picked: the future-date guard is for the user's picks.
       const QSignalBlocker blocker(DTPicker1);
-      DTPicker1->setDate(*date);
+      DTPicker1.setDate(*date);
     }
-    auto* item = new QTreeWidgetItem(List, QStringList{Format00(++lines),
-                                                       BillRecordset.Fields(test::Description).toText(),
-                                                       BillRecordset.Fields(test::Amount).toText()});
-    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-    txtDiscount->setText(BillRecordset.Fields(test::Discount).toText());
-    txtGrassTotal->setText(BillRecordset.Fields(test::GrossTotal).toText());
-    txtTotal->setText(BillRecordset.Fields(test::total).toText());
+    AddBillListRow(List, Format00(++lines), BillRecordset.Fields(test::Description).toText(),
+                   BillRecordset.Fields(test::Amount).toText());
+    txtDiscount.setText(BillRecordset.Fields(test::Discount).toText());
+    txtGrassTotal.setText(BillRecordset.Fields(test::GrossTotal).toText());
+    txtTotal.setText(BillRecordset.Fields(test::total).toText());
   }
   shownBill_ = lines > 0 ? wanted : QString();
 }
@@ -178,10 +152,10 @@ void TestCancelForm::Search() {
 void TestCancelForm::Picture1_Click() {
   const auto refuse = [this] {
     MsgBox(QStringLiteral("Please select the Bill Number"), vbCritical, QStringLiteral("Warning"));
-    cmbBillNumber->setFocus();
+    cmbBillNumber.setFocus();
   };
   // Only the bill the last search found, while the number box still names it, is cancelled.
-  if (txtPatientID->text().isEmpty() || shownBill_.isEmpty() || cmbBillNumber->currentText() != shownBill_) {
+  if (txtPatientID.text().isEmpty() || shownBill_.isEmpty() || cmbBillNumber.currentText() != shownBill_) {
     refuse();
     return;
   }
@@ -209,9 +183,4 @@ void TestCancelForm::Picture1_Click() {
 
 void TestCancelForm::Picture2_Click() { CloseForm(); }
 
-void TestCancelForm::DTPicker1_Change() {
-  if (DTPicker1->date() <= Today()) return;
-  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
-         vbCritical, QStringLiteral("Warning"));
-  DTPicker1->setDate(Today());
-}
+void TestCancelForm::DTPicker1_Change() { RefuseFutureBillDate(DTPicker1); }

@@ -9,8 +9,9 @@
 #include <QTreeWidget>
 #include <vector>
 
-#include "framework/keylist.h"
+#include "billing/common/billchrome.h"
 #include "billing/labxray/testbillkind.h"
+#include "framework/keylist.h"
 #include "framework/imagebutton.h"
 #include "framework/menuform.h"
 #include "platform/ado.h"
@@ -20,18 +21,18 @@ class TestCancelForm : public MenuForm {
 public:
   ~TestCancelForm() override;
 
-  QLabel* Label3 = nullptr;
-  QComboBox* cmbBillNumber = nullptr;
-  QDateEdit* DTPicker1 = nullptr;
-  QLineEdit* txtPatientID = nullptr;
-  QLineEdit* txtPatientName = nullptr;
-  QTreeWidget* List = nullptr;
-  QLineEdit* txtGrassTotal = nullptr;
-  QLineEdit* txtDiscount = nullptr;
-  QLineEdit* txtTotal = nullptr;
-  ImageButton* Picture1 = nullptr;   // cancel the bill
-  ImageButton* Picture2 = nullptr;   // close
-  ImageButton* Picture11 = nullptr;  // help icon
+  QLabel Label3{this};               // hover aid, hidden
+  QComboBox cmbBillNumber{this};
+  ImageButton Picture11{this, QStringLiteral("Picture11")};  // help icon
+  QLineEdit txtPatientName{this};
+  QLineEdit txtPatientID{this};
+  QTreeWidget List{this};
+  QDateEdit DTPicker1{this};
+  QLineEdit txtDiscount{this};
+  QLineEdit txtGrassTotal{this};
+  QLineEdit txtTotal{this};
+  ImageButton Picture1{this, QStringLiteral("Picture1")};  // cancel the bill
+  ImageButton Picture2{this, QStringLiteral("Picture2")};  // close
 
   Recordset BillRecordset;  // the lines of the bill the last search found
 
@@ -50,6 +51,7 @@ private:
   void DTPicker1_Change();
 
   TestBillKind kind_;
+  BillCaptions captions_{this};
   QString shownBill_;  // the number the last search found; empty when none
   // The valid bills' lines as runs of rowids one after another (a bill's lines are saved
   // together), in the table's order; `bill` is the bill's row in the number list.

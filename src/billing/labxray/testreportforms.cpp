@@ -16,11 +16,10 @@ TestReportForm::TestReportForm(TestBillKind kind) : BillReportForm(kTestReportSi
 
 TestReportForm::~TestReportForm() = default;
 
-QDateEdit* TestReportForm::picker(const char* name, double left, double top, const QString& guardLine) {
-  QDateEdit* p = makePicker(name, left, top);
-  p->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+void TestReportForm::picker(QDateEdit& p, const char* name, double left, double top, const QString& guardLine) {
+  makePicker(p, name, left, top);
+  p.setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   guardPicker(p, guardLine);
-  return p;
 }
 
 bool TestReportForm::noteBillsAtLoad(bool cancelled) {
@@ -34,9 +33,9 @@ bool TestReportForm::noteBillsAtLoad(bool cancelled) {
 
 TestCollectionReportForm::TestCollectionReportForm(TestBillKind kind) : TestReportForm(kind) {
   makeLabel(QStringLiteral("Date"), 3120, 1320, 510);
-  DTPicker1 = picker("DTPicker1", 4080, 1320, QStringLiteral("You cannt select for Future Date"));
+  picker(DTPicker1, "DTPicker1", 4080, 1320, QStringLiteral("You cannt select for Future Date"));
   makeLabel(QStringLiteral("to"), 6120, 1320, 210);
-  DTPicker2 = picker("DTPicker2", 6840, 1320, QStringLiteral("You cannt select for Future Date"));
+  picker(DTPicker2, "DTPicker2", 6840, 1320, QStringLiteral("You cannt select for Future Date"));
   makeButtons(5160, 2040, 7440, 2040, 9600, 8280, 10800, 8160);
   makeList({QStringLiteral("Sl No"), QStringLiteral("Bill-No / Patient Name / Date"), QStringLiteral("Amount")},
            {700, 5000, 1000}, {2}, 2760, 2760, 6810, 4815);
@@ -47,23 +46,23 @@ TestCollectionReportForm::TestCollectionReportForm(TestBillKind kind) : TestRepo
 void TestCollectionReportForm::LoadMenuForm() { noteBillsAtLoad(false); }
 
 void TestCollectionReportForm::Picture1_Click() {
-  if (DTPicker1->date() > DTPicker2->date()) {
+  if (DTPicker1.date() > DTPicker2.date()) {
     MsgBox(QStringLiteral("Please select Correct Date ! It must be lessthan Second Date"), vbCritical,
            QStringLiteral("Warning"));
     return;
   }
   if (!readReportRecordset(TestCollectionReportSql(QString::fromLatin1(TablesOf(BillKindOf(kind_)).bills)),
-                           {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad, RowsAtLoadBetween(DTPicker1->date(), DTPicker2->date())}))
+                           {DTPicker1.date(), DTPicker2.date(), LastRowAtLoad, RowsAtLoadBetween(DTPicker1.date(), DTPicker2.date())}))
     return;
-  showReport(TestCollectionRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
+  showReport(TestCollectionRows(*ReportRecordset, DTPicker1.date(), DTPicker2.date()));
 }
 
 void TestCollectionReportForm::Picture2_Click() {
   const TestBillTexts& texts = TextsOf(kind_);
-  CollectionReport report = StandardCollectionReport(kRangeDateLineX, RangeDateLine(DTPicker1->date(), DTPicker2->date()),
+  CollectionReport report = StandardCollectionReport(kRangeDateLineX, RangeDateLine(DTPicker1.date(), DTPicker2.date()),
                                                      QString::fromLatin1(texts.reportTitle));
   report.heads[1].text = QString::fromLatin1(texts.reportMiddleHead);
-  report.rows = ReportRowsOf(List, 3);
+  report.rows = ReportRowsOf(&List, 3);
   report.total = ReportTotal;
   PrintCollectionReport(report);
 }
@@ -72,7 +71,7 @@ void TestCollectionReportForm::Picture2_Click() {
 
 TestCancelReportForm::TestCancelReportForm(TestBillKind kind) : TestReportForm(kind) {
   makeLabel(QStringLiteral("Date"), 3960, 1320, 510);
-  DTPicker1 = picker("DTPicker1", 4800, 1320, QStringLiteral("You cannt Select for Future Date"));
+  picker(DTPicker1, "DTPicker1", 4800, 1320, QStringLiteral("You cannt Select for Future Date"));
   makeButtons(4800, 2040, 6600, 2040, 9240, 8280, 10560, 8160);
   makeList({QStringLiteral("Sl No"), QStringLiteral("Patient Name / ID"), QStringLiteral("Bill No"),
             QStringLiteral("Total Amt")},
@@ -93,22 +92,22 @@ void TestCancelReportForm::LoadMenuForm() {
 
 void TestCancelReportForm::Picture1_Click() {
   if (!readReportRecordset(TestCancelReportSql(QString::fromLatin1(TablesOf(BillKindOf(kind_)).bills)),
-                           {DTPicker1->date(), RowsAtLoadBetween(DTPicker1->date(), DTPicker1->date())}))
+                           {DTPicker1.date(), RowsAtLoadBetween(DTPicker1.date(), DTPicker1.date())}))
     return;
-  showReport(CancelledTestRows(*ReportRecordset, DTPicker1->date()));
+  showReport(CancelledTestRows(*ReportRecordset, DTPicker1.date()));
 }
 
 void TestCancelReportForm::Picture2_Click() {
   CollectionReport report;
   report.dateLineX = kDayDateLineX;
-  report.dateLine = DayDateLine(DTPicker1->date());
+  report.dateLine = DayDateLine(DTPicker1.date());
   report.title = QString::fromLatin1(TextsOf(kind_).cancelReportTitle);
   report.heads = {{QStringLiteral("Sl no."), 800},
                   {QStringLiteral("Patient Name - ID"), 4000},
                   {QStringLiteral("Bill No"), 7800},
                   {QStringLiteral("Amount."), 9200}};
   report.columns = {{800, false}, {4000, false}, {kBillNoRightX, true}, {kAmountRightX, true}};
-  report.rows = ReportRowsOf(List, 4);
+  report.rows = ReportRowsOf(&List, 4);
   report.total = ReportTotal;
   PrintCollectionReport(report);
 }

@@ -15,14 +15,14 @@ class TestReportForm : public BillReportForm {
 public:
   ~TestReportForm() override;
 
-  QDateEdit* DTPicker1 = nullptr;
+  QDateEdit DTPicker1{this};
   int SerialCounter = 0;
 
 protected:
   explicit TestReportForm(TestBillKind kind);
   void noteSerial(int serial) override { SerialCounter = serial; }
 
-  QDateEdit* picker(const char* name, double left, double top, const QString& guardLine);
+  void picker(QDateEdit& picker, const char* name, double left, double top, const QString& guardLine);
   // The load step both shapes take: the note of the valid (or the cancelled) bills at Load; false
   // when the table could not be read (the program then ends).
   bool noteBillsAtLoad(bool cancelled);
@@ -34,7 +34,7 @@ protected:
 class TestCollectionReportForm : public TestReportForm {
   Q_OBJECT
 public:
-  QDateEdit* DTPicker2 = nullptr;
+  QDateEdit DTPicker2{this};
   void Picture1_Click() override;
   void Picture2_Click() override;
 

@@ -1,6 +1,5 @@
 #include "billing/outpatient/frmBill.h"
 
-#include <QHeaderView>
 
 #include "billing/common/billpictures.h"
 #include "billing/common/billsaved.h"
@@ -18,36 +17,11 @@
 namespace {
 
 const QString kSelectPatient = QStringLiteral("Please Select the Patient Name First");
-const QString kCheckPrinter = QStringLiteral("Please Check the Printer is Correctly Installed");
 
 // The out-patient's row kept for the print.
 namespace patient = cols::SettingsOutPatient;
 
-QLabel* caption(QWidget* form, const QString& text, double left, double top, double width) {
-  auto* label = new QLabel(text, form);
-  MoveTwips(label, left, top, width, 330);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  return label;
-}
-
-QLineEdit* textBox(QWidget* form, double left, double top, double width) {
-  auto* box = new QLineEdit(form);
-  MoveTwips(box, left, top, width, 330);
-  return box;
-}
-
-QComboBox* comboBox(QWidget* form, double left, double top, double width) {
-  auto* combo = new QComboBox(form);
-  combo->setEditable(true);
-  MoveTwips(combo, left, top, width, 330);
-  return combo;
-}
-
-ImageButton* imageButton(QWidget* form, const char* name, double left, double top, double width, double height) {
-  auto* button = new ImageButton(form, QString::fromLatin1(name));
-  MoveTwips(button, left, top, width, height);
-  return button;
-}
+constexpr double kRowHeight = 330;
 
 }  // namespace
 
@@ -55,88 +29,78 @@ frmBill::frmBill() : MenuForm({QStringLiteral("                   Settings Out-P
   setObjectName(QStringLiteral("frmBill"));
 
   // Bill number and date, then the patient and the doctor.
-  Label1[10] = caption(this, QStringLiteral("Bill Number"), 600, 840, 1500);
-  Label2 = new QLabel(this);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  MoveTwips(Label2, 2200, 840, 1600, 330);
-  Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Label2->setAutoFillBackground(true);
-  Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  Label1[7] = caption(this, QStringLiteral("Date"), 6300, 840, 1350);
-  DTPicker1 = new QDateEdit(this);
-  DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
-  DTPicker1->setCalendarPopup(true);
-  MoveTwips(DTPicker1, 7700, 840, 1900, 330);
+  PlaceCaption(Label1[10], QStringLiteral("Bill Number"), 600, 840, 1500, kRowHeight);
+  Label2.setObjectName(QStringLiteral("Label2"));
+  MoveTwips(&Label2, 2200, 840, 1600, kRowHeight);
+  Label2.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Label2.setAutoFillBackground(true);
+  Label2.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  PlaceCaption(Label1[7], QStringLiteral("Date"), 6300, 840, 1350, kRowHeight);
+  DTPicker1.setObjectName(QStringLiteral("DTPicker1"));
+  DTPicker1.setCalendarPopup(true);
+  MoveTwips(&DTPicker1, 7700, 840, 1900, kRowHeight);
 
-  Label1[9] = caption(this, QStringLiteral("Patient ID"), 600, 1380, 1500);
-  cmbPatientName = comboBox(this, 2200, 1380, 2400);
-  cmbPatientName->setObjectName(QStringLiteral("cmbPatientName"));
-  Picture5 = imageButton(this, "Picture5", 4700, 1365, 360, 360);
-  Label1[11] = caption(this, QStringLiteral("Patient Name"), 6300, 1380, 1350);
-  txtPatientID = textBox(this, 7700, 1380, 3400);
-  txtPatientID->setObjectName(QStringLiteral("txtPatientID"));
-  Label1[12] = caption(this, QStringLiteral("Dr Name"), 600, 1920, 1500);
-  cmbDrName = comboBox(this, 2200, 1920, 3800);
-  cmbDrName->setObjectName(QStringLiteral("cmbDrName"));
-  CheckBox1 = new QCheckBox(QStringLiteral("Address"), this);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-  MoveTwips(CheckBox1, 7700, 1920, 1400, 330);
+  PlaceCaption(Label1[9], QStringLiteral("Patient ID"), 600, 1380, 1500, kRowHeight);
+  PlaceChoiceBox(cmbPatientName, 2200, 1380, 2400, kRowHeight, cmbPatientName.insertPolicy());
+  cmbPatientName.setObjectName(QStringLiteral("cmbPatientName"));
+  MoveTwips(&Picture5, 4700, 1365, 360, 360);
+  PlaceCaption(Label1[11], QStringLiteral("Patient Name"), 6300, 1380, 1350, kRowHeight);
+  MoveTwips(&txtPatientID, 7700, 1380, 3400, kRowHeight);
+  txtPatientID.setObjectName(QStringLiteral("txtPatientID"));
+  PlaceCaption(Label1[12], QStringLiteral("Dr Name"), 600, 1920, 1500, kRowHeight);
+  PlaceChoiceBox(cmbDrName, 2200, 1920, 3800, kRowHeight, cmbDrName.insertPolicy());
+  cmbDrName.setObjectName(QStringLiteral("cmbDrName"));
+  CheckBox1.setText(QStringLiteral("Address"));
+  CheckBox1.setObjectName(QStringLiteral("CheckBox1"));
+  MoveTwips(&CheckBox1, 7700, 1920, 1400, kRowHeight);
 
   // The fee boxes: the four shown, one under the other; X-Ray and Lab Charge are kept hidden.
   const FeeTexts& captions = StandardFeeCaptions();
   const double feeTop[kStandardFees] = {2700, 3180, 3660, 4140, 3660, 4140};
   for (int i = 0; i < kStandardFees; ++i) {
-    Label1[std::size_t(i)] = caption(this, captions[std::size_t(i)], 600, feeTop[i], 1900);
-    Text1[std::size_t(i)] = textBox(this, 2600, feeTop[i], 1500);
-    Text1[std::size_t(i)]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+    PlaceCaption(Label1[std::size_t(i)], captions[std::size_t(i)], 600, feeTop[i], 1900, kRowHeight);
+    MoveTwips(&Text1[std::size_t(i)], 2600, feeTop[i], 1500, kRowHeight);
+    Text1[std::size_t(i)].setObjectName(QStringLiteral("Text1_%1").arg(i));
   }
   for (int i : {2, 3}) {
-    Label1[std::size_t(i)]->hide();
-    Text1[std::size_t(i)]->hide();
+    Label1[std::size_t(i)].hide();
+    Text1[std::size_t(i)].hide();
   }
-  Picture11 = imageButton(this, "Picture11", 4250, 2685, 360, 360);
+  MoveTwips(&Picture11, 4250, 2685, 360, 360);
 
   // The free-text row: description, amount, tick, and the add button beside it.
-  Text2 = textBox(this, 600, 4800, 1900);
-  Text2->setObjectName(QStringLiteral("Text2"));
-  Label1[6] = caption(this, QStringLiteral("Others"), 600, 4440, 1900);
-  Label1[6]->hide();
-  Text1[6] = textBox(this, 2600, 4800, 1500);
-  Text1[6]->setObjectName(QStringLiteral("Text1_6"));
-  CheckBox2 = new QCheckBox(this);
-  CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-  MoveTwips(CheckBox2, 4200, 4800, 300, 330);
-  Picture1 = imageButton(this, "Picture1", 4560, 4785, 960, 360);
+  MoveTwips(&Text2, 600, 4800, 1900, kRowHeight);
+  Text2.setObjectName(QStringLiteral("Text2"));
+  PlaceCaption(Label1[6], QStringLiteral("Others"), 600, 4440, 1900, kRowHeight);
+  Label1[6].hide();
+  MoveTwips(&Text1[6], 2600, 4800, 1500, kRowHeight);
+  Text1[6].setObjectName(QStringLiteral("Text1_6"));
+  // It reads left to right: its description, then its amount and its tick.
+  setTabOrder(&Text1[5], &Text2);
+  CheckBox2.setObjectName(QStringLiteral("CheckBox2"));
+  MoveTwips(&CheckBox2, 4200, 4800, 300, kRowHeight);
+  MoveTwips(&Picture1, 4560, 4785, 960, 360);
 
   // The bill's rows and total.
-  List = new QTreeWidget(this);
-  List->setObjectName(QStringLiteral("List"));
-  List->setHeaderLabels({QStringLiteral("Sl No"), QStringLiteral("Particulars"), QStringLiteral("Amount")});
-  List->setRootIsDecorated(false);
-  List->setItemsExpandable(false);
-  List->setSelectionMode(QAbstractItemView::SingleSelection);
-  List->header()->setStretchLastSection(false);
-  List->setColumnWidth(0, TwipsToPixels(800));
-  List->setColumnWidth(1, TwipsToPixels(3100));
-  List->setColumnWidth(2, TwipsToPixels(1400));
-  List->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-  MoveTwips(List, 5800, 2700, 5400, 4400);
-  Label1[8] = caption(this, QStringLiteral("Total"), 8200, 7300, 800);
-  txtTotal = textBox(this, 9000, 7300, 2200);
-  txtTotal->setObjectName(QStringLiteral("txtTotal"));
+  List.setObjectName(QStringLiteral("List"));
+  PlaceBillList(List, 5800, 2700, 5400, 4400, {800, 3100, 1400});
+  List.setItemsExpandable(false);
+  List.setSelectionMode(QAbstractItemView::SingleSelection);
+  PlaceCaption(Label1[8], QStringLiteral("Total"), 8200, 7300, 800, kRowHeight);
+  MoveTwips(&txtTotal, 9000, 7300, 2200, kRowHeight);
+  txtTotal.setObjectName(QStringLiteral("txtTotal"));
   // The total is the listed rows' sum: typed over, the stored bill would not be the printed one.
-  txtTotal->setReadOnly(true);
+  txtTotal.setReadOnly(true);
 
-  Picture2 = imageButton(this, "Picture2", 3600, 8400, 960, 360);
-  Picture12 = imageButton(this, "Picture12", 4620, 8400, 360, 360);
-  Picture3 = imageButton(this, "Picture3", 5250, 8400, 960, 360);
-  Picture4 = imageButton(this, "Picture4", 6450, 8400, 960, 360);
+  MoveTwips(&Picture2, 3600, 8400, 960, 360);
+  MoveTwips(&Picture12, 4620, 8400, 360, 360);
+  MoveTwips(&Picture3, 5250, 8400, 960, 360);
+  MoveTwips(&Picture4, 6450, 8400, 960, 360);
 
-  Label3 = new QLabel(QStringLiteral("Label3"), this);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->hide();
+  Label3.setObjectName(QStringLiteral("Label3"));
+  SetUpHoverHolder(Label3);
 
-  chooser_ = std::make_unique<PatientChooser>(cmbPatientName, txtPatientID);
+  chooser_ = std::make_unique<PatientChooser>(&cmbPatientName, &txtPatientID);
 }
 
 frmBill::~frmBill() = default;
@@ -160,25 +124,25 @@ bool frmBill::openRecordset(std::unique_ptr<Recordset>& rs, const TableRead& rea
 void frmBill::PrepareControls() {
   rows_ = OutBillRows();
   BillPrinted = false;
-  DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  DTPicker1->setDate(Today());
+  DTPicker1.setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  DTPicker1.setDate(Today());
 }
 
 std::vector<MenuPicture> frmBill::MenuPictures() {
-  return BillFormPictures({Picture1, Picture2, Picture3, Picture4, Picture11, Picture12, Picture5, Label3}, false);
+  return BillFormPictures({&Picture1, &Picture2, &Picture3, &Picture4, &Picture11, &Picture12, &Picture5, &Label3}, false);
 }
 
 void frmBill::LoadMenuForm() {
-  connect(Picture1, &ImageButton::Click, this, &frmBill::Picture1_Click);
-  connect(Picture2, &ImageButton::Click, this, &frmBill::Picture2_Click);
-  connect(Picture3, &ImageButton::Click, this, &frmBill::Picture3_Click);
-  connect(Picture4, &ImageButton::Click, this, &frmBill::Picture4_Click);
-  connect(DTPicker1, &QDateEdit::dateChanged, this, &frmBill::DTPicker1_Change);
+  connect(&Picture1, &ImageButton::Click, this, &frmBill::Picture1_Click);
+  connect(&Picture2, &ImageButton::Click, this, &frmBill::Picture2_Click);
+  connect(&Picture3, &ImageButton::Click, this, &frmBill::Picture3_Click);
+  connect(&Picture4, &ImageButton::Click, this, &frmBill::Picture4_Click);
+  connect(&DTPicker1, &QDateEdit::dateChanged, this, &frmBill::DTPicker1_Change);
   for (int i = 0; i < 7; ++i) {
-    QLineEdit* box = Text1[std::size_t(i)];
+    QLineEdit* box = &Text1[std::size_t(i)];
     WireKeyPress(box, [box](int& KeyAscii) { NumberOnlyKeyPress(box, KeyAscii, true); });
   }
-  QComboBox* doctors = cmbDrName;
+  QComboBox* doctors = &cmbDrName;
   WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
 
   if (!openRecordset(DoctorRecordset, DoctorsByIdRead())) return;
@@ -191,11 +155,11 @@ void frmBill::LoadMenuForm() {
     const QSignalBlocker blocker(cmbDrName);
     DoctorRecordset->MoveFirst();
     while (!DoctorRecordset->Eof()) {
-      cmbDrName->addItem(DoctorRecordset->Fields(cols::SettingDrDetails::DoctorID).toText());
+      cmbDrName.addItem(DoctorRecordset->Fields(cols::SettingDrDetails::DoctorID).toText());
       DoctorRecordset->MoveNext();
     }
-    cmbDrName->setCurrentIndex(-1);
-    cmbDrName->setEditText(QString());
+    cmbDrName.setCurrentIndex(-1);
+    cmbDrName.setEditText(QString());
   }
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
@@ -210,34 +174,28 @@ void frmBill::LoadMenuForm() {
     CloseForm();
     return;
   }
-  connect(chooser_.get(), &PatientChooser::PatientChosen, this, [this] { cmbDrName->setFocus(); });
+  connect(chooser_.get(), &PatientChooser::PatientChosen, this, [this] { cmbDrName.setFocus(); });
 
   // The form only appends to the bill table, and no other menu form is open meanwhile: ten years
   // of bills need not be read for that.
   if (!openRecordset(BillRecordset, NewBillRowsRead(BillKind::OutPatient))) return;
   if (!openRecordset(BillNoRecordset, BillCounterRead(BillKind::OutPatient))) return;
   try {
-    Label2->setText(NextBillNumberText(gCon, BillKind::OutPatient));
+    Label2.setText(NextBillNumberText(gCon, BillKind::OutPatient));
   } catch (const DbError&) {
     DatabaseErrorEnd();
     return;
   }
 }
 
-void frmBill::DTPicker1_Change() {
-  if (DTPicker1->date() <= Today()) return;
-  MsgBox(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
-         vbCritical, QStringLiteral("Warning"));
-  DTPicker1->setDate(Today());
-}
+void frmBill::DTPicker1_Change() { RefuseFutureBillDate(DTPicker1); }
 
 void frmBill::showRows() {
-  List->clear();
+  List.clear();
   for (const BillRow& row : rows_.rows) {
-    auto* item = new QTreeWidgetItem(List, {row.serial, row.particulars, row.amount});
-    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    AddBillListRow(List, row.serial, row.particulars, row.amount);
   }
-  txtTotal->setText(rows_.total.Text());
+  txtTotal.setText(rows_.total.Text());
 }
 
 void frmBill::Picture1_Click() {
@@ -247,35 +205,35 @@ void frmBill::Picture1_Click() {
     return;
   }
   // A text that is no patient's identifier would bill the name still shown for the one before.
-  if (Trim(cmbPatientName->currentText()).isEmpty() || !chooser_->HasPatient()) {
+  if (Trim(cmbPatientName.currentText()).isEmpty() || !chooser_->HasPatient()) {
     MsgBox(kSelectPatient, vbCritical);
-    cmbPatientName->setFocus();
+    cmbPatientName.setFocus();
     return;
   }
   FeeTexts fees;
-  for (int i = 0; i < kStandardFees; ++i) fees[std::size_t(i)] = Text1[std::size_t(i)]->text();
-  if (AddToBill(rows_, fees, Text2->text(), CheckBox2->isChecked(), Text1[6]->text()) == AddResult::FreeTextRow) {
-    Text2->clear();
-    Text1[6]->clear();
-    CheckBox2->setChecked(false);
+  for (int i = 0; i < kStandardFees; ++i) fees[std::size_t(i)] = Text1[std::size_t(i)].text();
+  if (AddToBill(rows_, fees, Text2.text(), CheckBox2.isChecked(), Text1[6].text()) == AddResult::FreeTextRow) {
+    Text2.clear();
+    Text1[6].clear();
+    CheckBox2.setChecked(false);
   }
   showRows();
 }
 
 OutBillPrint frmBill::printedBill() const {
   OutBillPrint bill;
-  bill.patientName = txtPatientID->text();
-  bill.patientId = cmbPatientName->currentText();
+  bill.patientName = txtPatientID.text();
+  bill.patientId = cmbPatientName.currentText();
   bill.address = PatientAddress();
   bill.location = PatientLocation();
   bill.age = PatientAge();
   bill.sex = PatientSex();
-  bill.billNo = Label2->text();
-  bill.date = DTPicker1->date();
-  bill.doctor = cmbDrName->currentText();
+  bill.billNo = Label2.text();
+  bill.date = DTPicker1.date();
+  bill.doctor = cmbDrName.currentText();
   bill.rows = rows_.rows;
   bill.total = rows_.total;
-  bill.printAddress = CheckBox1->isChecked();
+  bill.printAddress = CheckBox1.isChecked();
   return bill;
 }
 
@@ -285,17 +243,17 @@ void frmBill::Picture2_Click() {
     SetUpOutPatientBillPrinter(printer);
   } catch (const PrinterError& e) {
     // No printer at all: said the same way as a failure while printing, and nothing more.
-    MsgBox(kCheckPrinter + e.Description(), vbCritical);
+    ShowPrinterNotReady(e.Description());
     return;
   }
   try {
-    if (List->topLevelItemCount() == 0) {
+    if (List.topLevelItemCount() == 0) {
       MsgBox(QStringLiteral("Please add the Amount"), vbCritical, QStringLiteral("Warning"));
       return;
     }
     if (!chooser_->HasPatient()) {
       MsgBox(kSelectPatient, vbCritical);
-      cmbPatientName->setFocus();
+      cmbPatientName.setFocus();
       return;
     }
     if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
@@ -303,7 +261,7 @@ void frmBill::Picture2_Click() {
     PrintOutPatientBill(printer, printedBill());
     if (!BillPrinted) adddatabase();
   } catch (const PrinterError& e) {
-    MsgBox(kCheckPrinter + e.Description(), vbCritical);
+    ShowPrinterNotReady(e.Description());
   } catch (const DbError& e) {
     // Only the save raises this, after the sheet went through: the paper is out, the bill is not
     // stored, and printing again stores it under the same number.
@@ -315,7 +273,7 @@ bool frmBill::takeNextNumber() {
   // The number shown was read when the bill was begun; the paper, the stored bill and the counter
   // must carry the one that is next now.
   try {
-    TakeNextBillNumber(BillKind::OutPatient, Label2);
+    TakeNextBillNumber(BillKind::OutPatient, &Label2);
   } catch (const DbError& e) {
     MsgBox(e.Description(), vbCritical);
     return false;
@@ -325,13 +283,13 @@ bool frmBill::takeNextNumber() {
 
 void frmBill::adddatabase() {
   OutBillRecord bill;
-  bill.billNo = Label2->text();
-  bill.date = DTPicker1->date();
+  bill.billNo = Label2.text();
+  bill.date = DTPicker1.date();
   bill.fees = rows_.listedFees;
-  bill.others = Text1[6]->text();
-  bill.total = txtTotal->text();
-  bill.patientName = txtPatientID->text();
-  bill.patientId = cmbPatientName->currentText();
+  bill.others = Text1[6].text();
+  bill.total = txtTotal.text();
+  bill.patientName = txtPatientID.text();
+  bill.patientId = cmbPatientName.currentText();
   SaveBill(BillKind::OutPatient, *BillRecordset, *BillNoRecordset, bill);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   BillPrinted = true;
@@ -340,17 +298,17 @@ void frmBill::adddatabase() {
 void frmBill::Picture3_Click() {
   BillPrinted = false;
   rows_ = OutBillRows();
-  for (QLineEdit* box : Text1) box->clear();
-  txtTotal->clear();
-  List->clear();
+  for (QLineEdit& box : Text1) box.clear();
+  txtTotal.clear();
+  List.clear();
   chooser_->Clear();
-  cmbDrName->setCurrentIndex(-1);
-  cmbDrName->setEditText(QString());
+  cmbDrName.setCurrentIndex(-1);
+  cmbDrName.setEditText(QString());
   try {
-    Label2->setText(NextBillNumberText(gCon, BillKind::OutPatient));
+    Label2.setText(NextBillNumberText(gCon, BillKind::OutPatient));
   } catch (const DbError& e) {
     // No number is shown then; the print reads it again.
-    Label2->clear();
+    Label2.clear();
     MsgBox(e.Description(), vbCritical);
   }
 }

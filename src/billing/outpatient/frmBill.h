@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "billing/common/billchrome.h"
 #include "billing/common/patientchooser.h"
 #include "billing/outpatient/outbill.h"
 #include "framework/imagebutton.h"
@@ -27,26 +28,26 @@ public:
   void adddatabase();
 
   // The controls, under their own names.
-  QComboBox* cmbPatientName;  // captioned "Patient ID": the patients' identifiers
-  QLineEdit* txtPatientID;    // captioned "Patient Name": the chosen patient's name
-  QComboBox* cmbDrName;
-  QLabel* Label2;             // the bill number
-  QDateEdit* DTPicker1;
-  std::array<QLineEdit*, 7> Text1{};   // the fees; 6 is the free-text row's amount
-  std::array<QLabel*, 13> Label1{};    // their captions, then the other captions
-  QLineEdit* Text2;           // the free-text row's description
-  QCheckBox* CheckBox2;       // the free-text row goes onto the bill
-  QTreeWidget* List;          // "Sl No", "Particulars", "Amount"
-  QLineEdit* txtTotal;
-  QCheckBox* CheckBox1;       // "Address"
-  ImageButton* Picture1;      // add
-  ImageButton* Picture2;      // print
-  ImageButton* Picture3;      // clear
-  ImageButton* Picture4;      // new bill
-  ImageButton* Picture5;      // help
-  ImageButton* Picture11;     // help beside the fees
-  ImageButton* Picture12;     // help beside the print button
-  QLabel* Label3;             // the hover holder
+  QLabel Label2{this};             // the bill number
+  QDateEdit DTPicker1{this};
+  QComboBox cmbPatientName{this};  // captioned "Patient ID": the patients' identifiers
+  ImageButton Picture5{this, QStringLiteral("Picture5")};    // help
+  QLineEdit txtPatientID{this};    // captioned "Patient Name": the chosen patient's name
+  QComboBox cmbDrName{this};
+  QCheckBox CheckBox1{this};       // "Address"
+  std::array<QLabel, 13> Label1 = ControlArray<QLabel, 13>(this);        // the fees' captions, then the others
+  std::array<QLineEdit, 7> Text1 = ControlArray<QLineEdit, 7>(this);     // the fees; 6 is the free-text row's amount
+  ImageButton Picture11{this, QStringLiteral("Picture11")};  // help beside the fees
+  QLineEdit Text2{this};           // the free-text row's description
+  QCheckBox CheckBox2{this};       // the free-text row goes onto the bill
+  ImageButton Picture1{this, QStringLiteral("Picture1")};    // add
+  QTreeWidget List{this};          // "Sl No", "Particulars", "Amount"
+  QLineEdit txtTotal{this};
+  ImageButton Picture2{this, QStringLiteral("Picture2")};    // print
+  ImageButton Picture12{this, QStringLiteral("Picture12")};  // help beside the print button
+  ImageButton Picture3{this, QStringLiteral("Picture3")};    // clear
+  ImageButton Picture4{this, QStringLiteral("Picture4")};    // new bill
+  QLabel Label3{this};             // the hover holder
 
   // The form's state.
   bool BillPrinted = false;

@@ -10,9 +10,9 @@ frmConsultantBillReportAll::frmConsultantBillReportAll() {
   SetCaption(QStringLiteral("          Genarate Consultant Weekly/Monthly/Yearly Bill Report"));
   setObjectName(QStringLiteral("frmConsultantBillReportAll"));
   makeLabel(QStringLiteral("Date"), 3120, 1320, 900);
-  DTPicker1 = makePicker("DTPicker1", 4080, 1320);
+  makePicker(DTPicker1, "DTPicker1", 4080, 1320);
   makeLabel(QStringLiteral("to"), 6120, 1320, 600);
-  DTPicker2 = makePicker("DTPicker2", 6840, 1320);
+  makePicker(DTPicker2, "DTPicker2", 6840, 1320);
   guardPicker(DTPicker1, QStringLiteral("You cannt select for Future Date"));
   guardPicker(DTPicker2, QStringLiteral("You cannt select for Future Date"));
   makeButtons(5160, 2040, 7440, 2040, 9600, 8280, 10800, 8160);
@@ -30,24 +30,24 @@ void frmConsultantBillReportAll::LoadMenuForm() {
 }
 
 void frmConsultantBillReportAll::Picture1_Click() {
-  if (DTPicker1->date() > DTPicker2->date()) {
+  if (DTPicker1.date() > DTPicker2.date()) {
     MsgBox(QStringLiteral("Please select Correct Date ! It must be lessthan Second Date"), vbCritical,
            QStringLiteral("Warning"));
     return;
   }
-  if (!readReportRecordset(ConsultantFeesOfDaysRead(), {DTPicker1->date(), DTPicker2->date(), LastRowAtLoad}))
+  if (!readReportRecordset(ConsultantFeesOfDaysRead(), {DTPicker1.date(), DTPicker2.date(), LastRowAtLoad}))
     return;
-  showReport(ConsultantFeeRows(*ReportRecordset, DTPicker1->date(), DTPicker2->date()));
+  showReport(ConsultantFeeRows(*ReportRecordset, DTPicker1.date(), DTPicker2.date()));
 }
 
 void frmConsultantBillReportAll::Picture2_Click() {
   // The collection report's layout under the fee sheet's own title and middle head, so that it
   // is never filed and added up with the in-patient collection sheets.
   CollectionReport report =
-      StandardCollectionReport(kRangeDateLineX, RangeDateLine(DTPicker1->date(), DTPicker2->date()),
+      StandardCollectionReport(kRangeDateLineX, RangeDateLine(DTPicker1.date(), DTPicker2.date()),
                                QStringLiteral("CASH COLLECTION CONSULTANT FEE REPORT"));
   report.heads[1].text = QStringLiteral("Doctor - Patient Id - Date");
-  report.rows = ReportRowsOf(List, 3);
+  report.rows = ReportRowsOf(&List, 3);
   report.total = ReportTotal;
   PrintCollectionReport(report);
 }

@@ -9,8 +9,8 @@ public:
   frmConsultantBillReportAll();
   ~frmConsultantBillReportAll() override;
 
-  QDateEdit* DTPicker1 = nullptr;  // the first day
-  QDateEdit* DTPicker2 = nullptr;  // the last day
+  QDateEdit DTPicker1{this};  // the first day
+  QDateEdit DTPicker2{this};  // the last day
 
   void Picture1_Click() override;  // Generate
   void Picture2_Click() override;  // Print

@@ -13,23 +13,25 @@ OutBillReportForm::OutBillReportForm(OutReportKind kind) : kind_(kind) {
                     : QStringLiteral("                   Daily Collection Out-Patient-Bill Report"));
   if (period) {
     makeLabel(QStringLiteral("Date"), 3120, 1320, 900);
-    DTPicker1 = makePicker("DTPicker1", 4080, 1320);
+    makePicker(DTPicker1, "DTPicker1", 4080, 1320);
     makeLabel(QStringLiteral("to"), 6120, 1320, 600);
-    DTPicker2 = makePicker("DTPicker2", 6840, 1320);
+    makePicker(DTPicker2.emplace(this), "DTPicker2", 6840, 1320);
+    // The second day follows the first in the tab order, before the check boxes.
+    setTabOrder(&DTPicker1, &*DTPicker2);
     guardPicker(DTPicker1, QStringLiteral("You cannt select for Future Date"));
-    guardPicker(DTPicker2, QStringLiteral("You cannt select for Future Date"));
+    guardPicker(*DTPicker2, QStringLiteral("You cannt select for Future Date"));
   } else {
     makeLabel(QStringLiteral("Date"), 3960, 1320, 800);
-    DTPicker1 = makePicker("DTPicker1", 4800, 1320);
+    makePicker(DTPicker1, "DTPicker1", 4800, 1320);
     guardPicker(DTPicker1, QStringLiteral("You cannt Select for Future Date"));
   }
   const double boxesLeft = period ? 4080 : 4800;
-  CheckBox1 = new QCheckBox(QStringLiteral("ECG"), this);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-  MoveTwips(CheckBox1, boxesLeft, 1800, 1100, 330);
-  CheckBox2 = new QCheckBox(QStringLiteral("SCAN"), this);
-  CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-  MoveTwips(CheckBox2, boxesLeft + 1300, 1800, 1100, 330);
+  CheckBox1.setText(QStringLiteral("ECG"));
+  CheckBox1.setObjectName(QStringLiteral("CheckBox1"));
+  MoveTwips(&CheckBox1, boxesLeft, 1800, 1100, 330);
+  CheckBox2.setText(QStringLiteral("SCAN"));
+  CheckBox2.setObjectName(QStringLiteral("CheckBox2"));
+  MoveTwips(&CheckBox2, boxesLeft + 1300, 1800, 1100, 330);
 
   makeButtons(period ? 5160 : 4800, 2340, period ? 7440 : 6600, 2340, 9600, 8280, 10800, 8160);
   makeList({QStringLiteral("Sl No"),
@@ -54,8 +56,8 @@ void OutBillReportForm::LoadMenuForm() {
 }
 
 void OutBillReportForm::Picture1_Click() {
-  const CollectionMode mode = CollectionModeOf(CheckBox1->isChecked(), CheckBox2->isChecked());
-  const QDate from = DTPicker1->date();
+  const CollectionMode mode = CollectionModeOf(CheckBox1.isChecked(), CheckBox2.isChecked());
+  const QDate from = DTPicker1.date();
   const QDate to = kind_ == OutReportKind::Period ? DTPicker2->date() : from;
   if (from > to) {
     MsgBox(QStringLiteral("Please select Correct Date ! It must be lessthan Second Date"), vbCritical,
@@ -70,9 +72,9 @@ void OutBillReportForm::Picture2_Click() {
   const bool period = kind_ == OutReportKind::Period;
   CollectionReport report = StandardCollectionReport(
       period ? kRangeDateLineX : kDayDateLineX,
-      period ? RangeDateLine(DTPicker1->date(), DTPicker2->date()) : DayDateLine(DTPicker1->date()),
-      OutReportTitle(CollectionModeOf(CheckBox1->isChecked(), CheckBox2->isChecked())));
-  report.rows = ReportRowsOf(List, 3);
+      period ? RangeDateLine(DTPicker1.date(), DTPicker2->date()) : DayDateLine(DTPicker1.date()),
+      OutReportTitle(CollectionModeOf(CheckBox1.isChecked(), CheckBox2.isChecked())));
+  report.rows = ReportRowsOf(&List, 3);
   report.total = ReportTotal;
   PrintCollectionReport(report);
 }

@@ -5,6 +5,7 @@
 // collection report. Both forms are this one class; they differ in the pickers, the row text,
 // the caption and a few load steps.
 #include <QCheckBox>
+#include <optional>
 
 #include "billing/outpatient/outreportform.h"
 
@@ -16,10 +17,10 @@ public:
 
   OutReportKind Kind() const { return kind_; }
 
-  QDateEdit* DTPicker1 = nullptr;  // the day, or the first day of the range
-  QDateEdit* DTPicker2 = nullptr;  // the last day of the range (the period form only)
-  QCheckBox* CheckBox1 = nullptr;  // "ECG"
-  QCheckBox* CheckBox2 = nullptr;  // "SCAN"
+  QDateEdit DTPicker1{this};           // the day, or the first day of the range
+  QCheckBox CheckBox1{this};           // "ECG"
+  QCheckBox CheckBox2{this};           // "SCAN"
+  std::optional<QDateEdit> DTPicker2;  // the last day of the range (the period form only)
 
   void Picture1_Click() override;  // Generate
   void Picture2_Click() override;  // Print

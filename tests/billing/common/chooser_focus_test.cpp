@@ -56,9 +56,9 @@ template <class F>
 BillForm billForm(const char* name, const char* typed, const char* id, const char* shown) {
   return BillForm{name,
                   [] { return static_cast<VbForm*>(LoadForm<F>()); },
-                  [](VbForm* f) { return static_cast<F*>(f)->cmbPatientName; },
-                  [](VbForm* f) { return static_cast<F*>(f)->txtPatientID; },
-                  [](VbForm* f) { return static_cast<F*>(f)->cmbDrName; },
+                  [](VbForm* f) { return &static_cast<F*>(f)->cmbPatientName; },
+                  [](VbForm* f) { return &static_cast<F*>(f)->txtPatientID; },
+                  [](VbForm* f) { return &static_cast<F*>(f)->cmbDrName; },
                   typed,
                   id,
                   shown};

@@ -30,9 +30,9 @@ protected:
 
   // Everything the form shows of a bill.
   static QStringList shown(const frmCancelInBill* f) {
-    QStringList out{f->txtPatientName->text(), f->txtPatientID->text(), DateText(f->DTPicker1->date()),
-                    f->txtTotal->text()};
-    for (const QLineEdit* box : f->Text1) out << box->text();
+    QStringList out{f->txtPatientName.text(), f->txtPatientID.text(), DateText(f->DTPicker1.date()),
+                    f->txtTotal.text()};
+    for (const QLineEdit& box : f->Text1) out << box.text();
     return out;
   }
 
@@ -58,17 +58,17 @@ TEST_F(CancelInBillTest, ListsTheValidBillsAndShowsTheOneFound) {
   auto* f = open<frmCancelInBill>();
   ASSERT_TRUE(f);
   // In the table's order, unsorted; the cancelled bill is not offered.
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"5", "2", "12", "21"}));
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"5", "2", "12", "21"}));
   EXPECT_FALSE(f->HasLocatedBill());
-  EXPECT_EQ(f->cmbBillNumber->currentText(), QString());
-  EXPECT_FALSE(f->Text1[5]->isVisibleTo(f));
-  EXPECT_FALSE(f->Text1[6]->isVisibleTo(f));
-  EXPECT_FALSE(f->txtPatientID->isEnabled());
+  EXPECT_EQ(f->cmbBillNumber.currentText(), QString());
+  EXPECT_FALSE(f->Text1[5].isVisibleTo(f));
+  EXPECT_FALSE(f->Text1[6].isVisibleTo(f));
+  EXPECT_FALSE(f->txtPatientID.isEnabled());
 
   // Typing completes to the first number that begins so; the first row with it is shown as stored,
   // the hidden X-ray and lab boxes included.
   TypeKeys(f->cmbBillNumber, "5");
-  EXPECT_EQ(f->cmbBillNumber->currentText(), QString("5"));
+  EXPECT_EQ(f->cmbBillNumber.currentText(), QString("5"));
   EXPECT_TRUE(f->HasLocatedBill());
   EXPECT_EQ(shown(f), ravi());
 
@@ -86,8 +86,8 @@ TEST_F(CancelInBillTest, ListsTheValidBillsAndShowsTheOneFound) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    f->cmbBillNumber->setEditText(QString::fromLatin1(c.text));
-    EXPECT_EQ(f->txtPatientName->text(), c.patient);
+    f->cmbBillNumber.setEditText(QString::fromLatin1(c.text));
+    EXPECT_EQ(f->txtPatientName.text(), c.patient);
     EXPECT_EQ(f->HasLocatedBill(), c.located);
   }
   EXPECT_EQ(boxes().shown().size(), 0u);
@@ -111,8 +111,8 @@ TEST_F(CancelInBillTest, CancelWritesOnlyTheStatusOfTheFoundRow) {
   EXPECT_EQ(advances(), advancesBefore);
 
   // The number leaves the list; the form stays open on the cancelled bill with nothing located.
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"2", "12", "21"}));
-  EXPECT_EQ(f->cmbBillNumber->currentText(), QString("5"));
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"2", "12", "21"}));
+  EXPECT_EQ(f->cmbBillNumber.currentText(), QString("5"));
   EXPECT_TRUE(f->IsLoaded());
   EXPECT_EQ(shown(f), ravi());
   EXPECT_FALSE(f->HasLocatedBill());
@@ -121,15 +121,15 @@ TEST_F(CancelInBillTest, CancelWritesOnlyTheStatusOfTheFoundRow) {
   expectSelectBill();
   Click(f->Picture1);
   EXPECT_EQ(table(), after);
-  EXPECT_TRUE(f->cmbBillNumber->hasFocus());
+  EXPECT_TRUE(f->cmbBillNumber.hasFocus());
 
   // Another bill chosen is the one the next Cancel acts on.
-  f->cmbBillNumber->setEditText("12");
+  f->cmbBillNumber.setEditText("12");
   expectCancelled();
   Click(f->Picture1);
   after[3].replace("|Available|", "|Deleted|");
   EXPECT_EQ(table(), after);
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"2", "21"}));
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"2", "21"}));
 }
 
 TEST_F(CancelInBillTest, OfTwoBillsWithOneNumberOnlyTheFoundOneIsCancelled) {
@@ -138,15 +138,15 @@ TEST_F(CancelInBillTest, OfTwoBillsWithOneNumberOnlyTheFoundOneIsCancelled) {
   auto* f = open<frmCancelInBill>();
   ASSERT_TRUE(f);
   QStringList after = table();
-  f->cmbBillNumber->setEditText("12");
-  EXPECT_EQ(f->txtPatientName->text(), QString("Arun"));
+  f->cmbBillNumber.setEditText("12");
+  EXPECT_EQ(f->txtPatientName.text(), QString("Arun"));
   expectCancelled();
   Click(f->Picture1);
   after[3].replace("|Available|", "|Deleted|");
   EXPECT_EQ(table(), after);
   // The number put back now finds the other bill 12, which the next Cancel would act on.
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"5", "2", "21", "12"}));
-  EXPECT_EQ(f->txtPatientName->text(), QString("Dup"));
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"5", "2", "21", "12"}));
+  EXPECT_EQ(f->txtPatientName.text(), QString("Dup"));
   EXPECT_TRUE(f->HasLocatedBill());
 }
 
@@ -158,16 +158,16 @@ TEST_F(CancelInBillTest, NothingIsWrittenWithoutAFoundBillOrAYes) {
   expectSelectBill();  // nothing chosen yet
   Click(f->Picture1);
 
-  f->cmbBillNumber->setEditText("2");
+  f->cmbBillNumber.setEditText("2");
   expectCancelled(vbNo);
   Click(f->Picture1);
-  EXPECT_EQ(f->txtPatientName->text(), QString("Meena"));
+  EXPECT_EQ(f->txtPatientName.text(), QString("Meena"));
   EXPECT_TRUE(f->HasLocatedBill());
 
-  f->cmbBillNumber->setEditText("99");  // a miss: Meena stays on screen, but is not located
+  f->cmbBillNumber.setEditText("99");  // a miss: Meena stays on screen, but is not located
   expectSelectBill();
   Click(f->Picture1);
-  EXPECT_EQ(f->txtPatientName->text(), QString("Meena"));
+  EXPECT_EQ(f->txtPatientName.text(), QString("Meena"));
   EXPECT_EQ(table(), before);
   EXPECT_EQ(boxes().pending(), 0);
 }
@@ -179,7 +179,7 @@ TEST_F(CancelInBillTest, AFailedWriteSaysWhyAndReportsNothingDone) {
   exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON InPatientPrintDetails"
                       " BEGIN SELECT RAISE(ABORT, 'the bill table is locked'); END;"));
 
-  f->cmbBillNumber->setEditText("2");
+  f->cmbBillNumber.setEditText("2");
   boxes().expect(QStringLiteral("Do you Wish to Cancel ( Delete ) the Current Bill"), vbYes);
   boxes().allowAny();
   Click(f->Picture1);
@@ -187,7 +187,7 @@ TEST_F(CancelInBillTest, AFailedWriteSaysWhyAndReportsNothingDone) {
   EXPECT_TRUE(boxes().shown()[1].prompt.contains("the bill table is locked")) << boxes().shown()[1].prompt.toStdString();
   EXPECT_EQ(boxes().shown()[1].style & vbCritical, vbCritical);
   EXPECT_EQ(table(), before);
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"5", "2", "12", "21"}));
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"5", "2", "12", "21"}));
 
   // Once the table takes writes again the same bill can be cancelled.
   exec(QStringLiteral("DROP TRIGGER refuse"));
@@ -215,11 +215,11 @@ TEST_F(CancelInBillTest, ABillCancelledElsewhereSinceTheSearchIsNotCancelledAgai
   const QString advancesBefore = advances();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    f->cmbBillNumber->setEditText(QString::fromLatin1(c.bill));
+    f->cmbBillNumber.setEditText(QString::fromLatin1(c.bill));
     ASSERT_TRUE(f->HasLocatedBill());
     // The clerk moves on to the bill's date (leaving the number box searches again), and
     // meanwhile another program writes.
-    f->DTPicker1->setFocus();
+    f->DTPicker1.setFocus();
     other->Execute(QString::fromLatin1(c.sql));
     const QStringList before = table();
     exec(QStringLiteral("CREATE TABLE writes (n); CREATE TRIGGER counted AFTER UPDATE ON InPatientPrintDetails "
@@ -233,11 +233,11 @@ TEST_F(CancelInBillTest, ABillCancelledElsewhereSinceTheSearchIsNotCancelledAgai
     EXPECT_EQ(table(), before);
     EXPECT_EQ(advances(), advancesBefore);
     EXPECT_TRUE(f->IsLoaded());
-    EXPECT_TRUE(f->cmbBillNumber->hasFocus());
+    EXPECT_TRUE(f->cmbBillNumber.hasFocus());
     exec(QStringLiteral("DROP TRIGGER counted; DROP TABLE writes"));
   }
   // The bills nobody touched are cancelled as ever.
-  f->cmbBillNumber->setEditText(QStringLiteral("21"));
+  f->cmbBillNumber.setEditText(QStringLiteral("21"));
   expectCancelled();
   Click(f->Picture1);
   EXPECT_EQ(scalar(QStringLiteral("SELECT BillDelete FROM InPatientPrintDetails WHERE BillNo = 21")),
@@ -250,11 +250,11 @@ TEST_F(CancelInBillTest, CancellingTheLastBillLeavesAnEmptyListAndTheFormOpen) {
   exec(QStringLiteral("UPDATE InPatientPrintDetails SET BillDelete='Deleted' WHERE BillNo<>2"));
   auto* f = open<frmCancelInBill>();
   ASSERT_TRUE(f);
-  EXPECT_EQ(items(f->cmbBillNumber), QStringList({"2"}));
-  f->cmbBillNumber->setEditText("2");
+  EXPECT_EQ(items(&f->cmbBillNumber), QStringList({"2"}));
+  f->cmbBillNumber.setEditText("2");
   expectCancelled();
   Click(f->Picture1);
-  EXPECT_EQ(f->cmbBillNumber->count(), 0);
+  EXPECT_EQ(f->cmbBillNumber.count(), 0);
   EXPECT_TRUE(f->IsLoaded());
   expectSelectBill();
   Click(f->Picture1);
@@ -265,28 +265,28 @@ TEST_F(CancelInBillTest, TheDateRefusesFutureDays) {
   ASSERT_TRUE(f);
   boxes().expect(QStringLiteral("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"),
                  QStringLiteral("Warning"), vbCritical);
-  f->DTPicker1->setDate(QDate(2026, 12, 11));
-  EXPECT_EQ(f->DTPicker1->date(), QDate(2026, 12, 10));
-  f->DTPicker1->setDate(QDate(2026, 12, 10));  // today is accepted
+  f->DTPicker1.setDate(QDate(2026, 12, 11));
+  EXPECT_EQ(f->DTPicker1.date(), QDate(2026, 12, 10));
+  f->DTPicker1.setDate(QDate(2026, 12, 10));  // today is accepted
   EXPECT_EQ(boxes().pending(), 0);
 }
 
 TEST_F(CancelInBillTest, ACancelledBillIsReportedUnderTheDayItWasMadeOut) {
   auto* f = open<frmCancelInBill>();
   ASSERT_TRUE(f);
-  f->cmbBillNumber->setEditText("2");  // made out on the 4th, cancelled today
+  f->cmbBillNumber.setEditText("2");  // made out on the 4th, cancelled today
   expectCancelled();
   Click(f->Picture1);
   f->Unload();
 
   auto* r = open<frmCancelInBillReport>();
   ASSERT_TRUE(r);
-  r->DTPicker1->setDate(QDate(2026, 12, 4));
+  r->DTPicker1.setDate(QDate(2026, 12, 4));
   Click(r->Picture1);
-  EXPECT_EQ(rowsOf(r->List), QStringList({"01|Meena-IP11|2|300.00"}));
-  r->DTPicker1->setDate(QDate(2026, 12, 10));
+  EXPECT_EQ(rowsOf(&r->List), QStringList({"01|Meena-IP11|2|300.00"}));
+  r->DTPicker1.setDate(QDate(2026, 12, 10));
   Click(r->Picture1);
-  EXPECT_EQ(rowsOf(r->List), QStringList());
+  EXPECT_EQ(rowsOf(&r->List), QStringList());
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST_F(CancelInReportTest, ListsTheCancelledBillsOfTheDayTheyWereMadeOut) {
   });
   auto* f = open<frmCancelInBillReport>();
   ASSERT_TRUE(f);
-  EXPECT_EQ(f->List->topLevelItemCount(), 0);
+  EXPECT_EQ(f->List.topLevelItemCount(), 0);
   struct Case {
     int day;
     QStringList rows;
@@ -44,10 +44,10 @@ TEST_F(CancelInReportTest, ListsTheCancelledBillsOfTheDayTheyWereMadeOut) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.day);
-    f->DTPicker1->setDate(QDate(2026, 12, c.day));
+    f->DTPicker1.setDate(QDate(2026, 12, c.day));
     Click(f->Picture1);
-    EXPECT_EQ(rowsOf(f->List), c.rows);
-    EXPECT_EQ(f->txtTotal->text(), c.total);
+    EXPECT_EQ(rowsOf(&f->List), c.rows);
+    EXPECT_EQ(f->txtTotal.text(), c.total);
     EXPECT_EQ(f->SerialCounter, int(c.rows.size()));
   }
   // The last Generate listed nothing.
@@ -57,8 +57,8 @@ TEST_F(CancelInReportTest, ListsTheCancelledBillsOfTheDayTheyWereMadeOut) {
 
   boxes().expect(QStringLiteral("Please Select date Less than Equal To Current System Date\r\nYou cannt Select for Future Date"),
                  QStringLiteral("Warning"), vbCritical);
-  f->DTPicker1->setDate(QDate(2026, 12, 11));
-  EXPECT_EQ(f->DTPicker1->date(), QDate(2026, 12, 10));
+  f->DTPicker1.setDate(QDate(2026, 12, 11));
+  EXPECT_EQ(f->DTPicker1.date(), QDate(2026, 12, 10));
   EXPECT_EQ(boxes().pending(), 0);
 }
 
@@ -85,9 +85,9 @@ TEST_F(CancelInReportTest, ListsTheBillsCancelledWhenItWasOpened) {
       f = open<frmCancelInBillReport>();
       ASSERT_TRUE(f);
     }
-    f->DTPicker1->setDate(QDate(2026, 12, 3));
+    f->DTPicker1.setDate(QDate(2026, 12, 3));
     Click(f->Picture1);
-    EXPECT_EQ(rowsOf(f->List), c.rows);
+    EXPECT_EQ(rowsOf(&f->List), c.rows);
   }
 }
 
@@ -98,7 +98,7 @@ TEST_F(CancelInReportTest, PrintsTheBillNumberInAColumnOfItsOwn) {
   });
   auto* f = open<frmCancelInBillReport>();
   ASSERT_TRUE(f);
-  f->DTPicker1->setDate(QDate(2026, 12, 3));
+  f->DTPicker1.setDate(QDate(2026, 12, 3));
   Click(f->Picture1);
   Click(f->Picture2);
   Click(f->Picture2);  // twice: the same report again

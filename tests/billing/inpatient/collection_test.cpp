@@ -26,8 +26,8 @@ protected:
   }
 
   static void tick(InBillReportForm* f, bool ecg, bool scan) {
-    f->CheckBox1->setChecked(ecg);
-    f->CheckBox2->setChecked(scan);
+    f->CheckBox1.setChecked(ecg);
+    f->CheckBox2.setChecked(scan);
   }
 
   struct Case {
@@ -39,12 +39,12 @@ protected:
 
   void run(InBillReportForm* f, const Case& c) {
     SCOPED_TRACE(QString("%1..%2 ecg %3 scan %4").arg(DateText(c.from), DateText(c.to)).arg(c.ecg).arg(c.scan).toStdString());
-    f->DTPicker1->setDate(c.from);
+    f->DTPicker1.setDate(c.from);
     if (f->DTPicker2) f->DTPicker2->setDate(c.to);
     tick(f, c.ecg, c.scan);
     Click(f->Picture1);
-    EXPECT_EQ(rowsOf(f->List), c.rows);
-    EXPECT_EQ(f->txtTotal->text(), c.total);
+    EXPECT_EQ(rowsOf(&f->List), c.rows);
+    EXPECT_EQ(f->txtTotal.text(), c.total);
     EXPECT_EQ(f->ReportTotal.Format2(), c.total);
     EXPECT_EQ(f->SerialCounter, int(c.rows.size()));
   }
@@ -55,7 +55,7 @@ protected:
 TEST_F(InCollectionTest, DailyReportListsTheDaysBillsOfTheMode) {
   auto* f = open<frmInBillReport>();
   ASSERT_TRUE(f);
-  EXPECT_EQ(f->List->headerItem()->text(1), QString("Bill-No / Patient Name"));
+  EXPECT_EQ(f->List.headerItem()->text(1), QString("Bill-No / Patient Name"));
   const Case cases[] = {
       {d(9), d(9), false, false, {"01|6-09/12/2026-U-IP12|12.50", "02|10-09/12/2026-P-IP7|100.00"}, "112.50"},
       {d(9), d(9), true, false, {"01|2-Q-IP8|250.50", "02|3-R-IP9|20.00", "03|5-T-IP11|70.00"}, "340.50"},
@@ -72,7 +72,7 @@ TEST_F(InCollectionTest, DailyReportListsTheDaysBillsOfTheMode) {
 TEST_F(InCollectionTest, PeriodReportTakesBothEndsAndRefusesAReversedRange) {
   auto* f = open<frmInBillReportAll>();
   ASSERT_TRUE(f);
-  EXPECT_EQ(f->List->headerItem()->text(1), QString("Bill-No / Patient Name / Date"));
+  EXPECT_EQ(f->List.headerItem()->text(1), QString("Bill-No / Patient Name / Date"));
   const Case cases[] = {
       {d(8), d(9), false, false,
        {"01|6 - U - 09/12/2026-IP12|12.50", "02|8 - W - 08/12/2026-IP14|5.00", "03|10 - P - 09/12/2026-IP7|100.00"},
@@ -91,14 +91,14 @@ TEST_F(InCollectionTest, PeriodReportTakesBothEndsAndRefusesAReversedRange) {
   for (const Case& c : cases) run(f, c);
 
   // From after To: refused, and the list of the last Generate stays.
-  const QStringList kept = rowsOf(f->List);
-  f->DTPicker1->setDate(d(9));
+  const QStringList kept = rowsOf(&f->List);
+  f->DTPicker1.setDate(d(9));
   f->DTPicker2->setDate(d(8));
   boxes().expect(QStringLiteral("Please select Correct Date ! It must be lessthan Second Date"),
                  QStringLiteral("Warning"), vbCritical);
   Click(f->Picture1);
-  EXPECT_EQ(rowsOf(f->List), kept);
-  EXPECT_EQ(f->txtTotal->text(), QString("-500.00"));
+  EXPECT_EQ(rowsOf(&f->List), kept);
+  EXPECT_EQ(f->txtTotal.text(), QString("-500.00"));
   EXPECT_EQ(boxes().pending(), 0);
 }
 
@@ -108,7 +108,7 @@ TEST_F(InCollectionTest, ReportsListTheBillsAsTheyStoodAtOpening) {
   insert({{"20", "2026-12-10", "", "", "1", "Z", "IP20"}});
   exec("UPDATE InPatientPrintDetails SET BillDelete='Deleted' WHERE BillNo=9");
   Click(f->Picture1);
-  EXPECT_EQ(rowsOf(f->List), QStringList({"01|9-10/12/2026-X-|-500.00"}));
+  EXPECT_EQ(rowsOf(&f->List), QStringList({"01|9-10/12/2026-X-|-500.00"}));
 }
 
 TEST_F(InCollectionTest, PickersRefuseFutureDays) {
@@ -121,7 +121,7 @@ TEST_F(InCollectionTest, PickersRefuseFutureDays) {
     InBillReportForm* f = c.period ? static_cast<InBillReportForm*>(open<frmInBillReportAll>())
                                    : static_cast<InBillReportForm*>(open<frmInBillReport>());
     ASSERT_TRUE(f);
-    for (QDateEdit* picker : {f->DTPicker1, f->DTPicker2}) {
+    for (QDateEdit* picker : {&f->DTPicker1, f->DTPicker2 ? &*f->DTPicker2 : nullptr}) {
       if (!picker) continue;
       boxes().expect("Please Select date Less than Equal To Current System Date\r\n" + c.secondLine,
                      QStringLiteral("Warning"), vbCritical);
@@ -137,12 +137,12 @@ TEST_F(InCollectionTest, PickersRefuseFutureDays) {
 TEST_F(InCollectionTest, PrintTakesTheGeneratedRowsAndTheControlsAsTheyAreNow) {
   auto* f = open<frmInBillReport>();
   ASSERT_TRUE(f);
-  f->DTPicker1->setDate(d(9));
+  f->DTPicker1.setDate(d(9));
   tick(f, true, false);
   Click(f->Picture1);
   // Changed after Generate: the title and the date line follow, the rows do not.
   tick(f, false, true);
-  f->DTPicker1->setDate(d(8));
+  f->DTPicker1.setDate(d(8));
   Click(f->Picture2);
 
   ASSERT_EQ(printer().Sheets().size(), 1u);
@@ -164,7 +164,7 @@ TEST_F(InCollectionTest, PrintTakesTheGeneratedRowsAndTheControlsAsTheyAreNow) {
   // The ordinary title and the period's date line.
   auto* all = open<frmInBillReportAll>();
   ASSERT_TRUE(all);
-  all->DTPicker1->setDate(d(1));
+  all->DTPicker1.setDate(d(1));
   Click(all->Picture1);
   Click(all->Picture2);
   ASSERT_EQ(printer().Sheets().size(), 2u);
@@ -180,7 +180,7 @@ TEST_F(InCollectionTest, FortiethRowStartsASecondSheet) {
   auto* f = open<frmInBillReportAll>();
   ASSERT_TRUE(f);
   Click(f->Picture1);
-  ASSERT_EQ(f->List->topLevelItemCount(), 41);  // with bill 9 of the same day
+  ASSERT_EQ(f->List.topLevelItemCount(), 41);  // with bill 9 of the same day
   Click(f->Picture2);
   ASSERT_EQ(printer().Sheets().size(), 2u);
   EXPECT_EQ(lineAt(0, 5000 + 38 * 200).left(7), QString("800:39 "));

@@ -45,7 +45,7 @@ TEST_F(InBillAddTest, AddBuildsTheRowsAndTheTotal) {
     TypeKeys(f->txtAdvance, QString::fromLatin1(c.advanceBox));
     Click(f->Picture1);
     EXPECT_EQ(listRows(f), c.rows);
-    EXPECT_EQ(f->txtTotal->text(), c.total);
+    EXPECT_EQ(f->txtTotal.text(), c.total);
     // pressing add again lists the same rows, the serials again from 01
     Click(f->Picture1);
     EXPECT_EQ(listRows(f), c.rows);
@@ -62,15 +62,15 @@ TEST_F(InBillAddTest, OtherLinesAreAppendedOnlyWithTheTick) {
   TypeKeys(f->Text1[9], "50");
   Click(f->Picture1);  // no tick: the charges are listed again, the other line ignored
   EXPECT_EQ(listRows(f), QStringList{"01|Bed Charges|500.00"});
-  EXPECT_EQ(f->Text2->text(), "Oxygen");
+  EXPECT_EQ(f->Text2.text(), "Oxygen");
 
-  f->CheckBox2->setChecked(true);
+  f->CheckBox2.setChecked(true);
   Click(f->Picture1);
   EXPECT_EQ(listRows(f), (QStringList{"01|Bed Charges|500.00", "02|Oxygen|50.00"}));
-  EXPECT_EQ(f->txtTotal->text(), "550");
-  EXPECT_EQ(f->Text2->text(), "");
-  EXPECT_EQ(f->Text1[9]->text(), "");
-  EXPECT_FALSE(f->CheckBox2->isChecked());
+  EXPECT_EQ(f->txtTotal.text(), "550");
+  EXPECT_EQ(f->Text2.text(), "");
+  EXPECT_EQ(f->Text1[9].text(), "");
+  EXPECT_FALSE(f->CheckBox2.isChecked());
 }
 
 TEST_F(InBillAddTest, AddWithoutPatientOrOnAPrintedBillIsRefused) {
@@ -78,7 +78,7 @@ TEST_F(InBillAddTest, AddWithoutPatientOrOnAPrintedBillIsRefused) {
   TypeKeys(f->Text1[0], "500");
   boxes().expect("Please Select the Patient Name First", "", vbCritical);
   Click(f->Picture1);
-  EXPECT_EQ(f->List->topLevelItemCount(), 0);
+  EXPECT_EQ(f->List.topLevelItemCount(), 0);
 
   choosePatient(f, "IP10");
   Click(f->Picture1);
@@ -93,18 +93,18 @@ TEST_F(InBillAddTest, AddWithoutPatientOrOnAPrintedBillIsRefused) {
 TEST_F(InBillAddTest, ChoosingAPatientFillsTheBoxesAndTheKeyFiltersHold) {
   frmInBill* f = open();
   choosePatient(f, "IP11");
-  EXPECT_EQ(f->txtPatientID->text(), "Meena");
-  EXPECT_EQ(f->Text3->text(), "500");
+  EXPECT_EQ(f->txtPatientID.text(), "Meena");
+  EXPECT_EQ(f->Text3.text(), "500");
   EXPECT_EQ(f->PatientAge, "33");
   EXPECT_EQ(f->PatientAddress, "4 Lake Street");
-  EXPECT_TRUE(f->cmbDrName->hasFocus() || QApplication::focusWidget() == f->cmbDrName->lineEdit());
+  EXPECT_TRUE(f->cmbDrName.hasFocus() || QApplication::focusWidget() == f->cmbDrName.lineEdit());
 
   TypeKeys(f->Text1[0], "1a2.5.0-");
-  EXPECT_EQ(f->Text1[0]->text(), "12.50");
+  EXPECT_EQ(f->Text1[0].text(), "12.50");
   TypeKeys(f->txtAdvance, "abc");  // the advance box takes an amount, as the charge boxes do
-  EXPECT_EQ(f->txtAdvance->text(), "");
+  EXPECT_EQ(f->txtAdvance.text(), "");
   TypeKeys(f->cmbDrName, "dr.a");
-  EXPECT_EQ(f->cmbDrName->currentText(), "Dr.Amal");
+  EXPECT_EQ(f->cmbDrName.currentText(), "Dr.Amal");
 }
 
 // The advance box takes what the charge boxes take; what still gets in another way (a paste of
@@ -116,14 +116,14 @@ TEST_F(InBillAddTest, TheAdvanceBoxTakesAnAmountAndAddRefusesAnyOther) {
     const char* shown;
   } keys[] = {{"1,000", "1000"}, {"-500", "500"}, {"abc", ""}, {"12.5.0", "12.50"}};
   for (const auto& k : keys) {
-    f->txtAdvance->clear();
+    f->txtAdvance.clear();
     TypeKeys(f->txtAdvance, QString::fromLatin1(k.typed));
-    EXPECT_EQ(f->txtAdvance->text(), QString::fromLatin1(k.shown)) << k.typed;
+    EXPECT_EQ(f->txtAdvance.text(), QString::fromLatin1(k.shown)) << k.typed;
   }
 
   choosePatient(f, "IP10");
   TypeKeys(f->Text1[0], "500");
-  f->txtAdvance->clear();
+  f->txtAdvance.clear();
   Click(f->Picture1);
   const QStringList charged = {"01|Bed Charges|500.00"};
   ASSERT_EQ(listRows(f), charged);
@@ -137,20 +137,20 @@ TEST_F(InBillAddTest, TheAdvanceBoxTakesAnAmountAndAddRefusesAnyOther) {
   };
   for (const auto& r : refused) {
     SCOPED_TRACE(r.text);
-    f->txtAdvance->clear();
-    f->txtAdvance->setFocus();
+    f->txtAdvance.clear();
+    f->txtAdvance.setFocus();
     QApplication::clipboard()->setText(QString::fromLatin1(r.text));
     Paste(f->txtAdvance);
-    EXPECT_EQ(f->txtAdvance->text(), r.pastes ? QString::fromLatin1(r.text) : QString());
-    if (!r.pastes) f->txtAdvance->setText(QString::fromLatin1(r.text));
+    EXPECT_EQ(f->txtAdvance.text(), r.pastes ? QString::fromLatin1(r.text) : QString());
+    if (!r.pastes) f->txtAdvance.setText(QString::fromLatin1(r.text));
     boxes().expect("Please Enter the Correct Advance Amount", "Warning", vbCritical);
     Click(f->Picture1);
     EXPECT_EQ(listRows(f), charged);
-    EXPECT_EQ(f->txtTotal->text(), "500");
+    EXPECT_EQ(f->txtTotal.text(), "500");
   }
 
   // a sound receipt still goes all the way
-  f->txtAdvance->clear();
+  f->txtAdvance.clear();
   TypeKeys(f->txtAdvance, "250");
   Click(f->Picture1);
   EXPECT_EQ(listRows(f), QStringList{"01|Adv.   Amt|250.00"});
@@ -162,14 +162,14 @@ TEST_F(InBillAddTest, TheAdvanceBoxTakesAnAmountAndAddRefusesAnyOther) {
 TEST_F(InBillAddTest, LoadShowsTheNextNumberAndRefusesFutureDates) {
   exec("UPDATE SettingsInBillNo SET BillNo=41");
   frmInBill* f = open();
-  EXPECT_EQ(f->Label2->text(), "42");
-  EXPECT_EQ(f->DTPicker1->date(), defaultToday());
-  f->DTPicker1->setDate(defaultToday().addDays(-3));
-  EXPECT_EQ(f->DTPicker1->date(), defaultToday().addDays(-3));
+  EXPECT_EQ(f->Label2.text(), "42");
+  EXPECT_EQ(f->DTPicker1.date(), defaultToday());
+  f->DTPicker1.setDate(defaultToday().addDays(-3));
+  EXPECT_EQ(f->DTPicker1.date(), defaultToday().addDays(-3));
   boxes().expect("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date", "Warning",
                  vbCritical);
-  f->DTPicker1->setDate(defaultToday().addDays(1));
-  EXPECT_EQ(f->DTPicker1->date(), defaultToday());
+  f->DTPicker1.setDate(defaultToday().addDays(1));
+  EXPECT_EQ(f->DTPicker1.date(), defaultToday());
 }
 
 TEST_F(InBillAddTest, LoadClosesWhenATableIsEmptyOrMissing) {

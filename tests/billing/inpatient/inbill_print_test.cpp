@@ -51,10 +51,10 @@ TEST_F(InBillPrintTest, PrintAsksPrintsAndSavesOnceThenOnlyPrintsCopies) {
   EXPECT_EQ(billCount(), 1);
 
   Click(f->Picture4);  // new bill
-  EXPECT_EQ(f->Label2->text(), "43");
+  EXPECT_EQ(f->Label2.text(), "43");
   EXPECT_FALSE(f->BillPrinted);
-  EXPECT_EQ(f->List->topLevelItemCount(), 0);
-  EXPECT_EQ(f->cmbPatientName->currentText(), "");
+  EXPECT_EQ(f->List.topLevelItemCount(), 0);
+  EXPECT_EQ(f->cmbPatientName.currentText(), "");
 }
 
 TEST_F(InBillPrintTest, TheRowHoldsTheBoxesAsTyped) {
@@ -89,7 +89,7 @@ TEST_F(InBillPrintTest, TheRowHoldsTheBoxesAsTyped) {
     TypeKeys(f->txtAdvance, QString::fromLatin1(c.advanceBox));
     Click(f->Picture1);
     if (c.totalTypedOver) {
-      f->txtTotal->clear();
+      f->txtTotal.clear();
       TypeKeys(f->txtTotal, QString::fromLatin1(c.totalTypedOver));
     }
     printAndSave(f);
@@ -168,7 +168,7 @@ TEST_F(InBillPrintTest, TheStoredBillIsTheOneAddListedAndPrintPrinted) {
     TypeKeys(f->txtAdvance, QString::fromLatin1(c.advanceBox));
     Click(f->Picture1);
     for (const auto& [index, text] : c.afterAdd) {
-      f->Text1[std::size_t(index)]->clear();
+      f->Text1[std::size_t(index)].clear();
       TypeKeys(f->Text1[std::size_t(index)], QString::fromLatin1(text));
     }
     printAndSave(f);
@@ -201,10 +201,10 @@ TEST_F(InBillPrintTest, TheStoredBillIsTheOneAddListedAndPrintPrinted) {
     const std::pair<const char*, std::pair<bool, bool>> modes[] = {
         {"ordinary", {false, false}}, {"ECG", {true, false}}, {"scan", {false, true}}};
     for (const auto& [mode, ticks] : modes) {
-      report->CheckBox1->setChecked(ticks.first);
-      report->CheckBox2->setChecked(ticks.second);
+      report->CheckBox1.setChecked(ticks.first);
+      report->CheckBox2.setChecked(ticks.second);
       Click(report->Picture1);
-      if (report->List->topLevelItemCount() > 0) piles << mode;
+      if (report->List.topLevelItemCount() > 0) piles << mode;
     }
     EXPECT_EQ(piles, c.piles);
     report->Unload();
@@ -245,14 +245,14 @@ TEST_F(InBillPrintTest, TheBillAndTheReceiptSetTheirFontsBeforeTheirFirstItem) {
 TEST_F(InBillPrintTest, AnEmptyCounterOffersOneAndGetsItsRow) {
   exec("DELETE FROM SettingsInBillNo");
   frmInBill* f = open();
-  EXPECT_EQ(f->Label2->text(), "1");
+  EXPECT_EQ(f->Label2.text(), "1");
   choosePatient(f, "IP10");
   TypeKeys(f->Text1[0], "10");
   Click(f->Picture1);
   printAndSave(f);
   EXPECT_EQ(scalar("SELECT count(*) || ':' || max(BillNo) FROM SettingsInBillNo"), "1:1");
   Click(f->Picture3);
-  EXPECT_EQ(f->Label2->text(), "2");
+  EXPECT_EQ(f->Label2.text(), "2");
 }
 
 TEST_F(InBillPrintTest, PrintingMovesTheAdvanceAsTheBillSays) {
@@ -290,7 +290,7 @@ TEST_F(InBillPrintTest, PrintingMovesTheAdvanceAsTheBillSays) {
     // the patient chosen again on the open form shows the advance as it now stands
     Click(f->Picture3);
     choosePatient(f, QString::fromLatin1(c.changed));
-    EXPECT_EQ(f->Text3->text(), QString::fromLatin1(c.after) == "<null>" ? "" : QString::fromLatin1(c.after));
+    EXPECT_EQ(f->Text3.text(), QString::fromLatin1(c.after) == "<null>" ? "" : QString::fromLatin1(c.after));
   }
 }
 
@@ -388,14 +388,14 @@ TEST_F(InBillPrintTest, PrintRefusesABillThePatientOrTheAdvanceBoxNoLongerMatch)
     const char* message;
   } cases[] = {
       {"receipt, advance box emptied", "IP11", "", "250",
-       [](InBillTest&, frmInBill* f) { f->txtAdvance->clear(); }, kAddAgain},
+       [](InBillTest&, frmInBill* f) { f->txtAdvance.clear(); }, kAddAgain},
       {"receipt, amount changed", "IP11", "", "250",
-       [](InBillTest&, frmInBill* f) { f->txtAdvance->setText("300"); }, kAddAgain},
+       [](InBillTest&, frmInBill* f) { f->txtAdvance.setText("300"); }, kAddAgain},
       {"deducting charge bill, advance typed", "IP12", "1000", "",
        [](InBillTest&, frmInBill* f) { TypeKeys(f->txtAdvance, "100"); }, kAddAgain},
       {"patient changed", "IP12", "1000", "",
        [](InBillTest&, frmInBill* f) {
-         f->cmbPatientName->setEditText("");
+         f->cmbPatientName.setEditText("");
          choosePatient(f, "IP11");
        },
        kAddAgain},
@@ -426,7 +426,7 @@ TEST_F(InBillPrintTest, AnOtherLineOnItsOwnKeepsTheAdvance) {
   choosePatient(f, "IP11");  // holds 500
   TypeKeys(f->Text2, "Oxygen");
   TypeKeys(f->Text1[9], "75");
-  f->CheckBox2->setChecked(true);
+  f->CheckBox2.setChecked(true);
   Click(f->Picture1);
   EXPECT_EQ(listRows(f), QStringList{"01|Oxygen|75.00"});
   printAndSave(f);
@@ -437,7 +437,7 @@ TEST_F(InBillPrintTest, AnOtherLineOnItsOwnKeepsTheAdvance) {
 TEST_F(InBillPrintTest, ClearForgetsThePatientSoAReceiptPrintsNobodysDetails) {
   frmInBill* f = open();
   choosePatient(f, "IP11");
-  f->CheckBox1->setChecked(true);
+  f->CheckBox1.setChecked(true);
   Click(f->Picture3);
   EXPECT_EQ(f->PatientAddress, "");
   TypeKeys(f->txtAdvance, "100");
@@ -457,8 +457,8 @@ TEST_F(InBillPrintTest, TheSheetCarriesTheFormsValues) {
   frmInBill* f = open();
   choosePatient(f, "IP12");
   TypeKeys(f->cmbDrName, "Dr.A");
-  f->DTPicker1->setDate(QDate(2026, 3, 5));
-  f->CheckBox1->setChecked(true);
+  f->DTPicker1.setDate(QDate(2026, 3, 5));
+  f->CheckBox1.setChecked(true);
   TypeKeys(f->Text1[0], "450");
   Click(f->Picture1);
   printAndSave(f);
@@ -480,14 +480,14 @@ TEST_F(InBillPrintTest, TheReprintCopyShowsOnlyTheOtherLineAndBillsLikeTheFirst)
   auto* r = open<frmReprintInBill>();
   ASSERT_TRUE(r);
   for (int i = 0; i < kInBillChargeCount; ++i) {
-    EXPECT_FALSE(r->Label1[std::size_t(i)]->isVisible()) << i;
-    EXPECT_EQ(r->Text1[std::size_t(i)]->isVisible(), i == 9) << i;
+    EXPECT_FALSE(r->Label1[std::size_t(i)].isVisible()) << i;
+    EXPECT_EQ(r->Text1[std::size_t(i)].isVisible(), i == 9) << i;
   }
-  EXPECT_TRUE(r->Text2->isVisible());
+  EXPECT_TRUE(r->Text2.isVisible());
   frmInBill* f = open();
-  EXPECT_TRUE(f->Text1[0]->isVisible());
-  EXPECT_FALSE(f->Text1[5]->isVisible());
-  EXPECT_FALSE(f->Label1[9]->isVisible());
+  EXPECT_TRUE(f->Text1[0].isVisible());
+  EXPECT_FALSE(f->Text1[5].isVisible());
+  EXPECT_FALSE(f->Label1[9].isVisible());
 
   // an others-only bill from each form, one after the other: same sheet, same series
   UnloadForm<frmInBill>();
@@ -496,7 +496,7 @@ TEST_F(InBillPrintTest, TheReprintCopyShowsOnlyTheOtherLineAndBillsLikeTheFirst)
     choosePatient(form, "IP11");
     TypeKeys(form->Text2, "Oxygen");
     TypeKeys(form->Text1[9], "75");
-    form->CheckBox2->setChecked(true);
+    form->CheckBox2.setChecked(true);
     Click(form->Picture1);
     printAndSave(form);
     form->Unload();

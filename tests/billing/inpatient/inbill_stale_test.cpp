@@ -98,7 +98,7 @@ TEST_F(InBillStaleTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
          "INSERT INTO InPatientPrintDetails (BillNo, BillDelete) VALUES (41, 'Available')");
     if (c.beforeLoad) elsewhere(c.sql);
     frmInBill* f = open();
-    EXPECT_EQ(f->Label2->text(), "42");
+    EXPECT_EQ(f->Label2.text(), "42");
     choosePatient(f, "IP10");
     TypeKeys(f->Text1[0], "500");
     Click(f->Picture1);
@@ -111,7 +111,7 @@ TEST_F(InBillStaleTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
     Click(f->Picture2);
     ASSERT_EQ(printer().EndDocCount(), sheets + 1);
     EXPECT_EQ(printedNumber(), c.printed);
-    EXPECT_EQ(f->Label2->text(), c.printed);
+    EXPECT_EQ(f->Label2.text(), c.printed);
     EXPECT_EQ(bills(), c.stored);
     EXPECT_EQ(counter(), QString("1:") + c.printed);
 
@@ -120,7 +120,7 @@ TEST_F(InBillStaleTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
     Click(f->Picture2);
     EXPECT_EQ(printedNumber(), c.printed);
     Click(f->Picture4);
-    EXPECT_EQ(f->Label2->text(), QString::number(QString(c.printed).toInt() + 1));
+    EXPECT_EQ(f->Label2.text(), QString::number(QString(c.printed).toInt() + 1));
   }
 }
 
@@ -212,7 +212,7 @@ TEST_F(InBillStaleTest, TheAdvanceIsTheOneTheDatabaseHoldsAtThePrint) {
       EXPECT_EQ(advanceOf(c.patient), changed);
       EXPECT_FALSE(f->BillPrinted);
       // Added again, the bill deducts the advance the patient holds now.
-      EXPECT_EQ(f->Text3->text(), changed == "<null>" ? "" : changed);
+      EXPECT_EQ(f->Text3.text(), changed == "<null>" ? "" : changed);
       Click(f->Picture1);
     }
     EXPECT_EQ(listRows(f), c.rows);

@@ -50,8 +50,8 @@ protected:
   // The rows the list shows, one "serial|particulars|amount" text each.
   static QStringList listRows(const frmInBill* f) {
     QStringList out;
-    for (int i = 0; i < f->List->topLevelItemCount(); ++i) {
-      const QTreeWidgetItem* it = f->List->topLevelItem(i);
+    for (int i = 0; i < f->List.topLevelItemCount(); ++i) {
+      const QTreeWidgetItem* it = f->List.topLevelItem(i);
       out << it->text(0) + QLatin1Char('|') + it->text(1) + QLatin1Char('|') + it->text(2);
     }
     return out;

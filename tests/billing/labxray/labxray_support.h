@@ -57,10 +57,10 @@ protected:
   // The bill form with a patient, a doctor and these tests added.
   static void addTests(TestBillForm* f, const QStringList& tests) {
     for (const QString& t : tests) {
-      f->cmbDescription->setFocus();
+      f->cmbDescription.setFocus();
       TypeKeys(f->cmbDescription, t);
       Click(f->Picture1);
-      f->cmbDescription->setEditText(QString());
+      f->cmbDescription.setEditText(QString());
     }
   }
 

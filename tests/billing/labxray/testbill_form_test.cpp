@@ -38,23 +38,23 @@ TEST_F(TestBillFormTest, PriceComesFromTheListByKindAndAgeAtTheChoice) {
     TypeKeys(f->cmbDescription, QString::fromLatin1(c.test));
     if (*c.patientAfter) TypeKeys(f->cmbPatientName, QString::fromLatin1(c.patientAfter));
     Click(f->Picture1);
-    ASSERT_EQ(f->List->topLevelItemCount(), 1);
-    EXPECT_EQ(f->List->topLevelItem(0)->text(2), QString::fromLatin1(c.price));
+    ASSERT_EQ(f->List.topLevelItemCount(), 1);
+    EXPECT_EQ(f->List.topLevelItem(0)->text(2), QString::fromLatin1(c.price));
   }
 }
 
 TEST_F(TestBillFormTest, LinesAreNumberedAndTheGrossIsShortest) {
   auto* lab = open<frmLabBillReport>();
   addTests(lab, {"CBC", "Lipid Profile"});
-  EXPECT_EQ(rowsOf(lab->List), (QStringList{"01|CBC|150", "02|Lipid Profile|152.50"}));
-  EXPECT_EQ(lab->txtCTotal->text(), "302.5");
+  EXPECT_EQ(rowsOf(&lab->List), (QStringList{"01|CBC|150", "02|Lipid Profile|152.50"}));
+  EXPECT_EQ(lab->txtCTotal.text(), "302.5");
 
   auto* xray = open<frmXRayBillReport>();
   TypeKeys(xray->cmbPatientName, "IP10");
   addTests(xray, {"Chest", "Hand", "Chest"});
-  EXPECT_EQ(rowsOf(xray->List), (QStringList{"01|XRay-Chest|400", "02|XRay-Hand|300", "03|XRay-Chest|400"}));
-  EXPECT_EQ(xray->txtCTotal->text(), "1100");
-  EXPECT_EQ(xray->txtPatientID->text(), "Ravi");
+  EXPECT_EQ(rowsOf(&xray->List), (QStringList{"01|XRay-Chest|400", "02|XRay-Hand|300", "03|XRay-Chest|400"}));
+  EXPECT_EQ(xray->txtCTotal.text(), "1100");
+  EXPECT_EQ(xray->txtPatientID.text(), "Ravi");
 }
 
 TEST_F(TestBillFormTest, ATestStoredWithBlanksAroundItsNameIsBilledUnderTheNameItself) {
@@ -84,9 +84,9 @@ TEST_F(TestBillFormTest, ATestStoredWithBlanksAroundItsNameIsBilledUnderTheNameI
     ASSERT_TRUE(f);
     TypeKeys(f->cmbPatientName, "IP10");  // aged 8: the adults' price
     const QString name = QString::fromLatin1(c.name);
-    f->cmbDescription->setFocus();
+    f->cmbDescription.setFocus();
     if (c.fromList) {
-      QComboBox* combo = f->cmbDescription;
+      QComboBox* combo = &f->cmbDescription;
       int index = -1;
       for (int i = 0; i < combo->count(); ++i)
         if (combo->itemText(i).contains(name)) index = i;
@@ -94,10 +94,10 @@ TEST_F(TestBillFormTest, ATestStoredWithBlanksAroundItsNameIsBilledUnderTheNameI
     } else {
       TypeKeys(f->cmbDescription, name);
     }
-    EXPECT_EQ(f->cmbDescription->currentText(), name);
+    EXPECT_EQ(f->cmbDescription.currentText(), name);
     Click(f->Picture1);
     EXPECT_EQ(boxes().pending(), 0);
-    EXPECT_EQ(rowsOf(f->List), QStringList{QString::fromLatin1(c.line)});
+    EXPECT_EQ(rowsOf(&f->List), QStringList{QString::fromLatin1(c.line)});
     expectPrintAndSave();
     Click(f->Picture2);
     const QStringList line = QString::fromLatin1(c.line).split('|');
@@ -113,22 +113,22 @@ TEST_F(TestBillFormTest, AddRefusesATextThatNamesNoTestEvenAfterAMatch) {
 
   TypeKeys(f->cmbDescription, "CBC");
   PressKey(f->cmbDescription, Qt::Key_Backspace);  // "CB": no test of that name
-  ASSERT_EQ(f->cmbDescription->currentText(), "CB");
+  ASSERT_EQ(f->cmbDescription.currentText(), "CB");
   boxes().expect("Please Select the Description First", "", vbCritical);
   Click(f->Picture1);
-  EXPECT_EQ(f->List->topLevelItemCount(), 0);
-  EXPECT_TRUE(f->cmbDescription->hasFocus());
+  EXPECT_EQ(f->List.topLevelItemCount(), 0);
+  EXPECT_TRUE(f->cmbDescription.hasFocus());
 
   TypeKeys(f->cmbDescription, "C");  // "CBC" again
   PressKey(f->cmbDescription, Qt::Key_Return);  // Enter adds a chosen test
-  EXPECT_EQ(rowsOf(f->List), QStringList{"01|CBC|150"});
+  EXPECT_EQ(rowsOf(&f->List), QStringList{"01|CBC|150"});
 
-  f->cmbDescription->setEditText(QString());
+  f->cmbDescription.setEditText(QString());
   TypeKeys(f->cmbDescription, "Urine");  // priced 0: Enter adds nothing, the button still does
   PressKey(f->cmbDescription, Qt::Key_Return);
-  EXPECT_EQ(f->List->topLevelItemCount(), 1);
+  EXPECT_EQ(f->List.topLevelItemCount(), 1);
   Click(f->Picture1);
-  EXPECT_EQ(f->List->topLevelItemCount(), 2);
+  EXPECT_EQ(f->List.topLevelItemCount(), 2);
 
   Click(f->Picture3);  // Clear: the price of the last test is not kept for the next bill
   boxes().expect("Please Select the Description First", "", vbCritical);
@@ -165,9 +165,9 @@ TEST_F(TestBillFormTest, DiscountIsCheckedAndTheNetIsExact) {
     auto* f = open<frmLabBillReport>();
     TypeKeys(f->cmbPatientName, "OP21");
     addTests(f, {"CBC", "Sugar"});
-    ASSERT_EQ(f->txtCTotal->text(), "155");
+    ASSERT_EQ(f->txtCTotal.text(), "155");
     TypeOver(f->txtDiscount, QString::fromLatin1(c.discount));
-    ASSERT_EQ(f->txtDiscount->text(), QString::fromLatin1(c.discount));
+    ASSERT_EQ(f->txtDiscount.text(), QString::fromLatin1(c.discount));
     const int before = printer().OperationCount();
     const int sheets = printer().EndDocCount();
     if (c.valid) {
@@ -178,7 +178,7 @@ TEST_F(TestBillFormTest, DiscountIsCheckedAndTheNetIsExact) {
     Click(f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
     if (c.valid) {
-      EXPECT_EQ(f->txtTotal->text(), QString::fromLatin1(c.net));
+      EXPECT_EQ(f->txtTotal.text(), QString::fromLatin1(c.net));
       EXPECT_EQ(printer().EndDocCount(), sheets + 1);
       const std::vector<PrintedItem> sheet = printer().Sheets().back();
       QString discountLine;
@@ -189,8 +189,8 @@ TEST_F(TestBillFormTest, DiscountIsCheckedAndTheNetIsExact) {
                 QStringList{QString::fromLatin1(c.discount) + "|155|" + QString::fromLatin1(c.net)});
     } else {
       EXPECT_EQ(printer().EndDocCount(), sheets);
-      EXPECT_TRUE(f->txtDiscount->hasFocus());
-      EXPECT_EQ(f->txtTotal->text(), "");
+      EXPECT_TRUE(f->txtDiscount.hasFocus());
+      EXPECT_EQ(f->txtTotal.text(), "");
       EXPECT_EQ(printer().OperationCount(), before);
       EXPECT_EQ(rows("SELECT count(*) FROM LabPrintDetails"), QStringList{"0"});
     }
@@ -242,7 +242,7 @@ TEST_F(TestBillFormTest, APercentWithDecimalsDiscountsTheGrossAsTyped) {
     }
     Click(f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
-    EXPECT_EQ(f->txtTotal->text(), QString::fromLatin1(c.net));
+    EXPECT_EQ(f->txtTotal.text(), QString::fromLatin1(c.net));
     if (!c.valid) {
       EXPECT_EQ(printer().EndDocCount(), sheets);
       EXPECT_EQ(rows("SELECT count(*) FROM LabPrintDetails"), QStringList{"0"});
@@ -262,16 +262,16 @@ TEST_F(TestBillFormTest, PatientLookUpKeepsTheLastMatchAndPrintRefusesAStrayText
   auto* f = open<frmLabBillReport>();
   // The clerk clicks into the box and types; the keys go to the drop-down list while it is open.
   const auto typeIntoPatient = [f](const QString& text) {
-    f->cmbPatientName->setFocus(Qt::MouseFocusReason);
+    f->cmbPatientName.setFocus(Qt::MouseFocusReason);
     TypeAtFocus(text);
   };
   typeIntoPatient("OP20");  // in both registers: the in-patient
-  EXPECT_EQ(f->txtPatientID->text(), "Inez");
+  EXPECT_EQ(f->txtPatientID.text(), "Inez");
   EXPECT_EQ(f->PatientAge, "50");
-  EXPECT_TRUE(f->cmbDrName->hasFocus());
+  EXPECT_TRUE(f->cmbDrName.hasFocus());
 
   typeIntoPatient("\b");  // "OP2" matches nobody
-  EXPECT_EQ(f->txtPatientID->text(), "Inez");
+  EXPECT_EQ(f->txtPatientID.text(), "Inez");
   EXPECT_EQ(f->PatientAddress, "3 Ward Row");
   addTests(f, {"CBC"});
   boxes().expect("Please Select the Patient Name First", "", vbCritical);
@@ -304,8 +304,8 @@ TEST_F(TestBillFormTest, FutureBillDateIsSetBackToToday) {
   auto* f = open<frmLabBillReport>();
   boxes().expect("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date", "Warning",
                  vbCritical);
-  f->DTPicker1->setDate(Today().addDays(1));
-  EXPECT_EQ(f->DTPicker1->date(), Today());
+  f->DTPicker1.setDate(Today().addDays(1));
+  EXPECT_EQ(f->DTPicker1.date(), Today());
 }
 
 }  // namespace

@@ -3,46 +3,16 @@
 // the box returns, not printed, stored or given the focus.
 #include <gtest/gtest.h>
 
-#include <QMessageBox>
-#include <QTimer>
 #include <functional>
 
 #include "labxray_support.h"
+#include "support/closing_box.h"
 
 namespace {
 
 class TestBillNestedBoxTest : public LabXRayTest {
 protected:
-  // From here on the boxes are real ones. While the next box is up the form is closed, its
-  // deferred delete runs inside the box's loop, and then the box is answered with Enter.
-  void closeFormWhileTheBoxIsUp(TestBillForm* form) {
-    scripted_ = SetMessageBoxService(nullptr);
-    QPointer<TestBillForm> target(form);
-    auto* poll = new QTimer();
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [this, target, poll] {
-      const QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
-      poll->stop();
-      shown_ << box->text();
-      if (target) {
-        target->Hide();
-        target->Unload();
-      }
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-      closedInside_ = target.isNull();
-      if (box) PressKey(box.data(), Qt::Key_Return);  // else it went with the form's window
-      poll->deleteLater();
-    });
-    poll->start();
-  }
-
-  // Back to the scripted boxes.
-  void scripted() { SetMessageBoxService(scripted_); }
-
-  std::shared_ptr<MessageBoxService> scripted_;
-  QStringList shown_;
-  bool closedInside_ = false;
+  FormClosingBox closing_;
 };
 
 TEST_F(TestBillNestedBoxTest, AFormClosedWhileItsBoxIsUpIsLeftAloneAfterIt) {
@@ -54,7 +24,7 @@ TEST_F(TestBillNestedBoxTest, AFormClosedWhileItsBoxIsUpIsLeftAloneAfterIt) {
   } cases[] = {
       {"Add with no test", [](TestBillForm*) {}, [](TestBillForm* f) { Click(f->Picture1); },
        "Please Select the Description First"},
-      {"a future date", [](TestBillForm*) {}, [](TestBillForm* f) { f->DTPicker1->setDate(Today().addDays(3)); },
+      {"a future date", [](TestBillForm*) {}, [](TestBillForm* f) { f->DTPicker1.setDate(Today().addDays(3)); },
        "Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date"},
       {"a wrong discount", [](TestBillForm* f) { addTests(f, {"CBC"}); TypeOver(f->txtDiscount, "x"); },
        [](TestBillForm* f) { Click(f->Picture2); }, "Please select Correct Discount ! This is Invalid Discount"},
@@ -70,17 +40,15 @@ TEST_F(TestBillNestedBoxTest, AFormClosedWhileItsBoxIsUpIsLeftAloneAfterIt) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ResetForms();
-    shown_.clear();
-    closedInside_ = false;
     auto* f = open<frmLabBillReport>();
     ASSERT_TRUE(f);
     c.before(f);
     const int sheets = printer().EndDocCount();
-    closeFormWhileTheBoxIsUp(f);
+    closing_.arm(f);
     c.act(f);
-    scripted();
-    EXPECT_EQ(shown_, QStringList{QString::fromLatin1(c.box)});
-    EXPECT_TRUE(closedInside_);
+    closing_.disarm();
+    EXPECT_EQ(closing_.shown, QStringList{QString::fromLatin1(c.box)});
+    EXPECT_TRUE(closing_.closedInside);
     EXPECT_FALSE(LoadedForm<frmLabBillReport>());
     EXPECT_EQ(printer().EndDocCount(), sheets);
     EXPECT_EQ(scalar("SELECT count(*) FROM LabPrintDetails"), "0");

@@ -145,7 +145,7 @@ TEST_F(TestBillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
       if (c.beforeLoad) elsewhere(forKind(c.sql, k));
       TestBillForm* f = makeBill(k);
       ASSERT_TRUE(f);
-      EXPECT_EQ(f->Label2->text(), "42");
+      EXPECT_EQ(f->Label2.text(), "42");
       if (!c.beforeLoad) elsewhere(forKind(c.sql, k));
 
       const std::size_t sheets = printer().Sheets().size();
@@ -156,7 +156,7 @@ TEST_F(TestBillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
       EXPECT_EQ(boxes().pending(), 0);
       ASSERT_EQ(printer().Sheets().size(), sheets + 1);
       EXPECT_EQ(printedNumber(), c.printed);
-      EXPECT_EQ(f->Label2->text(), c.printed);
+      EXPECT_EQ(f->Label2.text(), c.printed);
       EXPECT_EQ(lines(k), c.stored);
       EXPECT_EQ(merged(k), QStringList{});
       EXPECT_EQ(counter(k), QString("1:") + c.printed);
@@ -167,7 +167,7 @@ TEST_F(TestBillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
       EXPECT_EQ(printedNumber(), c.printed);
       EXPECT_EQ(lines(k), c.stored);
       Click(f->Picture4);
-      EXPECT_EQ(f->Label2->text(), QString::number(QString(c.printed).toInt() + 1));
+      EXPECT_EQ(f->Label2.text(), QString::number(QString(c.printed).toInt() + 1));
       EXPECT_EQ(boxes().pending(), 0);
     }
   }
@@ -207,7 +207,7 @@ TEST_F(TestBillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainT
     Click(f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(hooked->numbers, (QStringList{"42", "43"}));
-    EXPECT_EQ(f->Label2->text(), "43");
+    EXPECT_EQ(f->Label2.text(), "43");
     EXPECT_TRUE(f->BillPrinted);
     EXPECT_EQ(lines(k), (QStringList{"41|OP22", "41|OP22", "42|IP10", "43|OP21", "43|OP21"}));
     EXPECT_EQ(merged(k), QStringList{});

@@ -17,7 +17,7 @@ const char* const kPrinterMessage = "Please Check the Printer is Correctly Insta
 TEST_F(TestBillPrintTest, FirstPrintStoresEveryLineOnceCopiesStoreNothing) {
   exec("UPDATE SettingsXRayBillNo SET BillNo=41");
   auto* f = open<frmXRayBillReport>();
-  EXPECT_EQ(f->Label2->text(), "42");
+  EXPECT_EQ(f->Label2.text(), "42");
   boxes().expect("Please add the Amount", "Warning", vbCritical);
   Click(f->Picture2);
 
@@ -48,7 +48,7 @@ TEST_F(TestBillPrintTest, FirstPrintStoresEveryLineOnceCopiesStoreNothing) {
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
   Click(f->Picture2);
   EXPECT_EQ(printer().EndDocCount(), 2);
-  EXPECT_EQ(f->txtTotal->text(), "680");
+  EXPECT_EQ(f->txtTotal.text(), "680");
   EXPECT_EQ(rows("SELECT DISTINCT total FROM XRayPrintDetails"), QStringList{"612"});
   EXPECT_EQ(rows("SELECT count(*) FROM XRayPrintDetails"), QStringList{"3"});
 
@@ -57,11 +57,11 @@ TEST_F(TestBillPrintTest, FirstPrintStoresEveryLineOnceCopiesStoreNothing) {
   Click(f->Picture1);
 
   Click(f->Picture4);  // new bill
-  EXPECT_EQ(f->Label2->text(), "43");
-  EXPECT_EQ(f->txtDiscount->text(), "0");
-  EXPECT_EQ(f->cmbPatientName->currentText(), "");
+  EXPECT_EQ(f->Label2.text(), "43");
+  EXPECT_EQ(f->txtDiscount.text(), "0");
+  EXPECT_EQ(f->cmbPatientName.currentText(), "");
   EXPECT_EQ(f->PatientAge, "");
-  EXPECT_EQ(f->List->topLevelItemCount(), 0);
+  EXPECT_EQ(f->List.topLevelItemCount(), 0);
   EXPECT_EQ(boxes().pending(), 0);
 }
 
@@ -78,10 +78,10 @@ TEST_F(TestBillPrintTest, WithoutDiscountTheNetIsTheGrossText) {
 
 TEST_F(TestBillPrintTest, AnEmptiedChooserPrintsNoEarlierPatient) {
   auto* f = open<frmLabBillReport>();
-  f->CheckBox1->setChecked(true);
+  f->CheckBox1.setChecked(true);
   TypeKeys(f->cmbPatientName, "IP10");
-  f->cmbPatientName->setEditText(QString());
-  EXPECT_EQ(f->txtPatientID->text(), "");
+  f->cmbPatientName.setEditText(QString());
+  EXPECT_EQ(f->txtPatientID.text(), "");
   addTests(f, {"CBC"});
   expectPrintAndSave();
   Click(f->Picture2);
@@ -105,7 +105,7 @@ TEST_F(TestBillPrintTest, LabNumbersFromOneAgainAfterADeclinedPrintXRayGoesOn) {
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbNo);
     Click(f->Picture2);
     addTests(f, {test});
-    EXPECT_EQ(f->List->topLevelItem(2)->text(0), QString::fromLatin1(c.third));
+    EXPECT_EQ(f->List.topLevelItem(2)->text(0), QString::fromLatin1(c.third));
   }
 }
 
@@ -127,7 +127,7 @@ TEST_F(TestBillPrintTest, ElevenLinesGoOnTwoSheets) {
   EXPECT_FALSE(has(sheets[0], "11"));
   EXPECT_TRUE(has(sheets[1], "11"));
   EXPECT_TRUE(has(sheets[1], "Discount 20 %"));
-  EXPECT_EQ(f->txtTotal->text(), "1320");
+  EXPECT_EQ(f->txtTotal.text(), "1320");
   EXPECT_EQ(rows("SELECT count(*) FROM LabPrintDetails WHERE BillNo=1"), QStringList{"11"});
 }
 
@@ -201,7 +201,7 @@ TEST_F(TestBillPrintTest, APrintedBillTheDatabaseRefusedIsSaidSoAndTheNextPrintS
                              : static_cast<TestBillForm*>(open<frmLabBillReport>());
     TypeKeys(f->cmbPatientName, "OP21");
     addTests(f, c.xray ? QStringList{"Chest", "Hand"} : QStringList{"CBC", "Sugar"});
-    ASSERT_EQ(f->Label2->text(), "7");
+    ASSERT_EQ(f->Label2.text(), "7");
 
     sqlite3* holder = nullptr;
     if (c.locked) {
@@ -268,8 +268,8 @@ TEST_F(TestBillPrintTest, EveryItemPrintsInTheStationeryFontWhateverPrintedBefor
       {"a collection report",
        [&] {
          auto* report = open<frmLabBillReportAll>();
-         report->DTPicker1->setDate(Today());
-         report->DTPicker2->setDate(Today());
+         report->DTPicker1.setDate(Today());
+         report->DTPicker2.setDate(Today());
          Click(report->Picture1);
          Click(report->Picture2);
          UnloadForm<frmLabBillReportAll>();
@@ -296,7 +296,7 @@ TEST_F(TestBillPrintTest, EveryItemPrintsInTheStationeryFontWhateverPrintedBefor
       TestBillForm* f = xray ? static_cast<TestBillForm*>(open<frmXRayBillReport>())
                              : static_cast<TestBillForm*>(open<frmLabBillReport>());
       TypeKeys(f->cmbPatientName, "IP10");
-      f->CheckBox1->setChecked(true);
+      f->CheckBox1.setChecked(true);
       for (int i = 0; i < 11; ++i) addTests(f, {xray ? "Chest" : "CBC"});
       TypeOver(f->txtDiscount, "10");
       expectPrintAndSave();
@@ -320,13 +320,13 @@ TEST_F(TestBillPrintTest, EveryItemPrintsInTheStationeryFontWhateverPrintedBefor
 TEST_F(TestBillPrintTest, AMissingCounterRowIsMadeBySave) {
   exec("DELETE FROM SettingsLabBillNo");
   auto* f = open<frmLabBillReport>();
-  EXPECT_EQ(f->Label2->text(), "1");
+  EXPECT_EQ(f->Label2.text(), "1");
   addTests(f, {"CBC"});
   expectPrintAndSave();
   Click(f->Picture2);
   EXPECT_EQ(rows("SELECT BillNo FROM SettingsLabBillNo"), QStringList{"1"});
   Click(f->Picture3);
-  EXPECT_EQ(f->Label2->text(), "2");
+  EXPECT_EQ(f->Label2.text(), "2");
 }
 
 }  // namespace

@@ -41,21 +41,21 @@ TEST_F(TestCancelTest, SearchShowsEveryLineAndTheListIsDistinct) {
     TestCancelForm* f = c.xray ? static_cast<TestCancelForm*>(open<frmCancelXRayBill>())
                                : static_cast<TestCancelForm*>(open<frmCancelLabBill>());
     QStringList numbers;
-    for (int i = 0; i < f->cmbBillNumber->count(); ++i) numbers << f->cmbBillNumber->itemText(i);
+    for (int i = 0; i < f->cmbBillNumber.count(); ++i) numbers << f->cmbBillNumber.itemText(i);
     std::sort(numbers.begin(), numbers.end());
     EXPECT_EQ(numbers, (QStringList{"5", "7"}));
 
     TypeKeys(f->cmbBillNumber, "7");
-    EXPECT_EQ(rowsOf(f->List), (QStringList{"01|First|100", "02|Second|120", "03|Third|50"}));
-    EXPECT_EQ(f->txtPatientName->text(), "Ravi");
-    EXPECT_EQ(f->txtPatientID->text(), "IP10");
-    EXPECT_EQ(f->txtGrassTotal->text(), "270");
-    EXPECT_EQ(f->txtTotal->text(), "270");
-    EXPECT_EQ(f->txtDiscount->text(), "0");
-    EXPECT_EQ(f->DTPicker1->date(), QDate(2026, 12, 4));
+    EXPECT_EQ(rowsOf(&f->List), (QStringList{"01|First|100", "02|Second|120", "03|Third|50"}));
+    EXPECT_EQ(f->txtPatientName.text(), "Ravi");
+    EXPECT_EQ(f->txtPatientID.text(), "IP10");
+    EXPECT_EQ(f->txtGrassTotal.text(), "270");
+    EXPECT_EQ(f->txtTotal.text(), "270");
+    EXPECT_EQ(f->txtDiscount.text(), "0");
+    EXPECT_EQ(f->DTPicker1.date(), QDate(2026, 12, 4));
 
-    f->cmbBillNumber->setEditText("   ");  // blanks start no search
-    EXPECT_EQ(f->List->topLevelItemCount(), 3);
+    f->cmbBillNumber.setEditText("   ");  // blanks start no search
+    EXPECT_EQ(f->List.topLevelItemCount(), 3);
   }
 }
 
@@ -77,13 +77,13 @@ TEST_F(TestCancelTest, TheListFollowsTheFirstLinesAndEveryLineOfABillIsFound) {
     TestCancelForm* f = xray ? static_cast<TestCancelForm*>(open<frmCancelXRayBill>())
                              : static_cast<TestCancelForm*>(open<frmCancelLabBill>());
     QStringList numbers;
-    for (int i = 0; i < f->cmbBillNumber->count(); ++i) numbers << f->cmbBillNumber->itemText(i);
+    for (int i = 0; i < f->cmbBillNumber.count(); ++i) numbers << f->cmbBillNumber.itemText(i);
     EXPECT_EQ(numbers, (QStringList{"5", "7", "3"}));
 
     TypeKeys(f->cmbBillNumber, "5");
-    EXPECT_EQ(rowsOf(f->List), (QStringList{"01|CBC|150", "02|Sugar|5"}));
-    f->cmbBillNumber->setEditText("3");
-    EXPECT_EQ(rowsOf(f->List), (QStringList{"01|Early|10", "02|Late|30"}));
+    EXPECT_EQ(rowsOf(&f->List), (QStringList{"01|CBC|150", "02|Sugar|5"}));
+    f->cmbBillNumber.setEditText("3");
+    EXPECT_EQ(rowsOf(&f->List), (QStringList{"01|Early|10", "02|Late|30"}));
     boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
     boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
     Click(f->Picture1);
@@ -111,8 +111,8 @@ TEST_F(TestCancelTest, YesMarksExactlyThatBillsLinesAndCloses) {
   EXPECT_EQ(boxes().pending(), 0);
 
   auto* again = open<frmCancelLabBill>();
-  EXPECT_EQ(again->cmbBillNumber->count(), 1);
-  EXPECT_EQ(again->cmbBillNumber->itemText(0), "5");
+  EXPECT_EQ(again->cmbBillNumber.count(), 1);
+  EXPECT_EQ(again->cmbBillNumber.itemText(0), "5");
 }
 
 TEST_F(TestCancelTest, CancelWithNoBillFoundMarksNothing) {
@@ -122,11 +122,11 @@ TEST_F(TestCancelTest, CancelWithNoBillFoundMarksNothing) {
   Click(f->Picture1);  // nothing searched yet
 
   TypeKeys(f->cmbBillNumber, "5");
-  f->cmbBillNumber->setEditText("");  // the boxes still show bill 5; the number box names nothing
-  EXPECT_EQ(f->txtPatientID->text(), "OP21");
+  f->cmbBillNumber.setEditText("");  // the boxes still show bill 5; the number box names nothing
+  EXPECT_EQ(f->txtPatientID.text(), "OP21");
   boxes().expect("Please select the Bill Number", "Warning", vbCritical);
   Click(f->Picture1);
-  EXPECT_TRUE(f->cmbBillNumber->hasFocus());
+  EXPECT_TRUE(f->cmbBillNumber.hasFocus());
   EXPECT_EQ(table("XRayPrintDetails"), before);
   EXPECT_TRUE(LoadedForm<frmCancelXRayBill>());
   EXPECT_EQ(boxes().pending(), 0);
@@ -161,10 +161,10 @@ TEST_F(TestCancelTest, ABillWrittenElsewhereSinceTheSearchIsNotCancelledAgain) {
                                : static_cast<TestCancelForm*>(open<frmCancelLabBill>());
       ASSERT_TRUE(f);
       TypeKeys(f->cmbBillNumber, "7");
-      ASSERT_EQ(f->List->topLevelItemCount(), 3);
+      ASSERT_EQ(f->List.topLevelItemCount(), 3);
       // The clerk moves on to the bill's date (leaving the number box searches again), and
       // meanwhile another program writes.
-      f->DTPicker1->setFocus();
+      f->DTPicker1.setFocus();
       openDb()->Execute(QString::fromLatin1(c.sql).arg(QString::fromLatin1(name)));
       const QStringList before = table(name);
       exec(QStringLiteral("CREATE TABLE writes (n); CREATE TRIGGER counted AFTER UPDATE ON %1 "
@@ -187,10 +187,10 @@ TEST_F(TestCancelTest, ABillWrittenElsewhereSinceTheSearchIsNotCancelledAgain) {
         EXPECT_EQ(scalar("SELECT count(*) FROM writes"), "0");
         EXPECT_EQ(table(name), before);
         EXPECT_TRUE(loaded(xray));
-        EXPECT_TRUE(f->cmbBillNumber->hasFocus());
+        EXPECT_TRUE(f->cmbBillNumber.hasFocus());
 
         // The bill nobody touched is cancelled as ever.
-        f->cmbBillNumber->setEditText(QString());
+        f->cmbBillNumber.setEditText(QString());
         TypeKeys(f->cmbBillNumber, "5");
         boxes().expect("Do you Wish to Cancel ( Delete ) the Current Bill", "Warning", vbYesNo + vbCritical, vbYes);
         boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
@@ -207,7 +207,7 @@ TEST_F(TestCancelTest, ABillWrittenElsewhereSinceTheSearchIsNotCancelledAgain) {
 TEST_F(TestCancelTest, NoValidBillGivesAnEmptyList) {
   exec("UPDATE LabPrintDetails SET BillDelete='Deleted'");
   auto* f = open<frmCancelLabBill>();
-  EXPECT_EQ(f->cmbBillNumber->count(), 0);
+  EXPECT_EQ(f->cmbBillNumber.count(), 0);
   boxes().expect("Please select the Bill Number", "Warning", vbCritical);
   Click(f->Picture1);
   EXPECT_EQ(boxes().pending(), 0);

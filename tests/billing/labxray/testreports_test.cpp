@@ -29,8 +29,8 @@ protected:
   template <class F>
   F* generate(const QDate& from, const QDate& to) {
     F* f = open<F>();
-    f->DTPicker1->setDate(from);
-    f->DTPicker2->setDate(to);
+    f->DTPicker1.setDate(from);
+    f->DTPicker2.setDate(to);
     Click(f->Picture1);
     return f;
   }
@@ -53,30 +53,30 @@ TEST_F(TestReportsTest, PeriodListsEachValidBillOnceInclusive) {
     SCOPED_TRACE(c.name);
     ResetForms();
     auto* f = generate<frmLabBillReportAll>(c.from, c.to);
-    EXPECT_EQ(rowsOf(f->List), c.rows);
-    EXPECT_EQ(f->txtTotal->text(), QString::fromLatin1(c.total));
+    EXPECT_EQ(rowsOf(&f->List), c.rows);
+    EXPECT_EQ(f->txtTotal.text(), QString::fromLatin1(c.total));
   }
 }
 
 TEST_F(TestReportsTest, LinesThatDifferMakeTwoRowsAndFromAfterToIsRefused) {
   exec("UPDATE XRayPrintDetails SET patientName='A2' WHERE Description='Urine'");
   auto* f = generate<frmXayBillReportAll>({2007, 3, 5}, {2007, 3, 5});
-  QStringList listed = rowsOf(f->List);
+  QStringList listed = rowsOf(&f->List);
   for (QString& r : listed) r = r.mid(3);
   std::sort(listed.begin(), listed.end());
   EXPECT_EQ(listed, (QStringList{"7 - A - 05/03/2007-OP12|131.75", "7 - A2 - 05/03/2007-OP12|131.75"}));
 
-  const QStringList before = rowsOf(f->List);
-  f->DTPicker1->setDate({2007, 3, 6});
+  const QStringList before = rowsOf(&f->List);
+  f->DTPicker1.setDate({2007, 3, 6});
   boxes().expect("Please select Correct Date ! It must be lessthan Second Date", "Warning", vbCritical);
   Click(f->Picture1);
-  EXPECT_EQ(rowsOf(f->List), before);
-  EXPECT_EQ(f->txtTotal->text(), "263.50");
+  EXPECT_EQ(rowsOf(&f->List), before);
+  EXPECT_EQ(f->txtTotal.text(), "263.50");
 
   boxes().expect("Please Select date Less than Equal To Current System Date\r\nYou cannt select for Future Date",
                  "Warning", vbCritical);
-  f->DTPicker2->setDate({2007, 3, 21});
-  EXPECT_EQ(f->DTPicker2->date(), QDate(2007, 3, 20));
+  f->DTPicker2.setDate({2007, 3, 21});
+  EXPECT_EQ(f->DTPicker2.date(), QDate(2007, 3, 20));
 }
 
 TEST_F(TestReportsTest, OneRowPerBillInBillOrderThenByItsFirstLine) {
@@ -89,10 +89,10 @@ TEST_F(TestReportsTest, OneRowPerBillInBillOrderThenByItsFirstLine) {
   insertLine("LabPrintDetails", 5, "2007-03-02", "CBC", "150", "20", "G", "OP3");
   insertLine("LabPrintDetails", 4, "2007-02-28", "CBC", "150", "30", "H", "OP2");  // before the period
   auto* f = generate<frmLabBillReportAll>({2007, 3, 1}, {2007, 3, 9});
-  EXPECT_EQ(rowsOf(f->List), (QStringList{"01|5 - G - 02/03/2007-OP3|20.00", "02|7 - A - 05/03/2007-OP12|131.75",
+  EXPECT_EQ(rowsOf(&f->List), (QStringList{"01|5 - G - 02/03/2007-OP3|20.00", "02|7 - A - 05/03/2007-OP12|131.75",
                                           "03|9 - C - 09/03/2007-OP4|100.13", "04|10 - B - 01/03/2007-IP3|150.00",
                                           "05|20 - K - 06/03/2007-OP9|50.00", "06|20 - K - 04/03/2007-OP9|50.00"}));
-  EXPECT_EQ(f->txtTotal->text(), "501.88");
+  EXPECT_EQ(f->txtTotal.text(), "501.88");
 }
 
 TEST_F(TestReportsTest, ReportsListTheBillsAsTheyStoodAtOpening) {
@@ -118,10 +118,10 @@ TEST_F(TestReportsTest, ReportsListTheBillsAsTheyStoodAtOpening) {
     return LabXRayTest::open<frmLabBillReportAll>();
   };
   auto generate = [](TestReportForm* f, const QDate& from, const QDate& to) {
-    f->DTPicker1->setDate(from);
-    if (auto* period = qobject_cast<TestCollectionReportForm*>(f)) period->DTPicker2->setDate(to);
+    f->DTPicker1.setDate(from);
+    if (auto* period = qobject_cast<TestCollectionReportForm*>(f)) period->DTPicker2.setDate(to);
     Click(f->Picture1);
-    return rowsOf(f->List);
+    return rowsOf(&f->List);
   };
   TestReportForm* opened[] = {open(false), open(true)};
   // Since they were opened: bill 7 was cancelled, a bill was added and a cancelled one too.
@@ -187,23 +187,23 @@ TEST_F(TestReportsTest, PeriodReportPrintsItsTitleAndMiddleHead) {
 
 TEST_F(TestReportsTest, CancelledReportListsTheBillsOfTheirOwnDay) {
   auto* f = open<frmCancelLabBillReport>();
-  f->DTPicker1->setDate({2007, 3, 5});
+  f->DTPicker1.setDate({2007, 3, 5});
   Click(f->Picture1);
-  EXPECT_EQ(rowsOf(f->List), QStringList{"01|E|6|77.00"});
-  EXPECT_EQ(f->txtTotal->text(), "77.00");
+  EXPECT_EQ(rowsOf(&f->List), QStringList{"01|E|6|77.00"});
+  EXPECT_EQ(f->txtTotal.text(), "77.00");
 
-  f->DTPicker1->setDate({2007, 3, 3});
+  f->DTPicker1.setDate({2007, 3, 3});
   Click(f->Picture1);
-  QStringList listed = rowsOf(f->List);
+  QStringList listed = rowsOf(&f->List);
   for (QString& r : listed) r = r.mid(3);
   std::sort(listed.begin(), listed.end());
   EXPECT_EQ(listed, (QStringList{"F|11|40.00", "F|11|40.50"}));
-  EXPECT_EQ(f->txtTotal->text(), "80.50");
+  EXPECT_EQ(f->txtTotal.text(), "80.50");
 
-  f->DTPicker1->setDate({2007, 3, 9});  // only a valid bill that day
+  f->DTPicker1.setDate({2007, 3, 9});  // only a valid bill that day
   Click(f->Picture1);
-  EXPECT_EQ(f->List->topLevelItemCount(), 0);
-  EXPECT_EQ(f->txtTotal->text(), "0.00");
+  EXPECT_EQ(f->List.topLevelItemCount(), 0);
+  EXPECT_EQ(f->txtTotal.text(), "0.00");
   boxes().expect("Please Generate Correct Report", "Warning", vbCritical);
   Click(f->Picture2);
   EXPECT_EQ(boxes().pending(), 0);
@@ -219,7 +219,7 @@ TEST_F(TestReportsTest, CancelledReportPrintsTitleAndRightAlignedBillNumber) {
     ResetForms();
     TestCancelReportForm* f = c.xray ? static_cast<TestCancelReportForm*>(open<frmCancelXRayBillReport>())
                                      : static_cast<TestCancelReportForm*>(open<frmCancelLabBillReport>());
-    f->DTPicker1->setDate({2007, 3, 5});
+    f->DTPicker1.setDate({2007, 3, 5});
     Click(f->Picture1);
     const int before = int(printer().Items().size());
     Click(f->Picture2);

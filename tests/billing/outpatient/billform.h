@@ -40,27 +40,27 @@ protected:
 
   // Puts an identifier into the chooser as a pick from its list would.
   void choose(const QString& id) {
-    form->cmbPatientName->setFocus();
-    form->cmbPatientName->setEditText(id);
+    form->cmbPatientName.setFocus();
+    form->cmbPatientName.setEditText(id);
   }
   void fees(const QString& drFees, const QString& dressing, const QString& ecg, const QString& scan) {
     const QString texts[] = {drFees, dressing, ecg, scan};
     const int boxes[] = {0, 1, 4, 5};
     for (int i = 0; i < 4; ++i) {
-      form->Text1[std::size_t(boxes[i])]->clear();
+      form->Text1[std::size_t(boxes[i])].clear();
       TypeKeys(form->Text1[std::size_t(boxes[i])], texts[i]);
     }
   }
   void freeText(const QString& description, const QString& amount, bool tick = true) {
     TypeKeys(form->Text2, description);
     TypeKeys(form->Text1[6], amount);
-    form->CheckBox2->setChecked(tick);
+    form->CheckBox2.setChecked(tick);
   }
   // "01 Dr Fees 100.00" for each row of the list.
   QStringList listed() const {
     QStringList out;
-    for (int i = 0; i < form->List->topLevelItemCount(); ++i) {
-      const QTreeWidgetItem* item = form->List->topLevelItem(i);
+    for (int i = 0; i < form->List.topLevelItemCount(); ++i) {
+      const QTreeWidgetItem* item = form->List.topLevelItem(i);
       out << item->text(0) + ' ' + item->text(1) + ' ' + item->text(2);
     }
     return out;
@@ -68,7 +68,7 @@ protected:
   // A bill for OP12 with Dr Fees 100 and ECG 50, listed.
   void makeBill() {
     choose("OP12");
-    form->cmbDrName->setEditText("Dr Meera");
+    form->cmbDrName.setEditText("Dr Meera");
     fees("100", "", "50", "");
     Click(form->Picture1);
   }

@@ -82,7 +82,7 @@ TEST_F(BillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
     const auto other = openDb();
     if (c.beforeLoad) elsewhere(other, c.sql);
     ASSERT_TRUE(open());
-    EXPECT_EQ(form->Label2->text(), c.shown);
+    EXPECT_EQ(form->Label2.text(), c.shown);
     makeBill();
     if (!c.beforeLoad) elsewhere(other, c.sql);
 
@@ -93,7 +93,7 @@ TEST_F(BillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
     Click(form->Picture2);
     ASSERT_EQ(printer().Sheets().size(), sheets + 1);
     EXPECT_EQ(printedNumber(printer().Sheets()), c.printed);
-    EXPECT_EQ(form->Label2->text(), c.printed);
+    EXPECT_EQ(form->Label2.text(), c.printed);
     EXPECT_EQ(bills(), c.stored);
     EXPECT_EQ(counter(), QString("1:") + c.printed);
 
@@ -102,7 +102,7 @@ TEST_F(BillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
     Click(form->Picture2);
     EXPECT_EQ(printedNumber(printer().Sheets()), c.printed);
     Click(form->Picture4);
-    EXPECT_EQ(form->Label2->text(), QString::number(QString(c.printed).toInt() + 1));
+    EXPECT_EQ(form->Label2.text(), QString::number(QString(c.printed).toInt() + 1));
   }
 }
 
@@ -136,7 +136,7 @@ TEST_F(BillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainTakes
   boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
   Click(form->Picture2);
   EXPECT_EQ(hooked->numbers, (QStringList{"42", "43"}));
-  EXPECT_EQ(form->Label2->text(), "43");
+  EXPECT_EQ(form->Label2.text(), "43");
   EXPECT_TRUE(form->BillPrinted);
   EXPECT_EQ(bills(), "42,43");
   EXPECT_EQ(scalar("SELECT patientName FROM OutPatientPrintDetails WHERE BillNo = 43"), "ABC");

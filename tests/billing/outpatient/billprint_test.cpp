@@ -40,13 +40,13 @@ void amount(std::vector<Placed>& out, const QString& text, double y) {
 TEST_F(BillFormTest, PrintsEveryItemAtItsPlaceOnTheStationery) {
   exec("UPDATE SettingsOutBillNo SET BillNo = 41");
   ASSERT_TRUE(open());
-  form->DTPicker1->setDate(QDate(2026, 12, 8));
+  form->DTPicker1.setDate(QDate(2026, 12, 8));
   makeBill();
   freeText("Injection", "20");
   Click(form->Picture1);
   for (bool address : {false, true}) {
     SCOPED_TRACE(address ? "address" : "no address");
-    form->CheckBox1->setChecked(address);
+    form->CheckBox1.setChecked(address);
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     if (!address) boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
     Click(form->Picture2);
@@ -163,9 +163,9 @@ TEST(BillStationery, RowsGoOnEvery250TwipsPastTheTotalLine) {
 TEST_F(BillFormTest, SavesTheBillOnceWithTheFeesThatWerePrinted) {
   exec("UPDATE SettingsOutBillNo SET BillNo = 41");
   ASSERT_TRUE(open());
-  form->DTPicker1->setDate(QDate(2026, 12, 8));
+  form->DTPicker1.setDate(QDate(2026, 12, 8));
   makeBill();
-  form->Text1[4]->clear();  // emptied after the add: the printed ECG row still belongs to the bill
+  form->Text1[4].clear();  // emptied after the add: the printed ECG row still belongs to the bill
   printAndSave();
   EXPECT_TRUE(form->BillPrinted);
   EXPECT_EQ(billRows(), 1);
@@ -203,13 +203,13 @@ TEST_F(BillFormTest, BillNumbersComeFromTheCounter) {
     exec("DELETE FROM OutPatientPrintDetails");
     exec(c.counter);
     ASSERT_TRUE(open());
-    EXPECT_EQ(form->Label2->text(), c.shown);
+    EXPECT_EQ(form->Label2.text(), c.shown);
     makeBill();
     printAndSave();
     EXPECT_EQ(scalar("SELECT group_concat(BillNo) FROM SettingsOutBillNo"), c.stored);
     EXPECT_EQ(scalar("SELECT group_concat(BillNo) FROM OutPatientPrintDetails"), c.stored);
     Click(form->Picture4);
-    EXPECT_EQ(form->Label2->text(), c.next);
+    EXPECT_EQ(form->Label2.text(), c.next);
     EXPECT_FALSE(form->BillPrinted);
     makeBill();
     printAndSave();
@@ -298,7 +298,7 @@ TEST_F(BillFormTest, AFailedSaveAfterThePrintSavesNothingAndKeepsTheNumber) {
     EXPECT_EQ(billRows(), 0);
     EXPECT_EQ(scalar("SELECT BillNo FROM SettingsOutBillNo"), "41");
     EXPECT_FALSE(form->BillPrinted);
-    EXPECT_EQ(form->Label2->text(), "42");
+    EXPECT_EQ(form->Label2.text(), "42");
     exec("DROP TRIGGER refuse");
   }
   boxes().strict();

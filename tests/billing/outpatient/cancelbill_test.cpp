@@ -45,23 +45,23 @@ protected:
 TEST_F(CancelBillTest, ListsTheValidBillsInTableOrderAndShowsOneAsStored) {
   auto* f = open<frmCancelBill>();
   ASSERT_TRUE(f);
-  EXPECT_EQ(items(f->cmbBillNumber), (QStringList{"7", "3", "12", "5"}));
-  EXPECT_EQ(f->cmbBillNumber->currentText(), "");
-  EXPECT_EQ(f->DTPicker1->date(), QDate(2026, 12, 10));
+  EXPECT_EQ(items(&f->cmbBillNumber), (QStringList{"7", "3", "12", "5"}));
+  EXPECT_EQ(f->cmbBillNumber.currentText(), "");
+  EXPECT_EQ(f->DTPicker1.date(), QDate(2026, 12, 10));
 
   TypeKeys(f->cmbBillNumber, "3");
-  EXPECT_EQ(f->cmbBillNumber->currentText(), "3");
-  EXPECT_EQ(f->txtPatientName->text(), "ABC");
-  EXPECT_EQ(f->txtPatientID->text(), "OP17");
+  EXPECT_EQ(f->cmbBillNumber.currentText(), "3");
+  EXPECT_EQ(f->txtPatientName.text(), "ABC");
+  EXPECT_EQ(f->txtPatientID.text(), "OP17");
   QStringList fees;
-  for (QLineEdit* box : f->Text1) fees << box->text();
+  for (const QLineEdit& box : f->Text1) fees << box.text();
   EXPECT_EQ(fees, (QStringList{"100", "20.5", "", "", "50", "0", "9"}));
-  EXPECT_EQ(f->DTPicker1->date(), QDate(2026, 12, 8));
-  EXPECT_EQ(f->txtTotal->text(), "170.5");
+  EXPECT_EQ(f->DTPicker1.date(), QDate(2026, 12, 8));
+  EXPECT_EQ(f->txtTotal.text(), "170.5");
   // Shown, not edited: nothing typed there would be saved.
-  EXPECT_TRUE(f->txtPatientName->isReadOnly());
-  EXPECT_TRUE(f->Text1[0]->isReadOnly());
-  EXPECT_TRUE(f->txtTotal->isReadOnly());
+  EXPECT_TRUE(f->txtPatientName.isReadOnly());
+  EXPECT_TRUE(f->Text1[0].isReadOnly());
+  EXPECT_TRUE(f->txtTotal.isReadOnly());
 }
 
 TEST_F(CancelBillTest, YesCancelsOnlyThatBillAndClosesTheForm) {
@@ -81,9 +81,9 @@ TEST_F(CancelBillTest, YesCancelsOnlyThatBillAndClosesTheForm) {
   // Reopened, the bill is offered no more, and typing its number finds nothing to cancel.
   f = open<frmCancelBill>();
   ASSERT_TRUE(f);
-  EXPECT_EQ(items(f->cmbBillNumber), (QStringList{"7", "12", "5"}));
+  EXPECT_EQ(items(&f->cmbBillNumber), (QStringList{"7", "12", "5"}));
   TypeKeys(f->cmbBillNumber, "3");
-  EXPECT_EQ(f->txtPatientID->text(), "");
+  EXPECT_EQ(f->txtPatientID.text(), "");
   refused(f);
   EXPECT_EQ(table(), expected);
 
@@ -91,9 +91,9 @@ TEST_F(CancelBillTest, YesCancelsOnlyThatBillAndClosesTheForm) {
   f->Unload();
   auto* report = open<frmCancelOutBillReport>();
   ASSERT_TRUE(report);
-  report->DTPicker1->setDate(QDate(2026, 12, 8));
+  report->DTPicker1.setDate(QDate(2026, 12, 8));
   Click(report->Picture1);
-  EXPECT_EQ(listed(report->List), QStringList{"01 | ABC-OP17 | 3 | 170.50"});
+  EXPECT_EQ(listed(&report->List), QStringList{"01 | ABC-OP17 | 3 | 170.50"});
 }
 
 TEST_F(CancelBillTest, RefusesUnlessTheShownBillIsTheOneFound) {
@@ -102,20 +102,20 @@ TEST_F(CancelBillTest, RefusesUnlessTheShownBillIsTheOneFound) {
   ASSERT_TRUE(f);
   // Nothing shown yet.
   refused(f);
-  EXPECT_EQ(f->focusWidget(), f->cmbBillNumber);
+  EXPECT_EQ(f->focusWidget(), &f->cmbBillNumber);
 
   // "1" completes to 12 and finds it; Backspace takes the completed "2" away, and "1" is no
   // bill: the screen still shows bill 12, which must not be cancelled through a number not shown.
   TypeKeys(f->cmbBillNumber, "1");
-  ASSERT_EQ(f->cmbBillNumber->currentText(), "12");
-  ASSERT_EQ(f->txtPatientID->text(), "OP12");
+  ASSERT_EQ(f->cmbBillNumber.currentText(), "12");
+  ASSERT_EQ(f->txtPatientID.text(), "OP12");
   PressKey(f->cmbBillNumber, Qt::Key_Backspace);
-  ASSERT_EQ(f->cmbBillNumber->currentText(), "1");
-  EXPECT_EQ(f->txtPatientID->text(), "OP12");
+  ASSERT_EQ(f->cmbBillNumber.currentText(), "1");
+  EXPECT_EQ(f->txtPatientID.text(), "OP12");
   refused(f);
 
   // Emptied, likewise.
-  f->cmbBillNumber->setEditText("");
+  f->cmbBillNumber.setEditText("");
   refused(f);
   EXPECT_EQ(table(), before);
 
@@ -125,7 +125,7 @@ TEST_F(CancelBillTest, RefusesUnlessTheShownBillIsTheOneFound) {
   Click(f->Picture1);
   EXPECT_EQ(table(), before);
   EXPECT_TRUE(LoadedForm<frmCancelBill>());
-  EXPECT_EQ(f->txtPatientID->text(), "OP12");
+  EXPECT_EQ(f->txtPatientID.text(), "OP12");
 }
 
 TEST_F(CancelBillTest, AFailedWriteIsReportedAndNothingIsDone) {
@@ -170,13 +170,13 @@ TEST_F(CancelBillTest, ABillCancelledElsewhereSinceTheLookUpIsNotCancelledAgain)
   const auto other = openDb();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    f->cmbBillNumber->setEditText("");
+    f->cmbBillNumber.setEditText("");
     TypeKeys(f->cmbBillNumber, c.bill);
-    ASSERT_EQ(f->cmbBillNumber->currentText(), c.bill);
-    ASSERT_FALSE(f->txtPatientID->text().isEmpty());
+    ASSERT_EQ(f->cmbBillNumber.currentText(), c.bill);
+    ASSERT_FALSE(f->txtPatientID.text().isEmpty());
     // The clerk moves on to the bill's date (leaving the number box looks the bill up again),
     // and meanwhile another program writes.
-    f->DTPicker1->setFocus();
+    f->DTPicker1.setFocus();
     other->Execute(c.sql);
     const QString before = table();
     exec("CREATE TABLE writes (n); CREATE TRIGGER counted AFTER UPDATE ON OutPatientPrintDetails "
@@ -187,11 +187,11 @@ TEST_F(CancelBillTest, ABillCancelledElsewhereSinceTheLookUpIsNotCancelledAgain)
     EXPECT_EQ(scalar("SELECT count(*) FROM writes"), "0");
     EXPECT_EQ(table(), before);
     EXPECT_EQ(LoadedForm<frmCancelBill>(), f);
-    EXPECT_EQ(f->focusWidget(), f->cmbBillNumber);
+    EXPECT_EQ(f->focusWidget(), &f->cmbBillNumber);
     exec("DROP TRIGGER counted; DROP TABLE writes");
   }
   // The bills nobody touched are cancelled as ever.
-  f->cmbBillNumber->setEditText("");
+  f->cmbBillNumber.setEditText("");
   TypeKeys(f->cmbBillNumber, "5");
   askedAndAnswered(vbYes);
   boxes().expect("Record Deleted ! Bill Cancelled ", "", vbInformation);
@@ -204,12 +204,12 @@ TEST_F(CancelBillTest, EmptyTableAndFutureDate) {
   exec("UPDATE OutPatientPrintDetails SET BillDelete = 'Deleted'");
   auto* f = open<frmCancelBill>();
   ASSERT_TRUE(f);
-  EXPECT_EQ(f->cmbBillNumber->count(), 0);
+  EXPECT_EQ(f->cmbBillNumber.count(), 0);
   refused(f);
   boxes().expect("Please Select date Less than Equal To Current Date\r\nYou cannt Bill for Future Date", "Warning",
                  vbCritical);
-  f->DTPicker1->setDate(QDate(2026, 12, 11));
-  EXPECT_EQ(f->DTPicker1->date(), QDate(2026, 12, 10));
+  f->DTPicker1.setDate(QDate(2026, 12, 11));
+  EXPECT_EQ(f->DTPicker1.date(), QDate(2026, 12, 10));
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ protected:
   }
 
   static void pick(OutBillReportForm* f, bool ecg, bool scan) {
-    f->CheckBox1->setChecked(ecg);
-    f->CheckBox2->setChecked(scan);
+    f->CheckBox1.setChecked(ecg);
+    f->CheckBox2.setChecked(scan);
   }
 };
 
@@ -65,53 +65,53 @@ TEST_F(CollectionReportTest, PeriodReportListsTheBillsOfTheRangeAndMode) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(QString("%1..%2 ecg %3 scan %4").arg(DateText(c.from), DateText(c.to)).arg(c.ecg).arg(c.scan).toStdString());
-    f->DTPicker1->setDate(c.from);
+    f->DTPicker1.setDate(c.from);
     f->DTPicker2->setDate(c.to);
     pick(f, c.ecg, c.scan);
     Click(f->Picture1);
-    EXPECT_EQ(billNos(f->List), c.bills);
-    EXPECT_EQ(f->txtTotal->text(), c.total);
+    EXPECT_EQ(billNos(&f->List), c.bills);
+    EXPECT_EQ(f->txtTotal.text(), c.total);
     EXPECT_EQ(f->ReportTotal.Format2(), c.total);
     EXPECT_EQ(f->RowSerial, int(c.bills.size()));
   }
-  f->DTPicker1->setDate(d1);
+  f->DTPicker1.setDate(d1);
   f->DTPicker2->setDate(d6);
   pick(f, false, false);
   Click(f->Picture1);
-  EXPECT_EQ(listed(f->List), (QStringList{"01 | 1 - A - 01/12/2026 - OP1 | 100.00", "02 | 4 - D - 06/12/2026 - OP4 | 12.50"}));
-  EXPECT_EQ(f->List->headerItem()->text(1), "Bill-No / Patient Name / Date");
+  EXPECT_EQ(listed(&f->List), (QStringList{"01 | 1 - A - 01/12/2026 - OP1 | 100.00", "02 | 4 - D - 06/12/2026 - OP4 | 12.50"}));
+  EXPECT_EQ(f->List.headerItem()->text(1), "Bill-No / Patient Name / Date");
 }
 
 TEST_F(CollectionReportTest, PeriodReportRefusesAReversedRangeAndKeepsTheList) {
   auto* f = open<frmOutBillReportAll>();
   ASSERT_TRUE(f);
-  f->DTPicker1->setDate(QDate(2026, 12, 1));
+  f->DTPicker1.setDate(QDate(2026, 12, 1));
   Click(f->Picture1);
-  const QStringList before = listed(f->List);
+  const QStringList before = listed(&f->List);
   ASSERT_EQ(before.size(), 5);
-  f->DTPicker1->setDate(QDate(2026, 12, 9));
+  f->DTPicker1.setDate(QDate(2026, 12, 9));
   f->DTPicker2->setDate(QDate(2026, 12, 8));
   boxes().expect("Please select Correct Date ! It must be lessthan Second Date", "Warning", vbCritical);
   Click(f->Picture1);
-  EXPECT_EQ(listed(f->List), before);
-  EXPECT_EQ(f->txtTotal->text(), "112.52");
+  EXPECT_EQ(listed(&f->List), before);
+  EXPECT_EQ(f->txtTotal.text(), "112.52");
 }
 
 TEST_F(CollectionReportTest, DailyReportListsOneDayWithoutTheDate) {
   auto* f = open<frmOutBillReport>();
   ASSERT_TRUE(f);
   EXPECT_FALSE(f->DTPicker2);
-  EXPECT_EQ(f->List->headerItem()->text(1), "Bill-No / Patient Name");
-  f->DTPicker1->setDate(QDate(2026, 12, 5));
+  EXPECT_EQ(f->List.headerItem()->text(1), "Bill-No / Patient Name");
+  f->DTPicker1.setDate(QDate(2026, 12, 5));
   pick(f, true, false);
   Click(f->Picture1);
-  EXPECT_EQ(listed(f->List), (QStringList{"01 | 2-B-OP2 | 150.00", "02 | 3-C-OP3 | 20.00"}));
-  EXPECT_EQ(f->txtTotal->text(), "170.00");
-  f->DTPicker1->setDate(QDate(2026, 12, 9));  // only a cancelled bill that day
+  EXPECT_EQ(listed(&f->List), (QStringList{"01 | 2-B-OP2 | 150.00", "02 | 3-C-OP3 | 20.00"}));
+  EXPECT_EQ(f->txtTotal.text(), "170.00");
+  f->DTPicker1.setDate(QDate(2026, 12, 9));  // only a cancelled bill that day
   pick(f, false, false);
   Click(f->Picture1);
-  EXPECT_EQ(listed(f->List), QStringList());
-  EXPECT_EQ(f->txtTotal->text(), "0.00");
+  EXPECT_EQ(listed(&f->List), QStringList());
+  EXPECT_EQ(f->txtTotal.text(), "0.00");
 }
 
 TEST_F(CollectionReportTest, ReportsListTheBillsThatWereThereAtLoad) {
@@ -119,26 +119,26 @@ TEST_F(CollectionReportTest, ReportsListTheBillsThatWereThereAtLoad) {
   ASSERT_TRUE(f);
   insert({20, "2026-12-10", "", "", "99", "Z", "OP20"});
   Click(f->Picture1);
-  EXPECT_EQ(billNos(f->List), (QStringList{"9", "10", "12"}));
+  EXPECT_EQ(billNos(&f->List), (QStringList{"9", "10", "12"}));
   f->Unload();
   f = open<frmOutBillReportAll>();
   ASSERT_TRUE(f);
   Click(f->Picture1);
-  EXPECT_EQ(billNos(f->List), (QStringList{"9", "10", "12", "20"}));
+  EXPECT_EQ(billNos(&f->List), (QStringList{"9", "10", "12", "20"}));
 }
 
 TEST_F(CollectionReportTest, SerialsHaveTwoDigitsAtLeast) {
   for (int i = 0; i < 100; ++i) insert({100 + i, "2026-12-07", "", "", "1", "P", "OP"});
   auto* f = open<frmOutBillReportAll>();
   ASSERT_TRUE(f);
-  f->DTPicker1->setDate(QDate(2026, 12, 7));
+  f->DTPicker1.setDate(QDate(2026, 12, 7));
   f->DTPicker2->setDate(QDate(2026, 12, 7));
   Click(f->Picture1);
-  ASSERT_EQ(f->List->topLevelItemCount(), 100);
-  EXPECT_EQ(f->List->topLevelItem(0)->text(0), "01");
-  EXPECT_EQ(f->List->topLevelItem(8)->text(0), "09");
-  EXPECT_EQ(f->List->topLevelItem(99)->text(0), "100");
-  EXPECT_EQ(f->txtTotal->text(), "100.00");
+  ASSERT_EQ(f->List.topLevelItemCount(), 100);
+  EXPECT_EQ(f->List.topLevelItem(0)->text(0), "01");
+  EXPECT_EQ(f->List.topLevelItem(8)->text(0), "09");
+  EXPECT_EQ(f->List.topLevelItem(99)->text(0), "100");
+  EXPECT_EQ(f->txtTotal.text(), "100.00");
 }
 
 TEST_F(CollectionReportTest, DailyReportWithoutValidBillsClosesOnce) {
@@ -150,9 +150,9 @@ TEST_F(CollectionReportTest, DailyReportWithoutValidBillsClosesOnce) {
   // The period report opens all the same, with nothing to list.
   auto* f = open<frmOutBillReportAll>();
   ASSERT_TRUE(f);
-  f->DTPicker1->setDate(QDate(2026, 11, 1));
+  f->DTPicker1.setDate(QDate(2026, 11, 1));
   Click(f->Picture1);
-  EXPECT_EQ(f->txtTotal->text(), "0.00");
+  EXPECT_EQ(f->txtTotal.text(), "0.00");
   boxes().expect("Please Generate Correct Report", "Warning", vbCritical);
   Click(f->Picture2);
   EXPECT_TRUE(printer().Items().empty());
@@ -161,7 +161,7 @@ TEST_F(CollectionReportTest, DailyReportWithoutValidBillsClosesOnce) {
 TEST_F(CollectionReportTest, PrintTakesTheRowsOfGenerateAndTheBoxesAsTheyAreNow) {
   auto* f = open<frmOutBillReportAll>();
   ASSERT_TRUE(f);
-  f->DTPicker1->setDate(QDate(2026, 12, 5));
+  f->DTPicker1.setDate(QDate(2026, 12, 5));
   f->DTPicker2->setDate(QDate(2026, 12, 8));
   pick(f, true, false);
   Click(f->Picture1);
@@ -175,7 +175,7 @@ TEST_F(CollectionReportTest, PrintTakesTheRowsOfGenerateAndTheBoxesAsTheyAreNow)
       {false, true, "CASH COLLECTION SCAN BILL REPORT"},
       {true, true, "CASH COLLECTION ECG BILL REPORT"},
   };
-  f->DTPicker1->setDate(QDate(2026, 12, 1));
+  f->DTPicker1.setDate(QDate(2026, 12, 1));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.title.toStdString());
     freshPrinter();
@@ -188,13 +188,13 @@ TEST_F(CollectionReportTest, PrintTakesTheRowsOfGenerateAndTheBoxesAsTheyAreNow)
     EXPECT_EQ(printedLine(5400), "03 | 5 - E - 08/12/2026 - OP5 | 170.00");
     EXPECT_EQ(printedLine(5600 + 1500), "Total : 340.00");
   }
-  EXPECT_EQ(f->txtTotal->text(), "340.00");
-  EXPECT_EQ(f->List->topLevelItemCount(), 3);
+  EXPECT_EQ(f->txtTotal.text(), "340.00");
+  EXPECT_EQ(f->List.topLevelItemCount(), 3);
 
   // The daily report prints its one day further right.
   auto* daily = open<frmOutBillReport>();
   ASSERT_TRUE(daily);
-  daily->DTPicker1->setDate(QDate(2026, 12, 6));
+  daily->DTPicker1.setDate(QDate(2026, 12, 6));
   Click(daily->Picture1);
   freshPrinter();
   Click(daily->Picture2);
@@ -207,7 +207,7 @@ TEST_F(CollectionReportTest, PrintTakesTheRowsOfGenerateAndTheBoxesAsTheyAreNow)
 TEST_F(CollectionReportTest, APrinterFailureLeavesTheListAsItWas) {
   auto* f = open<frmOutBillReport>();
   ASSERT_TRUE(f);
-  f->DTPicker1->setDate(QDate(2026, 12, 8));
+  f->DTPicker1.setDate(QDate(2026, 12, 8));
   pick(f, false, true);
   Click(f->Picture1);
   printer().FailFrom(5, "The printer is switched off");
@@ -215,8 +215,8 @@ TEST_F(CollectionReportTest, APrinterFailureLeavesTheListAsItWas) {
                  vbCritical);
   Click(f->Picture2);
   EXPECT_EQ(printer().EndDocCount(), 0);
-  EXPECT_EQ(listed(f->List), (QStringList{"01 | 5-E-OP5 | 170.00", "02 | 6-F-OP6 | 60.00"}));
-  EXPECT_EQ(f->txtTotal->text(), "230.00");
+  EXPECT_EQ(listed(&f->List), (QStringList{"01 | 5-E-OP5 | 170.00", "02 | 6-F-OP6 | 60.00"}));
+  EXPECT_EQ(f->txtTotal.text(), "230.00");
 }
 
 }  // namespace

@@ -21,15 +21,15 @@ TEST_F(OtherReportsTest, CancelledReportListsTheCancelledBillsOfTheDay) {
   });
   auto* f = open<frmCancelOutBillReport>();
   ASSERT_TRUE(f);
-  f->DTPicker1->setDate(QDate(2026, 12, 9));
+  f->DTPicker1.setDate(QDate(2026, 12, 9));
   Click(f->Picture1);
   // In table order; the status compared without regard to case.
-  EXPECT_EQ(listed(f->List), (QStringList{"01 | ABC-OP17 | 25 | 150.00", "02 | Bad-OP4 | 24 | 0.00",
+  EXPECT_EQ(listed(&f->List), (QStringList{"01 | ABC-OP17 | 25 | 150.00", "02 | Bad-OP4 | 24 | 0.00",
                                           "03 | Tiny-OP5 | 28 | 12.35"}));
-  EXPECT_EQ(f->txtTotal->text(), "162.35");
+  EXPECT_EQ(f->txtTotal.text(), "162.35");
 
   // Printed under the day picked now, with the rows generated before.
-  f->DTPicker1->setDate(QDate(2026, 12, 8));
+  f->DTPicker1.setDate(QDate(2026, 12, 8));
   Click(f->Picture2);
   EXPECT_EQ(printedLine(2600), "Date : 08/12/2026");
   EXPECT_EQ(printer().Find("Date : 08/12/2026")->x, 9200);
@@ -43,7 +43,7 @@ TEST_F(OtherReportsTest, CancelledReportListsTheCancelledBillsOfTheDay) {
   EXPECT_EQ(printedLine(5600 + 1500), "Total : 162.35");
 
   Click(f->Picture1);
-  EXPECT_EQ(listed(f->List), QStringList{"01 | Old-OP2 | 26 | 40.00"});
+  EXPECT_EQ(listed(&f->List), QStringList{"01 | Old-OP2 | 26 | 40.00"});
 }
 
 TEST_F(OtherReportsTest, CancelledReportWithoutCancelledBillsClosesOnce) {
@@ -65,37 +65,37 @@ TEST_F(OtherReportsTest, ConsultantReportListsTheFeesOfTheRangeByDoctor) {
        "(NULL, 'Dr. A', '9', 'OP5')");
   auto* f = open<frmConsultantBillReportAll>();
   ASSERT_TRUE(f);
-  EXPECT_EQ(f->List->headerItem()->text(1), "Dr. Name / Patient ID / Date  ");
-  EXPECT_EQ(f->txtTotal->text(), "");
+  EXPECT_EQ(f->List.headerItem()->text(1), "Dr. Name / Patient ID / Date  ");
+  EXPECT_EQ(f->txtTotal.text(), "");
 
   // Today only, grouped by doctor in name order whatever the case, serials over the whole list.
   Click(f->Picture1);
-  EXPECT_EQ(listed(f->List), (QStringList{"01 | Dr. A - IP12 - 10/12/2026 | 250.00", "02 | Dr. A - OP4 - 10/12/2026 | 5.50",
+  EXPECT_EQ(listed(&f->List), (QStringList{"01 | Dr. A - IP12 - 10/12/2026 | 250.00", "02 | Dr. A - OP4 - 10/12/2026 | 5.50",
                                           "03 | dr. B - OP1 - 10/12/2026 | 100.00", "04 | Dr. C - OP3 - 10/12/2026 | 0.00"}));
-  EXPECT_EQ(f->txtTotal->text(), "355.50");
+  EXPECT_EQ(f->txtTotal.text(), "355.50");
 
-  f->DTPicker1->setDate(QDate(2007, 3, 5));
-  f->DTPicker2->setDate(QDate(2007, 3, 5));
+  f->DTPicker1.setDate(QDate(2007, 3, 5));
+  f->DTPicker2.setDate(QDate(2007, 3, 5));
   Click(f->Picture1);
-  EXPECT_EQ(listed(f->List), QStringList{"01 | Dr. A - IP12 - 05/03/2007 | 350.00"});
+  EXPECT_EQ(listed(&f->List), QStringList{"01 | Dr. A - IP12 - 05/03/2007 | 350.00"});
 
   // A reversed range keeps the list.
-  f->DTPicker1->setDate(QDate(2026, 12, 9));
+  f->DTPicker1.setDate(QDate(2026, 12, 9));
   boxes().expect("Please select Correct Date ! It must be lessthan Second Date", "Warning", vbCritical);
   Click(f->Picture1);
-  EXPECT_EQ(listed(f->List), QStringList{"01 | Dr. A - IP12 - 05/03/2007 | 350.00"});
+  EXPECT_EQ(listed(&f->List), QStringList{"01 | Dr. A - IP12 - 05/03/2007 | 350.00"});
 
-  f->DTPicker2->setDate(QDate(2026, 12, 9));
+  f->DTPicker2.setDate(QDate(2026, 12, 9));
   Click(f->Picture1);
-  EXPECT_EQ(listed(f->List), QStringList{"01 | Dr. A - OP2 - 09/12/2026 | 40.00"});
-  f->DTPicker2->setDate(QDate(2026, 12, 10));
+  EXPECT_EQ(listed(&f->List), QStringList{"01 | Dr. A - OP2 - 09/12/2026 | 40.00"});
+  f->DTPicker2.setDate(QDate(2026, 12, 10));
   Click(f->Picture1);
-  ASSERT_EQ(f->List->topLevelItemCount(), 5);
-  EXPECT_EQ(f->txtTotal->text(), "395.50");
+  ASSERT_EQ(f->List.topLevelItemCount(), 5);
+  EXPECT_EQ(f->txtTotal.text(), "395.50");
 
   // On paper: the collection report's layout under the fee sheet's own title and middle head,
   // at the places and sizes of the collection report's; the range read at print time.
-  f->DTPicker1->setDate(QDate(2026, 12, 1));
+  f->DTPicker1.setDate(QDate(2026, 12, 1));
   Click(f->Picture2);
   EXPECT_EQ(printedLine(2600), "Date : 01/12/2026 To 10/12/2026");
   EXPECT_EQ(printer().Find("Date : 01/12/2026 To 10/12/2026")->x, 7200);
@@ -130,13 +130,13 @@ TEST_F(OtherReportsTest, EveryReportPickerRefusesDaysAfterToday) {
     QString secondLine;
   };
   const Case cases[] = {
-      {"period, first", [&] { return open<frmOutBillReportAll>()->DTPicker1; }, "You cannt select for Future Date"},
-      {"period, second", [&] { return open<frmOutBillReportAll>()->DTPicker2; }, "You cannt select for Future Date"},
-      {"daily", [&] { return open<frmOutBillReport>()->DTPicker1; }, "You cannt Select for Future Date"},
-      {"cancelled", [&] { return open<frmCancelOutBillReport>()->DTPicker1; }, "You cannt Select for Future Date"},
-      {"consultant, first", [&] { return open<frmConsultantBillReportAll>()->DTPicker1; },
+      {"period, first", [&] { return &open<frmOutBillReportAll>()->DTPicker1; }, "You cannt select for Future Date"},
+      {"period, second", [&] { return &*open<frmOutBillReportAll>()->DTPicker2; }, "You cannt select for Future Date"},
+      {"daily", [&] { return &open<frmOutBillReport>()->DTPicker1; }, "You cannt Select for Future Date"},
+      {"cancelled", [&] { return &open<frmCancelOutBillReport>()->DTPicker1; }, "You cannt Select for Future Date"},
+      {"consultant, first", [&] { return &open<frmConsultantBillReportAll>()->DTPicker1; },
        "You cannt select for Future Date"},
-      {"consultant, second", [&] { return open<frmConsultantBillReportAll>()->DTPicker2; },
+      {"consultant, second", [&] { return &open<frmConsultantBillReportAll>()->DTPicker2; },
        "You cannt select for Future Date"},
   };
   for (const Case& c : cases) {

@@ -45,7 +45,7 @@ TEST_P(ReportFontTest, PrintsInItsOwnFontAfterABill) {
   BillReportForm* form = GetParam().open();
   ASSERT_TRUE(form);
   Click(form->Picture1);
-  ASSERT_EQ(form->List->topLevelItemCount(), 1);
+  ASSERT_EQ(form->List.topLevelItemCount(), 1);
   LeavePrinterAsABillWould(printer());
   const std::size_t before = printer().Sheets().size();
   Click(form->Picture2);

@@ -65,7 +65,7 @@ TEST_F(ReportPdfTest, FortyBillsPrintOnTwoSheetsOfTheirOwn) {
   auto* f = open<frmOutBillReportAll>();
   ASSERT_TRUE(f);
   Click(f->Picture1);
-  ASSERT_EQ(f->txtTotal->text(), "1000.00");
+  ASSERT_EQ(f->txtTotal.text(), "1000.00");
   Click(f->Picture2);
   ASSERT_EQ(pdfPrinter->PdfFiles().size(), 2);
 
