@@ -49,7 +49,7 @@ MenuFormCase menuForm(const char* name, std::vector<Exit> exits, QString rows = 
           [] { return static_cast<MenuForm*>(LoadedForm<F>()); }, std::move(exits), std::move(rows)};
 }
 
-class MenuFormsTest : public HalvionTest {
+class MenuFormBaseTest : public HalvionTest {
 protected:
   void SetUp() override {
     HalvionTest::SetUp();
@@ -87,7 +87,7 @@ const QString kUser = QStringLiteral("INSERT INTO SettingsNewUser(UserName,Passw
 const QString kInPatient =
     QStringLiteral("INSERT INTO SettingsInPatient (EmployeeID, FirstName, Discharged) VALUES ('IP1', 'Asha', 'No')");
 
-TEST_F(MenuFormsTest, MenusHideBeforeTheDesignAndComeBackOnceOnEveryWayOut) {
+TEST_F(MenuFormBaseTest, MenusHideBeforeTheDesignAndComeBackOnceOnEveryWayOut) {
   const std::vector<MenuFormCase> cases{
       menuForm<frmAboutme>("frmAboutme", {Exit::CloseMovie, Exit::CodeUnload}),
       menuForm<frmcontactus>("frmcontactus", {Exit::CloseMovie, Exit::CodeUnload}),
@@ -128,7 +128,7 @@ TEST_F(MenuFormsTest, MenusHideBeforeTheDesignAndComeBackOnceOnEveryWayOut) {
   }
 }
 
-TEST_F(MenuFormsTest, AFormWhoseLoadFindsNothingClosesAndTheMenusComeBack) {
+TEST_F(MenuFormBaseTest, AFormWhoseLoadFindsNothingClosesAndTheMenusComeBack) {
   const struct {
     MenuFormCase form;
     const char* message;

@@ -40,6 +40,27 @@ struct BillSheet {
   QString grossTotal;
 };
 
+// The head the in-patient and the test bill forms fill alike from their controls of one name. Only
+// the patient the chooser shows prints: with the chooser empty, nobody's details do.
+template <class BillForm>
+BillSheet BillSheetHead(const BillForm& form, BillSheet::Kind kind, bool patientShown) {
+  BillSheet s;
+  s.kind = kind;
+  if (patientShown) {
+    s.patientName = form.txtPatientID.text();
+    s.patientId = form.cmbPatientName.currentText();
+    s.address1 = form.PatientAddress;
+    s.address2 = form.PatientLocation;
+    s.age = form.PatientAge;
+    s.sex = form.PatientSex;
+  }
+  s.printAddress = form.CheckBox1.isChecked();
+  s.billNo = form.Label2.text();
+  s.date = form.DTPicker1.date();
+  s.doctor = form.cmbDrName.currentText();
+  return s;
+}
+
 // Where the sheet puts things, in twips from the top left of the printable area.
 inline constexpr double kSheetFirstRowY = 1800;
 inline constexpr double kSheetRowStep = 250;

@@ -224,21 +224,7 @@ void frmInBill::Picture1_Click() {
 }
 
 BillSheet frmInBill::sheet() const {
-  BillSheet s;
-  s.kind = BillSheet::Kind::InPatient;
-  // Only the patient the chooser shows prints: with the chooser empty, nobody's details do.
-  if (chooser_->HasPatient()) {
-    s.patientName = txtPatientID.text();
-    s.patientId = cmbPatientName.currentText();
-    s.address1 = PatientAddress;
-    s.address2 = PatientLocation;
-    s.age = PatientAge;
-    s.sex = PatientSex;
-  }
-  s.printAddress = CheckBox1.isChecked();
-  s.billNo = Label2.text();
-  s.date = DTPicker1.date();
-  s.doctor = cmbDrName.currentText();
+  BillSheet s = BillSheetHead(*this, BillSheet::Kind::InPatient, chooser_->HasPatient());
   s.rows = BillList.rows;
   s.net = BillList.total;
   return s;

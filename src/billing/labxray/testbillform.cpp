@@ -225,21 +225,7 @@ void TestBillForm::Picture1_Click() {
 }
 
 BillSheet TestBillForm::sheet() const {
-  BillSheet s;
-  s.kind = BillSheet::Kind::Test;
-  // Only the patient the chooser shows prints: with the chooser empty, nobody's details do.
-  if (chooser_->HasPatient()) {
-    s.patientName = txtPatientID.text();
-    s.patientId = cmbPatientName.currentText();
-    s.address1 = PatientAddress;
-    s.address2 = PatientLocation;
-    s.age = PatientAge;
-    s.sex = PatientSex;
-  }
-  s.printAddress = CheckBox1.isChecked();
-  s.billNo = Label2.text();
-  s.date = DTPicker1.date();
-  s.doctor = cmbDrName.currentText();
+  BillSheet s = BillSheetHead(*this, BillSheet::Kind::Test, chooser_->HasPatient());
   for (int i = 0; i < List.topLevelItemCount(); ++i) {
     const QTreeWidgetItem* item = List.topLevelItem(i);
     s.rows.push_back({item->text(0), item->text(1), item->text(2)});
