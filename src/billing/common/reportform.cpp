@@ -10,7 +10,8 @@
 #include "platform/system.h"
 
 // Every report form is drawn at this size (twips).
-BillReportForm::BillReportForm(const ReportFormSizes& sizes) : MenuForm({QString(), 9795, 11745}), sizes_(sizes) {
+BillReportForm::BillReportForm(const ReportFormSizes& sizes, int& serial)
+    : MenuForm({QString(), 9795, 11745}), sizes_(sizes), serial_(serial) {
   Label3.setObjectName(QStringLiteral("Label3"));
   SetUpHoverHolder(Label3);
 }
@@ -196,7 +197,7 @@ void BillReportForm::showReport(const ReportList& report) {
   }
   List.addTopLevelItems(items);
   List.setUpdatesEnabled(true);
-  noteSerial(report.serial);
+  serial_ = report.serial;
   ReportTotal = report.total;
   txtTotal.setText(ReportTotal.Format2());
 }

@@ -35,7 +35,8 @@ struct ReportFormSizes {
 class BillReportForm : public MenuForm {
   Q_OBJECT
 public:
-  explicit BillReportForm(const ReportFormSizes& sizes);
+  // `serial` is where the kind keeps the serial of the last row listed, under its own name.
+  BillReportForm(const ReportFormSizes& sizes, int& serial);
   ~BillReportForm() override;
 
   QLabel Label3{this};                                       // the hover holder
@@ -100,10 +101,8 @@ protected:
   // than reading the day's bills. A row whose date is no ISO date is always in it.
   QString RowsAtLoadBetween(const QDate& from, const QDate& to) const;
 
-  // Shows a Generate result: the list's items, ReportTotal and the total box; the kind keeps the
-  // serial under its own name.
+  // Shows a Generate result: the list's items, the serial, ReportTotal and the total box.
   void showReport(const ReportList& report);
-  virtual void noteSerial(int serial) = 0;
 
 private:
   // The rowids and dates `sql` selects, into rowsAtLoad_; false as openReportRecordset.
@@ -117,6 +116,7 @@ private:
   bool openReportWith(const std::function<void(Recordset&)>& open);
   bool readReportWith(const std::function<void(Recordset&)>& open);
   ReportFormSizes sizes_;
+  int& serial_;
   QList<int> rightAligned_;
   BillCaptions captions_{this};
 };

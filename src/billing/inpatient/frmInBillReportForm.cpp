@@ -6,6 +6,4 @@ constexpr ReportFormSizes kInReportSizes{300, 1815, 330, 975, 375, 765, 465, 700
 
 }  // namespace
 
-InBillReportFormBase::InBillReportFormBase() : BillReportForm(kInReportSizes) {}
-
-InBillReportFormBase::~InBillReportFormBase() = default;
+InBillReportFormBase::InBillReportFormBase() : BillReportForm(kInReportSizes, SerialCounter) {}

@@ -9,10 +9,6 @@ class InBillReportFormBase : public BillReportForm {
   Q_OBJECT
 public:
   InBillReportFormBase();
-  ~InBillReportFormBase() override;
 
   int SerialCounter = 0;  // the serial of the last row listed
-
-protected:
-  void noteSerial(int serial) override { SerialCounter = serial; }
 };

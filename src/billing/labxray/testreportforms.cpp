@@ -12,7 +12,7 @@ constexpr ReportFormSizes kTestReportSizes{300, 1815, 300, 975, 375, 765, 465, 5
 
 }  // namespace
 
-TestReportForm::TestReportForm(TestBillKind kind) : BillReportForm(kTestReportSizes), kind_(kind) {}
+TestReportForm::TestReportForm(TestBillKind kind) : BillReportForm(kTestReportSizes, SerialCounter), kind_(kind) {}
 
 TestReportForm::~TestReportForm() = default;
 

@@ -20,7 +20,6 @@ public:
 
 protected:
   explicit TestReportForm(TestBillKind kind);
-  void noteSerial(int serial) override { SerialCounter = serial; }
 
   void picker(QDateEdit& picker, const char* name, double left, double top, const QString& guardLine);
   // The load step both shapes take: the note of the valid (or the cancelled) bills at Load; false

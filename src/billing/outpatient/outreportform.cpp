@@ -6,6 +6,4 @@ constexpr ReportFormSizes kOutReportSizes{330, 1700, 330, 960, 360, 360, 360, 80
 
 }  // namespace
 
-OutReportForm::OutReportForm() : BillReportForm(kOutReportSizes) {}
-
-OutReportForm::~OutReportForm() = default;
+OutReportForm::OutReportForm() : BillReportForm(kOutReportSizes, RowSerial) {}

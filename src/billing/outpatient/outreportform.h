@@ -8,10 +8,6 @@ class OutReportForm : public BillReportForm {
   Q_OBJECT
 public:
   OutReportForm();
-  ~OutReportForm() override;
 
   int RowSerial = 0;  // the serial of the last row listed
-
-protected:
-  void noteSerial(int serial) override { RowSerial = serial; }
 };
