@@ -84,3 +84,17 @@ void EachRow(Recordset& rs, const std::function<void()>& visit) {
     rs.MoveNext();
   }
 }
+
+ReportList CollectionRows(Recordset& bills, ReportBill (*read)(const Recordset& rs), const QDate& from,
+                          const QDate& to, CollectionMode mode, CollectionRowText text) {
+  ReportList list;
+  EachRow(bills, [&] {
+    const ReportBill bill = read(bills);
+    // The day is read once: it chooses the row and, on the period reports, is written in it.
+    const std::optional<QDate> day = StoredDay(bill.date);
+    if (!day || *day < from || to < *day) return;
+    if (!BillInMode(bill.ecg, bill.scan, mode)) return;
+    list.Add({text(bill, *day, mode)}, bill.total);
+  });
+  return list;
+}

@@ -36,6 +36,13 @@ QString CollectionTitle(CollectionMode mode, const QString& ordinaryTitle);
 // read.
 bool BillInMode(const Value& ecg, const Value& scan, CollectionMode mode);
 
+// A collection report's row text for a bill listed, of its calendar day, in the mode.
+using CollectionRowText = QString (*)(const ReportBill& bill, const QDate& day, CollectionMode mode);
+// The bills of the recordset (every row, from its first, read by `read`) dated from..to, both
+// days included (a daily report passes its day twice), in the mode: serial, `text`, amount.
+ReportList CollectionRows(Recordset& bills, ReportBill (*read)(const Recordset& rs), const QDate& from,
+                          const QDate& to, CollectionMode mode, CollectionRowText text);
+
 // The stored date as a calendar day; empty for no value or anything that is no date.
 std::optional<QDate> StoredDay(const Value& date);
 // from <= date <= to, as calendar days; a row without a date is in no range.

@@ -1,29 +1,15 @@
 #include "billing/inpatient/frmInBillReportRows.h"
 
-QString InReportTitle(CollectionMode mode) {
-  return CollectionTitle(mode, QStringLiteral("CASH COLLECTION IN-PATIENT BILL REPORT"));
+QString InDailyRowText(const ReportBill& bill, const QDate& day, CollectionMode mode) {
+  const QString dash = QStringLiteral("-");
+  if (mode == CollectionMode::Ordinary)
+    return bill.billNo + dash + DateText(day) + dash + bill.patientName + dash + bill.patientId;
+  return bill.billNo + dash + bill.patientName + dash + bill.patientId;
 }
 
-ReportList InCollectionRows(Recordset& bills, InReportKind kind, const QDate& from, const QDate& to,
-                            CollectionMode mode) {
-  ReportList list;
-  EachRow(bills, [&] {
-    const ReportBill bill = ReadInReportBill(bills);
-    const std::optional<QDate> day = StoredDay(bill.date);
-    if (!day || *day < from || to < *day) return;
-    if (!BillInMode(bill.ecg, bill.scan, mode)) return;
-    const QString dash = QStringLiteral("-");
-    QString text;
-    if (kind == InReportKind::Period)
-      text = bill.billNo + QStringLiteral(" - ") + bill.patientName + QStringLiteral(" - ") + DateText(*day) + dash +
-             bill.patientId;
-    else if (mode == CollectionMode::Ordinary)
-      text = bill.billNo + dash + DateText(*day) + dash + bill.patientName + dash + bill.patientId;
-    else
-      text = bill.billNo + dash + bill.patientName + dash + bill.patientId;
-    list.Add({text}, bill.total);
-  });
-  return list;
+QString InPeriodRowText(const ReportBill& bill, const QDate& day, CollectionMode) {
+  return bill.billNo + QStringLiteral(" - ") + bill.patientName + QStringLiteral(" - ") + DateText(day) +
+         QStringLiteral("-") + bill.patientId;
 }
 
 ReportList CancelledInBillRows(Recordset& bills, const QDate& day) {

@@ -11,16 +11,11 @@
 #include "data/columns.h"
 #include "data/reports.h"
 
-// The printed title of the collection report in this selection.
-QString InReportTitle(CollectionMode mode);
-
-enum class InReportKind { Daily, Period };
-// The bills of the recordset (every row, from its first) dated from..to, both days included (the
-// daily report passes its day twice), in the mode. Daily rows read
+// The collection reports' row texts (see CollectionRows). Daily rows read
 // "BillNo-dd/MM/yyyy-patientName-patientid" (ordinary) or "BillNo-patientName-patientid" (ECG,
 // scan); period rows "BillNo - patientName - dd/MM/yyyy-patientid" in every mode.
-ReportList InCollectionRows(Recordset& bills, InReportKind kind, const QDate& from, const QDate& to,
-                            CollectionMode mode);
+QString InDailyRowText(const ReportBill& bill, const QDate& day, CollectionMode mode);
+QString InPeriodRowText(const ReportBill& bill, const QDate& day, CollectionMode mode);
 
 // The bills of the recordset dated `day`: serial, "patientName-patientid", BillNo as stored,
 // amount.

@@ -12,15 +12,10 @@
 #include "data/columns.h"
 #include "data/reports.h"
 
-// The printed title of the collection report in this selection.
-QString OutReportTitle(CollectionMode mode);
-
-enum class OutReportKind { Period, Daily };
-// The valid bills of the recordset (read from its first row to its last) dated from..to (the
-// daily report passes its day twice) in the mode. Period rows read
+// The collection reports' row texts (see CollectionRows). Period rows read
 // "BillNo - patientName - dd/MM/yyyy - patientid", daily rows "BillNo-patientName-patientid".
-ReportList OutCollectionRows(Recordset& bills, OutReportKind kind, const QDate& from, const QDate& to,
-                             CollectionMode mode);
+QString OutDailyRowText(const ReportBill& bill, const QDate& day, CollectionMode mode);
+QString OutPeriodRowText(const ReportBill& bill, const QDate& day, CollectionMode mode);
 
 // The cancelled bills of the recordset dated `day`: serial, "patientName-patientid", BillNo as
 // stored, amount.

@@ -1,3 +1,0 @@
-#include "billing/inpatient/frmInBillReportAll.h"
-
-frmInBillReportAll::frmInBillReportAll() : InBillReportForm(InReportKind::Period) {}
