@@ -27,6 +27,7 @@
 #include "masters/frmAddXRayDetails.h"
 #include "patients/frmAddConsultant.h"
 #include "patients/frmDischarge.h"
+#include "patients/patient_boxes.h"
 #include "patients/patientrecord.h"
 #include "data/vbdes.h"
 #include "shell/frmAddNewUser.h"
@@ -112,13 +113,7 @@ protected:
     else
       Click(form->Picture5);
     ASSERT_TRUE(form->Picture9.isVisible()) << "New did not start a record";
-    TypeOver(form->cmbPatientID, number);
-    TypeOver(form->txtFirstName, name);
-    TypeOver(form->txtMobilePhone, phone);
-    TypeOver(form->txtAge, age);
-    TypeOver(form->cmbSex, sex);
-    TypeOver(form->txtAddress, address);
-    TypeOver(form->txtEmailId, location);
+    TypePatientBoxes(*form, number, name, phone, age, sex, address, location);
     boxes().expect("Record Saved Successfully", "Update Info", vbExclamation);
     if (hotKeys)
       PressKey(&form->txtAddress, Qt::Key_S, Qt::ControlModifier);

@@ -9,6 +9,7 @@
 #include "patients/patientlists.h"
 #include "patients/patientrecord.h"
 #include "patients/patientsearch.h"
+#include "patients/patient_boxes.h"
 #include "support/fixture.h"
 #include "support/input.h"
 
@@ -86,13 +87,7 @@ protected:
   // The seven boxes filled as typed (the sex as chosen from its list).
   void fill(const QString& number, const QString& name, const QString& phone, const QString& age,
             const QString& sex, const QString& address, const QString& location) {
-    TypeOver(form->cmbPatientID, number);
-    TypeOver(form->txtFirstName, name);
-    TypeOver(form->txtMobilePhone, phone);
-    TypeOver(form->txtAge, age);
-    TypeOver(form->cmbSex, sex);
-    TypeOver(form->txtAddress, address);
-    TypeOver(form->txtEmailId, location);
+    TypePatientBoxes(*form, number, name, phone, age, sex, address, location);
   }
   void fillValid(const QString& number) {
     fill(number, "Ann", "5550001", "40", "Female", "2 Lake St", "Westfield");
