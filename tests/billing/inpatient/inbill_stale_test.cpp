@@ -9,32 +9,11 @@
 #include "data/billinglookups.h"
 #include "data/bills.h"
 #include "inbill_support.h"
+#include "support/hooked_printer.h"
 
 namespace {
 
 const char* const kAdvanceChanged = "The advance of this patient has changed. Please press Add again";
-
-QString usedNumberMessage(const QString& number) {
-  return "This bill gets the number " + number + ": the number shown was already used.";
-}
-
-// A printer that runs `atEndDoc` once, as the sheet goes out: what another program does while
-// the paper is printing, before the bill is saved.
-class PrinterWithAHook final : public PrinterObject {
-public:
-  std::function<void()> atEndDoc;
-  QStringList numbers;  // the bill number of every sheet sent
-
-protected:
-  void startDocument() override {}
-  void draw(const PrintedText& item) override {
-    if (item.x == 3580 && item.y == 700) numbers << item.text;
-  }
-  void endDocument() override {
-    if (auto hook = std::exchange(atEndDoc, nullptr)) hook();
-  }
-  void abandonDocument() noexcept override {}
-};
 
 class InBillStaleTest : public InBillTest {
 protected:
@@ -50,7 +29,7 @@ protected:
     const auto sheets = printer().Sheets();
     if (sheets.empty()) return {};
     for (const PrintedItem& item : sheets.back())
-      if (item.x == 3580 && item.y == 700) return item.text;
+      if (IsBillNumberPlace(item.x, item.y)) return item.text;
     return {};
   }
   QString bills() const {
@@ -106,7 +85,7 @@ TEST_F(InBillStaleTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
 
     const int sheets = printer().EndDocCount();
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-    if (c.told) boxes().expect(usedNumberMessage(c.printed), "Print Info", vbInformation);
+    if (c.told) boxes().expect(UsedNumberMessage(c.printed), "Print Info", vbInformation);
     boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
     Click(f->Picture2);
     ASSERT_EQ(printer().EndDocCount(), sheets + 1);
@@ -272,7 +251,7 @@ TEST_F(InBillStaleTest, AChangeDuringThePrintIsNotSavedAndThePrintAgainDealsWith
       Click(f->Picture1);
       boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
     } else {
-      boxes().expect(usedNumberMessage(c.number), "Print Info", vbInformation);
+      boxes().expect(UsedNumberMessage(c.number), "Print Info", vbInformation);
     }
     boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
     Click(f->Picture2);

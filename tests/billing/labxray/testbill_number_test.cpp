@@ -9,33 +9,9 @@
 
 #include "billing/labxray/testbillstore.h"
 #include "labxray_support.h"
+#include "support/hooked_printer.h"
 
 namespace {
-
-QString usedNumberMessage(const QString& number) {
-  return "This bill gets the number " + number + ": the number shown was already used.";
-}
-
-// The bill number on a test bill's sheet.
-bool isBillNumber(double x, double y) { return x == 3580 && y == 700; }
-
-// A printer that runs `atEndDoc` once, as the sheet goes out: what another program does while
-// the paper is printing, before the bill is saved.
-class PrinterWithAHook final : public PrinterObject {
-public:
-  std::function<void()> atEndDoc;
-  QStringList numbers;  // the bill number of every sheet sent
-
-protected:
-  void startDocument() override {}
-  void draw(const PrintedText& item) override {
-    if (isBillNumber(item.x, item.y)) numbers << item.text;
-  }
-  void endDocument() override {
-    if (auto hook = std::exchange(atEndDoc, nullptr)) hook();
-  }
-  void abandonDocument() noexcept override {}
-};
 
 struct Kind {
   const char* name;
@@ -96,7 +72,7 @@ protected:
     const auto sheets = printer().Sheets();
     if (sheets.empty()) return {};
     for (const PrintedItem& item : sheets.back())
-      if (isBillNumber(item.x, item.y)) return item.text;
+      if (IsBillNumberPlace(item.x, item.y)) return item.text;
     return {};
   }
 
@@ -150,7 +126,7 @@ TEST_F(TestBillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
 
       const std::size_t sheets = printer().Sheets().size();
       boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-      if (c.told) boxes().expect(usedNumberMessage(c.printed), "Print Info", vbInformation);
+      if (c.told) boxes().expect(UsedNumberMessage(c.printed), "Print Info", vbInformation);
       boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
       Click(f->Picture2);
       EXPECT_EQ(boxes().pending(), 0);
@@ -202,7 +178,7 @@ TEST_F(TestBillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainT
     EXPECT_EQ(counter(k), "1:42");
 
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-    boxes().expect(usedNumberMessage("43"), "Print Info", vbInformation);
+    boxes().expect(UsedNumberMessage("43"), "Print Info", vbInformation);
     boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
     Click(f->Picture2);
     EXPECT_EQ(boxes().pending(), 0);

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "billing/outpatient/outbill.h"
+#include "support/hooked_printer.h"
 
 namespace {
 
@@ -16,31 +17,9 @@ void elsewhere(const std::shared_ptr<Connection>& con, const QString& sql) { con
 QString printedNumber(const std::vector<std::vector<PrintedItem>>& sheets) {
   if (sheets.empty()) return {};
   for (const PrintedItem& item : sheets.back())
-    if (item.x == 3580 && item.y == 700) return item.text;
+    if (IsBillNumberPlace(item.x, item.y)) return item.text;
   return {};
 }
-
-QString usedNumberMessage(const QString& number) {
-  return "This bill gets the number " + number + ": the number shown was already used.";
-}
-
-// A printer that runs `atEndDoc` once, as the sheet goes out: what another program does while
-// the paper is printing, before the bill is saved.
-class PrinterWithAHook final : public PrinterObject {
-public:
-  std::function<void()> atEndDoc;
-  QStringList numbers;  // the bill number of every sheet sent
-
-protected:
-  void startDocument() override {}
-  void draw(const PrintedText& item) override {
-    if (item.x == 3580 && item.y == 700) numbers << item.text;
-  }
-  void endDocument() override {
-    if (auto hook = std::exchange(atEndDoc, nullptr)) hook();
-  }
-  void abandonDocument() noexcept override {}
-};
 
 class BillNumberTest : public BillFormTest {
 protected:
@@ -88,7 +67,7 @@ TEST_F(BillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
 
     const std::size_t sheets = printer().Sheets().size();
     boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-    if (c.told) boxes().expect(usedNumberMessage(c.printed), "Print Info", vbInformation);
+    if (c.told) boxes().expect(UsedNumberMessage(c.printed), "Print Info", vbInformation);
     boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
     Click(form->Picture2);
     ASSERT_EQ(printer().Sheets().size(), sheets + 1);
@@ -132,7 +111,7 @@ TEST_F(BillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainTakes
   EXPECT_EQ(counter(), "1:42");
 
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-  boxes().expect(usedNumberMessage("43"), "Print Info", vbInformation);
+  boxes().expect(UsedNumberMessage("43"), "Print Info", vbInformation);
   boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
   Click(form->Picture2);
   EXPECT_EQ(hooked->numbers, (QStringList{"42", "43"}));
