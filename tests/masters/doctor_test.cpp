@@ -221,7 +221,7 @@ TEST_F(DoctorTest, TheBoxesTakeOnlyTheirKeys) {
 TEST_F(DoctorTest, TheFormOpensInBrowseModeWithItsTipsAndClosingGivesMenusAndKeysBack) {
   addDoctors(QStringLiteral("Dr.Amina"));
   QStringList menus;
-  SetMainMenuHooks(nullptr, [&](QLineEdit*) { menus << "hide"; }, [&](QLineEdit*) { menus << "show"; });
+  RecordMainMenus(menus);
   form = open<frmAddDoctorDetail>();
   EXPECT_EQ(menus, QStringList{"hide"});
   EXPECT_EQ(gActiveForm, form);

@@ -16,11 +16,7 @@ protected:
   void SetUp() override {
     HalvionTest::SetUp();
     gCon = openDb();
-    SetMainMenuHooks(nullptr, [this](QLineEdit*) { menus << "hide"; }, [this](QLineEdit*) { menus << "show"; });
-  }
-  void TearDown() override {
-    ClearMainMenuHooks();
-    HalvionTest::TearDown();
+    RecordMainMenus(menus);
   }
 
   // A stored employee; values are SQL literals in column order (NULL allowed).

@@ -22,11 +22,7 @@ protected:
   void SetUp() override {
     HalvionTest::SetUp();
     gCon = openDb();
-    SetMainMenuHooks(nullptr, [this](QLineEdit*) { menus << "hide"; }, [this](QLineEdit*) { menus << "show"; });
-  }
-  void TearDown() override {
-    ClearMainMenuHooks();
-    HalvionTest::TearDown();
+    RecordMainMenus(menus);
   }
 
   // SQL text of a value for test set-up: NULL for nullptr.

@@ -18,11 +18,7 @@ protected:
   void SetUp() override {
     HalvionTest::SetUp();
     gCon = openDb();
-    SetMainMenuHooks(nullptr, [this](QLineEdit*) { menus << "hide"; }, [this](QLineEdit*) { menus << "show"; });
-  }
-  void TearDown() override {
-    ClearMainMenuHooks();
-    HalvionTest::TearDown();
+    RecordMainMenus(menus);
   }
 
   // A patient row as a form would have stored it; "" columns stay NULL.

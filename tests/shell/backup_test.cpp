@@ -27,13 +27,9 @@ protected:
   void SetUp() override {
     HalvionTest::SetUp();
     gCon = openDb();
-    SetMainMenuHooks(nullptr, [this](QLineEdit*) { menus << "hide"; }, [this](QLineEdit*) { menus << "show"; });
+    RecordMainMenus(menus);
     target = std::make_unique<QTemporaryDir>();
     exec("INSERT INTO SettingsEmployeeDetails(EmployeeID, FirstName) VALUES ('7', 'Ravi')");
-  }
-  void TearDown() override {
-    ClearMainMenuHooks();
-    HalvionTest::TearDown();
   }
 
   void store(const QString& folder) { exec("UPDATE SettingsCopyDB SET BackupPath = '" + folder + "'"); }

@@ -239,7 +239,7 @@ TEST_F(UsersBrowseTest, AKeyAnotherProgramHoldsIsReportedAtLoadAndItsButtonStill
 TEST_F(UsersBrowseTest, ClosingTheFormShowsTheMenusAgainAndGivesTheKeysBack) {
   addThree();
   QStringList menus;
-  SetMainMenuHooks(nullptr, [&](QLineEdit*) { menus << "hide"; }, [&](QLineEdit*) { menus << "show"; });
+  RecordMainMenus(menus);
   open();
   EXPECT_EQ(menus, QStringList{"hide"});
   EXPECT_EQ(gActiveForm, form);

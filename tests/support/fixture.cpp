@@ -7,6 +7,7 @@
 
 #include "data/schema.h"
 #include "data/vbdes.h"
+#include "framework/mainmenus.h"
 #include "framework/vbform.h"
 #include "globals.h"
 #include "platform/programlock.h"
@@ -84,8 +85,14 @@ void HalvionTest::SetUp() {
   setToday(defaultToday());
 }
 
+void HalvionTest::RecordMainMenus(QStringList& into) {
+  SetMainMenuHooks(nullptr, [&into](QLineEdit*) { into << "hide"; }, [&into](QLineEdit*) { into << "show"; });
+}
+
 void HalvionTest::TearDown() {
   EXPECT_EQ(boxes_->pending(), 0) << "expected message boxes were never shown";
+  // Before the forms go: a hook may record into a test's local list that is gone by now.
+  ClearMainMenuHooks();
   ResetForms();
   ResetGlobals();
   UnlockDatabaseFile();

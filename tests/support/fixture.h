@@ -68,6 +68,9 @@ protected:
   RecordingPrinter& printer() { return *printer_; }
   int endCount() const { return *ends_; }  // how often the program "ended"
   void setToday(const QDate& date);
+  // What the forms ask of the main window's menus, recorded into `into` as "hide" and "show" (as
+  // the main window would hide and show them); the hooks go at TearDown.
+  void RecordMainMenus(QStringList& into);
 
   // A connection of its own on the fixture's database, for setting up and checking rows.
   std::shared_ptr<Connection> openDb() const;
