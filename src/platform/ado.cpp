@@ -14,11 +14,18 @@
 #include "platform/ado_statement.h"
 #include "platform/vbruntime.h"
 
+namespace {
+int gUnlogged = 0;
+}  // namespace
+
 DbError::DbError(int number, const QString& description)
     : std::runtime_error(description.toStdString()), number_(number), description_(description) {
   // Raised here, whoever catches it: the log keeps the description the message box may drop.
-  qCWarning(lcPlatform).noquote() << "database error" << number << "-" << description;
+  if (gUnlogged == 0) qCWarning(lcPlatform).noquote() << "database error" << number << "-" << description;
 }
+
+UnloggedDbErrors::UnloggedDbErrors() { ++gUnlogged; }
+UnloggedDbErrors::~UnloggedDbErrors() { --gUnlogged; }
 
 namespace ado_detail {
 

@@ -41,6 +41,7 @@ enum ObjectStateEnum : int { adStateClosed = 0, adStateOpen = 1 };
 enum CursorLocationEnum : int { adUseServer = 2, adUseClient = 3 };
 enum EditModeEnum : int { adEditNone = 0, adEditInProgress = 1, adEditAdd = 2 };
 
+// Every DbError is written to the log as it is raised, whoever catches it.
 class DbError : public std::runtime_error {
 public:
   DbError(int number, const QString& description);
@@ -50,6 +51,16 @@ public:
 private:
   int number_;
   QString description_;
+};
+
+// While one stands, the DbErrors raised are not logged: for a look whose failure is met, and
+// logged, again at once by the step after it.
+class UnloggedDbErrors {
+public:
+  UnloggedDbErrors();
+  ~UnloggedDbErrors();
+  UnloggedDbErrors(const UnloggedDbErrors&) = delete;
+  UnloggedDbErrors& operator=(const UnloggedDbErrors&) = delete;
 };
 
 // The value of one field: the Variant of VB.

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
+#include <cstdio>
 
 #include "platform/ado.h"
 #include "platform/printer.h"
@@ -68,8 +69,10 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
                               .toUtf8();
   makeRoom(s.path, line.size());
   QFile file(s.path);
-  // A log that cannot be written must never stop the program: the line is lost, nothing more.
-  if (file.open(QIODevice::WriteOnly | QIODevice::Append)) file.write(line);
+  // A log that cannot be written must never stop the program. The line goes to the standard error
+  // instead: a folder that takes no log is one whose failures most need telling.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(line) != line.size())
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
 }
 
 // From the start, so that the program's lines never reach the terminal, file or not.

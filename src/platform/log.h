@@ -2,8 +2,8 @@
 // The program's log: halvion.log beside the database. Every database error, printer error and
 // swallowed exception is written there with its description, the form it happened in and the
 // time, so that a desk's "Database Error" can be traced afterwards. Nothing of it is shown on
-// screen. The file keeps the last megabyte: past it, it becomes halvion.log.1 (the one older file
-// kept) and a new one starts.
+// screen; a line the file cannot take goes to the standard error. The file keeps the last
+// megabyte: past it, it becomes halvion.log.1 (the one older file kept) and a new one starts.
 #include <QLoggingCategory>
 #include <QString>
 #include <exception>

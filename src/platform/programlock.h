@@ -1,17 +1,24 @@
 #pragma once
 // One copy of the program per database file. Bill numbers, advances and patient identifiers are
 // read by a form and written back later; two copies on one file would hand out the same numbers
-// and overwrite each other's advances. The lock is a file beside the database that names the
-// process holding it, so a copy that was killed or crashed never blocks the next start.
+// and overwrite each other's advances.
+//
+// The lock is the file itself, however it is reached: a symbolic link, a hard link or another
+// program folder all lead to the one file, and the kernel holds the lock on it for as long as the
+// process lives, so a copy that was killed or crashed never blocks the next start and deleting a
+// file cannot let a second copy in. Beside the file, "<database>.lock" names the holder (process
+// and machine) for a copy on another machine that shares the folder, whose lock this machine's
+// kernel may not see: such a file cannot be judged from here and refuses until it is removed.
 #include <QString>
 
 enum class ProgramLock {
   Taken,          // this process holds the lock now (also when it already did)
   HeldByAnother,  // a running copy holds it
-  Failed,         // the lock file cannot be made (a folder that cannot be written)
+  Failed,         // the lock cannot be taken (a folder or file that cannot be written)
 };
 
-// Takes the lock beside `databasePath` ("<databasePath>.lock") for as long as the process runs.
-ProgramLock LockDatabaseFile(const QString& databasePath);
+// Takes the lock of the database file at `databasePath` for as long as the process runs. On
+// Failed, `why` (when given) says what could not be done and the system's reason.
+ProgramLock LockDatabaseFile(const QString& databasePath, QString* why = nullptr);
 // Gives the lock back; nothing when none is held. Every end of the program calls it.
 void UnlockDatabaseFile();

@@ -13,7 +13,8 @@
 #include "shell/frmLoading.h"
 
 void StartProgram() {
-  switch (LockDatabaseFile(DatabasePath())) {
+  QString why;
+  switch (LockDatabaseFile(DatabasePath(), &why)) {
     case ProgramLock::Taken:
       // Only the copy that holds the database writes its log.
       OpenLogFile(QFileInfo(DatabasePath()).dir().filePath(QString::fromLatin1(kLogFileName)));
@@ -26,6 +27,10 @@ void StartProgram() {
       return;
     case ProgramLock::Failed:
       // A folder the lock cannot be written in is one the database cannot be written in either.
+      // The desk sees the one message it always saw; the log (or, where the folder takes no log
+      // either, the standard error) says which folder and why.
+      OpenLogFile(QFileInfo(DatabasePath()).dir().filePath(QString::fromLatin1(kLogFileName)));
+      qCCritical(lcShell).noquote() << why;
       DatabaseErrorEnd();
       return;
   }

@@ -1,13 +1,24 @@
-// A damaged database file at start: the login window says "Database Error" and the program ends
-// cleanly, whatever the damage, before anyone can work on a broken file.
+// A damaged database file or a folder that cannot be written at start: the login window says
+// "Database Error" and the program ends cleanly, whatever the fault, before anyone can work on a
+// broken file; the log says once what it was.
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "framework/mainmenus.h"
 #include "framework/vbform.h"
+#include "platform/log.h"
+#include "shell/frmLoading.h"
 #include "shell/frmLogin.h"
+#include "shell/startup.h"
+#include "support/desktop_fake.h"
 #include "support/fixture.h"
 #include "support/input.h"
 
@@ -94,6 +105,74 @@ TEST_F(StartFaultTest, ADamagedFileIsRefusedWithTheDatabaseErrorAndAnEnd) {
     EXPECT_EQ(endCount(), endsBefore + 1);
     ResetForms();
   }
+}
+
+const QString kDatabaseError = QStringLiteral("Database Error. Please Check the database and try again");
+
+QString readAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// The program's own start, from the lock to the login, on a file the splash and the login both
+// try to open.
+class StartLogTest : public StartFaultTest {
+protected:
+  void TearDown() override {
+    OpenLogFile(QString());
+    StartFaultTest::TearDown();
+  }
+  DesktopFakeScope desktop;
+};
+
+TEST_F(StartLogTest, AFileThatCannotBeOpenedIsLoggedOnceAndReportedOnce) {
+  QFile::remove(dbPath());
+  ASSERT_TRUE(QDir().mkdir(dbPath()));
+  boxes().allowAny();
+  StartProgram();
+  frmLoading* splash = LoadedForm<frmLoading>();
+  ASSERT_NE(splash, nullptr);
+  for (int tick = 0; tick < 20 && endCount() == 0; ++tick) splash->Timer1_Timer();
+  EXPECT_EQ(boxes().prompts(), QStringList{kDatabaseError});
+  EXPECT_EQ(endCount(), 1);
+  const QString log = readAll(QDir(folder()).filePath(QString::fromLatin1(kLogFileName)));
+  EXPECT_EQ(log.count(QStringLiteral("Cannot open the database file")), 1) << log.toStdString();
+}
+
+// A program folder nobody may write in: the lock cannot be made there, nor the log. The desk gets
+// the one "Database Error"; the standard error names the folder and the system's reason. Run in
+// a child process as a user that may not write the folder (root may write anything).
+TEST_F(StartLogTest, AReadOnlyFolderEndsWithTheDatabaseErrorAndTheStandardErrorSaysWhy) {
+  const QString errors = QDir::temp().filePath(QStringLiteral("halvion-start-%1.err").arg(::getpid()));
+  const int errorFd = ::open(QFile::encodeName(errors).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  ASSERT_GE(errorFd, 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(folder()).constData(), 0555), 0);
+  boxes().allowAny();
+  const pid_t child = fork();
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) _exit(77);
+    if (::access(QFile::encodeName(folder()).constData(), W_OK) == 0) _exit(77);
+    ::dup2(errorFd, STDERR_FILENO);
+    StartProgram();
+    std::fflush(stderr);
+    const bool said = boxes().prompts() == QStringList{kDatabaseError} && endCount() == 1 &&
+                      LoadedForm<frmLoading>() == nullptr;
+    _exit(said ? 0 : 1);
+  }
+  ::close(errorFd);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ::chmod(QFile::encodeName(folder()).constData(), 0700);
+  const QString said = readAll(errors);
+  QFile::remove(errors);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no user here that may not write the folder";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "one Database Error box and the end";
+  EXPECT_TRUE(said.contains(QStringLiteral("halvion.shell"))) << said.toStdString();
+  EXPECT_TRUE(said.contains(QStringLiteral("\"%1\" cannot be written").arg(folder()))) << said.toStdString();
+  EXPECT_TRUE(said.contains(QStringLiteral("Permission denied"))) << said.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(dbPath() + QStringLiteral(".lock")));
+  EXPECT_FALSE(QFileInfo::exists(QDir(folder()).filePath(QString::fromLatin1(kLogFileName))));
 }
 
 }  // namespace

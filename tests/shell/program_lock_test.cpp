@@ -1,14 +1,20 @@
-// One copy of the program per database file: a second start while a first copy runs says so and
-// ends without touching the file; a first copy killed outright never blocks the next start.
+// One copy of the program per database file, however the file is reached: a second start while a
+// first copy runs says so and ends without touching the file; a first copy killed outright never
+// blocks the next start.
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <QTemporaryDir>
 #include <csignal>
+#include <unistd.h>
 #include <sys/wait.h>
+#include <functional>
+#include <vector>
 
 #include "framework/vbform.h"
 #include "platform/msgbox.h"
@@ -50,6 +56,10 @@ protected:
     ASSERT_GT(QFileInfo(lockPath()).size(), 0);
   }
   QString lockPath() const { return dbPath() + QStringLiteral(".lock"); }
+  QByteArray lockFileText() const {
+    QFile f(lockPath());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
   QByteArray databaseBytes() const {
     QFile f(dbPath());
     if (!f.open(QIODevice::ReadOnly)) return {};
@@ -81,6 +91,88 @@ TEST_F(ProgramLockTest, SecondStartSaysSoAndEndsUntilTheFirstCopyIsKilled) {
   EXPECT_EQ(endCount(), 1) << "a killed copy must not block the next start";
   EXPECT_NE(LoadedForm<frmLoading>(), nullptr);
   EXPECT_EQ(boxes().prompts().join(QStringLiteral(" | ")).toStdString(), kRunning.toStdString());
+}
+
+// Another program folder whose database is the first one's file, linked in: by a symbolic link,
+// by a hard link, or the whole folder a symbolic link to the first. Each start there is refused
+// while the first copy runs, and after its end the same way in starts.
+TEST_F(ProgramLockTest, EveryWayToTheFileMeetsTheOneLock) {
+  startFirstCopy();
+  const QByteArray before = databaseBytes();
+  const QByteArray holder = lockFileText();
+  QTemporaryDir elsewhere;
+  ASSERT_TRUE(elsewhere.isValid());
+  struct Way {
+    const char* name;
+    QString folder;
+    std::function<bool(const QString&)> link;  // makes the folder's way to the first copy's file
+  };
+  const QString file = dbPath();
+  const std::vector<Way> ways = {
+      {"a symbolic link to the file", elsewhere.filePath("soft"),
+       [&](const QString& f) { return QDir().mkdir(f) && QFile::link(file, f + "/quorveldb.mdb"); }},
+      {"a hard link to the file", elsewhere.filePath("hard"),
+       [&](const QString& f) {
+         return QDir().mkdir(f) && ::link(QFile::encodeName(file).constData(),
+                                          QFile::encodeName(f + "/quorveldb.mdb").constData()) == 0;
+       }},
+      {"the folder a symbolic link", elsewhere.filePath("folder"),
+       [&](const QString& f) { return QFile::link(folder(), f); }},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    ASSERT_TRUE(way.link(way.folder));
+    SetAppPath(way.folder);
+    const int ends = endCount();
+    boxes().expect(kRunning, QStringLiteral("Halvion"), vbCritical);
+    StartProgram();
+    EXPECT_EQ(endCount(), ends + 1);
+    EXPECT_EQ(LoadedForm<frmLoading>(), nullptr);
+    EXPECT_EQ(lockFileText(), holder) << "the first copy's lock file is left as it was";
+    if (!QFileInfo(way.folder).isSymLink()) {
+      EXPECT_FALSE(QFileInfo::exists(way.folder + "/quorveldb.mdb.lock")) << "a refused start makes no lock file";
+    }
+  }
+  EXPECT_EQ(databaseBytes(), before);
+
+  ::kill(pid_t(first.processId()), SIGKILL);
+  ASSERT_TRUE(first.waitForFinished());
+  SetAppPath(ways[1].folder);
+  StartProgram();
+  EXPECT_NE(LoadedForm<frmLoading>(), nullptr) << "the hard link's folder starts once the first copy is gone";
+  EXPECT_EQ(boxes().pending(), 0);
+  SetAppPath(folder());
+}
+
+// The lock file is only the holder's name card: removed while the first copy runs, it lets no
+// second copy in.
+TEST_F(ProgramLockTest, ALockFileRemovedUnderARunningCopyLetsNoSecondCopyIn) {
+  startFirstCopy();
+  ASSERT_TRUE(QFile::remove(lockPath()));
+  boxes().expect(kRunning, QStringLiteral("Halvion"), vbCritical);
+  StartProgram();
+  EXPECT_EQ(endCount(), 1);
+  EXPECT_EQ(LoadedForm<frmLoading>(), nullptr);
+  EXPECT_EQ(LockDatabaseFile(dbPath()), ProgramLock::HeldByAnother);
+}
+
+// A lock file left on a shared folder by a copy on another machine cannot be judged from here: it
+// refuses until it is removed (which the README tells the desk to do once that copy is closed).
+TEST_F(ProgramLockTest, ALockFileOfAnotherMachineRefusesUntilItIsRemoved) {
+  {
+    QFile other(lockPath());
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("4242\nhalvion\nthe-desk-upstairs\n");
+  }
+  boxes().expect(kRunning, QStringLiteral("Halvion"), vbCritical);
+  StartProgram();
+  EXPECT_EQ(endCount(), 1);
+  EXPECT_EQ(LoadedForm<frmLoading>(), nullptr);
+  EXPECT_TRUE(QFileInfo::exists(lockPath())) << "another machine's lock file is left where it is";
+
+  ASSERT_TRUE(QFile::remove(lockPath()));
+  StartProgram();
+  EXPECT_NE(LoadedForm<frmLoading>(), nullptr);
 }
 
 TEST_F(ProgramLockTest, ALockFileThatNamesNobodyIsTakenOverAndOneThatNamesALiveCopyIsNot) {
