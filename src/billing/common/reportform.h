@@ -31,6 +31,8 @@ struct ReportFormSizes {
   double totalLabelWidth;
   double totalBoxHeight;
 };
+// The sizes the in-patient, laboratory and x-ray report forms were drawn with, alike.
+inline constexpr ReportFormSizes kInAndTestReportSizes{240, 1815, 300, 975, 375, 765, 465, 555, 285};
 
 class BillReportForm : public MenuForm {
   Q_OBJECT
