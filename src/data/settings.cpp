@@ -16,5 +16,12 @@ QString ReadBackupFolder(Recordset& rs) {
 void WriteBackupFolder(Recordset& rs, const QString& folder) {
   rs.MoveFirst();
   rs.SetField(cols::SettingsCopyDB::BackupPath, folder);
-  rs.Update();
+  try {
+    rs.Update();
+  } catch (const DbError&) {
+    // An edit left pending would refuse every later back-up's MoveFirst: the folder stays as it
+    // was stored, and the next back-up stores its own.
+    rs.CancelUpdate();
+    throw;
+  }
 }

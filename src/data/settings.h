@@ -10,5 +10,6 @@ const TableRead& BackupFolderRead();
 
 // The stored back-up folder of `rs` (opened on BackupFolderRead()); empty when no row is stored.
 QString ReadBackupFolder(Recordset& rs);
-// Stores `folder` as the back-up folder in the first row and writes it. Raises DbError on failure.
+// Stores `folder` as the back-up folder in the first row and writes it. Raises DbError on failure,
+// with no edit left pending and the stored folder as it was.
 void WriteBackupFolder(Recordset& rs, const QString& folder);

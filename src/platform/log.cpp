@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <cstdio>
@@ -41,13 +42,47 @@ const char* levelName(QtMsgType type) {
   return "?";
 }
 
-// Keeps the file within its limit: the lines so far become the one older file.
-void makeRoom(const QString& path, qint64 adding) {
+// One line of the file: the time, the layer, the level, the form and the message.
+QByteArray lineOf(const char* category, QtMsgType type, const QString& form, const QString& message) {
+  QByteArray line = (QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) +
+                     QLatin1Char(' ') + QLatin1String(category) + QLatin1Char(' ') + QLatin1String(levelName(type)) +
+                     QStringLiteral(" [") + (form.isEmpty() ? QStringLiteral("-") : form) + QStringLiteral("] ") +
+                     message + QLatin1Char('\n'))
+                        .toUtf8();
+  // A line longer than the file may ever be is cut to fit, at the start of a character.
+  if (line.size() > kLogFileLimit) {
+    line.truncate(kLogFileLimit - 1);
+    while (!line.isEmpty() && (uchar(line.back()) & 0xC0) == 0x80) line.chop(1);  // inside a character
+    if (!line.isEmpty() && uchar(line.back()) >= 0xC0) line.chop(1);              // its first byte
+    line += '\n';
+  }
+  return line;
+}
+
+// Where the file cannot take a line, it goes to the standard error: a folder that takes no log is
+// one whose failures most need telling.
+void toStandardError(const QByteArray& line) { std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr); }
+
+// Appends `line`, keeping the file within its limit: the lines so far become the one older file.
+// Where they cannot (the older file will not go, or the file will not be renamed), the file
+// starts again with a line that says so rather than grow past its limit; a file that cannot even
+// be emptied is not written to at all.
+void appendLine(const QString& path, const QByteArray& line) {
   QFile file(path);
-  if (!file.exists() || file.size() + adding <= kLogFileLimit) return;
-  const QString older = path + QStringLiteral(".1");
-  QFile::remove(older);
-  QFile::rename(path, older);
+  QByteArray out = line;
+  if (file.exists() && file.size() + line.size() > kLogFileLimit) {
+    const QString older = path + QStringLiteral(".1");
+    QFile::remove(older);
+    if (!QFile::rename(path, older)) {
+      if (!file.resize(0)) return toStandardError(line);
+      const QByteArray note = lineOf(
+          "halvion.platform", QtWarningMsg, QString(),
+          QFileInfo(older).fileName() + QStringLiteral(" could not be replaced: the lines before this one are gone"));
+      if (note.size() + line.size() <= kLogFileLimit) out = note + line;
+    }
+  }
+  // A log that cannot be written must never stop the program.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(out) != out.size()) toStandardError(line);
 }
 
 void handler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -59,20 +94,7 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
   }
   QMutexLocker lock(&s.mutex);
   if (s.path.isEmpty()) return;
-  QString form;
-  if (s.formName) form = s.formName();
-  const QByteArray line = (QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) +
-                           QLatin1Char(' ') + QLatin1String(context.category) + QLatin1Char(' ') +
-                           QLatin1String(levelName(type)) + QStringLiteral(" [") +
-                           (form.isEmpty() ? QStringLiteral("-") : form) + QStringLiteral("] ") + message +
-                           QLatin1Char('\n'))
-                              .toUtf8();
-  makeRoom(s.path, line.size());
-  QFile file(s.path);
-  // A log that cannot be written must never stop the program. The line goes to the standard error
-  // instead: a folder that takes no log is one whose failures most need telling.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(line) != line.size())
-    std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
+  appendLine(s.path, lineOf(context.category, type, s.formName ? s.formName() : QString(), message));
 }
 
 // From the start, so that the program's lines never reach the terminal, file or not.

@@ -29,7 +29,7 @@ void FreeDisk(Connection& con) {
 void RefuseWrites(Connection& con) { sqlite3_exec(con.handle(), "PRAGMA query_only=1", nullptr, nullptr, nullptr); }
 void AllowWrites(Connection& con) { sqlite3_exec(con.handle(), "PRAGMA query_only=0", nullptr, nullptr, nullptr); }
 
-LockHolder::LockHolder(const QString& path) {
+LockHolder::LockHolder(const QString& path, bool readersToo) {
   int up[2], down[2];
   if (pipe(up) != 0) return;
   if (pipe(down) != 0) {
@@ -46,7 +46,7 @@ LockHolder::LockHolder(const QString& path) {
     sqlite3* db = nullptr;
     char ok = 'n';
     if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
-        sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK)
+        sqlite3_exec(db, readersToo ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK)
       ok = 'y';
     (void)!write(up[1], &ok, 1);
     char c;

@@ -19,10 +19,11 @@ void FreeDisk(Connection& con);
 void RefuseWrites(Connection& con);
 void AllowWrites(Connection& con);
 
-// Another process takes the write lock on the file and keeps it until Release().
+// Another process takes the write lock on the file and keeps it until Release(). With
+// `readersToo` it takes the whole file, as a writer does while it commits: reads wait as well.
 class LockHolder {
 public:
-  explicit LockHolder(const QString& path);
+  explicit LockHolder(const QString& path, bool readersToo = false);
   ~LockHolder();
   LockHolder(const LockHolder&) = delete;
   LockHolder& operator=(const LockHolder&) = delete;

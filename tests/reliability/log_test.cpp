@@ -3,6 +3,7 @@
 // says only what it always said; the file keeps the last megabyte and one older file.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include "billing/outpatient/billform.h"
@@ -74,6 +75,32 @@ TEST_F(LogTest, TheFileKeepsTheLastMegabyteAndOneOlderFile) {
   EXPECT_LE(QFile(older).size(), kLogFileLimit);
   EXPECT_GT(QFile(older).size(), kLogFileLimit - 2000);
   EXPECT_FALSE(QFile::exists(logPath + QStringLiteral(".2")));
+}
+
+TEST_F(LogTest, WhereTheOlderFileCannotBeReplacedTheFileStartsAgainWithinTheLimit) {
+  // A folder of that name, with something in it, can be neither removed nor written over.
+  const QString older = logPath + QStringLiteral(".1");
+  ASSERT_TRUE(QDir().mkpath(older + QStringLiteral("/kept")));
+  const QString description(1000, u'x');
+  for (int i = 0; i < 2500; ++i) {
+    DbError(adErrProvider, description);
+    ASSERT_LE(QFile(logPath).size(), kLogFileLimit) << "line " << i;
+  }
+  EXPECT_TRUE(QFileInfo(older + QStringLiteral("/kept")).isDir());
+  const QStringList kept = lines();
+  ASSERT_GT(kept.size(), 100);
+  EXPECT_TRUE(kept.first().contains(QStringLiteral("halvion.log.1 could not be replaced")))
+      << kept.first().toStdString();
+  EXPECT_TRUE(kept.last().endsWith(description));
+
+  // A line longer than the whole file is cut to fit, at the start of a character.
+  DbError(adErrProvider, QString(600 * 1024, QChar(0x0939)));  // three bytes each
+  EXPECT_LE(QFile(logPath).size(), kLogFileLimit);
+  QFile f(logPath);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray bytes = f.readAll();
+  EXPECT_TRUE(bytes.endsWith(QByteArray("\xe0\xa4\xb9\n")));
+  EXPECT_FALSE(QString::fromUtf8(bytes).contains(QChar::ReplacementCharacter));
 }
 
 TEST_F(LogTest, AFailurePassedOverIsWrittenTooAndNothingIsWrittenWithoutAFile) {

@@ -1,10 +1,12 @@
 // Generate of every report form while its table cannot be read: the file locked by another
 // program past the wait, or the table gone. A report only reads, so the program must go on: the
 // message, the list and total of the last Generate still on the form, and once the fault is gone
-// the next Generate lists the days picked.
+// the next Generate lists the days picked. A read of the load that fails is the load's "Database
+// Error" and the end, whichever of its reads it is.
 #include <sqlite3.h>
 
 #include "billing/outpatient/allreports.h"
+#include "faults.h"
 
 namespace {
 
@@ -80,6 +82,35 @@ std::vector<FaultCase> Cases() {
   }
   return cases;
 }
+
+// Another process holds the whole file and lets go just as the program's wait runs out, so that
+// the first read of the load fails and every later one finds the file free.
+class LoadFaultTest : public AllReportsTest, public ::testing::WithParamInterface<ReportFormCase> {
+protected:
+  static int LetGo(void* self, int) {
+    auto* test = static_cast<LoadFaultTest*>(self);
+    ++test->waits;
+    test->lock->Release();
+    return 0;  // the wait is over: the read fails as the locked file's would
+  }
+  std::unique_ptr<LockHolder> lock;
+  int waits = 0;
+};
+
+TEST_P(LoadFaultTest, TheFirstReadOfTheLoadFailingIsADatabaseErrorAndTheEnd) {
+  lock = std::make_unique<LockHolder>(dbPath(), true);
+  ASSERT_TRUE(lock->held());
+  sqlite3_busy_handler(gCon->handle(), &LoadFaultTest::LetGo, this);
+  boxes().expect("Database Error. Please Check the database and try again", "Database Error", vbCritical);
+  GetParam().open();
+  sqlite3_busy_handler(gCon->handle(), nullptr, nullptr);
+  EXPECT_EQ(waits, 1);
+  EXPECT_EQ(boxes().pending(), 0);
+  EXPECT_EQ(endCount(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, LoadFaultTest, ::testing::ValuesIn(AllReportForms()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Reports, ReportFaultTest, ::testing::ValuesIn(Cases()), [](const auto& info) {
   return std::string(info.param.form.name) + (info.param.fault == Fault::Locked ? "_Locked" : "_TableGone");

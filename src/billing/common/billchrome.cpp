@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QPointer>
 
+#include "billing/common/stationery.h"
 #include "framework/imagebutton.h"
 #include "framework/twips.h"
 #include "platform/msgbox.h"
@@ -96,5 +97,6 @@ void RefuseFutureBillDate(QDateEdit& picker) {
 }
 
 void ShowPrinterNotReady(const QString& description) {
-  MsgBox(QStringLiteral("Please Check the Printer is Correctly Installed") + description, vbCritical);
+  MsgBox(PrinterFailureText(QStringLiteral("Please Check the Printer is Correctly Installed"), description),
+         vbCritical);
 }

@@ -81,5 +81,5 @@ void SetUpHoverHolder(QLabel& holder);
 // A bill is never dated after today: a later day picked is refused and today put back.
 void RefuseFutureBillDate(QDateEdit& picker);
 
-// "Please Check the Printer is Correctly Installed", followed by what the printer said.
+// "Please Check the Printer is Correctly Installed", and on the next line what the printer said.
 void ShowPrinterNotReady(const QString& description = QString());

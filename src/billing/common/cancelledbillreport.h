@@ -76,7 +76,7 @@ protected:
     if (shape_.onlyCancelledAtLoad) {
       if (!this->noteCancelledBillsAtLoad(table)) return;
     } else {
-      this->noteLastRow(table);
+      if (!this->noteLastRow(table)) return;
       // Generate reads the cancelled bills of its day alone.
       if (!this->openReportRecordset(shape_.anyCancelledSql())) return;
     }

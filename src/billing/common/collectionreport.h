@@ -141,8 +141,7 @@ protected:
     }
     // The load only needs to know whether there is any valid bill; Generate reads the bills of
     // its days alone, in the same order, and lists them by the same rules.
-    this->noteLastRow(table);
-    if (!this->openReportRecordset(kind_.anyBillRead())) return;
+    if (!this->noteLastRow(table) || !this->openReportRecordset(kind_.anyBillRead())) return;
     if (shape_.noBillMessage && this->ReportRecordset->RecordCount() == 0) {
       MsgBox(QString::fromLatin1(shape_.noBillMessage), vbCritical, QStringLiteral("Warning"));
       this->CloseForm();

@@ -129,14 +129,17 @@ bool BillReportForm::readReportWith(const std::function<void(Recordset&)>& open)
   return true;
 }
 
-void BillReportForm::noteLastRow(const QString& table) {
+bool BillReportForm::noteLastRow(const QString& table) {
   LastRowAtLoad = 0;
   Recordset last;
   try {
     last.Open(LastRowSql(table), gCon);
     if (last.RecordCount() > 0) LastRowAtLoad = qint64(last.Fields(kRowidColumn).toDouble());
+    return true;
   } catch (const DbError&) {
   }
+  DatabaseErrorEnd();
+  return false;
 }
 
 bool BillReportForm::noteRowsAtLoad(const QString& sql) {
@@ -165,8 +168,7 @@ QString BillReportForm::RowsAtLoadBetween(const QDate& from, const QDate& to) co
 }
 
 bool BillReportForm::noteValidBillsAtLoad(const QString& table) {
-  noteLastRow(table);
-  return noteRowsAtLoad(InvalidBillRowsSql(table));
+  return noteLastRow(table) && noteRowsAtLoad(InvalidBillRowsSql(table));
 }
 
 bool BillReportForm::noteCancelledBillsAtLoad(const QString& table) {

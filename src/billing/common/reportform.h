@@ -31,6 +31,8 @@ struct ReportFormSizes {
   double totalLabelWidth;
   double totalBoxHeight;
 };
+// The sizes the in-patient, laboratory and x-ray report forms were drawn with, alike.
+inline constexpr ReportFormSizes kInAndTestReportSizes{240, 1815, 300, 975, 375, 765, 465, 555, 285};
 
 class BillReportForm : public MenuForm {
   Q_OBJECT
@@ -86,9 +88,10 @@ protected:
   // are only ever added and cancelled (their status set to "Deleted"), so the last row and the
   // rows of one status at Load tell which of a day's rows were in the selection then.
   //
-  // The table's last row, LastRowAtLoad, which Generate binds as the last rowid to read; 0 when it
-  // cannot be read.
-  void noteLastRow(const QString& table);
+  // The table's last row, LastRowAtLoad, which Generate binds as the last rowid to read (0 while
+  // the table is empty). A last row that cannot be read would leave every Generate of the form
+  // listing nothing, so it is the load's "Database Error" and the end; false then.
+  bool noteLastRow(const QString& table);
   // The last row, and the rows that were no valid bill: Generate then binds LastRowAtLoad and
   // RowsAtLoadBetween(its days) as the last rowid to read and the rowids to leave out.
   bool noteValidBillsAtLoad(const QString& table);

@@ -123,9 +123,9 @@ bool PrintCollectionReport(const CollectionReport& report) {
     PrintCollectionReportLayout(Printer(), report);
     return true;
   } catch (const PrinterError& e) {
-    MsgBox(failure + e.Description(), vbCritical, QStringLiteral("Printer Info"));
+    MsgBox(PrinterFailureText(failure, e.Description()), vbCritical, QStringLiteral("Printer Info"));
   } catch (const std::exception& e) {
-    MsgBox(failure + QString::fromLocal8Bit(e.what()), vbCritical, QStringLiteral("Printer Info"));
+    MsgBox(PrinterFailureText(failure, QString::fromLocal8Bit(e.what())), vbCritical, QStringLiteral("Printer Info"));
   }
   return false;
 }

@@ -85,6 +85,6 @@ void PrintCollectionReportLayout(PrinterObject& printer, const CollectionReport&
 
 // What a report form's Print button does: with no rows "Please Generate Correct Report"
 // ("Warning") and nothing printed; otherwise the layout on the program's printer, where any
-// failure shows "Please Check the Printer is Connected or Switch On" followed by its description
-// ("Printer Info"). True when every sheet was printed.
+// failure shows "Please Check the Printer is Connected or Switch On" and on the next line its
+// description ("Printer Info"). True when every sheet was printed.
 bool PrintCollectionReport(const CollectionReport& report);

@@ -21,3 +21,7 @@ void PrintRightAligned(PrinterObject& printer, double rightX, double y, const QS
     x -= kAmountPitchTwips;
   }
 }
+
+QString PrinterFailureText(const QString& message, const QString& reason) {
+  return reason.isEmpty() ? message : message + QStringLiteral("\r\n") + reason;
+}

@@ -24,3 +24,7 @@ void PrintAt(PrinterObject& printer, double x, double y, const QString& text);
 // first, the last at `rightX`, each one before it kAmountPitchTwips further left, one Print per
 // character, all at Y. An empty text prints nothing.
 void PrintRightAligned(PrinterObject& printer, double rightX, double y, const QString& text);
+
+// What the desk is told when the printer fails: the message, then on a line of its own the
+// printer's reason, when there is one.
+QString PrinterFailureText(const QString& message, const QString& reason);

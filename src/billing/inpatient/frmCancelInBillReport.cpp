@@ -9,7 +9,7 @@ const CancelledReportShape& InCancelledReportShape() {
       "frmCancelInBillReport",
       "                  Cancel In-Patient-Bill Report",
       cols::InPatientPrintDetails::kTable,
-      710,
+      510,
       {QStringLiteral("Sl No"), QStringLiteral("Patient Name"), QStringLiteral("Bill No"), QStringLiteral("Total Amt")},
       // The name column is narrower than the other reports' so that the amount is in sight
       // without scrolling.

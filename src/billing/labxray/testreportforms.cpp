@@ -6,13 +6,7 @@
 #include "globals.h"
 #include "platform/msgbox.h"
 
-namespace {
-
-constexpr ReportFormSizes kTestReportSizes{300, 1815, 300, 975, 375, 765, 465, 555, 285};
-
-}  // namespace
-
-TestReportForm::TestReportForm(TestBillKind kind) : BillReportForm(kTestReportSizes, SerialCounter), kind_(kind) {}
+TestReportForm::TestReportForm(TestBillKind kind) : BillReportForm(kInAndTestReportSizes, SerialCounter), kind_(kind) {}
 
 TestReportForm::~TestReportForm() = default;
 

@@ -24,7 +24,7 @@ frmConsultantBillReportAll::frmConsultantBillReportAll() {
 frmConsultantBillReportAll::~frmConsultantBillReportAll() = default;
 
 void frmConsultantBillReportAll::LoadMenuForm() {
-  noteLastRow(QString::fromLatin1(cols::SettingsConsultant::kTable));
+  if (!noteLastRow(QString::fromLatin1(cols::SettingsConsultant::kTable))) return;
   // Generate reads the fees of its days alone.
   openReportRecordset(ConsultantNoFeesRead());
 }

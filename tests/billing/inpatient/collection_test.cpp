@@ -199,8 +199,8 @@ TEST_F(InCollectionTest, PrintRefusesAnEmptyListAndReportsAFailingPrinter) {
   EXPECT_EQ(printer().OperationCount(), 0);
 
   Click(f->Picture1);
-  printer().FailAt(12, QStringLiteral(" (the printer is out of paper)"));
-  boxes().expect(QStringLiteral("Please Check the Printer is Connected or Switch On (the printer is out of paper)"),
+  printer().FailAt(12, QStringLiteral("the printer is out of paper"));
+  boxes().expect(QStringLiteral("Please Check the Printer is Connected or Switch On\r\nthe printer is out of paper"),
                  QStringLiteral("Printer Info"), vbCritical);
   Click(f->Picture2);
   EXPECT_EQ(boxes().pending(), 0);

@@ -251,7 +251,7 @@ TEST_F(BillFormTest, APrinterFailureSavesNothingAndTheNextPrintSaves) {
     SCOPED_TRACE(c.what);
     printer().FailAt(c.failAt, "Printer out of paper");
     if (c.failAt > 5) boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-    boxes().expect("Please Check the Printer is Correctly Installed" "Printer out of paper", "", vbCritical);
+    boxes().expect("Please Check the Printer is Correctly Installed\r\nPrinter out of paper", "", vbCritical);
     Click(form->Picture2);
     EXPECT_EQ(billRows(), 0);
     EXPECT_EQ(scalar("SELECT BillNo FROM SettingsOutBillNo"), "41");

@@ -211,7 +211,7 @@ TEST_F(CollectionReportTest, APrinterFailureLeavesTheListAsItWas) {
   pick(f, false, true);
   Click(f->Picture1);
   printer().FailFrom(5, "The printer is switched off");
-  boxes().expect("Please Check the Printer is Connected or Switch OnThe printer is switched off", "Printer Info",
+  boxes().expect("Please Check the Printer is Connected or Switch On\r\nThe printer is switched off", "Printer Info",
                  vbCritical);
   Click(f->Picture2);
   EXPECT_EQ(printer().EndDocCount(), 0);

@@ -178,7 +178,7 @@ TEST_F(ReportLayoutTest, RefusesAnEmptyListAndReportsPrinterFailures) {
     SCOPED_TRACE(c.what);
     freshPrinter();
     rec().FailAt(c.failAt, "Printer out of paper");
-    boxes().expect("Please Check the Printer is Connected or Switch OnPrinter out of paper", "Printer Info",
+    boxes().expect("Please Check the Printer is Connected or Switch On\r\nPrinter out of paper", "Printer Info",
                    vbCritical);
     EXPECT_FALSE(PrintCollectionReport(reportOf(45)));
     EXPECT_EQ(int(rec().Sheets().size()), c.sheetsPrinted);
