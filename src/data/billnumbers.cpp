@@ -3,6 +3,8 @@
 #include "platform/ado.h"
 #include "platform/vbruntime.h"
 
+#include <limits>
+
 BillNumberTaken::BillNumberTaken(const QString& billNo)
     : DbError(adErrProvider, QStringLiteral("the number %1 has been given to another bill meanwhile").arg(billNo)) {}
 
@@ -16,23 +18,41 @@ const BillTables& TablesOf(BillKind kind) {
   return tables[int(kind)];
 }
 
+BillNumbersUsedUp::BillNumbersUsedUp(qint64 last)
+    : DbError(adErrProvider, QStringLiteral("no bill number is left after %1").arg(last)), last_(last) {}
+
 qint64 NextBillNumber(const std::shared_ptr<Connection>& con, BillKind kind) {
   const BillTables& t = TablesOf(kind);
   // The counter as a number (NULL is none, text its leading number); of the stored bills only the
-  // numbers, which sort below every text, so the index on BillNo finds the highest at once.
+  // numbers, which sort below every text, so the index on BillNo finds the highest at once. A
+  // cast saturates, so a number past the largest integer reads as the largest: used up too.
   const QString sql = QStringLiteral(
                           "SELECT max(COALESCE((SELECT max(CAST(BillNo AS INTEGER)) FROM \"%1\"), 0), "
-                          "COALESCE(CAST((SELECT max(BillNo) FROM \"%2\" WHERE BillNo < '') AS INTEGER), 0)) + 1")
+                          "COALESCE(CAST((SELECT max(BillNo) FROM \"%2\" WHERE BillNo < '') AS INTEGER), 0))")
                           .arg(QLatin1String(t.counter), QLatin1String(t.bills));
-  return con->QueryValue(sql).intValue();
+  const qint64 last = con->QueryValue(sql).intValue();
+  if (last == std::numeric_limits<qint64>::max()) throw BillNumbersUsedUp(last);
+  return last + 1;
 }
 
 QString NextBillNumberText(const std::shared_ptr<Connection>& con, BillKind kind) {
-  return QString::number(NextBillNumber(con, kind));
+  try {
+    return QString::number(NextBillNumber(con, kind));
+  } catch (const BillNumbersUsedUp&) {
+    return QString();
+  }
 }
 
-void CheckBillNumberStillNext(const std::shared_ptr<Connection>& con, BillKind kind, const QString& billNo) {
-  const qint64 next = NextBillNumber(con, kind);
-  if (QString::number(next) == Trim(billNo)) return;
-  throw BillNumberTaken(Trim(billNo));
+HeldBillNumber::HeldBillNumber(const std::shared_ptr<Connection>& con, BillKind kind)
+    : con_(con), kind_(kind), transaction_(std::make_unique<Transaction>(con)) {
+  number_ = NextBillNumber(con_, kind_);
+}
+
+HeldBillNumber::HeldBillNumber(HeldBillNumber&&) noexcept = default;
+HeldBillNumber& HeldBillNumber::operator=(HeldBillNumber&&) noexcept = default;
+HeldBillNumber::~HeldBillNumber() = default;
+
+void HeldBillNumber::Commit() {
+  if (!transaction_) throw DbError(adErrIllegalOperation, QStringLiteral("No bill number is held"));
+  transaction_->Commit();
 }

@@ -15,6 +15,17 @@ public:
   explicit BillNumberTaken(const QString& billNo);
 };
 
+// The numbers of a kind are used up: the last one given is the largest the database can hold, so
+// no next one can be made. Nothing may be printed then.
+class BillNumbersUsedUp : public DbError {
+public:
+  explicit BillNumbersUsedUp(qint64 last);
+  qint64 Last() const { return last_; }
+
+private:
+  qint64 last_;
+};
+
 enum class BillKind { OutPatient, InPatient, Laboratory, XRay };
 
 struct BillTables {
@@ -24,11 +35,35 @@ struct BillTables {
 const BillTables& TablesOf(BillKind kind);
 
 // The number the next bill of the kind gets, as the database holds it now. Raises DbError when
-// the tables cannot be read.
+// the tables cannot be read, BillNumbersUsedUp when there is no next number.
 qint64 NextBillNumber(const std::shared_ptr<Connection>& con, BillKind kind);
+// The same as text, "" when the numbers are used up (the form shows none, and Print refuses).
 QString NextBillNumberText(const std::shared_ptr<Connection>& con, BillKind kind);
 
-// For a save, inside its transaction: raises BillNumberTaken when `billNo` is no longer the kind's next
-// number (another program wrote the file since the number was read), so a bill is never stored
-// under a number that is already used.
-void CheckBillNumberStillNext(const std::shared_ptr<Connection>& con, BillKind kind, const QString& billNo);
+// The next number of a kind, held for one bill from before its sheet goes to the printer until it
+// is stored: the connection's write transaction, opened here, keeps every other writer of the
+// file waiting (up to the busy timeout) so that nobody can store a bill under the number the
+// paper carries. Given back, stored nothing, when it goes without Commit (a failed print). Never
+// to be kept while a message box waits for the clerk.
+class HeldBillNumber {
+public:
+  // Raises DbError when the write lock cannot be had or the number read, BillNumbersUsedUp when
+  // there is none; nothing is held then.
+  HeldBillNumber(const std::shared_ptr<Connection>& con, BillKind kind);
+  HeldBillNumber(HeldBillNumber&&) noexcept;
+  HeldBillNumber& operator=(HeldBillNumber&&) noexcept;
+  ~HeldBillNumber();
+
+  BillKind Kind() const { return kind_; }
+  qint64 Number() const { return number_; }
+  QString Text() const { return QString::number(number_); }
+  const std::shared_ptr<Connection>& ActiveConnection() const { return con_; }
+  // Commits what was written under the hold (the bill and its counter, by SaveBill).
+  void Commit();
+
+private:
+  std::shared_ptr<Connection> con_;
+  BillKind kind_;
+  qint64 number_ = 0;
+  std::unique_ptr<Transaction> transaction_;
+};

@@ -150,35 +150,45 @@ bool isAvailable(const Recordset& bills) {
 
 }  // namespace
 
-void SaveBill(BillKind kind, Recordset& bills, Recordset& counter, const BillRows& rows, Recordset* patients,
+void SaveBill(HeldBillNumber& held, Recordset& bills, Recordset& counter, const BillRows& rows, Recordset* patients,
               const AdvanceChange& advance) {
+  const BillKind kind = held.Kind();
   // One transaction reaches only the recordsets of its own connection.
   const bool changesAdvance = kind == BillKind::InPatient && !Trim(advance.patientId).isEmpty() &&
                               (advance.kind != AdvanceChange::Kind::None || advance.deducted);
-  if (counter.ActiveConnection() != bills.ActiveConnection() ||
-      (changesAdvance && (!patients || patients->ActiveConnection() != bills.ActiveConnection())))
+  if (bills.ActiveConnection() != held.ActiveConnection() || counter.ActiveConnection() != held.ActiveConnection() ||
+      (changesAdvance && (!patients || patients->ActiveConnection() != held.ActiveConnection())))
     throw DbError(adErrInvalidArgument, QStringLiteral("The bill's recordsets are not on one connection"));
   checkKind(kind, bills, counter, rows);
-  Transaction transaction(bills.ActiveConnection());
+  const QString billNo = std::visit([](const auto& r) { return r.billNo; }, rows);
+  // The number is the one held since before the print, which nobody else could store a bill under
+  // meanwhile: the paper carries it.
+  if (Trim(billNo) != held.Text()) throw BillNumberTaken(Trim(billNo));
 
-  // Read again inside the transaction, while no other connection can write, and before anything
-  // is written: a number another program took since the print is refused (so that two bills never
-  // share a number, which one cancel would take both of), and so is a deducted advance the patient
-  // no longer holds; a receipt adds to the advance held now.
-  CheckBillNumberStillNext(bills.ActiveConnection(), kind, std::visit([](const auto& r) { return r.billNo; }, rows));
+  // Read inside the transaction, while no other connection can write, and before anything is
+  // written: a deducted advance the patient no longer holds is refused; a receipt adds to the
+  // advance held now.
   const std::optional<Value> patientAdvance = changesAdvance ? advanceToWrite(*patients, advance) : std::nullopt;
 
   std::visit([&](const auto& r) { writeRows(bills, r); }, rows);
 
   // The database comes with the counter's row; should it ever be missing, the save makes it
   // rather than leave a stored bill without its number (a second print would store it again).
-  writeCounter(counter, std::visit([](const auto& r) { return r.billNo; }, rows));
+  writeCounter(counter, billNo);
 
   if (patientAdvance) {
     patients->SetField(cols::SettingsInPatient::Advance, *patientAdvance);
     patients->Update();
   }
-  transaction.Commit();
+  held.Commit();
+}
+
+void SaveBill(BillKind kind, Recordset& bills, Recordset& counter, const BillRows& rows, Recordset* patients,
+              const AdvanceChange& advance) {
+  // Taken while no other connection can write (two bills must never share a number, which one
+  // cancel would take both of).
+  HeldBillNumber held(bills.ActiveConnection(), kind);
+  SaveBill(held, bills, counter, rows, patients, advance);
 }
 
 QString AdvanceHeldNow(Recordset& patients, const QString& patientId) {

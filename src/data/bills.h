@@ -72,14 +72,19 @@ struct AdvanceChange {
 // The rows of one bill, of the kind's own shape.
 using BillRows = std::variant<OutBillRecord, InBillRecord, TestBillRecord>;
 
-// Stores a printed bill of `kind`: appends its rows ("Available") to `bills`, writes its number
-// into `counter` (making the counter's row when the database has none) and, for an in-patient
-// bill, applies `advance` to the patient's row of `patients`, all in one transaction on the
-// recordsets' one connection: all of it is stored or none. `bills` and `counter` must be open on
-// NewBillRowsRead(kind) and BillCounterRead(kind), and `rows` of the kind's shape. Refuses (BillNumberTaken, nothing written) a number
-// that is no longer the kind's next one, as when another program stored a bill since it was read;
-// refuses (DbError) a counter it would lower and a deducted advance the patient no longer holds.
-// A failure raises DbError and leaves nothing of the bill stored.
+// Stores a printed bill under the number `held` holds for it, in its transaction, and commits:
+// appends its rows ("Available") to `bills`, writes its number into `counter` (making the
+// counter's row when the database has none) and, for an in-patient bill, applies `advance` to the
+// patient's row of `patients`: all of it is stored or none. `bills`, `counter` and `patients` must
+// be open on the held number's connection, `bills` and `counter` on NewBillRowsRead(kind) and
+// BillCounterRead(kind), and `rows` of the kind's shape. Refuses (BillNumberTaken, nothing
+// written) rows that carry another number than the one held; refuses (DbError) a counter it would
+// lower and a deducted advance the patient no longer holds. A failure raises DbError and leaves
+// nothing of the bill stored; the hold is given back then.
+void SaveBill(HeldBillNumber& held, Recordset& bills, Recordset& counter, const BillRows& rows,
+              Recordset* patients = nullptr, const AdvanceChange& advance = {});
+// The same under a number held only for the save itself: refuses (BillNumberTaken) a number that
+// is no longer the kind's next one, as when another program stored a bill since it was read.
 void SaveBill(BillKind kind, Recordset& bills, Recordset& counter, const BillRows& rows,
               Recordset* patients = nullptr, const AdvanceChange& advance = {});
 

@@ -1,5 +1,10 @@
-// Bill numbers never repeat and never go back, whatever the counter row holds: one more than the
-// larger of the counter and the highest number stored, for each of the four kinds.
+// Bill numbers never repeat, never go back and never wrap, whatever the counter row holds: one
+// more than the larger of the counter and the highest number stored, for each of the four kinds,
+// held for a bill until it is stored.
+#include <sqlite3.h>
+
+#include <optional>
+
 #include "data/billnumbers.h"
 #include "framework/databaseerror.h"
 #include "globals.h"
@@ -46,22 +51,64 @@ TEST_F(BillNumbersTest, NextIsOneMoreThanTheCounterOrTheStoredBillsWhicheverIsHi
   }
 }
 
-TEST_F(BillNumbersTest, ASaveRefusesANumberThatIsNoLongerNext) {
+// The largest number the database can hold is the last: the next one is never 0 or a wrapped
+// negative, it is none, and a form shows no number.
+TEST_F(BillNumbersTest, PastTheLargestNumberThereIsNoNextOne) {
+  const struct {
+    const char* name;
+    const char* counter;
+    const char* stored;
+    std::optional<qint64> next;
+  } cases[] = {
+      {"the last but one", "9223372036854775806", "", 9223372036854775807},
+      {"the counter at the largest", "9223372036854775807", "1", std::nullopt},
+      {"a stored bill at the largest", "5", "9223372036854775807", std::nullopt},
+      {"a counter as a real above it", "1e19", "", std::nullopt},
+      {"a stored bill as a real above it", "0", "1.5e19", std::nullopt},
+      {"a counter as text above it", "'99999999999999999999'", "", std::nullopt},
+  };
+  for (BillKind kind : kKinds) {
+    const BillTables& t = TablesOf(kind);
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(t.bills) + ": " + c.name);
+      QString sql = QStringLiteral("BEGIN; DELETE FROM %1; DELETE FROM %2; INSERT INTO %1 VALUES (%3);")
+                        .arg(QLatin1String(t.counter), QLatin1String(t.bills), QLatin1String(c.counter));
+      if (*c.stored) sql += QStringLiteral("INSERT INTO %1 (BillNo) VALUES (%2);").arg(QLatin1String(t.bills), c.stored);
+      exec(sql + QStringLiteral("COMMIT"));
+      const auto con = openDb();
+      if (c.next) {
+        EXPECT_EQ(NextBillNumber(con, kind), *c.next);
+        EXPECT_EQ(NextBillNumberText(con, kind), QString::number(*c.next));
+      } else {
+        EXPECT_THROW(NextBillNumber(con, kind), BillNumbersUsedUp);
+        EXPECT_EQ(NextBillNumberText(con, kind), QString());
+        EXPECT_THROW(HeldBillNumber(con, kind), BillNumbersUsedUp);
+        EXPECT_FALSE(con->InTransaction()) << "nothing stays held";
+      }
+    }
+  }
+}
+
+// A held number keeps every other writer of the file out until it is stored or given back, and
+// nobody else is handed it meanwhile.
+TEST_F(BillNumbersTest, AHeldNumberKeepsOtherWritersWaitingUntilItIsGivenBack) {
+  const auto con = openDb();
+  const auto other = openDb();
+  sqlite3_busy_timeout(other->handle(), 50);
   for (BillKind kind : kKinds) {
     const BillTables& t = TablesOf(kind);
     SCOPED_TRACE(t.bills);
-    const auto con = openDb();
-    EXPECT_NO_THROW(CheckBillNumberStillNext(con, kind, QStringLiteral("1")));
-    EXPECT_NO_THROW(CheckBillNumberStillNext(con, kind, QStringLiteral(" 1 ")));
-    // Another program stores bill 1 meanwhile.
-    exec(QStringLiteral("INSERT INTO %1 (BillNo) VALUES (1)").arg(QLatin1String(t.bills)));
-    try {
-      CheckBillNumberStillNext(con, kind, QStringLiteral("1"));
-      ADD_FAILURE() << "bill 1 was let through a second time";
-    } catch (const DbError& e) {
-      EXPECT_EQ(e.Description(), QStringLiteral("the number 1 has been given to another bill meanwhile"));
+    const QString write = QStringLiteral("INSERT INTO %1 (BillNo) VALUES (1)").arg(QLatin1String(t.bills));
+    {
+      HeldBillNumber held(con, kind);
+      EXPECT_EQ(held.Text(), QStringLiteral("1"));
+      EXPECT_NE(sqlite3_exec(other->handle(), write.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+      EXPECT_THROW(HeldBillNumber(other, kind), DbError) << "a second desk waits its turn";
     }
-    EXPECT_NO_THROW(CheckBillNumberStillNext(con, kind, QStringLiteral("2")));
+    // Given back: nothing was stored, and the number is the next one still.
+    EXPECT_EQ(NextBillNumber(other, kind), 1);
+    ASSERT_EQ(sqlite3_exec(other->handle(), write.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(HeldBillNumber(con, kind).Number(), 2);
   }
 }
 

@@ -18,12 +18,29 @@ void ShowBillNotSaved(const DbError& error) {
   MsgBox(BillNotSavedText(error.Description(), numberTaken), vbCritical, QStringLiteral("Print Info"));
 }
 
-void TakeNextBillNumber(BillKind kind, QLabel* number) {
-  const QString next = NextBillNumberText(gCon, kind);
-  if (next == number->text()) return;
-  const bool shown = !number->text().isEmpty();
-  number->setText(next);
-  if (shown)
+std::optional<HeldBillNumber> HoldNextBillNumber(BillKind kind, QLabel* number) {
+  for (;;) {
+    QString next;
+    try {
+      HeldBillNumber held(gCon, kind);
+      next = held.Text();
+      if (next == number->text() || number->text().isEmpty()) {
+        number->setText(next);
+        return held;
+      }
+    } catch (const BillNumbersUsedUp& e) {
+      number->clear();
+      MsgBox(QStringLiteral("This bill cannot be printed: no bill number is left after ") + QString::number(e.Last()) +
+                 QStringLiteral("."),
+             vbCritical, QStringLiteral("Print Info"));
+      return std::nullopt;
+    } catch (const DbError& e) {
+      MsgBox(e.Description(), vbCritical);
+      return std::nullopt;
+    }
+    // Given back while the clerk reads the box: another desk's save must not wait on it.
+    number->setText(next);
     MsgBox(QStringLiteral("This bill gets the number ") + next + QStringLiteral(": the number shown was already used."),
            vbInformation, QStringLiteral("Print Info"));
+  }
 }

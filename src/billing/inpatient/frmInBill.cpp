@@ -248,47 +248,77 @@ void frmInBill::Picture2_Click() {
       return;
     }
     if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
-    if (!BillPrinted && !checkBeforePrint()) return;
-    PrintBillSheet(sheet());
+    if (BillPrinted) {
+      PrintBillSheet(sheet());
+      BillList.serialCounter = 0;
+      return;
+    }
   } catch (const std::exception&) {
     ShowPrinterNotReady();
     return;
   }
+  // Held from here until the bill is stored, or given back (before any message) as this block is
+  // left: no other program can store a bill under the number the paper carries.
+  std::optional<HeldBillNumber> held = checkBeforePrint();
+  if (!held) return;
+  try {
+    PrintBillSheet(sheet());
+  } catch (const std::exception&) {
+    held.reset();
+    ShowPrinterNotReady();
+    return;
+  }
   BillList.serialCounter = 0;
-  if (BillPrinted) return;
   // The paper is out: a failure from here on is the database's, and printing again stores the
   // same bill under the same number (a failed save stores nothing and leaves BillPrinted false).
   try {
-    adddatabase();
+    adddatabase(*held);
   } catch (const DbError& e) {
+    held.reset();
     ShowBillNotSaved(e);
   } catch (const std::exception& e) {
+    held.reset();
     ShowBillNotSaved(DbError(adErrProvider, QString::fromLocal8Bit(e.what())));
   }
 }
 
-bool frmInBill::checkBeforePrint() {
+std::optional<HeldBillNumber> frmInBill::checkBeforePrint() {
+  // The advance the bill's rows deducted, as the database holds it now: none when it is another.
+  const auto advanceStands = [this]() -> std::optional<QString> {
+    if (!added_.listedAdvance) return std::nullopt;
+    const QString held = AdvanceHeldNow(InPatientRecordset, added_.patientId);
+    if (SameAdvance(held, *added_.listedAdvance)) return std::nullopt;
+    return held;
+  };
+  std::optional<QString> changed;
   try {
-    if (added_.listedAdvance) {
-      const QString held = AdvanceHeldNow(InPatientRecordset, added_.patientId);
-      if (!SameAdvance(held, *added_.listedAdvance)) {
-        // The next add lists the advance the patient holds now.
-        Text3.setText(held);
-        MsgBox(QString::fromLatin1(kAdvanceChanged), vbCritical, QStringLiteral("Warning"));
-        return false;
-      }
-    }
-    // The number shown was read when the bill was begun; the paper, the stored bill and the
-    // counter must carry the one that is next now.
-    TakeNextBillNumber(BillKind::InPatient, &Label2);
+    changed = advanceStands();
   } catch (const DbError& e) {
     MsgBox(e.Description(), vbCritical);
-    return false;
+    return std::nullopt;
   }
-  return true;
+  std::optional<HeldBillNumber> held;
+  if (!changed) {
+    held = HoldNextBillNumber(BillKind::InPatient, &Label2);
+    if (!held) return std::nullopt;
+    // Once more under the hold: nobody can change it between this look and the save.
+    try {
+      changed = advanceStands();
+    } catch (const DbError& e) {
+      held.reset();
+      MsgBox(e.Description(), vbCritical);
+      return std::nullopt;
+    }
+  }
+  if (!changed) return held;
+  held.reset();
+  // The next add lists the advance the patient holds now.
+  Text3.setText(*changed);
+  MsgBox(QString::fromLatin1(kAdvanceChanged), vbCritical, QStringLiteral("Warning"));
+  return std::nullopt;
 }
 
-void frmInBill::adddatabase() {
+void frmInBill::adddatabase(HeldBillNumber& held) {
   // The bill as it was listed and printed, not as the boxes stand now: charges changed after the
   // add are on neither the list nor the paper, and would put the bill in the wrong report.
   const BillSheet printed = sheet();
@@ -318,7 +348,7 @@ void frmInBill::adddatabase() {
     }
   }
 
-  SaveBill(BillKind::InPatient, BillRecordset, CounterRecordset, bill, &InPatientRecordset, advance);
+  SaveBill(held, BillRecordset, CounterRecordset, bill, &InPatientRecordset, advance);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   BillPrinted = true;
 }

@@ -19,6 +19,7 @@
 #include "billing/common/billsheet.h"
 #include "billing/common/patientchooser.h"
 #include "billing/inpatient/inbillcalc.h"
+#include "data/billnumbers.h"
 #include "framework/imagebutton.h"
 #include "framework/menuform.h"
 #include "platform/ado.h"
@@ -33,7 +34,7 @@ public:
   // tells the user. The row holds the bill as the add button listed it and the print printed it:
   // the charges listed, the net total, the receipt's amount and the patient on the sheet. Raises
   // DbError when the save failed; nothing is stored then.
-  void adddatabase();
+  void adddatabase(HeldBillNumber& held);
 
   // Controls.
   QLabel Label3{this};               // hover aid, hidden
@@ -110,9 +111,10 @@ private:
   BillSheet sheet() const;
   void forgetPatient();
   // Before a new bill is printed, with the database as it is now: refuses (after its message) a
-  // charge bill whose deducted advance the patient no longer holds, and shows the number that is
-  // next now in Label2, saying so when it is not the one shown. False when nothing may be printed.
-  bool checkBeforePrint();
+  // charge bill whose deducted advance the patient no longer holds, and holds the number that is
+  // next now for the print and the save, shown in Label2 (saying so when it is not the one shown).
+  // None when nothing may be printed.
+  std::optional<HeldBillNumber> checkBeforePrint();
 
   BillCaptions captions_{this};
   std::unique_ptr<PatientChooser> chooser_;

@@ -263,37 +263,37 @@ void TestBillForm::Picture2_Click() {
     }
     if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes || !alive)
       return;
-    if (!BillPrinted && !takeNextNumber()) return;
-    PrintBillSheet(sheet());
+    if (BillPrinted) {
+      PrintBillSheet(sheet());
+      return;
+    }
   } catch (const std::exception&) {
     ShowPrinterNotReady();
     return;
   }
-  if (BillPrinted) return;
-  // The paper is out by now: a refused save is the database's fault, not the printer's, and the
-  // bill stays unsaved for the next print to store (under the next number when its own was taken
-  // meanwhile).
+  // The number shown was read when the bill was begun; the paper, the stored lines and the
+  // counter carry the one that is next now, held until the bill is stored (or given back, before
+  // any message, when the print or the save fails).
+  std::optional<HeldBillNumber> held = HoldNextBillNumber(BillKindOf(kind_), &Label2);
+  if (!held || !alive) return;
   try {
-    adddatabase();
+    PrintBillSheet(sheet());
+  } catch (const std::exception&) {
+    held.reset();
+    ShowPrinterNotReady();
+    return;
+  }
+  // The paper is out by now: a refused save is the database's fault, not the printer's, and the
+  // bill stays unsaved for the next print to store under the same number.
+  try {
+    adddatabase(*held);
   } catch (const DbError& error) {
+    held.reset();
     ShowBillNotSaved(error);
   }
 }
 
-bool TestBillForm::takeNextNumber() {
-  // The number shown was read when the bill was begun; the paper, the stored lines and the
-  // counter must carry the one that is next now.
-  const QPointer<TestBillForm> alive(this);
-  try {
-    TakeNextBillNumber(BillKindOf(kind_), &Label2);
-  } catch (const DbError& e) {
-    MsgBox(e.Description(), vbCritical);
-    return false;
-  }
-  return bool(alive);
-}
-
-void TestBillForm::adddatabase() {
+void TestBillForm::adddatabase(HeldBillNumber& held) {
   TestBillRecord bill;
   bill.billNo = Label2.text();
   bill.date = DTPicker1.date();
@@ -304,7 +304,7 @@ void TestBillForm::adddatabase() {
   bill.total = txtTotal.text();
   bill.patientName = txtPatientID.text();
   bill.patientId = cmbPatientName.currentText();
-  SaveBill(BillKindOf(kind_), BillRecordset, CounterRecordset, bill);
+  SaveBill(held, BillRecordset, CounterRecordset, bill);
   const QPointer<TestBillForm> alive(this);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   if (alive) BillPrinted = true;

@@ -22,14 +22,17 @@
 #include "framework/menuform.h"
 #include "platform/ado.h"
 
+class HeldBillNumber;
+
 class TestBillForm : public MenuForm {
   Q_OBJECT
 public:
   ~TestBillForm() override;
 
-  // Stores the printed bill (its lines and the counter, all or nothing), then tells the user and
-  // marks the bill printed. Raises DbError when the save failed; nothing is stored then.
-  void adddatabase();
+  // Stores the printed bill (its lines and the counter, all or nothing) under the number held for
+  // it since before the print, then tells the user and marks the bill printed. Raises DbError
+  // when the save failed; nothing is stored then.
+  void adddatabase(HeldBillNumber& held);
 
   TestBillKind Kind() const { return kind_; }
 
@@ -88,10 +91,6 @@ private:
   void forgetPatient();
   void DTPicker1_Change();
   BillSheet sheet() const;
-  // Before a new bill is printed: shows the number that is next now in Label2, saying so when it
-  // is not the one shown. False (after a message) when it cannot be read, or when the form was
-  // closed while its message was open; nothing is printed then.
-  bool takeNextNumber();
 
   TestBillKind kind_;
   BillCaptions captions_{this};

@@ -257,9 +257,17 @@ void frmBill::Picture2_Click() {
       return;
     }
     if (MsgBox(QStringLiteral("Do you wish to Print this Bill"), vbYesNo, QStringLiteral("Print")) != vbYes) return;
-    if (!BillPrinted && !takeNextNumber()) return;
+    if (BillPrinted) {
+      PrintOutPatientBill(printer, printedBill());
+      return;
+    }
+    // The number shown was read when the bill was begun; the paper, the stored bill and the
+    // counter carry the one that is next now, held until the bill is stored (or, the print
+    // failing, given back as this block is left, before any message).
+    std::optional<HeldBillNumber> held = HoldNextBillNumber(BillKind::OutPatient, &Label2);
+    if (!held) return;
     PrintOutPatientBill(printer, printedBill());
-    if (!BillPrinted) adddatabase();
+    adddatabase(*held);
   } catch (const PrinterError& e) {
     ShowPrinterNotReady(e.Description());
   } catch (const DbError& e) {
@@ -269,19 +277,7 @@ void frmBill::Picture2_Click() {
   }
 }
 
-bool frmBill::takeNextNumber() {
-  // The number shown was read when the bill was begun; the paper, the stored bill and the counter
-  // must carry the one that is next now.
-  try {
-    TakeNextBillNumber(BillKind::OutPatient, &Label2);
-  } catch (const DbError& e) {
-    MsgBox(e.Description(), vbCritical);
-    return false;
-  }
-  return true;
-}
-
-void frmBill::adddatabase() {
+void frmBill::adddatabase(HeldBillNumber& held) {
   OutBillRecord bill;
   bill.billNo = Label2.text();
   bill.date = DTPicker1.date();
@@ -290,7 +286,7 @@ void frmBill::adddatabase() {
   bill.total = txtTotal.text();
   bill.patientName = txtPatientID.text();
   bill.patientId = cmbPatientName.currentText();
-  SaveBill(BillKind::OutPatient, *BillRecordset, *BillNoRecordset, bill);
+  SaveBill(held, *BillRecordset, *BillNoRecordset, bill);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   BillPrinted = true;
 }

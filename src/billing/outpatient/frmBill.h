@@ -17,15 +17,17 @@
 #include "framework/menuform.h"
 #include "platform/ado.h"
 
+class HeldBillNumber;
+
 class frmBill : public MenuForm {
   Q_OBJECT
 public:
   frmBill();
   ~frmBill() override;
 
-  // Saves the bill on screen (its row and its number) once it has been printed. A database
-  // failure raises DbError and saves nothing.
-  void adddatabase();
+  // Saves the bill on screen (its row and its number) once it has been printed, under the number
+  // held for it since before the print. A database failure raises DbError and saves nothing.
+  void adddatabase(HeldBillNumber& held);
 
   // The controls, under their own names.
   QLabel Label2{this};             // the bill number
@@ -82,9 +84,6 @@ private:
   bool openRecordset(std::unique_ptr<Recordset>& rs, const TableRead& read);
   void showRows();
   OutBillPrint printedBill() const;
-  // Before a new bill is printed: shows the number that is next now in Label2, saying so when it
-  // is not the one shown. False (after a message) when it cannot be read; nothing is printed then.
-  bool takeNextNumber();
 
   std::unique_ptr<PatientChooser> chooser_;
   OutBillRows rows_;

@@ -3,9 +3,12 @@
 // counter always agree, and no number is given twice or goes back.
 #include "billform.h"
 
+#include <sqlite3.h>
+
 #include <functional>
 
 #include "billing/outpatient/outbill.h"
+#include "data/billnumbers.h"
 #include "support/hooked_printer.h"
 
 namespace {
@@ -85,41 +88,65 @@ TEST_F(BillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
   }
 }
 
-// Another program stores a bill while this one is printing: the save refuses the number, the
-// paper is out and the clerk is told the bill was not saved; the next print gets a fresh number
-// and says so, and stores the bill under it.
-TEST_F(BillNumberTest, ANumberTakenDuringThePrintIsNotSavedAndThePrintAgainTakesTheNext) {
+// Another program tries to store a bill while this one is printing: the number on the paper is
+// held for it, so the other program waits its turn (here it gives up at once) and the paper's
+// number is this bill's; the other program's bill takes the next one.
+TEST_F(BillNumberTest, AnotherProgramStoringDuringThePrintWaitsAndThePaperKeepsItsNumber) {
   exec("UPDATE SettingsOutBillNo SET BillNo = 41");
   auto hooked = std::make_shared<PrinterWithAHook>();
   SetPrinter(hooked);
   ASSERT_TRUE(open());
   makeBill();
   const auto other = openDb();
+  sqlite3_busy_timeout(other->handle(), 50);
+  const QString theirs = "INSERT INTO OutPatientPrintDetails (BillNo, patientName, BillDelete) VALUES (42, 'Other', "
+                         "'Available'); UPDATE SettingsOutBillNo SET BillNo = 42";
+  bool waited = false;
   hooked->atEndDoc = [&] {
-    elsewhere(other, "INSERT INTO OutPatientPrintDetails (BillNo, patientName, BillDelete) VALUES (42, 'Other', "
-                     "'Available'); UPDATE SettingsOutBillNo SET BillNo = 42");
+    try {
+      elsewhere(other, theirs);
+    } catch (const DbError&) {
+      waited = true;
+    }
   };
   boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-  boxes().expect("The bill was printed but not saved: the number 42 has been given to another bill meanwhile\r\n"
-                 "Print it again to save it under the next number.",
-                 "Print Info", vbCritical);
-  Click(form->Picture2);
-  EXPECT_EQ(hooked->numbers, QStringList{"42"});
-  EXPECT_FALSE(form->BillPrinted);
-  EXPECT_EQ(bills(), "42");
-  EXPECT_EQ(scalar("SELECT patientName FROM OutPatientPrintDetails"), "Other");
-  EXPECT_EQ(counter(), "1:42");
-
-  boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-  boxes().expect(UsedNumberMessage("43"), "Print Info", vbInformation);
   boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
   Click(form->Picture2);
-  EXPECT_EQ(hooked->numbers, (QStringList{"42", "43"}));
-  EXPECT_EQ(form->Label2.text(), "43");
+  EXPECT_TRUE(waited) << "another program stored a bill under the number being printed";
+  EXPECT_EQ(hooked->numbers, QStringList{"42"});
   EXPECT_TRUE(form->BillPrinted);
+  EXPECT_EQ(bills(), "42");
+  EXPECT_EQ(scalar("SELECT patientName FROM OutPatientPrintDetails WHERE BillNo = 42"), "ABC");
+  EXPECT_EQ(counter(), "1:42");
+
+  // Its turn now: its bill is 43.
+  EXPECT_EQ(NextBillNumber(other, BillKind::OutPatient), 43);
+  elsewhere(other, QString(theirs).replace("42", "43"));
   EXPECT_EQ(bills(), "42,43");
-  EXPECT_EQ(scalar("SELECT patientName FROM OutPatientPrintDetails WHERE BillNo = 43"), "ABC");
   EXPECT_EQ(counter(), "1:43");
+}
+
+// Past the largest number there is none to give: Print says so before anything is printed and
+// stores nothing, whatever the counter holds.
+TEST_F(BillNumberTest, WithTheNumbersUsedUpPrintRefusesBeforePrinting) {
+  for (const char* last : {"9223372036854775807", "1e19"}) {
+    SCOPED_TRACE(last);
+    UnloadForm<frmBill>();
+    exec(QString("DELETE FROM OutPatientPrintDetails; UPDATE SettingsOutBillNo SET BillNo = %1").arg(last));
+    ASSERT_TRUE(open());
+    EXPECT_EQ(form->Label2.text(), "") << "no number is shown that the bill cannot have";
+    makeBill();
+    const std::size_t sheets = printer().Sheets().size();
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    boxes().expect("This bill cannot be printed: no bill number is left after 9223372036854775807.", "Print Info",
+                   vbCritical);
+    Click(form->Picture2);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(printer().Sheets().size(), sheets);
+    EXPECT_FALSE(form->BillPrinted);
+    EXPECT_EQ(bills(), "");
+    EXPECT_EQ(scalar("SELECT BillNo FROM SettingsOutBillNo"), QString(last) == "1e19" ? "1.0e+19" : last);
+  }
 }
 
 // A number that cannot be read at the print prints nothing: the database's words are shown, and
