@@ -93,7 +93,7 @@ QString iso(const QDate& d) { return d.toString(Qt::ISODate); }
 QString patientOf(int run, const QString& kind = QStringLiteral("OP")) { return kind + QString::number(1 + run * 7); }
 
 // One keystroke in a chooser: the identifier but its last character is already there, the last
-// one is typed (completion from the list, then the look-up of the patient).
+// one is typed (completion from the list, the identifier itself proposed). The key chooses nobody.
 BenchAction keystroke(std::function<QComboBox*(VbForm*)> chooser, std::function<QLineEdit*(VbForm*)> nameBox,
                       const QString& kind = QStringLiteral("OP")) {
   BenchAction a;
@@ -103,23 +103,51 @@ BenchAction keystroke(std::function<QComboBox*(VbForm*)> chooser, std::function<
     QComboBox* combo = chooser(f);
     combo->setFocus();
     combo->setEditText(patientOf(run, kind).chopped(1));
-    nameBox(f)->clear();  // so that the name shown after the key is the look-up's own
+    nameBox(f)->clear();
     SettleEvents();
   };
   a.act = [chooser, kind](VbForm* f, int run) {
     const QString id = patientOf(run, kind);
     QTest::keyClick(chooser(f), id.back().toLatin1());
   };
-  // The key must have completed an identifier from the list and looked its patient up.
   a.check = [chooser, nameBox, kind](VbForm* f, int run) {
-    QComboBox* combo = chooser(f);
-    const QString shown = combo->currentText();
-    if (!shown.startsWith(patientOf(run, kind)) || combo->findText(shown) < 0)
-      return QStringLiteral("not completed: \"%1\"").arg(shown);
-    if (nameBox(f)->text().isEmpty()) return QStringLiteral("no name shown for \"%1\"").arg(shown);
+    const QString shown = chooser(f)->currentText();
+    if (shown != patientOf(run, kind)) return QStringLiteral("not proposed: \"%1\"").arg(shown);
+    if (!nameBox(f)->text().isEmpty()) return QStringLiteral("chosen without Enter: \"%1\"").arg(shown);
     return QString();
   };
   return a;
+}
+
+// The Enter that chooses the identifier the keys proposed: the look-up of its patient.
+BenchAction confirmPatient(std::function<QComboBox*(VbForm*)> chooser, std::function<QLineEdit*(VbForm*)> nameBox,
+                           const QString& kind = QStringLiteral("OP")) {
+  BenchAction a;
+  a.what = QStringLiteral("Enter in the patient chooser");
+  a.target = BenchTarget::Keystroke;
+  a.prepare = [chooser, nameBox, kind](VbForm* f, int run) {
+    QComboBox* combo = chooser(f);
+    const QString id = patientOf(run, kind);
+    combo->setFocus();
+    combo->setEditText(id.chopped(1));
+    QTest::keyClick(combo, id.back().toLatin1());
+    nameBox(f)->clear();  // so that the name shown after the key is the look-up's own
+    SettleEvents();
+  };
+  a.act = [chooser](VbForm* f, int) { QTest::keyClick(chooser(f), Qt::Key_Return); };
+  a.check = [chooser, nameBox](VbForm* f, int) {
+    if (nameBox(f)->text().isEmpty())
+      return QStringLiteral("no name shown for \"%1\"").arg(chooser(f)->currentText());
+    return QString();
+  };
+  return a;
+}
+
+// The chooser's two keystrokes for a bill form.
+void addChooserKeys(BenchForm& f, std::function<QComboBox*(VbForm*)> chooser,
+                    std::function<QLineEdit*(VbForm*)> nameBox, const QString& kind = QStringLiteral("OP")) {
+  f.actions.push_back(keystroke(chooser, nameBox, kind));
+  f.actions.push_back(confirmPatient(chooser, nameBox, kind));
 }
 
 BenchAction reportAction(const QString& what, BenchTarget target, std::function<void(VbForm*)> pickDays,
@@ -183,8 +211,8 @@ std::function<void(VbForm*)> oneDay(QDate day) {
 BenchForm outPatientBill() {
   BenchForm f{QStringLiteral("out-patient bill"), QStringLiteral("mnuOutAddBill"),
               viaMenu<frmBill>(QStringLiteral("mnuOutAddBill")), {}};
-  f.actions.push_back(keystroke([](VbForm* form) { return &static_cast<frmBill*>(form)->cmbPatientName; },
-                                [](VbForm* form) { return &static_cast<frmBill*>(form)->txtPatientID; }));
+  addChooserKeys(f, [](VbForm* form) { return &static_cast<frmBill*>(form)->cmbPatientName; },
+                 [](VbForm* form) { return &static_cast<frmBill*>(form)->txtPatientID; });
   BenchAction save;
   save.what = QStringLiteral("one bill printed and saved");
   save.target = BenchTarget::PrintSave;
@@ -193,6 +221,7 @@ BenchForm outPatientBill() {
     click(&b->Picture4);  // a new bill
     b->cmbPatientName.setFocus();
     b->cmbPatientName.setEditText(patientOf(run));
+    QTest::keyClick(&b->cmbPatientName, Qt::Key_Return);  // Enter chooses the patient
     b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
     b->Text1[0].setText(QStringLiteral("150"));
     click(&b->Picture1);
@@ -206,9 +235,8 @@ BenchForm outPatientBill() {
 BenchForm inPatientBill() {
   BenchForm f{QStringLiteral("in-patient bill"), QStringLiteral("InAddBill"),
               viaMenu<frmInBill>(QStringLiteral("InAddBill")), {}};
-  f.actions.push_back(keystroke([](VbForm* form) { return &static_cast<frmInBill*>(form)->cmbPatientName; },
-                                [](VbForm* form) { return &static_cast<frmInBill*>(form)->txtPatientID; },
-                                QStringLiteral("IP")));
+  addChooserKeys(f, [](VbForm* form) { return &static_cast<frmInBill*>(form)->cmbPatientName; },
+                 [](VbForm* form) { return &static_cast<frmInBill*>(form)->txtPatientID; }, QStringLiteral("IP"));
   BenchAction save;
   save.what = QStringLiteral("one bill printed and saved");
   save.target = BenchTarget::PrintSave;
@@ -217,6 +245,7 @@ BenchForm inPatientBill() {
     click(&b->Picture4);
     b->cmbPatientName.setFocus();
     b->cmbPatientName.setEditText(QStringLiteral("IP%1").arg(1 + run * 7));
+    QTest::keyClick(&b->cmbPatientName, Qt::Key_Return);  // Enter chooses the patient
     b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
     b->Text1[0].setText(QStringLiteral("500"));
     click(&b->Picture1);
@@ -259,13 +288,13 @@ BenchForm opened(const QString& name, const QString& command) {
   return {name, command, viaMenu<F>(command), {}};
 }
 
-// A bill form of the test kinds: to ready, one keystroke in its chooser, and one bill of one
+// A bill form of the test kinds: to ready, the two keystrokes in its chooser, and one bill of one
 // test printed and saved.
 template <class F>
 BenchForm testBill(const QString& name, const QString& command) {
   BenchForm f = opened<F>(name, command);
-  f.actions.push_back(keystroke([](VbForm* form) { return &static_cast<F*>(form)->cmbPatientName; },
-                                [](VbForm* form) { return &static_cast<F*>(form)->txtPatientID; }));
+  addChooserKeys(f, [](VbForm* form) { return &static_cast<F*>(form)->cmbPatientName; },
+                 [](VbForm* form) { return &static_cast<F*>(form)->txtPatientID; });
   BenchAction save;
   save.what = QStringLiteral("one bill printed and saved");
   save.target = BenchTarget::PrintSave;
@@ -274,6 +303,7 @@ BenchForm testBill(const QString& name, const QString& command) {
     click(&b->Picture4);  // a new bill
     b->cmbPatientName.setFocus();
     b->cmbPatientName.setEditText(patientOf(run));
+    QTest::keyClick(&b->cmbPatientName, Qt::Key_Return);  // Enter chooses the patient
     b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
     b->cmbDescription.setFocus();
     b->cmbDescription.setEditText(b->cmbDescription.itemText(run % b->cmbDescription.count()));

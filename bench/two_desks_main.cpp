@@ -568,6 +568,7 @@ int desks(int argc, char** argv, const QString& folder, int bills) {
   figures[0] = desk.bills<frmBill>(kOutBills, [](frmBill* b, int i) {
     b->cmbPatientName.setFocus();
     b->cmbPatientName.setEditText(QStringLiteral("OP%1").arg(i));
+    QTest::keyClick(&b->cmbPatientName, Qt::Key_Return);  // Enter chooses the patient
     b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
     typeInto(&b->Text1[0], QStringLiteral("150"));
     click(&b->Picture1);
@@ -577,6 +578,7 @@ int desks(int argc, char** argv, const QString& folder, int bills) {
   figures[1] = desk.bills<frmInBill>(kInBills, [&receipt](frmInBill* b, int i) {
     b->cmbPatientName.setFocus();
     b->cmbPatientName.setEditText(QStringLiteral("IP1"));
+    QTest::keyClick(&b->cmbPatientName, Qt::Key_Return);  // Enter chooses the patient
     b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
     typeInto(&b->txtAdvance, QString::number(receipt(i)));
     click(&b->Picture1);
@@ -584,6 +586,7 @@ int desks(int argc, char** argv, const QString& folder, int bills) {
   auto testBill = [](TestBillForm* b, int i) {
     b->cmbPatientName.setFocus();
     b->cmbPatientName.setEditText(QStringLiteral("OP%1").arg(i));
+    QTest::keyClick(&b->cmbPatientName, Qt::Key_Return);  // Enter chooses the patient
     b->cmbDrName.setEditText(b->cmbDrName.itemText(0));
     for (int line = 0; line < 1 + i % 2; ++line) {
       b->cmbDescription.setFocus();

@@ -41,16 +41,17 @@ struct StateBox {
   void setSelLength(int v) { s.selLength = std::clamp(v, 0, int(s.text.size()) - s.selStart); }
   void dropDown(bool open) { s.popupOpen = open; }
   bool selectString(const QString& prefix) {
-    for (int i = 0; i < s.items.size(); ++i) {
-      if (s.items[i].startsWith(prefix, Qt::CaseInsensitive)) {
-        s.text = s.items[i];
-        s.listIndex = i;
-        s.selStart = 0;
-        s.selLength = int(s.text.size());
-        return true;
-      }
-    }
-    return false;
+    qsizetype found = -1;
+    for (qsizetype i = 0; i < s.items.size() && found < 0; ++i)
+      if (s.items[i].compare(prefix, Qt::CaseInsensitive) == 0) found = i;
+    for (qsizetype i = 0; i < s.items.size() && found < 0; ++i)
+      if (s.items[i].startsWith(prefix, Qt::CaseInsensitive)) found = i;
+    if (found < 0) return false;
+    s.text = s.items[found];
+    s.listIndex = int(found);
+    s.selStart = 0;
+    s.selLength = int(s.text.size());
+    return true;
   }
 };
 
@@ -102,7 +103,8 @@ struct ComboBox : LineBox {
   }
   void dropDown(bool open) { showList(c, open); }
   bool selectString(const QString& prefix) {
-    const int i = c->findText(prefix, Qt::MatchStartsWith);
+    int i = c->findText(prefix, Qt::MatchFixedString);
+    if (i < 0) i = c->findText(prefix, Qt::MatchStartsWith);
     if (i < 0) return false;
     c->setCurrentIndex(i);
     if (e->text() != c->itemText(i)) e->setText(c->itemText(i));
@@ -138,6 +140,9 @@ int autoComplete(Box& box, int KeyAscii, bool AllowFreeText) {
     }
     if (search) {
       box.dropDown(true);
+      // The entry that is the search text itself (case ignored) comes before the first one that
+      // only begins with it: else an entry that begins a longer one listed before it (OP1 after
+      // OP17, whose patient's name sorts first) could never be proposed.
       if (box.selectString(searchText)) {
         box.setSelStart(int(searchText.size()));
         box.setSelLength(int(box.text().size() - searchText.size()));

@@ -25,8 +25,9 @@ struct TextBoxState {
   int listIndex = -1; // the list item the text was completed from; -1 once the text is set
 };
 
-// Type-ahead completion from the combo box's list (first item that begins with the typed text,
-// case ignored; the completed tail selected). Returns the key to keep: 0, or 13 for Enter.
+// Type-ahead completion from the combo box's list: the first item that is the typed text, else
+// the first that begins with it, case ignored either way; the completed tail selected. Returns
+// the key to keep: 0, or 13 for Enter.
 int AutoCompleteKeyPress(TextBoxState& combo, int KeyAscii, bool AllowFreeText);
 void ShowComboDropDown(TextBoxState& combo);
 // Letters A-Z, a-z and backspace pass; anything else becomes 0 and the caret goes to the end.

@@ -76,6 +76,16 @@ bool startsWith(QLatin1String text, const QString& prefix, Qt::CaseSensitivity c
   return true;
 }
 
+// findText's exact search, as QString::compare makes it: the same comparison of an ASCII text
+// with an ASCII one, and any other through a QString.
+bool sameText(QStringView text, const QString& wanted, Qt::CaseSensitivity cs, bool) {
+  return text.compare(wanted, cs) == 0;
+}
+bool sameText(QLatin1String text, const QString& wanted, Qt::CaseSensitivity cs, bool asciiWanted) {
+  if (!asciiWanted) return QString(text).compare(wanted, cs) == 0;
+  return text.size() == wanted.size() && startsWith(text, wanted, cs, true);
+}
+
 }  // namespace
 
 KeyList::KeyList(bool trimmedLookups, QObject* parent) : QAbstractListModel(parent), trimmed_(trimmedLookups) {}
@@ -266,21 +276,25 @@ QVariant KeyList::data(const QModelIndex& index, int role) const {
 
 QModelIndexList KeyList::match(const QModelIndex& start, int role, const QVariant& value, int hits,
                                Qt::MatchFlags flags) const {
-  // A combo box's findText(text, MatchFixedString | MatchCaseSensitive): the first row holding
-  // exactly that text. FirstExact compares untrimmed texts only in a list that is not trimmed.
   const bool ownIndex = (role == Qt::DisplayRole || role == Qt::EditRole) && start.model() == this &&
                         start.column() == 0 && !start.parent().isValid();
-  if (ownIndex && !trimmed_ && hits == 1 && start.row() == 0 && (flags & Qt::MatchCaseSensitive) &&
-      (flags & Qt::MatchTypeMask) == Qt::MatchFixedString) {
+  const Qt::MatchFlags type = flags & Qt::MatchTypeMask;
+  if (!ownIndex || (type != Qt::MatchStartsWith && type != Qt::MatchFixedString))
+    return QAbstractListModel::match(start, role, value, hits, flags);
+  const Qt::CaseSensitivity cs = flags & Qt::MatchCaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+  const bool exactText = type == Qt::MatchFixedString;
+  // A combo box's findText(text, MatchFixedString | MatchCaseSensitive): the first row holding
+  // exactly that text, found through the hashes. FirstExact compares untrimmed texts only in a
+  // list that is not trimmed.
+  if (exactText && !trimmed_ && hits == 1 && start.row() == 0 && cs == Qt::CaseSensitive) {
     const int row = FirstExact(value.toString());
     return row < 0 ? QModelIndexList() : QModelIndexList{index(row, 0)};
   }
-  const bool startsWithPrefix = (flags & Qt::MatchTypeMask) == Qt::MatchStartsWith;
-  if (!startsWithPrefix || !ownIndex)
-    return QAbstractListModel::match(start, role, value, hits, flags);
-  const QString prefix = value.toString();
-  const bool asciiPrefix = isAscii(prefix);
-  const Qt::CaseSensitivity cs = flags & Qt::MatchCaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+  const QString wanted = value.toString();
+  const bool asciiWanted = isAscii(wanted);
+  const auto matches = [&](auto text) {
+    return exactText ? sameText(text, wanted, cs, asciiWanted) : startsWith(text, wanted, cs, asciiWanted);
+  };
   const bool wrap = flags & Qt::MatchWrap;
   QModelIndexList result;
   const int from = start.row();
@@ -289,8 +303,7 @@ QModelIndexList KeyList::match(const QModelIndex& start, int role, const QVarian
     const int b = pass == 0 ? from : 0;
     const int e = pass == 0 ? to : from;
     for (int row = b; row < e && (hits == -1 || result.size() < hits); ++row)
-      if (withText(row, [&](auto text) { return startsWith(text, prefix, cs, asciiPrefix); }))
-        result.append(index(row, 0));
+      if (withText(row, matches)) result.append(index(row, 0));
   }
   return result;
 }

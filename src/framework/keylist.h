@@ -1,8 +1,8 @@
 #pragma once
 // The long one-column lists of the patient, bill and cancellation forms (every patient's
 // identifier, every bill number): the texts in one compact buffer behind a read-only list model
-// that a combo box shows, with the two searches the forms make on every keystroke answered
-// without walking hundreds of thousands of rows through the model.
+// that a combo box shows, with the searches the forms make on every keystroke answered without
+// walking hundreds of thousands of rows through the model.
 //
 //   auto ids = std::make_unique<KeyList>(true);
 //   ids->Reserve(rows); ids->Append(text, rowid); ...      // at Load, in list order
@@ -10,7 +10,7 @@
 //   ids->FirstExact(Trim(text))                            // the first row holding that text
 //   ids->LastExact(Trim(text))                             // the last one
 //   combo->findText(prefix, Qt::MatchStartsWith)          // answered by KeyList::match
-//   combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive)  // and this, untrimmed
+//   combo->findText(text, Qt::MatchFixedString)           // and this, case ignored or not, untrimmed
 //
 // A million bill numbers are read each time a cancellation form opens, and every fresh page of
 // memory costs a fault on its first write. So a row takes only its text's bytes (one a character
@@ -54,10 +54,11 @@ public:
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-  // The type-ahead search (the first row from `start` whose text starts with the value, case
-  // ignored, one hit) runs over the buffer; so does, in a list that is not trimmed, findText's
-  // exact search (the first row holding the text, case counting); every other search is the
-  // model's usual one.
+  // The type-ahead's searches run over the buffer, with the model's answers: the rows from
+  // `start` whose text starts with the value (MatchStartsWith) or is the value (MatchFixedString,
+  // compared as QString::compare does, the stored blanks counting), case ignored unless
+  // MatchCaseSensitive; findText's case-sensitive exact search in a list that is not trimmed goes
+  // through the hashes. Every other search is the model's usual one.
   QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits = 1,
                         Qt::MatchFlags flags = Qt::MatchFlags(Qt::MatchStartsWith | Qt::MatchWrap)) const override;
 

@@ -7,6 +7,8 @@
 namespace {
 
 const QStringList kSexes{QStringLiteral("Male"), QStringLiteral("Female")};
+// Identifiers in the order of their patients' names: the longer OP17 before OP1.
+const QStringList kIds{QStringLiteral("OP17"), QStringLiteral("OP2"), QStringLiteral("OP1")};
 
 TextBoxState box(const QString& text, int selStart, int selLength, const QStringList& items = kSexes) {
   TextBoxState s;
@@ -44,6 +46,11 @@ TEST_F(KeyFilters, CompletionFollowsTheTypedPrefix) {
       {"Mx matches nothing: emptied", box("Male", 1, 3), 'x', false, "", 0, 0, true, 0},
       {"Mx matches nothing: kept as free text", box("Male", 1, 3), 'x', true, "Mx", 2, 0, false, 0},
       {"typing over the tail keeps completing", box("Male", 1, 3), 'a', false, "Male", 2, 2, true, 0},
+      {"a start of several proposes the first listed", box("", 0, 0, kIds), 'o', false, "OP17", 1, 3, true, 0},
+      {"a typed entry is proposed before a longer one listed first", box("OP17", 2, 2, kIds), '1', false, "OP1", 3, 0,
+       true, 0},
+      {"a typed entry is found whatever its case", box("op", 2, 0, kIds), '1', false, "OP1", 3, 0, true, 0},
+      {"typing on reaches the longer entry", box("OP1", 3, 0, kIds), '7', false, "OP17", 4, 0, true, 0},
       {"without a selection the key is added at the end", box("Fe", 1, 0), 'm', false, "Female", 3, 3, true, 0},
       {"an empty list keeps nothing", box("", 0, 0, {}), 'a', false, "", 0, 0, true, 0},
       {"an empty list keeps free text", box("", 0, 0, {}), 'a', true, "a", 1, 0, false, 0},

@@ -233,6 +233,8 @@ void choose(QComboBox* box, const QString& text) {
   type(box, text);
   closePopups();
 }
+// A bill form's patient: the identifier typed, and Enter to choose it.
+void choosePatient(QComboBox* box, const QString& id) { choose(box, id + QLatin1Char('\r')); }
 void pick(QComboBox* box, const QString& text) {
   const int at = box->findText(text);
   if (at >= 0) box->setCurrentIndex(at);
@@ -247,7 +249,7 @@ void report(QWidget* form, ImageButton* generate) {
 // A little of what a user types into the forms that start empty.
 void fillForm(VbForm* form) {
   if (auto* f = qobject_cast<frmBill*>(form)) {
-    choose(&f->cmbPatientName, QStringLiteral("OP2"));
+    choosePatient(&f->cmbPatientName, QStringLiteral("OP2"));
     pick(&f->cmbDrName, QStringLiteral("Dr Meera Nair"));
     type(&f->Text1[0], QStringLiteral("150"));
     type(&f->Text1[1], QStringLiteral("50"));
@@ -259,7 +261,7 @@ void fillForm(VbForm* form) {
     click(&f->Picture1);
     f->CheckBox1.setChecked(true);
   } else if (auto* f = qobject_cast<frmInBill*>(form)) {
-    choose(&f->cmbPatientName, QStringLiteral("IP1"));
+    choosePatient(&f->cmbPatientName, QStringLiteral("IP1"));
     pick(&f->cmbDrName, QStringLiteral("Dr Meera Nair"));
     type(&f->Text1[0], QStringLiteral("1500"));
     type(&f->Text1[1], QStringLiteral("1000"));
@@ -267,7 +269,7 @@ void fillForm(VbForm* form) {
     click(&f->Picture1);
   } else if (auto* f = qobject_cast<TestBillForm*>(form)) {
     const bool lab = f->Kind() == TestBillKind::Lab;
-    choose(&f->cmbPatientName, lab ? QStringLiteral("OP1") : QStringLiteral("OP2"));
+    choosePatient(&f->cmbPatientName, lab ? QStringLiteral("OP1") : QStringLiteral("OP2"));
     pick(&f->cmbDrName, QStringLiteral("Dr Rekha Thomas"));
     for (const QString& test : lab ? QStringList{QStringLiteral("CBC"), QStringLiteral("Blood Sugar")}
                                    : QStringList{QStringLiteral("Chest PA")}) {
@@ -414,7 +416,7 @@ void shootOtherForms(Tour& tour, int index) {
   if (auto* card = ShowForm<frmViewEmpDetails>()) shootCard(tour, card, name(card), QStringLiteral("Ra"));
   if (auto* card = ShowForm<frmViewUserDetails>()) shootCard(tour, card, name(card), QString());
   if (auto* f = ShowForm<frmReprintInBill>()) {
-    choose(&f->cmbPatientName, QStringLiteral("IP2"));
+    choosePatient(&f->cmbPatientName, QStringLiteral("IP2"));
     type(&f->Text2, QStringLiteral("Oxygen"));
     type(&f->Text1[9], QStringLiteral("75"));
     f->CheckBox2.setChecked(true);

@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <memory>
+#include <utility>
 
 #include "data/billinglookups.h"
 #include "data/columns.h"
@@ -20,15 +23,28 @@ PatientChooser::PatientChooser(QComboBox* cmbPatientName, QLineEdit* txtPatientI
     : QObject(parent), combo_(cmbPatientName), name_(txtPatientID) {
   if (!combo_) return;
   QComboBox* combo = combo_;
-  WireKeyPress(combo, [combo](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(combo, KeyAscii, false); });
-  connect(combo, &QComboBox::editTextChanged, this, [this] { Change(); });
-  connect(combo, &QComboBox::activated, this, [this] { Change(); });
+  WireKeyPress(combo, [this, combo](int& KeyAscii) {
+    KeyAscii = AutoCompleteKeyPress(combo, KeyAscii, false);
+    if (KeyAscii == 13) confirm();
+  });
+  // A text typed or completed is only proposed; an emptied one holds nobody at once.
+  connect(combo, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (Trim(text).isEmpty()) Change();
+  });
+  // The box activates an entry for an arrow key and as editing ends too; only a pick confirms.
+  connect(combo, &QComboBox::activated, this, [this] {
+    if (!std::exchange(picking_, false)) return;
+    confirm();
+  });
   combo->installEventFilter(this);
+  listArea_ = combo->view()->viewport();
+  listArea_->installEventFilter(this);
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { listFollowsFocus(now); });
 }
 
 PatientChooser::~PatientChooser() {
   if (combo_) combo_->removeEventFilter(this);
+  if (listArea_) listArea_->removeEventFilter(this);
 }
 
 void PatientChooser::showList(std::unique_ptr<KeyList> list) {
@@ -152,6 +168,12 @@ void PatientChooser::Change() {
   if (found) emit PatientChosen();
 }
 
+void PatientChooser::confirm() {
+  const QPointer<PatientChooser> alive(this);
+  Change();
+  if (alive && HasPatient()) emit PatientConfirmed();
+}
+
 bool PatientChooser::HasPatient() const {
   return matched_ && combo_ && Trim(combo_->currentText()) == patientId_;
 }
@@ -178,6 +200,25 @@ void PatientChooser::forget() {
 }
 
 bool PatientChooser::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == listArea_) {
+    // The list picks the entry under a released button, and activates it, before the release
+    // goes further; a press begins a new pick.
+    if (event->type() == QEvent::MouseButtonPress) picking_ = false;
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+      picking_ = combo_ && combo_->view()->isVisible();
+    return QObject::eventFilter(watched, event);
+  }
+  if (watched == combo_ && event->type() == QEvent::KeyPress) {
+    picking_ = false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Tab confirms the identifier shown and, when it chose a patient, moves on to the doctor
+    // rather than to whatever box the tab order names next.
+    if (key->key() == Qt::Key_Tab && !(key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
+      const QPointer<QComboBox> combo(combo_);
+      confirm();
+      if (combo && !combo->hasFocus()) return true;
+    }
+  }
   if (watched == combo_ && event->type() == QEvent::FocusIn) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     // The window system catches up with a list closed the moment it opened: activating the list's
@@ -190,8 +231,10 @@ bool PatientChooser::eventFilter(QObject* watched, QEvent* event) {
     if (reason != Qt::PopupFocusReason) focusLeftTo_.clear();  // the user came back to the box
   }
   if (watched == combo_ && event->type() == QEvent::FocusOut &&
-      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    picking_ = false;
     Change();
+  }
   return QObject::eventFilter(watched, event);
 }
 

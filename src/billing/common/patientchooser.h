@@ -5,7 +5,7 @@
 //
 //   PatientChooser chooser{cmbPatientName, txtPatientID};
 //   chooser.Fill(gCon, {OutPatientsByNameRead()});  // at Load (data/billinglookups.h)
-//   connect(&chooser, &PatientChooser::PatientChosen, this, [this] { cmbDrName->setFocus(); });
+//   connect(&chooser, &PatientChooser::PatientConfirmed, this, [this] { cmbDrName->setFocus(); });
 //   ...
 //   if (!chooser.HasPatient()) MsgBox("Please Select the Patient Name First", vbCritical);
 //   chooser.Field(7)                              // a column of the chosen patient's row
@@ -16,15 +16,22 @@
 // out-patients. A look-up searches the tables in that order, so an identifier held by two of them
 // is the first one's.
 //
-// The chooser wires the combo box itself: its key presses (completion), its text changes, a
-// pick from its list and its losing the focus all run Change(). Change() walks the patients from
-// the first row of the first table for the row whose column 0, trimmed, is the trimmed text (case
-// counts). A match shows column 1 in the name box, keeps that row's values and raises
-// PatientChosen. Filled from table reads rather than recordsets, the chooser keeps only the
-// identifiers and reads the matched row alone, by its rowid. A text that matches nobody leaves
-// the name on screen as it was, but HasPatient() is then false, so the form can refuse to bill
-// the name shown for an identifier not typed. Emptying the text empties the name, forgets the
-// patient and raises PatientForgotten.
+// Typing only proposes: the completion puts the listed identifier into the box (the typed one
+// itself where it is listed, else the first that begins with it), and the keys typed next go on
+// into the box. The clerk chooses the patient shown by confirming: Enter, Tab, a pick from the
+// list, or the focus leaving the box. Each runs Change(); Enter, Tab and a pick also raise
+// PatientConfirmed when a patient was chosen, and the bill forms move the focus on to the doctor
+// then (a Tab that chose somebody is spent on that). The focus leaving the box by a click
+// elsewhere chooses without moving on: the focus stays where the clerk put it.
+//
+// Change() walks the patients from the first row of the first table for the row whose column 0,
+// trimmed, is the trimmed text (case counts). A match shows column 1 in the name box, keeps that
+// row's values and raises PatientChosen. Filled from table reads rather than recordsets, the
+// chooser keeps only the identifiers and reads the matched row alone, by its rowid. A text that
+// matches nobody, and a text typed but not yet confirmed, leave the name on screen as it was, but
+// HasPatient() is then false, so the form can refuse to bill the name shown for an identifier not
+// chosen. Emptying the text (typed away or confirmed) empties the name, forgets the patient and
+// raises PatientForgotten.
 //
 // The drop-down list is open only while the focus is in the combo box: the keyboard goes where an
 // open list is, so a list left open once the form has moved the focus on to the doctor would take
@@ -60,7 +67,7 @@ public:
   int Count() const;
   int Count(int table) const;
 
-  // The look-up the combo box's Change, Click and LostFocus run.
+  // The look-up a confirm runs (Enter, Tab, a pick from the list, the focus leaving the box).
   void Change();
 
   // A patient is chosen and the combo box (trimmed) still shows that patient's identifier.
@@ -73,8 +80,11 @@ public:
   void Clear();
 
 signals:
-  // A look-up matched: the name box shows the patient's name. The bill forms move the focus on.
+  // A look-up matched: the name box shows the patient's name.
   void PatientChosen();
+  // The clerk confirmed the patient chosen with Enter, Tab or a pick from the list (after
+  // PatientChosen): the bill forms move the focus on to the doctor.
+  void PatientConfirmed();
   // The text was emptied: nobody is chosen any more.
   void PatientForgotten();
 
@@ -82,6 +92,8 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // Change(), and PatientConfirmed when it chose somebody.
+  void confirm();
   bool find(Recordset* patients, const QString& wanted);
   bool findListed(const QString& wanted);
   void forget();
@@ -101,5 +113,8 @@ private:
   std::vector<Value> row_;
   bool matched_ = false;
   bool busy_ = false;
+  // A mouse button went up over the dropped-down list: the activation it makes is a pick.
+  bool picking_ = false;
+  QPointer<QWidget> listArea_;  // the dropped-down list's entries, where a pick is clicked
   QPointer<QWidget> focusLeftTo_;  // where the focus went when it took the list's place
 };

@@ -90,6 +90,7 @@ void frmInBill::build(Variant variant) {
 
   chooser_ = std::make_unique<PatientChooser>(&cmbPatientName, &txtPatientID);
   connect(chooser_.get(), &PatientChooser::PatientChosen, this, &frmInBill::patientChosen);
+  connect(chooser_.get(), &PatientChooser::PatientConfirmed, this, [this] { cmbDrName.setFocus(); });
   QComboBox* doctors = &cmbDrName;
   WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
   connect(&DTPicker1, &QDateEdit::dateChanged, this, &frmInBill::DTPicker1_Change);
@@ -159,7 +160,6 @@ void frmInBill::patientChosen() {
   PatientSex = chooser_->Field(cols::SettingsInPatient::Sex);
   PatientAge = chooser_->Field(cols::SettingsInPatient::Age);
   Text3.setText(chooser_->Field(cols::SettingsInPatient::Advance));
-  cmbDrName.setFocus();
 }
 
 void frmInBill::forgetPatient() {
@@ -186,6 +186,13 @@ void frmInBill::Picture1_Click() {
     return;
   }
   const QString patient = Trim(cmbPatientName.currentText());
+  // An identifier typed over the chosen one and not confirmed: the name, the advance and the
+  // receipt's patient shown would be the one chosen before.
+  if (!patient.isEmpty() && !chooser_->HasPatient()) {
+    MsgBox(QString::fromLatin1(kNoPatient), vbCritical);
+    cmbPatientName.setFocus();
+    return;
+  }
   if (!Trim(txtAdvance.text()).isEmpty()) {
     // What the filter cannot keep out (a paste of "0", a text set from elsewhere) makes no
     // receipt: one of nothing, or of a number the clerk did not type, would be printed and kept.

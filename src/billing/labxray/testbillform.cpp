@@ -62,6 +62,7 @@ TestBillForm::TestBillForm(TestBillKind kind)
   chooser_ = std::make_unique<PatientChooser>(&cmbPatientName, &txtPatientID);
   connect(chooser_.get(), &PatientChooser::PatientChosen, this, &TestBillForm::patientChosen);
   connect(chooser_.get(), &PatientChooser::PatientForgotten, this, &TestBillForm::forgetPatient);
+  connect(chooser_.get(), &PatientChooser::PatientConfirmed, this, [this] { cmbDrName.setFocus(); });
   QComboBox* doctors = &cmbDrName;
   WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
   WireKeyPress(&cmbDescription, [this](int& KeyAscii) {
@@ -176,7 +177,6 @@ void TestBillForm::patientChosen() {
   PatientLocation = chooser_->Field(patient::Location);
   PatientSex = chooser_->Field(patient::Sex);
   PatientAge = chooser_->Field(patient::Age);
-  cmbDrName.setFocus();
 }
 
 void TestBillForm::forgetPatient() {
@@ -208,6 +208,15 @@ void TestBillForm::Picture1_Click() {
   if (BillPrinted) {
     MsgBox(QStringLiteral("You cannt Change the Bill Already Printed ! Cancel the Bill First then Again Give Print"),
            vbCritical, QStringLiteral("Warning"));
+    return;
+  }
+  // A bill needs no patient, but an identifier typed and not confirmed is nobody's: the name
+  // shown beside it would be the one chosen before.
+  if (!Trim(cmbPatientName.currentText()).isEmpty() && !chooser_->HasPatient()) {
+    const QPointer<TestBillForm> alive(this);
+    MsgBox(QString::fromLatin1(kNoPatient), vbCritical);
+    if (!alive) return;
+    cmbPatientName.setFocus();
     return;
   }
   if (Trim(cmbDescription.currentText()).isEmpty() || !testChosen_) {

@@ -174,7 +174,7 @@ void frmBill::LoadMenuForm() {
     CloseForm();
     return;
   }
-  connect(chooser_.get(), &PatientChooser::PatientChosen, this, [this] { cmbDrName.setFocus(); });
+  connect(chooser_.get(), &PatientChooser::PatientConfirmed, this, [this] { cmbDrName.setFocus(); });
 
   // The form only appends to the bill table, and no other menu form is open meanwhile: ten years
   // of bills need not be read for that.

@@ -1,8 +1,11 @@
-// The patient chooser of every bill form hands the keyboard on: once a typed start completes an
-// identifier, the focus goes to the doctor box and the chooser's list closes, so the keys typed
-// next reach the doctor box and the patient stays chosen.
+// The patient chooser of every bill form: typing only proposes an identifier (the typed one itself
+// where it is listed), every key goes on into the patient box, and the clerk chooses with Enter,
+// Tab, a pick from the list or by leaving the box. Enter, Tab and a pick hand the keyboard on to
+// the doctor box and close the chooser's list; the bill printed and stored is the one the box
+// shows.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -18,70 +21,135 @@
 
 namespace {
 
+const QString kSelectPatient = QStringLiteral("Please Select the Patient Name First");
+
 class ChooserFocusTest : public HalvionTest {
 protected:
   void SetUp() override {
     HalvionTest::SetUp();
+    // Listed by name, each table: Arun's 17 first, then Meena's 2, then Ravi's 1.
     exec(QStringLiteral(
         "INSERT INTO SettingDrDetails(DoctorID) VALUES ('Dr Meera'), ('Dr Anand');"
         "INSERT INTO SettingsLab(Description, Amount) VALUES ('CBC', '150');"
         "INSERT INTO SettingsXRay(Description, AdultAmount, ChildrenAmount) VALUES ('Chest', '400', '250');"
         "INSERT INTO SettingsOutPatient(EmployeeID, FirstName, Sex, Age, Address, Location)"
-        " VALUES ('OP3', 'Beena', 'Female', '41', 'Rose Villa', 'Pala'),"
-        "        ('OP12', 'ABC', 'Male', '36', '12 Hill Road', 'Kottayam');"
+        " VALUES ('OP1', 'Ravi', 'Male', '41', 'Rose Villa', 'Pala'),"
+        "        ('OP2', 'Meena', 'Female', '36', '12 Hill Road', 'Kottayam'),"
+        "        ('OP17', 'Arun', 'Male', '52', '4 Lake Street', 'Vaikom');"
         "INSERT INTO SettingsInPatient(EmployeeID, FirstName, Sex, Age, Address, Location, Discharged)"
-        " VALUES ('IP10', 'Ravi', 'Male', '40', '12 Hill Road', 'Brackwell', 'No'),"
-        "        ('IP11', 'Meena', 'Female', '33', '4 Lake Street', 'Kelvany', 'No');"));
+        " VALUES ('IP1', 'Ravi', 'Male', '40', '12 Hill Road', 'Brackwell', 'No'),"
+        "        ('IP2', 'Meena', 'Female', '33', '4 Lake Street', 'Kelvany', 'No'),"
+        "        ('IP17', 'Arun', 'Male', '61', '7 Mill Lane', 'Tarn', 'No');"));
     gCon = openDb();
   }
   void TearDown() override {
     ResetForms();
     HalvionTest::TearDown();
   }
+
+  // The patients the stored bills of a table are for, "id|name" each, once.
+  QString billedPatients(const char* table) const {
+    return scalar(QStringLiteral("SELECT group_concat(DISTINCT patientid || '|' || patientName) FROM %1")
+                      .arg(QString::fromLatin1(table)));
+  }
+  void clearBills(const char* table) const { exec(QStringLiteral("DELETE FROM %1").arg(QString::fromLatin1(table))); }
+  void expectPrintAndSave() {
+    boxes().expect(QStringLiteral("Do you wish to Print this Bill"), QStringLiteral("Print"), vbYesNo, vbYes);
+    boxes().expect(QStringLiteral("Bill Printed and Saved Successfully"), QStringLiteral("Print Info"),
+                   vbInformation);
+  }
 };
 
-// One bill form: how to open it, and the boxes the chooser works with.
+// One bill form: how to open it, the boxes the chooser works with, how a line is put on the bill,
+// and where the bill is stored.
 struct BillForm {
   const char* name;
+  const char* prefix;  // of the identifiers it is tried with
   std::function<VbForm*()> open;
   std::function<QComboBox*(VbForm*)> patient;
   std::function<QLineEdit*(VbForm*)> patientName;
   std::function<QComboBox*(VbForm*)> doctor;
-  const char* typed;  // the start of an identifier; the first listed with it is `id`
-  const char* id;
-  const char* nameShown;
+  std::function<QWidget*(VbForm*)> addressBox;
+  std::function<void(VbForm*)> typeLine;  // the line's amount or test
+  std::function<void(VbForm*)> add;       // clicks Add
+  std::function<void(VbForm*)> print;     // clicks Print
+  const char* table;
+
+  void addLine(VbForm* f) const {
+    typeLine(f);
+    add(f);
+  }
 };
 
 template <class F>
-BillForm billForm(const char* name, const char* typed, const char* id, const char* shown) {
+BillForm billForm(const char* name, const char* prefix, std::function<void(F*)> typeLine, const char* table) {
   return BillForm{name,
+                  prefix,
                   [] { return static_cast<VbForm*>(LoadForm<F>()); },
                   [](VbForm* f) { return &static_cast<F*>(f)->cmbPatientName; },
                   [](VbForm* f) { return &static_cast<F*>(f)->txtPatientID; },
                   [](VbForm* f) { return &static_cast<F*>(f)->cmbDrName; },
-                  typed,
-                  id,
-                  shown};
+                  [](VbForm* f) { return &static_cast<F*>(f)->CheckBox1; },
+                  [typeLine](VbForm* f) { typeLine(static_cast<F*>(f)); },
+                  [](VbForm* f) { Click(static_cast<F*>(f)->Picture1); },
+                  [](VbForm* f) { Click(static_cast<F*>(f)->Picture2); },
+                  table};
 }
 
-TEST_F(ChooserFocusTest, KeysTypedAfterACompletedIdentifierGoToTheDoctorAndThePatientStays) {
-  const BillForm forms[] = {
-      // Listed by name: ABC's OP12 before Beena's OP3, Meena's IP11 before Ravi's IP10.
-      billForm<frmBill>("out-patient bill", "o", "OP12", "ABC"),
-      billForm<frmInBill>("in-patient bill", "i", "IP11", "Meena"),
-      billForm<frmLabBillReport>("laboratory bill", "i", "IP11", "Meena"),
-      billForm<frmXRayBillReport>("x-ray bill", "o", "OP12", "ABC"),
+std::vector<BillForm> billForms() {
+  return {
+      billForm<frmBill>("out-patient bill", "OP", [](frmBill* f) { TypeOver(f->Text1[0], "100"); },
+                        "OutPatientPrintDetails"),
+      billForm<frmInBill>("in-patient bill", "IP", [](frmInBill* f) { TypeOver(f->Text1[0], "500"); },
+                          "InPatientPrintDetails"),
+      billForm<frmLabBillReport>("laboratory bill", "IP",
+                                 [](frmLabBillReport* f) { TypeOver(f->cmbDescription, "CBC"); }, "LabPrintDetails"),
+      billForm<frmXRayBillReport>("x-ray bill", "OP",
+                                  [](frmXRayBillReport* f) { TypeOver(f->cmbDescription, "Chest"); },
+                                  "XRayPrintDetails"),
   };
-  for (const BillForm& b : forms) {
+}
+
+// A bill form on screen, its window active and the keyboard in the patient box.
+struct Shown {
+  VbForm* form = nullptr;
+  QComboBox* patient = nullptr;
+  QComboBox* doctor = nullptr;
+  QString prefix;
+};
+
+Shown showForm(const BillForm& b) {
+  VbForm* form = b.open();
+  if (!form) return {};
+  form->Show();
+  QApplication::setActiveWindow(form->FormWindow());
+  if (!QTest::qWaitForWindowActive(form->FormWindow())) return {};
+  Shown shown{form, b.patient(form), b.doctor(form), QString::fromLatin1(b.prefix)};
+  shown.patient->setFocus();
+  return shown;
+}
+
+// Whether the sheet printed last shows this text.
+bool lastSheetShows(const RecordingPrinter& printer, const QString& text) {
+  if (printer.Jobs().empty()) return false;
+  for (const PrintedItem& item : printer.Jobs().back().items)
+    if (item.text == text) return true;
+  return false;
+}
+
+void closeForm(const Shown& shown) {
+  // No list left open for the next form.
+  if (shown.doctor->view()->isVisible()) shown.doctor->hidePopup();
+  shown.form->Hide();
+  shown.form->Unload();
+}
+
+TEST_F(ChooserFocusTest, TypingProposesAndEnterHandsTheKeyboardToTheDoctor) {
+  for (const BillForm& b : billForms()) {
     SCOPED_TRACE(b.name);
-    VbForm* form = b.open();
-    ASSERT_NE(form, nullptr);
-    form->Show();
-    QApplication::setActiveWindow(form->FormWindow());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form->FormWindow()));
-    QComboBox* patient = b.patient(form);
-    QComboBox* doctor = b.doctor(form);
-    patient->setFocus();
+    const Shown shown = showForm(b);
+    ASSERT_NE(shown.form, nullptr);
+    const auto [form, patient, doctor, prefix] = shown;
 
     // A start no identifier has empties the box; the list stays open over it for the next try.
     TypeAtFocus(QStringLiteral("x"));
@@ -89,9 +157,16 @@ TEST_F(ChooserFocusTest, KeysTypedAfterACompletedIdentifierGoToTheDoctorAndThePa
     EXPECT_TRUE(patient->view()->isVisible());
     EXPECT_TRUE(patient->hasFocus());
 
-    TypeAtFocus(QString::fromLatin1(b.typed));
-    EXPECT_EQ(patient->currentText().toStdString(), b.id);
-    EXPECT_EQ(b.patientName(form)->text().toStdString(), b.nameShown);
+    // The first identifier beginning with the key is proposed, its tail selected; nobody is chosen.
+    TypeAtFocus(prefix.left(1));
+    EXPECT_EQ(patient->currentText(), prefix + "17");
+    EXPECT_EQ(patient->lineEdit()->selectedText(), prefix.mid(1) + "17");
+    EXPECT_EQ(b.patientName(form)->text().toStdString(), "");
+    EXPECT_TRUE(patient->hasFocus());
+    EXPECT_TRUE(patient->view()->isVisible());
+
+    TypeAtFocus(QStringLiteral("\r"));
+    EXPECT_EQ(b.patientName(form)->text().toStdString(), "Arun");
     EXPECT_TRUE(doctor->hasFocus());
     EXPECT_FALSE(patient->view()->isVisible()) << "the chooser's list stays open after the focus left it";
     // On X the window system catches up late with the list shown and closed at once: it activates
@@ -102,17 +177,126 @@ TEST_F(ChooserFocusTest, KeysTypedAfterACompletedIdentifierGoToTheDoctorAndThePa
 
     TypeAtFocus(QStringLiteral("dr m"));
     EXPECT_EQ(doctor->currentText().toStdString(), "Dr Meera");
-    EXPECT_EQ(patient->currentText().toStdString(), b.id);
-    EXPECT_EQ(b.patientName(form)->text().toStdString(), b.nameShown);
+    EXPECT_EQ(patient->currentText(), prefix + "17");
+    EXPECT_EQ(b.patientName(form)->text().toStdString(), "Arun");
     EXPECT_FALSE(patient->view()->isVisible());
     EXPECT_TRUE(doctor->hasFocus());
-
-    // No list left open for the next form.
-    if (doctor->view()->isVisible()) doctor->hidePopup();
-    form->Hide();
-    form->Unload();
+    closeForm(shown);
   }
   EXPECT_TRUE(boxes().shown().empty());
+}
+
+// How the clerk confirms the identifier typed.
+enum class Confirm { Keys, Pick, ClickElsewhere };
+
+TEST_F(ChooserFocusTest, TheBillIsForThePatientTypedAndConfirmedWithTheDoctorTyped) {
+  const struct {
+    const char* name;
+    const char* typed;  // after the form's prefix
+    Confirm confirm;
+    const char* id;     // after the form's prefix
+    const char* patientName;
+    bool lowerCase = false;  // the prefix typed in lower case
+  } cases[] = {
+      {"2 and Enter", "2\r", Confirm::Keys, "2", "Meena"},
+      // 17 begins with 1 and its patient's name comes first, yet 1 typed is 1.
+      {"1 and Enter", "1\r", Confirm::Keys, "1", "Ravi"},
+      {"1 in lower case and Enter", "1\r", Confirm::Keys, "1", "Ravi", true},
+      {"17 and Enter", "17\r", Confirm::Keys, "17", "Arun"},
+      {"2 and Tab", "2\t", Confirm::Keys, "2", "Meena"},
+      // The start alone proposes the first identifier listed with it, and Tab takes that one.
+      {"the start and Tab", "\t", Confirm::Keys, "17", "Arun"},
+      {"a pick from the list", "", Confirm::Pick, "2", "Meena"},
+      {"2 and a click elsewhere", "2", Confirm::ClickElsewhere, "2", "Meena"},
+  };
+  for (const BillForm& b : billForms()) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(b.name) + ": " + c.name);
+      clearBills(b.table);
+      const Shown shown = showForm(b);
+      ASSERT_NE(shown.form, nullptr);
+      const auto [form, patient, doctor, prefix] = shown;
+      const QString id = prefix + QString::fromLatin1(c.id);
+
+      if (c.confirm == Confirm::Pick) {
+        PickEntry(*patient, id);
+      } else {
+        TypeAtFocus((c.lowerCase ? prefix.toLower() : prefix) + QString::fromLatin1(c.typed));
+        EXPECT_EQ(doctor->currentText().toStdString(), "") << "a key typed for the patient reached the doctor";
+      }
+      if (c.confirm == Confirm::ClickElsewhere) {
+        EXPECT_EQ(b.patientName(form)->text().toStdString(), "") << "chosen before it was confirmed";
+        Click(b.addressBox(form));
+        EXPECT_TRUE(b.addressBox(form)->hasFocus());
+      } else {
+        EXPECT_TRUE(doctor->hasFocus());
+      }
+      EXPECT_EQ(patient->currentText(), id);
+      EXPECT_EQ(b.patientName(form)->text().toStdString(), c.patientName);
+
+      if (doctor->hasFocus())
+        TypeAtFocus(QStringLiteral("dr m"));
+      else
+        TypeKeys(doctor, QStringLiteral("dr m"));
+      EXPECT_EQ(doctor->currentText().toStdString(), "Dr Meera");
+
+      b.addLine(form);
+      expectPrintAndSave();
+      b.print(form);
+      EXPECT_EQ(boxes().pending(), 0);
+      const QString printedName = QStringLiteral("Name  :  %1 ( %2 )").arg(QString::fromLatin1(c.patientName), id);
+      EXPECT_TRUE(lastSheetShows(printer(), printedName)) << printedName.toStdString();
+      EXPECT_TRUE(lastSheetShows(printer(), QStringLiteral("Dr Meera")));
+      EXPECT_EQ(billedPatients(b.table), id + "|" + c.patientName);
+      closeForm(shown);
+    }
+  }
+}
+
+TEST_F(ChooserFocusTest, AnIdentifierTypedOverAndNotConfirmedBillsNobodyAndAClickConfirmsIt) {
+  for (const BillForm& b : billForms()) {
+    SCOPED_TRACE(b.name);
+    clearBills(b.table);
+    const Shown shown = showForm(b);
+    ASSERT_NE(shown.form, nullptr);
+    const auto [form, patient, doctor, prefix] = shown;
+    TypeAtFocus(prefix + "2\r");
+    TypeAtFocus(QStringLiteral("dr m"));
+    b.addLine(form);
+    const std::size_t printed = printer().Items().size();
+
+    // Typed over the chosen identifier and cut back to a start no patient has: Meena's name is
+    // still shown, but the bill is nobody's. The click leaves the box, which matches nobody.
+    patient->setFocus();
+    patient->lineEdit()->selectAll();
+    TypeAtFocus(prefix + "\b");
+    ASSERT_EQ(patient->currentText(), prefix);
+    EXPECT_EQ(b.patientName(form)->text().toStdString(), "Meena");
+    boxes().expect(kSelectPatient, QString(), vbCritical);
+    b.add(form);
+    EXPECT_TRUE(patient->hasFocus());
+    boxes().expect(kSelectPatient, QString(), vbCritical);
+    b.print(form);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(printer().Items().size(), printed);
+    EXPECT_EQ(billedPatients(b.table), "");
+
+    // Typed over with another identifier, proposed only; the click on Add takes the focus, which
+    // chooses that patient, and the bill printed and stored is his.
+    patient->setFocus();
+    patient->lineEdit()->selectAll();
+    TypeAtFocus(prefix + "1");
+    EXPECT_EQ(patient->currentText(), prefix + "1");
+    EXPECT_EQ(b.patientName(form)->text().toStdString(), "Meena");
+    b.add(form);
+    EXPECT_EQ(b.patientName(form)->text().toStdString(), "Ravi");
+    expectPrintAndSave();
+    b.print(form);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_TRUE(lastSheetShows(printer(), QStringLiteral("Name  :  Ravi ( %1 )").arg(prefix + "1")));
+    EXPECT_EQ(billedPatients(b.table), prefix + "1|Ravi");
+    closeForm(shown);
+  }
 }
 
 }  // namespace

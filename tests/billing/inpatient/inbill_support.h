@@ -45,7 +45,8 @@ protected:
     return f;
   }
 
-  static void choosePatient(frmInBill* f, const QString& id) { TypeKeys(f->cmbPatientName, id); }
+  // Types the identifier into the chooser and chooses it with Enter.
+  static void choosePatient(frmInBill* f, const QString& id) { TypeKeys(f->cmbPatientName, id + "\r"); }
 
   // The rows the list shows, one "serial|particulars|amount" text each.
   static QStringList listRows(const frmInBill* f) {

@@ -258,22 +258,26 @@ TEST_F(TestBillFormTest, APercentWithDecimalsDiscountsTheGrossAsTyped) {
   }
 }
 
-TEST_F(TestBillFormTest, PatientLookUpKeepsTheLastMatchAndPrintRefusesAStrayText) {
+TEST_F(TestBillFormTest, PatientLookUpKeepsTheLastMatchAndAddAndPrintRefuseAStrayText) {
   auto* f = open<frmLabBillReport>();
   // The clerk clicks into the box and types; the keys go to the drop-down list while it is open.
   const auto typeIntoPatient = [f](const QString& text) {
     f->cmbPatientName.setFocus(Qt::MouseFocusReason);
     TypeAtFocus(text);
   };
-  typeIntoPatient("OP20");  // in both registers: the in-patient
+  typeIntoPatient("OP20\r");  // in both registers: the in-patient
   EXPECT_EQ(f->txtPatientID.text(), "Inez");
   EXPECT_EQ(f->PatientAge, "50");
   EXPECT_TRUE(f->cmbDrName.hasFocus());
+  addTests(f, {"CBC"});
 
   typeIntoPatient("\b");  // "OP2" matches nobody
   EXPECT_EQ(f->txtPatientID.text(), "Inez");
   EXPECT_EQ(f->PatientAddress, "3 Ward Row");
-  addTests(f, {"CBC"});
+  // Neither Add nor Print bills the name still shown beside an identifier typed over.
+  boxes().expect("Please Select the Patient Name First", "", vbCritical);
+  Click(f->Picture1);
+  EXPECT_EQ(f->List.topLevelItemCount(), 1);
   boxes().expect("Please Select the Patient Name First", "", vbCritical);
   Click(f->Picture2);
   EXPECT_EQ(printer().EndDocCount(), 0);

@@ -38,10 +38,11 @@ protected:
     return form;
   }
 
-  // Puts an identifier into the chooser as a pick from its list would.
+  // Puts an identifier into the chooser and chooses it with Enter.
   void choose(const QString& id) {
     form->cmbPatientName.setFocus();
     form->cmbPatientName.setEditText(id);
+    PressKey(form->cmbPatientName, Qt::Key_Return);
   }
   void fees(const QString& drFees, const QString& dressing, const QString& ecg, const QString& scan) {
     const QString texts[] = {drFees, dressing, ecg, scan};

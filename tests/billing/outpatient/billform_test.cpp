@@ -98,6 +98,7 @@ TEST_F(BillFormTest, ChooserFindsTheTrimmedIdentifierOrKeepsThePreviousName) {
     SCOPED_TRACE(c.text.toStdString());
     form->cmbPatientName.setFocus();
     form->cmbPatientName.setEditText(c.text);
+    PressKey(form->cmbPatientName, Qt::Key_Return);
     EXPECT_EQ(form->txtPatientID.text(), c.name);
     EXPECT_EQ(form->Chooser().HasPatient(), c.chosen);
     if (c.chosen) {
@@ -120,6 +121,8 @@ TEST_F(BillFormTest, TypedLetterCompletesAndAPrefixLeftByBackspaceBillsNobody) {
 
   TypeKeys(form->cmbPatientName, "o");
   EXPECT_EQ(form->cmbPatientName.currentText(), "OP12");
+  EXPECT_EQ(form->txtPatientID.text(), "");  // proposed, not chosen
+  TypeKeys(form->cmbPatientName, "\r");
   EXPECT_EQ(form->txtPatientID.text(), "ABC");
   EXPECT_TRUE(form->cmbDrName.hasFocus());
   TypeKeys(form->cmbDrName, "dr m");
