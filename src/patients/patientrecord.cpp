@@ -371,8 +371,7 @@ void PatientRecordForm::Picture9_Click() {
     return;
   }
   try {
-    // Nor may it go on under an identifier typed over since Modify.
-    if (RefuseSaveOfUnshownRow() || !ValidateSave()) return;
+    if (RefuseSaveOfAnotherRow() || !ValidateSave()) return;
     // The transaction is over before any message: a box waits for the clerk, and the write lock
     // must not wait with it.
     if (!storeRow()) {
