@@ -1,6 +1,7 @@
 // The accounts nobody may lose: the last Admin (only an Admin reaches this form, so without one
 // no account could ever be made again) and the account logged in now. Each refusal is decided on
 // the table as stored at that moment and comes before any question; nothing is written.
+#include "shell/frmSettingsChangePwd.h"
 #include "users_support.h"
 
 namespace {
@@ -76,6 +77,86 @@ TEST_F(UsersAdminTest, DeleteRefusesTheLastAdminAndTheLoggedInAccountBeforeAskin
     }
     EXPECT_EQ(mode(), "browse");
   }
+}
+
+TEST_F(UsersAdminTest, ANameTypedOverIsAnsweredAsOnEveryRecordFormBeforeTheAccountChecks) {
+  // The row the screen does not show is not the one the Admin and login checks are about.
+  const struct {
+    const char* name;
+    QStringList accounts;
+    const char* loggedIn;
+    const char* shown;
+  } cases[] = {
+      {"the last Admin", {"tumbo:Admin", "bob:Doctor"}, "", "tumbo"},
+      {"the account logged in", {"tumbo:Admin", "ann:Admin"}, "ann", "ann"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetForms();
+    exec(QStringLiteral("DELETE FROM SettingsNewUser"));
+    for (const QString& a : c.accounts) addUser(a.section(':', 0, 0), QStringLiteral("pw"), a.section(':', 1));
+    gUserName = QString::fromLatin1(c.loggedIn);
+    ASSERT_TRUE(open());
+    show(QString::fromLatin1(c.shown));
+    TypeOver(form->txtUserName, QStringLiteral("zed"));
+    boxes().expect(QStringLiteral("Please select any Record"), QString(), vbCritical);
+    clickDelete();
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(rowCount(), int(c.accounts.size()));
+  }
+}
+
+TEST_F(UsersAdminTest, TheLastAdminMayBeRenamedAndTheAccountLoggedInStaysLoggedIn) {
+  addUser(QStringLiteral("tumbo"), QStringLiteral("one"), QStringLiteral("Admin"));
+  addUser(QStringLiteral("bob"), QStringLiteral("two"), QStringLiteral("Doctor"));
+  gUserName = QStringLiteral("tumbo");
+  ASSERT_TRUE(open());
+
+  // Renamed and made a Doctor in one Modify: still the last Admin, still refused.
+  clickModify();
+  TypeOver(form->txtUserName, QStringLiteral("tumba"));
+  ChooseOption(form->Option1[1]);
+  boxes().expect(kAdminMustRemain, QStringLiteral("Warning"), vbCritical);
+  clickSave();
+  EXPECT_EQ(mode(), "edit");
+  EXPECT_EQ(names(), "tumbo,bob");
+  EXPECT_EQ(gUserName, "tumbo");
+
+  // Renamed and left an Admin: saved, and the login's name follows.
+  ChooseOption(form->Option1[0]);
+  boxes().expect(QStringLiteral("Record Saved Successfully"));
+  clickSave();
+  EXPECT_EQ(names(), "tumba,bob");
+  EXPECT_EQ(storedType(QStringLiteral("tumba")), "Admin");
+  EXPECT_EQ(gUserName, "tumba");
+
+  // The guards find the account under its new name.
+  boxes().expect(kLastAdmin, QStringLiteral("Warning"), vbCritical);
+  clickDelete();
+  setType(QStringLiteral("bob"), QStringLiteral("Admin"));
+  boxes().expect(kLoggedIn, QStringLiteral("Warning"), vbCritical);
+  clickDelete();
+  EXPECT_EQ(names(), "tumba,bob");
+
+  // Renaming another account leaves the login alone.
+  show(QStringLiteral("bob"));
+  clickModify();
+  TypeOver(form->txtUserName, QStringLiteral("bobby"));
+  boxes().expect(QStringLiteral("Record Saved Successfully"));
+  clickSave();
+  EXPECT_EQ(names(), "tumba,bobby");
+  EXPECT_EQ(gUserName, "tumba");
+
+  // And the password change finds the account logged in.
+  form->Unload();
+  auto* change = ShowForm<frmSettingsChangePwd>();
+  ASSERT_NE(change, nullptr);
+  TypeKeys(change->txtPassword, QStringLiteral("fresh"));
+  TypeKeys(change->txtConfirmPassword, QStringLiteral("fresh"));
+  Click(change->Picture1);
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Password FROM SettingsNewUser WHERE UserName = 'tumba'")),
+            CipherText(QStringLiteral("fresh"), true));
+  EXPECT_EQ(boxes().pending(), 0);
 }
 
 TEST_F(UsersAdminTest, TheCtrlKeyIsRefusedAsTheButtonIs) {
