@@ -198,7 +198,7 @@ void RecordForm::Picture5_Click() {
   try {
     // A Modify refused earlier must not switch off the duplicate scan of this new row.
     EditFlag = false;
-    modifiedRow_.clear();
+    modifiedRowId_.reset();
     ClearOwnState();
     ClearInputs();
     KeyInput()->setFocus();
@@ -225,12 +225,12 @@ void RecordForm::Picture6_Click() {
       return;
     }
     ModifyAccepted();
+    // The row is known by its rowid from here on: its key may be corrected like any other box.
+    modifiedRowId_ = MainRecordset->CurrentRowId();
     EditFlag = true;
     SetRecordButtonsMode(this, true);
     Picture9.setPicture(QStringLiteral("save.gif"));
     Picture10.setPicture(QStringLiteral("cancel.gif"));
-    modifiedRow_.clear();
-    for (int i = 0; i < MainRecordset->FieldCount(); ++i) modifiedRow_.push_back(MainRecordset->Fields(i));
   } catch (const DbError& e) {
     MsgBox(e.Description());
   }
@@ -276,7 +276,7 @@ void RecordForm::Picture8_Click() { ViewAllRecords(); }
 
 void RecordForm::Picture9_Click() {
   try {
-    if (RefuseSaveOfUnshownRow() || !ValidateSave()) return;
+    if (RefuseSaveOfAnotherRow() || !ValidateSave()) return;
     WriteColumns();
     MainRecordset->Update();
   } catch (const DbError& e) {
@@ -284,15 +284,16 @@ void RecordForm::Picture9_Click() {
     MsgBox(e.Description());
     return;
   }
+  RecordSaved(EditFlag);
   EditFlag = false;
-  modifiedRow_.clear();
+  modifiedRowId_.reset();
   MsgBox(QStringLiteral("Record Saved Successfully"), vbExclamation, QStringLiteral("Update Info"));
   SetRecordButtonsMode(this, false);
 }
 
 void RecordForm::Picture10_Click() {
   EditFlag = false;
-  modifiedRow_.clear();
+  modifiedRowId_.reset();
   if (MainRecordset && MainRecordset->State() == adStateOpen) {
     const bool hasRows = MainRecordset->RecordCount() != 0;
     // Always discarded, also the new row of a table that was empty.
@@ -319,10 +320,13 @@ bool RecordForm::KeyNamesCurrentRow() const {
   return Trim(MainRecordset->Fields(config_.keyColumn).toText()) == Trim(KeyText());
 }
 
-bool RecordForm::RefuseSaveOfUnshownRow() {
-  // A key typed over after Modify would rename the row, or write its other columns under a key
-  // the screen no longer shows.
-  if (!EditFlag || Trim(KeyText()).isEmpty() || KeyNamesCurrentRow()) return false;
+bool RecordForm::RefuseSaveOfAnotherRow() {
+  // Nothing in edit mode moves the current row; should anything have, the boxes would be written
+  // over a row the clerk never chose.
+  if (!EditFlag) return false;
+  if (modifiedRowId_ && MainRecordset && MainRecordset->State() == adStateOpen &&
+      MainRecordset->CurrentRowId() == modifiedRowId_)
+    return false;
   Refuse(kSelectRecord, KeyInput());
   return true;
 }
@@ -333,23 +337,16 @@ bool RecordForm::DuplicateKeyFound() {
   LookupRecordset->Requery();
   if (LookupRecordset->RecordCount() == 0) return false;
   const QString key = Trim(KeyText());
-  bool skipped = false;
   LookupRecordset->MoveFirst();
   for (; !LookupRecordset->Eof(); LookupRecordset->MoveNext()) {
-    if (!skipped && IsRowBeingModified(*LookupRecordset)) {
-      skipped = true;  // the row being modified may keep its own key
-      continue;
-    }
+    if (IsRowBeingModified(*LookupRecordset)) continue;  // the row being modified may keep its own key
     if (Trim(LookupRecordset->Fields(config_.keyColumn).toText()) == key) return true;
   }
   return false;
 }
 
 bool RecordForm::IsRowBeingModified(const Recordset& rows) const {
-  if (!EditFlag || modifiedRow_.empty() || rows.FieldCount() != int(modifiedRow_.size())) return false;
-  for (int i = 0; i < rows.FieldCount(); ++i)
-    if (rows.Fields(i) != modifiedRow_[std::size_t(i)]) return false;
-  return true;
+  return EditFlag && modifiedRowId_ && rows.CurrentRowId() == modifiedRowId_;
 }
 
 void RecordForm::Refuse(const QString& text, QWidget* focus) {

@@ -22,21 +22,26 @@
 //
 // A form whose own rules differ in one step overrides that button's click handler.
 //
-// Modify, Delete and Save after Modify act only on the row the boxes show: the current row of
-// MainRecordset whose key column, trimmed, equals the trimmed key input (ShowsCurrentRow). A key
-// typed over in browse mode, a look-up that found nothing, or the empty boxes after Cancel are
-// refused with "Please select any Record" before anything is asked or written. A Modify that is
-// refused leaves the form as it was (EditFlag stays false); one accepted runs the form's
-// ModifyAccepted, a Delete done its RecordDeleted.
+// Modify and Delete act only on the row the boxes show: the current row of MainRecordset whose
+// key column, trimmed, equals the trimmed key input (ShowsCurrentRow). A key typed over in browse
+// mode, a look-up that found nothing, or the empty boxes after Cancel are refused with "Please
+// select any Record" before anything is asked or written. A Modify that is refused leaves the
+// form as it was (EditFlag stays false); one accepted runs the form's ModifyAccepted, a Delete
+// done its RecordDeleted.
 //
-// Save's duplicate-key scan (DuplicateKeyFound) reads the table afresh and, after Modify,
-// compares every row but the one being modified. A failed database write during Save shows the
+// Once Modify has begun, the key box is one more box to correct: Save writes it with the others
+// into the row Modify began on, known by its rowid, and refuses only when that row is no longer
+// the current one (RefuseSaveOfAnotherRow). Save's duplicate-key scan (DuplicateKeyFound) reads
+// the table afresh and, after Modify, compares every row but that one, so a rename to a key
+// another row holds is refused as a New is. A row another program deleted meanwhile is not
+// written (Update finds no row under its rowid). A failed database write during Save shows the
 // error's description; the form stays in edit mode with its row still pending.
 #include <QLabel>
 #include <QString>
 #include <array>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/imagebutton.h"
@@ -170,6 +175,9 @@ protected:
   // The form's own step once Delete has removed the row and the boxes show the next one (or
   // nothing, when it was the last).
   virtual void RecordDeleted() {}
+  // The form's own step once Save has stored the row (still current), before its message;
+  // `modified`: the row was one Modify began on, not a new one.
+  virtual void RecordSaved(bool modified) { (void)modified; }
   // Whether the boxes show the current row, for Modify and Delete: KeyNamesCurrentRow, and
   // whatever else a form's row is named by.
   virtual bool ShowsCurrentRow() const { return KeyNamesCurrentRow(); }
@@ -180,15 +188,16 @@ protected:
   // DbError when the row cannot be read.
   bool KeyNamesCurrentRow() const;
   // Save after Modify: refuses ("Please select any Record", focus on the key input) and returns
-  // true when the key input, filled in, no longer names the row being modified. An emptied key
-  // input is left to the form's own check.
-  bool RefuseSaveOfUnshownRow();
+  // true when the current row of MainRecordset is not the row Modify began on. What the boxes
+  // hold, the key included, is the save's to check.
+  bool RefuseSaveOfAnotherRow();
   // The scan of Save: reads the table afresh and looks for a row whose key column, trimmed,
   // equals the trimmed key input (exact, case counts). After Modify the row being modified is
   // left out. Raises DbError when the table cannot be read.
   bool DuplicateKeyFound();
-  // During a Modify: whether the current row of `rows` (over the form's table) is the row being
-  // modified, every column as it was when Modify began. False outside a Modify.
+  // During a Modify: whether the current row of `rows` (a read of the form's table) is the row
+  // being modified: the same rowid, whatever another program has changed in it since. False
+  // outside a Modify.
   bool IsRowBeingModified(const Recordset& rows) const;
   // A refusal of the protocol: critical icon, the form's refusal title; then the box to mend.
   void Refuse(const QString& text, QWidget* focus = nullptr);
@@ -209,7 +218,7 @@ private:
   void navigate(ImageButton* clicked, void (Recordset::*move)());
 
   RecordFormConfig config_;
-  std::vector<Value> modifiedRow_;  // the row as it was when Modify began
+  std::optional<qint64> modifiedRowId_;  // the rowid of the row Modify began on
 };
 
 // Loads the ten pictures and tips, sets browse mode and trims the buttons.

@@ -271,17 +271,12 @@ bool frmAddConsultant::duplicatePairFound() {
   const QString doctor = Trim(cmbPatientID.currentText());
   const QString patient = Trim(Combo1.currentText());
   // Read afresh (fees saved since the form opened count too), but only the rows that can hold
-  // the pair. Which row is left out below does not depend on their order: every row equal to
-  // the one being modified holds its pair.
+  // the pair.
   Recordset rows;
   rows.Open(FeesOfPairRead(doctor, patient), gCon);
-  // After Modify the fee being modified may keep its own pair.
-  bool skipped = false;
   for (; !rows.Eof(); rows.MoveNext()) {
-    if (!skipped && IsRowBeingModified(rows)) {
-      skipped = true;
-      continue;
-    }
+    // After Modify the fee being modified may keep its own pair, or take a new one for itself.
+    if (IsRowBeingModified(rows)) continue;
     if (Trim(rows.Fields(fee::DrName).toText()) == doctor && Trim(rows.Fields(fee::patientid).toText()) == patient)
       return true;
   }

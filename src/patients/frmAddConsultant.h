@@ -6,7 +6,8 @@
 //
 // The form opens only when both patient tables and the doctor table hold rows. The doctor and
 // patient pair names a fee: a save may not take a pair another row already has (blanks trimmed).
-// Delete and Modify act only on the fee the boxes show. View All shows the laboratory price list.
+// Delete and Modify act only on the fee the boxes show; once Modify has begun, its doctor and its
+// patient may both be corrected. View All shows the laboratory price list.
 //
 // The control names are the ones the form has always had: cmbPatientID holds the DOCTOR names,
 // txtPassword the amount and Combo1 the PATIENT identifiers.

@@ -122,7 +122,14 @@ PatientRecordForm::PatientRecordForm(PatientFormConfig config)
     WireKeyPress(box, [box](int& KeyAscii) { NumberOnlyKeyPress(box, KeyAscii, false); });
   WireKeyPress(&txtLastName, [this](int& KeyAscii) { NameOnlyKeyPress(&txtLastName, KeyAscii); });
 
-  connect(&cmbPatientID, &QComboBox::editTextChanged, this, [this] { cmbPatientID_LookUp(); });
+  connect(&cmbPatientID, &QComboBox::editTextChanged, this, [this] {
+    // A choice in the list (or an arrow key) while the identifier is locked is taken back at once.
+    if (modified_ && cmbPatientID.lineEdit()->isReadOnly() && cmbPatientID.currentText() != modified_->shown) {
+      setComboText(cmbPatientID, modified_->shown);
+      return;
+    }
+    cmbPatientID_LookUp();
+  });
   connect(&cmbPatientID, &QComboBox::activated, this, [this] { cmbPatientID_LookUp(); });
   cmbPatientID.installEventFilter(this);
   txtEmailId.installEventFilter(this);
@@ -137,6 +144,10 @@ PatientRecordForm::~PatientRecordForm() {
 }
 
 bool PatientRecordForm::eventFilter(QObject* watched, QEvent* event) {
+  // While the identifier is locked its list does not drop down.
+  if (watched == &cmbPatientID && cmbPatientID.lineEdit()->isReadOnly() &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
+    return true;
   if (watched == &cmbPatientID && event->type() == QEvent::FocusOut) cmbPatientID_LookUp();
   if (watched == &txtEmailId && event->type() == QEvent::MouseButtonRelease) txtEmailId_Click();
   return RecordForm::eventFilter(watched, event);
@@ -147,6 +158,7 @@ bool PatientRecordForm::eventFilter(QObject* watched, QEvent* event) {
 void PatientRecordForm::Form_Load() {
   DTPicker1.setDate(Today());
   BusyFlag = false;
+  lockIdentifier(false);
   RecordForm::Form_Load();
   if (!MainRecordset || MainRecordset->State() != adStateOpen) return;
 
@@ -253,6 +265,12 @@ void PatientRecordForm::cmbPatientID_LookUp() {
   lookingUp_ = false;
 }
 
+void PatientRecordForm::lockIdentifier(bool locked) {
+  // During a Modify the identifier stays the row's (Save never writes it): the box takes no
+  // typing and no choice, so that it never shows an identifier the row does not have.
+  cmbPatientID.lineEdit()->setReadOnly(locked);
+}
+
 void PatientRecordForm::DTPicker1_Change() {
   if (DTPicker1.date() <= Today()) return;
   MsgBox(QStringLiteral("Sorry ! Sir,you have not born yet. "));
@@ -268,6 +286,7 @@ void PatientRecordForm::Picture5_Click() {
   try {
     EditFlag = false;  // a refused Modify must not switch off the scan of this new row
     modified_.reset();
+    lockIdentifier(false);
     ClearInputs();
     cmbPatientID.setFocus();
     MainRecordset->AddNew();
@@ -280,8 +299,9 @@ void PatientRecordForm::Picture5_Click() {
 void PatientRecordForm::ModifyAccepted() {
   // The row the boxes show, as Save will need it: its identifier and its rowid.
   const QString id = Trim(MainRecordset->Fields(patientcols::EmployeeID).toText());
-  modified_ = ModifiedRow{id, MainRecordset->CurrentRowId()};
+  modified_ = ModifiedRow{id, MainRecordset->CurrentRowId(), cmbPatientID.currentText()};
   BusyFlag = true;
+  lockIdentifier(true);
   for (QLineEdit* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
     if (Trim(box->text()) == QStringLiteral("Not Available")) box->clear();
 }
@@ -371,8 +391,7 @@ void PatientRecordForm::Picture9_Click() {
     return;
   }
   try {
-    // Nor may it go on under an identifier typed over since Modify.
-    if (RefuseSaveOfUnshownRow() || !ValidateSave()) return;
+    if (RefuseSaveOfAnotherRow() || !ValidateSave()) return;
     // The transaction is over before any message: a box waits for the clerk, and the write lock
     // must not wait with it.
     if (!storeRow()) {
@@ -387,6 +406,7 @@ void PatientRecordForm::Picture9_Click() {
   EditFlag = false;
   BusyFlag = false;
   modified_.reset();
+  lockIdentifier(false);
   MsgBox(QStringLiteral("Record Saved Successfully"), vbExclamation, QStringLiteral("Update Info"));
   SetRecordButtonsMode(this, false);
   try {
@@ -401,6 +421,7 @@ void PatientRecordForm::Picture10_Click() {
   EditFlag = false;
   BusyFlag = false;
   modified_.reset();
+  lockIdentifier(false);
   if (MainRecordset && MainRecordset->State() == adStateOpen) {
     const bool hasRows = MainRecordset->RecordCount() != 0;
     MainRecordset->CancelUpdate();  // also the new row of a table that was empty

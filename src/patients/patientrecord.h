@@ -8,10 +8,11 @@
 //
 // The identifier is the prefix followed by the typed number with its blanks trimmed: the same
 // text the duplicate scan compares, so no identifier can be stored twice, nor in a form the bill
-// choosers cannot match. A row keeps its identifier when it is modified, and no other row may
-// hold it either. Save scans before its other checks, as the clerk has always seen it, and again
-// inside the transaction of its write, so that another program storing the identifier in between
-// cannot make it twice; no message is shown while that transaction holds the write lock.
+// choosers cannot match. A row keeps its identifier when it is modified (the identifier box takes
+// no typing while a Modify is open), and no other row may hold it either. Save scans before its
+// other checks, as the clerk has always seen it, and again inside the transaction of its write,
+// so that another program storing the identifier in between cannot make it twice; no message is
+// shown while that transaction holds the write lock.
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -86,6 +87,7 @@ private:
   void cmbPatientID_LookUp();
   void DTPicker1_Change();
   void txtEmailId_Click();
+  void lockIdentifier(bool locked);
   // Refills the identifier list from the look-up recordset, read afresh; the box's text is left
   // empty for the caller to set.
   void refillIdList();
@@ -99,10 +101,11 @@ private:
   bool storeRow();
   void refuseDuplicateId();
 
-  // The row Modify began on: its identifier, trimmed, and its rowid.
+  // The row Modify began on: its identifier, trimmed, its rowid, and the identifier as shown.
   struct ModifiedRow {
     QString id;
     std::optional<qint64> rowid;
+    QString shown;
   };
 
   PatientFormConfig patient_;

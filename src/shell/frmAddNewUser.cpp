@@ -173,6 +173,16 @@ void frmAddNewUser::WriteColumns() {
 
 void frmAddNewUser::ViewAllRecords() { LookUp<frmViewAllUsers>(this); }
 
+void frmAddNewUser::ModifyAccepted() { modifiedName_ = ReadUserAccount(*MainRecordset).userName.value_or(QString()); }
+
+void frmAddNewUser::RecordSaved(bool modified) {
+  // The logged-in account renamed: the password change and the guard against deleting it find
+  // the account by the logged-in name, which is now the stored one.
+  if (modified && !gUserName.isEmpty() && modifiedName_ == gUserName)
+    gUserName = txtUserName.text();  // stored as typed
+  modifiedName_.clear();
+}
+
 bool frmAddNewUser::currentRowIsLastAdmin() {
   if (!MainRecordset || !MainRecordset->HasCurrentRow()) return false;
   const StoredAccount account = FindStoredAccount(*LookupRecordset, ReadUserAccount(*MainRecordset).userId);
@@ -180,9 +190,10 @@ bool frmAddNewUser::currentRowIsLastAdmin() {
 }
 
 QString frmAddNewUser::deleteRefusal() {
-  // No row, or none on screen: the record protocol gives its own answer.
+  // No row, or none on screen (a name typed over, the boxes emptied by Cancel): the record
+  // protocol gives its own answer first, as on every record form.
   if (!MainRecordset || MainRecordset->State() != adStateOpen || !MainRecordset->HasCurrentRow() ||
-      KeyText().isEmpty())
+      KeyText().isEmpty() || !ShowsCurrentRow())
     return {};
   const StoredAccount account = FindStoredAccount(*LookupRecordset, ReadUserAccount(*MainRecordset).userId);
   if (!account.found) return {};

@@ -5,7 +5,8 @@
 // This form is the only way to make an account, and only an Admin reaches it: the last Admin
 // account can be neither deleted nor given another type, and the account logged in now cannot be
 // deleted. Each refusal is checked against the table as it is stored at that moment, before
-// anything is asked or written.
+// anything is asked or written; a name typed over in browse mode is answered first, as on every
+// record form. Renaming the account logged in keeps it the logged-in one (gUserName follows).
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +43,8 @@ protected:
   bool ValidateSave() override;
   void WriteColumns() override;
   void ViewAllRecords() override;
+  void ModifyAccepted() override;
+  void RecordSaved(bool modified) override;
   void Picture7_Click() override;  // Delete
 
   void Option1_Click(int Index);
@@ -54,4 +57,5 @@ private:
   // Whether the current row is the only stored account whose type deciphers to "Admin".
   bool currentRowIsLastAdmin();
   QButtonGroup optionGroup_{this};
+  QString modifiedName_;  // the name of the account Modify began on, as stored then
 };

@@ -1,6 +1,8 @@
 // Every record form acts only on the row its boxes show: a key typed over in browse mode (or a
-// look-up that found nothing) leaves Delete, Modify and Save after Modify nothing to act on, and
-// they refuse without asking or writing anything.
+// look-up that found nothing) leaves Delete and Modify nothing to act on, and they refuse without
+// asking or writing anything. Once Modify has begun on the row shown, Save writes the boxes into
+// that row, a corrected key with them; a key another row holds is refused as for a new row, and
+// a row another program changed or deleted meanwhile is never mistaken for another one.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -40,6 +42,9 @@ struct FormCase {
   std::function<QLineEdit*(RecordForm*)> other;  // a box Modify changes beside the key (may be null)
   const char* title;                       // the title the form's refusals carry
   const char* typed;                       // typed over the key in browse mode: no row's key
+  const char* rows;                        // SQL: the rows' key and other box, "|"-joined by rowid
+  const char* renamed;                     // the rows once the first one shown is saved with `typed`
+                                           // over its key and "99" in the other box
 };
 
 inline void PrintTo(const FormCase& c, std::ostream* os) { *os << c.name; }
@@ -70,27 +75,30 @@ QString patient(const char* table, const char* id, const char* name) {
 std::vector<FormCase> Forms() {
   std::vector<FormCase> forms;
   forms.push_back({"user", {user("tumbo"), user("kip")}, "SettingsNewUser", opener<frmAddNewUser>(),
-                   [](RecordForm* f) { return &static_cast<frmAddNewUser*>(f)->txtUserName; }, nullptr, "", "zed"});
+                   [](RecordForm* f) { return &static_cast<frmAddNewUser*>(f)->txtUserName; }, nullptr, "", "zed",
+                   "UserName", "zed|kip"});
   forms.push_back({"doctor",
                    {"INSERT INTO SettingDrDetails(DoctorID, FirstName) VALUES ('Dr.Amina', 'Amina'), ('Dr.Kofi', "
                     "'Kofi')"},
                    "SettingDrDetails", opener<frmAddDoctorDetail>(),
                    [](RecordForm* f) { return &static_cast<frmAddDoctorDetail*>(f)->txtDoctorID; },
                    [](RecordForm* f) { return &static_cast<frmAddDoctorDetail*>(f)->txtMobilePhone; }, "Warning",
-                   "Dr.Ghost"});
+                   "Dr.Ghost", "DoctorID || '=' || ifnull(MobilePhone, '')", "Dr.Ghost=99|Dr.Kofi="});
   forms.push_back({"employee", {employee("7", "Ravi"), employee("8", "Meena")}, "SettingsEmployeeDetails",
                    opener<frmAddEmployeeDetail>(),
                    [](RecordForm* f) { return &static_cast<frmAddEmployeeDetail*>(f)->txtEmployeeID; },
                    [](RecordForm* f) { return &static_cast<frmAddEmployeeDetail*>(f)->txtMobilePhone; }, "Warning",
-                   "999"});
+                   "999", "EmployeeID || '=' || MobilePhone", "999=99|8=98765"});
   forms.push_back({"laboratory", {"INSERT INTO SettingsLab VALUES ('abc', '10'), ('CBC', '200')"}, "SettingsLab",
                    opener<frmAddLabDetails>(),
                    [](RecordForm* f) { return &static_cast<frmAddLabDetails*>(f)->cmbPatientID; },
-                   [](RecordForm* f) { return &static_cast<frmAddLabDetails*>(f)->txtPassword; }, "", "Zinc"});
+                   [](RecordForm* f) { return &static_cast<frmAddLabDetails*>(f)->txtPassword; }, "", "Zinc",
+                   "Description || '=' || Amount", "Zinc=99|CBC=200"});
   forms.push_back({"xray", {"INSERT INTO SettingsXRay VALUES ('Chest', '300', '150'), ('Skull', '400', '200')"},
                    "SettingsXRay", opener<frmAddXRayDetails>(),
                    [](RecordForm* f) { return &static_cast<frmAddXRayDetails*>(f)->txtUserName; },
-                   [](RecordForm* f) { return &static_cast<frmAddXRayDetails*>(f)->txtPassword; }, "", "Knee"});
+                   [](RecordForm* f) { return &static_cast<frmAddXRayDetails*>(f)->txtPassword; }, "", "Knee",
+                   "Description || '=' || AdultAmount", "Knee=99|Skull=400"});
   for (const char* table : {"SettingsOutPatient", "SettingsInPatient"}) {
     const bool out = QLatin1String(table) == QLatin1String("SettingsOutPatient");
     forms.push_back({out ? "outpatient" : "inpatient",
@@ -98,7 +106,9 @@ std::vector<FormCase> Forms() {
                      out ? opener<frmAddOutPatient>() : opener<frmAddInPatient>(),
                      [](RecordForm* f) { return &static_cast<PatientRecordForm*>(f)->cmbPatientID; },
                      [](RecordForm* f) { return &static_cast<PatientRecordForm*>(f)->txtMobilePhone; }, "Warning",
-                     "ZZ"});
+                     "ZZ", "EmployeeID || '=' || MobilePhone",
+                     // The identifier box takes no typing during a Modify: the row keeps its own.
+                     out ? "OP1=99|OP2=5551234" : "IP1=99|IP2=5551234"});
   }
   // The doctor box completes from its list only: "Dr R" gives "Dr Rao", whose fee is for another
   // patient than the one shown.
@@ -109,7 +119,8 @@ std::vector<FormCase> Forms() {
                     "('2026-11-02', 'Dr Rao', '300', 'OP1')"},
                    "SettingsConsultant", opener<frmAddConsultant>(),
                    [](RecordForm* f) { return &static_cast<frmAddConsultant*>(f)->cmbPatientID; },
-                   [](RecordForm* f) { return &static_cast<frmAddConsultant*>(f)->txtPassword; }, "", "Dr R"});
+                   [](RecordForm* f) { return &static_cast<frmAddConsultant*>(f)->txtPassword; }, "", "Dr R",
+                   "DrName || '=' || Amount || '=' || patientid", "Dr Rao=99=IP1|Dr Rao=300=OP1"});
   return forms;
 }
 
@@ -162,12 +173,18 @@ protected:
     return browse ? "browse" : edit ? "edit" : "broken";
   }
 
+  // The rows of `table`, each as the SQL expression `row` gives it, "|"-joined in rowid order.
+  QString rows(const QString& table, const char* row) const {
+    return scalar(QStringLiteral("SELECT group_concat(r, '|') FROM (SELECT %1 AS r FROM %2 ORDER BY rowid)")
+                      .arg(QLatin1String(row), table));
+  }
+
   RecordForm* form = nullptr;
 };
 
 class EveryRecordForm : public RecordRowTest, public ::testing::WithParamInterface<FormCase> {};
 
-TEST_P(EveryRecordForm, AKeyTypedOverInBrowseModeNamesNoRowToDeleteModifyOrSave) {
+TEST_P(EveryRecordForm, AKeyTypedOverInBrowseModeNamesNoRowToDeleteOrModify) {
   const FormCase& c = GetParam();
   for (const QString& sql : c.setUp) exec(sql);
   const QString table = QLatin1String(c.table);
@@ -190,24 +207,26 @@ TEST_P(EveryRecordForm, AKeyTypedOverInBrowseModeNamesNoRowToDeleteModifyOrSave)
   EXPECT_EQ(mode(), "browse");
   EXPECT_FALSE(form->EditFlag);  // a refused Modify leaves no modification begun
 
-  // Modify of the row shown, then its key typed over: Save writes nothing.
+  // Modify of the row shown, then its key typed over: Save corrects that row, key and all.
   Click(form->Picture1);
   ASSERT_EQ(text(key), shownKey);
   Click(form->Picture6);
   ASSERT_EQ(mode(), "edit");
   TypeOver(key, QString::fromUtf8(c.typed));
   if (c.other) TypeOver(c.other(form), QStringLiteral("99"));
-  boxes().expect(kSelect, title, vbCritical);
+  boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
   Click(form->Picture9);
   EXPECT_EQ(boxes().pending(), 0);
-  EXPECT_EQ(mode(), "edit");
-  EXPECT_EQ(snapshot(table), before);
-  Click(form->Picture10);
+  EXPECT_EQ(mode(), "browse");
+  EXPECT_EQ(rows(table, c.rows), QLatin1String(c.renamed));
+  const QString renamed = snapshot(table);
 
-  // After Cancel the boxes are empty while the first row is still current.
+  // After New and Cancel the boxes are empty while the saved row is still current.
+  Click(form->Picture5);
+  Click(form->Picture10);
   boxes().expect(kSelect, title, vbCritical);
   Click(form->Picture7);
-  EXPECT_EQ(snapshot(table), before);
+  EXPECT_EQ(snapshot(table), renamed);
 
   // The row shown is deleted once the user says so.
   Click(form->Picture1);
@@ -231,6 +250,148 @@ TEST_P(EveryRecordForm, AnEmptyTableRefusesDeleteBeforeAnyQuestion) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, EveryRecordForm, ::testing::ValuesIn(Forms()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The forms named by one key box, which Modify may correct, each with two stored rows; the first
+// row shown is the first stored.
+struct RenameCase {
+  const char* name;
+  QStringList setUp;
+  const char* table;
+  const char* key;                                // the key column
+  std::function<RecordForm*()> open;
+  std::function<QWidget*(RecordForm*)> keyBox;
+  const char* changedElsewhere;                   // a column another program changes meanwhile
+  const char* duplicate;                          // the form's message for a key another row holds
+  // Typed over the first row's key after Modify, and the keys stored after Save ("|"-joined by
+  // rowid), or nullptr where Save refuses with the duplicate message.
+  std::vector<std::pair<const char*, const char*>> renames;
+};
+
+inline void PrintTo(const RenameCase& c, std::ostream* os) { *os << c.name; }
+
+std::vector<RenameCase> RenameForms() {
+  const char* const kName = "Please Select the Another Name\r\nThis Name Already Available";
+  return {
+      {"user", {user("tumbo"), user("kip")}, "SettingsNewUser", "UserName", opener<frmAddNewUser>(),
+       [](RecordForm* f) { return &static_cast<frmAddNewUser*>(f)->txtUserName; }, "Password",
+       "Please Select the Another User Name\r\nThis User Name Already Assigned",
+       // Letters only: no blank can be typed into the name.
+       {{"tumba", "tumba|kip"}, {"Tumbo", "Tumbo|kip"}, {"kip", nullptr}, {"Kip", "Kip|kip"}}},
+      {"doctor",
+       {"INSERT INTO SettingDrDetails(DoctorID, FirstName) VALUES ('Dr.Amina', 'Amina'), ('Dr.Kofi', 'Kofi')"},
+       "SettingDrDetails", "DoctorID", opener<frmAddDoctorDetail>(),
+       [](RecordForm* f) { return &static_cast<frmAddDoctorDetail*>(f)->txtDoctorID; }, "FirstName",
+       "Please Select the Another Doctor Id\r\nThis Doctor ID Already Assigned",
+       {{"Dr.Amina Osei , M.D", "Dr.Amina Osei , M.D|Dr.Kofi"},
+        {"Dr.amina", "Dr.amina|Dr.Kofi"},
+        {"Dr.Amina  ", "Dr.Amina  |Dr.Kofi"},  // its own name, blanks and all
+        {" Dr.Kofi ", nullptr},
+        {"dr.kofi", "dr.kofi|Dr.Kofi"}}},
+      {"employee", {employee("7", "Ravi"), employee("8", "Meena")}, "SettingsEmployeeDetails", "EmployeeID",
+       opener<frmAddEmployeeDetail>(),
+       [](RecordForm* f) { return &static_cast<frmAddEmployeeDetail*>(f)->txtEmployeeID; }, "Address",
+       "Please Select the Another Employee Id\r\nThis Employee ID Already Assigned",
+       // Digits only.
+       {{"17", "17|8"}, {"8", nullptr}}},
+      {"laboratory", {"INSERT INTO SettingsLab VALUES ('abc', '10'), ('CBC', '200')"}, "SettingsLab", "Description",
+       opener<frmAddLabDetails>(),
+       [](RecordForm* f) { return &static_cast<frmAddLabDetails*>(f)->cmbPatientID; }, "Amount", kName,
+       {{"Albumin", "Albumin|CBC"}, {"Abc", "Abc|CBC"}, {"abc ", "abc |CBC"}, {" CBC  ", nullptr}, {"cbc", "cbc|CBC"}}},
+      {"xray", {"INSERT INTO SettingsXRay VALUES ('Chest', '300', '150'), ('Skull', '400', '200')"}, "SettingsXRay",
+       "Description", opener<frmAddXRayDetails>(),
+       [](RecordForm* f) { return &static_cast<frmAddXRayDetails*>(f)->txtUserName; }, "ChildrenAmount", kName,
+       {{"Chest PA", "Chest PA|Skull"}, {"chest", "chest|Skull"}, {"Skull ", nullptr}, {"skull", "skull|Skull"}}},
+  };
+}
+
+class RenamingRecordForm : public RecordRowTest, public ::testing::WithParamInterface<RenameCase> {
+protected:
+  // The rows stored afresh and the form opened on the first one, Modify begun.
+  void openModifying() {
+    const RenameCase& c = GetParam();
+    exec(QStringLiteral("DELETE FROM ") + QLatin1String(c.table));
+    for (const QString& sql : c.setUp) exec(sql);
+    ASSERT_NE(openForm(c.open), nullptr);
+    Click(form->Picture1);
+    ASSERT_EQ(text(c.keyBox(form)), keys().section('|', 0, 0));
+    Click(form->Picture6);
+    ASSERT_EQ(mode(), "edit");
+  }
+  QString keys() const { return rows(QLatin1String(GetParam().table), GetParam().key); }
+  QString firstRow() const {
+    return QStringLiteral(" WHERE rowid = (SELECT min(rowid) FROM %1)").arg(QLatin1String(GetParam().table));
+  }
+};
+
+TEST_P(RenamingRecordForm, ModifyCorrectsTheKeyUnlessAnotherRowHoldsIt) {
+  const RenameCase& c = GetParam();
+  for (const auto& [typed, after] : c.renames) {
+    SCOPED_TRACE(std::string("'") + typed + "'");
+    openModifying();
+    const QString before = keys();
+    QWidget* key = c.keyBox(form);
+    TypeOver(key, QString::fromUtf8(typed));
+    ASSERT_EQ(text(key), QString::fromUtf8(typed));
+    if (after) {
+      boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
+      Click(form->Picture9);
+      EXPECT_EQ(mode(), "browse");
+      EXPECT_EQ(keys(), QString::fromUtf8(after));
+      EXPECT_EQ(text(key), QString::fromUtf8(typed));
+    } else {
+      // Compared trimmed, case counting, as for a new row; nothing is written.
+      boxes().expect(QString::fromUtf8(c.duplicate), QStringLiteral("Warning"), vbCritical);
+      Click(form->Picture9);
+      EXPECT_EQ(mode(), "edit");
+      EXPECT_TRUE(form->EditFlag);
+      QWidget* focus = form->focusWidget();
+      EXPECT_TRUE(focus == key || key->isAncestorOf(focus));
+      EXPECT_EQ(keys(), before);
+      Click(form->Picture10);
+    }
+    EXPECT_EQ(boxes().pending(), 0);
+    form->Unload();
+  }
+}
+
+TEST_P(RenamingRecordForm, ARowAnotherProgramChangedIsStillTheOneSavedAndOneItDeletedIsNotWritten) {
+  const RenameCase& c = GetParam();
+  const QString table = QLatin1String(c.table);
+  openModifying();
+  const QString shownKey = text(c.keyBox(form));
+  const QString firstRowId = scalar(QStringLiteral("SELECT min(rowid) FROM ") + table);
+
+  // Changed meanwhile by another program: the row is still the one being modified, not a second
+  // row holding its key; the save goes into it and into no other.
+  exec(QStringLiteral("UPDATE %1 SET %2 = 'elsewhere'").arg(table, QLatin1String(c.changedElsewhere)) + firstRow());
+  boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
+  Click(form->Picture9);
+  EXPECT_EQ(mode(), "browse");
+  EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM ") + table), "2");
+  EXPECT_EQ(scalar(QStringLiteral("SELECT %1 FROM %2").arg(QLatin1String(c.key), table) + firstRow()), shownKey);
+  EXPECT_EQ(scalar(QStringLiteral("SELECT min(rowid) FROM ") + table), firstRowId);
+
+  // Deleted meanwhile: the save finds no row to write and says so; nothing is stored.
+  Click(form->Picture6);
+  ASSERT_EQ(mode(), "edit");
+  TypeOver(c.keyBox(form), QString::fromUtf8(c.renames.front().first));
+  exec(QStringLiteral("DELETE FROM ") + table + firstRow());
+  const QString left = snapshot(table);
+  boxes().clearShown();
+  boxes().allowAny();
+  Click(form->Picture9);
+  boxes().strict();
+  ASSERT_EQ(boxes().shown().size(), 1u);
+  EXPECT_TRUE(boxes().shown()[0].prompt.contains(QStringLiteral("no longer in the table")))
+      << boxes().shown()[0].prompt.toStdString();
+  EXPECT_EQ(mode(), "edit");
+  EXPECT_EQ(snapshot(table), left);
+  Click(form->Picture10);
+  EXPECT_EQ(snapshot(table), left);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, RenamingRecordForm, ::testing::ValuesIn(RenameForms()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The laboratory form looks a typed description up: one that no row has leaves no row to act on.

@@ -30,7 +30,7 @@ TEST_F(DoctorTest, SaveRefusesEmptyAndDuplicateNamesAndStoresTheNameAsTyped) {
     const char* stored;  // in table order
     bool modify;         // Modify the last stored row instead of New
     const char* typed;
-    const char* message;  // "" for the duplicate message, "select" for the refusal of a key typed over
+    const char* message;  // "" for the duplicate message
     const char* after;    // the table afterwards
   } cases[] = {
       {"Dr.Zerdan , M.B.B.S", false, "", "Please Fill the DoctorID", "Dr.Zerdan , M.B.B.S"},
@@ -39,8 +39,8 @@ TEST_F(DoctorTest, SaveRefusesEmptyAndDuplicateNamesAndStoresTheNameAsTyped) {
       {"Dr.Amina", false, "  Dr.Amina  ", "", "Dr.Amina"},
       {"Dr.Amina", false, "dr.amina", "Record Saved Successfully", "Dr.Amina|dr.amina"},
       {"Dr.Amina", false, " Dr.Kofi , M.S ", "Record Saved Successfully", "Dr.Amina| Dr.Kofi , M.S "},
-      // An edit may not take another doctor's name (it names another row), but keeps its own.
-      {"Dr.Amina|Dr.Kofi", true, "Dr.Amina ", "select", "Dr.Amina|Dr.Kofi"},
+      // An edit may not take another doctor's name, but keeps its own.
+      {"Dr.Amina|Dr.Kofi", true, "Dr.Amina ", "", "Dr.Amina|Dr.Kofi"},
       {"Dr.Amina|Dr.Kofi", true, " Dr.Kofi", "Record Saved Successfully", "Dr.Amina| Dr.Kofi"},
   };
   for (const auto& c : cases) {
@@ -60,8 +60,6 @@ TEST_F(DoctorTest, SaveRefusesEmptyAndDuplicateNamesAndStoresTheNameAsTyped) {
     const bool saved = std::string(c.message) == "Record Saved Successfully";
     if (saved)
       boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
-    else if (std::string(c.message) == "select")
-      boxes().expect(QStringLiteral("Please select any Record"), kWarning, vbCritical);
     else
       boxes().expect(*c.message ? QString::fromUtf8(c.message) : kDuplicate, kWarning, vbCritical);
     Click(form->Picture9);
@@ -99,6 +97,23 @@ TEST_F(DoctorTest, NamesSavedSinceTheFormOpenedAreComparedAlsoAfterARefusedModif
                                   "EmailId || DoctorType || Qualification || Specialization || InTime || OutTime || "
                                   "AvailableDays = ''")),
             "1");
+}
+
+TEST_F(DoctorTest, AMisspeltNameIsCorrectedInPlaceAndEarlierFeesKeepTheNameTheyWereEnteredWith) {
+  exec(QStringLiteral("INSERT INTO SettingDrDetails(DoctorID, FirstName, MobilePhone) VALUES ('Dr.Amnia', 'Amina', "
+                      "'0244'), ('Dr.Kofi', 'Kofi', '0302')"));
+  exec(QStringLiteral("INSERT INTO SettingsConsultant VALUES ('2026-11-01', 'Dr.Amnia', '250', 'OP1')"));
+  form = open<frmAddDoctorDetail>();
+  ASSERT_EQ(form->txtDoctorID.text(), "Dr.Amnia");
+  Click(form->Picture6);
+  TypeOver(form->txtDoctorID, QStringLiteral("Dr.Amina , M.B.B.S"));
+  boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
+  Click(form->Picture9);
+  EXPECT_EQ(doctors(), "Dr.Amina , M.B.B.S|Dr.Kofi");
+  EXPECT_EQ(column(QStringLiteral("SettingDrDetails"), QStringLiteral("FirstName || '=' || MobilePhone")),
+            "Amina=0244|Kofi=0302");
+  // A fee records the doctor as keyed when it was entered.
+  EXPECT_EQ(column(QStringLiteral("SettingsConsultant"), QStringLiteral("DrName")), "Dr.Amnia");
 }
 
 TEST_F(DoctorTest, NewAndCancelEmptyEveryInput) {

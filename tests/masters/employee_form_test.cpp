@@ -187,10 +187,10 @@ TEST_F(EmployeesTest, ModifyEmptiesTheAbsentBoxesSoTheSaveAsksAgain) {
   EXPECT_EQ(row("EmployeeID='7'"), "7|Ravi|K|Male|Not Available|2222|05/12/1980| 46 Years,  0 Months,  5 Days|"
                                    "Not Available|12 Lake Road|Not Available|Nurse|B.Sc");
 
-  // An edited employee may keep its own ID but not take another's: the ID names the row modified.
+  // An edited employee may keep its own ID but not take another's.
   Click(form->Picture6);
   TypeOver(form->txtEmployeeID, "8");
-  boxes().expect("Please select any Record", kWarning, vbCritical);
+  boxes().expect("Please Select the Another Employee Id\r\nThis Employee ID Already Assigned", kWarning, vbCritical);
   Click(form->Picture9);
   EXPECT_EQ(boxes().pending(), 0);
   EXPECT_EQ(mode(), "edit");

@@ -80,12 +80,13 @@ TEST_F(XRayTest, SaveChecksInOrderAndComparesRowsSavedSinceAnEmptyLoad) {
   }
   EXPECT_EQ(table(), " Chest =300/0|chest=250/100");
 
-  // An edit may not take another test's description: the description names the row modified.
+  // An edit may not take another test's description.
   Click(form->Picture1);
   Click(form->Picture6);
   TypeOver(form->txtUserName, QStringLiteral("chest"));
-  boxes().expect(QStringLiteral("Please select any Record"), QString(), vbCritical);
+  boxes().expect(kDuplicate, QStringLiteral("Warning"), vbCritical);
   Click(form->Picture9);
+  EXPECT_EQ(mode(form), "edit");
   EXPECT_EQ(table(), " Chest =300/0|chest=250/100");
 }
 

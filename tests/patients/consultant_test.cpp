@@ -167,7 +167,7 @@ TEST_F(ConsultantTest, SaveStoresTheIsoDateAndTheTextsAsListedWhateverTheDate) {
   EXPECT_EQ(scalar("SELECT typeof(Date) FROM SettingsConsultant"), "text");
 }
 
-TEST_F(ConsultantTest, ModifyKeepsItsOwnPairButMayNotTakeAnotherRowsPair) {
+TEST_F(ConsultantTest, ModifyMayChangeTheDoctorAndThePatientButNotTakeAnotherRowsPair) {
   addLists();
   addFee("2026-11-01", "Dr Iyer", "250", "IP1");
   addFee("2026-11-02", "Dr Rao", "300", "OP1");
@@ -178,28 +178,40 @@ TEST_F(ConsultantTest, ModifyKeepsItsOwnPairButMayNotTakeAnotherRowsPair) {
   saveExpectingSuccess();
   EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-02|Dr Rao|300|OP1");
 
-  // The doctor names the fee being modified: another one is refused, whatever the patient.
+  // The two boxes alike: a pair another fee has is refused, whichever of them was changed.
+  const struct {
+    const char* doctor;
+    const char* patient;
+  } taken[] = {{"Dr R", "OP1"}, {nullptr, "OP1"}, {"Dr R", nullptr}};
+  addFee("2026-11-03", "Dr Iyer", "100", "OP1");
+  addFee("2026-11-04", "Dr Rao", "120", "IP1");
+  for (const auto& t : taken) {
+    SCOPED_TRACE(std::string(t.doctor ? t.doctor : "-") + "/" + (t.patient ? t.patient : "-"));
+    Click(form->Picture1);
+    ASSERT_EQ(shown(), "2026-11-01|Dr Iyer|275|IP1");
+    Click(form->Picture6);
+    if (t.doctor) TypeOver(form->cmbPatientID, t.doctor);
+    if (t.patient) TypeOver(form->Combo1, t.patient);
+    boxes().expect(kPair, "Warning", vbCritical);
+    Click(form->Picture9);
+    EXPECT_EQ(mode(), "edit");
+    Click(form->Picture10);
+  }
+  EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-03|Dr Iyer|100|OP1;2026-11-02|Dr Rao|300|OP1;"
+                    "2026-11-04|Dr Rao|120|IP1");
+
+  // A pair no other fee has is saved, the doctor and the patient changed together.
+  exec("DELETE FROM SettingsConsultant WHERE Date > '2026-11-02'");
+  Click(form->Picture1);
   Click(form->Picture6);
   TypeOver(form->cmbPatientID, "Dr R");
-  TypeOver(form->Combo1, "OP1");
-  boxes().expect("Please select any Record", "", vbCritical);
-  Click(form->Picture9);
-  EXPECT_EQ(mode(), "edit");
-  Click(form->Picture10);
-  EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-02|Dr Rao|300|OP1");
-  EXPECT_EQ(shown(), "2026-12-10|||");
-
-  // Its patient may change, but not to a pair another fee has.
-  addFee("2026-11-03", "Dr Iyer", "100", "OP1");
-  Click(form->Picture1);
-  ASSERT_EQ(shown(), "2026-11-01|Dr Iyer|275|IP1");
+  saveExpectingSuccess();
+  EXPECT_EQ(fees(), "2026-11-01|Dr Rao|275|IP1;2026-11-02|Dr Rao|300|OP1");
   Click(form->Picture6);
+  TypeOver(form->cmbPatientID, "Dr I");
   TypeOver(form->Combo1, "OP1");
-  boxes().expect(kPair, "Warning", vbCritical);
-  Click(form->Picture9);
-  EXPECT_EQ(mode(), "edit");
-  Click(form->Picture10);
-  EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|IP1;2026-11-03|Dr Iyer|100|OP1;2026-11-02|Dr Rao|300|OP1");
+  saveExpectingSuccess();
+  EXPECT_EQ(fees(), "2026-11-01|Dr Iyer|275|OP1;2026-11-02|Dr Rao|300|OP1");
 }
 
 TEST_F(ConsultantTest, DeleteShowsTheNextFeeAndEmptiesTheBoxesAfterTheLast) {

@@ -163,15 +163,17 @@ TEST_P(RecordFormTest, ModifyRewritesTheRowAndKeepsItsIdentifier) {
   Click(form->Picture6);
   EXPECT_EQ(form->txtAddress.text(), "");  // a placeholder is emptied for typing
   EXPECT_EQ(mode(), "edit");
-  TypeOver(form->cmbPatientID, "1");  // the identifier box does not rename the row
+  // The identifier box takes no typing and no choice while the row is modified: it never shows
+  // another identifier.
+  EXPECT_TRUE(form->cmbPatientID.lineEdit()->isReadOnly());
+  TypeOver(form->cmbPatientID, "1");
+  EXPECT_EQ(form->cmbPatientID.currentText(), id("2"));
+  PressKey(form->cmbPatientID, Qt::Key_Up);
+  EXPECT_EQ(form->cmbPatientID.currentText(), id("2"));
   EXPECT_EQ(form->txtFirstName.text(), "Second");
   TypeOver(form->txtAddress, "9 New Rd");
-  boxes().expect("Please select any Record", "Warning", vbCritical);  // nor saves under another one
-  Click(form->Picture9);
-  EXPECT_EQ(mode(), "edit");
-  EXPECT_EQ(scalar("SELECT Address FROM " + table() + " WHERE EmployeeID='" + id("2") + "'"), "1 Hill Rd");
-  TypeOver(form->cmbPatientID, id("2"));
   saveExpectingSuccess();
+  EXPECT_FALSE(form->cmbPatientID.lineEdit()->isReadOnly());
   EXPECT_EQ(ids(table()), id("1") + "," + id("2"));
   EXPECT_EQ(scalar("SELECT Address FROM " + table() + " WHERE EmployeeID='" + id("2") + "'"), "9 New Rd");
   EXPECT_EQ(form->cmbPatientID.currentText(), id("2"));
@@ -181,6 +183,11 @@ TEST_P(RecordFormTest, ModifyRewritesTheRowAndKeepsItsIdentifier) {
                      "WHERE EmployeeID='IP2'"),
               "No|rest|flu|good|2026-12-01|250");
   }
+  // Cancel gives the box back too.
+  Click(form->Picture6);
+  EXPECT_TRUE(form->cmbPatientID.lineEdit()->isReadOnly());
+  Click(form->Picture10);
+  EXPECT_FALSE(form->cmbPatientID.lineEdit()->isReadOnly());
 }
 
 TEST_P(RecordFormTest, RefusedModifyLeavesBrowseModeSoTheNextNewStillScans) {

@@ -1,6 +1,7 @@
 // The accounts nobody may lose: the last Admin (only an Admin reaches this form, so without one
 // no account could ever be made again) and the account logged in now. Each refusal is decided on
 // the table as stored at that moment and comes before any question; nothing is written.
+#include "shell/frmSettingsChangePwd.h"
 #include "users_support.h"
 
 namespace {
@@ -9,6 +10,7 @@ const QString kQuestion = QStringLiteral("Are you sure you want to delete this r
 const QString kLastAdmin = QStringLiteral("You cannot delete the last Admin account");
 const QString kLoggedIn = QStringLiteral("You cannot delete the account you are logged in with");
 const QString kAdminMustRemain = QStringLiteral("At least one Admin account must remain");
+const QString kSelect = QStringLiteral("Please select any Record");
 
 class UsersAdminTest : public UsersTest {
 protected:
@@ -41,6 +43,7 @@ TEST_F(UsersAdminTest, DeleteRefusesTheLastAdminAndTheLoggedInAccountBeforeAskin
     const char* deleted;
     QString refusal;  // empty: the question is asked and answered Yes
     const char* left;
+    const char* typedOver = nullptr;  // typed over the name shown before Delete
   } cases[] = {
       {"the only Admin among others", {"tumbo:Admin", "bob:Doctor"}, "", "tumbo", kLastAdmin, "tumbo,bob"},
       {"the only Admin, logged in", {"tumbo:Admin", "bob:Doctor"}, "tumbo", "tumbo", kLastAdmin, "tumbo,bob"},
@@ -53,6 +56,10 @@ TEST_F(UsersAdminTest, DeleteRefusesTheLastAdminAndTheLoggedInAccountBeforeAskin
       {"an Admin stored with blanks", {"tumbo:Admin", "ann: Admin "}, "ann", "tumbo", QString(), "ann"},
       // A type in another case is no Admin.
       {"a type that is no Admin", {"tumbo:Admin", "ann:admin"}, "", "tumbo", kLastAdmin, "tumbo,ann"},
+      // A name typed over shows no row: answered as on every record form, before the checks of a
+      // row the screen does not show.
+      {"the only Admin, typed over", {"tumbo:Admin", "bob:Doctor"}, "", "tumbo", kSelect, "tumbo,bob", "zed"},
+      {"the account logged in, typed over", {"tumbo:Admin", "ann:Admin"}, "ann", "ann", kSelect, "tumbo,ann", "zed"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -62,20 +69,74 @@ TEST_F(UsersAdminTest, DeleteRefusesTheLastAdminAndTheLoggedInAccountBeforeAskin
     gUserName = QString::fromLatin1(c.loggedIn);
     ASSERT_TRUE(open());
     show(QString::fromLatin1(c.deleted));
+    if (c.typedOver) TypeOver(form->txtUserName, QString::fromLatin1(c.typedOver));
 
     if (c.refusal.isEmpty()) {
       boxes().expect(kQuestion, QStringLiteral("Confirm Delete"), vbYesNo + vbQuestion, vbYes);
     } else {
-      boxes().expect(c.refusal, QStringLiteral("Warning"), vbCritical);
+      boxes().expect(c.refusal, c.refusal == kSelect ? QString() : QStringLiteral("Warning"), vbCritical);
     }
     clickDelete();
     EXPECT_EQ(boxes().pending(), 0);
     EXPECT_EQ(names(), c.left);
     if (!c.refusal.isEmpty()) {
-      EXPECT_EQ(shownName(), c.deleted);
+      EXPECT_EQ(shownName(), c.typedOver ? c.typedOver : c.deleted);
     }
     EXPECT_EQ(mode(), "browse");
   }
+}
+
+TEST_F(UsersAdminTest, TheLastAdminMayBeRenamedAndTheAccountLoggedInStaysLoggedIn) {
+  addUser(QStringLiteral("tumbo"), QStringLiteral("one"), QStringLiteral("Admin"));
+  addUser(QStringLiteral("bob"), QStringLiteral("two"), QStringLiteral("Doctor"));
+  gUserName = QStringLiteral("tumbo");
+  ASSERT_TRUE(open());
+
+  // Renamed and made a Doctor in one Modify: still the last Admin, still refused.
+  clickModify();
+  TypeOver(form->txtUserName, QStringLiteral("tumba"));
+  ChooseOption(form->Option1[1]);
+  boxes().expect(kAdminMustRemain, QStringLiteral("Warning"), vbCritical);
+  clickSave();
+  EXPECT_EQ(mode(), "edit");
+  EXPECT_EQ(names(), "tumbo,bob");
+  EXPECT_EQ(gUserName, "tumbo");
+
+  // Renamed and left an Admin: saved, and the login's name follows.
+  ChooseOption(form->Option1[0]);
+  boxes().expect(QStringLiteral("Record Saved Successfully"));
+  clickSave();
+  EXPECT_EQ(names(), "tumba,bob");
+  EXPECT_EQ(storedType(QStringLiteral("tumba")), "Admin");
+  EXPECT_EQ(gUserName, "tumba");
+
+  // The guards find the account under its new name.
+  boxes().expect(kLastAdmin, QStringLiteral("Warning"), vbCritical);
+  clickDelete();
+  setType(QStringLiteral("bob"), QStringLiteral("Admin"));
+  boxes().expect(kLoggedIn, QStringLiteral("Warning"), vbCritical);
+  clickDelete();
+  EXPECT_EQ(names(), "tumba,bob");
+
+  // Renaming another account leaves the login alone.
+  show(QStringLiteral("bob"));
+  clickModify();
+  TypeOver(form->txtUserName, QStringLiteral("bobby"));
+  boxes().expect(QStringLiteral("Record Saved Successfully"));
+  clickSave();
+  EXPECT_EQ(names(), "tumba,bobby");
+  EXPECT_EQ(gUserName, "tumba");
+
+  // And the password change finds the account logged in.
+  form->Unload();
+  auto* change = ShowForm<frmSettingsChangePwd>();
+  ASSERT_NE(change, nullptr);
+  TypeKeys(change->txtPassword, QStringLiteral("fresh"));
+  TypeKeys(change->txtConfirmPassword, QStringLiteral("fresh"));
+  Click(change->Picture1);
+  EXPECT_EQ(scalar(QStringLiteral("SELECT Password FROM SettingsNewUser WHERE UserName = 'tumba'")),
+            CipherText(QStringLiteral("fresh"), true));
+  EXPECT_EQ(boxes().pending(), 0);
 }
 
 TEST_F(UsersAdminTest, TheCtrlKeyIsRefusedAsTheButtonIs) {
