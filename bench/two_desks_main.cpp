@@ -654,7 +654,8 @@ int desks(int argc, char** argv, const QString& folder, int bills) {
   row(QStringLiteral("numbers stored twice"), joined(doubled));
   row(QStringLiteral("... of them a form's bill stored on a number already used"), joined(formSecond));
   row(QStringLiteral("forms' bills given the next number at Print (the one shown was used)"), joined(renumbered));
-  row(QStringLiteral("forms' saves refused after the print (number taken since), printed again"), joined(refusedAtSave));
+  row(QStringLiteral("papers refused after printing (not saved under the number on them), printed again"),
+      joined(refusedAtSave));
   row(QStringLiteral("forms' counter writes below the highest stored number"), joined(below));
   row(QStringLiteral("forms' counter writes lower than the counter they replaced"), joined(setBack));
   row(QStringLiteral("counter at the end vs highest stored number, and the number the form then offers"), joined(atEnd));
@@ -670,8 +671,10 @@ int desks(int argc, char** argv, const QString& folder, int bills) {
   QStringList met, notMet;
   const char* kindNames[kBillKinds] = {"out-patient bills", "in-patient bills", "laboratory bills", "x-ray bills"};
   for (int k = 0; k < kBillKinds; ++k) {
+    // A paper refused after printing carries a number some other bill may end up stored under.
     const bool kept = figures[k].saved == bills && formSecond[k] == QLatin1String("0") &&
-                      below[k].startsWith(QLatin1String("0 of")) && setBack[k] == QLatin1String("0");
+                      figures[k].refusedAtSave == 0 && below[k].startsWith(QLatin1String("0 of")) &&
+                      setBack[k] == QLatin1String("0");
     (kept ? met : notMet) << QString::fromLatin1(kindNames[k]);
   }
   (received == held ? met : notMet) << QStringLiteral("advances");

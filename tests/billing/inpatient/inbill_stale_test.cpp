@@ -259,6 +259,26 @@ TEST_F(InBillStaleTest, AWriteDuringThePrintWaitsUntilTheBillIsStored) {
   }
 }
 
+// Past the largest number there is none to give: Print says so before anything is printed, and
+// neither the bill nor the advance it deducts is stored.
+TEST_F(InBillStaleTest, WithTheNumbersUsedUpPrintRefusesBeforePrinting) {
+  exec("DELETE FROM InPatientPrintDetails; UPDATE SettingsInBillNo SET BillNo = 9223372036854775807;"
+       "UPDATE SettingsInPatient SET Advance = 300 WHERE EmployeeID = 'IP12'");
+  frmInBill* f = chargeBill("IP12", "1000");
+  EXPECT_EQ(f->Label2.text(), "");
+  const int sheets = printer().EndDocCount();
+  boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+  boxes().expect("This bill cannot be printed: no bill number is left after 9223372036854775807.", "Print Info",
+                 vbCritical);
+  Click(f->Picture2);
+  EXPECT_EQ(boxes().pending(), 0);
+  EXPECT_EQ(printer().EndDocCount(), sheets);
+  EXPECT_FALSE(f->BillPrinted);
+  EXPECT_EQ(bills(), "");
+  EXPECT_EQ(counter(), "1:9223372036854775807");
+  EXPECT_EQ(advanceOf("IP12"), "300");
+}
+
 // The store on its own: the bill, its number and the advance go together or not at all. An
 // advance to write with no patients to write it in is refused with nothing stored; with them, a
 // missing counter row is made and the advance is the one given.

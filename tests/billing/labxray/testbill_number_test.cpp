@@ -194,6 +194,29 @@ TEST_F(TestBillNumberTest, AnotherProgramStoringDuringThePrintWaitsAndThePaperKe
   }
 }
 
+// Past the largest number there is none to give: Print says so before anything is printed and
+// stores nothing.
+TEST_F(TestBillNumberTest, WithTheNumbersUsedUpPrintRefusesBeforePrinting) {
+  for (const Kind& k : kKinds) {
+    SCOPED_TRACE(k.name);
+    ResetForms();
+    exec(forKind("DELETE FROM %1; DELETE FROM %2; INSERT INTO %2 VALUES (9223372036854775807)", k));
+    TestBillForm* f = makeBill(k);
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->Label2.text(), "");
+    const std::size_t sheets = printer().Sheets().size();
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    boxes().expect("This bill cannot be printed: no bill number is left after 9223372036854775807.", "Print Info",
+                   vbCritical);
+    Click(f->Picture2);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(printer().Sheets().size(), sheets);
+    EXPECT_FALSE(f->BillPrinted);
+    EXPECT_EQ(lines(k), QStringList{});
+    EXPECT_EQ(counter(k), "1:9223372036854775807");
+  }
+}
+
 // A number that cannot be read at the print prints nothing: the database's words are shown, and
 // once it can be read again the bill prints and saves under it.
 TEST_F(TestBillNumberTest, ANumberThatCannotBeReadPrintsNothing) {
