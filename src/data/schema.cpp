@@ -92,7 +92,6 @@ const char kBillNumberIndexes[] = BILL_NUMBER_INDEXES;
 
 }  // namespace
 
-const char* SchemaSql() { return kSchema; }
 
 void AddMissingIndexes(Connection& con) { con.Execute(QString::fromLatin1(kBillNumberIndexes)); }
 

@@ -71,7 +71,8 @@ void RecordForm::Run(RecordCommand command) {
 }
 
 RecordForm::RecordForm(RecordFormConfig config)
-    : MenuForm({config.caption, config.height, config.width}), config_(std::move(config)) {
+    : MenuForm({.caption = config.caption,
+                .height = config.height, .width = config.width}), config_(std::move(config)) {
   for (const RecordCommandInfo& c : Commands()) {
     ImageButton& button = this->*c.button;
     button.setHoverImage(QLatin1String(c.image), &Label3);

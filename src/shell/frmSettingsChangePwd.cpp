@@ -12,7 +12,7 @@
 #include "platform/vbruntime.h"
 
 frmSettingsChangePwd::frmSettingsChangePwd()
-    : MenuForm({QStringLiteral("         Settings Change Password"), 3675, 6780}) {
+    : MenuForm({.caption = QStringLiteral("         Settings Change Password"), .height = 3675, .width = 6780}) {
   const QFont labelFont(QStringLiteral("Arial"), 10, QFont::Bold);
   Label1.setText(QStringLiteral("New Password"));
   Label2.setText(QStringLiteral("Confirm New Password"));

@@ -11,7 +11,7 @@
 
 // Every report form is drawn at this size (twips).
 BillReportForm::BillReportForm(const ReportFormSizes& sizes, int& serial)
-    : MenuForm({QString(), 9795, 11745}), sizes_(sizes), serial_(serial) {
+    : MenuForm({.caption = QString(), .height = 9795, .width = 11745}), sizes_(sizes), serial_(serial) {
   Label3.setObjectName(QStringLiteral("Label3"));
   SetUpHoverHolder(Label3);
 }

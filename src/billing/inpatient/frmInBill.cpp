@@ -29,7 +29,8 @@ constexpr int kFormWidth = 11745;
 
 frmInBill::frmInBill() : frmInBill(Variant::Full) {}
 
-frmInBill::frmInBill(Variant variant) : MenuForm({QString::fromLatin1(kCaption), kFormHeight, kFormWidth}) {
+frmInBill::frmInBill(Variant variant) : MenuForm({.caption = QString::fromLatin1(kCaption),
+                                                  .height = kFormHeight, .width = kFormWidth}) {
   build(variant);
 }
 

@@ -84,7 +84,6 @@ public:
     // which they deduct. An other line on its own deducts nothing and has none.
     std::optional<QString> listedAdvance;
   };
-  const AddedBill& Added() const { return added_; }
 
   void Picture1_Click();  // add
   void Picture2_Click();  // print

@@ -34,7 +34,8 @@ constexpr int kFormWidth = 11745;
 }  // namespace
 
 TestBillForm::TestBillForm(TestBillKind kind)
-    : MenuForm({QString::fromLatin1(TextsOf(kind).billCaption), kFormHeight, kFormWidth}), kind_(kind) {
+    : MenuForm({.caption = QString::fromLatin1(TestBillConfigOf(kind).billCaption),
+                .height = kFormHeight, .width = kFormWidth}), kind_(kind) {
   SetUpHoverHolder(Label3);
 
   PlaceBillHead(captions_, cmbPatientName, cmbDrName, txtPatientID, kBillComboWidth);
@@ -222,7 +223,7 @@ void TestBillForm::Picture1_Click() {
   ++SerialCounter;
   const QString price = TestAmount.toText();
   AddBillListRow(List, Format00(SerialCounter),
-                 QString::fromLatin1(TextsOf(kind_).linePrefix) + Trim(cmbDescription.currentText()), price);
+                 QString::fromLatin1(TestBillConfigOf(kind_).linePrefix) + Trim(cmbDescription.currentText()), price);
   txtCTotal.setText(AddToGross(txtCTotal.text(), price));
 }
 
@@ -242,7 +243,7 @@ void TestBillForm::Picture2_Click() {
   // Each box runs the program's events until it is answered; should they close this form, the
   // click ends with its box.
   const QPointer<TestBillForm> alive(this);
-  if (TextsOf(kind_).serialRestartsAtPrint) SerialCounter = 0;
+  if (TestBillConfigOf(kind_).serialRestartsAtPrint) SerialCounter = 0;
   Money discount;
   if (!ReadDiscount(txtDiscount.text(), discount)) {
     MsgBox(QStringLiteral("Please select Correct Discount ! This is Invalid Discount"), vbCritical);

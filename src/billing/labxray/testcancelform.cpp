@@ -27,7 +27,8 @@ constexpr int kCaptionWidth = 1700;
 }  // namespace
 
 TestCancelForm::TestCancelForm(TestBillKind kind)
-    : MenuForm({QString::fromLatin1(TextsOf(kind).cancelCaption), kFormHeight, kFormWidth}), kind_(kind) {
+    : MenuForm({.caption = QString::fromLatin1(TestBillConfigOf(kind).cancelCaption),
+                .height = kFormHeight, .width = kFormWidth}), kind_(kind) {
   SetUpHoverHolder(Label3);
 
   // The bill's values are shown, never typed: nothing typed here would be saved.

@@ -25,7 +25,8 @@ constexpr double kRowHeight = 330;
 
 }  // namespace
 
-frmBill::frmBill() : MenuForm({QStringLiteral("                   Settings Out-Patient Bill Details"), 9795, 11745}) {
+frmBill::frmBill() : MenuForm({.caption = QStringLiteral("                   Settings Out-Patient Bill Details"),
+                               .height = 9795, .width = 11745}) {
   setObjectName(QStringLiteral("frmBill"));
 
   // Bill number and date, then the patient and the doctor.
