@@ -1,12 +1,17 @@
 #pragma once
 // The reports' reads: the selections the collection, cancelled-bill and consultant fee reports
-// run (their parameters bound, never glued in), the reads their forms make at Load, and the row a
-// report lists, by column name.
+// run, the reads their forms make at Load, and the row a report lists, by column name.
 //
 // A report lists the rows of its selection as they stood when its form was loaded. Bills are only
 // ever added and cancelled (their status set to "Deleted"), so Load notes the table's last rowid
-// and, where the selection needs it, the rowids of one status; Generate then binds them.
+// and, where the selection needs it, the rowids of one status (RowsAtLoad); Generate hands them to
+// its read with its days. Each read takes these as arguments and binds them to its own "?" in the
+// order its text asks for them, here beside the text; nothing is glued into the SQL.
+#include <QDate>
 #include <QString>
+#include <memory>
+#include <variant>
+#include <vector>
 
 #include "platform/ado.h"
 
@@ -17,47 +22,103 @@ enum class CollectionMode { Ordinary, Ecg, Scan };
 // of blanks, is not empty.
 QString CollectionModeCondition(CollectionMode mode);
 
-// Load's reads, for any bill table; each selects the rowid as kRowidColumn, and the two lists of
-// rows also their date as kRowDateColumn.
-inline constexpr int kRowidColumn = 0;
-inline constexpr int kRowDateColumn = 1;
-// The table's last rowid (one row).
-QString LastRowSql(const QString& table);
+// Which bills of its days a report lists, and so what its Load notes.
+enum class ReportListing {
+  // The bills that were valid at load. Load notes the last row and the rows that were no valid
+  // bill (cancelled, or a status of no value).
+  ValidAtLoad,
+  // The rows that were in the table at load and are valid bills when Generate reads them. Load
+  // notes the last row and reads whether there is any valid bill at all.
+  ValidOfRowsAtLoad,
+  // The bills that were cancelled at load. Load notes them.
+  CancelledAtLoad,
+  // The rows that were in the table at load and are cancelled when Generate reads them. Load
+  // notes the last row and reads whether any bill was cancelled at all.
+  CancelledOfRowsAtLoad,
+};
+
+// The days a Generate reads, both included: a day's report gives its day twice.
+struct ReportDays {
+  QDate from, to;
+};
+
+// One row a report's Load noted of one status.
+struct RowAtLoad {
+  QDate day;  // invalid where the stored date is none or no ISO date
+  qint64 rowid = 0;
+};
+
+// What a report's Load noted of its table, for its Generate's read.
+struct RowsAtLoad {
+  qint64 lastRow = 0;                    // the table's last rowid; 0 while it was empty
+  std::vector<RowAtLoad> invalid = {};   // the rows that were no valid bill (ValidAtLoad), by rowid
+  std::vector<RowAtLoad> cancelled = {}; // the rows that were cancelled (CancelledAtLoad), by rowid
+};
+
+// One read of a report with its values bound: whole rows of one table, or a selection of its own
+// (a grouping, a look-up of one value), run exactly as written with its own ORDER BY. Either is
+// opened read-only.
+class ReportRead {
+public:
+  ReportRead(TableRead read) : read_(std::move(read)) {}
+  ReportRead(QString sql, std::vector<Value> parameters = {})
+      : read_(Selection{.sql = std::move(sql), .parameters = std::move(parameters)}) {}
+
+  // Opens `rs` on `con`; raises DbError as Recordset::Open does.
+  void Open(Recordset& rs, const std::shared_ptr<Connection>& con) const;
+
+private:
+  struct Selection {
+    QString sql;
+    std::vector<Value> parameters;
+  };
+  std::variant<TableRead, Selection> read_;
+};
+
+// Load's reads, for any bill table (a kTable of data/columns.h).
+// The table's last rowid (one row): LastRowOf reads it from the open recordset.
+ReportRead LastRowRead(const QString& table);
+qint64 LastRowOf(const Recordset& lastRow);
 // The rowids and dates of the rows that were no valid bill: cancelled, or a status of no value.
-QString InvalidBillRowsSql(const QString& table);
+ReportRead InvalidBillRowsRead(const QString& table);
 // The rowids and dates of the cancelled bills.
-QString CancelledBillRowsSql(const QString& table);
+ReportRead CancelledBillRowsRead(const QString& table);
+// The rows of either of the two, from the first row of the open recordset.
+std::vector<RowAtLoad> RowsAtLoadOf(Recordset& rows);
+// Whether there is any valid bill, and whether any bill was cancelled at all (at most one row).
+ReportRead AnyValidBillRead(const QString& table);
+ReportRead AnyCancelledBillRead(const QString& table);
 
-// The reads of whole bill and fee rows. Where a read's condition has "?" parameters, the report
-// gives their values (listed here in order) when it reads.
-// Out-patient. Whether there is any valid bill (at most one row).
-const TableRead& OutAnyAvailableBillRead();
-// The valid bills of the days in the mode, in bill-number order: from, to, the last rowid at Load.
-TableRead OutAvailableBillsOfDaysRead(CollectionMode mode);
-// Whether any bill was cancelled at all (at most one row).
-const TableRead& OutAnyCancelledBillRead();
-// The cancelled bills of the day, in table order: the day, the last rowid at Load.
-const TableRead& OutCancelledBillsOfDayRead();
+// The text of LastRowRead, whose one column is the rowid; a key list reads it to make room.
+QString LastRowSql(const QString& table);
+inline constexpr int kRowidColumn = 0;
 
-// In-patient. The bills of the days that were valid at Load in the mode, in bill-number order:
-// from, to, the last rowid at Load, the invalid rowids at Load (a JSON array).
-TableRead InValidBillsOfDaysRead(CollectionMode mode);
-// The bills of the day that were cancelled at Load, in table order: the day, their rowids.
-const TableRead& InCancelledBillsOfDayRead();
+// Generate's reads of whole bill and fee rows.
+// Out-patient (ValidOfRowsAtLoad). The valid bills of the days in the mode, of the rows up to the
+// last one at Load, in bill-number order.
+ReportRead OutAvailableBillsOfDaysRead(CollectionMode mode, const ReportDays& days, const RowsAtLoad& atLoad);
+// (CancelledOfRowsAtLoad.) The cancelled bills of the day, of the rows up to the last one at
+// Load, in table order.
+ReportRead OutCancelledBillsOfDayRead(const QDate& day, const RowsAtLoad& atLoad);
+
+// In-patient (ValidAtLoad). The bills of the days that were valid at Load, in the mode, in
+// bill-number order.
+ReportRead InValidBillsOfDaysRead(CollectionMode mode, const ReportDays& days, const RowsAtLoad& atLoad);
+// (CancelledAtLoad.) The bills of the day that were cancelled at Load, in table order.
+ReportRead InCancelledBillsOfDayRead(const QDate& day, const RowsAtLoad& atLoad);
 
 // Consultant fees. No row: the columns alone, which Load opens.
-const TableRead& ConsultantNoFeesRead();
-// The fees of the days, by doctor's name: from, to, the last rowid at Load.
-const TableRead& ConsultantFeesOfDaysRead();
+ReportRead ConsultantNoFeesRead();
+// The fees of the days, of the rows up to the last one at Load, by doctor's name.
+ReportRead ConsultantFeesOfDaysRead(const ReportDays& days, const RowsAtLoad& atLoad);
 
 // Laboratory and x-ray bills (one row per test line, in `table`). The reports list one row per
 // bill, the distinct bill-level values of its lines. Grouped rather than DISTINCT, so that a row
 // holds its first line's values and rows of one bill number keep the order of their first lines.
-// The valid bills of the days, as TestReportBill: from, to, the last rowid at Load, the invalid
-// rowids at Load.
-QString TestCollectionReportSql(const QString& table);
-// The cancelled bills of the day, as CancelledTestBill: the day, the cancelled rowids at Load.
-QString TestCancelReportSql(const QString& table);
+// (ValidAtLoad.) The bills of the days that were valid at Load, as TestReportBill.
+ReportRead TestValidBillsOfDaysRead(const QString& table, const ReportDays& days, const RowsAtLoad& atLoad);
+// (CancelledAtLoad.) The bills of the day that were cancelled at Load, as CancelledTestBill.
+ReportRead TestCancelledBillsOfDayRead(const QString& table, const QDate& day, const RowsAtLoad& atLoad);
 
 // A bill row of OutPatientPrintDetails or InPatientPrintDetails as the reports list it.
 struct ReportBill {
@@ -79,7 +140,7 @@ struct ConsultantFee {
 };
 ConsultantFee ReadConsultantFee(const Recordset& rs);
 
-// A row of TestCollectionReportSql.
+// A row of TestValidBillsOfDaysRead.
 struct TestReportBill {
   QString billNo;
   Value date;
@@ -88,7 +149,7 @@ struct TestReportBill {
 };
 TestReportBill ReadTestReportBill(const Recordset& rs);
 
-// A row of TestCancelReportSql.
+// A row of TestCancelledBillsOfDayRead.
 struct CancelledTestBill {
   QString billNo;
   Value date;

@@ -29,6 +29,7 @@
 #include <map>
 #include <sqlite3.h>
 
+#include "billing/common/reportform.h"
 #include "billing/inpatient/frmCancelInBill.h"
 #include "billing/inpatient/frmCancelInBillReport.h"
 #include "billing/inpatient/frmInBill.h"
@@ -36,10 +37,8 @@
 #include "billing/inpatient/frmInBillReportAll.h"
 #include "billing/labxray/testbillform.h"
 #include "billing/labxray/testcancelform.h"
-#include "billing/labxray/testreportforms.h"
 #include "billing/outpatient/frmBill.h"
 #include "billing/outpatient/frmCancelBill.h"
-#include "billing/outpatient/outreportform.h"
 #include "data/schema.h"
 #include "framework/vbform.h"
 #include "globals.h"
@@ -288,11 +287,7 @@ void fillForm(VbForm* form) {
     choose(&f->cmbBillNumber, QStringLiteral("2"));
   } else if (auto* f = dynamic_cast<TestCancelForm*>(form)) {
     choose(&f->cmbBillNumber, QStringLiteral("2"));
-  } else if (auto* f = qobject_cast<OutReportForm*>(form)) {
-    report(f, &f->Picture1);
-  } else if (auto* f = qobject_cast<InBillReportFormBase*>(form)) {
-    report(f, &f->Picture1);
-  } else if (auto* f = qobject_cast<TestReportForm*>(form)) {
+  } else if (auto* f = qobject_cast<BillReportForm*>(form)) {
     report(f, &f->Picture1);
   }
   closePopups();

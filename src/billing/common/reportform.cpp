@@ -10,7 +10,7 @@
 #include "platform/system.h"
 
 // Every report form is drawn at this size (twips).
-BillReportForm::BillReportForm(const ReportFormSizes& sizes, int& serial)
+BillReportForm::BillReportForm(const ReportSizesConfig& sizes, int BillReportForm::*serial)
     : MenuForm({.caption = QString(), .height = 9795, .width = 11745}), sizes_(sizes), serial_(serial) {
   Label3.setObjectName(QStringLiteral("Label3"));
   SetUpHoverHolder(Label3);
@@ -38,7 +38,7 @@ void BillReportForm::makePicker(QDateEdit& picker, const char* name, double left
 }
 
 void BillReportForm::makeList(const QStringList& heads, const QList<double>& widths, const QList<int>& rightAligned,
-                              double left, double top, double width, double height) {
+                              const TwipsPlace& place) {
   List.setObjectName(QStringLiteral("List"));
   List.setHeaderLabels(heads);
   List.setRootIsDecorated(false);
@@ -50,7 +50,7 @@ void BillReportForm::makeList(const QStringList& heads, const QList<double>& wid
   for (int c = 0; c < widths.size(); ++c) List.setColumnWidth(c, TwipsToPixels(widths[c]));
   rightAligned_ = rightAligned;
   for (int c : rightAligned_) List.headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-  MoveTwips(&List, left, top, width, height);
+  MoveTwips(&List, place.left, place.top, place.width, place.height);
   // The form's own controls are made after these: the list goes after the last of them.
   QWidget* last = previousInFocusChain();
   while (last != this && (!(last->focusPolicy() & Qt::TabFocus) || last->focusProxy() || last == &List ||
@@ -59,59 +59,34 @@ void BillReportForm::makeList(const QStringList& heads, const QList<double>& wid
   if (last != this) setTabOrder(last, &List);
 }
 
-void BillReportForm::makeButtons(double genLeft, double genTop, double genHelpLeft, double genHelpTop,
-                                 double printLeft, double printTop, double printHelpLeft, double printHelpTop) {
-  MoveTwips(&Picture1, genLeft, genTop, sizes_.buttonWidth, sizes_.buttonHeight);
-  MoveTwips(&Picture11, genHelpLeft, genHelpTop, sizes_.helpWidth, sizes_.helpHeight);
-  MoveTwips(&Picture2, printLeft, printTop, sizes_.buttonWidth, sizes_.buttonHeight);
-  MoveTwips(&Picture12, printHelpLeft, printHelpTop, sizes_.helpWidth, sizes_.helpHeight);
+void BillReportForm::makeButtons(const ReportButtonsPlace& place) {
+  MoveTwips(&Picture1, place.genLeft, place.genTop, sizes_.buttonWidth, sizes_.buttonHeight);
+  MoveTwips(&Picture11, place.genHelpLeft, place.genHelpTop, sizes_.helpWidth, sizes_.helpHeight);
+  MoveTwips(&Picture2, place.printLeft, place.printTop, sizes_.buttonWidth, sizes_.buttonHeight);
+  MoveTwips(&Picture12, place.printHelpLeft, place.printHelpTop, sizes_.helpWidth, sizes_.helpHeight);
   connect(&Picture1, &ImageButton::Click, this, [this] { Picture1_Click(); });
   connect(&Picture2, &ImageButton::Click, this, [this] { Picture2_Click(); });
 }
 
-void BillReportForm::makeTotal(double labelLeft, double labelTop, double boxLeft, double boxTop) {
-  makeLabel(QStringLiteral("Total"), labelLeft, labelTop, sizes_.totalLabelWidth);
+void BillReportForm::makeTotal(const ReportTotalPlace& place) {
+  makeLabel(QStringLiteral("Total"), place.labelLeft, place.labelTop, sizes_.totalLabelWidth);
   txtTotal.setObjectName(QStringLiteral("txtTotal"));
-  MoveTwips(&txtTotal, boxLeft, boxTop, 1455, sizes_.totalBoxHeight);
+  MoveTwips(&txtTotal, place.boxLeft, place.boxTop, 1455, sizes_.totalBoxHeight);
   txtTotal.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // The total is what Generate listed; the print takes ReportTotal, never this box.
   txtTotal.setReadOnly(true);
   setTabOrder(&List, &txtTotal);
 }
 
-namespace {
-// A report's read with the values of its condition's "?" as Generate has them.
-TableRead withValues(TableRead read, const std::vector<Value>& parameters) {
-  if (!parameters.empty()) read.parameters = parameters;
-  return read;
-}
-}  // namespace
-
-bool BillReportForm::openReportRecordset(const TableRead& read, const std::vector<Value>& parameters) {
-  return openReportWith([&](Recordset& rs) { rs.Open(withValues(read, parameters), gCon); });
-}
-
-bool BillReportForm::openReportRecordset(const QString& sql, const std::vector<Value>& parameters) {
-  return openReportWith([&](Recordset& rs) { rs.Open(sql, parameters, gCon); });
-}
-
-bool BillReportForm::readReportRecordset(const TableRead& read, const std::vector<Value>& parameters) {
-  return readReportWith([&](Recordset& rs) { rs.Open(withValues(read, parameters), gCon); });
-}
-
-bool BillReportForm::readReportRecordset(const QString& sql, const std::vector<Value>& parameters) {
-  return readReportWith([&](Recordset& rs) { rs.Open(sql, parameters, gCon); });
-}
-
-bool BillReportForm::openReportWith(const std::function<void(Recordset&)>& open) {
+bool BillReportForm::openReportRecordset(const ReportRead& read) {
   ReportRecordset = std::make_unique<Recordset>();
-  return OpenOrEnd(*ReportRecordset, open);
+  return OpenOrEnd(*ReportRecordset, [&read](Recordset& rs) { read.Open(rs, gCon); });
 }
 
-bool BillReportForm::readReportWith(const std::function<void(Recordset&)>& open) {
+bool BillReportForm::readReportRecordset(const ReportRead& read) {
   auto rows = std::make_unique<Recordset>();
   try {
-    open(*rows);
+    read.Open(*rows, gCon);
   } catch (const DbError&) {
   }
   if (rows->State() != adStateOpen) {
@@ -123,44 +98,44 @@ bool BillReportForm::readReportWith(const std::function<void(Recordset&)>& open)
 }
 
 bool BillReportForm::noteLastRow(const QString& table) {
-  LastRowAtLoad = 0;
+  rowsAtLoad_.lastRow = 0;
   Recordset last;
-  if (!OpenOrEnd(last, [&table](Recordset& rs) { rs.Open(LastRowSql(table), gCon); })) return false;
-  if (last.RecordCount() > 0) LastRowAtLoad = qint64(last.Fields(kRowidColumn).toDouble());
+  const ReportRead read = LastRowRead(table);
+  if (!OpenOrEnd(last, [&read](Recordset& rs) { read.Open(rs, gCon); })) return false;
+  rowsAtLoad_.lastRow = LastRowOf(last);
   return true;
 }
 
-bool BillReportForm::noteRowsAtLoad(const QString& sql) {
-  rowsAtLoad_.clear();
+bool BillReportForm::noteRows(const ReportRead& read, std::vector<RowAtLoad>& rows) {
   // Read into ReportRecordset, so that a table that cannot be read is the Database Error it was
   // when Load read the whole selection.
-  if (!openReportRecordset(sql))
-    return false;
-  rowsAtLoad_.reserve(std::size_t(ReportRecordset->RecordCount()));
-  EachRow(*ReportRecordset, [&] {
-    rowsAtLoad_.push_back({ReportRecordset->Fields(kRowDateColumn).toDate().value_or(QDate()),
-                           qint64(ReportRecordset->Fields(kRowidColumn).toDouble())});
-  });
+  if (!openReportRecordset(read)) return false;
+  rows = RowsAtLoadOf(*ReportRecordset);
   return true;
 }
 
-QString BillReportForm::RowsAtLoadBetween(const QDate& from, const QDate& to) const {
-  QString json = QStringLiteral("[");
-  for (const NotedRow& r : rowsAtLoad_) {
-    // Only a stored ISO date can be told out of the range here; anything else stays listed.
-    if (r.date.isValid() && (r.date < from || r.date > to)) continue;
-    if (json.size() > 1) json += QLatin1Char(',');
-    json += QString::number(r.rowid);
+bool BillReportForm::noteAnyBill(const ReportRead& any) {
+  if (!openReportRecordset(any)) return false;
+  noBillAtLoad_ = ReportRecordset->RecordCount() == 0;
+  return true;
+}
+
+bool BillReportForm::noteRowsAtLoad(ReportListing listing, const QString& table) {
+  rowsAtLoad_ = {};
+  noBillAtLoad_ = false;
+  switch (listing) {
+    case ReportListing::ValidAtLoad:
+      return noteLastRow(table) && noteRows(InvalidBillRowsRead(table), rowsAtLoad_.invalid);
+    case ReportListing::ValidOfRowsAtLoad:
+      return noteLastRow(table) && noteAnyBill(AnyValidBillRead(table));
+    case ReportListing::CancelledAtLoad:
+      if (!noteRows(CancelledBillRowsRead(table), rowsAtLoad_.cancelled)) return false;
+      noBillAtLoad_ = rowsAtLoad_.cancelled.empty();
+      return true;
+    case ReportListing::CancelledOfRowsAtLoad:
+      return noteLastRow(table) && noteAnyBill(AnyCancelledBillRead(table));
   }
-  return json + QLatin1Char(']');
-}
-
-bool BillReportForm::noteValidBillsAtLoad(const QString& table) {
-  return noteLastRow(table) && noteRowsAtLoad(InvalidBillRowsSql(table));
-}
-
-bool BillReportForm::noteCancelledBillsAtLoad(const QString& table) {
-  return noteRowsAtLoad(CancelledBillRowsSql(table));
+  return false;
 }
 
 void BillReportForm::guardPicker(QDateEdit& picker, const QString& secondLine) {
@@ -187,7 +162,7 @@ void BillReportForm::showReport(const ReportList& report) {
   }
   List.addTopLevelItems(items);
   List.setUpdatesEnabled(true);
-  serial_ = report.serial;
+  this->*serial_ = report.serial;
   ReportTotal = report.total;
   txtTotal.setText(ReportTotal.Format2());
 }

@@ -1,29 +1,30 @@
 #pragma once
 // What the report forms of every bill kind share: a menu form of one size whose pickers show
-// today, the two image buttons (Generate and Print) with their help
-// icons, the report list and its total box, the recordset the report reads and the future-date
-// guard of the pickers.
+// today, the two image buttons (Generate and Print) with their help icons, the report list and
+// its total box, the recordset the report reads, what its load noted of the table and the
+// future-date guard of the pickers.
 //
-// A report form lays its own controls out in its constructor (in the sizes its kind was designed
-// with) and names its caption, reads what its load notes in LoadMenuForm, and implements
-// Picture1_Click (Generate) and Picture2_Click (Print).
+// A report form is made in the sizes its kind was drawn with and keeps its serial under its
+// kind's name (both from the kind's configuration); it lays its own controls out in its
+// constructor and names its caption, notes what its Generate needs in LoadMenuForm, and
+// implements Picture1_Click (Generate) and Picture2_Click (Print).
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QStringList>
 #include <QTreeWidget>
-#include <functional>
 #include <memory>
 
 #include "billing/common/billchrome.h"
 #include "billing/common/reportrows.h"
+#include "data/reports.h"
 #include "framework/imagebutton.h"
 #include "framework/menuform.h"
 #include "platform/ado.h"
 
 // The sizes (twips) of the controls every report form has; each kind was drawn with its own.
-struct ReportFormSizes {
+struct ReportSizesConfig {
   double labelHeight;
   double pickerWidth, pickerHeight;
   double buttonWidth, buttonHeight;  // Generate and Print
@@ -31,14 +32,67 @@ struct ReportFormSizes {
   double totalLabelWidth;
   double totalBoxHeight;
 };
+// The out-patient report forms' sizes.
+inline constexpr ReportSizesConfig kOutReportSizes{
+    .labelHeight = 330,
+    .pickerWidth = 1700,
+    .pickerHeight = 330,
+    .buttonWidth = 960,
+    .buttonHeight = 360,
+    .helpWidth = 360,
+    .helpHeight = 360,
+    .totalLabelWidth = 800,
+    .totalBoxHeight = 330,
+};
 // The sizes the in-patient, laboratory and x-ray report forms were drawn with, alike.
-inline constexpr ReportFormSizes kInAndTestReportSizes{240, 1815, 300, 975, 375, 765, 465, 555, 285};
+inline constexpr ReportSizesConfig kInAndTestReportSizes{
+    .labelHeight = 240,
+    .pickerWidth = 1815,
+    .pickerHeight = 300,
+    .buttonWidth = 975,
+    .buttonHeight = 375,
+    .helpWidth = 765,
+    .helpHeight = 465,
+    .totalLabelWidth = 555,
+    .totalBoxHeight = 285,
+};
+
+// A control's place in twips.
+struct TwipsPlace {
+  double left, top, width, height;
+};
+// Where Generate (Picture1) and Print (Picture2) stand, each with its help icon; their sizes are
+// the kind's.
+struct ReportButtonsPlace {
+  double genLeft, genTop, genHelpLeft, genHelpTop;
+  double printLeft, printTop, printHelpLeft, printHelpTop;
+};
+// Where the "Total" label and the total box stand.
+struct ReportTotalPlace {
+  double labelLeft, labelTop, boxLeft, boxTop;
+};
+
+// The places of the forms drawn alike (twips). The period reports of the in-patient bills, the
+// consultant fees and the test bills:
+inline constexpr ReportButtonsPlace kPeriodReportButtons{
+    .genLeft = 5160, .genTop = 2040, .genHelpLeft = 7440, .genHelpTop = 2040,
+    .printLeft = 9600, .printTop = 8280, .printHelpLeft = 10800, .printHelpTop = 8160};
+inline constexpr TwipsPlace kPeriodReportList{.left = 2760, .top = 2760, .width = 6810, .height = 4815};
+inline constexpr ReportTotalPlace kPeriodReportTotal{
+    .labelLeft = 7200, .labelTop = 8400, .boxLeft = 8040, .boxTop = 8350};
+// Every cancelled-bill report:
+inline constexpr ReportButtonsPlace kCancelledReportButtons{
+    .genLeft = 4800, .genTop = 2040, .genHelpLeft = 6600, .genHelpTop = 2040,
+    .printLeft = 9240, .printTop = 8280, .printHelpLeft = 10560, .printHelpTop = 8160};
+inline constexpr TwipsPlace kCancelledReportList{.left = 2280, .top = 2880, .width = 6810, .height = 4815};
+inline constexpr ReportTotalPlace kCancelledReportTotal{
+    .labelLeft = 6840, .labelTop = 8400, .boxLeft = 7560, .boxTop = 8370};
 
 class BillReportForm : public MenuForm {
   Q_OBJECT
 public:
-  // `serial` is where the kind keeps the serial of the last row listed, under its own name.
-  BillReportForm(const ReportFormSizes& sizes, int& serial);
+  // `serial` names the member under which the kind keeps the serial of the last row listed.
+  BillReportForm(const ReportSizesConfig& sizes, int BillReportForm::*serial);
   ~BillReportForm() override;
 
   QLabel Label3{this};                                       // the hover holder
@@ -51,6 +105,11 @@ public:
 
   std::unique_ptr<Recordset> ReportRecordset;
   Money ReportTotal;  // the total of the rows the last Generate listed
+  // The serial of the last row listed, under the name the kind's forms give it: RowSerial on the
+  // out-patient forms, SerialCounter on the in-patient, laboratory and x-ray ones. The kind's
+  // configuration names its own; the other stays 0.
+  int RowSerial = 0;
+  int SerialCounter = 0;
 
   virtual void Picture1_Click() = 0;  // Generate
   virtual void Picture2_Click() = 0;  // Print
@@ -61,65 +120,52 @@ protected:
   // The list with these heads and column widths; the columns in `rightAligned` (amounts, bill
   // numbers) are right-aligned, head and rows. The list and the total follow the form's own
   // controls in the tab order, as they stand below them.
-  void makeList(const QStringList& heads, const QList<double>& widths, const QList<int>& rightAligned, double left,
-                double top, double width, double height);
-  void makeButtons(double genLeft, double genTop, double genHelpLeft, double genHelpTop, double printLeft,
-                   double printTop, double printHelpLeft, double printHelpTop);
-  void makeTotal(double labelLeft, double labelTop, double boxLeft, double boxTop);
+  void makeList(const QStringList& heads, const QList<double>& widths, const QList<int>& rightAligned,
+                const TwipsPlace& place);
+  void makeButtons(const ReportButtonsPlace& place);
+  void makeTotal(const ReportTotalPlace& place);
   // A picker the load sets to today.
   void makePicker(QDateEdit& picker, const char* name, double left, double top);
   void makeLabel(const QString& text, double left, double top, double width);
   // Load's read: opens ReportRecordset; false (after "Database Error" and the program's end)
   // when it cannot.
-  // A read of whole rows takes `parameters` as the values of its condition's "?" (when given).
-  bool openReportRecordset(const TableRead& read, const std::vector<Value>& parameters = {});
-  bool openReportRecordset(const QString& sql, const std::vector<Value>& parameters = {});
+  bool openReportRecordset(const ReportRead& read);
   // Generate's read of its days into ReportRecordset. A report only reads, so a read that fails
   // (the file locked by another program past the wait, a read error) shows "Database Error" and
   // gives false, and nothing else happens: the program goes on, the form keeps its recordset,
   // its list and its total, and Generate can be pressed again.
-  bool readReportRecordset(const TableRead& read, const std::vector<Value>& parameters = {});
-  bool readReportRecordset(const QString& sql, const std::vector<Value>& parameters = {});
+  bool readReportRecordset(const ReportRead& read);
   // Guards the picker against days after today with this second line of the message.
   void guardPicker(QDateEdit& picker, const QString& secondLine);
 
   // A report lists the rows of its selection as they stood when it was loaded, as when Load read
-  // them all; Load now only notes enough for Generate to read the rows of its days alone. Bills
-  // are only ever added and cancelled (their status set to "Deleted"), so the last row and the
-  // rows of one status at Load tell which of a day's rows were in the selection then.
+  // them all; Load now only notes enough for Generate to read the rows of its days alone
+  // (RowsAtLoad, which Generate hands to its read).
   //
-  // The table's last row, LastRowAtLoad, which Generate binds as the last rowid to read (0 while
-  // the table is empty). A last row that cannot be read would leave every Generate of the form
-  // listing nothing, so it is the load's "Database Error" and the end; false then.
+  // Load's note of `table` for what the report lists (see ReportListing), into rowsAtLoad(), each
+  // read into ReportRecordset but the last row's. A read that fails would leave every Generate
+  // of the form listing nothing, so it is the load's "Database Error" and the end; false then.
+  bool noteRowsAtLoad(ReportListing listing, const QString& table);
+  // The table's last row alone, for a report of the rows in its table at load whatever their
+  // status (the consultant fees).
   bool noteLastRow(const QString& table);
-  // The last row, and the rows that were no valid bill: Generate then binds LastRowAtLoad and
-  // RowsAtLoadBetween(its days) as the last rowid to read and the rowids to leave out.
-  bool noteValidBillsAtLoad(const QString& table);
-  // The rows that were cancelled (the report has none to list when ReportRecordset->RecordCount()
-  // is 0): Generate binds RowsAtLoadBetween(its day) as the only rowids to read.
-  bool noteCancelledBillsAtLoad(const QString& table);
-  qint64 LastRowAtLoad = 0;
-  // The rowids noted at Load that a selection of these days can meet, a JSON array: ten years
-  // bring thousands of cancelled lines, and the whole list handed to every Generate cost more
-  // than reading the day's bills. A row whose date is no ISO date is always in it.
-  QString RowsAtLoadBetween(const QDate& from, const QDate& to) const;
+  const RowsAtLoad& rowsAtLoad() const { return rowsAtLoad_; }
+  // After noteRowsAtLoad: there was no bill of the status listed at all. Never for ValidAtLoad,
+  // whose note (the rows that were no valid bill) cannot tell.
+  bool noBillAtLoad() const { return noBillAtLoad_; }
 
   // Shows a Generate result: the list's items, the serial, ReportTotal and the total box.
   void showReport(const ReportList& report);
 
 private:
-  // The rowids and dates `sql` selects, into rowsAtLoad_; false as openReportRecordset.
-  bool noteRowsAtLoad(const QString& sql);
-  struct NotedRow {
-    QDate date;  // invalid where the stored date is none or no ISO date
-    qint64 rowid;
-  };
-  std::vector<NotedRow> rowsAtLoad_;
-  // Load's and Generate's opening of ReportRecordset, through `open`.
-  bool openReportWith(const std::function<void(Recordset&)>& open);
-  bool readReportWith(const std::function<void(Recordset&)>& open);
-  ReportFormSizes sizes_;
-  int& serial_;
+  // The rows ReportRecordset holds after `read` (a list of rows of one status), into `rows`.
+  bool noteRows(const ReportRead& read, std::vector<RowAtLoad>& rows);
+  // Whether ReportRecordset holds a row after `any` (a read of at most one bill).
+  bool noteAnyBill(const ReportRead& any);
+  RowsAtLoad rowsAtLoad_;
+  bool noBillAtLoad_ = false;
+  ReportSizesConfig sizes_;
+  int BillReportForm::*serial_;
   QList<int> rightAligned_;
   BillCaptions captions_{this};
 };

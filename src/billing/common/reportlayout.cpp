@@ -37,10 +37,12 @@ CollectionReport StandardCollectionReport(double dateLineX, const QString& dateL
   report.dateLineX = dateLineX;
   report.dateLine = dateLine;
   report.title = title;
-  report.heads = {{QStringLiteral("Sl no."), 800},
-                  {QStringLiteral("Bill_No - Patient Name "), 4000},
-                  {QStringLiteral("Amount."), 9200}};
-  report.columns = {{800, false}, {4000, false}, {kAmountRightX, true}};
+  report.heads = {{.text = QStringLiteral("Sl no."), .x = 800},
+                  {.text = QStringLiteral("Bill_No - Patient Name "), .x = 4000},
+                  {.text = QStringLiteral("Amount."), .x = 9200}};
+  report.columns = {{.x = 800, .rightAligned = false},
+                    {.x = 4000, .rightAligned = false},
+                    {.x = kAmountRightX, .rightAligned = true}};
   return report;
 }
 

@@ -4,22 +4,24 @@
 #include "data/columns.h"
 #include "data/reports.h"
 
-const CancelledReportShape& InCancelledReportShape() {
-  static const CancelledReportShape shape{
-      "frmCancelInBillReport",
-      "                  Cancel In-Patient-Bill Report",
-      cols::InPatientPrintDetails::kTable,
-      510,
-      {QStringLiteral("Sl No"), QStringLiteral("Patient Name"), QStringLiteral("Bill No"), QStringLiteral("Total Amt")},
+const CancelledReportConfig& InCancelledReportConfig() {
+  static const CancelledReportConfig config{
+      .formName = "frmCancelInBillReport",
+      .caption = "                  Cancel In-Patient-Bill Report",
+      .table = cols::InPatientPrintDetails::kTable,
+      .sizes = kInAndTestReportSizes,
+      .serial = &BillReportForm::SerialCounter,
+      .dateLabelWidth = 510,
+      .heads = {QStringLiteral("Sl No"), QStringLiteral("Patient Name"), QStringLiteral("Bill No"),
+                QStringLiteral("Total Amt")},
       // The name column is narrower than the other reports' so that the amount is in sight
       // without scrolling.
-      {700, 3500, 1000, 1440},
-      {},
-      true,
-      nullptr,  // the cancelled rows noted at load say whether there is any
-      &InCancelledBillsOfDayRead,
-      &CancelledInBillRows,
-      "CANCEL IN-PATIENT BILL REPORT",
+      .widths = {700, 3500, 1000, 1440},
+      .rightAligned = {},
+      .lists = ReportListing::CancelledAtLoad,
+      .dayCancelledRead = &InCancelledBillsOfDayRead,
+      .rows = &CancelledInBillRows,
+      .printTitle = "CANCEL IN-PATIENT BILL REPORT",
   };
-  return shape;
+  return config;
 }

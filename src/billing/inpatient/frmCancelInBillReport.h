@@ -2,12 +2,11 @@
 // The cancelled in-patient bills of one day (the day each bill was made out), as they were
 // cancelled when the form was opened.
 #include "billing/common/cancelledbillreport.h"
-#include "billing/inpatient/frmInBillReportForm.h"
 
-const CancelledReportShape& InCancelledReportShape();
+const CancelledReportConfig& InCancelledReportConfig();
 
-class frmCancelInBillReport : public CancelledBillReportOf<InBillReportFormBase> {
+class frmCancelInBillReport : public CancelledBillReportForm {
   Q_OBJECT
 public:
-  frmCancelInBillReport() : CancelledBillReportOf(InCancelledReportShape()) {}
+  frmCancelInBillReport() : CancelledBillReportForm(InCancelledReportConfig()) {}
 };

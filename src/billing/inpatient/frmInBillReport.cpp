@@ -1,6 +1,7 @@
 #include "billing/inpatient/frmInBillReport.h"
 #include "billing/inpatient/frmInBillReportAll.h"
 
+#include "billing/inpatient/frmInBillReportRows.h"
 #include "data/columns.h"
 #include "data/reports.h"
 
@@ -8,22 +9,51 @@ namespace {
 
 // Generate lists the bills that were valid when the form was loaded. On the period form the
 // check boxes stand right of the second day.
-const CollectionReportKind& InCollectionKind() {
-  static const CollectionReportKind kind{
-      cols::InPatientPrintDetails::kTable, nullptr, &InValidBillsOfDaysRead, &ReadInReportBill,
-      "CASH COLLECTION IN-PATIENT BILL REPORT", {700, 5000, 1000},
-      {"frmInBillReport", "                   Daily Collection In-Patient-Bill Report", &InDailyRowText, nullptr,
-       510, 0, {7200, 1320, 1335, 255}, {7200, 1680, 1455, 375}, {4680, 2280, 6480, 2280, 9240, 8280, 10560, 8160},
-       {2280, 2880, 6810, 4815}, {6840, 8400, 7560, 8370}},
-      {"frmInBillReportAll", "          Genarate In-Patient Weekly/Monthly/Yearly Bill Report", &InPeriodRowText,
-       nullptr, 510, 210, {9000, 1320, 1335, 255}, {9000, 1680, 1455, 375},
-       {5160, 2040, 7440, 2040, 9600, 8280, 10800, 8160}, {2760, 2760, 6810, 4815}, {7200, 8400, 8040, 8350}},
+const CollectionReportConfig& InCollectionConfig() {
+  static const CollectionReportConfig config{
+      .table = cols::InPatientPrintDetails::kTable,
+      .lists = ReportListing::ValidAtLoad,
+      .billsOfDaysRead = &InValidBillsOfDaysRead,
+      .readBill = &ReadInReportBill,
+      .ordinaryTitle = "CASH COLLECTION IN-PATIENT BILL REPORT",
+      .sizes = kInAndTestReportSizes,
+      .serial = &BillReportForm::SerialCounter,
+      .widths = {700, 5000, 1000},
+      .daily =
+          {
+              .formName = "frmInBillReport",
+              .caption = "                   Daily Collection In-Patient-Bill Report",
+              .rowText = &InDailyRowText,
+              .noBillMessage = nullptr,
+              .dateLabelWidth = 510,
+              .toLabelWidth = 0,
+              .ecgBox = {.left = 7200, .top = 1320, .width = 1335, .height = 255},
+              .scanBox = {.left = 7200, .top = 1680, .width = 1455, .height = 375},
+              .buttons = {.genLeft = 4680, .genTop = 2280, .genHelpLeft = 6480, .genHelpTop = 2280,
+                          .printLeft = 9240, .printTop = 8280, .printHelpLeft = 10560, .printHelpTop = 8160},
+              .list = {.left = 2280, .top = 2880, .width = 6810, .height = 4815},
+              .total = {.labelLeft = 6840, .labelTop = 8400, .boxLeft = 7560, .boxTop = 8370},
+          },
+      .period =
+          {
+              .formName = "frmInBillReportAll",
+              .caption = "          Genarate In-Patient Weekly/Monthly/Yearly Bill Report",
+              .rowText = &InPeriodRowText,
+              .noBillMessage = nullptr,
+              .dateLabelWidth = 510,
+              .toLabelWidth = 210,
+              .ecgBox = {.left = 9000, .top = 1320, .width = 1335, .height = 255},
+              .scanBox = {.left = 9000, .top = 1680, .width = 1455, .height = 375},
+              .buttons = kPeriodReportButtons,
+              .list = kPeriodReportList,
+              .total = kPeriodReportTotal,
+          },
   };
-  return kind;
+  return config;
 }
 
 }  // namespace
 
-frmInBillReport::frmInBillReport() : InBillReportForm(InCollectionKind(), kDailyCollection) {}
+frmInBillReport::frmInBillReport() : CollectionReportForm(InCollectionConfig(), kDailyCollection) {}
 
-frmInBillReportAll::frmInBillReportAll() : InBillReportForm(InCollectionKind(), kPeriodCollection) {}
+frmInBillReportAll::frmInBillReportAll() : CollectionReportForm(InCollectionConfig(), kPeriodCollection) {}

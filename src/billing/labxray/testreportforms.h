@@ -8,7 +8,7 @@
 #include "billing/common/reportform.h"
 #include "billing/labxray/testbillkind.h"
 
-// What both report shapes share: the shared report form in the test bill forms' sizes, the day
+// What both report forms share: the shared report form in the test bill forms' sizes, the day
 // picker and the kind whose texts and tables it reports on.
 class TestReportForm : public BillReportForm {
   Q_OBJECT
@@ -16,15 +16,16 @@ public:
   ~TestReportForm() override;
 
   QDateEdit DTPicker1{this};
-  int SerialCounter = 0;
 
 protected:
   explicit TestReportForm(TestBillKind kind);
 
   void picker(QDateEdit& picker, const char* name, double left, double top, const QString& guardLine);
-  // The load step both shapes take: the note of the valid (or the cancelled) bills at Load; false
-  // when the table could not be read (the program then ends).
-  bool noteBillsAtLoad(bool cancelled);
+  // The kind's bill table.
+  QString table() const;
+  // The load step both forms take: the note of the bills they list (the valid or the cancelled
+  // bills at Load); false when the table could not be read (the program then ends).
+  bool noteBillsAtLoad(ReportListing listing);
 
   TestBillKind kind_;
 };

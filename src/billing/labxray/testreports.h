@@ -6,9 +6,10 @@
 #include "billing/common/reportrows.h"
 #include "data/reports.h"
 
-// The valid bills dated from `from` to `to`, both included, over TestCollectionReportSql's rows: "01" | "7 - A - 05/03/2007-OP12" | "131.75".
+// The valid bills dated from `from` to `to`, both included, over TestValidBillsOfDaysRead's rows:
+// "01" | "7 - A - 05/03/2007-OP12" | "131.75".
 ReportList TestCollectionRows(Recordset& bills, const QDate& from, const QDate& to);
 
-// The cancelled bills dated `day`, over TestCancelReportSql's rows:
+// The cancelled bills dated `day`, over TestCancelledBillsOfDayRead's rows:
 // "01" | name | bill number | "131.75".
 ReportList CancelledTestRows(Recordset& bills, const QDate& day);

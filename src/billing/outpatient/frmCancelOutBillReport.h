@@ -1,12 +1,11 @@
 #pragma once
 // The cancelled out-patient bills of one day: those of the rows in the table at load.
 #include "billing/common/cancelledbillreport.h"
-#include "billing/outpatient/outreportform.h"
 
-const CancelledReportShape& OutCancelledReportShape();
+const CancelledReportConfig& OutCancelledReportConfig();
 
-class frmCancelOutBillReport : public CancelledBillReportOf<OutReportForm> {
+class frmCancelOutBillReport : public CancelledBillReportForm {
   Q_OBJECT
 public:
-  frmCancelOutBillReport() : CancelledBillReportOf(OutCancelledReportShape()) {}
+  frmCancelOutBillReport() : CancelledBillReportForm(OutCancelledReportConfig()) {}
 };

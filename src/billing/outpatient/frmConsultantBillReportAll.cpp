@@ -1,12 +1,13 @@
 #include "billing/outpatient/frmConsultantBillReportAll.h"
 
 #include "billing/common/reportlayout.h"
+#include "billing/outpatient/outreports.h"
 #include "data/columns.h"
 #include "data/reports.h"
 #include "globals.h"
 #include "platform/msgbox.h"
 
-frmConsultantBillReportAll::frmConsultantBillReportAll() {
+frmConsultantBillReportAll::frmConsultantBillReportAll() : BillReportForm(kOutReportSizes, &BillReportForm::RowSerial) {
   SetCaption(QStringLiteral("          Genarate Consultant Weekly/Monthly/Yearly Bill Report"));
   setObjectName(QStringLiteral("frmConsultantBillReportAll"));
   makeLabel(QStringLiteral("Date"), 3120, 1320, 900);
@@ -15,10 +16,10 @@ frmConsultantBillReportAll::frmConsultantBillReportAll() {
   makePicker(DTPicker2, "DTPicker2", 6840, 1320);
   guardPicker(DTPicker1, QStringLiteral("You cannt select for Future Date"));
   guardPicker(DTPicker2, QStringLiteral("You cannt select for Future Date"));
-  makeButtons(5160, 2040, 7440, 2040, 9600, 8280, 10800, 8160);
+  makeButtons(kPeriodReportButtons);
   makeList({QStringLiteral("Sl No"), QStringLiteral("Dr. Name / Patient ID / Date  "), QStringLiteral("Amount")},
-           {800, 4500, 1300}, {2}, 2760, 2760, 6810, 4815);
-  makeTotal(7200, 8400, 8040, 8350);
+           {800, 4500, 1300}, {2}, kPeriodReportList);
+  makeTotal(kPeriodReportTotal);
 }
 
 frmConsultantBillReportAll::~frmConsultantBillReportAll() = default;
@@ -35,9 +36,9 @@ void frmConsultantBillReportAll::Picture1_Click() {
            QStringLiteral("Warning"));
     return;
   }
-  if (!readReportRecordset(ConsultantFeesOfDaysRead(), {DTPicker1.date(), DTPicker2.date(), LastRowAtLoad}))
-    return;
-  showReport(ConsultantFeeRows(*ReportRecordset, DTPicker1.date(), DTPicker2.date()));
+  const ReportDays days{.from = DTPicker1.date(), .to = DTPicker2.date()};
+  if (!readReportRecordset(ConsultantFeesOfDaysRead(days, rowsAtLoad()))) return;
+  showReport(ConsultantFeeRows(*ReportRecordset, days.from, days.to));
 }
 
 void frmConsultantBillReportAll::Picture2_Click() {

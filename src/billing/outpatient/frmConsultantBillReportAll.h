@@ -1,9 +1,11 @@
 #pragma once
 // The consultant fee entries of a range of days, listed with their total and printed as a
-// collection report.
-#include "billing/outpatient/outreportform.h"
+// collection report: the shared report form in the out-patient forms' sizes.
+#include <QDateEdit>
 
-class frmConsultantBillReportAll : public OutReportForm {
+#include "billing/common/reportform.h"
+
+class frmConsultantBillReportAll : public BillReportForm {
   Q_OBJECT
 public:
   frmConsultantBillReportAll();

@@ -1,6 +1,7 @@
 #include "billing/outpatient/frmOutBillReport.h"
 #include "billing/outpatient/frmOutBillReportAll.h"
 
+#include "billing/outpatient/outreports.h"
 #include "data/columns.h"
 #include "data/reports.h"
 
@@ -9,26 +10,56 @@ namespace {
 // Generate lists the valid bills of the rows that were in the table at load; the daily form
 // closes at load while there is no valid bill at all. The check boxes stand side by side under
 // the pickers.
-const CollectionReportKind& OutCollectionKind() {
-  static const CollectionReportKind kind{
-      cols::OutPatientPrintDetails::kTable, &OutAnyAvailableBillRead, &OutAvailableBillsOfDaysRead,
-      &ReadOutReportBill, "CASH COLLECTION OUT-PATIENT BILL REPORT", {800, 4500, 1300},
-      {"frmOutBillReport", "                   Daily Collection Out-Patient-Bill Report", &OutDailyRowText,
-       "Please add the OutPatient Details First", 800, 0, {4800, 1800, 1100, 330}, {6100, 1800, 1100, 330},
-       {4800, 2340, 6600, 2340, 9600, 8280, 10800, 8160}, {2760, 2940, 6810, 4815}, {7200, 8400, 8040, 8350}},
-      {"frmOutBillReportAll", "          Genarate Out-Patient Weekly/Monthly/Yearly Bill Report", &OutPeriodRowText,
-       nullptr, 900, 600, {4080, 1800, 1100, 330}, {5380, 1800, 1100, 330},
-       {5160, 2340, 7440, 2340, 9600, 8280, 10800, 8160}, {2760, 2940, 6810, 4815}, {7200, 8400, 8040, 8350}},
+const CollectionReportConfig& OutCollectionConfig() {
+  static const CollectionReportConfig config{
+      .table = cols::OutPatientPrintDetails::kTable,
+      .lists = ReportListing::ValidOfRowsAtLoad,
+      .billsOfDaysRead = &OutAvailableBillsOfDaysRead,
+      .readBill = &ReadOutReportBill,
+      .ordinaryTitle = "CASH COLLECTION OUT-PATIENT BILL REPORT",
+      .sizes = kOutReportSizes,
+      .serial = &BillReportForm::RowSerial,
+      .widths = {800, 4500, 1300},
+      .daily =
+          {
+              .formName = "frmOutBillReport",
+              .caption = "                   Daily Collection Out-Patient-Bill Report",
+              .rowText = &OutDailyRowText,
+              .noBillMessage = "Please add the OutPatient Details First",
+              .dateLabelWidth = 800,
+              .toLabelWidth = 0,
+              .ecgBox = {.left = 4800, .top = 1800, .width = 1100, .height = 330},
+              .scanBox = {.left = 6100, .top = 1800, .width = 1100, .height = 330},
+              .buttons = {.genLeft = 4800, .genTop = 2340, .genHelpLeft = 6600, .genHelpTop = 2340,
+                          .printLeft = 9600, .printTop = 8280, .printHelpLeft = 10800, .printHelpTop = 8160},
+              .list = {.left = 2760, .top = 2940, .width = 6810, .height = 4815},
+              .total = {.labelLeft = 7200, .labelTop = 8400, .boxLeft = 8040, .boxTop = 8350},
+          },
+      .period =
+          {
+              .formName = "frmOutBillReportAll",
+              .caption = "          Genarate Out-Patient Weekly/Monthly/Yearly Bill Report",
+              .rowText = &OutPeriodRowText,
+              .noBillMessage = nullptr,
+              .dateLabelWidth = 900,
+              .toLabelWidth = 600,
+              .ecgBox = {.left = 4080, .top = 1800, .width = 1100, .height = 330},
+              .scanBox = {.left = 5380, .top = 1800, .width = 1100, .height = 330},
+              .buttons = {.genLeft = 5160, .genTop = 2340, .genHelpLeft = 7440, .genHelpTop = 2340,
+                          .printLeft = 9600, .printTop = 8280, .printHelpLeft = 10800, .printHelpTop = 8160},
+              .list = {.left = 2760, .top = 2940, .width = 6810, .height = 4815},
+              .total = {.labelLeft = 7200, .labelTop = 8400, .boxLeft = 8040, .boxTop = 8350},
+          },
   };
-  return kind;
+  return config;
 }
 
 }  // namespace
 
-frmOutBillReport::frmOutBillReport() : OutBillReportForm(OutCollectionKind(), kDailyCollection) {}
+frmOutBillReport::frmOutBillReport() : CollectionReportForm(OutCollectionConfig(), kDailyCollection) {}
 
 frmOutBillReport::~frmOutBillReport() = default;
 
-frmOutBillReportAll::frmOutBillReportAll() : OutBillReportForm(OutCollectionKind(), kPeriodCollection) {}
+frmOutBillReportAll::frmOutBillReportAll() : CollectionReportForm(OutCollectionConfig(), kPeriodCollection) {}
 
 frmOutBillReportAll::~frmOutBillReportAll() = default;

@@ -2,7 +2,7 @@
 // The out-patient collection report over a range of days (see frmOutBillReport.h).
 #include "billing/outpatient/frmOutBillReport.h"
 
-class frmOutBillReportAll : public OutBillReportForm {
+class frmOutBillReportAll : public CollectionReportForm {
   Q_OBJECT
 public:
   frmOutBillReportAll();

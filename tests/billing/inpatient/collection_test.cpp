@@ -25,7 +25,7 @@ protected:
     });
   }
 
-  static void tick(InBillReportForm* f, bool ecg, bool scan) {
+  static void tick(CollectionReportForm* f, bool ecg, bool scan) {
     f->CheckBox1.setChecked(ecg);
     f->CheckBox2.setChecked(scan);
   }
@@ -37,7 +37,7 @@ protected:
     QString total;
   };
 
-  void run(InBillReportForm* f, const Case& c) {
+  void run(CollectionReportForm* f, const Case& c) {
     SCOPED_TRACE(QString("%1..%2 ecg %3 scan %4").arg(DateText(c.from), DateText(c.to)).arg(c.ecg).arg(c.scan).toStdString());
     f->DTPicker1.setDate(c.from);
     if (f->DTPicker2) f->DTPicker2->setDate(c.to);
@@ -118,8 +118,8 @@ TEST_F(InCollectionTest, PickersRefuseFutureDays) {
   };
   for (const Case& c : {Case{false, "You cannt Select for Future Date"}, Case{true, "You cannt select for Future Date"}}) {
     SCOPED_TRACE(c.period);
-    InBillReportForm* f = c.period ? static_cast<InBillReportForm*>(open<frmInBillReportAll>())
-                                   : static_cast<InBillReportForm*>(open<frmInBillReport>());
+    CollectionReportForm* f = c.period ? static_cast<CollectionReportForm*>(open<frmInBillReportAll>())
+                                   : static_cast<CollectionReportForm*>(open<frmInBillReport>());
     ASSERT_TRUE(f);
     for (QDateEdit* picker : {&f->DTPicker1, f->DTPicker2 ? &*f->DTPicker2 : nullptr}) {
       if (!picker) continue;

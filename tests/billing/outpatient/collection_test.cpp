@@ -34,7 +34,7 @@ protected:
     return out;
   }
 
-  static void pick(OutBillReportForm* f, bool ecg, bool scan) {
+  static void pick(CollectionReportForm* f, bool ecg, bool scan) {
     f->CheckBox1.setChecked(ecg);
     f->CheckBox2.setChecked(scan);
   }

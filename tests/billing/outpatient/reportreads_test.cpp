@@ -4,6 +4,7 @@
 #include "data/columns.h"
 #include "data/reports.h"
 #include "opreports.h"
+#include "platform/vbruntime.h"
 
 namespace {
 
@@ -21,22 +22,11 @@ QStringList Rows(Recordset& rs, Read read) {
   return rows;
 }
 
-// The rows of a report's read of whole rows, its parameters' values given as a report gives them.
+// The rows of a report's read, its values bound as the read binds them.
 template <class Read>
-QStringList ReadAll(const std::shared_ptr<Connection>& con, TableRead selection, const std::vector<Value>& parameters,
-                    Read read) {
-  selection.parameters = parameters;
+QStringList ReadAll(const std::shared_ptr<Connection>& con, const ReportRead& selection, Read read) {
   Recordset rs;
-  rs.Open(selection, con);
-  return Rows(rs, read);
-}
-
-// The rows of a report's own selection text.
-template <class Read>
-QStringList ReadAll(const std::shared_ptr<Connection>& con, const QString& sql, const std::vector<Value>& parameters,
-                    Read read) {
-  Recordset rs;
-  rs.Open(sql, parameters, con);
+  selection.Open(rs, con);
   return Rows(rs, read);
 }
 
@@ -56,18 +46,21 @@ TEST_F(ReportReadsTest, BillSelectionsReadTheirDaysAndModeByColumnName) {
   const auto out = [](const Recordset& rs) { return Texts(ReadOutReportBill(rs)); };
   const auto in = [](const Recordset& rs) { return Texts(ReadInReportBill(rs)); };
 
-  EXPECT_EQ(ReadAll(con, OutAvailableBillsOfDaysRead(CollectionMode::Ordinary), {day, day, 100}, out),
+  const RowsAtLoad all{.lastRow = 100};
+  EXPECT_EQ(ReadAll(con, OutAvailableBillsOfDaysRead(CollectionMode::Ordinary, {day, day}, all), out),
             (QStringList{"3|09/12/2026|| |30|Three|OP3", "7|09/12/2026|||70|Seven|OP7"}));
-  EXPECT_EQ(ReadAll(con, OutAvailableBillsOfDaysRead(CollectionMode::Ecg), {day.addDays(-1), day, 100}, out),
+  EXPECT_EQ(ReadAll(con, OutAvailableBillsOfDaysRead(CollectionMode::Ecg, {day.addDays(-1), day}, all), out),
             QStringList{"5|09/12/2026|50||55|Ecg|OP5"});
   // Only the rows up to the last one at Load.
-  EXPECT_EQ(ReadAll(con, OutAvailableBillsOfDaysRead(CollectionMode::Ordinary), {day, day, 1}, out),
+  EXPECT_EQ(ReadAll(con, OutAvailableBillsOfDaysRead(CollectionMode::Ordinary, {day, day}, {.lastRow = 1}), out),
             QStringList{"7|09/12/2026|||70|Seven|OP7"});
-  EXPECT_EQ(ReadAll(con, OutCancelledBillsOfDayRead(), {day, 100}, out), QStringList{"6|09/12/2026|||60|Gone|OP6"});
+  EXPECT_EQ(ReadAll(con, OutCancelledBillsOfDayRead(day, all), out), QStringList{"6|09/12/2026|||60|Gone|OP6"});
 
-  EXPECT_EQ(ReadAll(con, InValidBillsOfDaysRead(CollectionMode::Scan), {day, day, 100, QStringLiteral("[2]")}, in),
+  // Row 2 was cancelled at Load.
+  const RowsAtLoad cancelled{.lastRow = 100, .invalid = {{day, 2}}, .cancelled = {{day, 2}}};
+  EXPECT_EQ(ReadAll(con, InValidBillsOfDaysRead(CollectionMode::Scan, {day, day}, cancelled), in),
             QStringList{"9|09/12/2026||8|90|Nine|IP9"});
-  EXPECT_EQ(ReadAll(con, InCancelledBillsOfDayRead(), {day, QStringLiteral("[2]")}, in),
+  EXPECT_EQ(ReadAll(con, InCancelledBillsOfDayRead(day, cancelled), in),
             QStringList{"2|09/12/2026|||20|Two|IP2"});
 }
 
@@ -80,27 +73,65 @@ TEST_F(ReportReadsTest, FeeAndTestBillSelectionsReadTheirRowsByColumnName) {
   const auto con = openDb();
   const QDate day(2026, 12, 9);
 
-  EXPECT_EQ(ReadAll(con, ConsultantFeesOfDaysRead(), {day, day.addDays(1), 100},
+  EXPECT_EQ(ReadAll(con, ConsultantFeesOfDaysRead({day, day.addDays(1)}, {.lastRow = 100}),
                     [](const Recordset& rs) {
                       const ConsultantFee f = ReadConsultantFee(rs);
                       return QStringList{f.date.toText(), f.drName, f.amount, f.patientId};
                     }),
             (QStringList{"09/12/2026|Dr. A|250|IP2", "10/12/2026|Dr. B|100|OP1"}));
-  EXPECT_TRUE(ReadAll(con, ConsultantNoFeesRead(), {}, [](const Recordset&) { return QStringList{}; }).isEmpty());
+  EXPECT_TRUE(ReadAll(con, ConsultantNoFeesRead(), [](const Recordset&) { return QStringList{}; }).isEmpty());
 
   const QString lab = QString::fromLatin1(cols::LabPrintDetails::kTable);
-  EXPECT_EQ(ReadAll(con, TestCollectionReportSql(lab), {day, day, 100, QStringLiteral("[3]")},
+  // Row 3 was cancelled at Load.
+  const RowsAtLoad cancelled{.lastRow = 100, .invalid = {{day, 3}}, .cancelled = {{day, 3}}};
+  EXPECT_EQ(ReadAll(con, TestValidBillsOfDaysRead(lab, {day, day}, cancelled),
                     [](const Recordset& rs) {
                       const TestReportBill b = ReadTestReportBill(rs);
                       return QStringList{b.billNo, b.date.toText(), b.total, b.patientName, b.patientId};
                     }),
             QStringList{"4|09/12/2026|40|Lab|OP4"});
-  EXPECT_EQ(ReadAll(con, TestCancelReportSql(lab), {day, QStringLiteral("[3]")},
+  EXPECT_EQ(ReadAll(con, TestCancelledBillsOfDayRead(lab, day, cancelled),
                     [](const Recordset& rs) {
                       const CancelledTestBill b = ReadCancelledTestBill(rs);
                       return QStringList{b.billNo, b.date.toText(), b.patientName, b.total};
                     }),
             QStringList{"5|09/12/2026|Cut|15"});
+}
+
+TEST_F(ReportReadsTest, LoadNotesTheLastRowAndTheRowsOfOneStatusThatGenerateLeavesOut) {
+  const QString table = QString::fromLatin1(cols::InPatientPrintDetails::kTable);
+  const auto con = openDb();
+  const auto lastRow = [&] {
+    Recordset rs;
+    LastRowRead(table).Open(rs, con);
+    return LastRowOf(rs);
+  };
+  EXPECT_EQ(lastRow(), 0);  // an empty table
+  exec("INSERT INTO InPatientPrintDetails (BillNo, Date, total, patientName, patientid, BillDelete) VALUES "
+       "(1, '2026-12-01', '10', 'Kept', 'IP1', 'Available'), "
+       "(2, '2026-11-30', '20', 'Gone', 'IP2', 'Deleted'), "
+       "(3, '2026-11-31', '30', 'NoDay', 'IP3', 'Deleted'), "
+       "(4, '2026-12-01', '40', 'None', 'IP4', NULL)");
+  EXPECT_EQ(lastRow(), 4);
+  const auto noted = [&](const ReportRead& read) {
+    Recordset rs;
+    read.Open(rs, con);
+    QStringList rows;
+    for (const RowAtLoad& r : RowsAtLoadOf(rs)) rows << QString::number(r.rowid) + "|" + DateText(r.day);
+    return rows;
+  };
+  // A date of no calendar day is noted without a day.
+  EXPECT_EQ(noted(InvalidBillRowsRead(table)), (QStringList{"2|30/11/2026", "3|", "4|01/12/2026"}));
+  EXPECT_EQ(noted(CancelledBillRowsRead(table)), (QStringList{"2|30/11/2026", "3|"}));
+
+  // Row 3 is in the days as the selection compares its text; without a day it is always bound
+  // among the rows left out.
+  Recordset invalid;
+  InvalidBillRowsRead(table).Open(invalid, con);
+  const RowsAtLoad atLoad{.lastRow = 4, .invalid = RowsAtLoadOf(invalid)};
+  const auto billNo = [](const Recordset& rs) { return QStringList{ReadInReportBill(rs).billNo}; };
+  const ReportDays days{.from = QDate(2026, 11, 30), .to = QDate(2026, 12, 1)};
+  EXPECT_EQ(ReadAll(con, InValidBillsOfDaysRead(CollectionMode::Ordinary, days, atLoad), billNo), QStringList{"1"});
 }
 
 }  // namespace

@@ -1,3 +1,0 @@
-#include "billing/inpatient/frmInBillReportForm.h"
-
-InBillReportFormBase::InBillReportFormBase() : BillReportForm(kInAndTestReportSizes, SerialCounter) {}
