@@ -11,7 +11,7 @@ CancelledBillReportForm::CancelledBillReportForm(const CancelledReportConfig& co
   makePicker(DTPicker1, "DTPicker1", 4800, 1320);
   guardPicker(DTPicker1, QStringLiteral("You cannt Select for Future Date"));
   makeButtons(kCancelledReportButtons);
-  makeList(config_.heads, config_.widths, config_.rightAligned, kCancelledReportList);
+  makeList(config_.columns, kCancelledReportList);
   makeTotal(kCancelledReportTotal);
 }
 

@@ -6,7 +6,6 @@
 #include <QDate>
 #include <QDateEdit>
 #include <QList>
-#include <QStringList>
 
 #include "billing/common/reportform.h"
 #include "billing/common/reportrows.h"
@@ -20,9 +19,7 @@ struct CancelledReportConfig {
   ReportSizesConfig sizes;      // of the controls every report form has
   int BillReportForm::*serial;  // the serial of the last row listed, under the kind's name
   double dateLabelWidth;
-  QStringList heads;  // the list's columns
-  QList<double> widths;
-  QList<int> rightAligned;
+  QList<ReportColumnConfig> columns;  // the list's
   // Which cancelled bills Generate lists (CancelledAtLoad or CancelledOfRowsAtLoad), and its read
   // of the day's, which takes what the load noted for that listing.
   ReportListing lists;

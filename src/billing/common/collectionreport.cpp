@@ -26,8 +26,10 @@ CollectionReportForm::CollectionReportForm(const CollectionReportConfig& config,
   placeBox(CheckBox1, "ECG", "CheckBox1", form_.ecgBox);
   placeBox(CheckBox2, "SCAN", "CheckBox2", form_.scanBox);
   makeButtons(form_.buttons);
-  makeList({QStringLiteral("Sl No"), QString::fromLatin1(days_.rowsHead), QStringLiteral("Amount")}, config_.widths,
-           {2}, form_.list);
+  makeList({{.head = "Sl No", .width = config_.widths.serial},
+            {.head = days_.rowsHead, .width = config_.widths.rows},
+            {.head = "Amount", .width = config_.widths.amount, .rightAligned = true}},
+           form_.list);
   makeTotal(form_.total);
 }
 

@@ -6,7 +6,6 @@
 // CollectionReportConfig, and between the daily and the period form in CollectionDaysConfig.
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QList>
 #include <optional>
 
 #include "billing/common/reportform.h"
@@ -52,9 +51,14 @@ struct CollectionFormConfig {
   const char* noBillMessage;  // when given, the form closes at load after it while there is no bill
   double dateLabelWidth, toLabelWidth;
   TwipsPlace ecgBox, scanBox;  // CheckBox1 and CheckBox2
-  ReportButtonsPlace buttons;
+  ReportButtonsConfig buttons;
   TwipsPlace list;
-  ReportTotalPlace total;
+  ReportTotalConfig total;
+};
+
+// The widths (twips) of the list's three columns: the serial, the bill's text, the amount.
+struct CollectionWidthsConfig {
+  double serial, rows, amount;
 };
 
 // What the two collection reports of one kind read and print, and their forms.
@@ -68,7 +72,7 @@ struct CollectionReportConfig {
   const char* ordinaryTitle;  // the printed title of the ordinary bills' report
   ReportSizesConfig sizes;    // of the controls every report form has
   int BillReportForm::*serial;  // the serial of the last row listed, under the kind's name
-  QList<double> widths;       // the list's columns
+  CollectionWidthsConfig widths;  // the list's columns
   CollectionFormConfig daily, period;
 };
 

@@ -1,6 +1,7 @@
 #include "billing/common/reportform.h"
 
 #include <QHeaderView>
+#include <QStringList>
 
 #include "data/reports.h"
 #include "framework/databaseerror.h"
@@ -37,9 +38,10 @@ void BillReportForm::makePicker(QDateEdit& picker, const char* name, double left
   AddTodayPicker(&picker);
 }
 
-void BillReportForm::makeList(const QStringList& heads, const QList<double>& widths, const QList<int>& rightAligned,
-                              const TwipsPlace& place) {
+void BillReportForm::makeList(const QList<ReportColumnConfig>& columns, const TwipsPlace& place) {
   List.setObjectName(QStringLiteral("List"));
+  QStringList heads;
+  for (const ReportColumnConfig& column : columns) heads << QString::fromLatin1(column.head);
   List.setHeaderLabels(heads);
   List.setRootIsDecorated(false);
   List.setItemsExpandable(false);
@@ -47,9 +49,13 @@ void BillReportForm::makeList(const QStringList& heads, const QList<double>& wid
   List.setUniformRowHeights(true);
   List.setSelectionMode(QAbstractItemView::SingleSelection);
   List.header()->setStretchLastSection(false);
-  for (int c = 0; c < widths.size(); ++c) List.setColumnWidth(c, TwipsToPixels(widths[c]));
-  rightAligned_ = rightAligned;
-  for (int c : rightAligned_) List.headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  rightAligned_.clear();
+  for (int c = 0; c < columns.size(); ++c) {
+    List.setColumnWidth(c, TwipsToPixels(columns[c].width));
+    if (!columns[c].rightAligned) continue;
+    rightAligned_.append(c);
+    List.headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  }
   MoveTwips(&List, place.left, place.top, place.width, place.height);
   // The form's own controls are made after these: the list goes after the last of them.
   QWidget* last = previousInFocusChain();
@@ -59,7 +65,7 @@ void BillReportForm::makeList(const QStringList& heads, const QList<double>& wid
   if (last != this) setTabOrder(last, &List);
 }
 
-void BillReportForm::makeButtons(const ReportButtonsPlace& place) {
+void BillReportForm::makeButtons(const ReportButtonsConfig& place) {
   MoveTwips(&Picture1, place.genLeft, place.genTop, sizes_.buttonWidth, sizes_.buttonHeight);
   MoveTwips(&Picture11, place.genHelpLeft, place.genHelpTop, sizes_.helpWidth, sizes_.helpHeight);
   MoveTwips(&Picture2, place.printLeft, place.printTop, sizes_.buttonWidth, sizes_.buttonHeight);
@@ -68,7 +74,7 @@ void BillReportForm::makeButtons(const ReportButtonsPlace& place) {
   connect(&Picture2, &ImageButton::Click, this, [this] { Picture2_Click(); });
 }
 
-void BillReportForm::makeTotal(const ReportTotalPlace& place) {
+void BillReportForm::makeTotal(const ReportTotalConfig& place) {
   makeLabel(QStringLiteral("Total"), place.labelLeft, place.labelTop, sizes_.totalLabelWidth);
   txtTotal.setObjectName(QStringLiteral("txtTotal"));
   MoveTwips(&txtTotal, place.boxLeft, place.boxTop, 1455, sizes_.totalBoxHeight);

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
-#include <QStringList>
 #include <QTreeWidget>
 #include <memory>
 
@@ -63,29 +62,36 @@ struct TwipsPlace {
 };
 // Where Generate (Picture1) and Print (Picture2) stand, each with its help icon; their sizes are
 // the kind's.
-struct ReportButtonsPlace {
+struct ReportButtonsConfig {
   double genLeft, genTop, genHelpLeft, genHelpTop;
   double printLeft, printTop, printHelpLeft, printHelpTop;
 };
 // Where the "Total" label and the total box stand.
-struct ReportTotalPlace {
+struct ReportTotalConfig {
   double labelLeft, labelTop, boxLeft, boxTop;
+};
+// One column of the report list: its head and width (twips); amounts and bill numbers are
+// right-aligned, head and rows.
+struct ReportColumnConfig {
+  const char* head;
+  double width;
+  bool rightAligned = false;
 };
 
 // The places of the forms drawn alike (twips). The period reports of the in-patient bills, the
 // consultant fees and the test bills:
-inline constexpr ReportButtonsPlace kPeriodReportButtons{
+inline constexpr ReportButtonsConfig kPeriodReportButtons{
     .genLeft = 5160, .genTop = 2040, .genHelpLeft = 7440, .genHelpTop = 2040,
     .printLeft = 9600, .printTop = 8280, .printHelpLeft = 10800, .printHelpTop = 8160};
 inline constexpr TwipsPlace kPeriodReportList{.left = 2760, .top = 2760, .width = 6810, .height = 4815};
-inline constexpr ReportTotalPlace kPeriodReportTotal{
+inline constexpr ReportTotalConfig kPeriodReportTotal{
     .labelLeft = 7200, .labelTop = 8400, .boxLeft = 8040, .boxTop = 8350};
 // Every cancelled-bill report:
-inline constexpr ReportButtonsPlace kCancelledReportButtons{
+inline constexpr ReportButtonsConfig kCancelledReportButtons{
     .genLeft = 4800, .genTop = 2040, .genHelpLeft = 6600, .genHelpTop = 2040,
     .printLeft = 9240, .printTop = 8280, .printHelpLeft = 10560, .printHelpTop = 8160};
 inline constexpr TwipsPlace kCancelledReportList{.left = 2280, .top = 2880, .width = 6810, .height = 4815};
-inline constexpr ReportTotalPlace kCancelledReportTotal{
+inline constexpr ReportTotalConfig kCancelledReportTotal{
     .labelLeft = 6840, .labelTop = 8400, .boxLeft = 7560, .boxTop = 8370};
 
 class BillReportForm : public MenuForm {
@@ -117,13 +123,11 @@ public:
 protected:
   std::vector<MenuPicture> MenuPictures() override;
 
-  // The list with these heads and column widths; the columns in `rightAligned` (amounts, bill
-  // numbers) are right-aligned, head and rows. The list and the total follow the form's own
-  // controls in the tab order, as they stand below them.
-  void makeList(const QStringList& heads, const QList<double>& widths, const QList<int>& rightAligned,
-                const TwipsPlace& place);
-  void makeButtons(const ReportButtonsPlace& place);
-  void makeTotal(const ReportTotalPlace& place);
+  // The list with these columns. The list and the total follow the form's own controls in the
+  // tab order, as they stand below them.
+  void makeList(const QList<ReportColumnConfig>& columns, const TwipsPlace& place);
+  void makeButtons(const ReportButtonsConfig& place);
+  void makeTotal(const ReportTotalConfig& place);
   // A picker the load sets to today.
   void makePicker(QDateEdit& picker, const char* name, double left, double top);
   void makeLabel(const QString& text, double left, double top, double width);

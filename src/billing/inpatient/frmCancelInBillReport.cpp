@@ -12,12 +12,12 @@ const CancelledReportConfig& InCancelledReportConfig() {
       .sizes = kInAndTestReportSizes,
       .serial = &BillReportForm::SerialCounter,
       .dateLabelWidth = 510,
-      .heads = {QStringLiteral("Sl No"), QStringLiteral("Patient Name"), QStringLiteral("Bill No"),
-                QStringLiteral("Total Amt")},
       // The name column is narrower than the other reports' so that the amount is in sight
       // without scrolling.
-      .widths = {700, 3500, 1000, 1440},
-      .rightAligned = {},
+      .columns = {{.head = "Sl No", .width = 700},
+                  {.head = "Patient Name", .width = 3500},
+                  {.head = "Bill No", .width = 1000},
+                  {.head = "Total Amt", .width = 1440}},
       .lists = ReportListing::CancelledAtLoad,
       .dayCancelledRead = &InCancelledBillsOfDayRead,
       .rows = &CancelledInBillRows,

@@ -18,7 +18,7 @@ const CollectionReportConfig& InCollectionConfig() {
       .ordinaryTitle = "CASH COLLECTION IN-PATIENT BILL REPORT",
       .sizes = kInAndTestReportSizes,
       .serial = &BillReportForm::SerialCounter,
-      .widths = {700, 5000, 1000},
+      .widths = {.serial = 700, .rows = 5000, .amount = 1000},
       .daily =
           {
               .formName = "frmInBillReport",

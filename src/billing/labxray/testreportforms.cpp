@@ -34,8 +34,10 @@ TestCollectionReportForm::TestCollectionReportForm(TestBillKind kind) : TestRepo
   makeLabel(QStringLiteral("to"), 6120, 1320, 210);
   picker(DTPicker2, "DTPicker2", 6840, 1320, QStringLiteral("You cannt select for Future Date"));
   makeButtons(kPeriodReportButtons);
-  makeList({QStringLiteral("Sl No"), QStringLiteral("Bill-No / Patient Name / Date"), QStringLiteral("Amount")},
-           {700, 5000, 1000}, {2}, kPeriodReportList);
+  makeList({{.head = "Sl No", .width = 700},
+            {.head = "Bill-No / Patient Name / Date", .width = 5000},
+            {.head = "Amount", .width = 1000, .rightAligned = true}},
+           kPeriodReportList);
   makeTotal(kPeriodReportTotal);
   SetCaption(QString::fromLatin1(TestBillConfigOf(kind_).reportCaption));
 }
@@ -69,11 +71,13 @@ TestCancelReportForm::TestCancelReportForm(TestBillKind kind) : TestReportForm(k
   makeLabel(QStringLiteral("Date"), 3960, 1320, 510);
   picker(DTPicker1, "DTPicker1", 4800, 1320, QStringLiteral("You cannt Select for Future Date"));
   makeButtons(kCancelledReportButtons);
-  makeList({QStringLiteral("Sl No"), QStringLiteral("Patient Name / ID"), QStringLiteral("Bill No"),
-            QStringLiteral("Total Amt")},
-           // Narrower names than the list's designed 5001 twips, so that the amounts are in view
-           // without scrolling the list sideways.
-           {700, 3500, 1000, 1440}, {}, kCancelledReportList);
+  // Narrower names than the list's designed 5001 twips, so that the amounts are in view without
+  // scrolling the list sideways.
+  makeList({{.head = "Sl No", .width = 700},
+            {.head = "Patient Name / ID", .width = 3500},
+            {.head = "Bill No", .width = 1000},
+            {.head = "Total Amt", .width = 1440}},
+           kCancelledReportList);
   makeTotal(kCancelledReportTotal);
   SetCaption(QString::fromLatin1(TestBillConfigOf(kind_).cancelReportCaption));
 }

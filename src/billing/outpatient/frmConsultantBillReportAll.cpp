@@ -17,8 +17,10 @@ frmConsultantBillReportAll::frmConsultantBillReportAll() : BillReportForm(kOutRe
   guardPicker(DTPicker1, QStringLiteral("You cannt select for Future Date"));
   guardPicker(DTPicker2, QStringLiteral("You cannt select for Future Date"));
   makeButtons(kPeriodReportButtons);
-  makeList({QStringLiteral("Sl No"), QStringLiteral("Dr. Name / Patient ID / Date  "), QStringLiteral("Amount")},
-           {800, 4500, 1300}, {2}, kPeriodReportList);
+  makeList({{.head = "Sl No", .width = 800},
+            {.head = "Dr. Name / Patient ID / Date  ", .width = 4500},
+            {.head = "Amount", .width = 1300, .rightAligned = true}},
+           kPeriodReportList);
   makeTotal(kPeriodReportTotal);
 }
 

@@ -19,7 +19,7 @@ const CollectionReportConfig& OutCollectionConfig() {
       .ordinaryTitle = "CASH COLLECTION OUT-PATIENT BILL REPORT",
       .sizes = kOutReportSizes,
       .serial = &BillReportForm::RowSerial,
-      .widths = {800, 4500, 1300},
+      .widths = {.serial = 800, .rows = 4500, .amount = 1300},
       .daily =
           {
               .formName = "frmOutBillReport",
