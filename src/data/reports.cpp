@@ -37,6 +37,11 @@ void ReportRead::Open(Recordset& rs, const std::shared_ptr<Connection>& con) con
   rs.Open(selection.sql, selection.parameters, con);
 }
 
+const std::vector<Value>& ReportRead::parameters() const {
+  if (const auto* read = std::get_if<TableRead>(&read_)) return read->parameters;
+  return std::get<Selection>(read_).parameters;
+}
+
 QString CollectionModeCondition(CollectionMode mode) {
   switch (mode) {
     case CollectionMode::Ecg:

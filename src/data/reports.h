@@ -66,6 +66,8 @@ public:
 
   // Opens `rs` on `con`; raises DbError as Recordset::Open does.
   void Open(Recordset& rs, const std::shared_ptr<Connection>& con) const;
+  // The values bound to the read's "?", in order.
+  const std::vector<Value>& parameters() const;
 
 private:
   struct Selection {

@@ -1,6 +1,8 @@
 // The reports' selections read against the real tables: each takes its bound days and Load's
 // rowids, and each report row is read by column name into its struct, so a column added, moved or
 // renamed in a table shows here rather than as a wrong text in a listed row.
+#include <functional>
+
 #include "data/columns.h"
 #include "data/reports.h"
 #include "opreports.h"
@@ -96,6 +98,64 @@ TEST_F(ReportReadsTest, FeeAndTestBillSelectionsReadTheirRowsByColumnName) {
                       return QStringList{b.billNo, b.date.toText(), b.patientName, b.total};
                     }),
             QStringList{"5|09/12/2026|Cut|15"});
+}
+
+// Each listing binds its days and what its Load noted, in the order of its text: the rows up to
+// the last one at Load, and where it lists by the rows noted, only those of its days.
+TEST_F(ReportReadsTest, EachListingBindsItsDaysAndWhatLoadNotedInOrder) {
+  // Row 3 was cancelled after Load and row 5 added after it; row 4, cancelled at Load, is of the
+  // day before.
+  for (const char* table : {cols::OutPatientPrintDetails::kTable, cols::InPatientPrintDetails::kTable,
+                            cols::LabPrintDetails::kTable})
+    exec(QStringLiteral("INSERT INTO %1 (BillNo, Date, total, patientName, patientid, BillDelete) VALUES "
+                        "(1, '2026-12-10', '10', 'One', 'P1', 'Available'), "
+                        "(2, '2026-12-09', '20', 'Two', 'P2', 'Deleted'), "
+                        "(3, '2026-12-09', '30', 'Three', 'P3', 'Deleted'), "
+                        "(4, '2026-12-08', '40', 'Four', 'P4', 'Deleted'), "
+                        "(5, '2026-12-09', '50', 'Five', 'P5', 'Available')")
+             .arg(QString::fromLatin1(table)));
+  exec("INSERT INTO SettingsConsultant (patientid, Amount, DrName, Date) VALUES ('P1', '10', 'Dr. D', '2026-12-10'), "
+       "('P2', '20', 'Dr. C', '2026-12-09'), ('P3', '30', 'Dr. B', '2026-12-09'), ('P4', '40', 'Dr. A', '2026-12-08'), "
+       "('P5', '50', 'Dr. E', '2026-12-09')");
+  const auto con = openDb();
+  const QDate day(2026, 12, 9);
+  const ReportDays days{.from = day, .to = day.addDays(1)};
+  const RowsAtLoad atLoad{.lastRow = 4,
+                          .invalid = {{.day = day, .rowid = 2}, {.day = day.addDays(-1), .rowid = 4}},
+                          .cancelled = {{.day = day, .rowid = 2}, {.day = day.addDays(-1), .rowid = 4}}};
+  const QString lab = QString::fromLatin1(cols::LabPrintDetails::kTable);
+  const auto outBill = [](const Recordset& rs) { return ReadOutReportBill(rs).billNo; };
+  const auto inBill = [](const Recordset& rs) { return ReadInReportBill(rs).billNo; };
+  struct Case {
+    const char* listing;
+    ReportRead read;
+    QStringList bound;
+    std::function<QString(const Recordset&)> row;
+    QStringList rows;
+  };
+  const Case cases[] = {
+      {"valid of the rows at load", OutAvailableBillsOfDaysRead(CollectionMode::Ordinary, days, atLoad),
+       {"09/12/2026", "10/12/2026", "4"}, outBill, {"1"}},
+      {"cancelled of the rows at load", OutCancelledBillsOfDayRead(day, atLoad), {"09/12/2026", "4"}, outBill,
+       {"2", "3"}},
+      {"valid at load", InValidBillsOfDaysRead(CollectionMode::Ordinary, days, atLoad),
+       {"09/12/2026", "10/12/2026", "4", "[2]"}, inBill, {"1", "3"}},
+      {"cancelled at load", InCancelledBillsOfDayRead(day, atLoad), {"09/12/2026", "[2]"}, inBill, {"2"}},
+      {"test bills valid at load", TestValidBillsOfDaysRead(lab, days, atLoad),
+       {"09/12/2026", "10/12/2026", "4", "[2]"}, [](const Recordset& rs) { return ReadTestReportBill(rs).billNo; },
+       {"1", "3"}},
+      {"test bills cancelled at load", TestCancelledBillsOfDayRead(lab, day, atLoad), {"09/12/2026", "[2]"},
+       [](const Recordset& rs) { return ReadCancelledTestBill(rs).billNo; }, {"2"}},
+      {"fees of the rows at load", ConsultantFeesOfDaysRead(days, atLoad), {"09/12/2026", "10/12/2026", "4"},
+       [](const Recordset& rs) { return ReadConsultantFee(rs).patientId; }, {"P3", "P2", "P1"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.listing);
+    QStringList bound;
+    for (const Value& v : c.read.parameters()) bound << v.toText();
+    EXPECT_EQ(bound, c.bound);
+    EXPECT_EQ(ReadAll(con, c.read, [&](const Recordset& rs) { return QStringList{c.row(rs)}; }), c.rows);
+  }
 }
 
 TEST_F(ReportReadsTest, LoadNotesTheLastRowAndTheRowsOfOneStatusThatGenerateLeavesOut) {
