@@ -265,6 +265,13 @@ TableRead ValidBillsRead(BillKind kind) {
   return {.table = QLatin1String(TablesOf(kind).bills), .condition = QStringLiteral("BillDelete='Available'")};
 }
 
+TableRead ValidBillNumbersRead(BillKind kind) {
+  // The condition is the index's own, word for word, so that the database takes the index for it.
+  TableRead read = ValidBillsRead(kind);
+  read.orderBy = QStringLiteral("BillNo");
+  return read;
+}
+
 TableRead BillRowsByRowIdRead(BillKind kind, const std::vector<Value>& rowids) {
   QString marks;
   for (std::size_t i = 0; i < rowids.size(); ++i) marks += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");

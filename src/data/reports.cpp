@@ -80,8 +80,7 @@ const TableRead& InCancelledBillsOfDayRead() {
 
 const TableRead& ConsultantNoFeesRead() {
   static const TableRead read{.table = kFees, .condition = QStringLiteral("0"),
-                                     .orderBy = QStringLiteral("DrName"),
-                                     .sort = TableRead::Sort::InMemory};
+                                     .orderBy = QStringLiteral("DrName")};
   return read;
 }
 

@@ -362,6 +362,9 @@ QString TableRead::Sql() const {
   QString text = QStringLiteral("SELECT *, rowid FROM ") + QString::fromUtf8(quoteIdentifier(table));
   if (!condition.isEmpty()) text += QStringLiteral(" WHERE ") + condition;
   text += QStringLiteral(" ORDER BY ");
-  if (!orderBy.isEmpty()) text += QString::fromUtf8(quoteIdentifier(orderBy)) + QStringLiteral(", ");
+  if (!orderBy.isEmpty()) {
+    text += QString::fromUtf8(quoteIdentifier(orderBy)) + QStringLiteral(", ");
+    if (!thenBy.isEmpty()) text += QString::fromUtf8(quoteIdentifier(thenBy)) + QStringLiteral(", ");
+  }
   return text + QStringLiteral("rowid");
 }
