@@ -97,14 +97,7 @@ std::vector<MenuPicture> frmDischarge::MenuPictures() {
 
 void frmDischarge::LoadMenuForm() {
   MainRecordset = std::make_unique<Recordset>();
-  try {
-    MainRecordset->Open(PatientsListRead(PatientTableKind::InPatient), gCon, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-  }
-  if (MainRecordset->State() != adStateOpen) {
-    DatabaseErrorEnd();
-    return;
-  }
+  if (!OpenOrEnd(*MainRecordset, PatientsListRead(PatientTableKind::InPatient))) return;
   if (MainRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, kWarning);
     CloseForm();

@@ -62,14 +62,7 @@ std::vector<MenuPicture> frmCopyDB::MenuPictures() {
 void frmCopyDB::LoadMenuForm() {
   try {
     MainRecordset = std::make_unique<Recordset>();
-    try {
-      MainRecordset->Open(BackupFolderRead(), gCon, adOpenDynamic, adLockOptimistic);
-    } catch (const DbError&) {
-    }
-    if (MainRecordset->State() != adStateOpen) {
-      DatabaseErrorEnd();
-      return;
-    }
+    if (!OpenOrEnd(*MainRecordset, BackupFolderRead())) return;
 
     // A stored folder that is empty is no stored folder.
     const QString stored = ReadBackupFolder(*MainRecordset);

@@ -56,15 +56,7 @@ void frmSettingsChangePwd::LoadMenuForm() {
   Label3.hide();
 
   MainRecordset = std::make_unique<Recordset>();
-  try {
-    MainRecordset->Open(UsersRead(), gCon, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-    // Told below: the recordset stays closed.
-  }
-  if (MainRecordset->State() != adStateOpen) {
-    DatabaseErrorEnd();
-    return;
-  }
+  if (!OpenOrEnd(*MainRecordset, UsersRead())) return;
   txtPassword.setFocus(Qt::OtherFocusReason);
 }
 

@@ -71,10 +71,7 @@ public:
   QString PatientAddress;
   QString PatientLocation;
 
-  Recordset InPatientRecordset;
   Recordset DoctorRecordset;
-  Recordset BillRecordset;
-  Recordset CounterRecordset;
 
   // The bill as the add button made it, which the print stores.
   struct AddedBill {
@@ -103,7 +100,6 @@ protected:
 
 private:
   void build(Variant variant);
-  bool openRecordset(Recordset& rs, const TableRead& read);
   void patientChosen();
   void DTPicker1_Change();
   void showList();

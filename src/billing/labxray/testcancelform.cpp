@@ -127,8 +127,7 @@ void TestCancelForm::Search() {
     for (const qint64 rowid : rowids) parameters.emplace_back(rowid);
     BillRecordset.Open(BillRowsByRowIdRead(BillKindOf(kind_), parameters), gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
+    ShowDatabaseError();
     shownBill_.clear();
     return;
   }
@@ -170,8 +169,7 @@ void TestCancelForm::Picture1_Click() {
     // while the transaction holds the database.
     marked = CancelTestBill(BillRecordset, shownBill_);
   } catch (const DbError&) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
+    ShowDatabaseError();
     return;
   }
   if (marked == 0) {
