@@ -27,39 +27,41 @@ DbError advanceChanged(const QString& patientId) {
                  QStringLiteral("the advance of the patient %1 has changed meanwhile").arg(patientId));
 }
 
-// Stands `patients` on the patient's row as the save has always found it: the first, from the
-// first row on, whose identifier trimmed is the one wanted. False when no row is that patient's.
-bool moveToPatient(Recordset& patients, const QString& wanted) {
-  for (patients.MoveFirst(); !patients.Eof(); patients.MoveNext())
-    if (Trim(patients.Fields(cols::SettingsInPatient::EmployeeID).toText()) == wanted) return true;
-  return false;
+// A new bill's rows are only added: none is read.
+TableRead newBillRowsRead(BillKind kind) {
+  return {.table = QLatin1String(TablesOf(kind).bills), .condition = QStringLiteral("0")};
 }
 
-// The advance column of the current row of `patients`, as the database holds it now, read by the
-// row's rowid: it must still be there and still be the patient's, since the save writes that row.
-Value heldAdvance(Recordset& patients, const QString& wanted) {
-  const std::shared_ptr<Connection> con = patients.ActiveConnection();
-  const std::optional<qint64> rowid = patients.CurrentRowId();
-  const Value id =
-      rowid ? con->QueryValue(QStringLiteral("SELECT trim(EmployeeID) FROM SettingsInPatient WHERE rowid = ?"), {*rowid})
-            : Value();
-  if (id.IsNull() || id.toText() != wanted)
-    throw DbError(adErrRowNotFound, QStringLiteral("the row of the patient %1 has been changed meanwhile").arg(wanted));
-  return con->QueryValue(QStringLiteral("SELECT Advance FROM SettingsInPatient WHERE rowid = ?"), {*rowid});
+// The kind's counter, its one row.
+TableRead billCounterRead(BillKind kind) { return {.table = QLatin1String(TablesOf(kind).counter)}; }
+
+// Opens `patients` on the patient's row as the database holds it now: of the rows whose
+// identifier, trimmed of blanks (VB's Trim and SQLite's trim() both take off blanks only), is the
+// one wanted, case counting, the first in the order the in-patient bill lists the patients, the
+// first names'. False, with `patients` closed, when no row is that patient's. Fifty thousand
+// patients: the look-up asks for that row's rowid alone, and the row itself is read by it.
+bool openPatient(Recordset& patients, const std::shared_ptr<Connection>& con, const QString& trimmedId) {
+  const Value rowid = con->QueryValue(QStringLiteral("SELECT rowid FROM SettingsInPatient WHERE trim(EmployeeID) = ? "
+                                                     "COLLATE BINARY ORDER BY FirstName, rowid LIMIT 1"),
+                                      {Value(trimmedId)});
+  if (rowid.IsNull()) return false;
+  patients.Open(TableRead{.table = QStringLiteral("SettingsInPatient"), .condition = QStringLiteral("rowid = ?"),
+                          .parameters = {rowid}},
+                con, adOpenDynamic, adLockOptimistic);
+  return !patients.Eof();
 }
 
 // What the save writes into the patient's advance column, worked out from the advance the
 // database holds now; nothing when the column is not to be written. Leaves `patients` on the
 // patient's row. Raises DbError when a deducted advance is no longer the one held.
-std::optional<Value> advanceToWrite(Recordset& patients, const AdvanceChange& change) {
+std::optional<Value> advanceToWrite(Recordset& patients, const std::shared_ptr<Connection>& con,
+                                    const AdvanceChange& change) {
   const QString wanted = Trim(change.patientId);
-  if (wanted.isEmpty() || (change.kind == AdvanceChange::Kind::None && !change.deducted)) return std::nullopt;
-  if (!moveToPatient(patients, wanted)) {
+  if (!openPatient(patients, con, wanted)) {
     if (change.deducted && !SameAdvance(*change.deducted, QString())) throw advanceChanged(wanted);
     return std::nullopt;
   }
-  QString held;
-  if (change.kind == AdvanceChange::Kind::Receive || change.deducted) held = heldAdvance(patients, wanted).toText();
+  const QString held = patients.Fields(cols::SettingsInPatient::Advance).toText();
   if (change.deducted && !SameAdvance(*change.deducted, held)) throw advanceChanged(wanted);
   switch (change.kind) {
     case AdvanceChange::Kind::None: return std::nullopt;
@@ -70,19 +72,18 @@ std::optional<Value> advanceToWrite(Recordset& patients, const AdvanceChange& ch
   return std::nullopt;
 }
 
-// Writes the bill's number into the counter's first row as the database holds it now, or makes
-// the row when there is none, so that the next bill cannot be given the same number again.
-// Refuses rather than write a number below the one the counter holds (read as the bill numbers
-// read it).
-void writeCounter(Recordset& counter, const QString& billNo) {
-  counter.Requery();
+// Writes the bill's number into the counter's first row, or makes the row when there is none, so
+// that the next bill cannot be given the same number again. Refuses rather than write a number
+// below the one the counter holds (read as the bill numbers read it).
+void writeCounter(BillKind kind, const std::shared_ptr<Connection>& con, const QString& billNo) {
+  Recordset counter;
+  counter.Open(billCounterRead(kind), con, adOpenDynamic, adLockOptimistic);
   if (counter.RecordCount() == 0) {
     counter.AddNew();
   } else {
     counter.MoveFirst();
     const Value held = counter.Fields(kCounterBillNo);
-    if (counter.ActiveConnection()
-            ->QueryValue(QStringLiteral("SELECT CAST(? AS INTEGER) < CAST(? AS INTEGER)"), {Value(Trim(billNo)), held})
+    if (con->QueryValue(QStringLiteral("SELECT CAST(? AS INTEGER) < CAST(? AS INTEGER)"), {Value(Trim(billNo)), held})
             .intValue())
       throw DbError(adErrProvider, QStringLiteral("the bill number %1 is below the last one given, %2")
                                        .arg(Trim(billNo), held.toText()));
@@ -91,14 +92,10 @@ void writeCounter(Recordset& counter, const QString& billNo) {
   counter.Update();
 }
 
-// The number is checked against the very tables it is stored in: the recordsets must be the ones
-// the bill forms open for the kind (on this module's own texts, so that no text has to be read to
-// know which table a recordset stands on), and the rows the kind's shape.
-void checkKind(BillKind kind, const Recordset& bills, const Recordset& counter, const BillRows& rows) {
-  const bool tablesMatch = bills.Source() == NewBillRowsRead(kind).Sql() && counter.Source() == BillCounterRead(kind).Sql();
+// The rows must be of the kind's own shape: the number is checked against the kind's tables.
+void checkKind(BillKind kind, const BillRows& rows) {
   const std::size_t shape = kind == BillKind::OutPatient ? 0 : kind == BillKind::InPatient ? 1 : 2;
-  if (!tablesMatch || rows.index() != shape)
-    throw DbError(adErrInvalidArgument, QStringLiteral("The bill's recordsets are not the tables of its kind"));
+  if (rows.index() != shape) throw DbError(adErrInvalidArgument, QStringLiteral("The bill's rows are not of its kind"));
 }
 
 void writeRows(Recordset& bills, const OutBillRecord& bill) {
@@ -150,16 +147,10 @@ bool isAvailable(const Recordset& bills) {
 
 }  // namespace
 
-void SaveBill(HeldBillNumber& held, Recordset& bills, Recordset& counter, const BillRows& rows, Recordset* patients,
-              const AdvanceChange& advance) {
+void SaveBill(HeldBillNumber& held, const BillRows& rows, const AdvanceChange& advance) {
   const BillKind kind = held.Kind();
-  // One transaction reaches only the recordsets of its own connection.
-  const bool changesAdvance = kind == BillKind::InPatient && !Trim(advance.patientId).isEmpty() &&
-                              (advance.kind != AdvanceChange::Kind::None || advance.deducted);
-  if (bills.ActiveConnection() != held.ActiveConnection() || counter.ActiveConnection() != held.ActiveConnection() ||
-      (changesAdvance && (!patients || patients->ActiveConnection() != held.ActiveConnection())))
-    throw DbError(adErrInvalidArgument, QStringLiteral("The bill's recordsets are not on one connection"));
-  checkKind(kind, bills, counter, rows);
+  const std::shared_ptr<Connection>& con = held.ActiveConnection();
+  checkKind(kind, rows);
   const QString billNo = std::visit([](const auto& r) { return r.billNo; }, rows);
   // The number is the one held since before the print, which nobody else could store a bill under
   // meanwhile: the paper carries it.
@@ -168,33 +159,41 @@ void SaveBill(HeldBillNumber& held, Recordset& bills, Recordset& counter, const 
   // Read inside the transaction, while no other connection can write, and before anything is
   // written: a deducted advance the patient no longer holds is refused; a receipt adds to the
   // advance held now.
-  const std::optional<Value> patientAdvance = changesAdvance ? advanceToWrite(*patients, advance) : std::nullopt;
+  const bool changesAdvance = kind == BillKind::InPatient && !Trim(advance.patientId).isEmpty() &&
+                              (advance.kind != AdvanceChange::Kind::None || advance.deducted);
+  Recordset patients;
+  const std::optional<Value> patientAdvance =
+      changesAdvance ? advanceToWrite(patients, con, advance) : std::nullopt;
 
+  Recordset bills;
+  bills.Open(newBillRowsRead(kind), con, adOpenDynamic, adLockOptimistic);
   std::visit([&](const auto& r) { writeRows(bills, r); }, rows);
 
   // The database comes with the counter's row; should it ever be missing, the save makes it
   // rather than leave a stored bill without its number (a second print would store it again).
-  writeCounter(counter, billNo);
+  writeCounter(kind, con, billNo);
 
   if (patientAdvance) {
-    patients->SetField(cols::SettingsInPatient::Advance, *patientAdvance);
-    patients->Update();
+    patients.SetField(cols::SettingsInPatient::Advance, *patientAdvance);
+    patients.Update();
   }
   held.Commit();
 }
 
-void SaveBill(BillKind kind, Recordset& bills, Recordset& counter, const BillRows& rows, Recordset* patients,
+void SaveBill(const std::shared_ptr<Connection>& con, BillKind kind, const BillRows& rows,
               const AdvanceChange& advance) {
   // Taken while no other connection can write (two bills must never share a number, which one
   // cancel would take both of).
-  HeldBillNumber held(bills.ActiveConnection(), kind);
-  SaveBill(held, bills, counter, rows, patients, advance);
+  HeldBillNumber held(con, kind);
+  SaveBill(held, rows, advance);
 }
 
-QString AdvanceHeldNow(Recordset& patients, const QString& patientId) {
+QString AdvanceHeldNow(const std::shared_ptr<Connection>& con, const QString& patientId) {
   const QString wanted = Trim(patientId);
-  if (wanted.isEmpty() || !moveToPatient(patients, wanted)) return QString();
-  return heldAdvance(patients, wanted).toText();
+  if (wanted.isEmpty()) return QString();
+  Recordset patients;
+  if (!openPatient(patients, con, wanted)) return QString();
+  return patients.Fields(cols::SettingsInPatient::Advance).toText();
 }
 
 bool SameAdvance(const QString& a, const QString& b) {
@@ -254,12 +253,6 @@ int CancelTestBill(Recordset& bills, const QString& billNo) {
   transaction.Commit();
   return int(lines.size());
 }
-
-TableRead NewBillRowsRead(BillKind kind) {
-  return {.table = QLatin1String(TablesOf(kind).bills), .condition = QStringLiteral("0")};
-}
-
-TableRead BillCounterRead(BillKind kind) { return {.table = QLatin1String(TablesOf(kind).counter)}; }
 
 TableRead ValidBillsRead(BillKind kind) {
   return {.table = QLatin1String(TablesOf(kind).bills), .condition = QStringLiteral("BillDelete='Available'")};

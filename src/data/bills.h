@@ -73,26 +73,26 @@ struct AdvanceChange {
 using BillRows = std::variant<OutBillRecord, InBillRecord, TestBillRecord>;
 
 // Stores a printed bill under the number `held` holds for it, in its transaction, and commits:
-// appends its rows ("Available") to `bills`, writes its number into `counter` (making the
-// counter's row when the database has none) and, for an in-patient bill, applies `advance` to the
-// patient's row of `patients`: all of it is stored or none. `bills`, `counter` and `patients` must
-// be open on the held number's connection, `bills` and `counter` on NewBillRowsRead(kind) and
-// BillCounterRead(kind), and `rows` of the kind's shape. Refuses (BillNumberTaken, nothing
-// written) rows that carry another number than the one held; refuses (DbError) a counter it would
-// lower and a deducted advance the patient no longer holds. A failure raises DbError and leaves
-// nothing of the bill stored; the hold is given back then.
-void SaveBill(HeldBillNumber& held, Recordset& bills, Recordset& counter, const BillRows& rows,
-              Recordset* patients = nullptr, const AdvanceChange& advance = {});
-// The same under a number held only for the save itself: refuses (BillNumberTaken) a number that
-// is no longer the kind's next one, as when another program stored a bill since it was read.
-void SaveBill(BillKind kind, Recordset& bills, Recordset& counter, const BillRows& rows,
-              Recordset* patients = nullptr, const AdvanceChange& advance = {});
+// appends its rows ("Available") to the kind's bill table, writes its number into the kind's
+// counter (making the counter's row when the database has none) and, for an in-patient bill,
+// applies `advance` to the patient's row of SettingsInPatient: all of it is stored or none. Every
+// table is read and written inside the save, on the held number's connection; `rows` must be of
+// the kind's shape. Refuses (BillNumberTaken, nothing written) rows that carry another number than
+// the one held; refuses (DbError) rows of another kind, a counter it would lower and a deducted
+// advance the patient no longer holds. A failure raises DbError and leaves nothing of the bill
+// stored; the hold is given back then.
+void SaveBill(HeldBillNumber& held, const BillRows& rows, const AdvanceChange& advance = {});
+// The same under a number of `kind` held on `con` only for the save itself: refuses
+// (BillNumberTaken) a number that is no longer the kind's next one, as when another program stored
+// a bill since it was read.
+void SaveBill(const std::shared_ptr<Connection>& con, BillKind kind, const BillRows& rows,
+              const AdvanceChange& advance = {});
 
 // The advance the patient holds as the database has it at this moment, as the form shows it
-// ("" for none), read on the row the save writes: the first row of `patients` whose EmployeeID,
-// trimmed, is `patientId`. "" when no row is that patient's. Raises DbError when it cannot be
-// read, or when the database no longer holds that row under the name `patients` read.
-QString AdvanceHeldNow(Recordset& patients, const QString& patientId);
+// ("" for none), read on the row the save writes: of the in-patients in the order of their first
+// names, the first whose EmployeeID, trimmed, is `patientId`. "" when no row is that patient's.
+// Raises DbError when it cannot be read.
+QString AdvanceHeldNow(const std::shared_ptr<Connection>& con, const QString& patientId);
 // Whether two advances as the form shows them ("" for none) are the same advance.
 bool SameAdvance(const QString& a, const QString& b);
 
@@ -123,11 +123,7 @@ bool CancelBill(BillKind kind, Recordset& bill);
 // Raises DbError; nothing is marked then.
 int CancelTestBill(Recordset& bills, const QString& billNo);
 
-// The reads the bill forms open their bill recordsets on.
-// A new bill's rows are only added: none is read.
-TableRead NewBillRowsRead(BillKind kind);
-// The kind's counter, its one row.
-TableRead BillCounterRead(BillKind kind);
+// The reads the cancellations open their bill recordsets on.
 // The bills not cancelled, every row in the table's order, as a cancellation lists them.
 TableRead ValidBillsRead(BillKind kind);
 // The same bills of an out- or in-patient kind in the order of their numbers, which an index of

@@ -9,11 +9,25 @@ const TableRead& DoctorsRead() {
 
 Doctor ReadDoctor(const Recordset& rs) {
   const auto text = [&rs](D::Column c) { return rs.Fields(c).toText(); };
-  return Doctor{text(D::DoctorID),     text(D::FirstName),     text(D::LastName),       text(D::Sex),
-                text(D::MobilePhone),  text(D::HomePhone),     text(D::DateOfBirth),    text(D::Age),
-                text(D::PagerNumber),  text(D::Address),       text(D::EmailId),        text(D::DoctorType),
-                text(D::Qualification), text(D::Specialization), text(D::InTime),       text(D::OutTime),
-                text(D::AvailableDays)};
+  return Doctor{
+      .doctorId = text(D::DoctorID),
+      .firstName = text(D::FirstName),
+      .lastName = text(D::LastName),
+      .sex = text(D::Sex),
+      .mobilePhone = text(D::MobilePhone),
+      .homePhone = text(D::HomePhone),
+      .dateOfBirth = text(D::DateOfBirth),
+      .age = text(D::Age),
+      .pagerNumber = text(D::PagerNumber),
+      .address = text(D::Address),
+      .emailId = text(D::EmailId),
+      .doctorType = text(D::DoctorType),
+      .qualification = text(D::Qualification),
+      .specialization = text(D::Specialization),
+      .inTime = text(D::InTime),
+      .outTime = text(D::OutTime),
+      .availableDays = text(D::AvailableDays),
+  };
 }
 
 void WriteDoctor(Recordset& rs, const Doctor& d) {

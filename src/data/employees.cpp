@@ -9,10 +9,21 @@ const TableRead& EmployeesRead() {
 
 Employee ReadEmployee(const Recordset& rs) {
   const auto text = [&rs](E::Column c) { return rs.Fields(c).toText(); };
-  return Employee{text(E::EmployeeID),  text(E::FirstName),   text(E::LastName),    text(E::Sex),
-                  text(E::MobilePhone), text(E::HomePhone),   text(E::DateOfBirth), text(E::Age),
-                  text(E::PagerNumber), text(E::Address),     text(E::EmailId),     text(E::EmployeeType),
-                  text(E::Qualification)};
+  return Employee{
+      .employeeId = text(E::EmployeeID),
+      .firstName = text(E::FirstName),
+      .lastName = text(E::LastName),
+      .sex = text(E::Sex),
+      .mobilePhone = text(E::MobilePhone),
+      .homePhone = text(E::HomePhone),
+      .dateOfBirth = text(E::DateOfBirth),
+      .age = text(E::Age),
+      .pagerNumber = text(E::PagerNumber),
+      .address = text(E::Address),
+      .emailId = text(E::EmailId),
+      .employeeType = text(E::EmployeeType),
+      .qualification = text(E::Qualification),
+  };
 }
 
 void WriteEmployee(Recordset& rs, const Employee& e) {

@@ -112,7 +112,6 @@ const char kIndexes[] =
 
 }  // namespace
 
-const char* SchemaSql() { return kSchema; }
 
 void AddMissingIndexes(Connection& con) { con.Execute(QString::fromLatin1(kIndexes)); }
 

@@ -9,10 +9,6 @@ inline constexpr int kSchemaVersion = 1;
 // The file name the program has always used, beside the program. It is an SQLite file.
 inline constexpr const char* kDatabaseFileName = "quorveldb.mdb";
 
-// The CREATE TABLE statements in the tables' fixed column order, the counter rows and the
-// back-up row.
-const char* SchemaSql();
-
 class Connection;
 
 // Adds the indexes a file made by an earlier build lacks (those of the bill numbers and of the

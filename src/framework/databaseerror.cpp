@@ -1,7 +1,7 @@
 #include "framework/databaseerror.h"
 
 #include "data/connectdb.h"
-#include "platform/ado.h"
+#include "globals.h"
 #include "platform/msgbox.h"
 #include "platform/system.h"
 
@@ -14,8 +14,27 @@ void ConnectDB() {
   }
 }
 
-void DatabaseErrorEnd() {
+void ShowDatabaseError() {
   MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
          QStringLiteral("Database Error"));
+}
+
+void DatabaseErrorEnd() {
+  ShowDatabaseError();
   End();
+}
+
+bool OpenOrEnd(Recordset& rs, const std::function<void(Recordset&)>& open) {
+  try {
+    open(rs);
+  } catch (const DbError&) {
+    // The error is in the log already; the state below says what the desk is told.
+  }
+  if (rs.State() == adStateOpen) return true;
+  DatabaseErrorEnd();
+  return false;
+}
+
+bool OpenOrEnd(Recordset& rs, const TableRead& read) {
+  return OpenOrEnd(rs, [&read](Recordset& r) { r.Open(read, gCon, adOpenDynamic, adLockOptimistic); });
 }

@@ -78,7 +78,7 @@ void FitFormToGrid(VbForm* form, FlexGrid* grid, QLabel* background, int minGrid
 }
 
 DetailCard::DetailCard(DetailCardConfig config)
-    : MenuForm({config.caption, 0, config.width}), config_(std::move(config)) {
+    : MenuForm({.caption = config.caption, .height = 0, .width = config.width}), config_(std::move(config)) {
   resize(TwipsToPixels(config_.width), TwipsToPixels(8385));
 
   place(&lblDrName, config_.labelPlace);

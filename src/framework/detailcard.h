@@ -62,8 +62,8 @@ struct DetailCardConfig {
 
   // Tables too large to read whole: readNames lists the names alone, each with its row's rowid,
   // and findRow reads the row a search shows for the typed name, trimmed (none: null, or a
-  // recordset at its end). Unset, the card reads `sql` whole and shows the first row holding the
-  // name. Both may raise DbError.
+  // recordset at its end). Unset, the card reads its `read` whole and shows the first row
+  // holding the name. Both may raise DbError.
   std::function<std::unique_ptr<KeyList>()> readNames;
   std::function<std::unique_ptr<Recordset>(const KeyList& names, const QString& name)> findRow;
 

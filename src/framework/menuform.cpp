@@ -11,7 +11,7 @@
 #include "globals.h"
 #include "platform/system.h"
 
-MenuForm::MenuForm(MenuFormLook look) : look_(std::move(look)) {
+MenuForm::MenuForm(MenuFormConfig config) : config_(std::move(config)) {
   // Through the virtual handler: a form may ask before it closes.
   connect(&ShockwaveFlash2, &FlashMovie::GotFocus, this, [this] { ShockwaveFlash2_GotFocus(); });
 }
@@ -37,12 +37,12 @@ void MenuForm::Form_Unload(int& cancel) {
 }
 
 void MenuForm::DesignAtLoad() {
-  DesignMenuForm(look_.height, look_.width);
+  DesignMenuForm(config_.height, config_.width);
   CenterForm();
 }
 
 void MenuForm::DesignMenuForm(int height, int width) {
-  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, height, width, look_.caption, &Image1);
+  DesignForm(this, &ShockwaveFlash1, &ShockwaveFlash2, &ShockwaveFlash3, height, width, config_.caption, &Image1);
 }
 
 void MenuForm::setPickersToday() {

@@ -10,17 +10,17 @@
 //   the today pickers             set to today (SetTodayPickers)
 //   gActiveForm = this
 //   BecameActive()                what needs the form active (the record hot keys)
-//   DesignAtLoad()                DesignForm at the look's size and caption, then CenterForm()
+//   DesignAtLoad()                DesignForm at the configured size and caption, then CenterForm()
 //   the today pickers             set to today again
 //   LoadPictures(MenuPictures())  each picture set and trimmed; tips and hover pictures
 //   LoadMenuForm()                the rest of the form's own load
 //
 // and its unload shows the main menus, then runs UnloadMenuForm(). A form derives from it with
-// its look and fills in the hooks it needs:
+// its configuration and fills in the hooks it needs:
 //
 //   class frmAboutme : public MenuForm {
 //   public:
-//     frmAboutme() : MenuForm({QStringLiteral("   About Me"), 5565, 7095}) { ... }
+//     frmAboutme() : MenuForm({.caption = QStringLiteral("   About Me"), .height = 5565, .width = 7095}) { ... }
 //   };
 //
 // The close movie closes the form (ShockwaveFlash2_GotFocus); a form whose close movie asks first
@@ -36,7 +36,7 @@
 class ImageButton;
 class QDateEdit;
 
-struct MenuFormLook {
+struct MenuFormConfig {
   QString caption;  // the title bar's text, blanks included
   int height = 0;   // the window's size in twips
   int width = 0;
@@ -57,10 +57,8 @@ struct MenuPicture {
 class MenuForm : public VbForm {
   Q_OBJECT
 public:
-  explicit MenuForm(MenuFormLook look);
+  explicit MenuForm(MenuFormConfig config);
   ~MenuForm() override;
-
-  const MenuFormLook& Look() const { return look_; }
 
   QLabel Image1{this};               // background picture
   FlashMovie ShockwaveFlash1{this};  // title bar
@@ -82,13 +80,13 @@ protected:
   // The close movie pressed: closes the form.
   virtual void ShockwaveFlash2_GotFocus();
 
-  // DesignForm with the form's chrome, at this size and the look's caption.
+  // DesignForm with the form's chrome, at this size and the configured caption.
   void DesignMenuForm(int height, int width);
   // The date pickers the load sets to today, before the design and after it.
   void SetTodayPickers(std::vector<QDateEdit*> pickers) { todayPickers_ = std::move(pickers); }
   void AddTodayPicker(QDateEdit* picker) { todayPickers_.push_back(picker); }
   // For a form whose caption is known only once its kind is (the report forms).
-  void SetCaption(const QString& caption) { look_.caption = caption; }
+  void SetCaption(const QString& caption) { config_.caption = caption; }
   // Hides the form, then unloads it.
   void CloseForm();
   // The movies are made before the form's own controls, so they come first in the focus chain
@@ -100,7 +98,7 @@ protected:
 private:
   void setPickersToday();
 
-  MenuFormLook look_;
+  MenuFormConfig config_;
   std::vector<QDateEdit*> todayPickers_;
 };
 

@@ -71,7 +71,8 @@ void RecordForm::Run(RecordCommand command) {
 }
 
 RecordForm::RecordForm(RecordFormConfig config)
-    : MenuForm({config.caption, config.height, config.width}), config_(std::move(config)) {
+    : MenuForm({.caption = config.caption,
+                .height = config.height, .width = config.width}), config_(std::move(config)) {
   for (const RecordCommandInfo& c : Commands()) {
     ImageButton& button = this->*c.button;
     button.setHoverImage(QLatin1String(c.image), &Label3);
@@ -121,17 +122,10 @@ void RecordForm::LoadMenuForm() {
 
   MainRecordset = std::make_unique<Recordset>();
   LookupRecordset = std::make_unique<Recordset>();
-  try {
-    if (config_.keyset)
-      MainRecordset->OpenKeyset(config_.read, gCon, adLockOptimistic);
-    else
-      MainRecordset->Open(config_.read, gCon, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-  }
-  if (MainRecordset->State() != adStateOpen) {
-    DatabaseErrorEnd();
-    return;
-  }
+  const bool opened = config_.keyset ? OpenOrEnd(*MainRecordset,
+                                                 [this](Recordset& rs) { rs.OpenKeyset(config_.read, gCon, adLockOptimistic); })
+                                     : OpenOrEnd(*MainRecordset, config_.read);
+  if (!opened) return;
 
   try {
     if (MainRecordset->RecordCount() != 0) {

@@ -22,11 +22,6 @@ namespace {
 
 namespace fee = cols::SettingsConsultant;
 
-// A table listed at load could not be read: the program ends, as for every table it opens.
-void endOnDatabaseError() {
-  DatabaseErrorEnd();
-}
-
 // A combo box shows `text`; a list item of exactly that text becomes its current item.
 void setComboText(QComboBox& combo, const QString& text) {
   combo.setCurrentIndex(combo.findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
@@ -122,14 +117,7 @@ void frmAddConsultant::closeForEmptyList(const QString& message) {
 bool frmAddConsultant::fillList(std::unique_ptr<Recordset>& rs, const TableRead& read, int column, QComboBox* combo,
                                 const QString& emptyMessage) {
   rs = std::make_unique<Recordset>();
-  try {
-    rs->Open(read, gCon, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-  }
-  if (rs->State() != adStateOpen) {
-    endOnDatabaseError();
-    return false;
-  }
+  if (!OpenOrEnd(*rs, read)) return false;
   if (rs->RecordCount() == 0) {
     closeForEmptyList(emptyMessage);
     return false;
@@ -152,7 +140,7 @@ bool frmAddConsultant::fillPatientList() {
       ids->Reserve(RowsAtMost(gCon, read));
       ReadColumnText(gCon, read, patientcols::EmployeeID, append);
     } catch (const DbError&) {
-      endOnDatabaseError();
+      DatabaseErrorEnd();
       return false;
     }
     if (ids->Count() == before) {

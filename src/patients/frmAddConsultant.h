@@ -54,7 +54,7 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  // Fills `combo` from `column` of `sql`; false when the form closed (the table is empty
+  // Fills `combo` from `column` of the rows of `read`; false when the form closed (the table is empty
   // or could not be read).
   bool fillList(std::unique_ptr<Recordset>& rs, const TableRead& read, int column, QComboBox* combo,
                 const QString& emptyMessage);

@@ -19,7 +19,8 @@ const QString kSelectPatient = QStringLiteral("Please Select the Patient Name");
 
 }  // namespace
 
-frmDischarge::frmDischarge() : MenuForm({QStringLiteral("         Settings Discharge Details"), 6630, 7080}) {
+frmDischarge::frmDischarge() : MenuForm({.caption = QStringLiteral("         Settings Discharge Details"),
+                                         .height = 6630, .width = 7080}) {
   setObjectName(QStringLiteral("frmDischarge"));
   const QFont labelFont(QStringLiteral("Arial"), 10, QFont::Bold);
   const QFont boxFont(QStringLiteral("Arial"), 9);
@@ -96,14 +97,7 @@ std::vector<MenuPicture> frmDischarge::MenuPictures() {
 
 void frmDischarge::LoadMenuForm() {
   MainRecordset = std::make_unique<Recordset>();
-  try {
-    MainRecordset->Open(PatientsListRead(PatientTableKind::InPatient), gCon, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-  }
-  if (MainRecordset->State() != adStateOpen) {
-    DatabaseErrorEnd();
-    return;
-  }
+  if (!OpenOrEnd(*MainRecordset, PatientsListRead(PatientTableKind::InPatient))) return;
   if (MainRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, kWarning);
     CloseForm();

@@ -209,9 +209,9 @@ std::unique_ptr<KeyList> PatientRecordForm::readIdList() const {
   // Only the identifier column is read: the rows themselves are read when one is shown.
   auto ids = std::make_unique<KeyList>(true);
   const auto append = [&ids](const char* id, int size, qint64 rowid) { ids->AppendUtf8(id, size, rowid); };
-  // The form's own rows, where they are still those of its read, give the order without sorting.
-  if (MainRecordset && MainRecordset->State() == adStateOpen && MainRecordset->ActiveConnection() == gCon &&
-      MainRecordset->Source() == Config().read.Sql())
+  // The form's own rows (the record form opens them on the form's read) give the order without
+  // sorting again, while nothing was written since they were read.
+  if (MainRecordset && MainRecordset->State() == adStateOpen && MainRecordset->ActiveConnection() == gCon)
     ReadColumnText(*MainRecordset, patientcols::EmployeeID, append);
   else
     ReadColumnText(gCon, Config().read, patientcols::EmployeeID, append);

@@ -4,7 +4,8 @@
 #include "shell/infoforms.h"
 #include "shell/programlogo.h"
 
-frmAboutme::frmAboutme() : MenuForm({QStringLiteral("                About Me"), 5565, 7095}) {
+frmAboutme::frmAboutme() : MenuForm({.caption = QStringLiteral("                About Me"),
+                                     .height = 5565, .width = 7095}) {
   MoveTwips(&imgsymbol, 600, 900, 1200, 1200);
   imgsymbol.setPixmap(ProgramLogo(TwipsToPixels(1200)));
   SetInfoLabel(&lbltitle, QStringLiteral("Halvion"), 22, true, 2100, 1200, 4500, 600, "#8e3b52");

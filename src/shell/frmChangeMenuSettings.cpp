@@ -4,7 +4,7 @@
 #include "globals.h"
 
 frmChangeMenuSettings::frmChangeMenuSettings()
-    : MenuForm({QStringLiteral("          Change Menu View Settings"), 5430, 7290}) {
+    : MenuForm({.caption = QStringLiteral("          Change Menu View Settings"), .height = 5430, .width = 7290}) {
   QFont heading(QStringLiteral("Arial"), 12, QFont::Bold);
   Label8.setText(QStringLiteral("Menu View Display"));
   Label8.setFont(heading);

@@ -13,7 +13,8 @@
 #include "shell/copydatabase.h"
 
 frmCopyDB::frmCopyDB()
-    : MenuForm({QString(20, QLatin1Char(' ')) + QStringLiteral("Back-Up Database"), 3750, 9450}) {
+    : MenuForm({.caption = QString(20, QLatin1Char(' ')) + QStringLiteral("Back-Up Database"),
+                .height = 3750, .width = 9450}) {
   const QFont labelFont(QStringLiteral("Arial"), 9, QFont::Bold);
   const QString labelStyle = QStringLiteral("color: #8e3b52; background: transparent;");
   for (QLabel* l : {&Label1, &lblFilesCount, &Label2, &Label4}) {
@@ -61,14 +62,7 @@ std::vector<MenuPicture> frmCopyDB::MenuPictures() {
 void frmCopyDB::LoadMenuForm() {
   try {
     MainRecordset = std::make_unique<Recordset>();
-    try {
-      MainRecordset->Open(BackupFolderRead(), gCon, adOpenDynamic, adLockOptimistic);
-    } catch (const DbError&) {
-    }
-    if (MainRecordset->State() != adStateOpen) {
-      DatabaseErrorEnd();
-      return;
-    }
+    if (!OpenOrEnd(*MainRecordset, BackupFolderRead())) return;
 
     // A stored folder that is empty is no stored folder.
     const QString stored = ReadBackupFolder(*MainRecordset);

@@ -12,7 +12,7 @@
 #include "platform/vbruntime.h"
 
 frmSettingsChangePwd::frmSettingsChangePwd()
-    : MenuForm({QStringLiteral("         Settings Change Password"), 3675, 6780}) {
+    : MenuForm({.caption = QStringLiteral("         Settings Change Password"), .height = 3675, .width = 6780}) {
   const QFont labelFont(QStringLiteral("Arial"), 10, QFont::Bold);
   Label1.setText(QStringLiteral("New Password"));
   Label2.setText(QStringLiteral("Confirm New Password"));
@@ -56,15 +56,7 @@ void frmSettingsChangePwd::LoadMenuForm() {
   Label3.hide();
 
   MainRecordset = std::make_unique<Recordset>();
-  try {
-    MainRecordset->Open(UsersRead(), gCon, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-    // Told below: the recordset stays closed.
-  }
-  if (MainRecordset->State() != adStateOpen) {
-    DatabaseErrorEnd();
-    return;
-  }
+  if (!OpenOrEnd(*MainRecordset, UsersRead())) return;
   txtPassword.setFocus(Qt::OtherFocusReason);
 }
 

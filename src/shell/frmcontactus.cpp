@@ -4,7 +4,8 @@
 #include "shell/infoforms.h"
 #include "shell/programlogo.h"
 
-frmcontactus::frmcontactus() : MenuForm({QStringLiteral("                Contact Us"), 4890, 7785}) {
+frmcontactus::frmcontactus() : MenuForm({.caption = QStringLiteral("                Contact Us"),
+                                         .height = 4890, .width = 7785}) {
   SetInfoLabel(&Label2, QStringLiteral("Help/More Information about this product"), 11, true, 600, 720, 6600,
                360, "#8e3b52");
   MoveTwips(&imgsymbol, 720, 1500, 1200, 1200);

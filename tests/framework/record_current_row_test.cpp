@@ -21,10 +21,8 @@
 #include "patients/patientrecord.h"
 #include "shell/frmAddNewUser.h"
 #include "support/fixture.h"
+#include "support/record_bar.h"
 #include "support/input.h"
-
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* os) { *os << '"' << texts.join('|').toStdString() << '"'; }
 
 namespace {
 
@@ -163,15 +161,7 @@ protected:
     if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->currentText();
     return qobject_cast<QLineEdit*>(box)->text();
   }
-  std::string mode() const {
-    bool browse = true, edit = true;
-    for (int n = 1; n <= 10; ++n) {
-      const bool shown = form->RecordButton(n)->isVisible();
-      (n <= 8 ? browse : edit) &= shown;
-      (n <= 8 ? edit : browse) &= !shown;
-    }
-    return browse ? "browse" : edit ? "edit" : "broken";
-  }
+  std::string mode() const { return RecordBarMode(form); }
 
   // The rows of `table`, each as the SQL expression `row` gives it, "|"-joined in rowid order.
   QString rows(const QString& table, const char* row) const {

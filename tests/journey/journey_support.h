@@ -27,13 +27,6 @@
 #include "support/fixture.h"
 #include "support/input.h"
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* os) {
-  *os << '{';
-  for (qsizetype i = 0; i < texts.size(); ++i) *os << (i ? ", \"" : "\"") << texts[i].toStdString() << '"';
-  *os << '}';
-}
-
 class JourneyTest : public HalvionTest {
 protected:
   void SetUp() override {

@@ -9,9 +9,6 @@
 #include "masters/frmViewDrDetails.h"
 #include "masters_support.h"
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* os) { *os << '"' << texts.join('|').toStdString() << '"'; }
-
 namespace {
 
 // A doctor as the form stores one, every column filled.

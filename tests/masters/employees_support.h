@@ -9,6 +9,7 @@
 #include "platform/system.h"
 #include "platform/vbruntime.h"
 #include "support/fixture.h"
+#include "support/record_bar.h"
 #include "support/input.h"
 
 class EmployeesTest : public HalvionTest {
@@ -58,15 +59,7 @@ protected:
     TypeOver(form->txtQualification, "B.Sc");
   }
 
-  std::string mode() const {
-    bool browse = true, edit = true;
-    for (int n = 1; n <= 10; ++n) {
-      const bool shown = form->RecordButton(n)->isVisible();
-      (n <= 8 ? browse : edit) &= shown;
-      (n <= 8 ? edit : browse) &= !shown;
-    }
-    return browse ? "browse" : edit ? "edit" : "broken";
-  }
+  std::string mode() const { return RecordBarMode(form); }
   QString focused() const {
     QWidget* f = form->focusWidget();
     while (f && f->parentWidget() != form) f = f->parentWidget();  // the picker's and combo's inner boxes

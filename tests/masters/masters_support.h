@@ -12,6 +12,7 @@
 #include "framework/vbform.h"
 #include "globals.h"
 #include "support/fixture.h"
+#include "support/record_bar.h"
 #include "support/input.h"
 
 class MastersTest : public HalvionTest {
@@ -35,17 +36,7 @@ protected:
     return f;
   }
 
-  // "edit" while Save and Cancel are shown, "browse" while the other eight are; anything else is
-  // a broken bar.
-  static std::string mode(RecordForm* form) {
-    bool browse = true, edit = true;
-    for (int n = 1; n <= 10; ++n) {
-      const bool shown = form->RecordButton(n)->isVisible();
-      (n <= 8 ? browse : edit) &= shown;
-      (n <= 8 ? edit : browse) &= !shown;
-    }
-    return browse ? "browse" : edit ? "edit" : "broken";
-  }
+  static std::string mode(RecordForm* form) { return RecordBarMode(form); }
 
   // The rows of a table in its own order, one column, joined by "|".
   QString column(const QString& table, const QString& col) const {

@@ -3,6 +3,7 @@
 #include "discharge_support.h"
 #include "masters/pricelists.h"
 #include "patients/frmAddConsultant.h"
+#include "support/record_bar.h"
 
 namespace {
 
@@ -40,15 +41,7 @@ protected:
                        form->txtPassword.text(), form->Combo1.currentText()}
         .join('|');
   }
-  std::string mode() const {
-    bool browse = true, edit = true;
-    for (int n = 1; n <= 10; ++n) {
-      const bool visible = form->RecordButton(n)->isVisible();
-      (n <= 8 ? browse : edit) &= visible;
-      (n <= 8 ? edit : browse) &= !visible;
-    }
-    return browse ? "browse" : edit ? "edit" : "broken";
-  }
+  std::string mode() const { return RecordBarMode(form); }
   void fill(const QString& doctor, const QString& amount, const QString& patient) {
     TypeOver(form->cmbPatientID, doctor);
     TypeOver(form->txtPassword, amount);

@@ -15,8 +15,6 @@
 #include "support/fixture.h"
 #include "support/input.h"
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 class FormsTest : public HalvionTest {
 protected:
   void SetUp() override {

@@ -11,6 +11,7 @@
 #include "patients/patientsearch.h"
 #include "patients/patient_boxes.h"
 #include "support/fixture.h"
+#include "support/record_bar.h"
 #include "support/input.h"
 
 class PatientsTest : public HalvionTest {
@@ -93,15 +94,7 @@ protected:
     Click(form->Picture9);
   }
 
-  std::string mode() const {
-    bool browse = true, edit = true;
-    for (int n = 1; n <= 10; ++n) {
-      const bool shown = form->RecordButton(n)->isVisible();
-      (n <= 8 ? browse : edit) &= shown;
-      (n <= 8 ? edit : browse) &= !shown;
-    }
-    return browse ? "browse" : edit ? "edit" : "broken";
-  }
+  std::string mode() const { return RecordBarMode(form); }
   QStringList idList() const {
     QStringList out;
     for (int i = 0; i < form->cmbPatientID.count(); ++i) out << form->cmbPatientID.itemText(i);

@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 #include "data/bills.h"
-#include "data/patients.h"
 #include "faults.h"
 #include "platform/programlock.h"
 #include "support/fixture.h"
@@ -33,18 +32,7 @@ struct Progress {
   try {
     auto con = std::make_shared<Connection>();
     con->Open(path);
-    Recordset outBills, outCounter, inBills, inCounter, inPatients;
-    outBills.Open(NewBillRowsRead(BillKind::OutPatient), con, adOpenKeyset, adLockOptimistic);
-    outCounter.Open(BillCounterRead(BillKind::OutPatient), con, adOpenKeyset, adLockOptimistic);
-    inBills.Open(NewBillRowsRead(BillKind::InPatient), con, adOpenKeyset, adLockOptimistic);
-    inCounter.Open(BillCounterRead(BillKind::InPatient), con, adOpenKeyset, adLockOptimistic);
-    inPatients.Open(PatientsListRead(PatientTableKind::InPatient), con, adOpenKeyset, adLockOptimistic);
-    Recordset testBills[2], testCounters[2];
     const BillKind numbers[2] = {BillKind::Laboratory, BillKind::XRay};
-    for (int k = 0; k < 2; ++k) {
-      testBills[k].Open(NewBillRowsRead(numbers[k]), con, adOpenKeyset, adLockOptimistic);
-      testCounters[k].Open(BillCounterRead(numbers[k]), con, adOpenKeyset, adLockOptimistic);
-    }
     const QDate day(2026, 12, 10);
     for (int turn = 0;; ++turn) {
       progress->inSave = 1;
@@ -57,7 +45,7 @@ struct Progress {
           bill.total = bill.billNo;
           bill.patientName = QStringLiteral("Beena");
           bill.patientId = QStringLiteral("OP3");
-          SaveBill(BillKind::OutPatient, outBills, outCounter, bill);
+          SaveBill(con, BillKind::OutPatient, bill);
           break;
         }
         case 1: {
@@ -73,7 +61,7 @@ struct Progress {
           advance.kind = AdvanceChange::Kind::Set;
           advance.patientId = QStringLiteral("IP1");
           advance.amount = Money::Parse(bill.billNo);
-          SaveBill(BillKind::InPatient, inBills, inCounter, bill, &inPatients, advance);
+          SaveBill(con, BillKind::InPatient, bill, advance);
           break;
         }
         default: {
@@ -89,7 +77,7 @@ struct Progress {
           bill.total = bill.grossTotal;
           bill.patientName = QStringLiteral("Beena");
           bill.patientId = QStringLiteral("OP3 ") + bill.billNo;
-          SaveBill(numbers[k], testBills[k], testCounters[k], bill);
+          SaveBill(con, numbers[k], bill);
           break;
         }
       }

@@ -8,19 +8,7 @@
 #include "scale_db.h"
 #include "support/fixture.h"
 
-// Readable failures for texts.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-
 namespace {
-
-class AnswerAll final : public MessageBoxService {
-public:
-  int show(const QString& prompt, int style, const QString&) override {
-    prompts << prompt;
-    return (style & 0x7) == vbYesNo ? vbYes : vbOK;
-  }
-  QStringList prompts;
-};
 
 class ScaleTest : public HalvionTest {
 protected:
@@ -56,8 +44,7 @@ TEST_F(ScaleTest, TheFileHoldsTheScaledRowsAndTheSameSeedGivesTheSameFile) {
 
 TEST_F(ScaleTest, EveryBenchmarkedFormOpensAndEveryActionRuns) {
   makeFile(0.01);
-  auto answers = std::make_shared<AnswerAll>();
-  SetMessageBoxService(answers);
+  boxes().allowAny(vbYes);
   gCon = openDb();
   const QString outBills = scalar("SELECT count(*) FROM OutPatientPrintDetails");
   const QString inBills = scalar("SELECT count(*) FROM InPatientPrintDetails");
@@ -75,15 +62,15 @@ TEST_F(ScaleTest, EveryBenchmarkedFormOpensAndEveryActionRuns) {
       f = form.open();
       ASSERT_NE(f, nullptr);
       if (action.prepare) action.prepare(f, 0);
-      answers->prompts.clear();
+      boxes().clearShown();
       action.act(f, 0);
       SettleEvents();
       if (action.check) {
         EXPECT_EQ(action.check(f, 0), QString());
       }
       if (action.target == BenchTarget::PrintSave) {
-        EXPECT_TRUE(answers->prompts.contains("Bill Printed and Saved Successfully"))
-            << answers->prompts.join(" / ").toStdString();
+        EXPECT_TRUE(boxes().prompts().contains("Bill Printed and Saved Successfully"))
+            << boxes().prompts().join(" / ").toStdString();
       }
       if (action.listed) {
         ++reports;

@@ -12,20 +12,6 @@
 
 namespace {
 
-// The commands as the menu movies raise them.
-const char* const kCommands[] = {
-    "mnuOutPatientHistory", "mnuNewPateient",    "mnuOutAddBill",     "mnuOutCancelBill",
-    "mnuDailyReport",       "mnuSearchReport",   "mnuCancelBillReport", "mnuInPatientHistory",
-    "mnuInAdmission",       "InAddBill",         "InCancelBill",      "mnuInDailyReport",
-    "mnuInSearchReport",    "mnuInDischarge",    "mnuDisChargeSummary", "mnuChangeMenuView",
-    "mnuConBill",           "mnuCon",            "mnuXRayAddBill",    "mnuXRayCancelBill",
-    "mnuXRaySearchBill",    "mnuLabAddBill",     "mnuLabCancelBill",  "mnuLabSearchBill",
-    "mnuDrCertificate",     "mnuAddDrDetail",    "mnuXRayTestNames",  "mnuLabTestNames",
-    "mnuNewUserAccounts",   "mnuChangePassword", "mnuCopyDatabase",   "mnuInBill",
-    "mnuOutBill",           "mnuXaryBill",       "mnuLabBill",        "mnuHelpTopic",
-    "mnuAboutMe",           "mnuexit",
-};
-
 // A menu form that counts its loads.
 class CountingForm : public VbForm {
 public:
@@ -100,8 +86,8 @@ TEST_F(DispatchTest, MenuItemsOpenTheirForms) {
 
 TEST_F(DispatchTest, CaseAndBlanksAreRefused) {
   frmMain* f = openMain();
-  for (const char* command : kCommands) {
-    const QString c = QString::fromLatin1(command);
+  for (const MenuCommand& command : MainWindowCommands()) {
+    const QString c = QString::fromLatin1(command.command);
     for (const QString& variant : {c.toUpper(), c.toLower(), ' ' + c, c + ' '}) {
       if (variant == c) continue;
       EXPECT_EQ(FindMenuCommand(MainWindowCommands(), variant), nullptr) << '"' << variant.toStdString() << '"';

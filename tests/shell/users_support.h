@@ -10,6 +10,7 @@
 #include "globals.h"
 #include "shell/frmAddNewUser.h"
 #include "support/fixture.h"
+#include "support/record_bar.h"
 #include "support/input.h"
 
 class UsersTest : public HalvionTest {
@@ -58,17 +59,7 @@ protected:
     if (option >= 0) ChooseOption(form->Option1[std::size_t(option)]);
   }
 
-  // "edit" while Save and Cancel are shown, "browse" while the other eight are; anything else is
-  // a broken bar.
-  std::string mode() const {
-    bool browse = true, edit = true;
-    for (int n = 1; n <= 10; ++n) {
-      const bool shown = form->RecordButton(n)->isVisible();
-      (n <= 8 ? browse : edit) &= shown;
-      (n <= 8 ? edit : browse) &= !shown;
-    }
-    return browse ? "browse" : edit ? "edit" : "broken";
-  }
+  std::string mode() const { return RecordBarMode(form); }
 
   int checkedOption() const {
     for (int i = 0; i < 3; ++i)

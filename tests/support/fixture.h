@@ -13,6 +13,7 @@
 
 #include "platform/ado.h"
 #include "platform/msgbox.h"
+#include "support/qt_print.h"
 #include "support/recording_printer.h"
 
 struct ShownBox {

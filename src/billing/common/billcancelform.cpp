@@ -26,81 +26,98 @@ constexpr double kRowHeight = 330;
 
 }  // namespace
 
-const BillCancelShape& CancelShapeOf(CancelBillKind kind) {
-  static const BillCancelShape outPatient{
-      "frmCancelBill",
-      "                   Settings Out-Patient Cancel Bill",
-      BillKind::OutPatient,
-      cols::OutPatientPrintDetails::kTable,
-      cols::OutPatientPrintDetails::BillNo,
-      {"Dr Fees", "Dressing Charges", "X-Ray", "Lab Charge", "ECG", "Scan", "Others"},
-      {},
-      false,
-      true,
-      true,
-      vbOKOnly,
-      false,
-      840, 8040, 825,
-      1440, 2655, 1920,
-      2400,
-      5760, 1700, 6360,
-      6840, 3960, 5760,
+const BillCancelConfig& BillCancelConfigOf(BillKind kind) {
+  static const BillCancelConfig outPatient{
+      .formName = "frmCancelBill",
+      .caption = "                   Settings Out-Patient Cancel Bill",
+      .kind = BillKind::OutPatient,
+      .table = cols::OutPatientPrintDetails::kTable,
+      .billNoColumn = cols::OutPatientPrintDetails::BillNo,
+      .amounts = {"Dr Fees", "Dressing Charges", "X-Ray", "Lab Charge", "ECG", "Scan", "Others"},
+      .hidden = {},
+      .boxesDisabled = false,
+      .comboInserts = true,
+      .cancelNeedsShownNumber = true,
+      .errorIcon = vbOKOnly,
+      .staysOpen = false,
+      .billNoTop = 840,
+      .helpLeft = 8040,
+      .helpTop = 825,
+      .nameTop = 1440,
+      .nameWidth = 2655,
+      .idTop = 1920,
+      .firstAmountTop = 2400,
+      .dateTop = 5760,
+      .dateWidth = 1700,
+      .totalTop = 6360,
+      .buttonsTop = 6840,
+      .okLeft = 3960,
+      .closeLeft = 5760,
   };
-  static const BillCancelShape inPatient{
-      "frmCancelInBill",
-      "                   Settings In-Patient Cancel Bill",
-      BillKind::InPatient,
-      cols::InPatientPrintDetails::kTable,
-      cols::InPatientPrintDetails::BillNo,
-      {"Bed Charges", "Professional Charges", "Nursing Charges", "Op/T Charges", "Anesthetic Charges", "X-Ray",
-       "Lab Charges", "ECG", "Scan", "Others"},
+  static const BillCancelConfig inPatient{
+      .formName = "frmCancelInBill",
+      .caption = "                   Settings In-Patient Cancel Bill",
+      .kind = BillKind::InPatient,
+      .table = cols::InPatientPrintDetails::kTable,
+      .billNoColumn = cols::InPatientPrintDetails::BillNo,
+      .amounts = {"Bed Charges", "Professional Charges", "Nursing Charges", "Op/T Charges", "Anesthetic Charges",
+                  "X-Ray", "Lab Charges", "ECG", "Scan", "Others"},
       // X-Ray and Lab Charges are kept with the bill but belong to the test bills.
-      {5, 6},
-      true,
-      false,
-      false,
-      vbCritical,
-      true,
-      1080, 8080, 1065,
-      1560, 3615, 2040,
-      2520,
-      6360, 1815, 6840,
-      7560, 4800, 6240,
+      .hidden = {5, 6},
+      .boxesDisabled = true,
+      .comboInserts = false,
+      .cancelNeedsShownNumber = false,
+      .errorIcon = vbCritical,
+      .staysOpen = true,
+      .billNoTop = 1080,
+      .helpLeft = 8080,
+      .helpTop = 1065,
+      .nameTop = 1560,
+      .nameWidth = 3615,
+      .idTop = 2040,
+      .firstAmountTop = 2520,
+      .dateTop = 6360,
+      .dateWidth = 1815,
+      .totalTop = 6840,
+      .buttonsTop = 7560,
+      .okLeft = 4800,
+      .closeLeft = 6240,
   };
-  return kind == CancelBillKind::OutPatient ? outPatient : inPatient;
+  return kind == BillKind::InPatient ? inPatient : outPatient;
 }
 
-BillCancelForm::BillCancelForm(CancelBillKind kind)
-    : MenuForm({QString::fromLatin1(CancelShapeOf(kind).caption), 9795, 11745}), shape_(CancelShapeOf(kind)) {
-  setObjectName(QString::fromLatin1(shape_.formName));
+BillCancelForm::BillCancelForm(BillKind kind)
+    : MenuForm({.caption = QString::fromLatin1(BillCancelConfigOf(kind).caption), .height = 9795, .width = 11745}),
+      config_(BillCancelConfigOf(kind)) {
+  setObjectName(QString::fromLatin1(config_.formName));
 
   // The bill's values are shown, never edited: nothing typed here would be saved.
   auto shownBox = [this](QLineEdit& box, const QString& name, double top, double width) {
     box.setObjectName(name);
     MoveTwips(&box, kBoxLeft, top, width, kRowHeight);
-    if (shape_.boxesDisabled)
+    if (config_.boxesDisabled)
       box.setEnabled(false);
     else
       box.setReadOnly(true);
   };
 
-  captions_.add(QStringLiteral("Bill Number"), kCaptionLeft, shape_.billNoTop, kCaptionWidth, kRowHeight);
+  captions_.add(QStringLiteral("Bill Number"), kCaptionLeft, config_.billNoTop, kCaptionWidth, kRowHeight);
   cmbBillNumber.setObjectName(QStringLiteral("cmbBillNumber"));
-  PlaceChoiceBox(cmbBillNumber, kBoxLeft, shape_.billNoTop, 2655, kRowHeight,
-                 shape_.comboInserts ? cmbBillNumber.insertPolicy() : QComboBox::NoInsert);
-  MoveTwips(&Picture11, shape_.helpLeft, shape_.helpTop, 360, 360);
+  PlaceChoiceBox(cmbBillNumber, kBoxLeft, config_.billNoTop, 2655, kRowHeight,
+                 config_.comboInserts ? cmbBillNumber.insertPolicy() : QComboBox::NoInsert);
+  MoveTwips(&Picture11, config_.helpLeft, config_.helpTop, 360, 360);
 
-  captions_.add(QStringLiteral("Patient Name"), kCaptionLeft, shape_.nameTop, kCaptionWidth, kRowHeight);
-  shownBox(txtPatientName, QStringLiteral("txtPatientName"), shape_.nameTop, shape_.nameWidth);
-  captions_.add(QStringLiteral("Patient ID"), kCaptionLeft, shape_.idTop, kCaptionWidth, kRowHeight);
-  shownBox(txtPatientID, QStringLiteral("txtPatientID"), shape_.idTop, 2655);
+  captions_.add(QStringLiteral("Patient Name"), kCaptionLeft, config_.nameTop, kCaptionWidth, kRowHeight);
+  shownBox(txtPatientName, QStringLiteral("txtPatientName"), config_.nameTop, config_.nameWidth);
+  captions_.add(QStringLiteral("Patient ID"), kCaptionLeft, config_.idTop, kCaptionWidth, kRowHeight);
+  shownBox(txtPatientID, QStringLiteral("txtPatientID"), config_.idTop, 2655);
 
   int row = 0;
   QWidget* previous = &txtPatientID;
-  for (std::size_t i = 0; i < shape_.amounts.size(); ++i) {
-    const bool hidden = std::find(shape_.hidden.begin(), shape_.hidden.end(), i) != shape_.hidden.end();
-    const double top = shape_.firstAmountTop + kRowStep * (hidden ? 0 : row++);
-    PlaceCaption(Label1.emplace_back(this), QString::fromLatin1(shape_.amounts[i]), kCaptionLeft, top, kCaptionWidth,
+  for (std::size_t i = 0; i < config_.amounts.size(); ++i) {
+    const bool hidden = std::find(config_.hidden.begin(), config_.hidden.end(), i) != config_.hidden.end();
+    const double top = config_.firstAmountTop + kRowStep * (hidden ? 0 : row++);
+    PlaceCaption(Label1.emplace_back(this), QString::fromLatin1(config_.amounts[i]), kCaptionLeft, top, kCaptionWidth,
                  kRowHeight);
     QLineEdit& amount = Text1.emplace_back(this);
     shownBox(amount, QStringLiteral("Text1_%1").arg(i), top, 2175);
@@ -113,17 +130,17 @@ BillCancelForm::BillCancelForm(CancelBillKind kind)
     }
   }
 
-  captions_.add(QStringLiteral("Date"), kCaptionLeft, shape_.dateTop, kCaptionWidth, kRowHeight);
+  captions_.add(QStringLiteral("Date"), kCaptionLeft, config_.dateTop, kCaptionWidth, kRowHeight);
   DTPicker1.setObjectName(QStringLiteral("DTPicker1"));
   DTPicker1.setCalendarPopup(true);
   DTPicker1.setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   SetTodayPickers({&DTPicker1});
-  MoveTwips(&DTPicker1, kBoxLeft, shape_.dateTop, shape_.dateWidth, kRowHeight);
-  captions_.add(QStringLiteral("Total"), kCaptionLeft, shape_.totalTop, kCaptionWidth, kRowHeight);
-  shownBox(txtTotal, QStringLiteral("txtTotal"), shape_.totalTop, 2175);
+  MoveTwips(&DTPicker1, kBoxLeft, config_.dateTop, config_.dateWidth, kRowHeight);
+  captions_.add(QStringLiteral("Total"), kCaptionLeft, config_.totalTop, kCaptionWidth, kRowHeight);
+  shownBox(txtTotal, QStringLiteral("txtTotal"), config_.totalTop, 2175);
 
-  MoveTwips(&Picture1, shape_.okLeft, shape_.buttonsTop, 870, 360);
-  MoveTwips(&Picture2, shape_.closeLeft, shape_.buttonsTop, 870, 360);
+  MoveTwips(&Picture1, config_.okLeft, config_.buttonsTop, 870, 360);
+  MoveTwips(&Picture2, config_.closeLeft, config_.buttonsTop, 870, 360);
 
   Label3.setObjectName(QStringLiteral("Label3"));
   SetUpHoverHolder(Label3);
@@ -161,7 +178,7 @@ void BillCancelForm::fillBillNumbers() {
   // A million bills over ten years: only their numbers are listed, in the table's order, read from
   // the index of the numbers; a look-up reads its bill alone. Showing the list runs no look-up.
   bills_ = ShowKeyList(&cmbBillNumber,
-                       ReadKeyListInTableOrder(gCon, ValidBillNumbersRead(shape_.kind), shape_.billNoColumn, false));
+                       ReadKeyListInTableOrder(gCon, ValidBillNumbersRead(config_.kind), config_.billNoColumn, false));
 }
 
 bool BillCancelForm::eventFilter(QObject* watched, QEvent* event) {
@@ -179,7 +196,7 @@ void BillCancelForm::cmbBillNumber_Change() {
   const QString text = cmbBillNumber.currentText();
   if (!bills_ || Trim(text).isEmpty()) return;
   // The first listed bill of that number, as it now stands.
-  std::unique_ptr<Recordset> bill = ReadListedRow(gCon, QString::fromLatin1(shape_.table), *bills_, text);
+  std::unique_ptr<Recordset> bill = ReadListedRow(gCon, QString::fromLatin1(config_.table), *bills_, text);
   if (!bill) {
     // The boxes keep the bill shown before, but it is no longer one a Cancel may touch.
     located_.reset();
@@ -188,7 +205,7 @@ void BillCancelForm::cmbBillNumber_Change() {
   }
   BillRecordset = std::move(bill);
   Recordset& rs = *BillRecordset;
-  const StoredBill shown = ReadStoredBill(shape_.kind, rs);
+  const StoredBill shown = ReadStoredBill(config_.kind, rs);
   txtPatientName.setText(shown.patientName);
   txtPatientID.setText(shown.patientId);
   for (std::size_t i = 0; i < Text1.size() && i < shown.amounts.size(); ++i) Text1[i].setText(shown.amounts[i]);
@@ -205,7 +222,7 @@ void BillCancelForm::cmbBillNumber_Change() {
 void BillCancelForm::Picture1_Click() {
   // Only the bill the last look-up found: after a miss or a cancellation the boxes may still
   // show a bill, but none is located and nothing may be written.
-  const bool shown = located_ && (!shape_.cancelNeedsShownNumber ||
+  const bool shown = located_ && (!config_.cancelNeedsShownNumber ||
                                   (!txtPatientID.text().isEmpty() && cmbBillNumber.currentText() == locatedBillNo_));
   if (!shown) {
     MsgBox(kSelectBill, vbCritical, QStringLiteral("Warning"));
@@ -221,10 +238,10 @@ void BillCancelForm::Picture1_Click() {
     // A bill is cancelled once: its status is read again inside the transaction of the write,
     // so that a bill another program cancelled since the look-up is not cancelled again. No
     // message is shown while the transaction holds the database.
-    available = CancelBill(shape_.kind, rs);
+    available = CancelBill(config_.kind, rs);
   } catch (const DbError& e) {
     if (rs.State() == adStateOpen) rs.CancelUpdate();
-    MsgBox(e.Description(), shape_.errorIcon);
+    MsgBox(e.Description(), config_.errorIcon);
     return;
   }
   if (!available) {
@@ -235,7 +252,7 @@ void BillCancelForm::Picture1_Click() {
   located_.reset();
   locatedBillNo_.clear();
   MsgBox(QStringLiteral("Record Deleted ! Bill Cancelled "), vbInformation);
-  if (!shape_.staysOpen) {
+  if (!config_.staysOpen) {
     CloseForm();
     return;
   }

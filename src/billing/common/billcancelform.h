@@ -2,7 +2,7 @@
 // Cancelling a saved out-patient or in-patient bill: the user picks its number from the bills
 // still "Available", the form shows the stored bill, and after a confirmation the bill's status
 // becomes "Deleted". No other column and no other row changes, and the number is not given out
-// again. The two kinds are one form; everything that differs between them is in BillCancelShape.
+// again. The two kinds are one form; everything that differs between them is in BillCancelConfig.
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -20,7 +20,7 @@
 #include "platform/ado.h"
 
 // What one kind's cancellation form shows and does differently (positions in twips).
-struct BillCancelShape {
+struct BillCancelConfig {
   const char* formName;
   const char* caption;  // the title bar text
   BillKind kind;
@@ -44,13 +44,13 @@ struct BillCancelShape {
   double buttonsTop, okLeft, closeLeft;
 };
 
-enum class CancelBillKind { OutPatient, InPatient };
-const BillCancelShape& CancelShapeOf(CancelBillKind kind);
+// The out-patient's or the in-patient's.
+const BillCancelConfig& BillCancelConfigOf(BillKind kind);
 
 class BillCancelForm : public MenuForm {
   Q_OBJECT
 public:
-  explicit BillCancelForm(CancelBillKind kind);
+  explicit BillCancelForm(BillKind kind);
   ~BillCancelForm() override;
 
   QComboBox cmbBillNumber{this};
@@ -86,7 +86,7 @@ private:
   void DTPicker1_Change();
   void fillBillNumbers();
 
-  const BillCancelShape& shape_;
+  const BillCancelConfig& config_;
   BillCaptions captions_{this};
   // The bill the last successful look-up found: where it stands in BillRecordset and its number
   // as the combo box showed it. A look-up that finds nothing, and a cancellation, forget it.

@@ -56,24 +56,6 @@ void PatientChooser::showList(std::unique_ptr<KeyList> list) {
   combo_->setEditText(text);
 }
 
-void PatientChooser::Fill(std::vector<Recordset*> tables) {
-  recordsets_ = std::move(tables);
-  keys_ = nullptr;
-  listedEnd_.clear();
-  tables_.clear();
-  con_.reset();
-  if (!combo_) return;
-  auto list = std::make_unique<KeyList>(true);
-  int i = 0;
-  for (Recordset* rs : recordsets_) {
-    if (!rs) continue;
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) list->Append(rs->Fields(kPatientId).toText(), i++);
-    rs->MoveFirst();
-  }
-  showList(std::move(list));
-  keys_ = nullptr;  // the look-ups walk the recordsets
-}
-
 void PatientChooser::Fill(std::shared_ptr<Connection> con, const std::vector<TableRead>& tables) {
   auto list = std::make_unique<KeyList>(true);
   std::vector<int> ends;
@@ -87,28 +69,16 @@ void PatientChooser::Fill(std::shared_ptr<Connection> con, const std::vector<Tab
   listedEnd_ = std::move(ends);
   tables_ = std::move(names);
   con_ = std::move(con);
-  recordsets_.clear();
   keys_ = nullptr;
   showList(std::move(list));
 }
 
 int PatientChooser::Count(int table) const {
-  if (table < 0) return 0;
-  if (keys_) {
-    if (table >= int(listedEnd_.size())) return 0;
-    return listedEnd_[std::size_t(table)] - (table > 0 ? listedEnd_[std::size_t(table) - 1] : 0);
-  }
-  if (table >= int(recordsets_.size())) return 0;
-  const Recordset* rs = recordsets_[std::size_t(table)];
-  return rs && rs->State() == adStateOpen ? int(rs->RecordCount()) : 0;
+  if (!keys_ || table < 0 || table >= int(listedEnd_.size())) return 0;
+  return listedEnd_[std::size_t(table)] - (table > 0 ? listedEnd_[std::size_t(table) - 1] : 0);
 }
 
-int PatientChooser::Count() const {
-  if (keys_) return keys_->Count();
-  int count = 0;
-  for (int i = 0; i < int(recordsets_.size()); ++i) count += Count(i);
-  return count;
-}
+int PatientChooser::Count() const { return keys_ ? keys_->Count() : 0; }
 
 bool PatientChooser::findListed(const QString& wanted) {
   // The tables are listed in order: the first row listed is the first table's, if any.
@@ -128,18 +98,6 @@ bool PatientChooser::findListed(const QString& wanted) {
   return true;
 }
 
-bool PatientChooser::find(Recordset* patients, const QString& wanted) {
-  if (!patients || patients->State() != adStateOpen) return false;
-  // Stored identifiers are trimmed too, so that one saved with a blank is still found.
-  for (patients->MoveFirst(); !patients->Eof(); patients->MoveNext()) {
-    if (Trim(patients->Fields(kPatientId).toText()) != wanted) continue;
-    row_.clear();
-    for (int i = 0; i < patients->FieldCount(); ++i) row_.push_back(patients->Fields(i));
-    return true;
-  }
-  return false;
-}
-
 void PatientChooser::Change() {
   if (busy_ || !combo_) return;
   busy_ = true;
@@ -152,13 +110,7 @@ void PatientChooser::Change() {
     emit PatientForgotten();
     return;
   }
-  bool found = false;
-  if (keys_ && con_) {
-    found = findListed(wanted);
-  } else {
-    for (Recordset* rs : recordsets_)
-      if ((found = find(rs, wanted))) break;
-  }
+  const bool found = keys_ && con_ && findListed(wanted);
   if (found) {
     patientId_ = Trim(row_[0].toText());
     matched_ = true;

@@ -26,8 +26,8 @@
 //
 // Change() walks the patients from the first row of the first table for the row whose column 0,
 // trimmed, is the trimmed text (case counts). A match shows column 1 in the name box, keeps that
-// row's values and raises PatientChosen. Filled from table reads rather than recordsets, the
-// chooser keeps only the identifiers and reads the matched row alone, by its rowid. A text that
+// row's values and raises PatientChosen. The chooser keeps only the identifiers and reads the
+// matched row alone, by its rowid, as the database holds it at the look-up. A text that
 // matches nobody, and a text typed but not yet confirmed, leave the name on screen as it was, but
 // HasPatient() is then false, so the form can refuse to bill the name shown for an identifier not
 // chosen. Emptying the text (typed away or confirmed) empties the name, forgets the patient and
@@ -56,11 +56,7 @@ public:
   PatientChooser(QComboBox* cmbPatientName, QLineEdit* txtPatientID, QObject* parent = nullptr);
   ~PatientChooser() override;
 
-  // Lists column 0 of every row of each recordset in turn, first to last, and keeps the
-  // recordsets (not owned; they must outlive the chooser's use) for the look-ups. Each recordset
-  // is left on its first row.
-  void Fill(std::vector<Recordset*> tables);
-  // The same list without keeping the rows: column 0 of the rows of each read, in their order.
+  // Lists column 0 of the rows of each read in turn, in their order, without keeping the rows.
   // Raises DbError as Recordset::Open.
   void Fill(std::shared_ptr<Connection> con, const std::vector<TableRead>& tables);
   // The patients listed, in all or in one table (its place in the list Fill was given).
@@ -94,7 +90,6 @@ protected:
 private:
   // Change(), and PatientConfirmed when it chose somebody.
   void confirm();
-  bool find(Recordset* patients, const QString& wanted);
   bool findListed(const QString& wanted);
   void forget();
   // Keeps the drop-down list open only while the focus is in the combo box or its list.
@@ -103,8 +98,7 @@ private:
 
   QPointer<QComboBox> combo_;
   QPointer<QLineEdit> name_;
-  std::vector<Recordset*> recordsets_;
-  // Filled from table reads: the list, where each table's rows end in it, and the tables read from.
+  // The list, where each table's rows end in it, and the tables read from.
   KeyList* keys_ = nullptr;
   std::vector<int> listedEnd_;
   std::shared_ptr<Connection> con_;

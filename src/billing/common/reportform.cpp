@@ -11,7 +11,7 @@
 
 // Every report form is drawn at this size (twips).
 BillReportForm::BillReportForm(const ReportFormSizes& sizes, int& serial)
-    : MenuForm({QString(), 9795, 11745}), sizes_(sizes), serial_(serial) {
+    : MenuForm({.caption = QString(), .height = 9795, .width = 11745}), sizes_(sizes), serial_(serial) {
   Label3.setObjectName(QStringLiteral("Label3"));
   SetUpHoverHolder(Label3);
 }
@@ -105,13 +105,7 @@ bool BillReportForm::readReportRecordset(const QString& sql, const std::vector<V
 
 bool BillReportForm::openReportWith(const std::function<void(Recordset&)>& open) {
   ReportRecordset = std::make_unique<Recordset>();
-  try {
-    open(*ReportRecordset);
-  } catch (const DbError&) {
-  }
-  if (ReportRecordset->State() == adStateOpen) return true;
-  DatabaseErrorEnd();
-  return false;
+  return OpenOrEnd(*ReportRecordset, open);
 }
 
 bool BillReportForm::readReportWith(const std::function<void(Recordset&)>& open) {
@@ -121,8 +115,7 @@ bool BillReportForm::readReportWith(const std::function<void(Recordset&)>& open)
   } catch (const DbError&) {
   }
   if (rows->State() != adStateOpen) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
+    ShowDatabaseError();
     return false;
   }
   ReportRecordset = std::move(rows);
@@ -132,14 +125,9 @@ bool BillReportForm::readReportWith(const std::function<void(Recordset&)>& open)
 bool BillReportForm::noteLastRow(const QString& table) {
   LastRowAtLoad = 0;
   Recordset last;
-  try {
-    last.Open(LastRowSql(table), gCon);
-    if (last.RecordCount() > 0) LastRowAtLoad = qint64(last.Fields(kRowidColumn).toDouble());
-    return true;
-  } catch (const DbError&) {
-  }
-  DatabaseErrorEnd();
-  return false;
+  if (!OpenOrEnd(last, [&table](Recordset& rs) { rs.Open(LastRowSql(table), gCon); })) return false;
+  if (last.RecordCount() > 0) LastRowAtLoad = qint64(last.Fields(kRowidColumn).toDouble());
+  return true;
 }
 
 bool BillReportForm::noteRowsAtLoad(const QString& sql) {

@@ -7,5 +7,5 @@
 class frmCancelInBill : public BillCancelForm {
   Q_OBJECT
 public:
-  frmCancelInBill() : BillCancelForm(CancelBillKind::InPatient) {}
+  frmCancelInBill() : BillCancelForm(BillKind::InPatient) {}
 };

@@ -29,7 +29,8 @@ constexpr int kFormWidth = 11745;
 
 frmInBill::frmInBill() : frmInBill(Variant::Full) {}
 
-frmInBill::frmInBill(Variant variant) : MenuForm({QString::fromLatin1(kCaption), kFormHeight, kFormWidth}) {
+frmInBill::frmInBill(Variant variant) : MenuForm({.caption = QString::fromLatin1(kCaption),
+                                                  .height = kFormHeight, .width = kFormWidth}) {
   build(variant);
 }
 
@@ -100,17 +101,6 @@ void frmInBill::build(Variant variant) {
   connect(&Picture4, &ImageButton::Click, this, &frmInBill::Picture4_Click);
 }
 
-bool frmInBill::openRecordset(Recordset& rs, const TableRead& read) {
-  try {
-    rs.Open(read, gCon, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-  }
-  if (rs.State() == adStateOpen) return true;
-  DatabaseErrorEnd();
-  Unload();
-  return false;
-}
-
 void frmInBill::PrepareControls() {
   BillList.serialCounter = 0;
   BillPrinted = false;
@@ -121,7 +111,10 @@ std::vector<MenuPicture> frmInBill::MenuPictures() {
 }
 
 void frmInBill::LoadMenuForm() {
-  if (!openRecordset(DoctorRecordset, DoctorsByIdRead())) return;
+  if (!OpenOrEnd(DoctorRecordset, DoctorsByIdRead())) {
+    Unload();
+    return;
+  }
   if (DoctorRecordset.RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
     CloseForm();
@@ -132,17 +125,24 @@ void frmInBill::LoadMenuForm() {
   cmbDrName.setCurrentIndex(-1);
   cmbDrName.setEditText(QString());
 
-  if (!openRecordset(InPatientRecordset, InPatientsByNameRead())) return;
-  if (InPatientRecordset.RecordCount() == 0) {
+  // The chooser keeps the patients' identifiers only and reads the chosen one's row, so that a
+  // patient chosen again shows the advance the database holds then.
+  try {
+    chooser_->Fill(gCon, {InPatientsByNameRead()});
+  } catch (const DbError&) {
+    DatabaseErrorEnd();
+    Unload();
+    return;
+  }
+  if (chooser_->Count() == 0) {
     MsgBox(QStringLiteral("Please add the InPatient Details First"), vbCritical, QStringLiteral("Warning"));
     CloseForm();
     return;
   }
-  chooser_->Fill({&InPatientRecordset});
 
-  // The form only appends to the bill table: its old bills need not be read for that.
-  if (!openRecordset(BillRecordset, NewBillRowsRead(BillKind::InPatient))) return;
-  if (!openRecordset(CounterRecordset, BillCounterRead(BillKind::InPatient))) return;
+  // The save opens the bill table, the counter and the patient's row itself; reading the next
+  // number from the first two here makes a table that cannot be read the load's "Database Error",
+  // as it always was.
   try {
     Label2.setText(NextBillNumberText(gCon, BillKind::InPatient));
   } catch (const DbError&) {
@@ -293,7 +293,7 @@ std::optional<HeldBillNumber> frmInBill::checkBeforePrint() {
   // The advance the bill's rows deducted, as the database holds it now: none when it is another.
   const auto advanceStands = [this]() -> std::optional<QString> {
     if (!added_.listedAdvance) return std::nullopt;
-    const QString held = AdvanceHeldNow(InPatientRecordset, added_.patientId);
+    const QString held = AdvanceHeldNow(gCon, added_.patientId);
     if (SameAdvance(held, *added_.listedAdvance)) return std::nullopt;
     return held;
   };
@@ -355,7 +355,7 @@ void frmInBill::adddatabase(HeldBillNumber& held) {
     }
   }
 
-  SaveBill(held, BillRecordset, CounterRecordset, bill, &InPatientRecordset, advance);
+  SaveBill(held, bill, advance);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   BillPrinted = true;
 }

@@ -71,10 +71,7 @@ public:
   QString PatientAddress;
   QString PatientLocation;
 
-  Recordset InPatientRecordset;
   Recordset DoctorRecordset;
-  Recordset BillRecordset;
-  Recordset CounterRecordset;
 
   // The bill as the add button made it, which the print stores.
   struct AddedBill {
@@ -87,7 +84,6 @@ public:
     // which they deduct. An other line on its own deducts nothing and has none.
     std::optional<QString> listedAdvance;
   };
-  const AddedBill& Added() const { return added_; }
 
   void Picture1_Click();  // add
   void Picture2_Click();  // print
@@ -104,7 +100,6 @@ protected:
 
 private:
   void build(Variant variant);
-  bool openRecordset(Recordset& rs, const TableRead& read);
   void patientChosen();
   void DTPicker1_Change();
   void showList();

@@ -2,8 +2,7 @@
 // Storing a printed in-patient bill: its row in InPatientPrintDetails, its number in the
 // counter SettingsInBillNo and the change it makes to the advance the patient holds
 // (SettingsInPatient.Advance), all in one transaction through SaveBill (data/bills.h): either all
-// of them are stored or none, and a failed save leaves the recordsets as they were, so printing
-// again stores the bill exactly once.
+// of them are stored or none, so printing again stores the bill exactly once.
 #include "billing/inpatient/inbillcalc.h"
 #include "data/bills.h"
 

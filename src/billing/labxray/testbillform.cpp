@@ -34,7 +34,8 @@ constexpr int kFormWidth = 11745;
 }  // namespace
 
 TestBillForm::TestBillForm(TestBillKind kind)
-    : MenuForm({QString::fromLatin1(TextsOf(kind).billCaption), kFormHeight, kFormWidth}), kind_(kind) {
+    : MenuForm({.caption = QString::fromLatin1(TestBillConfigOf(kind).billCaption),
+                .height = kFormHeight, .width = kFormWidth}), kind_(kind) {
   SetUpHoverHolder(Label3);
 
   PlaceBillHead(captions_, cmbPatientName, cmbDrName, txtPatientID, kBillComboWidth);
@@ -92,12 +93,7 @@ bool TestBillForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TestBillForm::openRecordset(Recordset& rs, const TableRead& read) {
-  try {
-    rs.Open(read, gCon, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-  }
-  if (rs.State() == adStateOpen) return true;
-  DatabaseErrorEnd();
+  if (OpenOrEnd(rs, read)) return true;
   Unload();
   return false;
 }
@@ -159,10 +155,8 @@ void TestBillForm::LoadMenuForm() {
     return;
   }
 
-  // The form only appends to the bill table, and no other menu form is open meanwhile: its old
-  // bills need not be read for that.
-  if (!openRecordset(BillRecordset, NewBillRowsRead(BillKindOf(kind_)))) return;
-  if (!openRecordset(CounterRecordset, BillCounterRead(BillKindOf(kind_)))) return;
+  // The save opens the bill table and the counter itself; reading the next number from both here
+  // makes a table that cannot be read the load's "Database Error", as it always was.
   try {
     Label2.setText(NextBillNumberText(gCon, BillKindOf(kind_)));
   } catch (const DbError&) {
@@ -229,7 +223,7 @@ void TestBillForm::Picture1_Click() {
   ++SerialCounter;
   const QString price = TestAmount.toText();
   AddBillListRow(List, Format00(SerialCounter),
-                 QString::fromLatin1(TextsOf(kind_).linePrefix) + Trim(cmbDescription.currentText()), price);
+                 QString::fromLatin1(TestBillConfigOf(kind_).linePrefix) + Trim(cmbDescription.currentText()), price);
   txtCTotal.setText(AddToGross(txtCTotal.text(), price));
 }
 
@@ -249,7 +243,7 @@ void TestBillForm::Picture2_Click() {
   // Each box runs the program's events until it is answered; should they close this form, the
   // click ends with its box.
   const QPointer<TestBillForm> alive(this);
-  if (TextsOf(kind_).serialRestartsAtPrint) SerialCounter = 0;
+  if (TestBillConfigOf(kind_).serialRestartsAtPrint) SerialCounter = 0;
   Money discount;
   if (!ReadDiscount(txtDiscount.text(), discount)) {
     MsgBox(QStringLiteral("Please select Correct Discount ! This is Invalid Discount"), vbCritical);
@@ -313,7 +307,7 @@ void TestBillForm::adddatabase(HeldBillNumber& held) {
   bill.total = txtTotal.text();
   bill.patientName = txtPatientID.text();
   bill.patientId = cmbPatientName.currentText();
-  SaveBill(held, BillRecordset, CounterRecordset, bill);
+  SaveBill(held, bill);
   const QPointer<TestBillForm> alive(this);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   if (alive) BillPrinted = true;

@@ -64,12 +64,8 @@ public:
   QString PatientAddress;
   QString PatientLocation;
 
-  Recordset BillRecordset;
-  Recordset InPatientRecordset;
-  Recordset CounterRecordset;
   Recordset DoctorRecordset;
   Recordset PriceRecordset;
-  Recordset OutPatientRecordset;
 
   void Picture1_Click();  // add
   void Picture2_Click();  // print
@@ -85,6 +81,7 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // Opens a recordset of the load; false (after the message, the end and the unload) when it cannot.
   bool openRecordset(Recordset& rs, const TableRead& read);
   bool closeWhenEmpty(Recordset& rs, const QString& message);
   void patientChosen();

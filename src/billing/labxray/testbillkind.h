@@ -11,7 +11,7 @@ enum class TestBillKind { Lab, XRay };
 // The kind whose numbers, tables (TablesOf) and prices the data modules keep.
 inline BillKind BillKindOf(TestBillKind kind) { return kind == TestBillKind::Lab ? BillKind::Laboratory : BillKind::XRay; }
 
-struct TestBillTexts {
+struct TestBillConfig {
   const char* linePrefix;       // put before the test name on a bill line
   bool serialRestartsAtPrint;   // the bill form numbers lines from "01" again at each print
   const char* billCaption;
@@ -23,28 +23,28 @@ struct TestBillTexts {
   const char* cancelReportTitle;
 };
 
-inline const TestBillTexts& TextsOf(TestBillKind kind) {
-  static const TestBillTexts lab{
-      "",
-      true,
-      "                   Settings Lab Bill Details",
-      "                   Settings Lab Cancel Bill",
-      "          Genarate Lab Weekly/Monthly/Yearly Bill Report",
-      "CASH COLLECTION LAB BILL REPORT",
-      "Bill_No - Patient Name - ID ",
-      "                  Cancel Lab-Bill Report",
-      "CANCEL LAB BILL REPORT",
+inline const TestBillConfig& TestBillConfigOf(TestBillKind kind) {
+  static const TestBillConfig lab{
+      .linePrefix = "",
+      .serialRestartsAtPrint = true,
+      .billCaption = "                   Settings Lab Bill Details",
+      .cancelCaption = "                   Settings Lab Cancel Bill",
+      .reportCaption = "          Genarate Lab Weekly/Monthly/Yearly Bill Report",
+      .reportTitle = "CASH COLLECTION LAB BILL REPORT",
+      .reportMiddleHead = "Bill_No - Patient Name - ID ",
+      .cancelReportCaption = "                  Cancel Lab-Bill Report",
+      .cancelReportTitle = "CANCEL LAB BILL REPORT",
   };
-  static const TestBillTexts xray{
-      "XRay-",
-      false,
-      "                   Settings XRay Bill Details",
-      "                   Settings XRay Cancel Bill",
-      "          Genarate XRay Weekly/Monthly/Yearly Bill Report",
-      "CASH COLLECTION X-RAY BILL REPORT",
-      "Bill_No - Patient Name - ID",
-      "                  Cancel XRay-Bill Report",
-      "CANCEL XRAY BILL REPORT",
+  static const TestBillConfig xray{
+      .linePrefix = "XRay-",
+      .serialRestartsAtPrint = false,
+      .billCaption = "                   Settings XRay Bill Details",
+      .cancelCaption = "                   Settings XRay Cancel Bill",
+      .reportCaption = "          Genarate XRay Weekly/Monthly/Yearly Bill Report",
+      .reportTitle = "CASH COLLECTION X-RAY BILL REPORT",
+      .reportMiddleHead = "Bill_No - Patient Name - ID",
+      .cancelReportCaption = "                  Cancel XRay-Bill Report",
+      .cancelReportTitle = "CANCEL XRAY BILL REPORT",
   };
   return kind == TestBillKind::Lab ? lab : xray;
 }

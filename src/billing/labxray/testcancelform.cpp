@@ -27,7 +27,8 @@ constexpr int kCaptionWidth = 1700;
 }  // namespace
 
 TestCancelForm::TestCancelForm(TestBillKind kind)
-    : MenuForm({QString::fromLatin1(TextsOf(kind).cancelCaption), kFormHeight, kFormWidth}), kind_(kind) {
+    : MenuForm({.caption = QString::fromLatin1(TestBillConfigOf(kind).cancelCaption),
+                .height = kFormHeight, .width = kFormWidth}), kind_(kind) {
   SetUpHoverHolder(Label3);
 
   // The bill's values are shown, never typed: nothing typed here would be saved.
@@ -126,8 +127,7 @@ void TestCancelForm::Search() {
     for (const qint64 rowid : rowids) parameters.emplace_back(rowid);
     BillRecordset.Open(BillRowsByRowIdRead(BillKindOf(kind_), parameters), gCon, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
+    ShowDatabaseError();
     shownBill_.clear();
     return;
   }
@@ -169,8 +169,7 @@ void TestCancelForm::Picture1_Click() {
     // while the transaction holds the database.
     marked = CancelTestBill(BillRecordset, shownBill_);
   } catch (const DbError&) {
-    MsgBox(QStringLiteral("Database Error. Please Check the database and try again"), vbCritical,
-           QStringLiteral("Database Error"));
+    ShowDatabaseError();
     return;
   }
   if (marked == 0) {

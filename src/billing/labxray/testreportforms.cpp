@@ -34,7 +34,7 @@ TestCollectionReportForm::TestCollectionReportForm(TestBillKind kind) : TestRepo
   makeList({QStringLiteral("Sl No"), QStringLiteral("Bill-No / Patient Name / Date"), QStringLiteral("Amount")},
            {700, 5000, 1000}, {2}, 2760, 2760, 6810, 4815);
   makeTotal(7200, 8400, 8040, 8350);
-  SetCaption(QString::fromLatin1(TextsOf(kind_).reportCaption));
+  SetCaption(QString::fromLatin1(TestBillConfigOf(kind_).reportCaption));
 }
 
 void TestCollectionReportForm::LoadMenuForm() { noteBillsAtLoad(false); }
@@ -52,7 +52,7 @@ void TestCollectionReportForm::Picture1_Click() {
 }
 
 void TestCollectionReportForm::Picture2_Click() {
-  const TestBillTexts& texts = TextsOf(kind_);
+  const TestBillConfig& texts = TestBillConfigOf(kind_);
   CollectionReport report = StandardCollectionReport(kRangeDateLineX, RangeDateLine(DTPicker1.date(), DTPicker2.date()),
                                                      QString::fromLatin1(texts.reportTitle));
   report.heads[1].text = QString::fromLatin1(texts.reportMiddleHead);
@@ -73,7 +73,7 @@ TestCancelReportForm::TestCancelReportForm(TestBillKind kind) : TestReportForm(k
            // without scrolling the list sideways.
            {700, 3500, 1000, 1440}, {}, 2280, 2880, 6810, 4815);
   makeTotal(6840, 8400, 7560, 8370);
-  SetCaption(QString::fromLatin1(TextsOf(kind_).cancelReportCaption));
+  SetCaption(QString::fromLatin1(TestBillConfigOf(kind_).cancelReportCaption));
 }
 
 void TestCancelReportForm::LoadMenuForm() {
@@ -95,7 +95,7 @@ void TestCancelReportForm::Picture2_Click() {
   CollectionReport report;
   report.dateLineX = kDayDateLineX;
   report.dateLine = DayDateLine(DTPicker1.date());
-  report.title = QString::fromLatin1(TextsOf(kind_).cancelReportTitle);
+  report.title = QString::fromLatin1(TestBillConfigOf(kind_).cancelReportTitle);
   report.heads = {{QStringLiteral("Sl no."), 800},
                   {QStringLiteral("Patient Name - ID"), 4000},
                   {QStringLiteral("Bill No"), 7800},

@@ -25,7 +25,8 @@ constexpr double kRowHeight = 330;
 
 }  // namespace
 
-frmBill::frmBill() : MenuForm({QStringLiteral("                   Settings Out-Patient Bill Details"), 9795, 11745}) {
+frmBill::frmBill() : MenuForm({.caption = QStringLiteral("                   Settings Out-Patient Bill Details"),
+                               .height = 9795, .width = 11745}) {
   setObjectName(QStringLiteral("frmBill"));
 
   // Bill number and date, then the patient and the doctor.
@@ -110,17 +111,6 @@ QString frmBill::PatientSex() const { return chooser_->Field(patient::Sex); }
 QString frmBill::PatientAddress() const { return chooser_->Field(patient::Address); }
 QString frmBill::PatientLocation() const { return chooser_->Field(patient::Location); }
 
-bool frmBill::openRecordset(std::unique_ptr<Recordset>& rs, const TableRead& read) {
-  rs = std::make_unique<Recordset>();
-  try {
-    rs->Open(read, gCon, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-  }
-  if (rs->State() == adStateOpen) return true;
-  DatabaseErrorEnd();
-  return false;
-}
-
 void frmBill::PrepareControls() {
   rows_ = OutBillRows();
   BillPrinted = false;
@@ -145,7 +135,8 @@ void frmBill::LoadMenuForm() {
   QComboBox* doctors = &cmbDrName;
   WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
 
-  if (!openRecordset(DoctorRecordset, DoctorsByIdRead())) return;
+  DoctorRecordset = std::make_unique<Recordset>();
+  if (!OpenOrEnd(*DoctorRecordset, DoctorsByIdRead())) return;
   if (DoctorRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
     CloseForm();
@@ -176,10 +167,8 @@ void frmBill::LoadMenuForm() {
   }
   connect(chooser_.get(), &PatientChooser::PatientConfirmed, this, [this] { cmbDrName.setFocus(); });
 
-  // The form only appends to the bill table, and no other menu form is open meanwhile: ten years
-  // of bills need not be read for that.
-  if (!openRecordset(BillRecordset, NewBillRowsRead(BillKind::OutPatient))) return;
-  if (!openRecordset(BillNoRecordset, BillCounterRead(BillKind::OutPatient))) return;
+  // The save opens the bill table and the counter itself; reading the next number from both here
+  // makes a table that cannot be read the load's "Database Error", as it always was.
   try {
     Label2.setText(NextBillNumberText(gCon, BillKind::OutPatient));
   } catch (const DbError&) {
@@ -286,7 +275,7 @@ void frmBill::adddatabase(HeldBillNumber& held) {
   bill.total = txtTotal.text();
   bill.patientName = txtPatientID.text();
   bill.patientId = cmbPatientName.currentText();
-  SaveBill(held, *BillRecordset, *BillNoRecordset, bill);
+  SaveBill(held, bill);
   MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
   BillPrinted = true;
 }

@@ -64,9 +64,6 @@ public:
   PatientChooser& Chooser() { return *chooser_; }
 
   std::unique_ptr<Recordset> DoctorRecordset;
-  std::unique_ptr<Recordset> PatientRecordset;
-  std::unique_ptr<Recordset> BillRecordset;
-  std::unique_ptr<Recordset> BillNoRecordset;
 
   void Picture1_Click();  // add
   void Picture2_Click();  // print and save
@@ -80,8 +77,6 @@ protected:
 
 private:
   void DTPicker1_Change();
-  // Opens a recordset of the form; false (after the message and the end) when it cannot.
-  bool openRecordset(std::unique_ptr<Recordset>& rs, const TableRead& read);
   void showRows();
   OutBillPrint printedBill() const;
 

@@ -5,5 +5,5 @@
 class frmCancelBill : public BillCancelForm {
   Q_OBJECT
 public:
-  frmCancelBill() : BillCancelForm(CancelBillKind::OutPatient) {}
+  frmCancelBill() : BillCancelForm(BillKind::OutPatient) {}
 };

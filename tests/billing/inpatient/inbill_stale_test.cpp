@@ -6,7 +6,6 @@
 #include <functional>
 #include <utility>
 
-#include "data/billinglookups.h"
 #include "data/bills.h"
 #include "inbill_support.h"
 #include "support/hooked_printer.h"
@@ -127,6 +126,34 @@ TEST_F(InBillStaleTest, WhatCannotBeReadAtThePrintPrintsNothing) {
   EXPECT_EQ(printedNumber(), "8");
   EXPECT_EQ(bills(), "8");
   EXPECT_EQ(advanceOf("IP12"), "<null>");
+}
+
+// Another program changes or removes a patient between the form's load and the choice: the patient
+// is chosen as the database holds them at the choice, with the name and the advance held then, and
+// a patient no longer stored is not chosen at all.
+TEST_F(InBillStaleTest, APatientIsChosenAsTheDatabaseHoldsThemAtTheChoice) {
+  frmInBill* f = open();
+  elsewhere("UPDATE SettingsInPatient SET Advance = 800, FirstName = 'Meena K' WHERE EmployeeID = 'IP11';"
+            "DELETE FROM SettingsInPatient WHERE EmployeeID = 'IP13'");
+  choosePatient(f, "IP11");
+  EXPECT_EQ(f->txtPatientID.text(), "Meena K");
+  EXPECT_EQ(f->Text3.text(), "800");
+  TypeKeys(f->Text1[0], "1000");
+  Click(f->Picture1);
+  printAndSave(f);
+  EXPECT_EQ(boxes().pending(), 0);
+  EXPECT_EQ(rowOf("SELECT patientName, total FROM InPatientPrintDetails"), (QStringList{"Meena K", "200"}));
+  EXPECT_EQ(advanceOf("IP11"), "<null>");
+
+  Click(f->Picture4);
+  choosePatient(f, "IP13");
+  EXPECT_EQ(f->txtPatientID.text(), "");
+  EXPECT_EQ(f->Text3.text(), "");
+  TypeKeys(f->Text1[0], "100");
+  boxes().expect("Please Select the Patient Name First", "", vbCritical);
+  Click(f->Picture1);
+  EXPECT_EQ(boxes().pending(), 0);
+  EXPECT_TRUE(f->BillList.rows.empty());
 }
 
 // Another program changes the patient's advance between the form's read and the print.
@@ -280,15 +307,12 @@ TEST_F(InBillStaleTest, WithTheNumbersUsedUpPrintRefusesBeforePrinting) {
 }
 
 // The store on its own: the bill, its number and the advance go together or not at all. An
-// advance to write with no patients to write it in is refused with nothing stored; with them, a
-// missing counter row is made and the advance is the one given.
+// advance that cannot be written leaves nothing stored; once it can, a missing counter row is made
+// and the advance is the one given.
 TEST_F(InBillStaleTest, TheStoreWritesTheBillItsNumberAndTheAdvanceTogether) {
-  exec("DELETE FROM SettingsInBillNo");
+  exec("DELETE FROM SettingsInBillNo;"
+       "CREATE TRIGGER refused BEFORE UPDATE OF Advance ON SettingsInPatient BEGIN SELECT RAISE(ABORT, 'refused'); END");
   auto con = openDb();
-  Recordset bills, counter, patients;
-  bills.Open(NewBillRowsRead(BillKind::InPatient), con, adOpenDynamic, adLockOptimistic);
-  counter.Open(BillCounterRead(BillKind::InPatient), con, adOpenDynamic, adLockOptimistic);
-  patients.Open(InPatientsByNameRead(), con, adOpenKeyset, adLockOptimistic);
   InBillRecord bill;
   bill.billNo = "1";
   bill.date = QDate(2026, 12, 10);
@@ -300,14 +324,55 @@ TEST_F(InBillStaleTest, TheStoreWritesTheBillItsNumberAndTheAdvanceTogether) {
   advance.kind = AdvanceChange::Kind::Set;
   advance.patientId = "IP11";
   advance.amount = Money::Parse("200");
-  EXPECT_THROW(SaveBill(BillKind::InPatient, bills, counter, bill, nullptr, advance), DbError);
+  EXPECT_THROW(SaveBill(con, BillKind::InPatient, bill, advance), DbError);
   EXPECT_EQ(this->bills(), "");
   EXPECT_EQ(this->counter(), "0:");
   EXPECT_EQ(advanceOf("IP11"), "500");
-  SaveBill(BillKind::InPatient, bills, counter, bill, &patients, advance);
+  exec("DROP TRIGGER refused");
+  SaveBill(con, BillKind::InPatient, bill, advance);
   EXPECT_EQ(this->bills(), "1");
   EXPECT_EQ(this->counter(), "1:1");
   EXPECT_EQ(advanceOf("IP11"), "200");
+}
+
+// The patient's row the store reads and writes: the first, in the order of the first names, whose
+// identifier trimmed of blanks is the one given, case counting; with none, the receipt is stored and
+// nobody's advance changes.
+TEST_F(InBillStaleTest, TheStoreFindsThePatientByTheTrimmedIdentifier) {
+  exec("INSERT INTO SettingsInPatient (EmployeeID, FirstName, Advance) VALUES ('  IP20 ', 'Zara', 100),"
+       "('IP21', 'Yusuf', 10), (' IP21', 'Anil', 20)");
+  const QString others = "SELECT group_concat(FirstName || '=' || ifnull(Advance, '-'), ' ') FROM "
+                         "(SELECT FirstName, Advance FROM SettingsInPatient ORDER BY rowid)";
+  const struct {
+    const char* name;
+    const char* patient;
+    const char* heldBefore;  // AdvanceHeldNow
+    const char* advances;    // every patient's afterwards
+  } cases[] = {
+      {"stored with blanks", " IP20", "100",
+       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=20"},
+      {"two rows of one identifier", "IP21", "20",
+       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=70"},
+      {"another case", "ip11", "", "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=70"},
+  };
+  auto con = openDb();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(AdvanceHeldNow(con, c.patient), c.heldBefore);
+    InBillRecord bill;
+    bill.billNo = NextBillNumberText(con, BillKind::InPatient);
+    bill.date = QDate(2026, 12, 10);
+    bill.total = "50";
+    bill.advance = "50";
+    bill.patientId = c.patient;
+    AdvanceChange advance;
+    advance.kind = AdvanceChange::Kind::Receive;
+    advance.patientId = c.patient;
+    advance.amount = Money::Parse("50");
+    SaveBill(con, BillKind::InPatient, bill, advance);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM InPatientPrintDetails WHERE BillNo = %1").arg(bill.billNo)), "1");
+    EXPECT_EQ(scalar(others), c.advances);
+  }
 }
 
 }  // namespace

@@ -10,17 +10,6 @@
 #include "support/fixture.h"
 #include "support/input.h"
 
-// Readable failures for texts and lists of texts.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* os) {
-  *os << '{';
-  for (qsizetype i = 0; i < texts.size(); ++i) {
-    if (i) *os << ", ";
-    PrintTo(texts[i], os);
-  }
-  *os << '}';
-}
-
 class InBillTest : public HalvionTest {
 protected:
   void SetUp() override {

@@ -13,16 +13,6 @@
 #include "support/fixture.h"
 #include "support/input.h"
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* os) {
-  *os << '{';
-  for (qsizetype i = 0; i < texts.size(); ++i) {
-    if (i) *os << ", ";
-    PrintTo(texts[i], os);
-  }
-  *os << '}';
-}
-
 // One bill row; a null pointer stores no value.
 struct InBillRow {
   const char* billNo;

@@ -14,16 +14,6 @@
 #include "support/fixture.h"
 #include "support/input.h"
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* os) {
-  *os << '{';
-  for (qsizetype i = 0; i < texts.size(); ++i) {
-    if (i) *os << ", ";
-    PrintTo(texts[i], os);
-  }
-  *os << '}';
-}
-
 class LabXRayTest : public HalvionTest {
 protected:
   void SetUp() override {

@@ -8,9 +8,6 @@
 #include "support/fixture.h"
 #include "support/input.h"
 
-// Readable failures for texts.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-
 class BillFormTest : public HalvionTest {
 protected:
   void SetUp() override {

@@ -178,22 +178,19 @@ TEST_F(BillNumberTest, ANumberThatCannotBeReadPrintsNothing) {
 TEST_F(BillNumberTest, TheStoreTakesOnlyTheNextNumber) {
   exec("UPDATE SettingsOutBillNo SET BillNo = 41");
   auto con = openDb();
-  Recordset bills, counter;
-  bills.Open(NewBillRowsRead(BillKind::OutPatient), con, adOpenDynamic, adLockOptimistic);
-  counter.Open(BillCounterRead(BillKind::OutPatient), con, adOpenDynamic, adLockOptimistic);
   for (const char* number : {"5", "41", "43"}) {
     SCOPED_TRACE(number);
     OutBillRecord bill;
     bill.billNo = number;
     bill.date = QDate(2026, 12, 10);
-    EXPECT_THROW(SaveBill(BillKind::OutPatient, bills, counter, bill), DbError);
+    EXPECT_THROW(SaveBill(con, BillKind::OutPatient, bill), DbError);
     EXPECT_EQ(this->bills(), "");
     EXPECT_EQ(this->counter(), "1:41");
   }
   OutBillRecord bill;
   bill.billNo = "42";
   bill.date = QDate(2026, 12, 10);
-  SaveBill(BillKind::OutPatient, bills, counter, bill);
+  SaveBill(con, BillKind::OutPatient, bill);
   EXPECT_EQ(this->bills(), "42");
   EXPECT_EQ(this->counter(), "1:42");
 }
@@ -201,43 +198,48 @@ TEST_F(BillNumberTest, TheStoreTakesOnlyTheNextNumber) {
 }  // namespace
 
 // The one save of every kind stores a bill only in the kind's own tables and in the kind's own
-// shape: an out-patient bill handed another kind's counter, or an in-patient one, is refused with
-// nothing written, where the out-patient save used to write whatever counter it was given.
+// shape: rows of another kind, even under the kind's next number, are refused with nothing
+// written; a bill of the kind changes its own bill table and counter and nothing of another kind.
 TEST_F(BillNumberTest, TheSaveWritesOnlyTheTablesOfItsKind) {
   exec("UPDATE SettingsOutBillNo SET BillNo = 41; DELETE FROM SettingsInBillNo");
   auto con = openDb();
-  Recordset outBills, outCounter, inCounter, someOfTheCounter;
-  outBills.Open(NewBillRowsRead(BillKind::OutPatient), con, adOpenDynamic, adLockOptimistic);
-  outCounter.Open(BillCounterRead(BillKind::OutPatient), con, adOpenDynamic, adLockOptimistic);
-  inCounter.Open(BillCounterRead(BillKind::InPatient), con, adOpenDynamic, adLockOptimistic);
-  // The kind's counter table, but not all of it: the save would find no row and make a second.
-  someOfTheCounter.Open(TableRead{.table = QStringLiteral("SettingsOutBillNo"), .condition = QStringLiteral("BillNo > 100")},
-                        con, adOpenDynamic, adLockOptimistic);
+  const auto everyKind = [this] {
+    QStringList tables;
+    for (const BillKind kind : {BillKind::OutPatient, BillKind::InPatient, BillKind::Laboratory, BillKind::XRay})
+      tables << scalar(QStringLiteral("SELECT (SELECT count(*) FROM %1) || '/' || (SELECT count(*) || ':' || "
+                                      "ifnull(group_concat(BillNo), '') FROM %2)")
+                           .arg(QLatin1String(TablesOf(kind).bills), QLatin1String(TablesOf(kind).counter)));
+    return tables.join(u' ');
+  };
+  const QString before = everyKind();
+  ASSERT_EQ(before, "0/1:41 0/0: 0/1:0 0/1:0");
   OutBillRecord outBill;
-  outBill.billNo = "42";
   outBill.date = QDate(2026, 12, 10);
   InBillRecord inBill;
-  inBill.billNo = "42";
   inBill.date = outBill.date;
+  TestBillRecord testBill;
+  testBill.date = outBill.date;
+  testBill.lines = {{"One", "10"}};
   const struct {
     const char* name;
     BillKind kind;
-    Recordset* counter;
     BillRows rows;
   } refused[] = {
-      {"another kind's counter", BillKind::OutPatient, &inCounter, outBill},
-      {"rows of another kind", BillKind::OutPatient, &outCounter, inBill},
-      {"the tables of another kind", BillKind::InPatient, &outCounter, inBill},
-      {"only some rows of the kind's counter", BillKind::OutPatient, &someOfTheCounter, outBill},
+      {"in-patient rows as an out-patient bill", BillKind::OutPatient, inBill},
+      {"test rows as an out-patient bill", BillKind::OutPatient, testBill},
+      {"out-patient rows as an in-patient bill", BillKind::InPatient, outBill},
+      {"out-patient rows as a laboratory bill", BillKind::Laboratory, outBill},
+      {"in-patient rows as an x-ray bill", BillKind::XRay, inBill},
   };
   for (const auto& c : refused) {
     SCOPED_TRACE(c.name);
-    EXPECT_THROW(SaveBill(c.kind, outBills, *c.counter, c.rows), DbError);
-    EXPECT_EQ(bills(), "");
-    EXPECT_EQ(counter(), "1:41");
-    EXPECT_EQ(con->QueryValue("SELECT count(*) FROM SettingsInBillNo").intValue(), 0);
+    BillRows rows = c.rows;
+    std::visit([&](auto& r) { r.billNo = NextBillNumberText(con, c.kind); }, rows);
+    EXPECT_THROW(SaveBill(con, c.kind, rows), DbError);
+    EXPECT_EQ(everyKind(), before);
   }
-  SaveBill(BillKind::OutPatient, outBills, outCounter, outBill);
+  outBill.billNo = "42";
+  SaveBill(con, BillKind::OutPatient, outBill);
+  EXPECT_EQ(everyKind(), "1/1:42 0/0: 0/1:0 0/1:0");
   EXPECT_EQ(bills(), "42");
-  EXPECT_EQ(counter(), "1:42");
 }
