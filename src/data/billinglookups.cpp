@@ -1,17 +1,19 @@
 #include "data/billinglookups.h"
 
 const TableRead& DoctorsByIdRead() {
-  static const TableRead read{.table = QStringLiteral("SettingDrDetails"), .orderBy = QStringLiteral("DoctorID"), .sort = TableRead::Sort::InMemory};
+  static const TableRead read{.table = QStringLiteral("SettingDrDetails"), .orderBy = QStringLiteral("DoctorID")};
   return read;
 }
 
 const TableRead& OutPatientsByNameRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsOutPatient"), .orderBy = QStringLiteral("FirstName"), .sort = TableRead::Sort::InMemory};
+  static const TableRead read{
+      .table = QStringLiteral("SettingsOutPatient"), .orderBy = QStringLiteral("FirstName"), .thenBy = QStringLiteral("EmployeeID")};
   return read;
 }
 
 const TableRead& InPatientsByNameRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsInPatient"), .orderBy = QStringLiteral("FirstName"), .sort = TableRead::Sort::InMemory};
+  static const TableRead read{
+      .table = QStringLiteral("SettingsInPatient"), .orderBy = QStringLiteral("FirstName"), .thenBy = QStringLiteral("EmployeeID")};
   return read;
 }
 
@@ -20,7 +22,7 @@ TableRead RowByRowIdRead(const QString& table, qint64 rowid) {
 }
 
 const TableRead& TestPricesRead(BillKind kind) {
-  static const TableRead lab{.table = QStringLiteral("SettingsLab"), .orderBy = QStringLiteral("Description"), .sort = TableRead::Sort::InMemory};
-  static const TableRead xray{.table = QStringLiteral("SettingsXRay"), .orderBy = QStringLiteral("Description"), .sort = TableRead::Sort::InMemory};
+  static const TableRead lab{.table = QStringLiteral("SettingsLab"), .orderBy = QStringLiteral("Description")};
+  static const TableRead xray{.table = QStringLiteral("SettingsXRay"), .orderBy = QStringLiteral("Description")};
   return kind == BillKind::XRay ? xray : lab;
 }

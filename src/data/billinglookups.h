@@ -8,7 +8,8 @@
 
 // The doctors in the order of their identifiers, for the doctor box of a bill.
 const TableRead& DoctorsByIdRead();
-// The patients of each kind in the order of their first names, as the choosers list them.
+// The patients of each kind in the order of their first names, as the choosers list them; those
+// of one name by their identifiers (the index on both hands them over so, without a sort).
 const TableRead& OutPatientsByNameRead();
 const TableRead& InPatientsByNameRead();
 // The row of `table` stored under `rowid`, writable: a chooser reads the row of the patient

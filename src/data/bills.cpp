@@ -35,20 +35,19 @@ TableRead newBillRowsRead(BillKind kind) {
 // The kind's counter, its one row.
 TableRead billCounterRead(BillKind kind) { return {.table = QLatin1String(TablesOf(kind).counter)}; }
 
-// The rows that are the patient's, as the save has always found them: the identifier trimmed
-// (VB's Trim and SQLite's trim() both take off blanks only) and compared with regard to case, in
-// the order the in-patient bill lists the patients, the first names'. The first is the patient's.
-TableRead patientRowsRead(const QString& trimmedId) {
-  return {.table = QStringLiteral("SettingsInPatient"),
-          .condition = QStringLiteral("trim(EmployeeID) = ? COLLATE BINARY"),
-          .parameters = {Value(trimmedId)},
-          .orderBy = QStringLiteral("FirstName")};
-}
-
-// Opens `patients` on the patient's rows as the database holds them now, standing on the
-// patient's; false when no row is that patient's.
+// Opens `patients` on the patient's row as the database holds it now: of the rows whose
+// identifier, trimmed of blanks (VB's Trim and SQLite's trim() both take off blanks only), is the
+// one wanted, case counting, the first in the order the in-patient bill lists the patients, the
+// first names'. False, with `patients` closed, when no row is that patient's. Fifty thousand
+// patients: the look-up asks for that row's rowid alone, and the row itself is read by it.
 bool openPatient(Recordset& patients, const std::shared_ptr<Connection>& con, const QString& trimmedId) {
-  patients.Open(patientRowsRead(trimmedId), con, adOpenDynamic, adLockOptimistic);
+  const Value rowid = con->QueryValue(QStringLiteral("SELECT rowid FROM SettingsInPatient WHERE trim(EmployeeID) = ? "
+                                                     "COLLATE BINARY ORDER BY FirstName, rowid LIMIT 1"),
+                                      {Value(trimmedId)});
+  if (rowid.IsNull()) return false;
+  patients.Open(TableRead{.table = QStringLiteral("SettingsInPatient"), .condition = QStringLiteral("rowid = ?"),
+                          .parameters = {rowid}},
+                con, adOpenDynamic, adLockOptimistic);
   return !patients.Eof();
 }
 
@@ -257,6 +256,13 @@ int CancelTestBill(Recordset& bills, const QString& billNo) {
 
 TableRead ValidBillsRead(BillKind kind) {
   return {.table = QLatin1String(TablesOf(kind).bills), .condition = QStringLiteral("BillDelete='Available'")};
+}
+
+TableRead ValidBillNumbersRead(BillKind kind) {
+  // The condition is the index's own, word for word, so that the database takes the index for it.
+  TableRead read = ValidBillsRead(kind);
+  read.orderBy = QStringLiteral("BillNo");
+  return read;
 }
 
 TableRead BillRowsByRowIdRead(BillKind kind, const std::vector<Value>& rowids) {

@@ -126,5 +126,9 @@ int CancelTestBill(Recordset& bills, const QString& billNo);
 // The reads the cancellations open their bill recordsets on.
 // The bills not cancelled, every row in the table's order, as a cancellation lists them.
 TableRead ValidBillsRead(BillKind kind);
+// The same bills of an out- or in-patient kind in the order of their numbers, which an index of
+// the numbers of the bills not cancelled serves alone: the table's order too wherever the numbers
+// rose with the bills (ReadKeyListInTableOrder).
+TableRead ValidBillNumbersRead(BillKind kind);
 // The rows of the kind's bill table stored under `rowids` (none for none), in the table's order.
 TableRead BillRowsByRowIdRead(BillKind kind, const std::vector<Value>& rowids);

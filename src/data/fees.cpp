@@ -12,7 +12,7 @@ const QString kPairCondition = QStringLiteral(
 }  // namespace
 
 const TableRead& FeesRecordRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsConsultant"), .orderBy = QStringLiteral("DrName"), .sort = TableRead::Sort::InMemory};
+  static const TableRead read{.table = QStringLiteral("SettingsConsultant"), .orderBy = QStringLiteral("DrName")};
   return read;
 }
 
@@ -38,7 +38,7 @@ TableRead FeesOfPairRead(const QString& doctor, const QString& patient) {
 }
 
 const TableRead& FeeDoctorsRead() {
-  static const TableRead read{.table = QStringLiteral("SettingDrDetails"), .orderBy = QStringLiteral("DoctorID"), .sort = TableRead::Sort::InMemory};
+  static const TableRead read{.table = QStringLiteral("SettingDrDetails"), .orderBy = QStringLiteral("DoctorID")};
   return read;
 }
 

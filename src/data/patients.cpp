@@ -19,7 +19,7 @@ struct KindReads {
 const KindReads& readsOf(PatientTableKind kind) {
   static const auto make = [](PatientTableKind k) {
     const QString table = QLatin1String(PatientTable(k));
-    return KindReads{{.table = table, .orderBy = QStringLiteral("EmployeeID"), .sort = TableRead::Sort::InMemory},
+    return KindReads{{.table = table, .orderBy = QStringLiteral("EmployeeID")},
                      {.table = table}};
   };
   static const KindReads outReads = make(PatientTableKind::OutPatient);

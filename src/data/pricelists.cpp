@@ -4,7 +4,7 @@ namespace L = cols::SettingsLab;
 namespace X = cols::SettingsXRay;
 
 const TableRead& LabTestsRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsLab"), .orderBy = QStringLiteral("Description"), .sort = TableRead::Sort::InMemory};
+  static const TableRead read{.table = QStringLiteral("SettingsLab"), .orderBy = QStringLiteral("Description")};
   return read;
 }
 
@@ -14,7 +14,7 @@ const TableRead& XRayTestsRead() {
 }
 
 const TableRead& XRayTestsSortedRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsXRay"), .orderBy = QStringLiteral("Description"), .sort = TableRead::Sort::InMemory};
+  static const TableRead read{.table = QStringLiteral("SettingsXRay"), .orderBy = QStringLiteral("Description")};
   return read;
 }
 

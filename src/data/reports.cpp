@@ -133,8 +133,7 @@ ReportRead InCancelledBillsOfDayRead(const QDate& day, const RowsAtLoad& atLoad)
 ReportRead ConsultantNoFeesRead() {
   return TableRead{.table = kFees,
                    .condition = QStringLiteral("0"),
-                   .orderBy = QStringLiteral("DrName"),
-                   .sort = TableRead::Sort::InMemory};
+                   .orderBy = QStringLiteral("DrName")};
 }
 
 ReportRead ConsultantFeesOfDaysRead(const ReportDays& days, const RowsAtLoad& atLoad) {

@@ -13,12 +13,6 @@ namespace {
   "\"" name "\" DATE CHECK (\"" name "\" IS NULL OR \"" name \
   "\" GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]')"
 #define T(name) "\"" name "\" TEXT COLLATE NOCASE"
-// IF NOT EXISTS: files made before these indexes get them when the program connects.
-#define BILL_NUMBER_INDEXES                                                                            \
-  "CREATE INDEX IF NOT EXISTS \"OutPatientPrintDetailsBillNo\" ON \"OutPatientPrintDetails\" (\"BillNo\");\n" \
-  "CREATE INDEX IF NOT EXISTS \"InPatientPrintDetailsBillNo\" ON \"InPatientPrintDetails\" (\"BillNo\");\n"   \
-  "CREATE INDEX IF NOT EXISTS \"LabPrintDetailsBillNo\" ON \"LabPrintDetails\" (\"BillNo\");\n"               \
-  "CREATE INDEX IF NOT EXISTS \"XRayPrintDetailsBillNo\" ON \"XRayPrintDetails\" (\"BillNo\");\n"
 
 const char* const kSchema =
     "PRAGMA user_version = 1;\n"
@@ -67,33 +61,59 @@ const char* const kSchema =
     T("patientName") ", " T("patientid") ", " T("BillDelete") ");\n"
     "CREATE TABLE \"SettingsLabBillNo\" (\"BillNo\" INTEGER);\n"
     "CREATE TABLE \"SettingsXRayBillNo\" (\"BillNo\" INTEGER);\n"
-    // The reports choose their bills by date.
-    "CREATE INDEX \"OutPatientPrintDetailsDate\" ON \"OutPatientPrintDetails\" (\"Date\");\n"
-    "CREATE INDEX \"InPatientPrintDetailsDate\" ON \"InPatientPrintDetails\" (\"Date\");\n"
-    "CREATE INDEX \"LabPrintDetailsDate\" ON \"LabPrintDetails\" (\"Date\");\n"
-    "CREATE INDEX \"XRayPrintDetailsDate\" ON \"XRayPrintDetails\" (\"Date\");\n"
-    "CREATE INDEX \"SettingsConsultantDate\" ON \"SettingsConsultant\" (\"Date\");\n"
-    // Every save finds the highest bill number stored.
-    BILL_NUMBER_INDEXES
-    // The bill forms list every patient's identifier in the order of their first names.
-    "CREATE INDEX \"SettingsOutPatientFirstName\" ON \"SettingsOutPatient\" (\"FirstName\", \"EmployeeID\");\n"
-    "CREATE INDEX \"SettingsInPatientFirstName\" ON \"SettingsInPatient\" (\"FirstName\", \"EmployeeID\");\n"
     "INSERT INTO \"SettingsOutBillNo\" VALUES (0);\n"
     "INSERT INTO \"SettingsInBillNo\" VALUES (0);\n"
     "INSERT INTO \"SettingsLabBillNo\" VALUES (0);\n"
     "INSERT INTO \"SettingsXRayBillNo\" VALUES (0);\n"
     "INSERT INTO \"SettingsCopyDB\" VALUES ('');\n";
 
-const char kBillNumberIndexes[] = BILL_NUMBER_INDEXES;
+// Every index is made IF NOT EXISTS: a file made before one of them gets it when the program
+// connects (AddMissingIndexes). A text column compares without regard to case (NOCASE) and its
+// index takes that collation, so the index serves the ORDER BY of the column; every index holds
+// the rowid after its own columns, so it serves the tie-break by rowid too. A read that selects
+// only columns an index holds (ReadColumn of the column beside the rowid) is answered from the
+// index alone.
+const char kIndexes[] =
+    // The reports choose their bills by date.
+    "CREATE INDEX IF NOT EXISTS \"OutPatientPrintDetailsDate\" ON \"OutPatientPrintDetails\" (\"Date\");\n"
+    "CREATE INDEX IF NOT EXISTS \"InPatientPrintDetailsDate\" ON \"InPatientPrintDetails\" (\"Date\");\n"
+    "CREATE INDEX IF NOT EXISTS \"LabPrintDetailsDate\" ON \"LabPrintDetails\" (\"Date\");\n"
+    "CREATE INDEX IF NOT EXISTS \"XRayPrintDetailsDate\" ON \"XRayPrintDetails\" (\"Date\");\n"
+    "CREATE INDEX IF NOT EXISTS \"SettingsConsultantDate\" ON \"SettingsConsultant\" (\"Date\");\n"
+    // Every save finds the highest bill number stored.
+    "CREATE INDEX IF NOT EXISTS \"OutPatientPrintDetailsBillNo\" ON \"OutPatientPrintDetails\" (\"BillNo\");\n"
+    "CREATE INDEX IF NOT EXISTS \"InPatientPrintDetailsBillNo\" ON \"InPatientPrintDetails\" (\"BillNo\");\n"
+    "CREATE INDEX IF NOT EXISTS \"LabPrintDetailsBillNo\" ON \"LabPrintDetails\" (\"BillNo\");\n"
+    "CREATE INDEX IF NOT EXISTS \"XRayPrintDetailsBillNo\" ON \"XRayPrintDetails\" (\"BillNo\");\n"
+    // The cancellations list the numbers of the bills not cancelled (ValidBillNumbersRead): from
+    // the index of those alone, in the order of the numbers, which is the table's where they rose
+    // with the bills.
+    "CREATE INDEX IF NOT EXISTS \"OutPatientPrintDetailsValidBillNo\" ON \"OutPatientPrintDetails\" (\"BillNo\") "
+    "WHERE BillDelete='Available';\n"
+    "CREATE INDEX IF NOT EXISTS \"InPatientPrintDetailsValidBillNo\" ON \"InPatientPrintDetails\" (\"BillNo\") "
+    "WHERE BillDelete='Available';\n"
+    // The bill forms list every patient's identifier in the order of the first names, those of one
+    // name by identifier (OutPatientsByNameRead, InPatientsByNameRead): from the index alone.
+    "CREATE INDEX IF NOT EXISTS \"SettingsOutPatientFirstName\" ON \"SettingsOutPatient\" (\"FirstName\", \"EmployeeID\");\n"
+    "CREATE INDEX IF NOT EXISTS \"SettingsInPatientFirstName\" ON \"SettingsInPatient\" (\"FirstName\", \"EmployeeID\");\n"
+    // The patient records walk the patients in the order of their identifiers, and they and the
+    // consultant fee form list the identifiers so (PatientsRecordRead).
+    "CREATE INDEX IF NOT EXISTS \"SettingsOutPatientEmployeeID\" ON \"SettingsOutPatient\" (\"EmployeeID\");\n"
+    "CREATE INDEX IF NOT EXISTS \"SettingsInPatientEmployeeID\" ON \"SettingsInPatient\" (\"EmployeeID\");\n"
+    // The consultant fee record walks the fees in the order of the doctors (FeesRecordRead).
+    "CREATE INDEX IF NOT EXISTS \"SettingsConsultantDrName\" ON \"SettingsConsultant\" (\"DrName\");\n"
+    // The doctor boxes and the price lists, in the order of their names.
+    "CREATE INDEX IF NOT EXISTS \"SettingDrDetailsDoctorID\" ON \"SettingDrDetails\" (\"DoctorID\");\n"
+    "CREATE INDEX IF NOT EXISTS \"SettingsLabDescription\" ON \"SettingsLab\" (\"Description\");\n"
+    "CREATE INDEX IF NOT EXISTS \"SettingsXRayDescription\" ON \"SettingsXRay\" (\"Description\");\n";
 
 #undef T
 #undef HALVION_DATE_COLUMN
-#undef BILL_NUMBER_INDEXES
 
 }  // namespace
 
 
-void AddMissingIndexes(Connection& con) { con.Execute(QString::fromLatin1(kBillNumberIndexes)); }
+void AddMissingIndexes(Connection& con) { con.Execute(QString::fromLatin1(kIndexes)); }
 
 void CreateDatabase(const QString& path) {
   auto con = std::make_shared<Connection>();
@@ -101,6 +121,7 @@ void CreateDatabase(const QString& path) {
   try {
     Transaction save(con);
     con->Execute(QString::fromUtf8(kSchema));
+    con->Execute(QString::fromLatin1(kIndexes));
     // The stored password and type are the cipher's output, so the default login is added here
     // rather than in the schema text.
     con->QueryValue(

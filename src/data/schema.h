@@ -11,8 +11,8 @@ inline constexpr const char* kDatabaseFileName = "quorveldb.mdb";
 
 class Connection;
 
-// Adds the indexes a file made by an earlier build lacks (the bill numbers'); nothing on a file
-// that has them. Raises DbError when the file cannot be written now.
+// Adds the indexes a file made by an earlier build lacks (those of the bill numbers and of the
+// long lists the forms read in order); nothing on a file that has them. Raises DbError when the file cannot be written now.
 void AddMissingIndexes(Connection& con);
 
 // Writes a new database file with the seed rows (the default login enciphered with the

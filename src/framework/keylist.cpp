@@ -341,6 +341,30 @@ std::unique_ptr<KeyList> ReadKeyList(const std::shared_ptr<Connection>& con, con
   return list;
 }
 
+std::unique_ptr<KeyList> ReadKeyListInTableOrder(const std::shared_ptr<Connection>& con, const TableRead& read,
+                                                 int ordinal, bool trimmedLookups) {
+  auto list = std::make_unique<KeyList>(trimmedLookups);
+  try {
+    list->Reserve(RowsAtMost(con, read));
+  } catch (const DbError&) {
+  }
+  bool inTableOrder = true;
+  ReadColumnText(con, read, ordinal, [&](const char* text, int size, qint64 rowid) {
+    if (!inTableOrder) return;
+    if (list->Count() > 0 && rowid < list->RowId(list->Count() - 1)) {
+      inTableOrder = false;
+      return;
+    }
+    list->AppendUtf8(text, size, rowid);
+  });
+  if (inTableOrder) return list;
+  list.reset();  // its room is given back before the second read takes its own
+  TableRead byRowid = read;
+  byRowid.orderBy.clear();
+  byRowid.thenBy.clear();
+  return ReadKeyList(con, byRowid, ordinal, trimmedLookups);
+}
+
 std::unique_ptr<Recordset> ReadListedRow(const std::shared_ptr<Connection>& con, const QString& table,
                                          const KeyList& list, QStringView text) {
   const int at = list.FirstExact(text);

@@ -101,6 +101,12 @@ KeyList* ShowKeyList(QComboBox* combo, std::unique_ptr<KeyList> list);
 // (ReadColumnText), in a new list made room for once. Raises DbError as ReadColumnText does.
 std::unique_ptr<KeyList> ReadKeyList(const std::shared_ptr<Connection>& con, const TableRead& read, int ordinal,
                                      bool trimmedLookups);
+// The same for a list shown in the table's order that an index holding the column serves faster in
+// its own order, `read` (its sort columns the index's): where the rows come in rowid order that
+// way too, that is the list; a row out of turn, and the list is read again in the order rows were
+// added (`read` without its sort columns).
+std::unique_ptr<KeyList> ReadKeyListInTableOrder(const std::shared_ptr<Connection>& con, const TableRead& read,
+                                                 int ordinal, bool trimmedLookups);
 // How many rows a list read from the table of `read` should make room for: its largest rowid (read
 // from the end of the table's tree), at least its row count while rowids are positive, and never
 // more than a few million.

@@ -132,13 +132,10 @@ void RecordForm::LoadMenuForm() {
       MainRecordset->MoveFirst();
       display();
     }
-    if (config_.keyset) {  // the same read just made: its order is taken over, not sorted again
+    if (config_.keyset) {  // the same read just made: its rowids are taken over, not read again
       LookupRecordset->OpenKeysetLike(*MainRecordset, adLockReadOnly);
     } else {
-      // The look-up copy of a snapshot form is sorted by the database, as it always was.
-      TableRead lookup = config_.read;
-      lookup.sort = TableRead::Sort::ByDatabase;
-      LookupRecordset->Open(lookup, gCon, adOpenStatic, adLockReadOnly);
+      LookupRecordset->Open(config_.read, gCon, adOpenStatic, adLockReadOnly);
     }
   } catch (const DbError& e) {
     MsgBox(QStringLiteral("Error:") + e.Description());

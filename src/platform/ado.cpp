@@ -154,7 +154,10 @@ int configure(sqlite3* db) {
   sqlite3_extended_result_codes(db, 1);
   sqlite3_busy_timeout(db, kBusyTimeoutMs);
   // A rollback journal rather than WAL, so that a plain copy of the one file is a whole back-up.
-  for (const char* pragma : {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=OFF"}) {
+  // A page cache of 32 MiB in place of SQLite's 2: the indexes the long lists are read from, and
+  // the rows a read in an index's order looks up by rowid, stay in memory from one read to the next.
+  for (const char* pragma : {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=OFF",
+                             "PRAGMA cache_size=-32768"}) {
     const int rc = execSql(db, pragma);
     if (rc != SQLITE_OK) return rc;
   }
@@ -362,6 +365,9 @@ QString TableRead::Sql() const {
   QString text = QStringLiteral("SELECT *, rowid FROM ") + QString::fromUtf8(quoteIdentifier(table));
   if (!condition.isEmpty()) text += QStringLiteral(" WHERE ") + condition;
   text += QStringLiteral(" ORDER BY ");
-  if (!orderBy.isEmpty()) text += QString::fromUtf8(quoteIdentifier(orderBy)) + QStringLiteral(", ");
+  if (!orderBy.isEmpty()) {
+    text += QString::fromUtf8(quoteIdentifier(orderBy)) + QStringLiteral(", ");
+    if (!thenBy.isEmpty()) text += QString::fromUtf8(quoteIdentifier(thenBy)) + QStringLiteral(", ");
+  }
   return text + QStringLiteral("rowid");
 }

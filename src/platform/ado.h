@@ -8,8 +8,8 @@
 // committed implicitly: a pending AddNew or edit stays pending until Update or CancelUpdate.
 //
 // How a read runs is never guessed from its SQL text. A read of one table's rows is described
-// by the data module (TableRead): the table, its condition, its sort column and how that sort is
-// made. The layer builds the text from it and so knows the table it writes to; only such a read
+// by the data module (TableRead): the table, its condition and its sort columns. The layer builds
+// the text from it and so knows the table it writes to; only such a read
 // can be writable, opened as a keyset or read by column. Any other selection (a report's grouping,
 // a join, a look-up) is a free text, run read-only exactly as written.
 #include <QDate>
@@ -104,24 +104,21 @@ class Recordset;
 // A read of the rows of one table, as the data module means it. The rows carry their rowid, so
 // they can be written back; rows of equal sort keys, and all rows where no sort column is named,
 // come in the order they were added (the rowid breaks the tie).
+//
+// The database sorts. A read of a long table is given an index that serves its order (the sort
+// columns in turn, each with the collation the column compares by; the rowid an index holds
+// last), so that SQLite reads the rows in that order instead of sorting them; data/schema.cpp
+// names which index serves which read.
 struct TableRead {
-  // Who sorts the rows by `orderBy`. InMemory matters to OpenKeyset and to the column reads
-  // (ReadColumn, ReadColumnText) of the sort column itself: the keys are read in storage order and
-  // sorted here, by the column's collation as the database would, for the tables of fifty thousand
-  // patients and half a million bills that the database sorts slowly under NOCASE. A snapshot
-  // Open of such a read, and a column read of any other column, is sorted by the database: the
-  // same rows in the same order. A column whose collation this layer cannot compare is sorted by
-  // the database after all.
-  enum class Sort : std::uint8_t { ByDatabase, InMemory };
-
   // Every member has a default, so that a read names only what it sets ({.table = ..., ...}).
   QString table = {};
   QString condition = {};              // an SQL condition on the row with "?" parameters, or empty
   std::vector<Value> parameters = {};  // bound to the condition's "?" in order
   QString orderBy = {};  // one column by name, ascending; empty for the order rows were added
-  Sort sort = Sort::ByDatabase;
+  QString thenBy = {};   // with orderBy: the column that orders rows equal in it, before the rowid
 
-  // The text it runs as: SELECT *, rowid FROM "table" [WHERE condition] ORDER BY ["orderBy", ]rowid.
+  // The text it runs as:
+  // SELECT *, rowid FROM "table" [WHERE condition] ORDER BY ["orderBy", ["thenBy", ]]rowid.
   QString Sql() const;
 };
 
@@ -218,7 +215,7 @@ public:
   void OpenKeyset(const TableRead& read, std::shared_ptr<Connection> con, int lockType = adLockReadOnly);
   // OpenKeyset of `model`'s read on its connection. Where nothing was written to the database
   // since `model` (itself opened by OpenKeyset) read its rowids, they are taken over instead of
-  // being sorted again; otherwise the rows are read afresh. Raises as OpenKeyset does, and
+  // being read again; otherwise the rows are read afresh. Raises as OpenKeyset does, and
   // adErrInvalidArgument for a model opened on a free text.
   void OpenKeysetLike(const Recordset& model, int lockType = adLockReadOnly);
   void Close();
@@ -282,9 +279,8 @@ private:
 
 // One column of the rows of `read`, in its order, each as Fields(ordinal) would give it, with the
 // row's rowid; the rows themselves are not kept. For the long one-column lists (every patient's
-// identifier, every bill number) whose full rows are read only once one of them is chosen. With
-// the in-memory sort, the sort column itself is sorted here without the rest of the row (unless
-// an index led by it hands the rows over in order); any other column is sorted by the database.
+// identifier, every bill number) whose full rows are read only once one of them is chosen. Only
+// the column and the rowid are selected, so that an index holding both answers alone.
 // Raises DbError as Open does, adErrItemNotFound for an ordinal out of range.
 void ReadColumn(const std::shared_ptr<Connection>& con, const TableRead& read, int ordinal,
                 const std::function<void(const Value& value, qint64 rowid)>& row);
@@ -292,8 +288,8 @@ void ReadColumn(const std::shared_ptr<Connection>& con, const TableRead& read, i
 // NUL-ended, valid only during the call): no Value and no QString is made for a row.
 void ReadColumnText(const std::shared_ptr<Connection>& con, const TableRead& read, int ordinal,
                     const std::function<void(const char* utf8, int size, qint64 rowid)>& row);
-// The same for the read `keyset` was opened on (by OpenKeyset) and its connection: where nothing
-// was written to the database since it read its rowids, the column is read in their order, so
-// that the table is not sorted once more.
+// The same for the rows `keyset` holds (opened by OpenKeyset, in its read's order): the sort
+// column's texts read with its rowids are handed over once, where nothing was written to the
+// database since; any other column, or after a write, is read afresh as above.
 void ReadColumnText(const Recordset& keyset, int ordinal,
                     const std::function<void(const char* utf8, int size, qint64 rowid)>& row);

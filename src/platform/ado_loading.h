@@ -1,19 +1,19 @@
 #pragma once
-// What a recordset keeps from its loading paths (the in-memory sort, the keyset's rowids);
-// nothing above the layer uses this.
-#include <QByteArray>
+// What a recordset keeps from its loading paths (when a keyset read its rowids, and the texts of
+// its sort column read with them); nothing above the layer uses this.
 #include <QString>
+#include <cstdint>
 #include <sqlite3.h>
 #include <vector>
 
 namespace ado_detail {
 
-// The texts of a sort column as they were read, in the sorted order: the list of that column,
-// when one is wanted, is then not read and sorted again.
-struct SortedTexts {
-  QString key;
-  std::vector<char> bytes;
-  std::vector<std::size_t> ends;  // where each text ends in `bytes`
+// The texts of a keyset's sort column, read with its rowids from the index that serves the order
+// and kept, in that order, until the column is listed once (ReadColumnText of the keyset).
+struct KeptTexts {
+  QString column;
+  std::vector<char> bytes;           // the texts, one after another
+  std::vector<std::uint32_t> ends;   // where each ends in `bytes`
 };
 
 // What the database was when a keyset read its rowids: a write since, by this connection or

@@ -352,7 +352,7 @@ void Recordset::journalRollback() {
   if (!d->open) return;
   // The rows put back are not the ones last read: nothing read before is handed on any more.
   d->keysetStamp.reset();
-  d->keyTexts.reset();
+  d->keptTexts.reset();
   d->rollback();
 }
 

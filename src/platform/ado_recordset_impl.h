@@ -73,7 +73,7 @@ struct Recordset::Impl {
   QByteArray keysetSql;  // a keyset recordset: the text that reads its rowids; else empty
   mutable std::optional<ado_detail::DbStamp> keysetStamp;  // when those rowids were read
   // The sort column read with those rowids, until it is listed.
-  mutable std::shared_ptr<ado_detail::SortedTexts> keyTexts;
+  mutable std::shared_ptr<ado_detail::KeptTexts> keptTexts;
   std::vector<Value> parameters;
   std::vector<ado_detail::Column> columns;
   mutable ado_detail::Storage storage;  // a keyset recordset reads rows into it as they are needed

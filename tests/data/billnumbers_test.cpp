@@ -6,8 +6,6 @@
 #include <optional>
 
 #include "data/billnumbers.h"
-#include "framework/databaseerror.h"
-#include "globals.h"
 #include "support/fixture.h"
 
 namespace {
@@ -110,14 +108,6 @@ TEST_F(BillNumbersTest, AHeldNumberKeepsOtherWritersWaitingUntilItIsGivenBack) {
     ASSERT_EQ(sqlite3_exec(other->handle(), write.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
     EXPECT_EQ(HeldBillNumber(con, kind).Number(), 2);
   }
-}
-
-TEST_F(BillNumbersTest, AFileWithoutTheBillNumberIndexesGetsThemWhenTheProgramConnects) {
-  exec(QStringLiteral("DROP INDEX OutPatientPrintDetailsBillNo; DROP INDEX LabPrintDetailsBillNo"));
-  ConnectDB();
-  ASSERT_EQ(endCount(), 0);
-  EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE '%BillNo'")),
-            QStringLiteral("4"));
 }
 
 }  // namespace

@@ -16,9 +16,6 @@ int FuzzCipher(const std::uint8_t* data, std::size_t size);
 int FuzzNumbers(const std::uint8_t* data, std::size_t size);
 // The recordset's SQL handling: any text opened as a recordset, and any text stored and read back.
 int FuzzRecordset(const std::uint8_t* data, std::size_t size);
-// The in-memory sorts (a keyset's rowids, a column read by its own sort column) over random rows
-// of a column of the collation the bytes choose: the order SQLite's own ORDER BY gives.
-int FuzzOrder(const std::uint8_t* data, std::size_t size);
 
 struct FuzzTarget {
   const char* name;  // the corpus folder and the fuzzer's name
@@ -29,5 +26,4 @@ inline constexpr FuzzTarget kFuzzTargets[] = {
     {"cipher", &FuzzCipher},
     {"numbers", &FuzzNumbers},
     {"recordset", &FuzzRecordset},
-    {"order", &FuzzOrder},
 };

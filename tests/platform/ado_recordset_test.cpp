@@ -33,7 +33,7 @@ TEST_F(AdoNavigation, AnEmptyRecordsetHasNoRowToReadWriteOrLeave) {
 
 TEST_F(AdoNavigation, MovesStopAtBothEnds) {
   exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('b','2')");
-  auto rs = open(SortedInMemory("SettingsLab", "Description"));
+  auto rs = open(SortedByDatabase("SettingsLab", "Description"));
   const struct {
     const char* move;
     const char* then;  // where it stands, or the error number
@@ -67,7 +67,7 @@ TEST_F(AdoNavigation, MovesStopAtBothEnds) {
 using AdoAddNew = AdoTest;
 
 TEST_F(AdoAddNew, APendingRowCountsAndCancelGoesBack) {
-  auto rs = open(SortedInMemory("SettingsLab", "Description"));
+  auto rs = open(SortedByDatabase("SettingsLab", "Description"));
   rs->AddNew();
   EXPECT_EQ(rs->RecordCount(), 1);
   EXPECT_FALSE(rs->Bof() || rs->Eof());
@@ -99,7 +99,7 @@ TEST_F(AdoAddNew, APendingRowCountsAndCancelGoesBack) {
 // current row, at the end, until a Requery sorts it in.
 TEST_F(AdoAddNew, UpdateStoresTheSetFieldsAndReadsTheRowBack) {
   exec("INSERT INTO OutPatientPrintDetails(BillNo,BillDelete) VALUES (50,'Available')");
-  auto rs = open(SortedInMemory("OutPatientPrintDetails", "BillNo"));
+  auto rs = open(SortedByDatabase("OutPatientPrintDetails", "BillNo"));
   rs->AddNew();
   rs->SetField(0, "42");
   rs->SetField(1, QDate(2026, 12, 9));
@@ -136,7 +136,7 @@ using AdoEdit = AdoTest;
 // A form that changes one field must not put back what another user changed in the meantime.
 TEST_F(AdoEdit, UpdateWritesOnlyTheFieldsThatWereSet) {
   exec("INSERT INTO SettingsOutPatient(EmployeeID,FirstName,Address) VALUES ('OP1','Ann','Old Road')");
-  auto rs = open(SortedInMemory("SettingsOutPatient", "EmployeeID"));
+  auto rs = open(SortedByDatabase("SettingsOutPatient", "EmployeeID"));
   auto other = open(Table("SettingsOutPatient"), adLockOptimistic, openDb());
   other->SetField(9, "New Road");
   other->Update();
@@ -187,7 +187,7 @@ TEST_F(AdoEdit, AFailedUpdateKeepsTheEditPending) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     exec("DELETE FROM SettingsConsultant; INSERT INTO SettingsConsultant VALUES ('2026-12-09','Dr A','100','OP1')");
-    auto rs = open(SortedInMemory("SettingsConsultant", "DrName"));
+    auto rs = open(SortedByDatabase("SettingsConsultant", "DrName"));
     rs->SetField(2, "150");
     c.breakIt(*rs);
     EXPECT_EQ(ErrorOf([&] { rs->Update(); }), c.number);
@@ -281,8 +281,8 @@ using AdoSnapshot = AdoTest;
 // A recordset sees its own writes at once and other recordsets' writes only after Requery.
 TEST_F(AdoSnapshot, OtherWritesAppearOnlyAfterRequery) {
   exec("INSERT INTO SettingsLab VALUES ('b','1'),('d','2')");
-  auto a = open(SortedInMemory("SettingsLab", "Description"));
-  auto b = open(SortedInMemory("SettingsLab", "Description"));
+  auto a = open(SortedByDatabase("SettingsLab", "Description"));
+  auto b = open(SortedByDatabase("SettingsLab", "Description"));
   a->AddNew();
   a->SetField(0, "c");
   a->Update();
@@ -299,7 +299,7 @@ TEST_F(AdoSnapshot, OtherWritesAppearOnlyAfterRequery) {
 TEST_F(AdoSnapshot, RowsChangedOutOfTheWhereStayUntilRequery) {
   exec("INSERT INTO LabPrintDetails(BillNo,Description,BillDelete) VALUES (5,'CBC','Available'),"
        "(5,'ESR','Available'),(4,'CBC','Available'),(5,'Sugar','Available')");
-  auto rs = open(SortedInMemory("LabPrintDetails", "BillNo", "BillDelete='Available'"));
+  auto rs = open(SortedByDatabase("LabPrintDetails", "BillNo", "BillDelete='Available'"));
   QStringList visited;
   rs->MoveFirst();
   for (long i = 0; i < rs->RecordCount(); ++i) {
@@ -322,7 +322,7 @@ TEST_F(AdoSnapshot, ALargeSnapshotReadsEveryRow) {
   exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<20000) "
        "INSERT INTO OutPatientPrintDetails(BillNo,Date,total,patientName,BillDelete) "
        "SELECT i, '2026-12-09', i || '.5', 'Patient ' || i, 'Available' FROM n");
-  auto rs = open(SortedInMemory("OutPatientPrintDetails", "BillNo"));
+  auto rs = open(SortedByDatabase("OutPatientPrintDetails", "BillNo"));
   ASSERT_EQ(rs->RecordCount(), 20000);
   rs->MoveLast();
   EXPECT_EQ(s(rs->Fields(10).toText()), "Patient 20000");

@@ -1,5 +1,5 @@
-// A second keyset of the same read, and the list of its sort column, take the order the first
-// keyset read instead of sorting again; whatever was written in between, they must show exactly
+// A second keyset of the same read, and the list of its sort column, take what the first keyset
+// read instead of reading again; whatever was written in between, they must show exactly
 // what a fresh read shows. And a condition before the sort changes nothing in the order.
 #include "platform/ado_support.h"
 
@@ -36,22 +36,20 @@ TEST_F(AdoSharedOrder, ConditionedSortsComeInTheDatabasesOwnOrder) {
     TableRead read;
     int ordinal;
   } texts[] = {
-      {SortedInMemory("SettingsLab", "Description", "Amount <> '2'"), 0},
-      {SortedInMemory("SettingsLab", "Amount", "Description IS NOT NULL"), 0},
-      {SortedInMemory("SettingsLab", "Description", "Description='b' or Description = 'a'"), 0},
-      {SortedInMemory("SettingsLabBillNo", "BillNo", "BillNo <> 12"), 0},
-      {SortedInMemory("SettingsLabBillNo", "BillNo"), 0},
-      {SortedInMemory("SettingsLabBillNo", "BillNo", "BillNo > 100000"), 0},
-      // The condition's values are bound in the reads made for the sort too.
-      {withValues(SortedInMemory("SettingsLab", "Description", "Amount <> ? AND Description <> ?"), {"2", "Zed"}), 1},
-      {withValues(SortedInMemory("SettingsLabBillNo", "BillNo", "BillNo BETWEEN ? AND ?"), {-7, 256}), 0},
+      {SortedByDatabase("SettingsLab", "Description", "Amount <> '2'"), 0},
+      {SortedByDatabase("SettingsLab", "Amount", "Description IS NOT NULL"), 0},
+      {SortedByDatabase("SettingsLab", "Description", "Description='b' or Description = 'a'"), 0},
+      {SortedByDatabase("SettingsLabBillNo", "BillNo", "BillNo <> 12"), 0},
+      {SortedByDatabase("SettingsLabBillNo", "BillNo"), 0},
+      {SortedByDatabase("SettingsLabBillNo", "BillNo", "BillNo > 100000"), 0},
+      // The condition's values are bound in the keyset's read of its rowids too.
+      {withValues(SortedByDatabase("SettingsLab", "Description", "Amount <> ? AND Description <> ?"), {"2", "Zed"}), 1},
+      {withValues(SortedByDatabase("SettingsLabBillNo", "BillNo", "BillNo BETWEEN ? AND ?"), {-7, 256}), 0},
   };
   for (const auto& t : texts) {
     const std::string sql = t.read.Sql().toStdString();
-    TableRead byDatabase = t.read;
-    byDatabase.sort = TableRead::Sort::ByDatabase;
     Recordset own, snapshot, keyset;
-    own.Open(byDatabase, con, adOpenDynamic, adLockReadOnly);
+    own.Open(t.read, con, adOpenDynamic, adLockReadOnly);
     snapshot.Open(t.read, con, adOpenDynamic, adLockOptimistic);
     keyset.OpenKeyset(t.read, con, adLockOptimistic);
     const std::string expected = rowsOf(own).toStdString();
@@ -68,7 +66,7 @@ TEST_F(AdoSharedOrder, ConditionedSortsComeInTheDatabasesOwnOrder) {
 
 TEST_F(AdoSharedOrder, ASecondKeysetAndTheListShowWhatAFreshReadShows) {
   exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('B','2'),('a','5'),('d','4')");
-  const TableRead sorted = SortedInMemory("SettingsLab", "Description");
+  const TableRead sorted = SortedByDatabase("SettingsLab", "Description");
   const auto fresh = [&] {
     Recordset rs;
     rs.OpenKeyset(sorted, con, adLockReadOnly);
@@ -141,7 +139,7 @@ TEST_F(AdoSharedOrder, ASecondKeysetAndTheListShowWhatAFreshReadShows) {
 TEST_F(AdoSharedOrder, OnlyTheKeysetOfATableReadIsTakenOver) {
   exec("INSERT INTO SettingsLab VALUES ('c','3'),('a','1'),('b','2')");
   Recordset model, second;
-  model.OpenKeyset(SortedInMemory("SettingsLab", "Description"), con, adLockReadOnly);
+  model.OpenKeyset(SortedByDatabase("SettingsLab", "Description"), con, adLockReadOnly);
   second.OpenKeysetLike(model, adLockReadOnly);
   EXPECT_EQ(rowsOf(second), "a,1|b,2|c,3");
   // A free text has no table to read its rows from by rowid, nor its column by itself.

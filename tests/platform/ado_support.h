@@ -26,9 +26,10 @@ inline TableRead SortedByDatabase(const char* table, const char* column, const c
   read.orderBy = QString::fromUtf8(column);
   return read;
 }
-inline TableRead SortedInMemory(const char* table, const char* column, const char* condition = "") {
-  TableRead read = SortedByDatabase(table, column, condition);
-  read.sort = TableRead::Sort::InMemory;
+// Rows equal in `column` by `then`, before the rowid.
+inline TableRead SortedThenBy(const char* table, const char* column, const char* then) {
+  TableRead read = SortedByDatabase(table, column);
+  read.thenBy = QString::fromUtf8(then);
   return read;
 }
 

@@ -178,19 +178,19 @@ TEST_F(AdoQuery, OrderWhereAndDistinctAsTheFormsExpect) {
   } cases[] = {
       {"text order ignores case, ties by insertion",
        "INSERT INTO SettingsOutPatient(EmployeeID,FirstName) VALUES ('1','bob'),('2','Alice'),('3','carl'),('4','Bob')",
-       SortedInMemory("SettingsOutPatient", "FirstName"), nullptr, adLockOptimistic, 1, "Alice|bob|Bob|carl"},
+       SortedByDatabase("SettingsOutPatient", "FirstName"), nullptr, adLockOptimistic, 1, "Alice|bob|Bob|carl"},
       {"read-only lookups order the same",
        "INSERT INTO SettingsOutPatient(EmployeeID,FirstName) VALUES ('1','bob'),('2','Alice'),('3','carl'),('4','Bob')",
        SortedByDatabase("SettingsOutPatient", "FirstName"), nullptr, adLockReadOnly, 0, "2|1|4|3"},
       {"identifiers sort as text",
        "INSERT INTO SettingsOutPatient(EmployeeID) VALUES ('OP2'),('OP10'),('OP1')",
-       SortedInMemory("SettingsOutPatient", "EmployeeID"), nullptr, adLockOptimistic, 0, "OP1|OP10|OP2"},
+       SortedByDatabase("SettingsOutPatient", "EmployeeID"), nullptr, adLockOptimistic, 0, "OP1|OP10|OP2"},
       {"a projection orders the same",
        "INSERT INTO SettingsInPatient(EmployeeID) VALUES ('IP2'),('ip10'),('IP1')", {},
        "SELECT EmployeeID FROM SettingsInPatient Order by EmployeeID, rowid", adLockReadOnly, 0, "IP1|ip10|IP2"},
       {"bill numbers written as text sort as numbers",
        "INSERT INTO OutPatientPrintDetails(BillNo,BillDelete) VALUES ('10','Available'),('2','Available')",
-       SortedInMemory("OutPatientPrintDetails", "BillNo", "BillDelete='Available'"), nullptr, adLockOptimistic, 0,
+       SortedByDatabase("OutPatientPrintDetails", "BillNo", "BillDelete='Available'"), nullptr, adLockOptimistic, 0,
        "2|10"},
       {"no sort column: the order rows were added in",
        "INSERT INTO SettingsLab VALUES ('c','1'),('a','2'),('b','3'); DELETE FROM SettingsLab WHERE Description='a';"
@@ -233,17 +233,19 @@ TEST_F(AdoQuery, OrderWhereAndDistinctAsTheFormsExpect) {
 
 // What a read of one table runs as: every column and the rowid (which is no field), its condition,
 // its sort column quoted, and the rowid breaking ties or, with no sort column, giving the order
-// rows were added in. The recordset's Source() is that text, whichever side sorts.
+// rows were added in. The recordset's Source() is that text.
 TEST_F(AdoOpen, AReadOfOneTableRunsAsItsBuiltText) {
   const struct {
     TableRead read;
     const char* runs;
   } cases[] = {
       {Table("SettingsNewUser"), "SELECT *, rowid FROM \"SettingsNewUser\" ORDER BY rowid"},
-      {SortedInMemory("SettingsOutPatient", "EmployeeID"),
+      {SortedByDatabase("SettingsOutPatient", "EmployeeID"),
        "SELECT *, rowid FROM \"SettingsOutPatient\" ORDER BY \"EmployeeID\", rowid"},
       {SortedByDatabase("SettingDrDetails", "DoctorID"),
        "SELECT *, rowid FROM \"SettingDrDetails\" ORDER BY \"DoctorID\", rowid"},
+      {SortedThenBy("SettingsInPatient", "FirstName", "EmployeeID"),
+       "SELECT *, rowid FROM \"SettingsInPatient\" ORDER BY \"FirstName\", \"EmployeeID\", rowid"},
       {Table("InPatientPrintDetails", "BillDelete='Available'"),
        "SELECT *, rowid FROM \"InPatientPrintDetails\" WHERE BillDelete='Available' ORDER BY rowid"},
       {SortedByDatabase("SettingsConsultant", "DrName", "Date BETWEEN ? AND ?"),

@@ -2,7 +2,11 @@
 // search exactly as the combo box's own list did, and a column read alone comes in the order
 // and with the texts of the recordset it stands for.
 #include <QStandardItemModel>
+#include <sqlite3.h>
 
+#include <string>
+
+#include "data/bills.h"
 #include "framework/keylist.h"
 #include "globals.h"
 #include "platform/ado_support.h"
@@ -171,8 +175,8 @@ TEST_F(KeyListTest, AColumnReadAloneMatchesTheRecordsetItStandsFor) {
     TableRead read;
     int ordinal;
   };
-  for (const Case& c : {Case{SortedInMemory("SettingsOutPatient", "FirstName"), 0},
-                        Case{SortedByDatabase("SettingsOutPatient", "FirstName"), 0},
+  for (const Case& c : {Case{SortedByDatabase("SettingsOutPatient", "FirstName"), 0},
+                        Case{SortedThenBy("SettingsOutPatient", "FirstName", "EmployeeID"), 0},
                         Case{Table("OutPatientPrintDetails", "BillDelete='Available'"), 0},
                         Case{Table("OutPatientPrintDetails"), 1}}) {
     SCOPED_TRACE(c.read.Sql().toStdString());
@@ -186,8 +190,9 @@ TEST_F(KeyListTest, AColumnReadAloneMatchesTheRecordsetItStandsFor) {
   EXPECT_THROW(ReadColumn(con, Table("SettingsOutPatient"), 99, [](const Value&, qint64) {}), DbError);
 }
 
-// The index on (FirstName, EmployeeID) hands patients of one first name over by identifier; the
-// list must still hold them in the order they were added, whatever the case of the name.
+// The index on (FirstName, EmployeeID) hands patients of one first name over by identifier; a
+// list asked for by first name alone must still hold them in the order they were added, and one
+// by name and identifier in that order, whatever the case of the name.
 TEST_F(KeyListTest, TheTextOfAColumnComesInTheRecordsetsOrderThroughTheIndex) {
   auto con = openDb();
   exec("INSERT INTO SettingsOutPatient(EmployeeID, FirstName) VALUES ('OP9','ravi'),('OP1','Ravi'),"
@@ -199,12 +204,12 @@ TEST_F(KeyListTest, TheTextOfAColumnComesInTheRecordsetsOrderThroughTheIndex) {
     TableRead read;
     int ordinal;
   };
-  for (const Case& c : {Case{SortedInMemory("SettingsOutPatient", "FirstName"), 0},
-                        Case{SortedInMemory("SettingsOutPatient", "FirstName"), 1},
-                        Case{SortedByDatabase("SettingsOutPatient", "FirstName"), 0},
-                        Case{SortedInMemory("SettingsOutPatient", "EmployeeID"), 1},
-                        Case{SortedInMemory("OutPatientPrintDetails", "Date"), 1},
-                        Case{SortedInMemory("OutPatientPrintDetails", "Date"), 0},
+  for (const Case& c : {Case{SortedByDatabase("SettingsOutPatient", "FirstName"), 0},
+                        Case{SortedByDatabase("SettingsOutPatient", "FirstName"), 1},
+                        Case{SortedThenBy("SettingsOutPatient", "FirstName", "EmployeeID"), 0},
+                        Case{SortedByDatabase("SettingsOutPatient", "EmployeeID"), 1},
+                        Case{SortedByDatabase("OutPatientPrintDetails", "Date"), 1},
+                        Case{SortedByDatabase("OutPatientPrintDetails", "Date"), 0},
                         Case{Table("OutPatientPrintDetails", "BillDelete='Available'"), 0}}) {
     SCOPED_TRACE(c.read.Sql().toStdString());
     Recordset rs;
@@ -230,6 +235,46 @@ TEST_F(KeyListTest, TheTextOfAColumnComesInTheRecordsetsOrderThroughTheIndex) {
                con);
       EXPECT_EQ(one.Fields(c.ordinal).toText(), read[qsizetype(i)]);
     }
+  }
+}
+
+// A list shown in the table's order and read through the index of the numbers of the valid bills:
+// where the numbers rose with the bills the index's order is the list, read once; a number out of
+// turn, and the list is read again from the table. Either way it is the table's own order.
+TEST_F(KeyListTest, AListInTableOrderReadThroughAnIndexIsTheTablesOrder) {
+  auto con = openDb();
+  const struct {
+    const char* name;
+    const char* rows;  // (BillNo, BillDelete) in the order they are added
+    int reads;         // of the bill table
+  } cases[] = {
+      {"the numbers rose with the bills", "(1,'Available'),(2,'Deleted'),(3,'Available'),(3,'Available'),(12,'Available')", 1},
+      {"a number below one before it", "(5,'Available'),(2,'Available'),(12,'Available'),(4,'Deleted'),(21,'Available')", 2},
+      {"a number stored as text", "(1,'Available'),('x7','Available'),(2,'Available')", 2},
+      {"none valid", "(1,'Deleted')", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    exec(QStringLiteral("DELETE FROM OutPatientPrintDetails; INSERT INTO OutPatientPrintDetails(BillNo, BillDelete) VALUES ") +
+         QString::fromLatin1(c.rows));
+    const auto listed = [](const KeyList& list) {
+      QStringList out;
+      for (int i = 0; i < list.Count(); ++i) out << list.Text(i) + u'@' + QString::number(list.RowId(i));
+      return out;
+    };
+    int reads = 0;
+    sqlite3_trace_v2(
+        con->handle(), SQLITE_TRACE_STMT,
+        [](unsigned, void* into, void* stmt, void*) {
+          const std::string text = sqlite3_sql(static_cast<sqlite3_stmt*>(stmt));
+          if (text.rfind("SELECT \"BillNo\"", 0) == 0) ++*static_cast<int*>(into);
+          return 0;
+        },
+        &reads);
+    const auto viaIndex = ReadKeyListInTableOrder(con, ValidBillNumbersRead(BillKind::OutPatient), 0, false);
+    sqlite3_trace_v2(con->handle(), 0, nullptr, nullptr);
+    EXPECT_EQ(listed(*viaIndex), listed(*ReadKeyList(con, ValidBillsRead(BillKind::OutPatient), 0, false)));
+    EXPECT_EQ(reads, c.reads);
   }
 }
 

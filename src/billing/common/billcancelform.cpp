@@ -175,9 +175,10 @@ void BillCancelForm::LoadMenuForm() {
 }
 
 void BillCancelForm::fillBillNumbers() {
-  // A million bills over ten years: only their numbers are listed, in the table's order; a
-  // look-up reads its bill alone. Showing the list runs no look-up.
-  bills_ = ShowKeyList(&cmbBillNumber, ReadKeyList(gCon, ValidBillsRead(config_.kind), config_.billNoColumn, false));
+  // A million bills over ten years: only their numbers are listed, in the table's order, read from
+  // the index of the numbers; a look-up reads its bill alone. Showing the list runs no look-up.
+  bills_ = ShowKeyList(&cmbBillNumber,
+                       ReadKeyListInTableOrder(gCon, ValidBillNumbersRead(config_.kind), config_.billNoColumn, false));
 }
 
 bool BillCancelForm::eventFilter(QObject* watched, QEvent* event) {

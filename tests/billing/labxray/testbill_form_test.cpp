@@ -11,6 +11,19 @@ namespace {
 
 using TestBillFormTest = LabXRayTest;
 
+// The chooser lists the in-patients, then the out-patients, each in the order of their first
+// names (case aside), and patients of one name by their identifiers (as text, case aside), not in
+// the order they were added: the order the index of names and identifiers hands them over in.
+TEST_F(TestBillFormTest, PatientsOfOneNameAreListedByTheirIdentifiers) {
+  exec("INSERT INTO SettingsInPatient(EmployeeID, FirstName) VALUES ('IP9', 'ravi'), ('ip12', 'RAVI'), ('IP11', 'Ravi');"
+       "INSERT INTO SettingsOutPatient(EmployeeID, FirstName) VALUES ('OP9', 'Tara'), ('op30', 'tara'), ('OP100', 'Tara')");
+  auto* f = open<frmLabBillReport>();
+  ASSERT_TRUE(f);
+  QStringList ids;
+  for (int i = 0; i < f->cmbPatientName.count(); ++i) ids << f->cmbPatientName.itemText(i);
+  EXPECT_EQ(ids, (QStringList{"OP20", "IP10", "IP11", "ip12", "IP9", "OP22", "OP20", "OP100", "OP21", "op30", "OP9"}));
+}
+
 TEST_F(TestBillFormTest, PriceComesFromTheListByKindAndAgeAtTheChoice) {
   const struct {
     const char* name;
