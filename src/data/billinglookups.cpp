@@ -17,10 +17,6 @@ const TableRead& InPatientsByNameRead() {
   return read;
 }
 
-TableRead RowByRowIdRead(const QString& table, qint64 rowid) {
-  return {.table = table, .condition = QStringLiteral("rowid=?"), .parameters = {Value(rowid)}};
-}
-
 const TableRead& TestPricesRead(BillKind kind) {
   static const TableRead lab{.table = QStringLiteral("SettingsLab"), .orderBy = QStringLiteral("Description")};
   static const TableRead xray{.table = QStringLiteral("SettingsXRay"), .orderBy = QStringLiteral("Description")};

@@ -12,8 +12,5 @@ const TableRead& DoctorsByIdRead();
 // of one name by their identifiers (the index on both hands them over so, without a sort).
 const TableRead& OutPatientsByNameRead();
 const TableRead& InPatientsByNameRead();
-// The row of `table` stored under `rowid`, writable: a chooser reads the row of the patient
-// chosen, a key list the row of the text found.
-TableRead RowByRowIdRead(const QString& table, qint64 rowid);
 // The tests of a laboratory or x-ray bill and their prices, in the order of their names.
 const TableRead& TestPricesRead(BillKind kind);

@@ -36,7 +36,7 @@ const char* PatientTable(PatientTableKind kind) {
 const TableRead& PatientsRecordRead(PatientTableKind kind) { return readsOf(kind).record; }
 const TableRead& PatientsListRead(PatientTableKind kind) { return readsOf(kind).list; }
 TableRead PatientByRowIdRead(PatientTableKind kind, qint64 rowid) {
-  return {.table = QLatin1String(PatientTable(kind)), .condition = QStringLiteral("rowid=?"), .parameters = {Value(rowid)}};
+  return RowByRowIdRead(QLatin1String(PatientTable(kind)), rowid);
 }
 
 bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kind, const QString& id,

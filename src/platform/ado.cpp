@@ -371,3 +371,7 @@ QString TableRead::Sql() const {
   }
   return text + QStringLiteral("rowid");
 }
+
+TableRead RowByRowIdRead(const QString& table, qint64 rowid) {
+  return {.table = table, .condition = QStringLiteral("rowid=?"), .parameters = {Value(rowid)}};
+}
