@@ -1,10 +1,5 @@
 #include "data/billinglookups.h"
 
-const TableRead& DoctorsByIdRead() {
-  static const TableRead read{.table = QStringLiteral("SettingDrDetails"), .orderBy = QStringLiteral("DoctorID")};
-  return read;
-}
-
 const TableRead& OutPatientsByNameRead() {
   static const TableRead read{
       .table = QStringLiteral("SettingsOutPatient"), .orderBy = QStringLiteral("FirstName"), .thenBy = QStringLiteral("EmployeeID")};

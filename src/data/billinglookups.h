@@ -1,13 +1,11 @@
 #pragma once
-// What the bill forms read besides the bills: the doctors they name, the patients they choose
-// from and the tests' prices.
+// What the bill forms read besides the bills and the doctors: the patients they choose from and
+// the tests' prices.
 #include <QString>
 
 #include "data/billnumbers.h"
 #include "platform/ado.h"
 
-// The doctors in the order of their identifiers, for the doctor box of a bill.
-const TableRead& DoctorsByIdRead();
 // The patients of each kind in the order of their first names, as the choosers list them; those
 // of one name by their identifiers (the index on both hands them over so, without a sort).
 const TableRead& OutPatientsByNameRead();

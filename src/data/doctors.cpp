@@ -7,6 +7,11 @@ const TableRead& DoctorsRead() {
   return read;
 }
 
+const TableRead& DoctorsByIdRead() {
+  static const TableRead read{.table = QStringLiteral("SettingDrDetails"), .orderBy = QStringLiteral("DoctorID")};
+  return read;
+}
+
 Doctor ReadDoctor(const Recordset& rs) {
   const auto text = [&rs](D::Column c) { return rs.Fields(c).toText(); };
   return Doctor{

@@ -37,11 +37,6 @@ TableRead FeesOfPairRead(const QString& doctor, const QString& patient) {
           .parameters = {Value(doctor), Value(patient)}};
 }
 
-const TableRead& FeeDoctorsRead() {
-  static const TableRead read{.table = QStringLiteral("SettingDrDetails"), .orderBy = QStringLiteral("DoctorID")};
-  return read;
-}
-
 Fee ReadFee(const Recordset& rs) {
   Fee f;
   const std::optional<QDate> day = rs.Fields(fee::Date).toDate();

@@ -11,6 +11,7 @@
 
 #include "data/billinglookups.h"
 #include "data/bills.h"
+#include "data/doctors.h"
 #include "data/fees.h"
 #include "data/patients.h"
 #include "data/pricelists.h"
@@ -136,9 +137,7 @@ TEST_F(ListReadsTest, EveryLongListIsReadFromItsIndexInTheOrderAskedWithoutASort
       {"laboratory price list record", "SettingsLab", snapshot(LabTestsRead()), "USING INDEX SettingsLabDescription",
        true},
       {"x-ray price list", "SettingsXRay", snapshot(XRayTestsSortedRead()), "USING INDEX SettingsXRayDescription", true},
-      {"doctors of the bills", "SettingDrDetails", snapshot(DoctorsByIdRead()), "USING INDEX SettingDrDetailsDoctorID",
-       true},
-      {"doctors of the consultant fee form", "SettingDrDetails", snapshot(FeeDoctorsRead()),
+      {"doctors of the bills and of the consultant fee form", "SettingDrDetails", snapshot(DoctorsByIdRead()),
        "USING INDEX SettingDrDetailsDoctorID", true},
       // Listed as the table holds them: the table walked, its names read beside their rowids.
       {"out-patient search", "SettingsOutPatient", column(PatientsListRead(out), patientcols::FirstName),

@@ -6,6 +6,7 @@
 #include "billing/inpatient/inbillstore.h"
 #include "data/billinglookups.h"
 #include "data/columns.h"
+#include "data/doctors.h"
 #include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
 #include "framework/twips.h"

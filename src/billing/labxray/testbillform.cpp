@@ -8,6 +8,7 @@
 #include "billing/labxray/testbillstore.h"
 #include "data/billinglookups.h"
 #include "data/columns.h"
+#include "data/doctors.h"
 #include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
 #include "framework/twips.h"

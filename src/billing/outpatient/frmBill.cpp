@@ -6,6 +6,7 @@
 #include "data/billinglookups.h"
 #include "data/bills.h"
 #include "data/columns.h"
+#include "data/doctors.h"
 #include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
 #include "framework/twips.h"
