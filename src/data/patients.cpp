@@ -1,6 +1,5 @@
 #include "data/patients.h"
 
-
 namespace {
 
 namespace out = cols::SettingsOutPatient;
@@ -13,14 +12,15 @@ static_assert(int(out::EmployeeID) == int(in::EmployeeID) && int(out::FirstName)
               int(out::Location) == int(in::Location));
 
 struct KindReads {
-  TableRead record, list;
+  TableRead record, list, byName;
 };
 
 const KindReads& readsOf(PatientTableKind kind) {
   static const auto make = [](PatientTableKind k) {
     const QString table = QLatin1String(PatientTable(k));
     return KindReads{{.table = table, .orderBy = QStringLiteral("EmployeeID")},
-                     {.table = table}};
+                     {.table = table},
+                     {.table = table, .orderBy = QStringLiteral("FirstName"), .thenBy = QStringLiteral("EmployeeID")}};
   };
   static const KindReads outReads = make(PatientTableKind::OutPatient);
   static const KindReads inReads = make(PatientTableKind::InPatient);
@@ -35,6 +35,7 @@ const char* PatientTable(PatientTableKind kind) {
 
 const TableRead& PatientsRecordRead(PatientTableKind kind) { return readsOf(kind).record; }
 const TableRead& PatientsListRead(PatientTableKind kind) { return readsOf(kind).list; }
+const TableRead& PatientsByNameRead(PatientTableKind kind) { return readsOf(kind).byName; }
 TableRead PatientByRowIdRead(PatientTableKind kind, qint64 rowid) {
   return RowByRowIdRead(QLatin1String(PatientTable(kind)), rowid);
 }
@@ -48,6 +49,14 @@ bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kin
                               QStringLiteral(" WHERE trim(EmployeeID) = ? COLLATE BINARY AND rowid IS NOT ? LIMIT 1"),
                           {id, self})
               .IsNull();
+}
+
+std::optional<qint64> InPatientRowIdOf(const std::shared_ptr<Connection>& con, const QString& trimmedId) {
+  const Value rowid = con->QueryValue(QStringLiteral("SELECT rowid FROM SettingsInPatient WHERE trim(EmployeeID) = ? "
+                                                     "COLLATE BINARY ORDER BY FirstName, rowid LIMIT 1"),
+                                      {Value(trimmedId)});
+  if (rowid.IsNull()) return std::nullopt;
+  return rowid.intValue();
 }
 
 Patient ReadPatient(const Recordset& rs) {

@@ -109,10 +109,10 @@ TEST_F(ListReadsTest, EveryLongListIsReadFromItsIndexInTheOrderAskedWithoutASort
     bool rowsRead;       // the table's rows are read too (the whole rows are the list's)
   } cases[] = {
       {"out-patients of the out-patient, laboratory and x-ray bills", "SettingsOutPatient",
-       column(OutPatientsByNameRead(), patientcols::EmployeeID), "COVERING INDEX SettingsOutPatientFirstName", false},
+       column(PatientsByNameRead(out), patientcols::EmployeeID), "COVERING INDEX SettingsOutPatientFirstName", false},
       {"in-patients of the in-patient, laboratory and x-ray bills", "SettingsInPatient",
-       column(InPatientsByNameRead(), patientcols::EmployeeID), "COVERING INDEX SettingsInPatientFirstName", false},
-      {"in-patients read whole in the order of their names", "SettingsInPatient", snapshot(InPatientsByNameRead()),
+       column(PatientsByNameRead(in), patientcols::EmployeeID), "COVERING INDEX SettingsInPatientFirstName", false},
+      {"in-patients read whole in the order of their names", "SettingsInPatient", snapshot(PatientsByNameRead(in)),
        "USING INDEX SettingsInPatientFirstName", true},
       {"out-patient record", "SettingsOutPatient", keyset(PatientsRecordRead(out)),
        "COVERING INDEX SettingsOutPatientEmployeeID", false},
