@@ -18,6 +18,10 @@ const TableRead& XRayTestsSortedRead() {
   return read;
 }
 
+const TableRead& TestPricesRead(BillKind kind) {
+  return kind == BillKind::XRay ? XRayTestsSortedRead() : LabTestsRead();
+}
+
 LabTest ReadLabTest(const Recordset& rs) {
   return LabTest{rs.Fields(L::Description).toText(), rs.Fields(L::Amount).toText()};
 }

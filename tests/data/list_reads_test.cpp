@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "data/billinglookups.h"
 #include "data/bills.h"
 #include "data/doctors.h"
 #include "data/fees.h"

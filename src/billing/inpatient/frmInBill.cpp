@@ -4,7 +4,6 @@
 #include "billing/common/billpictures.h"
 #include "billing/common/billsaved.h"
 #include "billing/inpatient/inbillstore.h"
-#include "data/billinglookups.h"
 #include "data/columns.h"
 #include "data/doctors.h"
 #include "data/patients.h"

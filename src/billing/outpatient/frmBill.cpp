@@ -3,7 +3,6 @@
 
 #include "billing/common/billpictures.h"
 #include "billing/common/billsaved.h"
-#include "data/billinglookups.h"
 #include "data/bills.h"
 #include "data/columns.h"
 #include "data/doctors.h"
