@@ -30,11 +30,11 @@ DbError advanceChanged(const QString& patientId) {
 
 // A new bill's rows are only added: none is read.
 TableRead newBillRowsRead(BillKind kind) {
-  return {.table = QLatin1String(TablesOf(kind).bills), .condition = QStringLiteral("0")};
+  return {.table = cols::TableName(TablesOf(kind).bills), .condition = QStringLiteral("0")};
 }
 
 // The kind's counter, its one row.
-TableRead billCounterRead(BillKind kind) { return {.table = QLatin1String(TablesOf(kind).counter)}; }
+TableRead billCounterRead(BillKind kind) { return {.table = cols::TableName(TablesOf(kind).counter)}; }
 
 // Opens `patients` on the in-patient's row as the database holds it now (trimmed of blanks: VB's
 // Trim and SQLite's trim() both take off blanks only). False, with `patients` closed, when no row
@@ -250,7 +250,7 @@ int CancelTestBill(Recordset& bills, const QString& billNo) {
 }
 
 TableRead ValidBillsRead(BillKind kind) {
-  return {.table = QLatin1String(TablesOf(kind).bills), .condition = QStringLiteral("BillDelete='Available'")};
+  return {.table = cols::TableName(TablesOf(kind).bills), .condition = QStringLiteral("BillDelete='Available'")};
 }
 
 TableRead ValidBillNumbersRead(BillKind kind) {
@@ -263,7 +263,7 @@ TableRead ValidBillNumbersRead(BillKind kind) {
 TableRead BillRowsByRowIdRead(BillKind kind, const std::vector<Value>& rowids) {
   QString marks;
   for (std::size_t i = 0; i < rowids.size(); ++i) marks += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");
-  return {.table = QLatin1String(TablesOf(kind).bills),
+  return {.table = cols::TableName(TablesOf(kind).bills),
           .condition = QStringLiteral("rowid IN (%1)").arg(rowids.empty() ? QStringLiteral("NULL") : marks),
           .parameters = rowids};
 }

@@ -17,7 +17,7 @@ struct KindReads {
 
 const KindReads& readsOf(PatientTableKind kind) {
   static const auto make = [](PatientTableKind k) {
-    const QString table = QLatin1String(PatientTable(k));
+    const QString table = cols::TableName(PatientTable(k));
     return KindReads{{.table = table, .orderBy = QStringLiteral("EmployeeID")},
                      {.table = table},
                      {.table = table, .orderBy = QStringLiteral("FirstName"), .thenBy = QStringLiteral("EmployeeID")}};
@@ -37,7 +37,7 @@ const TableRead& PatientsRecordRead(PatientTableKind kind) { return readsOf(kind
 const TableRead& PatientsListRead(PatientTableKind kind) { return readsOf(kind).list; }
 const TableRead& PatientsByNameRead(PatientTableKind kind) { return readsOf(kind).byName; }
 TableRead PatientByRowIdRead(PatientTableKind kind, qint64 rowid) {
-  return RowByRowIdRead(QLatin1String(PatientTable(kind)), rowid);
+  return RowByRowIdRead(cols::TableName(PatientTable(kind)), rowid);
 }
 
 bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kind, const QString& id,
@@ -45,15 +45,16 @@ bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kin
   // VB's Trim and SQLite's trim() both take off blanks only; the column compares without regard
   // to case, the identifier with it.
   const Value self = exceptRowId ? Value(*exceptRowId) : Value();
-  return !con->QueryValue(QStringLiteral("SELECT 1 FROM ") + QLatin1String(PatientTable(kind)) +
+  return !con->QueryValue(QStringLiteral("SELECT 1 FROM ") + cols::TableName(PatientTable(kind)) +
                               QStringLiteral(" WHERE trim(EmployeeID) = ? COLLATE BINARY AND rowid IS NOT ? LIMIT 1"),
                           {id, self})
               .IsNull();
 }
 
 std::optional<qint64> InPatientRowIdOf(const std::shared_ptr<Connection>& con, const QString& trimmedId) {
-  const Value rowid = con->QueryValue(QStringLiteral("SELECT rowid FROM SettingsInPatient WHERE trim(EmployeeID) = ? "
-                                                     "COLLATE BINARY ORDER BY FirstName, rowid LIMIT 1"),
+  const Value rowid = con->QueryValue(QStringLiteral("SELECT rowid FROM ") + cols::TableName(in::kTable) +
+                                          QStringLiteral(" WHERE trim(EmployeeID) = ? COLLATE BINARY "
+                                                         "ORDER BY FirstName, rowid LIMIT 1"),
                                       {Value(trimmedId)});
   if (rowid.IsNull()) return std::nullopt;
   return rowid.intValue();
