@@ -1,5 +1,6 @@
 #include "data/billnumbers.h"
 
+#include "data/columns.h"
 #include "platform/ado.h"
 #include "platform/vbruntime.h"
 
@@ -10,10 +11,10 @@ BillNumberTaken::BillNumberTaken(const QString& billNo)
 
 const BillTables& TablesOf(BillKind kind) {
   static const BillTables tables[] = {
-      {"OutPatientPrintDetails", "SettingsOutBillNo"},
-      {"InPatientPrintDetails", "SettingsInBillNo"},
-      {"LabPrintDetails", "SettingsLabBillNo"},
-      {"XRayPrintDetails", "SettingsXRayBillNo"},
+      {cols::OutPatientPrintDetails::kTable, cols::SettingsOutBillNo::kTable},
+      {cols::InPatientPrintDetails::kTable, cols::SettingsInBillNo::kTable},
+      {cols::LabPrintDetails::kTable, cols::SettingsLabBillNo::kTable},
+      {cols::XRayPrintDetails::kTable, cols::SettingsXRayBillNo::kTable},
   };
   return tables[int(kind)];
 }
@@ -29,7 +30,7 @@ qint64 NextBillNumber(const std::shared_ptr<Connection>& con, BillKind kind) {
   const QString sql = QStringLiteral(
                           "SELECT max(COALESCE((SELECT max(CAST(BillNo AS INTEGER)) FROM \"%1\"), 0), "
                           "COALESCE(CAST((SELECT max(BillNo) FROM \"%2\" WHERE BillNo < '') AS INTEGER), 0))")
-                          .arg(QLatin1String(t.counter), QLatin1String(t.bills));
+                          .arg(cols::TableName(t.counter), cols::TableName(t.bills));
   const qint64 last = con->QueryValue(sql).intValue();
   if (last == std::numeric_limits<qint64>::max()) throw BillNumbersUsedUp(last);
   return last + 1;

@@ -1,6 +1,7 @@
 #include "data/bills.h"
 
 #include "data/columns.h"
+#include "data/patients.h"
 
 namespace {
 
@@ -29,25 +30,19 @@ DbError advanceChanged(const QString& patientId) {
 
 // A new bill's rows are only added: none is read.
 TableRead newBillRowsRead(BillKind kind) {
-  return {.table = QLatin1String(TablesOf(kind).bills), .condition = QStringLiteral("0")};
+  return {.table = cols::TableName(TablesOf(kind).bills), .condition = QStringLiteral("0")};
 }
 
 // The kind's counter, its one row.
-TableRead billCounterRead(BillKind kind) { return {.table = QLatin1String(TablesOf(kind).counter)}; }
+TableRead billCounterRead(BillKind kind) { return {.table = cols::TableName(TablesOf(kind).counter)}; }
 
-// Opens `patients` on the patient's row as the database holds it now: of the rows whose
-// identifier, trimmed of blanks (VB's Trim and SQLite's trim() both take off blanks only), is the
-// one wanted, case counting, the first in the order the in-patient bill lists the patients, the
-// first names'. False, with `patients` closed, when no row is that patient's. Fifty thousand
-// patients: the look-up asks for that row's rowid alone, and the row itself is read by it.
+// Opens `patients` on the in-patient's row as the database holds it now (trimmed of blanks: VB's
+// Trim and SQLite's trim() both take off blanks only). False, with `patients` closed, when no row
+// is that patient's.
 bool openPatient(Recordset& patients, const std::shared_ptr<Connection>& con, const QString& trimmedId) {
-  const Value rowid = con->QueryValue(QStringLiteral("SELECT rowid FROM SettingsInPatient WHERE trim(EmployeeID) = ? "
-                                                     "COLLATE BINARY ORDER BY FirstName, rowid LIMIT 1"),
-                                      {Value(trimmedId)});
-  if (rowid.IsNull()) return false;
-  patients.Open(TableRead{.table = QStringLiteral("SettingsInPatient"), .condition = QStringLiteral("rowid = ?"),
-                          .parameters = {rowid}},
-                con, adOpenDynamic, adLockOptimistic);
+  const std::optional<qint64> rowid = InPatientRowIdOf(con, trimmedId);
+  if (!rowid) return false;
+  patients.Open(PatientByRowIdRead(PatientTableKind::InPatient, *rowid), con, adOpenDynamic, adLockOptimistic);
   return !patients.Eof();
 }
 
@@ -255,7 +250,7 @@ int CancelTestBill(Recordset& bills, const QString& billNo) {
 }
 
 TableRead ValidBillsRead(BillKind kind) {
-  return {.table = QLatin1String(TablesOf(kind).bills), .condition = QStringLiteral("BillDelete='Available'")};
+  return {.table = cols::TableName(TablesOf(kind).bills), .condition = QStringLiteral("BillDelete='Available'")};
 }
 
 TableRead ValidBillNumbersRead(BillKind kind) {
@@ -268,7 +263,7 @@ TableRead ValidBillNumbersRead(BillKind kind) {
 TableRead BillRowsByRowIdRead(BillKind kind, const std::vector<Value>& rowids) {
   QString marks;
   for (std::size_t i = 0; i < rowids.size(); ++i) marks += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");
-  return {.table = QLatin1String(TablesOf(kind).bills),
+  return {.table = cols::TableName(TablesOf(kind).bills),
           .condition = QStringLiteral("rowid IN (%1)").arg(rowids.empty() ? QStringLiteral("NULL") : marks),
           .parameters = rowids};
 }

@@ -2,6 +2,8 @@
 // Every table's columns in their stored order: the one place where a column's ordinal is written.
 // A recordset's field is addressed by name, cols::SettingDrDetails::FirstName, never by a bare
 // number; the schema test holds this list against the tables the schema makes.
+#include <QString>
+
 #define HALVION_COLUMN_ENUM(name) name,
 #define HALVION_COLUMN_NAME(name) #name,
 #define HALVION_TABLE(table, COLUMNS)                                            \
@@ -102,6 +104,9 @@ inline constexpr TableColumns kAllTables[] = {
     {SettingsLabBillNo::kTable, SettingsLabBillNo::kColumns, SettingsLabBillNo::kColumnCount},
     {SettingsXRayBillNo::kTable, SettingsXRayBillNo::kColumns, SettingsXRayBillNo::kColumnCount},
 };
+
+// A table's name as the reads and statements take it: TableName(cols::SettingsLab::kTable).
+inline QString TableName(const char* table) { return QString::fromLatin1(table); }
 
 }  // namespace cols
 

@@ -3,7 +3,12 @@
 namespace D = cols::SettingDrDetails;
 
 const TableRead& DoctorsRead() {
-  static const TableRead read{.table = QStringLiteral("SettingDrDetails")};
+  static const TableRead read{.table = cols::TableName(D::kTable)};
+  return read;
+}
+
+const TableRead& DoctorsByIdRead() {
+  static const TableRead read{.table = cols::TableName(D::kTable), .orderBy = QStringLiteral("DoctorID")};
   return read;
 }
 

@@ -9,6 +9,9 @@
 
 // Every doctor in the table's own order: the doctor form, the doctor list and the doctor card.
 const TableRead& DoctorsRead();
+// Every doctor in the order of the identifiers: the doctor boxes of the three bill forms and of
+// the consultant fee form.
+const TableRead& DoctorsByIdRead();
 
 // One row, every column as its text.
 struct Doctor {

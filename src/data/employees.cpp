@@ -3,7 +3,7 @@
 namespace E = cols::SettingsEmployeeDetails;
 
 const TableRead& EmployeesRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsEmployeeDetails")};
+  static const TableRead read{.table = cols::TableName(E::kTable)};
   return read;
 }
 

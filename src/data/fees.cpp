@@ -12,13 +12,13 @@ const QString kPairCondition = QStringLiteral(
 }  // namespace
 
 const TableRead& FeesRecordRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsConsultant"), .orderBy = QStringLiteral("DrName")};
+  static const TableRead read{.table = cols::TableName(fee::kTable), .orderBy = QStringLiteral("DrName")};
   return read;
 }
 
 const QString& FeeRowIdsOfPairSql() {
-  static const QString sql =
-      QStringLiteral("SELECT rowid FROM SettingsConsultant WHERE ") + kPairCondition + QStringLiteral(" ORDER BY rowid");
+  static const QString sql = QStringLiteral("SELECT rowid FROM ") + cols::TableName(fee::kTable) +
+                            QStringLiteral(" WHERE ") + kPairCondition + QStringLiteral(" ORDER BY rowid");
   return sql;
 }
 
@@ -32,14 +32,9 @@ std::vector<qint64> FeeRowIdsOfPair(const std::shared_ptr<Connection>& con, cons
 }
 
 TableRead FeesOfPairRead(const QString& doctor, const QString& patient) {
-  return {.table = QStringLiteral("SettingsConsultant"),
+  return {.table = cols::TableName(fee::kTable),
           .condition = kPairCondition,
           .parameters = {Value(doctor), Value(patient)}};
-}
-
-const TableRead& FeeDoctorsRead() {
-  static const TableRead read{.table = QStringLiteral("SettingDrDetails"), .orderBy = QStringLiteral("DoctorID")};
-  return read;
 }
 
 Fee ReadFee(const Recordset& rs) {

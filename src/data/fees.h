@@ -20,8 +20,6 @@ std::vector<qint64> FeeRowIdsOfPair(const std::shared_ptr<Connection>& con, cons
                                     const QString& patient);
 // The same fees, whole rows, for the two texts as given.
 TableRead FeesOfPairRead(const QString& doctor, const QString& patient);
-// The doctors the fee form offers, their identifier first, in identifier order.
-const TableRead& FeeDoctorsRead();
 
 struct Fee {
   QDate date;  // invalid when the row holds no readable date

@@ -1,6 +1,5 @@
 #include "data/patients.h"
 
-
 namespace {
 
 namespace out = cols::SettingsOutPatient;
@@ -13,14 +12,15 @@ static_assert(int(out::EmployeeID) == int(in::EmployeeID) && int(out::FirstName)
               int(out::Location) == int(in::Location));
 
 struct KindReads {
-  TableRead record, list;
+  TableRead record, list, byName;
 };
 
 const KindReads& readsOf(PatientTableKind kind) {
   static const auto make = [](PatientTableKind k) {
-    const QString table = QLatin1String(PatientTable(k));
+    const QString table = cols::TableName(PatientTable(k));
     return KindReads{{.table = table, .orderBy = QStringLiteral("EmployeeID")},
-                     {.table = table}};
+                     {.table = table},
+                     {.table = table, .orderBy = QStringLiteral("FirstName"), .thenBy = QStringLiteral("EmployeeID")}};
   };
   static const KindReads outReads = make(PatientTableKind::OutPatient);
   static const KindReads inReads = make(PatientTableKind::InPatient);
@@ -35,8 +35,9 @@ const char* PatientTable(PatientTableKind kind) {
 
 const TableRead& PatientsRecordRead(PatientTableKind kind) { return readsOf(kind).record; }
 const TableRead& PatientsListRead(PatientTableKind kind) { return readsOf(kind).list; }
+const TableRead& PatientsByNameRead(PatientTableKind kind) { return readsOf(kind).byName; }
 TableRead PatientByRowIdRead(PatientTableKind kind, qint64 rowid) {
-  return {.table = QLatin1String(PatientTable(kind)), .condition = QStringLiteral("rowid=?"), .parameters = {Value(rowid)}};
+  return RowByRowIdRead(cols::TableName(PatientTable(kind)), rowid);
 }
 
 bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kind, const QString& id,
@@ -44,10 +45,19 @@ bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kin
   // VB's Trim and SQLite's trim() both take off blanks only; the column compares without regard
   // to case, the identifier with it.
   const Value self = exceptRowId ? Value(*exceptRowId) : Value();
-  return !con->QueryValue(QStringLiteral("SELECT 1 FROM ") + QLatin1String(PatientTable(kind)) +
+  return !con->QueryValue(QStringLiteral("SELECT 1 FROM ") + cols::TableName(PatientTable(kind)) +
                               QStringLiteral(" WHERE trim(EmployeeID) = ? COLLATE BINARY AND rowid IS NOT ? LIMIT 1"),
                           {id, self})
               .IsNull();
+}
+
+std::optional<qint64> InPatientRowIdOf(const std::shared_ptr<Connection>& con, const QString& trimmedId) {
+  const Value rowid = con->QueryValue(QStringLiteral("SELECT rowid FROM ") + cols::TableName(in::kTable) +
+                                          QStringLiteral(" WHERE trim(EmployeeID) = ? COLLATE BINARY "
+                                                         "ORDER BY FirstName, rowid LIMIT 1"),
+                                      {Value(trimmedId)});
+  if (rowid.IsNull()) return std::nullopt;
+  return rowid.intValue();
 }
 
 Patient ReadPatient(const Recordset& rs) {

@@ -21,6 +21,9 @@ const char* PatientTable(PatientTableKind kind);
 const TableRead& PatientsRecordRead(PatientTableKind kind);
 // Every patient of the kind in the table's own order: the lists, the name search, the discharge.
 const TableRead& PatientsListRead(PatientTableKind kind);
+// Every patient of the kind in the order of the first names, those of one name by identifier:
+// the bill forms' patient choosers (the index on both hands them over so, without a sort).
+const TableRead& PatientsByNameRead(PatientTableKind kind);
 // The one row of the kind stored under `rowid`.
 TableRead PatientByRowIdRead(PatientTableKind kind, qint64 rowid);
 
@@ -29,6 +32,12 @@ TableRead PatientByRowIdRead(PatientTableKind kind, qint64 rowid);
 // Raises DbError when the table cannot be read.
 bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kind, const QString& id,
                     std::optional<qint64> exceptRowId);
+// The rowid of the in-patient an in-patient bill means by `trimmedId`, as the database holds the
+// table now: of the rows whose identifier, trimmed of blanks, is that one, letters compared as
+// they are, the first by first name (of equal names, the first added). Nothing when no row is that
+// patient's. Only that rowid is looked up, however many patients there are; the caller reads the
+// row by it. Raises DbError when the table cannot be read.
+std::optional<qint64> InPatientRowIdOf(const std::shared_ptr<Connection>& con, const QString& trimmedId);
 
 // The columns both kinds of patient row hold at the same places.
 namespace patientcols = cols::SettingsOutPatient;

@@ -4,18 +4,22 @@ namespace L = cols::SettingsLab;
 namespace X = cols::SettingsXRay;
 
 const TableRead& LabTestsRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsLab"), .orderBy = QStringLiteral("Description")};
+  static const TableRead read{.table = cols::TableName(L::kTable), .orderBy = QStringLiteral("Description")};
   return read;
 }
 
 const TableRead& XRayTestsRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsXRay")};
+  static const TableRead read{.table = cols::TableName(X::kTable)};
   return read;
 }
 
 const TableRead& XRayTestsSortedRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsXRay"), .orderBy = QStringLiteral("Description")};
+  static const TableRead read{.table = cols::TableName(X::kTable), .orderBy = QStringLiteral("Description")};
   return read;
+}
+
+const TableRead& TestPricesRead(BillKind kind) {
+  return kind == BillKind::XRay ? XRayTestsSortedRead() : LabTestsRead();
 }
 
 LabTest ReadLabTest(const Recordset& rs) {

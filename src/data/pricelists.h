@@ -4,6 +4,7 @@
 // the description; the amounts are stored as the text typed.
 #include <QString>
 
+#include "data/billnumbers.h"
 #include "data/columns.h"
 #include "platform/ado.h"
 
@@ -13,6 +14,8 @@ const TableRead& LabTestsRead();
 // description (its list).
 const TableRead& XRayTestsRead();
 const TableRead& XRayTestsSortedRead();
+// The tests of a laboratory or x-ray bill and their prices, sorted by description.
+const TableRead& TestPricesRead(BillKind kind);
 
 struct LabTest {
   QString description, amount;

@@ -93,7 +93,7 @@ const char kIndexes[] =
     "CREATE INDEX IF NOT EXISTS \"InPatientPrintDetailsValidBillNo\" ON \"InPatientPrintDetails\" (\"BillNo\") "
     "WHERE BillDelete='Available';\n"
     // The bill forms list every patient's identifier in the order of the first names, those of one
-    // name by identifier (OutPatientsByNameRead, InPatientsByNameRead): from the index alone.
+    // name by identifier (PatientsByNameRead): from the index alone.
     "CREATE INDEX IF NOT EXISTS \"SettingsOutPatientFirstName\" ON \"SettingsOutPatient\" (\"FirstName\", \"EmployeeID\");\n"
     "CREATE INDEX IF NOT EXISTS \"SettingsInPatientFirstName\" ON \"SettingsInPatient\" (\"FirstName\", \"EmployeeID\");\n"
     // The patient records walk the patients in the order of their identifiers, and they and the

@@ -3,7 +3,7 @@
 #include "data/columns.h"
 
 const TableRead& BackupFolderRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsCopyDB")};
+  static const TableRead read{.table = cols::TableName(cols::SettingsCopyDB::kTable)};
   return read;
 }
 

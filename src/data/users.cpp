@@ -18,7 +18,7 @@ QString loginPlain(const std::optional<QString>& stored) {
 }  // namespace
 
 const TableRead& UsersRead() {
-  static const TableRead read{.table = QStringLiteral("SettingsNewUser")};
+  static const TableRead read{.table = cols::TableName(col::kTable)};
   return read;
 }
 

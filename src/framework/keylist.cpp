@@ -8,7 +8,6 @@
 #include <cstring>
 #include <limits>
 
-#include "data/billinglookups.h"
 #include "data/reports.h"
 #include "platform/ado.h"
 

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <optional>
 
+#include "data/doctors.h"
 #include "data/fees.h"
 #include "data/patients.h"
 #include "framework/databaseerror.h"
@@ -166,7 +167,7 @@ void frmAddConsultant::Form_Load() {
   try {
     const bool filled =
         fillPatientList() &&
-        fillList(DoctorRecordset, FeeDoctorsRead(), cols::SettingDrDetails::DoctorID, &cmbPatientID,
+        fillList(DoctorRecordset, DoctorsByIdRead(), cols::SettingDrDetails::DoctorID, &cmbPatientID,
                  QStringLiteral("Please add the Dr. Details First"));
     if (!filled) {
       lookingUp_ = false;

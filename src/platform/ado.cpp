@@ -188,7 +188,7 @@ void Connection::Open(const QString& path, std::optional<int> userVersion) {
 
   // Never SQLITE_OPEN_CREATE: a missing file must stay missing, not become an empty database.
   // A connection is only ever used by the thread that opened it, so SQLite need not take its
-  // mutex on every column read (half a million rows make that a fifth of a list's load).
+  // mutex on every column read, which a long list makes once for each of its rows.
   int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
   // SQLite quietly falls back to read-only for a file it may not write; every form writes.
@@ -370,4 +370,8 @@ QString TableRead::Sql() const {
     if (!thenBy.isEmpty()) text += QString::fromUtf8(quoteIdentifier(thenBy)) + QStringLiteral(", ");
   }
   return text + QStringLiteral("rowid");
+}
+
+TableRead RowByRowIdRead(const QString& table, qint64 rowid) {
+  return {.table = table, .condition = QStringLiteral("rowid=?"), .parameters = {Value(rowid)}};
 }

@@ -122,6 +122,10 @@ struct TableRead {
   QString Sql() const;
 };
 
+// The one row of `table` stored under `rowid`, whole and writable: the row behind an entry of a
+// list read with its rowids (a chooser's patient, a key list's text).
+TableRead RowByRowIdRead(const QString& table, qint64 rowid);
+
 class Connection : public std::enable_shared_from_this<Connection> {
 public:
   Connection() = default;

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "data/billinglookups.h"
 #include "data/bills.h"
+#include "data/doctors.h"
 #include "data/fees.h"
 #include "data/patients.h"
 #include "data/pricelists.h"
@@ -108,10 +108,10 @@ TEST_F(ListReadsTest, EveryLongListIsReadFromItsIndexInTheOrderAskedWithoutASort
     bool rowsRead;       // the table's rows are read too (the whole rows are the list's)
   } cases[] = {
       {"out-patients of the out-patient, laboratory and x-ray bills", "SettingsOutPatient",
-       column(OutPatientsByNameRead(), patientcols::EmployeeID), "COVERING INDEX SettingsOutPatientFirstName", false},
+       column(PatientsByNameRead(out), patientcols::EmployeeID), "COVERING INDEX SettingsOutPatientFirstName", false},
       {"in-patients of the in-patient, laboratory and x-ray bills", "SettingsInPatient",
-       column(InPatientsByNameRead(), patientcols::EmployeeID), "COVERING INDEX SettingsInPatientFirstName", false},
-      {"in-patients read whole in the order of their names", "SettingsInPatient", snapshot(InPatientsByNameRead()),
+       column(PatientsByNameRead(in), patientcols::EmployeeID), "COVERING INDEX SettingsInPatientFirstName", false},
+      {"in-patients read whole in the order of their names", "SettingsInPatient", snapshot(PatientsByNameRead(in)),
        "USING INDEX SettingsInPatientFirstName", true},
       {"out-patient record", "SettingsOutPatient", keyset(PatientsRecordRead(out)),
        "COVERING INDEX SettingsOutPatientEmployeeID", false},
@@ -136,9 +136,7 @@ TEST_F(ListReadsTest, EveryLongListIsReadFromItsIndexInTheOrderAskedWithoutASort
       {"laboratory price list record", "SettingsLab", snapshot(LabTestsRead()), "USING INDEX SettingsLabDescription",
        true},
       {"x-ray price list", "SettingsXRay", snapshot(XRayTestsSortedRead()), "USING INDEX SettingsXRayDescription", true},
-      {"doctors of the bills", "SettingDrDetails", snapshot(DoctorsByIdRead()), "USING INDEX SettingDrDetailsDoctorID",
-       true},
-      {"doctors of the consultant fee form", "SettingDrDetails", snapshot(FeeDoctorsRead()),
+      {"doctors of the bills and of the consultant fee form", "SettingDrDetails", snapshot(DoctorsByIdRead()),
        "USING INDEX SettingDrDetailsDoctorID", true},
       // Listed as the table holds them: the table walked, its names read beside their rowids.
       {"out-patient search", "SettingsOutPatient", column(PatientsListRead(out), patientcols::FirstName),

@@ -10,7 +10,6 @@
 #include <memory>
 #include <utility>
 
-#include "data/billinglookups.h"
 #include "data/columns.h"
 #include "framework/keyfilters.h"
 #include "platform/vbruntime.h"

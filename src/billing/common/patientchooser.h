@@ -4,7 +4,7 @@
 // text box beside it (`txtPatientID`, despite its name) that shows the chosen patient's name.
 //
 //   PatientChooser chooser{cmbPatientName, txtPatientID};
-//   chooser.Fill(gCon, {OutPatientsByNameRead()});  // at Load (data/billinglookups.h)
+//   chooser.Fill(gCon, {PatientsByNameRead(PatientTableKind::OutPatient)});  // at Load (data/patients.h)
 //   connect(&chooser, &PatientChooser::PatientConfirmed, this, [this] { cmbDrName->setFocus(); });
 //   ...
 //   if (!chooser.HasPatient()) MsgBox("Please Select the Patient Name First", vbCritical);

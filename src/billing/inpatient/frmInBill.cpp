@@ -4,8 +4,9 @@
 #include "billing/common/billpictures.h"
 #include "billing/common/billsaved.h"
 #include "billing/inpatient/inbillstore.h"
-#include "data/billinglookups.h"
 #include "data/columns.h"
+#include "data/doctors.h"
+#include "data/patients.h"
 #include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
 #include "framework/twips.h"
@@ -128,7 +129,7 @@ void frmInBill::LoadMenuForm() {
   // The chooser keeps the patients' identifiers only and reads the chosen one's row, so that a
   // patient chosen again shows the advance the database holds then.
   try {
-    chooser_->Fill(gCon, {InPatientsByNameRead()});
+    chooser_->Fill(gCon, {PatientsByNameRead(PatientTableKind::InPatient)});
   } catch (const DbError&) {
     DatabaseErrorEnd();
     Unload();

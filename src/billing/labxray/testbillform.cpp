@@ -6,8 +6,10 @@
 #include "billing/common/billpictures.h"
 #include "billing/common/billsaved.h"
 #include "billing/labxray/testbillstore.h"
-#include "data/billinglookups.h"
 #include "data/columns.h"
+#include "data/doctors.h"
+#include "data/patients.h"
+#include "data/pricelists.h"
 #include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
 #include "framework/twips.h"
@@ -140,7 +142,8 @@ void TestBillForm::LoadMenuForm() {
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
   try {
-    chooser_->Fill(gCon, {InPatientsByNameRead(), OutPatientsByNameRead()});
+    chooser_->Fill(gCon, {PatientsByNameRead(PatientTableKind::InPatient),
+                          PatientsByNameRead(PatientTableKind::OutPatient)});
   } catch (const DbError&) {
     DatabaseErrorEnd();
     Unload();

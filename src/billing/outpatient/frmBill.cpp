@@ -3,9 +3,10 @@
 
 #include "billing/common/billpictures.h"
 #include "billing/common/billsaved.h"
-#include "data/billinglookups.h"
 #include "data/bills.h"
 #include "data/columns.h"
+#include "data/doctors.h"
+#include "data/patients.h"
 #include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
 #include "framework/twips.h"
@@ -155,7 +156,7 @@ void frmBill::LoadMenuForm() {
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
   try {
-    chooser_->Fill(gCon, {OutPatientsByNameRead()});
+    chooser_->Fill(gCon, {PatientsByNameRead(PatientTableKind::OutPatient)});
   } catch (const DbError&) {
     DatabaseErrorEnd();
     return;
