@@ -54,7 +54,7 @@ bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kin
 std::optional<qint64> InPatientRowIdOf(const std::shared_ptr<Connection>& con, const QString& trimmedId) {
   const Value rowid = con->QueryValue(QStringLiteral("SELECT rowid FROM ") + cols::TableName(in::kTable) +
                                           QStringLiteral(" WHERE trim(EmployeeID) = ? COLLATE BINARY "
-                                                         "ORDER BY FirstName, rowid LIMIT 1"),
+                                                         "ORDER BY FirstName, EmployeeID, rowid LIMIT 1"),
                                       {Value(trimmedId)});
   if (rowid.IsNull()) return std::nullopt;
   return rowid.intValue();

@@ -34,9 +34,10 @@ bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kin
                     std::optional<qint64> exceptRowId);
 // The rowid of the in-patient an in-patient bill means by `trimmedId`, as the database holds the
 // table now: of the rows whose identifier, trimmed of blanks, is that one, letters compared as
-// they are, the first by first name (of equal names, the first added). Nothing when no row is that
-// patient's. Only that rowid is looked up, however many patients there are; the caller reads the
-// row by it. Raises DbError when the table cannot be read.
+// they are, the first in the order the bill's chooser lists them (by first name, then identifier,
+// then the first added). Nothing when no row is that patient's. The index of names and
+// identifiers is walked in that order up to the first such row, so only that rowid is looked up;
+// the caller reads the row by it. Raises DbError when the table cannot be read.
 std::optional<qint64> InPatientRowIdOf(const std::shared_ptr<Connection>& con, const QString& trimmedId);
 
 // The columns both kinds of patient row hold at the same places.

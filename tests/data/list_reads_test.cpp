@@ -113,6 +113,9 @@ TEST_F(ListReadsTest, EveryLongListIsReadFromItsIndexInTheOrderAskedWithoutASort
        column(PatientsByNameRead(in), patientcols::EmployeeID), "COVERING INDEX SettingsInPatientFirstName", false},
       {"in-patients read whole in the order of their names", "SettingsInPatient", snapshot(PatientsByNameRead(in)),
        "USING INDEX SettingsInPatientFirstName", true},
+      // Not a list, but walked in the list's order up to the patient at every in-patient bill's save.
+      {"the in-patient an in-patient bill's save looks up", "SettingsInPatient",
+       [con] { InPatientRowIdOf(con, QStringLiteral("IP1")); }, "COVERING INDEX SettingsInPatientFirstName", false},
       {"out-patient record", "SettingsOutPatient", keyset(PatientsRecordRead(out)),
        "COVERING INDEX SettingsOutPatientEmployeeID", false},
       {"in-patient record", "SettingsInPatient", keyset(PatientsRecordRead(in)),

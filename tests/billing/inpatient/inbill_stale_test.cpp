@@ -335,12 +335,12 @@ TEST_F(InBillStaleTest, TheStoreWritesTheBillItsNumberAndTheAdvanceTogether) {
   EXPECT_EQ(advanceOf("IP11"), "200");
 }
 
-// The patient's row the store reads and writes: the first, in the order of the first names, whose
-// identifier trimmed of blanks is the one given, case counting; with none, the receipt is stored and
-// nobody's advance changes.
+// The patient's row the store reads and writes: the first, in the order the chooser lists them
+// (first names, then identifiers), whose identifier trimmed of blanks is the one given, case
+// counting; with none, the receipt is stored and nobody's advance changes.
 TEST_F(InBillStaleTest, TheStoreFindsThePatientByTheTrimmedIdentifier) {
   exec("INSERT INTO SettingsInPatient (EmployeeID, FirstName, Advance) VALUES ('  IP20 ', 'Zara', 100),"
-       "('IP21', 'Yusuf', 10), (' IP21', 'Anil', 20)");
+       "('IP21', 'Yusuf', 10), (' IP21', 'Anil', 20), ('IP30 ', 'Bela', 5), ('IP30', 'Bela', 7)");
   const QString others = "SELECT group_concat(FirstName || '=' || ifnull(Advance, '-'), ' ') FROM "
                          "(SELECT FirstName, Advance FROM SettingsInPatient ORDER BY rowid)";
   const struct {
@@ -350,10 +350,13 @@ TEST_F(InBillStaleTest, TheStoreFindsThePatientByTheTrimmedIdentifier) {
     const char* advances;    // every patient's afterwards
   } cases[] = {
       {"stored with blanks", " IP20", "100",
-       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=20"},
+       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=20 Bela=5 Bela=7"},
       {"two rows of one identifier", "IP21", "20",
-       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=70"},
-      {"another case", "ip11", "", "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=70"},
+       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=70 Bela=5 Bela=7"},
+      {"another case", "ip11", "", "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=70 Bela=5 Bela=7"},
+      // Listed before the one stored with a blank, though added after it.
+      {"one name, one identifier", "IP30", "7",
+       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=70 Bela=5 Bela=57"},
   };
   auto con = openDb();
   for (const auto& c : cases) {
