@@ -42,12 +42,35 @@ const char* levelName(QtMsgType type) {
   return "?";
 }
 
+// A description may hold anything a file, a printer or the user put into it. Control characters
+// (and the two Unicode line breaks) are written as escapes, so that every entry stays one line of
+// the file; the backslash is doubled, so that an escape always means the character it names.
+QString escaped(const QString& text) {
+  QString out;
+  out.reserve(text.size());
+  for (const QChar c : text) {
+    switch (c.unicode()) {
+      case u'\\': out += QStringLiteral("\\\\"); continue;
+      case u'\n': out += QStringLiteral("\\n"); continue;
+      case u'\r': out += QStringLiteral("\\r"); continue;
+      case u'\t': out += QStringLiteral("\\t"); continue;
+      default: break;
+    }
+    if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+      out += c.unicode() < 0x100 ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                                 : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    else
+      out += c;
+  }
+  return out;
+}
+
 // One line of the file: the time, the layer, the level, the form and the message.
 QByteArray lineOf(const char* category, QtMsgType type, const QString& form, const QString& message) {
   QByteArray line = (QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) +
                      QLatin1Char(' ') + QLatin1String(category) + QLatin1Char(' ') + QLatin1String(levelName(type)) +
-                     QStringLiteral(" [") + (form.isEmpty() ? QStringLiteral("-") : form) + QStringLiteral("] ") +
-                     message + QLatin1Char('\n'))
+                     QStringLiteral(" [") + (form.isEmpty() ? QStringLiteral("-") : escaped(form)) +
+                     QStringLiteral("] ") + escaped(message) + QLatin1Char('\n'))
                         .toUtf8();
   // A line longer than the file may ever be is cut to fit, at the start of a character.
   if (line.size() > kLogFileLimit) {

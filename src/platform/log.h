@@ -2,10 +2,11 @@
 // The program's log: halvion.log beside the database. Every database error, printer error and
 // swallowed exception is written there with its description, the form it happened in and the
 // time, so that a desk's "Database Error" can be traced afterwards. Nothing of it is shown on
-// screen; a line the file cannot take goes to the standard error. The file keeps the last
-// megabyte: past it, it becomes halvion.log.1 (the one older file kept) and a new one starts.
-// Where halvion.log.1 cannot be replaced, the file starts again all the same: it never grows past
-// its megabyte.
+// screen; a line the file cannot take goes to the standard error. Each entry is one line: control
+// characters in it are written as escapes (\n, \r, \t, \xHH, \uHHHH; a backslash as \\). The
+// file keeps the last megabyte: past it, it becomes halvion.log.1 (the one older file kept) and a
+// new one starts. Where halvion.log.1 cannot be replaced, the file starts again all the same: it
+// never grows past its megabyte.
 #include <QLoggingCategory>
 #include <QString>
 #include <exception>

@@ -107,14 +107,17 @@ void frmCopyDB::Picture1_Click() {
     MsgBox(QStringLiteral("Backup Error! Select Correct Folder"), vbCritical, QStringLiteral("Warning"));
     return;
   }
+  // The copy is whole from here on, whatever becomes of the folder: the clerk must read that it
+  // was stored, and only then that the next back-up will not start in this folder.
+  QString notRemembered;
   try {
     if (!MainRecordset || MainRecordset->State() != adStateOpen)
       throw DbError(adErrObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
     WriteBackupFolder(*MainRecordset, folder);
   } catch (const DbError& e) {
-    MsgBox(QStringLiteral("Error :") + e.Description());
-    return;
+    notRemembered = QStringLiteral("\r\nThe folder was not remembered for the next back-up: ") + e.Description();
   }
-  MsgBox(QStringLiteral("Back-up Successfully stored in ") + folder + QStringLiteral(" this Directory"));
+  MsgBox(QStringLiteral("Back-up Successfully stored in ") + folder + QStringLiteral(" this Directory") +
+         notRemembered);
 }
 

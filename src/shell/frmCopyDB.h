@@ -1,6 +1,8 @@
 #pragma once
 // The database back-up: the user picks a folder, the database is copied there as
-// "backupostrel.mdb", and the folder is remembered (SettingsCopyDB) for the next time.
+// "backupostrel.mdb", and the folder is remembered (SettingsCopyDB) for the next time. A copy
+// written whole is always reported as stored; where its folder could not be remembered (the file
+// locked by another program, say), a second line of the same message says so and why.
 #include <QLabel>
 #include <memory>
 

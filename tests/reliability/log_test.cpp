@@ -1,6 +1,7 @@
 // The log beside the database: a save refused by a lock another process holds and a printer that
 // fails are both written there with their description, the form and the time, while the screen
-// says only what it always said; the file keeps the last megabyte and one older file.
+// says only what it always said; a description holding line breaks, NUL or other control
+// characters stays one line, written escaped; the file keeps the last megabyte and one older file.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,6 +64,35 @@ TEST_F(LogTest, ALockedFileAndAFailingPrinterAreWrittenWithTheirDescriptionFormA
   EXPECT_TRUE(database.join(u'\n').contains(QStringLiteral("the database is locked"))) << database.join(u'\n').toStdString();
   ASSERT_FALSE(printing.isEmpty());
   EXPECT_TRUE(printing.join(u'\n').contains(QStringLiteral("the paper tray is empty")));
+  EXPECT_EQ(billRows(), 0);
+}
+
+TEST_F(LogTest, ControlCharactersInADescriptionAreWrittenEscapedAndTheEntryStaysOneLine) {
+  ASSERT_TRUE(open());
+  makeBill();
+  const QString reason = QStringLiteral("tray 2\r\nempty\n") + QChar(u'\0') +
+                         QStringLiteral("\tjob \x1b[2J at C:\\spool") + QChar(0x2028) + QStringLiteral("end");
+  printer().FailAt(1, reason);
+  boxes().allowAny(vbYes);
+  Click(form->Picture2);
+  boxes().strict();
+
+  QFile f(logPath);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray bytes = f.readAll();
+  for (const char c : bytes)
+    ASSERT_TRUE(c == '\n' || uchar(c) >= 0x20) << "a raw control character " << int(c) << " in\n" << bytes.toStdString();
+  const QString written = QStringLiteral("tray 2\\r\\nempty\\n\\x00\\tjob \\x1b[2J at C:\\\\spool\\u2028end");
+  int entries = 0;
+  for (const QString& line : QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts)) {
+    const QRegularExpressionMatch m = kLine.match(line);
+    ASSERT_TRUE(m.hasMatch()) << line.toStdString();
+    if (m.captured(1).startsWith(QStringLiteral("printer error"))) {
+      ++entries;
+      EXPECT_TRUE(m.captured(1).endsWith(QStringLiteral(" - ") + written)) << line.toStdString();
+    }
+  }
+  EXPECT_EQ(entries, 1);
   EXPECT_EQ(billRows(), 0);
 }
 

@@ -101,6 +101,7 @@ QStringList hostileTexts() {
       QString(10000, u'W'),
       QString::fromUtf8("\xe0\xa4\xb0\xe0\xa4\xbe\xe0\xa4\xae"),         // Devanagari
       QString::fromUtf8("\xd8\xb9\xd9\x84\xd9\x8a"),                     // Arabic
+      QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d"),             // Hebrew
       QString::fromUtf8("\xf0\x9f\x98\x80\xf0\x9f\x8f\xa5"),             // emoji
       QStringLiteral("tab\there\r\nnew line\x01\x1b\x7f") + QChar(u'\0') + QStringLiteral("nul"),
   };

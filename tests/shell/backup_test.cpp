@@ -172,16 +172,17 @@ TEST_F(BackupTest, AFailedCopySaysSoAndStoresNothing) {
   }
 }
 
-TEST_F(BackupTest, AMissingSettingsRowIsReportedAfterTheCopy) {
+TEST_F(BackupTest, AMissingSettingsRowIsALineAfterTheCopyIsReportedStored) {
   store(target->path());
   ASSERT_NE(open(), nullptr);
   exec("DELETE FROM SettingsCopyDB");
   form->MainRecordset->Requery();
   copy(vbYes,
-       "Error :There is no current row: the recordset stands before its first row, after its last row or on a "
-       "deleted row");
+       saved(target->path()) +
+           "\r\nThe folder was not remembered for the next back-up: There is no current row: the recordset stands "
+           "before its first row, after its last row or on a deleted row");
   EXPECT_EQ(boxes().pending(), 0);
-  EXPECT_EQ(employeesIn(backupFile()), "7");  // written all the same
+  EXPECT_EQ(employeesIn(backupFile()), "7");  // written, as the message says
 }
 
 TEST_F(BackupTest, TheTargetIsTheTrimmedFolderAndTheNameJoinedByOneSlash) {
