@@ -331,7 +331,8 @@ bool RecordForm::DuplicateKeyFound() {
   LookupRecordset->MoveFirst();
   for (; !LookupRecordset->Eof(); LookupRecordset->MoveNext()) {
     if (IsRowBeingModified(*LookupRecordset)) continue;  // the row being modified may keep its own key
-    if (Trim(LookupRecordset->Fields(config_.keyColumn).toText()) == key) return true;
+    const Qt::CaseSensitivity cs = config_.keyCaseCounts ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    if (Trim(LookupRecordset->Fields(config_.keyColumn).toText()).compare(key, cs) == 0) return true;
   }
   return false;
 }

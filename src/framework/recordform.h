@@ -33,7 +33,8 @@
 // into the row Modify began on, known by its rowid, and refuses only when that row is no longer
 // the current one (RefuseSaveOfAnotherRow). Save's duplicate-key scan (DuplicateKeyFound) reads
 // the table afresh and, after Modify, compares every row but that one, so a rename to a key
-// another row holds is refused as a New is. A row another program deleted meanwhile is not
+// another row holds is refused as a New is; a form whose keys are matched with case ignored
+// (keyCaseCounts false) has the scan ignore case too. A row another program deleted meanwhile is not
 // written (Update finds no row under its rowid). A failed database write during Save shows the
 // error's description; the form stays in edit mode with its row still pending.
 #include <QLabel>
@@ -88,6 +89,11 @@ struct RecordFormConfig {
   // the table, Modify a key input of blanks too. Otherwise Delete names an empty table first and
   // Modify takes blanks for a key.
   bool keyBeforeTable = false;
+  // Save's duplicate-key scan counts case. Where a key is also completed or looked up with case
+  // ignored (a doctor's name, a test's description), "cbc" beside "CBC" would be a second row
+  // that only the list can reach: the scan then ignores case, and a key another row holds in
+  // any case is refused.
+  bool keyCaseCounts = true;
 };
 
 class RecordForm : public MenuForm, public RecordCommandTarget {
@@ -192,8 +198,9 @@ protected:
   // hold, the key included, is the save's to check.
   bool RefuseSaveOfAnotherRow();
   // The scan of Save: reads the table afresh and looks for a row whose key column, trimmed,
-  // equals the trimmed key input (exact, case counts). After Modify the row being modified is
-  // left out. Raises DbError when the table cannot be read.
+  // equals the trimmed key input (case counting unless the form's keyCaseCounts is false). After
+  // Modify the row being modified is left out, so that its own key in another case is a rename.
+  // Raises DbError when the table cannot be read.
   bool DuplicateKeyFound();
   // During a Modify: whether the current row of `rows` (a read of the form's table) is the row
   // being modified: the same rowid, whatever another program has changed in it since. False

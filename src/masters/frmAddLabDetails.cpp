@@ -19,6 +19,7 @@ RecordFormConfig frmAddLabDetails::LabFormConfig() {
   c.helpTip = QStringLiteral("Lab Investigation Here ");
   c.read = LabTestsRead();
   c.keyColumn = cols::SettingsLab::Description;
+  c.keyCaseCounts = false;  // the bill forms complete the name with case ignored
   return c;
 }
 

@@ -256,6 +256,10 @@ struct RenameCase {
   // Typed over the first row's key after Modify, and the keys stored after Save ("|"-joined by
   // rowid), or nullptr where Save refuses with the duplicate message.
   std::vector<std::pair<const char*, const char*>> renames;
+  // Typed as the key of a new row: the second row's key in another case (nullptr: the key has
+  // no case), and the message Save gives: the duplicate one, or the next check's where case counts.
+  const char* newInOtherCase = nullptr;
+  const char* newRefusal = nullptr;
 };
 
 inline void PrintTo(const RenameCase& c, std::ostream* os) { *os << c.name; }
@@ -267,7 +271,9 @@ std::vector<RenameCase> RenameForms() {
        [](RecordForm* f) { return &static_cast<frmAddNewUser*>(f)->txtUserName; }, "Password",
        "Please Select the Another User Name\r\nThis User Name Already Assigned",
        // Letters only: no blank can be typed into the name.
-       {{"tumba", "tumba|kip"}, {"Tumbo", "Tumbo|kip"}, {"kip", nullptr}, {"Kip", "Kip|kip"}}},
+       {{"tumba", "tumba|kip"}, {"Tumbo", "Tumbo|kip"}, {"kip", nullptr}, {"Kip", "Kip|kip"}},
+       // The login matches the name as typed: another case is another user.
+       "KIP", "Please Fill the Password"},
       {"doctor",
        {"INSERT INTO SettingDrDetails(DoctorID, FirstName) VALUES ('Dr.Amina', 'Amina'), ('Dr.Kofi', 'Kofi')"},
        "SettingDrDetails", "DoctorID", opener<frmAddDoctorDetail>(),
@@ -277,7 +283,9 @@ std::vector<RenameCase> RenameForms() {
         {"Dr.amina", "Dr.amina|Dr.Kofi"},
         {"Dr.Amina  ", "Dr.Amina  |Dr.Kofi"},  // its own name, blanks and all
         {" Dr.Kofi ", nullptr},
-        {"dr.kofi", "dr.kofi|Dr.Kofi"}}},
+        {"dr.kofi", nullptr},
+        {"DR.KOFI ", nullptr}},
+       "dr.KOFI ", "Please Select the Another Doctor Id\r\nThis Doctor ID Already Assigned"},
       {"employee", {employee("7", "Ravi"), employee("8", "Meena")}, "SettingsEmployeeDetails", "EmployeeID",
        opener<frmAddEmployeeDetail>(),
        [](RecordForm* f) { return &static_cast<frmAddEmployeeDetail*>(f)->txtEmployeeID; }, "Address",
@@ -287,11 +295,13 @@ std::vector<RenameCase> RenameForms() {
       {"laboratory", {"INSERT INTO SettingsLab VALUES ('abc', '10'), ('CBC', '200')"}, "SettingsLab", "Description",
        opener<frmAddLabDetails>(),
        [](RecordForm* f) { return &static_cast<frmAddLabDetails*>(f)->cmbPatientID; }, "Amount", kName,
-       {{"Albumin", "Albumin|CBC"}, {"Abc", "Abc|CBC"}, {"abc ", "abc |CBC"}, {" CBC  ", nullptr}, {"cbc", "cbc|CBC"}}},
+       {{"Albumin", "Albumin|CBC"}, {"Abc", "Abc|CBC"}, {"abc ", "abc |CBC"}, {" CBC  ", nullptr}, {"cbc", nullptr}},
+       " Cbc", kName},
       {"xray", {"INSERT INTO SettingsXRay VALUES ('Chest', '300', '150'), ('Skull', '400', '200')"}, "SettingsXRay",
        "Description", opener<frmAddXRayDetails>(),
        [](RecordForm* f) { return &static_cast<frmAddXRayDetails*>(f)->txtUserName; }, "ChildrenAmount", kName,
-       {{"Chest PA", "Chest PA|Skull"}, {"chest", "chest|Skull"}, {"Skull ", nullptr}, {"skull", "skull|Skull"}}},
+       {{"Chest PA", "Chest PA|Skull"}, {"chest", "chest|Skull"}, {"Skull ", nullptr}, {"skull", nullptr}},
+       "SKULL", kName},
   };
 }
 
@@ -330,7 +340,8 @@ TEST_P(RenamingRecordForm, ModifyCorrectsTheKeyUnlessAnotherRowHoldsIt) {
       EXPECT_EQ(keys(), QString::fromUtf8(after));
       EXPECT_EQ(text(key), QString::fromUtf8(typed));
     } else {
-      // Compared trimmed, case counting, as for a new row; nothing is written.
+      // Compared trimmed (case ignored but for the user names), as for a new row; nothing is
+      // written.
       boxes().expect(QString::fromUtf8(c.duplicate), QStringLiteral("Warning"), vbCritical);
       Click(form->Picture9);
       EXPECT_EQ(mode(), "edit");
@@ -343,6 +354,24 @@ TEST_P(RenamingRecordForm, ModifyCorrectsTheKeyUnlessAnotherRowHoldsIt) {
     EXPECT_EQ(boxes().pending(), 0);
     form->Unload();
   }
+}
+
+TEST_P(RenamingRecordForm, ANewRowMayNotTakeAnotherRowsKeyInAnotherCase) {
+  const RenameCase& c = GetParam();
+  if (!c.newInOtherCase) GTEST_SKIP() << "the key has no case";
+  for (const QString& sql : c.setUp) exec(sql);
+  ASSERT_NE(openForm(c.open), nullptr);
+  const QString before = snapshot(QLatin1String(c.table));
+  Click(form->Picture5);
+  QWidget* key = c.keyBox(form);
+  TypeOver(key, QString::fromUtf8(c.newInOtherCase));
+  boxes().expect(QString::fromUtf8(c.newRefusal));
+  Click(form->Picture9);
+  EXPECT_EQ(boxes().pending(), 0);
+  EXPECT_EQ(mode(), "edit");
+  EXPECT_EQ(text(key), QString::fromUtf8(c.newInOtherCase));  // the box as the clerk typed it
+  Click(form->Picture10);
+  EXPECT_EQ(snapshot(QLatin1String(c.table)), before);
 }
 
 TEST_P(RenamingRecordForm, ARowAnotherProgramChangedIsStillTheOneSavedAndOneItDeletedIsNotWritten) {
