@@ -113,7 +113,7 @@ std::vector<MenuPicture> RecordForm::MenuPictures() {
 }
 
 void RecordForm::LoadMenuForm() {
-  EditFlag = false;
+  endModify();
   ClearOwnState();
   ClearInputs();
 
@@ -188,8 +188,7 @@ void RecordForm::Picture5_Click() {
   SetRecordButtonsMode(this, true);
   try {
     // A Modify refused earlier must not switch off the duplicate scan of this new row.
-    EditFlag = false;
-    modifiedRowId_.reset();
+    endModify();
     ClearOwnState();
     ClearInputs();
     KeyInput()->setFocus();
@@ -217,8 +216,10 @@ void RecordForm::Picture6_Click() {
     }
     ModifyAccepted();
     // The row is known by its rowid from here on: its key may be corrected like any other box.
-    modifiedRowId_ = MainRecordset->CurrentRowId();
+    modified_ = ModifiedRow{MainRecordset->CurrentRowId(), KeyText()};
     EditFlag = true;
+    if (!KeyTakesTypingInModify())
+      if (QLineEdit* key = keyLine()) key->setReadOnly(true);
     SetRecordButtonsMode(this, true);
     Picture9.setPicture(QStringLiteral("save.gif"));
     Picture10.setPicture(QStringLiteral("cancel.gif"));
@@ -266,25 +267,28 @@ void RecordForm::Picture8_Click() { ViewAllRecords(); }
 // ---- Save and Cancel ----
 
 void RecordForm::Picture9_Click() {
+  if (!MainRecordset || MainRecordset->State() != adStateOpen) return;
+  // A new record needs its pending row: without it the boxes would be written over the row
+  // that happens to be current.
+  if (!EditFlag && MainRecordset->EditMode() != adEditAdd) {
+    Refuse(kSelectRecord);
+    return;
+  }
   try {
-    if (RefuseSaveOfAnotherRow() || !ValidateSave()) return;
-    WriteColumns();
-    MainRecordset->Update();
+    if (RefuseSaveOfAnotherRow() || !ValidateSave() || !StoreRow()) return;
   } catch (const DbError& e) {
     // Nothing was saved: the row stays pending and the form in edit mode.
     MsgBox(e.Description());
     return;
   }
   RecordSaved(EditFlag);
-  EditFlag = false;
-  modifiedRowId_.reset();
+  endModify();
   MsgBox(QStringLiteral("Record Saved Successfully"), vbExclamation, QStringLiteral("Update Info"));
   SetRecordButtonsMode(this, false);
 }
 
 void RecordForm::Picture10_Click() {
-  EditFlag = false;
-  modifiedRowId_.reset();
+  endModify();
   if (MainRecordset && MainRecordset->State() == adStateOpen) {
     const bool hasRows = MainRecordset->RecordCount() != 0;
     // Always discarded, also the new row of a table that was empty.
@@ -297,7 +301,31 @@ void RecordForm::Picture10_Click() {
   SetRecordButtonsMode(this, false);
 }
 
+bool RecordForm::StoreRow() {
+  WriteColumns();
+  MainRecordset->Update();
+  return true;
+}
+
+void RecordForm::endModify() {
+  EditFlag = false;
+  modified_.reset();
+  if (QLineEdit* key = keyLine()) key->setReadOnly(false);
+}
+
 // ---- helpers for the forms ----
+
+QLineEdit* RecordForm::keyLine() const {
+  QWidget* key = const_cast<RecordForm*>(this)->KeyInput();
+  if (auto* box = qobject_cast<QLineEdit*>(key)) return box;
+  if (auto* combo = qobject_cast<QComboBox*>(key)) return combo->lineEdit();
+  return nullptr;
+}
+
+bool RecordForm::KeyLocked() const {
+  const QLineEdit* key = keyLine();
+  return key && key->isReadOnly();
+}
 
 QString RecordForm::KeyText() const {
   QWidget* key = const_cast<RecordForm*>(this)->KeyInput();
@@ -315,8 +343,8 @@ bool RecordForm::RefuseSaveOfAnotherRow() {
   // Nothing in edit mode moves the current row; should anything have, the boxes would be written
   // over a row the clerk never chose.
   if (!EditFlag) return false;
-  if (modifiedRowId_ && MainRecordset && MainRecordset->State() == adStateOpen &&
-      MainRecordset->CurrentRowId() == modifiedRowId_)
+  if (modified_ && modified_->rowid && MainRecordset && MainRecordset->State() == adStateOpen &&
+      MainRecordset->CurrentRowId() == modified_->rowid)
     return false;
   Refuse(kSelectRecord, KeyInput());
   return true;
@@ -331,13 +359,14 @@ bool RecordForm::DuplicateKeyFound() {
   LookupRecordset->MoveFirst();
   for (; !LookupRecordset->Eof(); LookupRecordset->MoveNext()) {
     if (IsRowBeingModified(*LookupRecordset)) continue;  // the row being modified may keep its own key
-    if (Trim(LookupRecordset->Fields(config_.keyColumn).toText()) == key) return true;
+    const Qt::CaseSensitivity cs = config_.keyCaseCounts ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    if (Trim(LookupRecordset->Fields(config_.keyColumn).toText()).compare(key, cs) == 0) return true;
   }
   return false;
 }
 
 bool RecordForm::IsRowBeingModified(const Recordset& rows) const {
-  return EditFlag && modifiedRowId_ && rows.CurrentRowId() == modifiedRowId_;
+  return EditFlag && modified_ && modified_->rowid && rows.CurrentRowId() == modified_->rowid;
 }
 
 void RecordForm::Refuse(const QString& text, QWidget* focus) {

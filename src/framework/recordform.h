@@ -20,6 +20,9 @@
 //     void ViewAllRecords() override;        // LookUp of the form's list
 //   };
 //
+// and, where the form differs, the hooks that default to the common way: StoreRow (how Save
+// stores the row its checks passed), KeyTakesTypingInModify (whether the key box may be
+// corrected during a Modify), ModifyAccepted, RecordSaved, RecordDeleted and ShowsCurrentRow.
 // A form whose own rules differ in one step overrides that button's click handler.
 //
 // Modify and Delete act only on the row the boxes show: the current row of MainRecordset whose
@@ -29,11 +32,15 @@
 // form as it was (EditFlag stays false); one accepted runs the form's ModifyAccepted, a Delete
 // done its RecordDeleted.
 //
-// Once Modify has begun, the key box is one more box to correct: Save writes it with the others
-// into the row Modify began on, known by its rowid, and refuses only when that row is no longer
-// the current one (RefuseSaveOfAnotherRow). Save's duplicate-key scan (DuplicateKeyFound) reads
+// Once Modify has begun, the key box is one more box to correct (unless the form's
+// KeyTakesTypingInModify says no: the box is then read-only until Save or Cancel ends the Modify):
+// Save writes it with the others into the row Modify began on, known by its rowid
+// (RowBeingModified), and refuses only when that row is no longer the current one
+// (RefuseSaveOfAnotherRow). A Save of a new record without its pending row (New failed to add
+// one) is refused too. Save's duplicate-key scan (DuplicateKeyFound) reads
 // the table afresh and, after Modify, compares every row but that one, so a rename to a key
-// another row holds is refused as a New is. A row another program deleted meanwhile is not
+// another row holds is refused as a New is; a form whose keys are matched with case ignored
+// (keyCaseCounts false) has the scan ignore case too. A row another program deleted meanwhile is not
 // written (Update finds no row under its rowid). A failed database write during Save shows the
 // error's description; the form stays in edit mode with its row still pending.
 #include <QLabel>
@@ -52,6 +59,7 @@
 // is (button, picture, tip, CTRL key, hot-key id) is written once, in RecordForm::Commands().
 enum class RecordCommand { First, Previous, Next, Last, New, Modify, Delete, ViewAll, Save, Cancel };
 
+class QLineEdit;
 class RecordForm;
 
 struct RecordCommandInfo {
@@ -88,6 +96,11 @@ struct RecordFormConfig {
   // the table, Modify a key input of blanks too. Otherwise Delete names an empty table first and
   // Modify takes blanks for a key.
   bool keyBeforeTable = false;
+  // Save's duplicate-key scan counts case. Where a key is also completed or looked up with case
+  // ignored (a doctor's name, a test's description), "cbc" beside "CBC" would be a second row
+  // that only the list can reach: the scan then ignores case, and a key another row holds in
+  // any case is refused.
+  bool keyCaseCounts = true;
 };
 
 class RecordForm : public MenuForm, public RecordCommandTarget {
@@ -181,6 +194,14 @@ protected:
   // Whether the boxes show the current row, for Modify and Delete: KeyNamesCurrentRow, and
   // whatever else a form's row is named by.
   virtual bool ShowsCurrentRow() const { return KeyNamesCurrentRow(); }
+  // Save, once the form's checks have passed: writes the columns into the current row and
+  // updates it. A form that stores otherwise (a last check and the write in one transaction)
+  // returns false when it did not store the row, having said why: the row stays pending and the
+  // form in edit mode. Raises DbError when the database refuses.
+  virtual bool StoreRow();
+  // Whether the key box takes typing (and a choice from its list) while a Modify is open; when
+  // not, the row keeps its key and the box is read-only from Modify's start until its end.
+  virtual bool KeyTakesTypingInModify() const { return true; }
 
   // For the hooks.
   QString KeyText() const;  // the key input's text as typed
@@ -192,13 +213,22 @@ protected:
   // hold, the key included, is the save's to check.
   bool RefuseSaveOfAnotherRow();
   // The scan of Save: reads the table afresh and looks for a row whose key column, trimmed,
-  // equals the trimmed key input (exact, case counts). After Modify the row being modified is
-  // left out. Raises DbError when the table cannot be read.
+  // equals the trimmed key input (case counting unless the form's keyCaseCounts is false). After
+  // Modify the row being modified is left out, so that its own key in another case is a rename.
+  // Raises DbError when the table cannot be read.
   bool DuplicateKeyFound();
   // During a Modify: whether the current row of `rows` (a read of the form's table) is the row
   // being modified: the same rowid, whatever another program has changed in it since. False
   // outside a Modify.
   bool IsRowBeingModified(const Recordset& rows) const;
+  // The row Modify began on: its rowid and the key box's text then. None outside a Modify.
+  struct ModifiedRow {
+    std::optional<qint64> rowid;
+    QString key;
+  };
+  const std::optional<ModifiedRow>& RowBeingModified() const { return modified_; }
+  // The key box is read-only for a Modify (KeyTakesTypingInModify false).
+  bool KeyLocked() const;
   // A refusal of the protocol: critical icon, the form's refusal title; then the box to mend.
   void Refuse(const QString& text, QWidget* focus = nullptr);
   // Save's checks of the boxes that must not be blank (VB's Trim: blanks only), in their order.
@@ -216,9 +246,12 @@ protected:
 
 private:
   void navigate(ImageButton* clicked, void (Recordset::*move)());
+  QLineEdit* keyLine() const;  // the key input's text box
+  // No Modify is open any more: EditFlag off, the row forgotten, the key box writable again.
+  void endModify();
 
   RecordFormConfig config_;
-  std::optional<qint64> modifiedRowId_;  // the rowid of the row Modify began on
+  std::optional<ModifiedRow> modified_;
 };
 
 // Loads the ten pictures and tips, sets browse mode and trims the buttons.

@@ -56,6 +56,7 @@ RecordFormConfig frmAddDoctorDetail::DoctorFormConfig() {
   c.width = 13230;
   c.read = DoctorsRead();
   c.keyColumn = cols::SettingDrDetails::DoctorID;
+  c.keyCaseCounts = false;  // the bill forms complete the name with case ignored
   c.refusalTitle = kWarning;
   return c;
 }

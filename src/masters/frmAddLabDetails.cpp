@@ -19,6 +19,7 @@ RecordFormConfig frmAddLabDetails::LabFormConfig() {
   c.helpTip = QStringLiteral("Lab Investigation Here ");
   c.read = LabTestsRead();
   c.keyColumn = cols::SettingsLab::Description;
+  c.keyCaseCounts = false;  // the bill forms complete the name with case ignored
   return c;
 }
 
@@ -31,6 +32,9 @@ frmAddLabDetails::frmAddLabDetails() : RecordForm(LabFormConfig()) {
   PlaceRecordButtons(1440, 4320, 5350);
   setTabOrder(&cmbPatientID, &txtPassword);
 
+  // The form follows the description as it is typed, completed or chosen: every box shows the
+  // row it names, or no row is current and Modify and Delete refuse. A click on them picks nothing.
+  connect(&cmbPatientID, &QComboBox::editTextChanged, this, [this] { cmbPatientID_Click(); });
   connect(&cmbPatientID, &QComboBox::activated, this, [this] { cmbPatientID_Click(); });
   cmbPatientID.installEventFilter(this);
   if (cmbPatientID.lineEdit()) cmbPatientID.lineEdit()->installEventFilter(this);
@@ -75,7 +79,8 @@ void frmAddLabDetails::setDescription(const QString& text) {
 
 void frmAddLabDetails::display() {
   const LabTest t = ReadLabTest(*MainRecordset);
-  setDescription(t.description);
+  // A description the clerk is typing or completing stays as it is, caret and selection with it.
+  if (cmbPatientID.currentText() != t.description) setDescription(t.description);
   txtPassword.setText(t.amount);
 }
 
@@ -86,11 +91,15 @@ void frmAddLabDetails::ClearInputs() {
 
 void frmAddLabDetails::fillList(Recordset& rs) {
   const QString shown = cmbPatientID.currentText();
+  // The texts the box passes through while it is filled name no choice of the clerk's.
+  const bool wasFilling = fillingList_;
+  fillingList_ = true;
   cmbPatientID.clear();
   rs.MoveFirst();
   for (long i = 0, n = rs.RecordCount(); i < n && !rs.Eof(); ++i, rs.MoveNext())
     cmbPatientID.addItem(rs.Fields(cols::SettingsLab::Description).toText());
   setDescription(shown);
+  fillingList_ = wasFilling;
 }
 
 void frmAddLabDetails::reloadList() {
@@ -99,22 +108,26 @@ void frmAddLabDetails::reloadList() {
 }
 
 void frmAddLabDetails::cmbPatientID_Click() {
-  if (BusyFlag) return;
+  if (BusyFlag || fillingList_ || lookingUp_) return;
   if (Picture1.isHidden() || cmbPatientID.currentText().isEmpty()) return;
   if (!MainRecordset || MainRecordset->State() != adStateOpen || MainRecordset->RecordCount() == 0) return;
+  lookingUp_ = true;
   try {
     const QString wanted = Trim(cmbPatientID.currentText());
-    for (MainRecordset->MoveFirst(); !MainRecordset->Eof(); MainRecordset->MoveNext()) {
-      if (Trim(MainRecordset->Fields(cols::SettingsLab::Description).toText()) == wanted) {
+    bool found = false;
+    for (MainRecordset->MoveFirst(); !found && !MainRecordset->Eof();) {
+      found = Trim(MainRecordset->Fields(cols::SettingsLab::Description).toText()) == wanted;
+      if (found)
         display();
-        return;
-      }
+      else
+        MainRecordset->MoveNext();
     }
     // A description that is in no row: the typed text stays, and no row is current, so that
     // Modify and Delete find nothing to act on rather than the row shown before.
   } catch (const DbError& e) {
     MsgBox(e.Description());
   }
+  lookingUp_ = false;
 }
 
 void frmAddLabDetails::cmbPatientID_KeyPress(int& KeyAscii) {
@@ -122,7 +135,6 @@ void frmAddLabDetails::cmbPatientID_KeyPress(int& KeyAscii) {
 }
 
 void frmAddLabDetails::Picture6_Click() {
-  cmbPatientID_Click();  // the row on the screen is the one modified
   BusyFlag = true;
   RecordForm::Picture6_Click();
   // A refused Modify stays in browse mode, where choosing must go on loading rows.
@@ -130,7 +142,6 @@ void frmAddLabDetails::Picture6_Click() {
 }
 
 void frmAddLabDetails::Picture7_Click() {
-  cmbPatientID_Click();  // the row on the screen is the one deleted
   const long before = MainRecordset ? MainRecordset->RecordCount() : 0;
   RecordForm::Picture7_Click();
   if (!MainRecordset || MainRecordset->RecordCount() >= before) return;

@@ -1,9 +1,10 @@
 #pragma once
 // The laboratory price list: one row per investigation in SettingsLab, its description and its
 // amount. The description is typed or chosen in a combo box that lists every investigation; in
-// browse mode choosing one (or typing it and leaving the box) makes it the current row, so that
-// Modify and Delete act on the investigation on the screen; a description no row has leaves no
-// row current, and they refuse.
+// browse mode the form follows it as it changes: a description a row has makes that row the
+// current one, every box showing it, so that Modify and Delete act on the investigation on the
+// screen; a description no row has leaves no row current, and they refuse. Clicking Modify or
+// Delete looks nothing up.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,7 +42,7 @@ protected:
   void Picture9_Click() override;   // Save
   void Picture10_Click() override;  // Cancel
 
-  // A description chosen (or typed and left) in browse mode: its row becomes the current one.
+  // A description typed, completed or chosen in browse mode: its row becomes the current one.
   void cmbPatientID_Click();
   void cmbPatientID_KeyPress(int& KeyAscii);
 
@@ -49,4 +50,7 @@ private:
   void setDescription(const QString& text);
   void fillList(Recordset& rs);
   void reloadList();  // from the table read afresh, keeping the text shown
+
+  bool fillingList_ = false;
+  bool lookingUp_ = false;
 };

@@ -17,6 +17,7 @@ RecordFormConfig frmAddXRayDetails::XRayFormConfig() {
   // The record bar walks the tests in the table's own order; the list sorts them.
   c.read = XRayTestsRead();
   c.keyColumn = cols::SettingsXRay::Description;
+  c.keyCaseCounts = false;  // the bill forms complete the name with case ignored
   return c;
 }
 

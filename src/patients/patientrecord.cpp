@@ -19,7 +19,6 @@
 namespace {
 
 const QString kWarning = QStringLiteral("Warning");
-const QString kSelectRecord = QStringLiteral("Please select any Record");
 
 // A combo box shows `text`; a list item of exactly that text becomes its current item.
 void setComboText(QComboBox& combo, const QString& text) {
@@ -124,8 +123,9 @@ PatientRecordForm::PatientRecordForm(PatientFormConfig config)
 
   connect(&cmbPatientID, &QComboBox::editTextChanged, this, [this] {
     // A choice in the list (or an arrow key) while the identifier is locked is taken back at once.
-    if (modified_ && cmbPatientID.lineEdit()->isReadOnly() && cmbPatientID.currentText() != modified_->shown) {
-      setComboText(cmbPatientID, modified_->shown);
+    const auto& modified = RowBeingModified();
+    if (modified && KeyLocked() && cmbPatientID.currentText() != modified->key) {
+      setComboText(cmbPatientID, modified->key);
       return;
     }
     cmbPatientID_LookUp();
@@ -145,7 +145,7 @@ PatientRecordForm::~PatientRecordForm() {
 
 bool PatientRecordForm::eventFilter(QObject* watched, QEvent* event) {
   // While the identifier is locked its list does not drop down.
-  if (watched == &cmbPatientID && cmbPatientID.lineEdit()->isReadOnly() &&
+  if (watched == &cmbPatientID && KeyLocked() &&
       (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
     return true;
   if (watched == &cmbPatientID && event->type() == QEvent::FocusOut) cmbPatientID_LookUp();
@@ -158,7 +158,6 @@ bool PatientRecordForm::eventFilter(QObject* watched, QEvent* event) {
 void PatientRecordForm::Form_Load() {
   DTPicker1.setDate(Today());
   BusyFlag = false;
-  lockIdentifier(false);
   RecordForm::Form_Load();
   if (!MainRecordset || MainRecordset->State() != adStateOpen) return;
 
@@ -265,12 +264,6 @@ void PatientRecordForm::cmbPatientID_LookUp() {
   lookingUp_ = false;
 }
 
-void PatientRecordForm::lockIdentifier(bool locked) {
-  // During a Modify the identifier stays the row's (Save never writes it): the box takes no
-  // typing and no choice, so that it never shows an identifier the row does not have.
-  cmbPatientID.lineEdit()->setReadOnly(locked);
-}
-
 void PatientRecordForm::DTPicker1_Change() {
   if (DTPicker1.date() <= Today()) return;
   MsgBox(QStringLiteral("Sorry ! Sir,you have not born yet. "));
@@ -282,26 +275,14 @@ void PatientRecordForm::txtEmailId_Click() { txtEmailId.setCursorPosition(int(tx
 // ---- New, Modify, Delete ----
 
 void PatientRecordForm::Picture5_Click() {
-  SetRecordButtonsMode(this, true);
-  try {
-    EditFlag = false;  // a refused Modify must not switch off the scan of this new row
-    modified_.reset();
-    lockIdentifier(false);
-    ClearInputs();
-    cmbPatientID.setFocus();
-    MainRecordset->AddNew();
+  RecordForm::Picture5_Click();
+  // The box shows no other row while the new one is open.
+  if (MainRecordset && MainRecordset->State() == adStateOpen && MainRecordset->EditMode() == adEditAdd)
     BusyFlag = true;
-  } catch (const DbError& e) {
-    MsgBox(e.Description());
-  }
 }
 
 void PatientRecordForm::ModifyAccepted() {
-  // The row the boxes show, as Save will need it: its identifier and its rowid.
-  const QString id = Trim(MainRecordset->Fields(patientcols::EmployeeID).toText());
-  modified_ = ModifiedRow{id, MainRecordset->CurrentRowId(), cmbPatientID.currentText()};
   BusyFlag = true;
-  lockIdentifier(true);
   for (QLineEdit* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
     if (Trim(box->text()) == QStringLiteral("Not Available")) box->clear();
 }
@@ -325,15 +306,24 @@ void PatientRecordForm::ViewAllRecords() {
 
 bool PatientRecordForm::duplicateIdFound() {
   // A new patient is compared under the identifier it would be stored as; a modified one keeps
-  // its own, which no other row may hold either. The row being modified is left out by its
-  // rowid, whatever another program has changed in it meanwhile.
-  const bool modifying = EditFlag && modified_;
-  const QString id = modifying ? modified_->id : PatientIdFor(patient_.prefix, cmbPatientID.currentText());
-  const std::optional<qint64> self = modifying ? modified_->rowid : std::nullopt;
+  // its own (the locked box shows it), which no other row may hold either. The row being
+  // modified is left out by its rowid, whatever another program has changed in it meanwhile.
+  const auto& modified = RowBeingModified();
+  const bool modifying = EditFlag && modified;
+  const QString id = modifying ? Trim(modified->key) : PatientIdFor(patient_.prefix, cmbPatientID.currentText());
+  const std::optional<qint64> self = modifying ? modified->rowid : std::nullopt;
   return PatientIdTaken(MainRecordset->ActiveConnection(), patient_.kind, id, self);
 }
 
-bool PatientRecordForm::storeRow() {
+bool PatientRecordForm::StoreRow() {
+  // The transaction is over before any message: a box waits for the clerk, and the write lock
+  // must not wait with it.
+  if (storeInTransaction()) return true;
+  refuseDuplicateId();
+  return false;
+}
+
+bool PatientRecordForm::storeInTransaction() {
   // Between the scan of the checks and the write another program may store the same identifier:
   // the write lock taken first, the table is looked at once more and nothing can come between.
   Transaction transaction(MainRecordset->ActiveConnection());
@@ -381,34 +371,14 @@ void PatientRecordForm::WriteColumns() {
   if (patient_.marksAdmitted) MarkAdmitted(*MainRecordset);
 }
 
-void PatientRecordForm::Picture9_Click() {
-  if (!MainRecordset || MainRecordset->State() != adStateOpen) return;
-  // A new patient needs its pending row and a modification the row it began on; without them
-  // the save would overwrite some other patient.
-  const bool rowReady = EditFlag ? MainRecordset->HasCurrentRow() : MainRecordset->EditMode() == adEditAdd;
-  if (!rowReady) {
-    Refuse(kSelectRecord);
-    return;
-  }
-  try {
-    if (RefuseSaveOfAnotherRow() || !ValidateSave()) return;
-    // The transaction is over before any message: a box waits for the clerk, and the write lock
-    // must not wait with it.
-    if (!storeRow()) {
-      refuseDuplicateId();
-      return;
-    }
-  } catch (const DbError& e) {
-    // Nothing was saved: the row stays pending and the form in edit mode.
-    MsgBox(e.Description());
-    return;
-  }
-  EditFlag = false;
+void PatientRecordForm::RecordSaved(bool modified) {
+  (void)modified;
   BusyFlag = false;
-  modified_.reset();
-  lockIdentifier(false);
-  MsgBox(QStringLiteral("Record Saved Successfully"), vbExclamation, QStringLiteral("Update Info"));
-  SetRecordButtonsMode(this, false);
+}
+
+void PatientRecordForm::Picture9_Click() {
+  RecordForm::Picture9_Click();
+  if (!Picture9.isHidden()) return;  // refused: still editing
   try {
     refillIdList();
     setComboText(cmbPatientID, MainRecordset->Fields(patientcols::EmployeeID).toText());
@@ -418,19 +388,8 @@ void PatientRecordForm::Picture9_Click() {
 }
 
 void PatientRecordForm::Picture10_Click() {
-  EditFlag = false;
   BusyFlag = false;
-  modified_.reset();
-  lockIdentifier(false);
-  if (MainRecordset && MainRecordset->State() == adStateOpen) {
-    const bool hasRows = MainRecordset->RecordCount() != 0;
-    MainRecordset->CancelUpdate();  // also the new row of a table that was empty
-    if (hasRows) {
-      ClearInputs();
-      cmbPatientID.setFocus();
-    }
-  }
-  SetRecordButtonsMode(this, false);
+  RecordForm::Picture10_Click();
 }
 
 // ---- the two forms ----

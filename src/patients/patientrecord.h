@@ -74,11 +74,17 @@ protected:
   void Picture10_Click() override;  // Cancel
 
   QWidget* KeyInput() override { return &cmbPatientID; }
+  // During a Modify the identifier stays the row's (Save never writes it): the box takes no
+  // typing and no choice, so that it never shows an identifier the row does not have.
+  bool KeyTakesTypingInModify() const override { return false; }
   void ClearInputs() override;
-  void ModifyAccepted() override;  // the row Modify began on, and the boxes of "Not Available" emptied
+  void ModifyAccepted() override;  // the boxes of "Not Available" emptied
   void RecordDeleted() override;   // the identifier list read again
+  void RecordSaved(bool modified) override;
   bool ValidateSave() override;
   void WriteColumns() override;
+  // The duplicate scan once more and the write, in one transaction; the duplicate refused after it.
+  bool StoreRow() override;
   void ViewAllRecords() override;
 
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,7 +93,6 @@ private:
   void cmbPatientID_LookUp();
   void DTPicker1_Change();
   void txtEmailId_Click();
-  void lockIdentifier(bool locked);
   // Refills the identifier list from the look-up recordset, read afresh; the box's text is left
   // empty for the caller to set.
   void refillIdList();
@@ -98,18 +103,10 @@ private:
   // The duplicate scan once more and the write, in one transaction: false, with nothing written
   // and the row still pending, when another row holds the identifier now. Raises DbError, the
   // transaction rolled back, when the database refuses.
-  bool storeRow();
+  bool storeInTransaction();
   void refuseDuplicateId();
 
-  // The row Modify began on: its identifier, trimmed, its rowid, and the identifier as shown.
-  struct ModifiedRow {
-    QString id;
-    std::optional<qint64> rowid;
-    QString shown;
-  };
-
   PatientFormConfig patient_;
-  std::optional<ModifiedRow> modified_;
   KeyList* ids_ = nullptr;  // the identifier list the box shows (the box owns it)
   bool lookingUp_ = false;
   bool fillingList_ = false;

@@ -3,9 +3,13 @@
 // asking or writing anything. Once Modify has begun on the row shown, Save writes the boxes into
 // that row, a corrected key with them; a key another row holds is refused as for a new row, and
 // a row another program changed or deleted meanwhile is never mistaken for another one.
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QTest>
+#include <QWindow>
 #include <functional>
 
 #include "data/vbdes.h"
@@ -29,6 +33,30 @@ namespace {
 const QString kSelect = QStringLiteral("Please select any Record");
 const QString kQuestion = QStringLiteral("Are you sure you want to delete this record?");
 const QString kSaved = QStringLiteral("Record Saved Successfully");
+
+// A click where the widget is on the screen, as the window system hands it out: while a list is
+// dropped down the click goes to the list first, which closes and lets the click go no further.
+void ClickOnScreen(QWidget* widget) {
+  ASSERT_TRUE(widget->isVisible());
+  QWidget* top = widget->window();
+  const QPoint at = widget->mask().isEmpty() ? widget->rect().center() : widget->mask().begin()->center();
+  QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, at));
+  QApplication::processEvents();
+}
+
+// Every box of a form, in the order of its children, "|"-joined.
+QString Boxes(QWidget* form) {
+  QStringList out;
+  for (QWidget* w : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+      out << combo->currentText();
+    else if (auto* line = qobject_cast<QLineEdit*>(w))
+      out << line->text();
+    else if (auto* date = qobject_cast<QDateEdit*>(w))
+      out << date->date().toString(Qt::ISODate);
+  }
+  return out.join('|');
+}
 
 // One record form with two stored rows.
 struct FormCase {
@@ -256,6 +284,10 @@ struct RenameCase {
   // Typed over the first row's key after Modify, and the keys stored after Save ("|"-joined by
   // rowid), or nullptr where Save refuses with the duplicate message.
   std::vector<std::pair<const char*, const char*>> renames;
+  // Typed as the key of a new row: the second row's key in another case (nullptr: the key has
+  // no case), and the message Save gives: the duplicate one, or the next check's where case counts.
+  const char* newInOtherCase = nullptr;
+  const char* newRefusal = nullptr;
 };
 
 inline void PrintTo(const RenameCase& c, std::ostream* os) { *os << c.name; }
@@ -267,7 +299,9 @@ std::vector<RenameCase> RenameForms() {
        [](RecordForm* f) { return &static_cast<frmAddNewUser*>(f)->txtUserName; }, "Password",
        "Please Select the Another User Name\r\nThis User Name Already Assigned",
        // Letters only: no blank can be typed into the name.
-       {{"tumba", "tumba|kip"}, {"Tumbo", "Tumbo|kip"}, {"kip", nullptr}, {"Kip", "Kip|kip"}}},
+       {{"tumba", "tumba|kip"}, {"Tumbo", "Tumbo|kip"}, {"kip", nullptr}, {"Kip", "Kip|kip"}},
+       // The login matches the name as typed: another case is another user.
+       "KIP", "Please Fill the Password"},
       {"doctor",
        {"INSERT INTO SettingDrDetails(DoctorID, FirstName) VALUES ('Dr.Amina', 'Amina'), ('Dr.Kofi', 'Kofi')"},
        "SettingDrDetails", "DoctorID", opener<frmAddDoctorDetail>(),
@@ -277,7 +311,9 @@ std::vector<RenameCase> RenameForms() {
         {"Dr.amina", "Dr.amina|Dr.Kofi"},
         {"Dr.Amina  ", "Dr.Amina  |Dr.Kofi"},  // its own name, blanks and all
         {" Dr.Kofi ", nullptr},
-        {"dr.kofi", "dr.kofi|Dr.Kofi"}}},
+        {"dr.kofi", nullptr},
+        {"DR.KOFI ", nullptr}},
+       "dr.KOFI ", "Please Select the Another Doctor Id\r\nThis Doctor ID Already Assigned"},
       {"employee", {employee("7", "Ravi"), employee("8", "Meena")}, "SettingsEmployeeDetails", "EmployeeID",
        opener<frmAddEmployeeDetail>(),
        [](RecordForm* f) { return &static_cast<frmAddEmployeeDetail*>(f)->txtEmployeeID; }, "Address",
@@ -287,11 +323,13 @@ std::vector<RenameCase> RenameForms() {
       {"laboratory", {"INSERT INTO SettingsLab VALUES ('abc', '10'), ('CBC', '200')"}, "SettingsLab", "Description",
        opener<frmAddLabDetails>(),
        [](RecordForm* f) { return &static_cast<frmAddLabDetails*>(f)->cmbPatientID; }, "Amount", kName,
-       {{"Albumin", "Albumin|CBC"}, {"Abc", "Abc|CBC"}, {"abc ", "abc |CBC"}, {" CBC  ", nullptr}, {"cbc", "cbc|CBC"}}},
+       {{"Albumin", "Albumin|CBC"}, {"Abc", "Abc|CBC"}, {"abc ", "abc |CBC"}, {" CBC  ", nullptr}, {"cbc", nullptr}},
+       " Cbc", kName},
       {"xray", {"INSERT INTO SettingsXRay VALUES ('Chest', '300', '150'), ('Skull', '400', '200')"}, "SettingsXRay",
        "Description", opener<frmAddXRayDetails>(),
        [](RecordForm* f) { return &static_cast<frmAddXRayDetails*>(f)->txtUserName; }, "ChildrenAmount", kName,
-       {{"Chest PA", "Chest PA|Skull"}, {"chest", "chest|Skull"}, {"Skull ", nullptr}, {"skull", "skull|Skull"}}},
+       {{"Chest PA", "Chest PA|Skull"}, {"chest", "chest|Skull"}, {"Skull ", nullptr}, {"skull", nullptr}},
+       "SKULL", kName},
   };
 }
 
@@ -330,7 +368,8 @@ TEST_P(RenamingRecordForm, ModifyCorrectsTheKeyUnlessAnotherRowHoldsIt) {
       EXPECT_EQ(keys(), QString::fromUtf8(after));
       EXPECT_EQ(text(key), QString::fromUtf8(typed));
     } else {
-      // Compared trimmed, case counting, as for a new row; nothing is written.
+      // Compared trimmed (case ignored but for the user names), as for a new row; nothing is
+      // written.
       boxes().expect(QString::fromUtf8(c.duplicate), QStringLiteral("Warning"), vbCritical);
       Click(form->Picture9);
       EXPECT_EQ(mode(), "edit");
@@ -343,6 +382,24 @@ TEST_P(RenamingRecordForm, ModifyCorrectsTheKeyUnlessAnotherRowHoldsIt) {
     EXPECT_EQ(boxes().pending(), 0);
     form->Unload();
   }
+}
+
+TEST_P(RenamingRecordForm, ANewRowMayNotTakeAnotherRowsKeyInAnotherCase) {
+  const RenameCase& c = GetParam();
+  if (!c.newInOtherCase) GTEST_SKIP() << "the key has no case";
+  for (const QString& sql : c.setUp) exec(sql);
+  ASSERT_NE(openForm(c.open), nullptr);
+  const QString before = snapshot(QLatin1String(c.table));
+  Click(form->Picture5);
+  QWidget* key = c.keyBox(form);
+  TypeOver(key, QString::fromUtf8(c.newInOtherCase));
+  boxes().expect(QString::fromUtf8(c.newRefusal));
+  Click(form->Picture9);
+  EXPECT_EQ(boxes().pending(), 0);
+  EXPECT_EQ(mode(), "edit");
+  EXPECT_EQ(text(key), QString::fromUtf8(c.newInOtherCase));  // the box as the clerk typed it
+  Click(form->Picture10);
+  EXPECT_EQ(snapshot(QLatin1String(c.table)), before);
 }
 
 TEST_P(RenamingRecordForm, ARowAnotherProgramChangedIsStillTheOneSavedAndOneItDeletedIsNotWritten) {
@@ -452,5 +509,119 @@ TEST_F(LabRowTest, ALookUpThatFindsNothingLeavesNoRowAndTheBarStillMoves) {
   Click(lab->Picture10);
   EXPECT_EQ(boxes().pending(), 0);
 }
+
+// The forms whose key box drops a list down as the clerk types, each with rows A (shown first)
+// and B. B's key is typed over A's; the list is open when the clerk clicks Delete.
+struct ListedKeyCase {
+  const char* name;
+  QStringList setUp;
+  const char* table;
+  const char* row;  // SQL: a row as the test names it
+  std::function<RecordForm*()> open;
+  std::function<QComboBox*(RecordForm*)> key;
+  const char* typed;    // B's key, as the clerk types it
+  const char* b;        // B's key as stored
+  const char* title;    // the title of the form's refusals
+  bool follows;         // the form moves whole to B as its key is typed; else it refuses
+};
+
+inline void PrintTo(const ListedKeyCase& c, std::ostream* os) { *os << c.name; }
+
+std::vector<ListedKeyCase> ListedKeyForms() {
+  const auto lab = [](RecordForm* f) { return &static_cast<frmAddLabDetails*>(f)->cmbPatientID; };
+  const auto patientKey = [](RecordForm* f) { return &static_cast<PatientRecordForm*>(f)->cmbPatientID; };
+  const QStringList tests{"INSERT INTO SettingsLab VALUES ('Blood Sugar', '80'), ('CBC', '150')"};
+  const auto patients = [](const char* table, bool out) {
+    return QStringList{patient(table, out ? "OP1" : "IP1", "Ravi"), patient(table, out ? "OP2" : "IP2", "Rani"),
+                       patient(table, out ? "OP17" : "IP17", "Arun")};
+  };
+  return {
+      {"laboratory", tests, "SettingsLab", "Description || '=' || Amount", opener<frmAddLabDetails>(), lab, "CBC",
+       "CBC", "", true},
+      {"laboratory_completed", tests, "SettingsLab", "Description || '=' || Amount", opener<frmAddLabDetails>(), lab,
+       "cb", "CBC", "", true},
+      {"outpatient", patients("SettingsOutPatient", true), "SettingsOutPatient", "EmployeeID || '=' || FirstName",
+       opener<frmAddOutPatient>(), patientKey, "OP17", "OP17", "Warning", true},
+      {"inpatient", patients("SettingsInPatient", false), "SettingsInPatient", "EmployeeID || '=' || FirstName",
+       opener<frmAddInPatient>(), patientKey, "IP2", "IP2", "Warning", true},
+      // The doctor names no fee alone: the fee shown keeps its patient, so no fee is shown whole.
+      {"consultant",
+       {"INSERT INTO SettingDrDetails(DoctorID) VALUES ('Dr Rao'), ('Dr Iyer')",
+        patient("SettingsInPatient", "IP1", "Asha"), patient("SettingsOutPatient", "OP1", "Walk In"),
+        "INSERT INTO SettingsConsultant VALUES ('2026-11-01', 'Dr Iyer', '250', 'IP1'), "
+        "('2026-11-02', 'Dr Rao', '300', 'OP1')"},
+       "SettingsConsultant", "DrName || '=' || patientid", opener<frmAddConsultant>(),
+       [](RecordForm* f) { return &static_cast<frmAddConsultant*>(f)->cmbPatientID; }, "Dr Rao", "Dr Rao", "", false},
+  };
+}
+
+class ListedKeyForm : public RecordRowTest, public ::testing::WithParamInterface<ListedKeyCase> {};
+
+TEST_P(ListedKeyForm, DeleteAndModifyActOnlyOnARowTheFormShowsWhole) {
+  const ListedKeyCase& c = GetParam();
+  for (const QString& sql : c.setUp) exec(sql);
+  const QString table = QLatin1String(c.table);
+  const QString before = rows(table, c.row);
+  ASSERT_NE(openForm(c.open), nullptr);
+  QComboBox* key = c.key(form);
+  const QString title = QLatin1String(c.title);
+  // Row B as the bar shows it, then back to row A.
+  const QString a = Boxes(form);
+  for (int i = 0; i < 5 && key->currentText() != QLatin1String(c.b); ++i) Click(form->Picture3);
+  ASSERT_EQ(key->currentText(), QLatin1String(c.b));
+  const QString b = Boxes(form);
+  Click(form->Picture1);
+  ASSERT_EQ(Boxes(form), a);
+
+  TypeOver(key, QString::fromUtf8(c.typed));
+  ASSERT_EQ(key->currentText(), QLatin1String(c.b));
+  ASSERT_TRUE(key->view()->isVisible());  // the list is dropped down
+  const QString shown = Boxes(form);
+  EXPECT_EQ(shown == b, c.follows) << shown.toStdString();
+
+  // The first click only closes the list.
+  ClickOnScreen(&form->Picture7);
+  EXPECT_FALSE(key->view()->isVisible());
+  EXPECT_TRUE(boxes().shown().empty());
+  ASSERT_EQ(Boxes(form), shown);
+
+  // The second reaches Delete: B is asked about only while the form shows B whole.
+  if (shown == b)
+    boxes().expect(kQuestion, QStringLiteral("Confirm Delete"), vbYesNo + vbQuestion, vbNo);
+  else
+    boxes().expect(kSelect, title, vbCritical);
+  ClickOnScreen(&form->Picture7);
+  EXPECT_EQ(boxes().pending(), 0);
+  EXPECT_EQ(Boxes(form), shown);
+  EXPECT_EQ(rows(table, c.row), before);
+
+  if (shown != b) {
+    boxes().expect(kSelect, title, vbCritical);
+    ClickOnScreen(&form->Picture6);
+    EXPECT_EQ(mode(), "browse");
+    EXPECT_FALSE(form->EditFlag);
+    EXPECT_EQ(rows(table, c.row), before);
+    return;
+  }
+  // Modify begins on B, as the form shows it.
+  ClickOnScreen(&form->Picture6);
+  ASSERT_EQ(mode(), "edit");
+  EXPECT_EQ(Boxes(form), b);
+  ClickOnScreen(&form->Picture10);
+
+  // And Delete, answered Yes, deletes B and nothing else.
+  TypeOver(key, QString::fromUtf8(c.typed));
+  ClickOnScreen(&form->Picture7);
+  boxes().expect(kQuestion, vbYes);
+  ClickOnScreen(&form->Picture7);
+  EXPECT_EQ(boxes().pending(), 0);
+  EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 LIKE '%3=%'")
+                       .arg(table, QLatin1String(c.row), QLatin1String(c.b))),
+            "0");
+  EXPECT_EQ(rows(table, c.row).count('|'), before.count('|') - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, ListedKeyForm, ::testing::ValuesIn(ListedKeyForms()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -37,11 +37,13 @@ TEST_F(DoctorTest, SaveRefusesEmptyAndDuplicateNamesAndStoresTheNameAsTyped) {
       {"Dr.Zerdan , M.B.B.S", false, "   ", "Please Fill the DoctorID", "Dr.Zerdan , M.B.B.S"},
       {" Dr.Amina ", false, "Dr.Amina", "", " Dr.Amina "},
       {"Dr.Amina", false, "  Dr.Amina  ", "", "Dr.Amina"},
-      {"Dr.Amina", false, "dr.amina", "Record Saved Successfully", "Dr.Amina|dr.amina"},
+      {"Dr.Amina", false, "dr.amina", "", "Dr.Amina"},  // case ignored, as the bills complete it
       {"Dr.Amina", false, " Dr.Kofi , M.S ", "Record Saved Successfully", "Dr.Amina| Dr.Kofi , M.S "},
       // An edit may not take another doctor's name, but keeps its own.
       {"Dr.Amina|Dr.Kofi", true, "Dr.Amina ", "", "Dr.Amina|Dr.Kofi"},
       {"Dr.Amina|Dr.Kofi", true, " Dr.Kofi", "Record Saved Successfully", "Dr.Amina| Dr.Kofi"},
+      {"Dr.Amina|Dr.Kofi", true, "DR.AMINA", "", "Dr.Amina|Dr.Kofi"},
+      {"Dr.Amina|Dr.Kofi", true, "dr.kofi", "Record Saved Successfully", "Dr.Amina|dr.kofi"},  // its own
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.stored) + " / '" + c.typed + "'");

@@ -40,7 +40,7 @@ protected:
   frmAddLabDetails* form = nullptr;
 };
 
-TEST_F(LabTest, SaveChecksInOrderAndRefusesDuplicatesAfterTrimmingOnly) {
+TEST_F(LabTest, SaveChecksInOrderAndRefusesDuplicatesTrimmedWithCaseIgnored) {
   addLab(QStringLiteral(" CBC =200"));
   form = open<frmAddLabDetails>();
   ASSERT_NE(form, nullptr);
@@ -68,24 +68,30 @@ TEST_F(LabTest, SaveChecksInOrderAndRefusesDuplicatesAfterTrimmingOnly) {
               s.focus)
         << s.message;
   }
-  TypeOver(form->cmbPatientID, QStringLiteral("cbc "));  // case counts; blanks are kept
+  // Case is ignored too: the bills complete "cbc" to CBC, so a second "cbc" could never be billed.
+  TypeOver(form->cmbPatientID, QStringLiteral("cbc "));
   TypeOver(form->txtPassword, QStringLiteral("1x5.0"));
   EXPECT_EQ(form->txtPassword.text(), "150");
+  boxes().expect(kDuplicate, QStringLiteral("Warning"), vbCritical);
+  Click(form->Picture9);
+  EXPECT_EQ(mode(form), "edit");
+  EXPECT_EQ(shown(), "cbc =150");  // the boxes kept
+  TypeOver(form->cmbPatientID, QStringLiteral("Malaria "));  // blanks are kept
   boxes().expect(kSaved, QStringLiteral("Update Info"), vbExclamation);
   Click(form->Picture9);
   EXPECT_EQ(mode(form), "browse");
-  EXPECT_EQ(table(), " CBC =200|cbc =150");
-  EXPECT_EQ(listed(), " CBC |cbc ");  // rebuilt from the table
-  EXPECT_EQ(shown(), "cbc =150");
+  EXPECT_EQ(table(), " CBC =200|Malaria =150");
+  EXPECT_EQ(listed(), " CBC |Malaria ");  // rebuilt from the table
+  EXPECT_EQ(shown(), "Malaria =150");
 
   // Saved rows count in the next comparison.
   Click(form->Picture5);
-  TypeOver(form->cmbPatientID, QStringLiteral("cbc"));
+  TypeOver(form->cmbPatientID, QStringLiteral("MALARIA"));
   TypeOver(form->txtPassword, QStringLiteral("1"));
   boxes().expect(kDuplicate);
   Click(form->Picture9);
   Click(form->Picture10);
-  EXPECT_EQ(table(), " CBC =200|cbc =150");
+  EXPECT_EQ(table(), " CBC =200|Malaria =150");
 }
 
 TEST_F(LabTest, TheListIsSortedWithoutRegardToCaseAndAnEmptyTableShowsNothing) {
