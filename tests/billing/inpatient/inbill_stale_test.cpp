@@ -5,6 +5,7 @@
 // tests/billing/common/billnumber_test.cpp.
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <functional>
 #include <utility>
 
@@ -252,6 +253,63 @@ TEST_F(InBillStaleTest, WithTheNumbersUsedUpPrintRefusesBeforePrinting) {
   EXPECT_EQ(bills(), "");
   EXPECT_EQ(counter(), "1:9223372036854775807");
   EXPECT_EQ(advanceOf("IP12"), "300");
+}
+
+// An older file holds two admissions under one identifier (the forms refuse a second one now, but
+// a file from before keeps them). The clerk chooses the identifier and sees the first of them; the
+// sqlite3 shell then renames that patient, or gives the row another identifier. The advance goes to
+// the row shown, whichever order the rows stand in by then, and a row that holds another patient
+// now refuses the bill, in the database's words, before anything is printed.
+TEST_F(InBillStaleTest, TheAdvanceGoesToTheRowShownWhenTwoRowsHoldTheIdentifier) {
+  const struct {
+    const char* name;
+    const char* charge;   // a charge bill of this amount, or
+    const char* receipt;  // an advance receipt of this amount
+    const char* shell;    // what the other program writes after the add
+    bool refused;
+    const char* advances;  // the two rows' afterwards, in the order stored
+  } cases[] = {
+      {"a receipt after the patient shown was renamed", "", "50",
+       "UPDATE SettingsInPatient SET FirstName = 'Zubin' WHERE FirstName = 'Anil'", false, "Yusuf=10 Zubin=70"},
+      {"a charge bill after the patient shown was renamed", "100", "",
+       "UPDATE SettingsInPatient SET FirstName = 'Zubin' WHERE FirstName = 'Anil'", false, "Yusuf=10 Zubin=-"},
+      {"a receipt after the row shown took another identifier", "", "50",
+       "UPDATE SettingsInPatient SET EmployeeID = 'IP99' WHERE FirstName = 'Anil'", true, "Yusuf=10 Anil=20"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnloadForm<frmInBill>();
+    exec("DELETE FROM InPatientPrintDetails; DELETE FROM SettingsInPatient WHERE EmployeeID IN ('IP21', 'IP99');"
+         "INSERT INTO SettingsInPatient (EmployeeID, FirstName, Discharged, Advance) VALUES"
+         "  ('IP21', 'Yusuf', 'No', 10), ('IP21', 'Anil', 'No', 20)");
+    frmInBill* f = open();
+    choosePatient(f, "IP21");
+    ASSERT_EQ(f->txtPatientID.text(), "Anil");
+    ASSERT_EQ(f->Text3.text(), "20");
+    TypeKeys(f->Text1[0], c.charge);
+    TypeKeys(f->txtAdvance, c.receipt);
+    Click(f->Picture1);
+
+    QProcess shell;
+    shell.start("sqlite3", {"-cmd", ".timeout 5000", dbPath(), c.shell});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    ASSERT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+
+    const int sheets = printer().EndDocCount();
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    if (c.refused)
+      boxes().expect("the in-patient row chosen for IP21 no longer holds that patient", "", vbCritical);
+    else
+      boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
+    Click(f->Picture2);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(printer().EndDocCount(), sheets + (c.refused ? 0 : 1));
+    EXPECT_EQ(billCount(), c.refused ? 0 : 1);
+    EXPECT_EQ(f->BillPrinted, !c.refused);
+    EXPECT_EQ(scalar("SELECT group_concat(FirstName || '=' || ifnull(Advance, '-'), ' ') FROM (SELECT FirstName, "
+                     "Advance FROM SettingsInPatient WHERE EmployeeID IN ('IP21', 'IP99') ORDER BY rowid)"),
+              c.advances);
+  }
 }
 
 // The store on its own: the bill, its number and the advance go together or not at all. An
