@@ -1,5 +1,6 @@
 #include "billing/inpatient/frmInBill.h"
 
+#include <QPointer>
 
 #include "billing/common/billpictures.h"
 #include "billing/common/billprint.h"
@@ -251,6 +252,8 @@ void frmInBill::Picture2_Click() {
     ShowPrinterNotReady();
     return;
   }
+  // The boxes run the program's events until they are answered: the form may be gone by then.
+  const QPointer<frmInBill> alive(this);
   const NewBillPrinted done = PrintAndStoreNewBill({
       .kind = BillKind::InPatient,
       .number = &Label2,
@@ -262,7 +265,7 @@ void frmInBill::Picture2_Click() {
       .toStore = [this] { return toStore(); },
       .refusal = [this] { return refusal(); },
   });
-  if (done == NewBillPrinted::Stored) BillPrinted = true;
+  if (alive && done == NewBillPrinted::Stored) BillPrinted = true;
 }
 
 std::optional<QString> frmInBill::refusal() {

@@ -111,10 +111,8 @@ std::vector<MenuPicture> TestBillForm::MenuPictures() {
 }
 
 void TestBillForm::LoadMenuForm() {
-  if (!RunDatabaseStep(*this, [this] {
-        PriceRecordset.Open(TestPricesRead(BillKindOf(kind_)), gCon, adOpenDynamic, adLockOptimistic);
-      }))
-    return;
+  // Read only: the bill looks its prices up in it and never writes the price list.
+  if (!RunDatabaseStep(*this, [this] { PriceRecordset.Open(TestPricesRead(BillKindOf(kind_)), gCon); })) return;
   if (closeWhenEmpty(PriceRecordset.RecordCount() == 0, QStringLiteral("Please add the Description Details First")))
     return;
   {

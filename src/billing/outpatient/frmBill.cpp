@@ -1,5 +1,6 @@
 #include "billing/outpatient/frmBill.h"
 
+#include <QPointer>
 
 #include "billing/common/billpictures.h"
 #include "billing/common/billprint.h"
@@ -244,6 +245,8 @@ void frmBill::Picture2_Click() {
   }
   // The number shown was read when the bill was begun; the paper, the stored bill and the counter
   // carry the one that is next now.
+  // The boxes run the program's events until they are answered: the form may be gone by then.
+  const QPointer<frmBill> alive(this);
   const NewBillPrinted done = PrintAndStoreNewBill({
       .kind = BillKind::OutPatient,
       .number = &Label2,
@@ -251,7 +254,7 @@ void frmBill::Picture2_Click() {
       .toStore = [this] { return BillToStore{storedBill(), {}}; },
       .printerWords = true,
   });
-  if (done == NewBillPrinted::Stored) BillPrinted = true;
+  if (alive && done == NewBillPrinted::Stored) BillPrinted = true;
 }
 
 OutBillRecord frmBill::storedBill() const {
