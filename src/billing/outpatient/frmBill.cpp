@@ -244,8 +244,8 @@ void frmBill::Picture2_Click() {
     return;
   }
   // The number shown was read when the bill was begun; the paper, the stored bill and the counter
-  // carry the one that is next now.
-  // The boxes run the program's events until they are answered: the form may be gone by then.
+  // carry the one that is next now. The boxes run the program's events until they are answered:
+  // the form may be gone by then.
   const QPointer<frmBill> alive(this);
   const NewBillPrinted done = PrintAndStoreNewBill({
       .kind = BillKind::OutPatient,
