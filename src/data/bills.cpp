@@ -36,14 +36,21 @@ TableRead newBillRowsRead(BillKind kind) {
 // The kind's counter, its one row.
 TableRead billCounterRead(BillKind kind) { return {.table = cols::TableName(TablesOf(kind).counter)}; }
 
-// Opens `patients` on the in-patient's row as the database holds it now (trimmed of blanks: VB's
-// Trim and SQLite's trim() both take off blanks only). False, with `patients` closed, when no row
-// is that patient's.
-bool openPatient(Recordset& patients, const std::shared_ptr<Connection>& con, const QString& trimmedId) {
-  const std::optional<qint64> rowid = InPatientRowIdOf(con, trimmedId);
-  if (!rowid) return false;
-  patients.Open(PatientByRowIdRead(PatientTableKind::InPatient, *rowid), con, adOpenDynamic, adLockOptimistic);
-  return !patients.Eof();
+DbError notThePatientChosen(const QString& patientId) {
+  return DbError(adErrProvider,
+                 QStringLiteral("the in-patient row chosen for %1 no longer holds that patient").arg(patientId));
+}
+
+// Opens `patients` on the in-patient's row the form chose, as the database holds it now. False,
+// with `patients` closed, when none was chosen; DbError when the row is gone or holds another
+// identifier now (trimmed of blanks: VB's Trim and SQLite's trim() both take off blanks only).
+bool openPatient(Recordset& patients, const std::shared_ptr<Connection>& con, const QString& trimmedId,
+                 std::optional<qint64> row) {
+  if (!row) return false;
+  patients.Open(PatientByRowIdRead(PatientTableKind::InPatient, *row), con, adOpenDynamic, adLockOptimistic);
+  if (patients.Eof() || Trim(patients.Fields(cols::SettingsInPatient::EmployeeID).toText()) != trimmedId)
+    throw notThePatientChosen(trimmedId);
+  return true;
 }
 
 // What the save writes into the patient's advance column, worked out from the advance the
@@ -52,7 +59,7 @@ bool openPatient(Recordset& patients, const std::shared_ptr<Connection>& con, co
 std::optional<Value> advanceToWrite(Recordset& patients, const std::shared_ptr<Connection>& con,
                                     const AdvanceChange& change) {
   const QString wanted = Trim(change.patientId);
-  if (!openPatient(patients, con, wanted)) {
+  if (!openPatient(patients, con, wanted, change.patientRow)) {
     if (change.deducted && !SameAdvance(*change.deducted, QString())) throw advanceChanged(wanted);
     return std::nullopt;
   }
@@ -183,11 +190,12 @@ void SaveBill(const std::shared_ptr<Connection>& con, BillKind kind, const BillR
   SaveBill(held, rows, advance);
 }
 
-QString AdvanceHeldNow(const std::shared_ptr<Connection>& con, const QString& patientId) {
+QString AdvanceHeldNow(const std::shared_ptr<Connection>& con, const QString& patientId,
+                       std::optional<qint64> patientRow) {
   const QString wanted = Trim(patientId);
   if (wanted.isEmpty()) return QString();
   Recordset patients;
-  if (!openPatient(patients, con, wanted)) return QString();
+  if (!openPatient(patients, con, wanted, patientRow)) return QString();
   return patients.Fields(cols::SettingsInPatient::Advance).toText();
 }
 

@@ -58,7 +58,12 @@ struct TestBillRecord {
 struct AdvanceChange {
   enum class Kind { None, Set, Clear, Receive };
   Kind kind = Kind::None;
-  QString patientId;  // the row whose EmployeeID, trimmed, is this identifier
+  // The patient: the identifier the bill was added for, and the rowid of the patient's row the
+  // form chose for it (none when no row is that patient's). The save changes that row, and only
+  // while its EmployeeID, trimmed of blanks, is still that identifier, letters compared as they
+  // are: otherwise it refuses (DbError), and nothing is stored.
+  QString patientId;
+  std::optional<qint64> patientRow;
   // Set: the advance the patient holds from now on. Receive: a receipt's amount, added to the
   // advance the database holds at the save (not to the one the form read).
   Money amount;
@@ -89,10 +94,11 @@ void SaveBill(const std::shared_ptr<Connection>& con, BillKind kind, const BillR
               const AdvanceChange& advance = {});
 
 // The advance the patient holds as the database has it at this moment, as the form shows it
-// ("" for none), read on the row the save writes: of the in-patients in the order of their first
-// names, the first whose EmployeeID, trimmed, is `patientId`. "" when no row is that patient's.
-// Raises DbError when it cannot be read.
-QString AdvanceHeldNow(const std::shared_ptr<Connection>& con, const QString& patientId);
+// ("" for none), read on the row the save writes: `patientRow`, the row the form chose for
+// `patientId`; "" with no identifier or no row. Raises DbError when it cannot be read, and when the
+// row is gone or holds another patient now (another program changed it since it was chosen).
+QString AdvanceHeldNow(const std::shared_ptr<Connection>& con, const QString& patientId,
+                       std::optional<qint64> patientRow);
 // Whether two advances as the form shows them ("" for none) are the same advance.
 bool SameAdvance(const QString& a, const QString& b);
 

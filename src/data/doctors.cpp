@@ -12,6 +12,12 @@ const TableRead& DoctorsByIdRead() {
   return read;
 }
 
+QStringList DoctorIds(const std::shared_ptr<Connection>& con) {
+  QStringList ids;
+  ReadColumn(con, DoctorsByIdRead(), D::DoctorID, [&ids](const Value& id, qint64) { ids << id.toText(); });
+  return ids;
+}
+
 Doctor ReadDoctor(const Recordset& rs) {
   const auto text = [&rs](D::Column c) { return rs.Fields(c).toText(); };
   return Doctor{

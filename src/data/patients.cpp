@@ -51,15 +51,6 @@ bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kin
               .IsNull();
 }
 
-std::optional<qint64> InPatientRowIdOf(const std::shared_ptr<Connection>& con, const QString& trimmedId) {
-  const Value rowid = con->QueryValue(QStringLiteral("SELECT rowid FROM ") + cols::TableName(in::kTable) +
-                                          QStringLiteral(" WHERE trim(EmployeeID) = ? COLLATE BINARY "
-                                                         "ORDER BY FirstName, EmployeeID, rowid LIMIT 1"),
-                                      {Value(trimmedId)});
-  if (rowid.IsNull()) return std::nullopt;
-  return rowid.intValue();
-}
-
 Patient ReadPatient(const Recordset& rs) {
   Patient p;
   p.id = rs.Fields(out::EmployeeID).toText();

@@ -32,14 +32,6 @@ TableRead PatientByRowIdRead(PatientTableKind kind, qint64 rowid);
 // Raises DbError when the table cannot be read.
 bool PatientIdTaken(const std::shared_ptr<Connection>& con, PatientTableKind kind, const QString& id,
                     std::optional<qint64> exceptRowId);
-// The rowid of the in-patient an in-patient bill means by `trimmedId`, as the database holds the
-// table now: of the rows whose identifier, trimmed of blanks, is that one, letters compared as
-// they are, the first in the order the bill's chooser lists them (by first name, then identifier,
-// then the first added). Nothing when no row is that patient's. The index of names and
-// identifiers is walked in that order up to the first such row, so only that rowid is looked up;
-// the caller reads the row by it. Raises DbError when the table cannot be read.
-std::optional<qint64> InPatientRowIdOf(const std::shared_ptr<Connection>& con, const QString& trimmedId);
-
 // The columns both kinds of patient row hold at the same places.
 namespace patientcols = cols::SettingsOutPatient;
 

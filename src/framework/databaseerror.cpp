@@ -1,6 +1,7 @@
 #include "framework/databaseerror.h"
 
 #include "data/connectdb.h"
+#include "framework/vbform.h"
 #include "globals.h"
 #include "platform/msgbox.h"
 #include "platform/system.h"
@@ -37,4 +38,20 @@ bool OpenOrEnd(Recordset& rs, const std::function<void(Recordset&)>& open) {
 
 bool OpenOrEnd(Recordset& rs, const TableRead& read) {
   return OpenOrEnd(rs, [&read](Recordset& r) { r.Open(read, gCon, adOpenDynamic, adLockOptimistic); });
+}
+
+bool RunDatabaseStep(VbForm& form, const std::function<void()>& step, AfterDatabaseError after) {
+  try {
+    step();
+    return true;
+  } catch (const DbError&) {
+    // The error is in the log already; the desk sees the one message it always saw.
+  }
+  if (after == AfterDatabaseError::CarryOn) {
+    ShowDatabaseError();
+    return false;
+  }
+  DatabaseErrorEnd();
+  form.Unload();
+  return false;
 }

@@ -115,16 +115,15 @@ void frmAddConsultant::closeForEmptyList(const QString& message) {
   CloseForm();
 }
 
-bool frmAddConsultant::fillList(std::unique_ptr<Recordset>& rs, const TableRead& read, int column, QComboBox* combo,
-                                const QString& emptyMessage) {
-  rs = std::make_unique<Recordset>();
-  if (!OpenOrEnd(*rs, read)) return false;
-  if (rs->RecordCount() == 0) {
-    closeForEmptyList(emptyMessage);
+bool frmAddConsultant::fillDoctorList() {
+  QStringList doctorIds;
+  if (!RunDatabaseStep(*this, [&doctorIds] { doctorIds = DoctorIds(gCon); })) return false;
+  if (doctorIds.isEmpty()) {
+    closeForEmptyList(QStringLiteral("Please add the Dr. Details First"));
     return false;
   }
-  const QSignalBlocker blocker(combo);
-  for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) combo->addItem(rs->Fields(column).toText());
+  const QSignalBlocker blocker(&cmbPatientID);
+  cmbPatientID.addItems(doctorIds);
   return true;
 }
 
@@ -137,13 +136,11 @@ bool frmAddConsultant::fillPatientList() {
   for (const PatientTableKind kind : {PatientTableKind::InPatient, PatientTableKind::OutPatient}) {
     const TableRead& read = PatientsRecordRead(kind);
     const int before = ids->Count();
-    try {
-      ids->Reserve(RowsAtMost(gCon, read));
-      ReadColumnText(gCon, read, patientcols::EmployeeID, append);
-    } catch (const DbError&) {
-      DatabaseErrorEnd();
+    if (!RunDatabaseStep(*this, [&] {
+          ids->Reserve(RowsAtMost(gCon, read));
+          ReadColumnText(gCon, read, patientcols::EmployeeID, append);
+        }))
       return false;
-    }
     if (ids->Count() == before) {
       closeForEmptyList(QStringLiteral("Please add the Patient Details First"));
       return false;
@@ -165,10 +162,7 @@ void frmAddConsultant::Form_Load() {
     return;
   }
   try {
-    const bool filled =
-        fillPatientList() &&
-        fillList(DoctorRecordset, DoctorsByIdRead(), cols::SettingDrDetails::DoctorID, &cmbPatientID,
-                 QStringLiteral("Please add the Dr. Details First"));
+    const bool filled = fillPatientList() && fillDoctorList();
     if (!filled) {
       lookingUp_ = false;
       return;

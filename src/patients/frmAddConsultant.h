@@ -35,10 +35,6 @@ public:
   QComboBox Combo1{this};        // patient identifiers, in-patients first
   QLabel Label1{this}, Label9{this}, Label4{this}, Label2{this};  // the captions
 
-  // The doctors read at load, kept while the form is open. The patient identifiers are read as
-  // one column into Combo1's list alone: nothing else of the patient tables is used.
-  std::unique_ptr<Recordset> DoctorRecordset;
-
 protected:
   void Form_Load() override;
 
@@ -54,12 +50,12 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  // Fills `combo` from `column` of the rows of `read`; false when the form closed (the table is empty
-  // or could not be read).
-  bool fillList(std::unique_ptr<Recordset>& rs, const TableRead& read, int column, QComboBox* combo,
-                const QString& emptyMessage);
-  // Lists the in-patients' identifiers, then the out-patients', in Combo1; false when the form
-  // closed, as fillList closes it.
+  // Lists the doctors' identifiers in cmbPatientID, read once at load; false when the form closed
+  // (the table is empty or could not be read).
+  bool fillDoctorList();
+  // Lists the in-patients' identifiers, then the out-patients', in Combo1, as one column into the
+  // list alone (nothing else of the patient tables is used); false when the form closed, as
+  // fillDoctorList closes it.
   bool fillPatientList();
   // A table listed at load has no rows: the form says so and closes.
   void closeForEmptyList(const QString& message);

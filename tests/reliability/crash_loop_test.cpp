@@ -60,6 +60,8 @@ struct Progress {
           AdvanceChange advance;
           advance.kind = AdvanceChange::Kind::Set;
           advance.patientId = QStringLiteral("IP1");
+          advance.patientRow =
+              con->QueryValue(QStringLiteral("SELECT rowid FROM SettingsInPatient WHERE EmployeeID = 'IP1'")).intValue();
           advance.amount = Money::Parse(bill.billNo);
           SaveBill(con, BillKind::InPatient, bill, advance);
           break;

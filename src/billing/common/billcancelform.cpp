@@ -166,12 +166,7 @@ void BillCancelForm::LoadMenuForm() {
   connect(combo, &QComboBox::activated, this, &BillCancelForm::cmbBillNumber_Change);
   combo->installEventFilter(this);
 
-  try {
-    fillBillNumbers();
-  } catch (const DbError&) {
-    DatabaseErrorEnd();
-    return;
-  }
+  RunDatabaseStep(*this, [this] { fillBillNumbers(); });
 }
 
 void BillCancelForm::fillBillNumbers() {

@@ -91,6 +91,7 @@ bool PatientChooser::findListed(const QString& wanted) {
     if (rs.Eof()) return false;
     row_.clear();
     for (int i = 0; i < rs.FieldCount(); ++i) row_.push_back(rs.Fields(i));
+    rowid_ = keys_->RowId(at);
   } catch (const DbError&) {
     return false;
   }
@@ -132,6 +133,11 @@ bool PatientChooser::HasPatient() const {
 QString PatientChooser::Field(int ordinal) const {
   if (!matched_ || ordinal < 0 || ordinal >= int(row_.size())) return QString();
   return row_[std::size_t(ordinal)].toText();
+}
+
+std::optional<qint64> PatientChooser::RowId() const {
+  if (!matched_) return std::nullopt;
+  return rowid_;
 }
 
 void PatientChooser::Clear() {

@@ -41,6 +41,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "framework/keylist.h"
@@ -71,6 +72,8 @@ public:
   // The identifier (as stored) and the row of the patient matched last; empty when none.
   // A column of that row as text ("" for NULL, a column out of range or no patient).
   QString Field(int ordinal) const;
+  // The rowid of that row in its table: the row a save for the patient changes. None when none.
+  std::optional<qint64> RowId() const;
 
   // Empties the combo box's text and the name box and forgets the patient.
   void Clear();
@@ -105,6 +108,7 @@ private:
   QStringList tables_;
   QString patientId_;
   std::vector<Value> row_;
+  qint64 rowid_ = 0;
   bool matched_ = false;
   bool busy_ = false;
   // A mouse button went up over the dropped-down list: the activation it makes is a pick.

@@ -91,14 +91,7 @@ bool BillReportForm::openReportRecordset(const ReportRead& read) {
 
 bool BillReportForm::readReportRecordset(const ReportRead& read) {
   auto rows = std::make_unique<Recordset>();
-  try {
-    read.Open(*rows, gCon);
-  } catch (const DbError&) {
-  }
-  if (rows->State() != adStateOpen) {
-    ShowDatabaseError();
-    return false;
-  }
+  if (!RunDatabaseStep(*this, [&] { read.Open(*rows, gCon); }, AfterDatabaseError::CarryOn)) return false;
   ReportRecordset = std::move(rows);
   return true;
 }

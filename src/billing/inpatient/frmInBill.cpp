@@ -1,8 +1,9 @@
 #include "billing/inpatient/frmInBill.h"
 
+#include <QPointer>
 
 #include "billing/common/billpictures.h"
-#include "billing/common/billsaved.h"
+#include "billing/common/billprint.h"
 #include "billing/inpatient/inbillstore.h"
 #include "data/columns.h"
 #include "data/doctors.h"
@@ -112,29 +113,21 @@ std::vector<MenuPicture> frmInBill::MenuPictures() {
 }
 
 void frmInBill::LoadMenuForm() {
-  if (!OpenOrEnd(DoctorRecordset, DoctorsByIdRead())) {
-    Unload();
-    return;
-  }
-  if (DoctorRecordset.RecordCount() == 0) {
+  QStringList doctorIds;
+  if (!RunDatabaseStep(*this, [&doctorIds] { doctorIds = DoctorIds(gCon); })) return;
+  if (doctorIds.isEmpty()) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
     CloseForm();
     return;
   }
-  for (DoctorRecordset.MoveFirst(); !DoctorRecordset.Eof(); DoctorRecordset.MoveNext())
-    cmbDrName.addItem(DoctorRecordset.Fields(cols::SettingDrDetails::DoctorID).toText());
+  cmbDrName.addItems(doctorIds);
   cmbDrName.setCurrentIndex(-1);
   cmbDrName.setEditText(QString());
 
   // The chooser keeps the patients' identifiers only and reads the chosen one's row, so that a
   // patient chosen again shows the advance the database holds then.
-  try {
-    chooser_->Fill(gCon, {PatientsByNameRead(PatientTableKind::InPatient)});
-  } catch (const DbError&) {
-    DatabaseErrorEnd();
-    Unload();
+  if (!RunDatabaseStep(*this, [this] { chooser_->Fill(gCon, {PatientsByNameRead(PatientTableKind::InPatient)}); }))
     return;
-  }
   if (chooser_->Count() == 0) {
     MsgBox(QStringLiteral("Please add the InPatient Details First"), vbCritical, QStringLiteral("Warning"));
     CloseForm();
@@ -144,15 +137,8 @@ void frmInBill::LoadMenuForm() {
   // The save opens the bill table, the counter and the patient's row itself; reading the next
   // number from the first two here makes a table that cannot be read the load's "Database Error",
   // as it always was.
-  try {
-    Label2.setText(NextBillNumberText(gCon, BillKind::InPatient));
-  } catch (const DbError&) {
-    DatabaseErrorEnd();
-    Unload();
-    return;
-  }
+  RunDatabaseStep(*this, [this] { Label2.setText(NextBillNumberText(gCon, BillKind::InPatient)); });
 }
-
 
 void frmInBill::patientChosen() {
   txtPatientID.setText(chooser_->Field(cols::SettingsInPatient::FirstName));
@@ -203,7 +189,7 @@ void frmInBill::Picture1_Click() {
       return;
     }
     MakeAdvanceReceipt(BillList, txtAdvance.text());
-    added_ = {AddedBill::Kind::Receipt, patient, txtAdvance.text(), false, std::nullopt};
+    added_ = {AddedBill::Kind::Receipt, patient, chooser_->RowId(), txtAdvance.text(), false, std::nullopt};
     showList();
     return;
   }
@@ -217,7 +203,7 @@ void frmInBill::Picture1_Click() {
     // An other line on its own is a charge bill that deducts nothing; after the charges it
     // belongs to the bill they made.
     if (added_.kind == AddedBill::Kind::None)
-      added_ = {AddedBill::Kind::Charge, patient, txtAdvance.text(), false, std::nullopt};
+      added_ = {AddedBill::Kind::Charge, patient, chooser_->RowId(), txtAdvance.text(), false, std::nullopt};
     Text2.clear();
     Text1[9].clear();
     CheckBox2.setChecked(false);
@@ -227,7 +213,8 @@ void frmInBill::Picture1_Click() {
   std::array<QString, kInBillChargeCount> charges;
   for (int i = 0; i < kInBillChargeCount; ++i) charges[std::size_t(i)] = Text1[std::size_t(i)].text();
   MakeChargeBill(BillList, charges, Text3.text());
-  added_ = {AddedBill::Kind::Charge, patient, txtAdvance.text(), !Trim(Text3.text()).isEmpty(), Text3.text()};
+  added_ = {AddedBill::Kind::Charge, patient, chooser_->RowId(), txtAdvance.text(), !Trim(Text3.text()).isEmpty(),
+            Text3.text()};
   showList();
 }
 
@@ -265,68 +252,34 @@ void frmInBill::Picture2_Click() {
     ShowPrinterNotReady();
     return;
   }
-  // Held from here until the bill is stored, or given back (before any message) as this block is
-  // left: no other program can store a bill under the number the paper carries.
-  std::optional<HeldBillNumber> held = checkBeforePrint();
-  if (!held) return;
-  try {
-    PrintBillSheet(sheet());
-  } catch (const std::exception&) {
-    held.reset();
-    ShowPrinterNotReady();
-    return;
-  }
-  BillList.serialCounter = 0;
-  // The paper is out: a failure from here on is the database's, and printing again stores the
-  // same bill under the same number (a failed save stores nothing and leaves BillPrinted false).
-  try {
-    adddatabase(*held);
-  } catch (const DbError& e) {
-    held.reset();
-    ShowBillNotSaved(e);
-  } catch (const std::exception& e) {
-    held.reset();
-    ShowBillNotSaved(DbError(adErrProvider, QString::fromLocal8Bit(e.what())));
-  }
+  // The boxes run the program's events until they are answered: the form may be gone by then.
+  const QPointer<frmInBill> alive(this);
+  const NewBillPrinted done = PrintAndStoreNewBill({
+      .kind = BillKind::InPatient,
+      .number = &Label2,
+      .printSheet =
+          [this] {
+            PrintBillSheet(sheet());
+            BillList.serialCounter = 0;
+          },
+      .toStore = [this] { return toStore(); },
+      .refusal = [this] { return refusal(); },
+  });
+  if (alive && done == NewBillPrinted::Stored) BillPrinted = true;
 }
 
-std::optional<HeldBillNumber> frmInBill::checkBeforePrint() {
-  // The advance the bill's rows deducted, as the database holds it now: none when it is another.
-  const auto advanceStands = [this]() -> std::optional<QString> {
-    if (!added_.listedAdvance) return std::nullopt;
-    const QString held = AdvanceHeldNow(gCon, added_.patientId);
-    if (SameAdvance(held, *added_.listedAdvance)) return std::nullopt;
-    return held;
-  };
-  std::optional<QString> changed;
-  try {
-    changed = advanceStands();
-  } catch (const DbError& e) {
-    MsgBox(e.Description(), vbCritical);
-    return std::nullopt;
-  }
-  std::optional<HeldBillNumber> held;
-  if (!changed) {
-    held = HoldNextBillNumber(BillKind::InPatient, &Label2);
-    if (!held) return std::nullopt;
-    // Once more under the hold: nobody can change it between this look and the save.
-    try {
-      changed = advanceStands();
-    } catch (const DbError& e) {
-      held.reset();
-      MsgBox(e.Description(), vbCritical);
-      return std::nullopt;
-    }
-  }
-  if (!changed) return held;
-  held.reset();
-  // The next add lists the advance the patient holds now.
-  Text3.setText(*changed);
-  MsgBox(QString::fromLatin1(kAdvanceChanged), vbCritical, QStringLiteral("Warning"));
-  return std::nullopt;
+std::optional<QString> frmInBill::refusal() {
+  // The row the bill was added for, read as the database holds it now: refused, in the
+  // database's words, when it holds another patient since.
+  const QString held = AdvanceHeldNow(gCon, added_.patientId, added_.patientRow);
+  // A charge bill deducted the advance the patient held: refused when it is another now, and the
+  // next add lists the one held now.
+  if (!added_.listedAdvance || SameAdvance(held, *added_.listedAdvance)) return std::nullopt;
+  Text3.setText(held);
+  return QString::fromLatin1(kAdvanceChanged);
 }
 
-void frmInBill::adddatabase(HeldBillNumber& held) {
+BillToStore frmInBill::toStore() const {
   // The bill as it was listed and printed, not as the boxes stand now: charges changed after the
   // add are on neither the list nor the paper, and would put the bill in the wrong report.
   const BillSheet printed = sheet();
@@ -346,6 +299,7 @@ void frmInBill::adddatabase(HeldBillNumber& held) {
   // while the patient still holds the advance its rows deducted.
   AdvanceChange advance;
   advance.patientId = added_.patientId;
+  advance.patientRow = added_.patientRow;
   if (!added_.patientId.isEmpty()) {
     if (added_.kind == AddedBill::Kind::Receipt) {
       advance.kind = AdvanceChange::Kind::Receive;
@@ -355,10 +309,7 @@ void frmInBill::adddatabase(HeldBillNumber& held) {
       advance.deducted = added_.listedAdvance;
     }
   }
-
-  SaveBill(held, bill, advance);
-  MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
-  BillPrinted = true;
+  return {bill, advance};
 }
 
 void frmInBill::Picture3_Click() {

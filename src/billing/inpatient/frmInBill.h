@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "billing/common/billchrome.h"
+#include "billing/common/billprint.h"
 #include "billing/common/billsheet.h"
 #include "billing/common/patientchooser.h"
 #include "billing/inpatient/inbillcalc.h"
@@ -29,12 +30,6 @@ class frmInBill : public MenuForm {
 public:
   frmInBill();
   ~frmInBill() override;
-
-  // Stores the printed bill (its row, the counter and the patient's advance, all or nothing) and
-  // tells the user. The row holds the bill as the add button listed it and the print printed it:
-  // the charges listed, the net total, the receipt's amount and the patient on the sheet. Raises
-  // DbError when the save failed; nothing is stored then.
-  void adddatabase(HeldBillNumber& held);
 
   // Controls.
   QLabel Label3{this};               // hover aid, hidden
@@ -71,13 +66,12 @@ public:
   QString PatientAddress;
   QString PatientLocation;
 
-  Recordset DoctorRecordset;
-
   // The bill as the add button made it, which the print stores.
   struct AddedBill {
     enum class Kind { None, Charge, Receipt };
     Kind kind = Kind::None;
     QString patientId;       // the trimmed identifier at the add
+    std::optional<qint64> patientRow;  // the row the chooser chose for it, which the save changes
     QString advanceBox;      // the advance box's text at the add
     bool deductsAdvance = false;  // the list deducts the advance the patient holds
     // A charge bill's rows: the advance the patient held as they were listed ("" for none),
@@ -105,11 +99,14 @@ private:
   void showList();
   BillSheet sheet() const;
   void forgetPatient();
-  // Before a new bill is printed, with the database as it is now: refuses (after its message) a
-  // charge bill whose deducted advance the patient no longer holds, and holds the number that is
-  // next now for the print and the save, shown in Label2 (saying so when it is not the one shown).
-  // None when nothing may be printed.
-  std::optional<HeldBillNumber> checkBeforePrint();
+  // Before a new bill is printed and once more under its number, with the database as it is now:
+  // the message a charge bill whose deducted advance the patient no longer holds is refused with.
+  // Raises DbError when the patient's row cannot be read or holds another patient now.
+  std::optional<QString> refusal();
+  // What the save stores: the bill as the add button listed it and the print printed it (the
+  // charges listed, the net total, the receipt's amount and the patient on the sheet), and the
+  // change to the advance of the row chosen for the patient.
+  BillToStore toStore() const;
 
   BillCaptions captions_{this};
   std::unique_ptr<PatientChooser> chooser_;

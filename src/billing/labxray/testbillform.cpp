@@ -4,7 +4,7 @@
 #include <QPointer>
 
 #include "billing/common/billpictures.h"
-#include "billing/common/billsaved.h"
+#include "billing/common/billprint.h"
 #include "billing/labxray/testbillstore.h"
 #include "data/columns.h"
 #include "data/doctors.h"
@@ -94,14 +94,8 @@ bool TestBillForm::eventFilter(QObject* watched, QEvent* event) {
   return MenuForm::eventFilter(watched, event);
 }
 
-bool TestBillForm::openRecordset(Recordset& rs, const TableRead& read) {
-  if (OpenOrEnd(rs, read)) return true;
-  Unload();
-  return false;
-}
-
-bool TestBillForm::closeWhenEmpty(Recordset& rs, const QString& message) {
-  if (rs.RecordCount() != 0) return false;
+bool TestBillForm::closeWhenEmpty(bool empty, const QString& message) {
+  if (!empty) return false;
   MsgBox(message, vbCritical, QStringLiteral("Warning"));
   CloseForm();
   return true;
@@ -117,8 +111,10 @@ std::vector<MenuPicture> TestBillForm::MenuPictures() {
 }
 
 void TestBillForm::LoadMenuForm() {
-  if (!openRecordset(PriceRecordset, TestPricesRead(BillKindOf(kind_)))) return;
-  if (closeWhenEmpty(PriceRecordset, QStringLiteral("Please add the Description Details First"))) return;
+  // Read only: the bill looks its prices up in it and never writes the price list.
+  if (!RunDatabaseStep(*this, [this] { PriceRecordset.Open(TestPricesRead(BillKindOf(kind_)), gCon); })) return;
+  if (closeWhenEmpty(PriceRecordset.RecordCount() == 0, QStringLiteral("Please add the Description Details First")))
+    return;
   {
     const QSignalBlocker blocker(cmbDescription);
     // The price list keeps a name as it was typed, blanks around it included; the bill offers,
@@ -129,26 +125,22 @@ void TestBillForm::LoadMenuForm() {
     cmbDescription.setEditText(QString());
   }
 
-  if (!openRecordset(DoctorRecordset, DoctorsByIdRead()))
-    return;
-  if (closeWhenEmpty(DoctorRecordset, QStringLiteral("Please add the Dr. Details First"))) return;
+  QStringList doctorIds;
+  if (!RunDatabaseStep(*this, [&doctorIds] { doctorIds = DoctorIds(gCon); })) return;
+  if (closeWhenEmpty(doctorIds.isEmpty(), QStringLiteral("Please add the Dr. Details First"))) return;
   {
     const QSignalBlocker blocker(cmbDrName);
-    for (DoctorRecordset.MoveFirst(); !DoctorRecordset.Eof(); DoctorRecordset.MoveNext())
-      cmbDrName.addItem(DoctorRecordset.Fields(cols::SettingDrDetails::DoctorID).toText());
+    cmbDrName.addItems(doctorIds);
     cmbDrName.setCurrentIndex(-1);
     cmbDrName.setEditText(QString());
   }
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
-  try {
-    chooser_->Fill(gCon, {PatientsByNameRead(PatientTableKind::InPatient),
-                          PatientsByNameRead(PatientTableKind::OutPatient)});
-  } catch (const DbError&) {
-    DatabaseErrorEnd();
-    Unload();
+  if (!RunDatabaseStep(*this, [this] {
+        chooser_->Fill(gCon, {PatientsByNameRead(PatientTableKind::InPatient),
+                              PatientsByNameRead(PatientTableKind::OutPatient)});
+      }))
     return;
-  }
   enum { kInPatients, kOutPatients };  // the order the chooser was filled in
   if (chooser_->Count(kInPatients) == 0 || chooser_->Count(kOutPatients) == 0) {
     MsgBox(chooser_->Count(kInPatients) == 0 ? QStringLiteral("Please add the InPatient Details First")
@@ -160,13 +152,7 @@ void TestBillForm::LoadMenuForm() {
 
   // The save opens the bill table and the counter itself; reading the next number from both here
   // makes a table that cannot be read the load's "Database Error", as it always was.
-  try {
-    Label2.setText(NextBillNumberText(gCon, BillKindOf(kind_)));
-  } catch (const DbError&) {
-    DatabaseErrorEnd();
-    Unload();
-    return;
-  }
+  RunDatabaseStep(*this, [this] { Label2.setText(NextBillNumberText(gCon, BillKindOf(kind_))); });
 }
 
 void TestBillForm::patientChosen() {
@@ -278,28 +264,17 @@ void TestBillForm::Picture2_Click() {
     return;
   }
   // The number shown was read when the bill was begun; the paper, the stored lines and the
-  // counter carry the one that is next now, held until the bill is stored (or given back, before
-  // any message, when the print or the save fails).
-  std::optional<HeldBillNumber> held = HoldNextBillNumber(BillKindOf(kind_), &Label2);
-  if (!held || !alive) return;
-  try {
-    PrintBillSheet(sheet());
-  } catch (const std::exception&) {
-    held.reset();
-    ShowPrinterNotReady();
-    return;
-  }
-  // The paper is out by now: a refused save is the database's fault, not the printer's, and the
-  // bill stays unsaved for the next print to store under the same number.
-  try {
-    adddatabase(*held);
-  } catch (const DbError& error) {
-    held.reset();
-    ShowBillNotSaved(error);
-  }
+  // counter carry the one that is next now.
+  const NewBillPrinted done = PrintAndStoreNewBill({
+      .kind = BillKindOf(kind_),
+      .number = &Label2,
+      .printSheet = [this] { PrintBillSheet(sheet()); },
+      .toStore = [this] { return BillToStore{storedBill(), {}}; },
+  });
+  if (alive && done == NewBillPrinted::Stored) BillPrinted = true;
 }
 
-void TestBillForm::adddatabase(HeldBillNumber& held) {
+TestBillRecord TestBillForm::storedBill() const {
   TestBillRecord bill;
   bill.billNo = Label2.text();
   bill.date = DTPicker1.date();
@@ -310,10 +285,7 @@ void TestBillForm::adddatabase(HeldBillNumber& held) {
   bill.total = txtTotal.text();
   bill.patientName = txtPatientID.text();
   bill.patientId = cmbPatientName.currentText();
-  SaveBill(held, bill);
-  const QPointer<TestBillForm> alive(this);
-  MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
-  if (alive) BillPrinted = true;
+  return bill;
 }
 
 void TestBillForm::Picture3_Click() {

@@ -18,21 +18,15 @@
 #include "billing/common/billsheet.h"
 #include "billing/labxray/testbillkind.h"
 #include "billing/common/patientchooser.h"
+#include "data/bills.h"
 #include "framework/imagebutton.h"
 #include "framework/menuform.h"
 #include "platform/ado.h"
-
-class HeldBillNumber;
 
 class TestBillForm : public MenuForm {
   Q_OBJECT
 public:
   ~TestBillForm() override;
-
-  // Stores the printed bill (its lines and the counter, all or nothing) under the number held for
-  // it since before the print, then tells the user and marks the bill printed. Raises DbError
-  // when the save failed; nothing is stored then.
-  void adddatabase(HeldBillNumber& held);
 
   TestBillKind Kind() const { return kind_; }
 
@@ -64,7 +58,6 @@ public:
   QString PatientAddress;
   QString PatientLocation;
 
-  Recordset DoctorRecordset;
   Recordset PriceRecordset;
 
   void Picture1_Click();  // add
@@ -81,13 +74,14 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  // Opens a recordset of the load; false (after the message, the end and the unload) when it cannot.
-  bool openRecordset(Recordset& rs, const TableRead& read);
-  bool closeWhenEmpty(Recordset& rs, const QString& message);
+  // A list of the load that came empty: the form says so and closes; whether it did.
+  bool closeWhenEmpty(bool empty, const QString& message);
   void patientChosen();
   void forgetPatient();
   void DTPicker1_Change();
   BillSheet sheet() const;
+  // The bill's lines as the save stores them, under the number shown.
+  TestBillRecord storedBill() const;
 
   TestBillKind kind_;
   BillCaptions captions_{this};

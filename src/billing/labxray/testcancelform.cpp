@@ -89,7 +89,7 @@ void TestCancelForm::LoadMenuForm() {
   const TableRead linesRead = ValidBillsRead(BillKindOf(kind_));
   auto numbers = std::make_unique<KeyList>(false);
   std::vector<LineRun> runs;
-  try {
+  const bool read = RunDatabaseStep(*this, [&] {
     const qsizetype lines = RowsAtMost(gCon, linesRead);
     numbers->Reserve(lines);
     runs.reserve(std::size_t(lines));
@@ -102,11 +102,8 @@ void TestCancelForm::LoadMenuForm() {
       else
         runs.push_back({bill, 1, rowid});
     });
-  } catch (const DbError&) {
-    DatabaseErrorEnd();
-    Unload();
-    return;
-  }
+  });
+  if (!read) return;
   lineRuns_ = std::move(runs);
   bills_ = ShowKeyList(&cmbBillNumber, std::move(numbers));
 }

@@ -1,8 +1,9 @@
 #include "billing/outpatient/frmBill.h"
 
+#include <QPointer>
 
 #include "billing/common/billpictures.h"
-#include "billing/common/billsaved.h"
+#include "billing/common/billprint.h"
 #include "data/bills.h"
 #include "data/columns.h"
 #include "data/doctors.h"
@@ -136,31 +137,23 @@ void frmBill::LoadMenuForm() {
   QComboBox* doctors = &cmbDrName;
   WireKeyPress(doctors, [doctors](int& KeyAscii) { KeyAscii = AutoCompleteKeyPress(doctors, KeyAscii, false); });
 
-  DoctorRecordset = std::make_unique<Recordset>();
-  if (!OpenOrEnd(*DoctorRecordset, DoctorsByIdRead())) return;
-  if (DoctorRecordset->RecordCount() == 0) {
+  QStringList doctorIds;
+  if (!RunDatabaseStep(*this, [&doctorIds] { doctorIds = DoctorIds(gCon); })) return;
+  if (doctorIds.isEmpty()) {
     MsgBox(QStringLiteral("Please add the Dr. Details First"), vbCritical, QStringLiteral("Warning"));
     CloseForm();
     return;
   }
   {
     const QSignalBlocker blocker(cmbDrName);
-    DoctorRecordset->MoveFirst();
-    while (!DoctorRecordset->Eof()) {
-      cmbDrName.addItem(DoctorRecordset->Fields(cols::SettingDrDetails::DoctorID).toText());
-      DoctorRecordset->MoveNext();
-    }
+    cmbDrName.addItems(doctorIds);
     cmbDrName.setCurrentIndex(-1);
     cmbDrName.setEditText(QString());
   }
 
   // Half a million patients: the chooser keeps their identifiers only and reads the chosen one.
-  try {
-    chooser_->Fill(gCon, {PatientsByNameRead(PatientTableKind::OutPatient)});
-  } catch (const DbError&) {
-    DatabaseErrorEnd();
+  if (!RunDatabaseStep(*this, [this] { chooser_->Fill(gCon, {PatientsByNameRead(PatientTableKind::OutPatient)}); }))
     return;
-  }
   if (chooser_->Count() == 0) {
     MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, QStringLiteral("Warning"));
     CloseForm();
@@ -170,12 +163,7 @@ void frmBill::LoadMenuForm() {
 
   // The save opens the bill table and the counter itself; reading the next number from both here
   // makes a table that cannot be read the load's "Database Error", as it always was.
-  try {
-    Label2.setText(NextBillNumberText(gCon, BillKind::OutPatient));
-  } catch (const DbError&) {
-    DatabaseErrorEnd();
-    return;
-  }
+  RunDatabaseStep(*this, [this] { Label2.setText(NextBillNumberText(gCon, BillKind::OutPatient)); });
 }
 
 void frmBill::DTPicker1_Change() { RefuseFutureBillDate(DTPicker1); }
@@ -251,23 +239,25 @@ void frmBill::Picture2_Click() {
       PrintOutPatientBill(printer, printedBill());
       return;
     }
-    // The number shown was read when the bill was begun; the paper, the stored bill and the
-    // counter carry the one that is next now, held until the bill is stored (or, the print
-    // failing, given back as this block is left, before any message).
-    std::optional<HeldBillNumber> held = HoldNextBillNumber(BillKind::OutPatient, &Label2);
-    if (!held) return;
-    PrintOutPatientBill(printer, printedBill());
-    adddatabase(*held);
   } catch (const PrinterError& e) {
     ShowPrinterNotReady(e.Description());
-  } catch (const DbError& e) {
-    // Only the save raises this, after the sheet went through: the paper is out, the bill is not
-    // stored, and printing again stores it under the same number.
-    ShowBillNotSaved(e);
+    return;
   }
+  // The number shown was read when the bill was begun; the paper, the stored bill and the counter
+  // carry the one that is next now. The boxes run the program's events until they are answered:
+  // the form may be gone by then.
+  const QPointer<frmBill> alive(this);
+  const NewBillPrinted done = PrintAndStoreNewBill({
+      .kind = BillKind::OutPatient,
+      .number = &Label2,
+      .printSheet = [this, &printer] { PrintOutPatientBill(printer, printedBill()); },
+      .toStore = [this] { return BillToStore{storedBill(), {}}; },
+      .printerWords = true,
+  });
+  if (alive && done == NewBillPrinted::Stored) BillPrinted = true;
 }
 
-void frmBill::adddatabase(HeldBillNumber& held) {
+OutBillRecord frmBill::storedBill() const {
   OutBillRecord bill;
   bill.billNo = Label2.text();
   bill.date = DTPicker1.date();
@@ -276,9 +266,7 @@ void frmBill::adddatabase(HeldBillNumber& held) {
   bill.total = txtTotal.text();
   bill.patientName = txtPatientID.text();
   bill.patientId = cmbPatientName.currentText();
-  SaveBill(held, bill);
-  MsgBox(QStringLiteral("Bill Printed and Saved Successfully"), vbInformation, QStringLiteral("Print Info"));
-  BillPrinted = true;
+  return bill;
 }
 
 void frmBill::Picture3_Click() {

@@ -17,17 +17,11 @@
 #include "framework/menuform.h"
 #include "platform/ado.h"
 
-class HeldBillNumber;
-
 class frmBill : public MenuForm {
   Q_OBJECT
 public:
   frmBill();
   ~frmBill() override;
-
-  // Saves the bill on screen (its row and its number) once it has been printed, under the number
-  // held for it since before the print. A database failure raises DbError and saves nothing.
-  void adddatabase(HeldBillNumber& held);
 
   // The controls, under their own names.
   QLabel Label2{this};             // the bill number
@@ -63,8 +57,6 @@ public:
 
   PatientChooser& Chooser() { return *chooser_; }
 
-  std::unique_ptr<Recordset> DoctorRecordset;
-
   void Picture1_Click();  // add
   void Picture2_Click();  // print and save
   void Picture3_Click();  // clear
@@ -79,6 +71,8 @@ private:
   void DTPicker1_Change();
   void showRows();
   OutBillPrint printedBill() const;
+  // The bill's row as the save stores it, under the number shown.
+  OutBillRecord storedBill() const;
 
   std::unique_ptr<PatientChooser> chooser_;
   OutBillRows rows_;

@@ -1,8 +1,11 @@
 // The in-patient bill against a database that another program wrote since the form read it: the
 // bill number, and the advance the patient holds, are the database's at the moment of the print
 // and of the save, never the form's old copy.
+// The cases of a number gone stale are one table over the four kinds, in
+// tests/billing/common/billnumber_test.cpp.
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <functional>
 #include <utility>
 
@@ -49,60 +52,6 @@ protected:
 
   std::shared_ptr<Connection> other;
 };
-
-// The stale state is made either before the form loads (a file restored or edited by hand) or
-// between the load and the print (another program), by a second connection.
-TEST_F(InBillStaleTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
-  const struct {
-    const char* name;
-    bool beforeLoad;
-    const char* sql;
-    const char* printed;  // on the paper, in the stored bill and in the counter
-    bool told;            // the clerk is told that the number changed
-    const char* stored;   // the bill numbers afterwards
-  } cases[] = {
-      {"counter moved on", false, "UPDATE SettingsInBillNo SET BillNo = 50", "51", true, "41,51"},
-      {"a bill stored under the number shown", false,
-       "INSERT INTO InPatientPrintDetails (BillNo, BillDelete) VALUES (42, 'Available')", "43", true, "41,42,43"},
-      {"counter emptied", false, "UPDATE SettingsInBillNo SET BillNo = NULL", "42", false, "41,42"},
-      {"counter put back", false, "UPDATE SettingsInBillNo SET BillNo = 5", "42", false, "41,42"},
-      {"counter row removed", false, "DELETE FROM SettingsInBillNo", "42", false, "41,42"},
-      {"a text counter at load", true, "UPDATE SettingsInBillNo SET BillNo = 'abc'", "42", false, "41,42"},
-      {"an old counter at load", true, "UPDATE SettingsInBillNo SET BillNo = 5", "42", false, "41,42"},
-      {"no counter row at load", true, "DELETE FROM SettingsInBillNo", "42", false, "41,42"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    UnloadForm<frmInBill>();
-    exec("DELETE FROM InPatientPrintDetails; DELETE FROM SettingsInBillNo; INSERT INTO SettingsInBillNo VALUES (41);"
-         "INSERT INTO InPatientPrintDetails (BillNo, BillDelete) VALUES (41, 'Available')");
-    if (c.beforeLoad) elsewhere(c.sql);
-    frmInBill* f = open();
-    EXPECT_EQ(f->Label2.text(), "42");
-    choosePatient(f, "IP10");
-    TypeKeys(f->Text1[0], "500");
-    Click(f->Picture1);
-    if (!c.beforeLoad) elsewhere(c.sql);
-
-    const int sheets = printer().EndDocCount();
-    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-    if (c.told) boxes().expect(UsedNumberMessage(c.printed), "Print Info", vbInformation);
-    boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-    Click(f->Picture2);
-    ASSERT_EQ(printer().EndDocCount(), sheets + 1);
-    EXPECT_EQ(printedNumber(), c.printed);
-    EXPECT_EQ(f->Label2.text(), c.printed);
-    EXPECT_EQ(bills(), c.stored);
-    EXPECT_EQ(counter(), QString("1:") + c.printed);
-
-    // A reprint keeps the number the bill was stored under; the next bill takes the one after.
-    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-    Click(f->Picture2);
-    EXPECT_EQ(printedNumber(), c.printed);
-    Click(f->Picture4);
-    EXPECT_EQ(f->Label2.text(), QString::number(QString(c.printed).toInt() + 1));
-  }
-}
 
 // What cannot be read at the print prints nothing: the database's words are shown, and once it
 // can be read again the bill prints and saves.
@@ -306,6 +255,63 @@ TEST_F(InBillStaleTest, WithTheNumbersUsedUpPrintRefusesBeforePrinting) {
   EXPECT_EQ(advanceOf("IP12"), "300");
 }
 
+// An older file holds two admissions under one identifier (the forms refuse a second one now, but
+// a file from before keeps them). The clerk chooses the identifier and sees the first of them; the
+// sqlite3 shell then renames that patient, or gives the row another identifier. The advance goes to
+// the row shown, whichever order the rows stand in by then, and a row that holds another patient
+// now refuses the bill, in the database's words, before anything is printed.
+TEST_F(InBillStaleTest, TheAdvanceGoesToTheRowShownWhenTwoRowsHoldTheIdentifier) {
+  const struct {
+    const char* name;
+    const char* charge;   // a charge bill of this amount, or
+    const char* receipt;  // an advance receipt of this amount
+    const char* shell;    // what the other program writes after the add
+    bool refused;
+    const char* advances;  // the two rows' afterwards, in the order stored
+  } cases[] = {
+      {"a receipt after the patient shown was renamed", "", "50",
+       "UPDATE SettingsInPatient SET FirstName = 'Zubin' WHERE FirstName = 'Anil'", false, "Yusuf=10 Zubin=70"},
+      {"a charge bill after the patient shown was renamed", "100", "",
+       "UPDATE SettingsInPatient SET FirstName = 'Zubin' WHERE FirstName = 'Anil'", false, "Yusuf=10 Zubin=-"},
+      {"a receipt after the row shown took another identifier", "", "50",
+       "UPDATE SettingsInPatient SET EmployeeID = 'IP99' WHERE FirstName = 'Anil'", true, "Yusuf=10 Anil=20"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnloadForm<frmInBill>();
+    exec("DELETE FROM InPatientPrintDetails; DELETE FROM SettingsInPatient WHERE EmployeeID IN ('IP21', 'IP99');"
+         "INSERT INTO SettingsInPatient (EmployeeID, FirstName, Discharged, Advance) VALUES"
+         "  ('IP21', 'Yusuf', 'No', 10), ('IP21', 'Anil', 'No', 20)");
+    frmInBill* f = open();
+    choosePatient(f, "IP21");
+    ASSERT_EQ(f->txtPatientID.text(), "Anil");
+    ASSERT_EQ(f->Text3.text(), "20");
+    TypeKeys(f->Text1[0], c.charge);
+    TypeKeys(f->txtAdvance, c.receipt);
+    Click(f->Picture1);
+
+    QProcess shell;
+    shell.start("sqlite3", {"-cmd", ".timeout 5000", dbPath(), c.shell});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    ASSERT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+
+    const int sheets = printer().EndDocCount();
+    boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
+    if (c.refused)
+      boxes().expect("the in-patient row chosen for IP21 no longer holds that patient", "", vbCritical);
+    else
+      boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
+    Click(f->Picture2);
+    EXPECT_EQ(boxes().pending(), 0);
+    EXPECT_EQ(printer().EndDocCount(), sheets + (c.refused ? 0 : 1));
+    EXPECT_EQ(billCount(), c.refused ? 0 : 1);
+    EXPECT_EQ(f->BillPrinted, !c.refused);
+    EXPECT_EQ(scalar("SELECT group_concat(FirstName || '=' || ifnull(Advance, '-'), ' ') FROM (SELECT FirstName, "
+                     "Advance FROM SettingsInPatient WHERE EmployeeID IN ('IP21', 'IP99') ORDER BY rowid)"),
+              c.advances);
+  }
+}
+
 // The store on its own: the bill, its number and the advance go together or not at all. An
 // advance that cannot be written leaves nothing stored; once it can, a missing counter row is made
 // and the advance is the one given.
@@ -323,6 +329,7 @@ TEST_F(InBillStaleTest, TheStoreWritesTheBillItsNumberAndTheAdvanceTogether) {
   AdvanceChange advance;
   advance.kind = AdvanceChange::Kind::Set;
   advance.patientId = "IP11";
+  advance.patientRow = scalar("SELECT rowid FROM SettingsInPatient WHERE EmployeeID = 'IP11'").toLongLong();
   advance.amount = Money::Parse("200");
   EXPECT_THROW(SaveBill(con, BillKind::InPatient, bill, advance), DbError);
   EXPECT_EQ(this->bills(), "");
@@ -335,10 +342,10 @@ TEST_F(InBillStaleTest, TheStoreWritesTheBillItsNumberAndTheAdvanceTogether) {
   EXPECT_EQ(advanceOf("IP11"), "200");
 }
 
-// The patient's row the store reads and writes: the first, in the order the chooser lists them
-// (first names, then identifiers), whose identifier trimmed of blanks is the one given, case
-// counting; with none, the receipt is stored and nobody's advance changes.
-TEST_F(InBillStaleTest, TheStoreFindsThePatientByTheTrimmedIdentifier) {
+// The patient's row the store reads and writes: the row chosen for the bill, while its identifier
+// trimmed of blanks is still the one given, case counting; with no row chosen, the receipt is
+// stored and nobody's advance changes; a row that holds another patient now refuses the bill.
+TEST_F(InBillStaleTest, TheStoreChangesTheRowChosenWhileItHoldsTheIdentifier) {
   exec("INSERT INTO SettingsInPatient (EmployeeID, FirstName, Advance) VALUES ('  IP20 ', 'Zara', 100),"
        "('IP21', 'Yusuf', 10), (' IP21', 'Anil', 20), ('IP30 ', 'Bela', 5), ('IP30', 'Bela', 7)");
   const QString others = "SELECT group_concat(FirstName || '=' || ifnull(Advance, '-'), ' ') FROM "
@@ -346,22 +353,39 @@ TEST_F(InBillStaleTest, TheStoreFindsThePatientByTheTrimmedIdentifier) {
   const struct {
     const char* name;
     const char* patient;
+    const char* row;         // the condition that finds the row chosen, nullptr for none
+    bool refused;
     const char* heldBefore;  // AdvanceHeldNow
     const char* advances;    // every patient's afterwards
   } cases[] = {
-      {"stored with blanks", " IP20", "100",
+      {"stored with blanks", " IP20", "FirstName = 'Zara'", false, "100",
        "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=20 Bela=5 Bela=7"},
-      {"two rows of one identifier", "IP21", "20",
+      {"two rows of one identifier, the one listed first", "IP21", "FirstName = 'Anil'", false, "20",
        "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=70 Bela=5 Bela=7"},
-      {"another case", "ip11", "", "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=70 Bela=5 Bela=7"},
-      // Listed before the one stored with a blank, though added after it.
-      {"one name, one identifier", "IP30", "7",
-       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=10 Anil=70 Bela=5 Bela=57"},
+      {"two rows of one identifier, the other one", "IP21", "FirstName = 'Yusuf'", false, "10",
+       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=60 Anil=70 Bela=5 Bela=7"},
+      {"another case, nobody chosen", "ip11", nullptr, false, "",
+       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=60 Anil=70 Bela=5 Bela=7"},
+      {"another case, a row chosen", "ip11", "EmployeeID = 'IP11'", true, nullptr,
+       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=60 Anil=70 Bela=5 Bela=7"},
+      {"a row of another patient", "IP21", "FirstName = 'Zara'", true, nullptr,
+       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=60 Anil=70 Bela=5 Bela=7"},
+      {"a row no longer stored", "IP21", "FirstName = 'Nobody'", true, nullptr,
+       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=60 Anil=70 Bela=5 Bela=7"},
+      {"one name, one identifier", "IP30", "EmployeeID = 'IP30'", false, "7",
+       "Ravi=- Meena=500 Arun=300 Sita=1500 Zara=150 Yusuf=60 Anil=70 Bela=5 Bela=57"},
   };
   auto con = openDb();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(AdvanceHeldNow(con, c.patient), c.heldBefore);
+    std::optional<qint64> row;
+    // A row that is not there is rowid 0, which no row has.
+    if (c.row) row = scalar(QStringLiteral("SELECT rowid FROM SettingsInPatient WHERE ") + c.row).toLongLong();
+    const QString stored = bills();
+    if (c.refused)
+      EXPECT_THROW(AdvanceHeldNow(con, c.patient, row), DbError);
+    else
+      EXPECT_EQ(AdvanceHeldNow(con, c.patient, row), c.heldBefore);
     InBillRecord bill;
     bill.billNo = NextBillNumberText(con, BillKind::InPatient);
     bill.date = QDate(2026, 12, 10);
@@ -371,9 +395,16 @@ TEST_F(InBillStaleTest, TheStoreFindsThePatientByTheTrimmedIdentifier) {
     AdvanceChange advance;
     advance.kind = AdvanceChange::Kind::Receive;
     advance.patientId = c.patient;
+    advance.patientRow = row;
     advance.amount = Money::Parse("50");
-    SaveBill(con, BillKind::InPatient, bill, advance);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM InPatientPrintDetails WHERE BillNo = %1").arg(bill.billNo)), "1");
+    if (c.refused) {
+      EXPECT_THROW(SaveBill(con, BillKind::InPatient, bill, advance), DbError);
+      EXPECT_EQ(bills(), stored);
+    } else {
+      SaveBill(con, BillKind::InPatient, bill, advance);
+      EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM InPatientPrintDetails WHERE BillNo = %1").arg(bill.billNo)),
+                "1");
+    }
     EXPECT_EQ(scalar(others), c.advances);
   }
 }

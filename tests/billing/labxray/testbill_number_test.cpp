@@ -2,6 +2,8 @@
 // that was restored from an older back-up): the number shown, the number printed, the lines
 // stored and the counter always agree, no number is given twice or goes back, and no number ever
 // holds the lines of two bills.
+// The cases of a number gone stale are one table over the four kinds, in
+// tests/billing/common/billnumber_test.cpp.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -80,76 +82,6 @@ protected:
 
   std::shared_ptr<Connection> other;
 };
-
-// The stale state is made either before the form loads (a file restored or edited by hand) or
-// between the load and the print (another program), by a second connection.
-TEST_F(TestBillNumberTest, TheBillGetsTheNumberThatIsNextWhenItIsPrinted) {
-  const struct {
-    const char* name;
-    bool beforeLoad;
-    const char* sql;     // %1 the bill table, %2 the counter
-    const char* printed;  // on the paper, on every stored line and in the counter
-    bool told;            // the clerk is told that the number changed
-    QStringList stored;   // the lines afterwards
-  } cases[] = {
-      {"counter moved on", false, "UPDATE %2 SET BillNo = 50", "51", true,
-       {"41|OP22", "41|OP22", "51|OP21", "51|OP21"}},
-      {"a bill stored under the number shown", false,
-       "INSERT INTO %1 (BillNo, patientid, BillDelete) VALUES (42, 'IP10', 'Available'), (42, 'IP10', 'Available')",
-       "43", true, {"41|OP22", "41|OP22", "42|IP10", "42|IP10", "43|OP21", "43|OP21"}},
-      {"a bill stored under the number shown by a program whose counter was old", false,
-       "INSERT INTO %1 (BillNo, patientid, BillDelete) VALUES (42, 'IP10', 'Available'); UPDATE %2 SET BillNo = 5",
-       "43", true, {"41|OP22", "41|OP22", "42|IP10", "43|OP21", "43|OP21"}},
-      {"counter emptied", false, "UPDATE %2 SET BillNo = NULL", "42", false,
-       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
-      {"counter holds text", false, "UPDATE %2 SET BillNo = 'abc'", "42", false,
-       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
-      {"counter put back", false, "UPDATE %2 SET BillNo = 5", "42", false,
-       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
-      {"counter row removed", false, "DELETE FROM %2", "42", false, {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
-      {"an emptied counter at load", true, "UPDATE %2 SET BillNo = NULL", "42", false,
-       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
-      {"a text counter at load", true, "UPDATE %2 SET BillNo = 'abc'", "42", false,
-       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
-      {"an old counter at load", true, "UPDATE %2 SET BillNo = 5", "42", false,
-       {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
-      {"no counter row at load", true, "DELETE FROM %2", "42", false, {"41|OP22", "41|OP22", "42|OP21", "42|OP21"}},
-  };
-  for (const Kind& k : kKinds) {
-    for (const auto& c : cases) {
-      SCOPED_TRACE(std::string(k.name) + ": " + c.name);
-      ResetForms();
-      start(k);
-      if (c.beforeLoad) elsewhere(forKind(c.sql, k));
-      TestBillForm* f = makeBill(k);
-      ASSERT_TRUE(f);
-      EXPECT_EQ(f->Label2.text(), "42");
-      if (!c.beforeLoad) elsewhere(forKind(c.sql, k));
-
-      const std::size_t sheets = printer().Sheets().size();
-      boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-      if (c.told) boxes().expect(UsedNumberMessage(c.printed), "Print Info", vbInformation);
-      boxes().expect("Bill Printed and Saved Successfully", "Print Info", vbInformation);
-      Click(f->Picture2);
-      EXPECT_EQ(boxes().pending(), 0);
-      ASSERT_EQ(printer().Sheets().size(), sheets + 1);
-      EXPECT_EQ(printedNumber(), c.printed);
-      EXPECT_EQ(f->Label2.text(), c.printed);
-      EXPECT_EQ(lines(k), c.stored);
-      EXPECT_EQ(merged(k), QStringList{});
-      EXPECT_EQ(counter(k), QString("1:") + c.printed);
-
-      // A reprint keeps the number the bill was stored under; the next bill takes the one after.
-      boxes().expect("Do you wish to Print this Bill", "Print", vbYesNo, vbYes);
-      Click(f->Picture2);
-      EXPECT_EQ(printedNumber(), c.printed);
-      EXPECT_EQ(lines(k), c.stored);
-      Click(f->Picture4);
-      EXPECT_EQ(f->Label2.text(), QString::number(QString(c.printed).toInt() + 1));
-      EXPECT_EQ(boxes().pending(), 0);
-    }
-  }
-}
 
 // Another program tries to store a bill while this one is printing: the number on the paper is
 // held for it, so the other program waits its turn (here it gives up at once) and the paper's
