@@ -320,9 +320,7 @@ KeyList* ShowKeyList(QComboBox* combo, std::unique_ptr<KeyList> list) {
 }
 
 qsizetype RowsAtMost(const std::shared_ptr<Connection>& con, const TableRead& read) {
-  Recordset last;
-  last.Open(LastRowSql(read.table), con);
-  const Value top = last.Eof() ? Value() : last.Fields(kRowidColumn);
+  const Value top = LargestRowIdOf(con, read);
   return top.kind() == Value::Kind::Integer ? qsizetype(std::clamp<qint64>(top.intValue(), 0, kMostReservedRows)) : 0;
 }
 
