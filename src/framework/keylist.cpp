@@ -361,16 +361,3 @@ std::unique_ptr<KeyList> ReadKeyListInTableOrder(const std::shared_ptr<Connectio
   byRowid.thenBy.clear();
   return ReadKeyList(con, byRowid, ordinal, trimmedLookups);
 }
-
-std::unique_ptr<Recordset> ReadListedRow(const std::shared_ptr<Connection>& con, const QString& table,
-                                         const KeyList& list, QStringView text) {
-  const int at = list.FirstExact(text);
-  if (at < 0) return nullptr;
-  auto row = std::make_unique<Recordset>();
-  try {
-    row->Open(RowByRowIdRead(table, list.RowId(at)), con, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-    return nullptr;
-  }
-  return row->Eof() ? nullptr : std::move(row);
-}
