@@ -198,6 +198,7 @@ void BillCancelForm::cmbBillNumber_Change() {
     try {
       bill = ReadBill(gCon, config_.kind, bills_->RowId(listed));
     } catch (const DbError&) {
+      // The error is in the log; the look-up finds nothing, as for a bill gone.
     }
   }
   if (!bill) {
