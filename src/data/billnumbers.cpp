@@ -10,13 +10,23 @@ BillNumberTaken::BillNumberTaken(const QString& billNo)
     : DbError(adErrProvider, QStringLiteral("the number %1 has been given to another bill meanwhile").arg(billNo)) {}
 
 const BillTables& TablesOf(BillKind kind) {
-  static const BillTables tables[] = {
-      {cols::OutPatientPrintDetails::kTable, cols::SettingsOutBillNo::kTable},
-      {cols::InPatientPrintDetails::kTable, cols::SettingsInBillNo::kTable},
-      {cols::LabPrintDetails::kTable, cols::SettingsLabBillNo::kTable},
-      {cols::XRayPrintDetails::kTable, cols::SettingsXRayBillNo::kTable},
-  };
-  return tables[int(kind)];
+  static const BillTables outPatient{.bills = cols::OutPatientPrintDetails::kTable,
+                                     .counter = cols::SettingsOutBillNo::kTable};
+  static const BillTables inPatient{.bills = cols::InPatientPrintDetails::kTable,
+                                    .counter = cols::SettingsInBillNo::kTable};
+  static const BillTables laboratory{.bills = cols::LabPrintDetails::kTable, .counter = cols::SettingsLabBillNo::kTable};
+  static const BillTables xRay{.bills = cols::XRayPrintDetails::kTable, .counter = cols::SettingsXRayBillNo::kTable};
+  switch (kind) {
+    case BillKind::OutPatient:
+      return outPatient;
+    case BillKind::InPatient:
+      return inPatient;
+    case BillKind::Laboratory:
+      return laboratory;
+    case BillKind::XRay:
+      return xRay;
+  }
+  throw DbError(adErrInvalidArgument, QStringLiteral("No such kind of bill: %1").arg(int(kind)));
 }
 
 BillNumbersUsedUp::BillNumbersUsedUp(qint64 last)

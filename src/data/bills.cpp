@@ -11,6 +11,8 @@ namespace in = cols::InPatientPrintDetails;
 namespace test = cols::LabPrintDetails;
 static_assert(int(test::kColumnCount) == int(cols::XRayPrintDetails::kColumnCount) &&
               int(test::BillDelete) == int(cols::XRayPrintDetails::BillDelete));
+static_assert(out::BillNo == kBillNumberColumn && in::BillNo == kBillNumberColumn && test::BillNo == kBillNumberColumn &&
+              cols::XRayPrintDetails::BillNo == kBillNumberColumn);
 static_assert(out::Scan - out::DrFees + 1 == kOutBillFeeColumns);
 static_assert(in::Others - in::BedCharges + 1 == kInBillChargeColumns);
 // Every counter is the one column BillNo.
@@ -143,8 +145,51 @@ void writeRows(Recordset& bills, const TestBillRecord& bill) {
   }
 }
 
-bool isAvailable(const Recordset& bills) {
-  return Trim(bills.Fields(test::BillDelete).toText()).compare(available(), Qt::CaseInsensitive) == 0;
+bool isAvailable(const Recordset& bills, int status) {
+  return Trim(bills.Fields(status).toText()).compare(available(), Qt::CaseInsensitive) == 0;
+}
+
+// The kind's bill row stored under `rowid`, whole and writable.
+TableRead billRowRead(BillKind kind, qint64 rowid) {
+  return RowByRowIdRead(cols::TableName(TablesOf(kind).bills), rowid);
+}
+
+StoredBill readStoredBill(BillKind kind, const Recordset& bill) {
+  StoredBill shown;
+  if (kind == BillKind::InPatient) {
+    shown.patientName = bill.Fields(in::patientName).toText();
+    shown.patientId = bill.Fields(in::patientid).toText();
+    for (int column = in::BedCharges; column <= in::Others; ++column) shown.amounts.push_back(bill.Fields(column).toText());
+    shown.date = bill.Fields(in::Date);
+    shown.total = bill.Fields(in::total).toText();
+  } else {
+    shown.patientName = bill.Fields(out::patientName).toText();
+    shown.patientId = bill.Fields(out::patientid).toText();
+    for (int column = out::DrFees; column <= out::Others; ++column) shown.amounts.push_back(bill.Fields(column).toText());
+    shown.date = bill.Fields(out::Date);
+    shown.total = bill.Fields(out::total).toText();
+  }
+  return shown;
+}
+
+StoredTestLine readTestLine(qint64 rowid, const Recordset& line) {
+  return {.rowid = rowid,
+          .billNo = line.Fields(test::BillNo).toText(),
+          .date = line.Fields(test::Date),
+          .description = line.Fields(test::Description).toText(),
+          .amount = line.Fields(test::Amount).toText(),
+          .discount = line.Fields(test::Discount).toText(),
+          .grossTotal = line.Fields(test::GrossTotal).toText(),
+          .total = line.Fields(test::total).toText(),
+          .patientName = line.Fields(test::patientName).toText(),
+          .patientId = line.Fields(test::patientid).toText()};
+}
+
+std::vector<Value> rowidValues(const std::vector<qint64>& rowids) {
+  std::vector<Value> values;
+  values.reserve(rowids.size());
+  for (const qint64 rowid : rowids) values.emplace_back(rowid);
+  return values;
 }
 
 }  // namespace
@@ -203,51 +248,49 @@ bool SameAdvance(const QString& a, const QString& b) {
   return Trim(a).isEmpty() == Trim(b).isEmpty() && Money::Parse(Trim(a)) == Money::Parse(Trim(b));
 }
 
-StoredBill ReadStoredBill(BillKind kind, const Recordset& bill) {
-  StoredBill shown;
-  if (kind == BillKind::InPatient) {
-    shown.patientName = bill.Fields(in::patientName).toText();
-    shown.patientId = bill.Fields(in::patientid).toText();
-    for (int column = in::BedCharges; column <= in::Others; ++column) shown.amounts.push_back(bill.Fields(column).toText());
-    shown.date = bill.Fields(in::Date);
-    shown.total = bill.Fields(in::total).toText();
-  } else {
-    shown.patientName = bill.Fields(out::patientName).toText();
-    shown.patientId = bill.Fields(out::patientid).toText();
-    for (int column = out::DrFees; column <= out::Others; ++column) shown.amounts.push_back(bill.Fields(column).toText());
-    shown.date = bill.Fields(out::Date);
-    shown.total = bill.Fields(out::total).toText();
-  }
-  return shown;
+std::optional<StoredBill> ReadBill(const std::shared_ptr<Connection>& con, BillKind kind, qint64 rowid) {
+  Recordset bill;
+  bill.Open(billRowRead(kind, rowid), con);
+  if (bill.Eof()) return std::nullopt;
+  return readStoredBill(kind, bill);
 }
 
-bool CancelBill(BillKind kind, Recordset& bill) {
+bool CancelBill(const std::shared_ptr<Connection>& con, BillKind kind, qint64 rowid) {
   const int status = kind == BillKind::InPatient ? int(in::BillDelete) : int(out::BillDelete);
-  Transaction transaction(bill.ActiveConnection());
-  bill.Requery();
-  if (!bill.HasCurrentRow() ||
-      Trim(bill.Fields(status).toText()).compare(available(), Qt::CaseInsensitive) != 0)
-    return false;
+  Transaction transaction(con);
+  Recordset bill;
+  bill.Open(billRowRead(kind, rowid), con, adOpenDynamic, adLockOptimistic);
+  if (!bill.HasCurrentRow() || !isAvailable(bill, status)) return false;
   bill.SetField(status, QStringLiteral("Deleted"));
   bill.Update();
   transaction.Commit();
   return true;
 }
 
-int CancelTestBill(Recordset& bills, const QString& billNo) {
-  Transaction transaction(bills.ActiveConnection());
-  // The bill's lines as they were read for the clerk to see.
-  std::vector<qint64> lines;
-  for (bills.MoveFirst(); !bills.Eof(); bills.MoveNext())
-    if (bills.Fields(test::BillNo).toText() == billNo)
-      if (const std::optional<qint64> rowid = bills.CurrentRowId()) lines.push_back(*rowid);
+std::vector<StoredTestLine> ReadTestBillLines(const std::shared_ptr<Connection>& con, BillKind kind,
+                                              const std::vector<qint64>& rowids) {
+  Recordset lines;
+  lines.Open(BillRowsByRowIdRead(kind, rowidValues(rowids)), con);
+  std::vector<StoredTestLine> read;
+  read.reserve(rowids.size());
+  for (const qint64 rowid : rowids)
+    if (lines.MoveToRowId(rowid)) read.push_back(readTestLine(rowid, lines));
+  return read;
+}
+
+int CancelTestBill(const std::shared_ptr<Connection>& con, BillKind kind, const std::vector<qint64>& lines,
+                   const QString& billNo) {
   if (lines.empty()) return 0;
+  Transaction transaction(con);
   // A bill is cancelled once, and as it was shown: its lines are read again inside the
   // transaction of the write, and one that another program cancelled, renumbered or removed
   // since leaves the whole bill alone.
-  bills.Requery();
+  Recordset bills;
+  bills.Open(BillRowsByRowIdRead(kind, rowidValues(lines)), con, adOpenDynamic, adLockOptimistic);
   for (const qint64 rowid : lines)
-    if (!bills.MoveToRowId(rowid) || bills.Fields(test::BillNo).toText() != billNo || !isAvailable(bills)) return 0;
+    if (!bills.MoveToRowId(rowid) || bills.Fields(test::BillNo).toText() != billNo ||
+        !isAvailable(bills, test::BillDelete))
+      return 0;
   for (const qint64 rowid : lines) {
     bills.MoveToRowId(rowid);
     bills.SetField(test::BillDelete, QStringLiteral("Deleted"));

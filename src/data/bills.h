@@ -102,6 +102,9 @@ QString AdvanceHeldNow(const std::shared_ptr<Connection>& con, const QString& pa
 // Whether two advances as the form shows them ("" for none) are the same advance.
 bool SameAdvance(const QString& a, const QString& b);
 
+// The column of the bill's number in every bill table, which the cancellations list.
+inline constexpr int kBillNumberColumn = 0;
+
 // An out-patient or in-patient bill row as a cancellation shows it, every value as stored.
 struct StoredBill {
   QString patientName;
@@ -111,23 +114,45 @@ struct StoredBill {
   Value date;  // as stored: not every stored date is a day
   QString total;
 };
-// The out-patient or in-patient bill row `bill` stands on.
-StoredBill ReadStoredBill(BillKind kind, const Recordset& bill);
+// The out-patient or in-patient bill stored under `rowid` as the database holds it now; none
+// when no row is stored under it. Raises DbError when it cannot be read.
+std::optional<StoredBill> ReadBill(const std::shared_ptr<Connection>& con, BillKind kind, qint64 rowid);
 
-// Marks the out-patient or in-patient bill `bill` stands on as "Deleted" when, read again inside
-// the transaction of the write, it is still "Available"; a bill another program cancelled since
-// it was read is not cancelled again. Returns whether it was marked. Raises DbError; nothing is
-// marked then.
-bool CancelBill(BillKind kind, Recordset& bill);
+// Marks the out-patient or in-patient bill stored under `rowid` as "Deleted" when, read again
+// inside the transaction of the write, it is still "Available"; a bill another program cancelled
+// (or removed) since it was read is not cancelled again. Returns whether it was marked. Raises
+// DbError; nothing is marked then.
+bool CancelBill(const std::shared_ptr<Connection>& con, BillKind kind, qint64 rowid);
 
-// Marks the lines of `bills` (a laboratory or x-ray bill table) whose number is `billNo` as
-// "Deleted", all or nothing, when every one of them is, as the database holds it inside the
-// transaction of the write, still a line of that bill and "Available". Returns how many lines were
-// marked: 0, with nothing written, when the bill is not there or is no longer the valid bill
-// `bills` read (another program cancelled it, or changed or removed one of its lines, since).
-// Lines stored under the number since `bills` was read are another bill's and are left alone.
-// Raises DbError; nothing is marked then.
-int CancelTestBill(Recordset& bills, const QString& billNo);
+// A line of a laboratory or x-ray bill as a cancellation shows it, every value as stored; the
+// bill-level values are repeated on each line.
+struct StoredTestLine {
+  qint64 rowid = 0;
+  QString billNo;
+  Value date;  // as stored: not every stored date is a day
+  QString description;
+  QString amount;
+  QString discount;
+  QString grossTotal;
+  QString total;
+  QString patientName;
+  QString patientId;
+};
+// The lines of the kind's bill table (laboratory or x-ray) stored under `rowids`, in the order of
+// `rowids`; a rowid under which no line is stored any more gives none. Raises DbError when they
+// cannot be read.
+std::vector<StoredTestLine> ReadTestBillLines(const std::shared_ptr<Connection>& con, BillKind kind,
+                                              const std::vector<qint64>& rowids);
+
+// Marks the lines `lines` (rowids of the kind's laboratory or x-ray bill table, as they were read
+// for the clerk to see) of the bill `billNo` as "Deleted", all or nothing, when every one of them
+// is, as the database holds it inside the transaction of the write, still a line of that bill and
+// "Available". Returns how many lines were marked: 0, with nothing written, when there are none or
+// the bill is no longer the valid bill that was read (another program cancelled it, or changed or
+// removed one of its lines, since). Lines stored under the number since they were read are another
+// bill's and are left alone. Raises DbError; nothing is marked then.
+int CancelTestBill(const std::shared_ptr<Connection>& con, BillKind kind, const std::vector<qint64>& lines,
+                   const QString& billNo);
 
 // The reads the cancellations open their bill recordsets on.
 // The bills not cancelled, every row in the table's order, as a cancellation lists them.

@@ -320,9 +320,7 @@ KeyList* ShowKeyList(QComboBox* combo, std::unique_ptr<KeyList> list) {
 }
 
 qsizetype RowsAtMost(const std::shared_ptr<Connection>& con, const TableRead& read) {
-  Recordset last;
-  last.Open(LastRowSql(read.table), con);
-  const Value top = last.Eof() ? Value() : last.Fields(kRowidColumn);
+  const Value top = LargestRowIdOf(con, read);
   return top.kind() == Value::Kind::Integer ? qsizetype(std::clamp<qint64>(top.intValue(), 0, kMostReservedRows)) : 0;
 }
 
@@ -362,17 +360,4 @@ std::unique_ptr<KeyList> ReadKeyListInTableOrder(const std::shared_ptr<Connectio
   byRowid.orderBy.clear();
   byRowid.thenBy.clear();
   return ReadKeyList(con, byRowid, ordinal, trimmedLookups);
-}
-
-std::unique_ptr<Recordset> ReadListedRow(const std::shared_ptr<Connection>& con, const QString& table,
-                                         const KeyList& list, QStringView text) {
-  const int at = list.FirstExact(text);
-  if (at < 0) return nullptr;
-  auto row = std::make_unique<Recordset>();
-  try {
-    row->Open(RowByRowIdRead(table, list.RowId(at)), con, adOpenDynamic, adLockOptimistic);
-  } catch (const DbError&) {
-    return nullptr;
-  }
-  return row->Eof() ? nullptr : std::move(row);
 }

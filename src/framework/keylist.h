@@ -111,9 +111,3 @@ std::unique_ptr<KeyList> ReadKeyListInTableOrder(const std::shared_ptr<Connectio
 // from the end of the table's tree), at least its row count while rowids are positive, and never
 // more than a few million.
 qsizetype RowsAtMost(const std::shared_ptr<Connection>& con, const TableRead& read);
-
-// The row the first row of `list` holding `text` (FirstExact) stands for, read alone by its rowid
-// from `table` as it now stands, writable; none where no row of the list holds the text, or the
-// row is no longer there or cannot be read.
-std::unique_ptr<Recordset> ReadListedRow(const std::shared_ptr<Connection>& con, const QString& table,
-                                         const KeyList& list, QStringView text);

@@ -30,7 +30,7 @@ constexpr int kCommandWidth = 960, kCommandHeight = 420, kCommandStep = 1080;
 
 const std::array<RecordCommandInfo, 10>& RecordForm::Commands() {
   // Previous is moven and Next movep, matching CTRL+P and CTRL+N.
-  static const std::array<RecordCommandInfo, 10> table = {{
+  static constexpr std::array<RecordCommandInfo, 10> table = {{
       {RecordCommand::First, "movef", &RecordForm::Picture1, &RecordForm::Picture1_Click, "first",
        "Move First ( CTRL +  F ) ", 'F', 5},
       {RecordCommand::Previous, "moven", &RecordForm::Picture2, &RecordForm::Picture2_Click, "previous",
@@ -52,6 +52,14 @@ const std::array<RecordCommandInfo, 10>& RecordForm::Commands() {
       {RecordCommand::Cancel, "Cancel", &RecordForm::Picture10, &RecordForm::Picture10_Click, "cancel",
        "Cancel the Record ( CTRL +  C ) ", 'C', 4},
   }};
+  // Command() and the bar index the table by the command: each row stands in its command's place.
+  static_assert(
+      [] {
+        for (std::size_t i = 0; i < table.size(); ++i)
+          if (table[i].command != RecordCommand(i)) return false;
+        return table.size() == std::size_t(RecordCommand::Cancel) + 1;
+      }(),
+      "a row of the command table out of RecordCommand's order");
   return table;
 }
 

@@ -6,7 +6,6 @@
 
 #include "billing/common/reportrows.h"
 #include "data/bills.h"
-#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
 #include "framework/twips.h"
@@ -31,8 +30,6 @@ const BillCancelConfig& BillCancelConfigOf(BillKind kind) {
       .formName = "frmCancelBill",
       .caption = "                   Settings Out-Patient Cancel Bill",
       .kind = BillKind::OutPatient,
-      .table = cols::OutPatientPrintDetails::kTable,
-      .billNoColumn = cols::OutPatientPrintDetails::BillNo,
       .amounts = {"Dr Fees", "Dressing Charges", "X-Ray", "Lab Charge", "ECG", "Scan", "Others"},
       .hidden = {},
       .boxesDisabled = false,
@@ -58,8 +55,6 @@ const BillCancelConfig& BillCancelConfigOf(BillKind kind) {
       .formName = "frmCancelInBill",
       .caption = "                   Settings In-Patient Cancel Bill",
       .kind = BillKind::InPatient,
-      .table = cols::InPatientPrintDetails::kTable,
-      .billNoColumn = cols::InPatientPrintDetails::BillNo,
       .amounts = {"Bed Charges", "Professional Charges", "Nursing Charges", "Op/T Charges", "Anesthetic Charges",
                   "X-Ray", "Lab Charges", "ECG", "Scan", "Others"},
       // X-Ray and Lab Charges are kept with the bill but belong to the test bills.
@@ -173,7 +168,7 @@ void BillCancelForm::fillBillNumbers() {
   // A million bills over ten years: only their numbers are listed, in the table's order, read from
   // the index of the numbers; a look-up reads its bill alone. Showing the list runs no look-up.
   bills_ = ShowKeyList(&cmbBillNumber,
-                       ReadKeyListInTableOrder(gCon, ValidBillNumbersRead(config_.kind), config_.billNoColumn, false));
+                       ReadKeyListInTableOrder(gCon, ValidBillNumbersRead(config_.kind), kBillNumberColumn, false));
 }
 
 bool BillCancelForm::eventFilter(QObject* watched, QEvent* event) {
@@ -190,17 +185,24 @@ void BillCancelForm::DTPicker1_Change() { RefuseFutureBillDate(DTPicker1); }
 void BillCancelForm::cmbBillNumber_Change() {
   const QString text = cmbBillNumber.currentText();
   if (!bills_ || Trim(text).isEmpty()) return;
-  // The first listed bill of that number, as it now stands.
-  std::unique_ptr<Recordset> bill = ReadListedRow(gCon, QString::fromLatin1(config_.table), *bills_, text);
+  // The first listed bill of that number, as it now stands; a bill that is no longer there, or
+  // cannot be read, is not found.
+  const int listed = bills_->FirstExact(text);
+  std::optional<StoredBill> bill;
+  if (listed >= 0) {
+    try {
+      bill = ReadBill(gCon, config_.kind, bills_->RowId(listed));
+    } catch (const DbError&) {
+      // The error is in the log; the look-up finds nothing, as for a bill gone.
+    }
+  }
   if (!bill) {
     // The boxes keep the bill shown before, but it is no longer one a Cancel may touch.
     located_.reset();
     locatedBillNo_.clear();
     return;
   }
-  BillRecordset = std::move(bill);
-  Recordset& rs = *BillRecordset;
-  const StoredBill shown = ReadStoredBill(config_.kind, rs);
+  const StoredBill& shown = *bill;
   txtPatientName.setText(shown.patientName);
   txtPatientID.setText(shown.patientId);
   for (std::size_t i = 0; i < Text1.size() && i < shown.amounts.size(); ++i) Text1[i].setText(shown.amounts[i]);
@@ -210,7 +212,7 @@ void BillCancelForm::cmbBillNumber_Change() {
     DTPicker1.setDate(*day);
   }
   txtTotal.setText(shown.total);
-  located_ = rs.GetBookmark();
+  located_ = bills_->RowId(listed);
   locatedBillNo_ = text;
 }
 
@@ -227,15 +229,13 @@ void BillCancelForm::Picture1_Click() {
   if (MsgBox(QStringLiteral("Do you Wish to Cancel ( Delete ) the Current Bill"), vbCritical + vbYesNo,
              QStringLiteral("Warning")) != vbYes)
     return;
-  Recordset& rs = *BillRecordset;
   bool available = false;
   try {
     // A bill is cancelled once: its status is read again inside the transaction of the write,
     // so that a bill another program cancelled since the look-up is not cancelled again. No
     // message is shown while the transaction holds the database.
-    available = CancelBill(config_.kind, rs);
+    available = CancelBill(gCon, config_.kind, *located_);
   } catch (const DbError& e) {
-    if (rs.State() == adStateOpen) rs.CancelUpdate();
     MsgBox(e.Description(), config_.errorIcon);
     return;
   }

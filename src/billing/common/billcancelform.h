@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <deque>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -17,15 +16,12 @@
 #include "framework/imagebutton.h"
 #include "framework/keylist.h"
 #include "framework/menuform.h"
-#include "platform/ado.h"
 
 // What one kind's cancellation form shows and does differently (positions in twips).
 struct BillCancelConfig {
   const char* formName;
   const char* caption;  // the title bar text
-  BillKind kind;
-  const char* table;                  // where the kind's bills are stored
-  int billNoColumn;
+  BillKind kind;  // the data module reads and cancels the kind's bills
   std::vector<const char*> amounts;   // the captions of the stored amounts, in column order
   std::vector<std::size_t> hidden;    // amounts kept with the bill but never shown
   bool boxesDisabled;                 // the shown values are disabled rather than read-only
@@ -65,11 +61,6 @@ public:
   ImageButton Picture2{this, QStringLiteral("Picture2")};  // close
   QLabel Label3{this};                                     // the hover holder
 
-  // The bill the last successful look-up found, read alone by its rowid from the list of the
-  // bills that were "Available" at load or at the last cancellation (their numbers, in the
-  // table's order).
-  std::unique_ptr<Recordset> BillRecordset;
-
   void cmbBillNumber_Change();  // the look-up
   void Picture1_Click();        // cancel
   void Picture2_Click();        // close
@@ -88,9 +79,11 @@ private:
 
   const BillCancelConfig& config_;
   BillCaptions captions_{this};
-  // The bill the last successful look-up found: where it stands in BillRecordset and its number
-  // as the combo box showed it. A look-up that finds nothing, and a cancellation, forget it.
-  std::optional<Recordset::Bookmark> located_;
+  // The bill the last successful look-up found, read alone by its rowid from the list of the
+  // bills that were "Available" at load or at the last cancellation (their numbers, in the
+  // table's order): its row and its number as the combo box showed it. The boxes show what was
+  // read of it. A look-up that finds nothing, and a cancellation, forget it.
+  std::optional<qint64> located_;
   QString locatedBillNo_;
   KeyList* bills_ = nullptr;  // the combo box's list, owned by it
 };

@@ -1,10 +1,11 @@
 #include "billing/common/cancelledbillreport.h"
 
 #include "billing/common/reportlayout.h"
+#include "globals.h"
 #include "platform/msgbox.h"
 
 CancelledBillReportForm::CancelledBillReportForm(const CancelledReportConfig& config)
-    : BillReportForm(config.sizes, config.serial), config_(config) {
+    : BillReportForm(config.sizes), config_(config) {
   setObjectName(QString::fromLatin1(config_.formName));
   SetCaption(QString::fromLatin1(config_.caption));
   makeLabel(QStringLiteral("Date"), 3960, 1320, config_.dateLabelWidth);
@@ -18,8 +19,9 @@ CancelledBillReportForm::CancelledBillReportForm(const CancelledReportConfig& co
 CancelledBillReportForm::~CancelledBillReportForm() = default;
 
 void CancelledBillReportForm::Picture1_Click() {  // Generate
-  if (!readReportRecordset(config_.dayCancelledRead(DTPicker1.date(), rowsAtLoad()))) return;
-  showReport(config_.rows(*ReportRecordset, DTPicker1.date()));
+  std::vector<ReportBill> bills;
+  if (!readReport([&] { bills = CancelledBills(gCon, config_.kind, DTPicker1.date(), rowsAtLoad()); })) return;
+  showReport(config_.rows(bills, DTPicker1.date()));
 }
 
 void CancelledBillReportForm::Picture2_Click() {  // Print
@@ -28,7 +30,7 @@ void CancelledBillReportForm::Picture2_Click() {  // Print
 
 void CancelledBillReportForm::LoadMenuForm() {
   // Generate reads the cancelled bills of its day alone.
-  if (!noteRowsAtLoad(config_.lists, QString::fromLatin1(config_.table))) return;
+  if (!noteAtLoad([this] { return NoteCancelledAtLoad(gCon, config_.kind); })) return;
   if (noBillAtLoad()) {
     MsgBox(QStringLiteral("No Cancel Bill"), vbCritical, QStringLiteral("Warning"));
     CloseForm();

@@ -9,27 +9,25 @@
 
 #include "billing/common/reportform.h"
 #include "billing/common/reportrows.h"
+#include "data/billnumbers.h"
 #include "data/reports.h"
-#include "platform/ado.h"
 
 struct CancelledReportConfig {
   const char* formName;
   const char* caption;  // the title bar text
-  const char* table;    // where the kind's bills are stored
-  ReportSizesConfig sizes;      // of the controls every report form has
-  int BillReportForm::*serial;  // the serial of the last row listed, under the kind's name
+  // The kind of bill (out-patient or in-patient): the data module reads its cancelled bills, as
+  // its Load notes them.
+  BillKind kind;
+  ReportSizesConfig sizes;  // of the controls every report form has
   double dateLabelWidth;
   QList<ReportColumnConfig> columns;  // the list's
-  // Which cancelled bills Generate lists (CancelledAtLoad or CancelledOfRowsAtLoad), and its read
-  // of the day's, which takes what the load noted for that listing.
-  ReportListing lists;
-  ReportRead (*dayCancelledRead)(const QDate& day, const RowsAtLoad& atLoad);
-  ReportList (*rows)(Recordset& bills, const QDate& day);
+  // The list's rows of the cancelled bills read for the day.
+  ReportList (*rows)(const std::vector<ReportBill>& bills, const QDate& day);
   const char* printTitle;
 };
 
-// The report with the kind's row of the table (OutCancelledReportConfig,
-// InCancelledReportConfig), which each kind keeps with its own report rows.
+// The report with the kind's configuration (OutCancelledReportConfig, InCancelledReportConfig),
+// which each kind keeps with its own report rows.
 class CancelledBillReportForm : public BillReportForm {
   Q_OBJECT
 public:

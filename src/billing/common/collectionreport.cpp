@@ -2,10 +2,11 @@
 
 #include "billing/common/reportlayout.h"
 #include "framework/twips.h"
+#include "globals.h"
 #include "platform/msgbox.h"
 
 CollectionReportForm::CollectionReportForm(const CollectionReportConfig& config, const CollectionDaysConfig& days)
-    : BillReportForm(config.sizes, config.serial),
+    : BillReportForm(config.sizes),
       config_(config),
       days_(days),
       form_(days.period ? config.period : config.daily) {
@@ -43,8 +44,9 @@ void CollectionReportForm::Picture1_Click() {  // Generate
   }
   const ReportDays days{.from = DTPicker1.date(), .to = lastDay()};
   const CollectionMode selection = mode();
-  if (!readReportRecordset(config_.billsOfDaysRead(selection, days, rowsAtLoad()))) return;
-  showReport(CollectionRows(*ReportRecordset, config_.readBill, days.from, days.to, selection, form_.rowText));
+  std::vector<ReportBill> bills;
+  if (!readReport([&] { bills = CollectionBills(gCon, config_.kind, selection, days, rowsAtLoad()); })) return;
+  showReport(CollectionRows(bills, days.from, days.to, selection, form_.rowText));
 }
 
 void CollectionReportForm::Picture2_Click() {  // Print
@@ -61,7 +63,7 @@ void CollectionReportForm::Picture2_Click() {  // Print
 void CollectionReportForm::LoadMenuForm() {
   // Generate reads the bills of its days alone, in the same order, and lists them by the same
   // rules, as they stood at load.
-  if (!noteRowsAtLoad(config_.lists, QString::fromLatin1(config_.table))) return;
+  if (!noteAtLoad([this] { return NoteCollectionAtLoad(gCon, config_.kind); })) return;
   if (form_.noBillMessage && noBillAtLoad()) {
     MsgBox(QString::fromLatin1(form_.noBillMessage), vbCritical, QStringLiteral("Warning"));
     CloseForm();

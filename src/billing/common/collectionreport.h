@@ -10,8 +10,8 @@
 
 #include "billing/common/reportform.h"
 #include "billing/common/reportrows.h"
+#include "data/billnumbers.h"
 #include "data/reports.h"
-#include "platform/ado.h"
 
 // What the daily and the period forms of every kind share: the pickers (at the top of the form,
 // in the kind's size) and what they are for.
@@ -61,23 +61,19 @@ struct CollectionWidthsConfig {
   double serial, rows, amount;
 };
 
-// What the two collection reports of one kind read and print, and their forms.
+// What the two collection reports of one kind print, and their forms.
 struct CollectionReportConfig {
-  const char* table;  // where the kind's bills are stored
-  // Which bills Generate lists (ValidAtLoad or ValidOfRowsAtLoad), and its read of them, which
-  // takes what the load noted for that listing.
-  ReportListing lists;
-  ReportRead (*billsOfDaysRead)(CollectionMode mode, const ReportDays& days, const RowsAtLoad& atLoad);
-  ReportBill (*readBill)(const Recordset& rs);
+  // The kind of bill (out-patient or in-patient): the data module reads its bills, as its Load
+  // notes them.
+  BillKind kind;
   const char* ordinaryTitle;  // the printed title of the ordinary bills' report
   ReportSizesConfig sizes;    // of the controls every report form has
-  int BillReportForm::*serial;  // the serial of the last row listed, under the kind's name
   CollectionWidthsConfig widths;  // the list's columns
   CollectionFormConfig daily, period;
 };
 
-// A collection report form of the kind (whose table each kind keeps with its own forms) over the
-// days of `days`.
+// A collection report form of the kind (whose configuration each kind keeps with its own forms)
+// over the days of `days`.
 class CollectionReportForm : public BillReportForm {
   Q_OBJECT
 public:

@@ -11,8 +11,8 @@
 #include "platform/system.h"
 
 // Every report form is drawn at this size (twips).
-BillReportForm::BillReportForm(const ReportSizesConfig& sizes, int BillReportForm::*serial)
-    : MenuForm({.caption = QString(), .height = 9795, .width = 11745}), sizes_(sizes), serial_(serial) {
+BillReportForm::BillReportForm(const ReportSizesConfig& sizes)
+    : MenuForm({.caption = QString(), .height = 9795, .width = 11745}), sizes_(sizes) {
   Label3.setObjectName(QStringLiteral("Label3"));
   SetUpHoverHolder(Label3);
 }
@@ -84,57 +84,13 @@ void BillReportForm::makeTotal(const ReportTotalConfig& place) {
   setTabOrder(&List, &txtTotal);
 }
 
-bool BillReportForm::openReportRecordset(const ReportRead& read) {
-  ReportRecordset = std::make_unique<Recordset>();
-  return OpenOrEnd(*ReportRecordset, [&read](Recordset& rs) { read.Open(rs, gCon); });
+bool BillReportForm::readReport(const std::function<void()>& read) {
+  return RunDatabaseStep(*this, read, AfterDatabaseError::CarryOn);
 }
 
-bool BillReportForm::readReportRecordset(const ReportRead& read) {
-  auto rows = std::make_unique<Recordset>();
-  if (!RunDatabaseStep(*this, [&] { read.Open(*rows, gCon); }, AfterDatabaseError::CarryOn)) return false;
-  ReportRecordset = std::move(rows);
-  return true;
-}
-
-bool BillReportForm::noteLastRow(const QString& table) {
-  rowsAtLoad_.lastRow = 0;
-  Recordset last;
-  const ReportRead read = LastRowRead(table);
-  if (!OpenOrEnd(last, [&read](Recordset& rs) { read.Open(rs, gCon); })) return false;
-  rowsAtLoad_.lastRow = LastRowOf(last);
-  return true;
-}
-
-bool BillReportForm::noteRows(const ReportRead& read, std::vector<RowAtLoad>& rows) {
-  // Read into ReportRecordset, so that a table that cannot be read is the Database Error it was
-  // when Load read the whole selection.
-  if (!openReportRecordset(read)) return false;
-  rows = RowsAtLoadOf(*ReportRecordset);
-  return true;
-}
-
-bool BillReportForm::noteAnyBill(const ReportRead& any) {
-  if (!openReportRecordset(any)) return false;
-  noBillAtLoad_ = ReportRecordset->RecordCount() == 0;
-  return true;
-}
-
-bool BillReportForm::noteRowsAtLoad(ReportListing listing, const QString& table) {
+bool BillReportForm::noteAtLoad(const std::function<RowsAtLoad()>& note) {
   rowsAtLoad_ = {};
-  noBillAtLoad_ = false;
-  switch (listing) {
-    case ReportListing::ValidAtLoad:
-      return noteLastRow(table) && noteRows(InvalidBillRowsRead(table), rowsAtLoad_.invalid);
-    case ReportListing::ValidOfRowsAtLoad:
-      return noteLastRow(table) && noteAnyBill(AnyValidBillRead(table));
-    case ReportListing::CancelledAtLoad:
-      if (!noteRows(CancelledBillRowsRead(table), rowsAtLoad_.cancelled)) return false;
-      noBillAtLoad_ = rowsAtLoad_.cancelled.empty();
-      return true;
-    case ReportListing::CancelledOfRowsAtLoad:
-      return noteLastRow(table) && noteAnyBill(AnyCancelledBillRead(table));
-  }
-  return false;
+  return RunDatabaseStep(*this, [&] { rowsAtLoad_ = note(); });
 }
 
 void BillReportForm::guardPicker(QDateEdit& picker, const QString& secondLine) {
@@ -161,7 +117,7 @@ void BillReportForm::showReport(const ReportList& report) {
   }
   List.addTopLevelItems(items);
   List.setUpdatesEnabled(true);
-  this->*serial_ = report.serial;
+  LastSerial = report.serial;
   ReportTotal = report.total;
   txtTotal.setText(ReportTotal.Format2());
 }

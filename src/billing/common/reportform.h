@@ -1,26 +1,25 @@
 #pragma once
 // What the report forms of every bill kind share: a menu form of one size whose pickers show
 // today, the two image buttons (Generate and Print) with their help icons, the report list and
-// its total box, the recordset the report reads, what its load noted of the table and the
-// future-date guard of the pickers.
+// its total box, what its load noted of the table and the future-date guard of the pickers.
 //
-// A report form is made in the sizes its kind was drawn with and keeps its serial under its
-// kind's name (both from the kind's configuration); it lays its own controls out in its
-// constructor and names its caption, notes what its Generate needs in LoadMenuForm, and
-// implements Picture1_Click (Generate) and Picture2_Click (Print).
+// A report form is made in the sizes its kind was drawn with (from the kind's configuration); it
+// lays its own controls out in its constructor and names its caption, notes what its Generate
+// needs in LoadMenuForm, and implements Picture1_Click (Generate) and Picture2_Click (Print). It
+// knows of storage only its kind of bill: the data module's reads (data/reports.h) take the kind
+// and give the rows as values, which the form lists and keeps as the list shows them.
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QTreeWidget>
-#include <memory>
+#include <functional>
 
 #include "billing/common/billchrome.h"
 #include "billing/common/reportrows.h"
 #include "data/reports.h"
 #include "framework/imagebutton.h"
 #include "framework/menuform.h"
-#include "platform/ado.h"
 
 // The sizes (twips) of the controls every report form has; each kind was drawn with its own.
 struct ReportSizesConfig {
@@ -97,8 +96,7 @@ inline constexpr ReportTotalConfig kCancelledReportTotal{
 class BillReportForm : public MenuForm {
   Q_OBJECT
 public:
-  // `serial` names the member under which the kind keeps the serial of the last row listed.
-  BillReportForm(const ReportSizesConfig& sizes, int BillReportForm::*serial);
+  explicit BillReportForm(const ReportSizesConfig& sizes);
   ~BillReportForm() override;
 
   QLabel Label3{this};                                       // the hover holder
@@ -109,13 +107,8 @@ public:
   QTreeWidget List{this};
   QLineEdit txtTotal{this};
 
-  std::unique_ptr<Recordset> ReportRecordset;
-  Money ReportTotal;  // the total of the rows the last Generate listed
-  // The serial of the last row listed, under the name the kind's forms give it: RowSerial on the
-  // out-patient forms, SerialCounter on the in-patient, laboratory and x-ray ones. The kind's
-  // configuration names its own; the other stays 0.
-  int RowSerial = 0;
-  int SerialCounter = 0;
+  Money ReportTotal;   // the total of the rows the last Generate listed
+  int LastSerial = 0;  // the serial of the last row the last Generate listed
 
   virtual void Picture1_Click() = 0;  // Generate
   virtual void Picture2_Click() = 0;  // Print
@@ -131,14 +124,11 @@ protected:
   // A picker the load sets to today.
   void makePicker(QDateEdit& picker, const char* name, double left, double top);
   void makeLabel(const QString& text, double left, double top, double width);
-  // Load's read: opens ReportRecordset; false (after "Database Error" and the program's end)
-  // when it cannot.
-  bool openReportRecordset(const ReportRead& read);
-  // Generate's read of its days into ReportRecordset. A report only reads, so a read that fails
-  // (the file locked by another program past the wait, a read error) shows "Database Error" and
-  // gives false, and nothing else happens: the program goes on, the form keeps its recordset,
-  // its list and its total, and Generate can be pressed again.
-  bool readReportRecordset(const ReportRead& read);
+  // Generate's read of its days: `read` calls the data module's read and keeps its rows. A report
+  // only reads, so a read that fails (the file locked by another program past the wait, a read
+  // error) shows "Database Error" and gives false, and nothing else happens: the program goes on,
+  // the form keeps its list and its total, and Generate can be pressed again.
+  bool readReport(const std::function<void()>& read);
   // Guards the picker against days after today with this second line of the message.
   void guardPicker(QDateEdit& picker, const QString& secondLine);
 
@@ -146,30 +136,20 @@ protected:
   // them all; Load now only notes enough for Generate to read the rows of its days alone
   // (RowsAtLoad, which Generate hands to its read).
   //
-  // Load's note of `table` for what the report lists (see ReportListing), into rowsAtLoad(), each
-  // read into ReportRecordset but the last row's. A read that fails would leave every Generate
-  // of the form listing nothing, so it is the load's "Database Error" and the end; false then.
-  bool noteRowsAtLoad(ReportListing listing, const QString& table);
-  // The table's last row alone, for a report of the rows in its table at load whatever their
-  // status (the consultant fees).
-  bool noteLastRow(const QString& table);
+  // Load's note (`note` gives it: NoteCollectionAtLoad and the others of data/reports.h) into
+  // rowsAtLoad(). A read that fails would leave every Generate of the form listing nothing, so it
+  // is the load's "Database Error", the end and the form unloaded, as every load step; false then.
+  bool noteAtLoad(const std::function<RowsAtLoad()>& note);
   const RowsAtLoad& rowsAtLoad() const { return rowsAtLoad_; }
-  // After noteRowsAtLoad: there was no bill of the status listed at all. Never for ValidAtLoad,
-  // whose note (the rows that were no valid bill) cannot tell.
-  bool noBillAtLoad() const { return noBillAtLoad_; }
+  // After noteAtLoad: there was no bill of the status listed at all (RowsAtLoad::noBill).
+  bool noBillAtLoad() const { return rowsAtLoad_.noBill; }
 
   // Shows a Generate result: the list's items, the serial, ReportTotal and the total box.
   void showReport(const ReportList& report);
 
 private:
-  // The rows ReportRecordset holds after `read` (a list of rows of one status), into `rows`.
-  bool noteRows(const ReportRead& read, std::vector<RowAtLoad>& rows);
-  // Whether ReportRecordset holds a row after `any` (a read of at most one bill).
-  bool noteAnyBill(const ReportRead& any);
   RowsAtLoad rowsAtLoad_;
-  bool noBillAtLoad_ = false;
   ReportSizesConfig sizes_;
-  int BillReportForm::*serial_;
   QList<int> rightAligned_;
   BillCaptions captions_{this};
 };

@@ -76,25 +76,15 @@ bool DayInRange(const Value& date, const QDate& from, const QDate& to) {
   return day && from <= *day && *day <= to;
 }
 
-void EachRow(Recordset& rs, const std::function<void()>& visit) {
-  if (rs.State() != adStateOpen) return;
-  rs.MoveFirst();
-  while (!rs.Eof()) {
-    visit();
-    rs.MoveNext();
-  }
-}
-
-ReportList CollectionRows(Recordset& bills, ReportBill (*read)(const Recordset& rs), const QDate& from,
-                          const QDate& to, CollectionMode mode, CollectionRowText text) {
+ReportList CollectionRows(const std::vector<ReportBill>& bills, const QDate& from, const QDate& to,
+                          CollectionMode mode, CollectionRowText text) {
   ReportList list;
-  EachRow(bills, [&] {
-    const ReportBill bill = read(bills);
+  for (const ReportBill& bill : bills) {
     // The day is read once: it chooses the row and, on the period reports, is written in it.
     const std::optional<QDate> day = StoredDay(bill.date);
-    if (!day || *day < from || to < *day) return;
-    if (!BillInMode(bill.ecg, bill.scan, mode)) return;
+    if (!day || *day < from || to < *day) continue;
+    if (!BillInMode(bill.ecg, bill.scan, mode)) continue;
     list.Add({text(bill, *day, mode)}, bill.total);
-  });
+  }
   return list;
 }

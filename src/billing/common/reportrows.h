@@ -5,12 +5,10 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
 #include <vector>
 
 #include "data/reports.h"
-#include "platform/ado.h"
 #include "platform/vbruntime.h"
 
 // Generate's result: the rows for the list (the serial "00" first, the amount "0.00" last), the
@@ -38,10 +36,10 @@ bool BillInMode(const Value& ecg, const Value& scan, CollectionMode mode);
 
 // A collection report's row text for a bill listed, of its calendar day, in the mode.
 using CollectionRowText = QString (*)(const ReportBill& bill, const QDate& day, CollectionMode mode);
-// The bills of the recordset (every row, from its first, read by `read`) dated from..to, both
-// days included (a daily report passes its day twice), in the mode: serial, `text`, amount.
-ReportList CollectionRows(Recordset& bills, ReportBill (*read)(const Recordset& rs), const QDate& from,
-                          const QDate& to, CollectionMode mode, CollectionRowText text);
+// The bills, in their order, dated from..to, both days included (a daily report passes its day
+// twice), in the mode: serial, `text`, amount.
+ReportList CollectionRows(const std::vector<ReportBill>& bills, const QDate& from, const QDate& to,
+                          CollectionMode mode, CollectionRowText text);
 
 // The stored date as a calendar day; empty for no value or anything that is no date.
 std::optional<QDate> StoredDay(const Value& date);
@@ -51,6 +49,3 @@ bool DayInRange(const Value& date, const QDate& from, const QDate& to);
 // DateText(day) ("dd/MM/yyyy"), made without a format string: a month's report writes it in
 // thousands of rows.
 QString ReportDayText(const QDate& day);
-
-// Visits every row of an open recordset once, from the first; it is left past its last row.
-void EachRow(Recordset& rs, const std::function<void()>& visit);

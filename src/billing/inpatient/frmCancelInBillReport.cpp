@@ -1,16 +1,13 @@
 #include "billing/inpatient/frmCancelInBillReport.h"
 
 #include "billing/inpatient/frmInBillReportRows.h"
-#include "data/columns.h"
-#include "data/reports.h"
 
 const CancelledReportConfig& InCancelledReportConfig() {
   static const CancelledReportConfig config{
       .formName = "frmCancelInBillReport",
       .caption = "                  Cancel In-Patient-Bill Report",
-      .table = cols::InPatientPrintDetails::kTable,
+      .kind = BillKind::InPatient,
       .sizes = kInAndTestReportSizes,
-      .serial = &BillReportForm::SerialCounter,
       .dateLabelWidth = 510,
       // The name column is narrower than the other reports' so that the amount is in sight
       // without scrolling.
@@ -18,8 +15,6 @@ const CancelledReportConfig& InCancelledReportConfig() {
                   {.head = "Patient Name", .width = 3500},
                   {.head = "Bill No", .width = 1000},
                   {.head = "Total Amt", .width = 1440}},
-      .lists = ReportListing::CancelledAtLoad,
-      .dayCancelledRead = &InCancelledBillsOfDayRead,
       .rows = &CancelledInBillRows,
       .printTitle = "CANCEL IN-PATIENT BILL REPORT",
   };

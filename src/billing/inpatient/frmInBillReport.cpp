@@ -2,8 +2,6 @@
 #include "billing/inpatient/frmInBillReportAll.h"
 
 #include "billing/inpatient/frmInBillReportRows.h"
-#include "data/columns.h"
-#include "data/reports.h"
 
 namespace {
 
@@ -11,13 +9,9 @@ namespace {
 // check boxes stand right of the second day.
 const CollectionReportConfig& InCollectionConfig() {
   static const CollectionReportConfig config{
-      .table = cols::InPatientPrintDetails::kTable,
-      .lists = ReportListing::ValidAtLoad,
-      .billsOfDaysRead = &InValidBillsOfDaysRead,
-      .readBill = &ReadInReportBill,
+      .kind = BillKind::InPatient,
       .ordinaryTitle = "CASH COLLECTION IN-PATIENT BILL REPORT",
       .sizes = kInAndTestReportSizes,
-      .serial = &BillReportForm::SerialCounter,
       .widths = {.serial = 700, .rows = 5000, .amount = 1000},
       .daily =
           {

@@ -12,12 +12,11 @@ QString InPeriodRowText(const ReportBill& bill, const QDate& day, CollectionMode
          QStringLiteral("-") + bill.patientId;
 }
 
-ReportList CancelledInBillRows(Recordset& bills, const QDate& day) {
+ReportList CancelledInBillRows(const std::vector<ReportBill>& bills, const QDate& day) {
   ReportList list;
-  EachRow(bills, [&] {
-    const ReportBill bill = ReadInReportBill(bills);
-    if (StoredDay(bill.date) != day) return;
+  for (const ReportBill& bill : bills) {
+    if (StoredDay(bill.date) != day) continue;
     list.Add({bill.patientName + QLatin1Char('-') + bill.patientId, bill.billNo}, bill.total);
-  });
+  }
   return list;
 }

@@ -3,12 +3,13 @@
 // texts of a listed row.
 //
 // Every choice is a test of one bill row's own columns, with dates taken as calendar days and
-// texts trimmed of blanks, so it gives the same rows whatever order the recordset holds them in;
+// texts trimmed of blanks, so it gives the same rows whatever order the read gives them in;
 // the rows are listed in that order.
 #include <QDate>
 
+#include <vector>
+
 #include "billing/common/reportrows.h"
-#include "data/columns.h"
 #include "data/reports.h"
 
 // The collection reports' row texts (see CollectionRows). Daily rows read
@@ -17,6 +18,6 @@
 QString InDailyRowText(const ReportBill& bill, const QDate& day, CollectionMode mode);
 QString InPeriodRowText(const ReportBill& bill, const QDate& day, CollectionMode mode);
 
-// The bills of the recordset dated `day`: serial, "patientName-patientid", BillNo as stored,
+// The bills dated `day`, in their order: serial, "patientName-patientid", BillNo as stored,
 // amount.
-ReportList CancelledInBillRows(Recordset& bills, const QDate& day);
+ReportList CancelledInBillRows(const std::vector<ReportBill>& bills, const QDate& day);

@@ -8,7 +8,7 @@
 
 enum class TestBillKind { Lab, XRay };
 
-// The kind whose numbers, tables (TablesOf) and prices the data modules keep.
+// The kind of bill by which the data modules know its numbers, its table and its prices.
 inline BillKind BillKindOf(TestBillKind kind) { return kind == TestBillKind::Lab ? BillKind::Laboratory : BillKind::XRay; }
 
 struct TestBillConfig {

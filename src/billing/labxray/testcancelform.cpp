@@ -5,7 +5,6 @@
 #include "framework/keylist.h"
 #include "billing/labxray/testbillstore.h"
 #include "data/bills.h"
-#include "data/columns.h"
 #include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
 #include "framework/twips.h"
@@ -15,8 +14,6 @@
 #include "platform/vbruntime.h"
 
 namespace {
-// The laboratory and the x-ray bill tables have one layout.
-namespace test = cols::LabPrintDetails;
 
 constexpr int kFormHeight = 9795;
 constexpr int kFormWidth = 11745;
@@ -93,7 +90,7 @@ void TestCancelForm::LoadMenuForm() {
     const qsizetype lines = RowsAtMost(gCon, linesRead);
     numbers->Reserve(lines);
     runs.reserve(std::size_t(lines));
-    ReadColumnText(gCon, linesRead, test::BillNo, [&](const char* no, int size, qint64 rowid) {
+    ReadColumnText(gCon, linesRead, kBillNumberColumn, [&](const char* no, int size, qint64 rowid) {
       const int bill = numbers->AppendUtf8Distinct(no, size, rowid);
       LineRun* last = runs.empty() ? nullptr : &runs.back();
       if (last && last->bill == bill && rowid > last->first &&
@@ -118,32 +115,34 @@ void TestCancelForm::Search() {
   for (const LineRun& run : lineRuns_)
     if (run.bill == bill)
       for (int i = 0; i < run.lines; ++i) rowids.push_back(run.first + i);
+  std::vector<StoredTestLine> read;
   try {
     // The bill's own lines alone: these are what a cancellation marks.
-    std::vector<Value> parameters;
-    for (const qint64 rowid : rowids) parameters.emplace_back(rowid);
-    BillRecordset.Open(BillRowsByRowIdRead(BillKindOf(kind_), parameters), gCon, adOpenDynamic, adLockOptimistic);
+    read = ReadTestBillLines(gCon, BillKindOf(kind_), rowids);
   } catch (const DbError&) {
     ShowDatabaseError();
     shownBill_.clear();
+    shownLines_.clear();
     return;
   }
-  for (const qint64 rowid : rowids) {
-    if (!BillRecordset.MoveToRowId(rowid) || BillRecordset.Fields(test::BillNo).toText() != wanted) continue;
-    txtPatientName.setText(BillRecordset.Fields(test::patientName).toText());
-    txtPatientID.setText(BillRecordset.Fields(test::patientid).toText());
-    if (const auto date = BillRecordset.Fields(test::Date).toDate()) {
+  std::vector<qint64> shown;
+  for (const StoredTestLine& line : read) {
+    if (line.billNo != wanted) continue;
+    txtPatientName.setText(line.patientName);
+    txtPatientID.setText(line.patientId);
+    if (const auto date = line.date.toDate()) {
       // The bill's own date is shown, not picked: the future-date guard is for the user's picks.
       const QSignalBlocker blocker(DTPicker1);
       DTPicker1.setDate(*date);
     }
-    AddBillListRow(List, Format00(++lines), BillRecordset.Fields(test::Description).toText(),
-                   BillRecordset.Fields(test::Amount).toText());
-    txtDiscount.setText(BillRecordset.Fields(test::Discount).toText());
-    txtGrassTotal.setText(BillRecordset.Fields(test::GrossTotal).toText());
-    txtTotal.setText(BillRecordset.Fields(test::total).toText());
+    AddBillListRow(List, Format00(++lines), line.description, line.amount);
+    txtDiscount.setText(line.discount);
+    txtGrassTotal.setText(line.grossTotal);
+    txtTotal.setText(line.total);
+    shown.push_back(line.rowid);
   }
   shownBill_ = lines > 0 ? wanted : QString();
+  shownLines_ = std::move(shown);
 }
 
 void TestCancelForm::Picture1_Click() {
@@ -164,7 +163,7 @@ void TestCancelForm::Picture1_Click() {
     // The bill's lines are read again inside the transaction of the write: a bill another
     // program cancelled or changed since the search is not cancelled (again). No message is shown
     // while the transaction holds the database.
-    marked = CancelTestBill(BillRecordset, shownBill_);
+    marked = CancelTestBill(gCon, BillKindOf(kind_), shownLines_, shownBill_);
   } catch (const DbError&) {
     ShowDatabaseError();
     return;

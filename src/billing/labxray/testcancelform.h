@@ -14,7 +14,6 @@
 #include "framework/keylist.h"
 #include "framework/imagebutton.h"
 #include "framework/menuform.h"
-#include "platform/ado.h"
 
 class TestCancelForm : public MenuForm {
   Q_OBJECT
@@ -34,8 +33,6 @@ public:
   ImageButton Picture1{this, QStringLiteral("Picture1")};  // cancel the bill
   ImageButton Picture2{this, QStringLiteral("Picture2")};  // close
 
-  Recordset BillRecordset;  // the lines of the bill the last search found
-
   void Search();          // the bill search of the number combo box
   void Picture1_Click();  // cancel
   void Picture2_Click();  // close
@@ -53,6 +50,8 @@ private:
   TestBillKind kind_;
   BillCaptions captions_{this};
   QString shownBill_;  // the number the last search found; empty when none
+  // The rowids of the lines the last search showed, which a cancellation marks.
+  std::vector<qint64> shownLines_;
   // The valid bills' lines as runs of rowids one after another (a bill's lines are saved
   // together), in the table's order; `bill` is the bill's row in the number list.
   struct LineRun {

@@ -8,7 +8,7 @@
 #include "platform/msgbox.h"
 
 TestReportForm::TestReportForm(TestBillKind kind)
-    : BillReportForm(kInAndTestReportSizes, &BillReportForm::SerialCounter), kind_(kind) {}
+    : BillReportForm(kInAndTestReportSizes), kind_(kind) {}
 
 TestReportForm::~TestReportForm() = default;
 
@@ -18,10 +18,8 @@ void TestReportForm::picker(QDateEdit& p, const char* name, double left, double 
   guardPicker(p, guardLine);
 }
 
-QString TestReportForm::table() const { return QString::fromLatin1(TablesOf(BillKindOf(kind_)).bills); }
-
-bool TestReportForm::noteBillsAtLoad(ReportListing listing) {
-  if (noteRowsAtLoad(listing, table())) return true;
+bool TestReportForm::noteBillsAtLoad(const std::function<RowsAtLoad(BillKind kind)>& note) {
+  if (noteAtLoad([&] { return note(BillKindOf(kind_)); })) return true;
   Unload();
   return false;
 }
@@ -42,7 +40,9 @@ TestCollectionReportForm::TestCollectionReportForm(TestBillKind kind) : TestRepo
   SetCaption(QString::fromLatin1(TestBillConfigOf(kind_).reportCaption));
 }
 
-void TestCollectionReportForm::LoadMenuForm() { noteBillsAtLoad(ReportListing::ValidAtLoad); }
+void TestCollectionReportForm::LoadMenuForm() {
+  noteBillsAtLoad([](BillKind kind) { return NoteCollectionAtLoad(gCon, kind); });
+}
 
 void TestCollectionReportForm::Picture1_Click() {
   if (DTPicker1.date() > DTPicker2.date()) {
@@ -51,8 +51,9 @@ void TestCollectionReportForm::Picture1_Click() {
     return;
   }
   const ReportDays days{.from = DTPicker1.date(), .to = DTPicker2.date()};
-  if (!readReportRecordset(TestValidBillsOfDaysRead(table(), days, rowsAtLoad()))) return;
-  showReport(TestCollectionRows(*ReportRecordset, days.from, days.to));
+  std::vector<TestReportBill> bills;
+  if (!readReport([&] { bills = TestCollectionBills(gCon, BillKindOf(kind_), days, rowsAtLoad()); })) return;
+  showReport(TestCollectionRows(bills, days.from, days.to));
 }
 
 void TestCollectionReportForm::Picture2_Click() {
@@ -83,7 +84,7 @@ TestCancelReportForm::TestCancelReportForm(TestBillKind kind) : TestReportForm(k
 }
 
 void TestCancelReportForm::LoadMenuForm() {
-  if (!noteBillsAtLoad(ReportListing::CancelledAtLoad)) return;
+  if (!noteBillsAtLoad([](BillKind kind) { return NoteCancelledAtLoad(gCon, kind); })) return;
   if (noBillAtLoad()) {
     MsgBox(QStringLiteral("No Cancel Bill"), vbCritical, QStringLiteral("Warning"));
     CloseForm();
@@ -91,8 +92,10 @@ void TestCancelReportForm::LoadMenuForm() {
 }
 
 void TestCancelReportForm::Picture1_Click() {
-  if (!readReportRecordset(TestCancelledBillsOfDayRead(table(), DTPicker1.date(), rowsAtLoad()))) return;
-  showReport(CancelledTestRows(*ReportRecordset, DTPicker1.date()));
+  std::vector<CancelledTestBill> bills;
+  if (!readReport([&] { bills = CancelledTestBills(gCon, BillKindOf(kind_), DTPicker1.date(), rowsAtLoad()); }))
+    return;
+  showReport(CancelledTestRows(bills, DTPicker1.date()));
 }
 
 void TestCancelReportForm::Picture2_Click() {

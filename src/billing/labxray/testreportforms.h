@@ -5,11 +5,13 @@
 // - the cancelled-bill reports of one day (frmCancelLabBillReport, frmCancelXRayBillReport).
 // Each lists its bills as they stood when it was opened; Generate reads the bills of its days and
 // lists them, Print prints the list in the collection report layout.
+#include <functional>
+
 #include "billing/common/reportform.h"
 #include "billing/labxray/testbillkind.h"
 
 // What both report forms share: the shared report form in the test bill forms' sizes, the day
-// picker and the kind whose texts and tables it reports on.
+// picker and the kind whose texts it shows and whose bills it reports on.
 class TestReportForm : public BillReportForm {
   Q_OBJECT
 public:
@@ -21,11 +23,10 @@ protected:
   explicit TestReportForm(TestBillKind kind);
 
   void picker(QDateEdit& picker, const char* name, double left, double top, const QString& guardLine);
-  // The kind's bill table.
-  QString table() const;
-  // The load step both forms take: the note of the bills they list (the valid or the cancelled
-  // bills at Load); false when the table could not be read (the program then ends).
-  bool noteBillsAtLoad(ReportListing listing);
+  // The load step both forms take: the note of the kind's bills they list (`note`, of the kind:
+  // what the collection or the cancelled-bill report notes); false when the table could not be
+  // read (the program then ends).
+  bool noteBillsAtLoad(const std::function<RowsAtLoad(BillKind kind)>& note);
 
   TestBillKind kind_;
 };

@@ -2,12 +2,11 @@
 
 #include "billing/common/reportlayout.h"
 #include "billing/outpatient/outreports.h"
-#include "data/columns.h"
 #include "data/reports.h"
 #include "globals.h"
 #include "platform/msgbox.h"
 
-frmConsultantBillReportAll::frmConsultantBillReportAll() : BillReportForm(kOutReportSizes, &BillReportForm::RowSerial) {
+frmConsultantBillReportAll::frmConsultantBillReportAll() : BillReportForm(kOutReportSizes) {
   SetCaption(QStringLiteral("          Genarate Consultant Weekly/Monthly/Yearly Bill Report"));
   setObjectName(QStringLiteral("frmConsultantBillReportAll"));
   makeLabel(QStringLiteral("Date"), 3120, 1320, 900);
@@ -27,9 +26,8 @@ frmConsultantBillReportAll::frmConsultantBillReportAll() : BillReportForm(kOutRe
 frmConsultantBillReportAll::~frmConsultantBillReportAll() = default;
 
 void frmConsultantBillReportAll::LoadMenuForm() {
-  if (!noteLastRow(QString::fromLatin1(cols::SettingsConsultant::kTable))) return;
   // Generate reads the fees of its days alone.
-  openReportRecordset(ConsultantNoFeesRead());
+  noteAtLoad([] { return NoteConsultantFeesAtLoad(gCon); });
 }
 
 void frmConsultantBillReportAll::Picture1_Click() {
@@ -39,8 +37,9 @@ void frmConsultantBillReportAll::Picture1_Click() {
     return;
   }
   const ReportDays days{.from = DTPicker1.date(), .to = DTPicker2.date()};
-  if (!readReportRecordset(ConsultantFeesOfDaysRead(days, rowsAtLoad()))) return;
-  showReport(ConsultantFeeRows(*ReportRecordset, days.from, days.to));
+  std::vector<ConsultantFee> fees;
+  if (!readReport([&] { fees = ConsultantFees(gCon, days, rowsAtLoad()); })) return;
+  showReport(ConsultantFeeRows(fees, days.from, days.to));
 }
 
 void frmConsultantBillReportAll::Picture2_Click() {

@@ -2,8 +2,6 @@
 #include "billing/outpatient/frmOutBillReportAll.h"
 
 #include "billing/outpatient/outreports.h"
-#include "data/columns.h"
-#include "data/reports.h"
 
 namespace {
 
@@ -12,13 +10,9 @@ namespace {
 // the pickers.
 const CollectionReportConfig& OutCollectionConfig() {
   static const CollectionReportConfig config{
-      .table = cols::OutPatientPrintDetails::kTable,
-      .lists = ReportListing::ValidOfRowsAtLoad,
-      .billsOfDaysRead = &OutAvailableBillsOfDaysRead,
-      .readBill = &ReadOutReportBill,
+      .kind = BillKind::OutPatient,
       .ordinaryTitle = "CASH COLLECTION OUT-PATIENT BILL REPORT",
       .sizes = kOutReportSizes,
-      .serial = &BillReportForm::RowSerial,
       .widths = {.serial = 800, .rows = 4500, .amount = 1300},
       .daily =
           {

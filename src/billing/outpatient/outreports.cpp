@@ -18,24 +18,22 @@ QString OutPeriodRowText(const ReportBill& bill, const QDate& day, CollectionMod
   return text;
 }
 
-ReportList CancelledBillRows(Recordset& bills, const QDate& day) {
+ReportList CancelledBillRows(const std::vector<ReportBill>& bills, const QDate& day) {
   ReportList list;
-  EachRow(bills, [&] {
-    const ReportBill bill = ReadOutReportBill(bills);
-    if (!DayInRange(bill.date, day, day)) return;
+  for (const ReportBill& bill : bills) {
+    if (!DayInRange(bill.date, day, day)) continue;
     list.Add({bill.patientName + QLatin1Char('-') + bill.patientId, bill.billNo}, bill.total);
-  });
+  }
   return list;
 }
 
-ReportList ConsultantFeeRows(Recordset& fees, const QDate& from, const QDate& to) {
+ReportList ConsultantFeeRows(const std::vector<ConsultantFee>& fees, const QDate& from, const QDate& to) {
   ReportList list;
-  EachRow(fees, [&] {
-    const ConsultantFee fee = ReadConsultantFee(fees);
-    if (!DayInRange(fee.date, from, to)) return;
+  for (const ConsultantFee& fee : fees) {
+    if (!DayInRange(fee.date, from, to)) continue;
     list.Add({fee.drName + QStringLiteral(" - ") + fee.patientId + QStringLiteral(" - ") +
               ReportDayText(*StoredDay(fee.date))},
              fee.amount);
-  });
+  }
   return list;
 }

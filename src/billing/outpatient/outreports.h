@@ -8,8 +8,9 @@
 // without changing what is listed or in which order.
 #include <QDate>
 
+#include <vector>
+
 #include "billing/common/reportrows.h"
-#include "data/columns.h"
 #include "data/reports.h"
 
 // The collection reports' row texts (see CollectionRows). Period rows read
@@ -17,9 +18,9 @@
 QString OutDailyRowText(const ReportBill& bill, const QDate& day, CollectionMode mode);
 QString OutPeriodRowText(const ReportBill& bill, const QDate& day, CollectionMode mode);
 
-// The cancelled bills of the recordset dated `day`: serial, "patientName-patientid", BillNo as
+// The cancelled bills dated `day`, in their order: serial, "patientName-patientid", BillNo as
 // stored, amount.
-ReportList CancelledBillRows(Recordset& bills, const QDate& day);
+ReportList CancelledBillRows(const std::vector<ReportBill>& bills, const QDate& day);
 
 // The fee entries dated from..to: serial, "DrName - patientid - dd/MM/yyyy", amount.
-ReportList ConsultantFeeRows(Recordset& fees, const QDate& from, const QDate& to);
+ReportList ConsultantFeeRows(const std::vector<ConsultantFee>& fees, const QDate& from, const QDate& to);

@@ -48,7 +48,7 @@ TEST_F(CancelInReportTest, ListsTheCancelledBillsOfTheDayTheyWereMadeOut) {
     Click(f->Picture1);
     EXPECT_EQ(rowsOf(&f->List), c.rows);
     EXPECT_EQ(f->txtTotal.text(), c.total);
-    EXPECT_EQ(f->SerialCounter, int(c.rows.size()));
+    EXPECT_EQ(f->LastSerial, int(c.rows.size()));
   }
   // The last Generate listed nothing.
   boxes().expect(QStringLiteral("Please Generate Correct Report"), QStringLiteral("Warning"), vbCritical);

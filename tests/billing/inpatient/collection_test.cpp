@@ -46,7 +46,7 @@ protected:
     EXPECT_EQ(rowsOf(&f->List), c.rows);
     EXPECT_EQ(f->txtTotal.text(), c.total);
     EXPECT_EQ(f->ReportTotal.Format2(), c.total);
-    EXPECT_EQ(f->SerialCounter, int(c.rows.size()));
+    EXPECT_EQ(f->LastSerial, int(c.rows.size()));
   }
 
   static QDate d(int day) { return QDate(2026, 12, day); }

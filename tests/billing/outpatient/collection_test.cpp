@@ -72,7 +72,7 @@ TEST_F(CollectionReportTest, PeriodReportListsTheBillsOfTheRangeAndMode) {
     EXPECT_EQ(billNos(&f->List), c.bills);
     EXPECT_EQ(f->txtTotal.text(), c.total);
     EXPECT_EQ(f->ReportTotal.Format2(), c.total);
-    EXPECT_EQ(f->RowSerial, int(c.bills.size()));
+    EXPECT_EQ(f->LastSerial, int(c.bills.size()));
   }
   f->DTPicker1.setDate(d1);
   f->DTPicker2->setDate(d6);
