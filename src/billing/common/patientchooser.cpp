@@ -35,6 +35,13 @@ PatientChooser::PatientChooser(QComboBox* cmbPatientName, QLineEdit* txtPatientI
     if (!std::exchange(picking_, false)) return;
     confirm();
   });
+  // What the keys propose is listed beside the box, in a list that leaves the mouse alone: a
+  // click aimed at the doctor box reaches the doctor box. An entry clicked there is a pick.
+  connect(ListTypedProposals(combo), &TypedProposals::Picked, this, [this](const QString& id) {
+    if (!combo_) return;
+    combo_->setEditText(id);
+    confirm();
+  });
   combo->installEventFilter(this);
   listArea_ = combo->view()->viewport();
   listArea_->installEventFilter(this);
