@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "data/reports.h"
+#include "framework/databaseerror.h"
 #include "platform/ado.h"
 
 namespace {
@@ -372,6 +373,8 @@ std::unique_ptr<Recordset> ReadListedRow(const std::shared_ptr<Connection>& con,
   try {
     row->Open(RowByRowIdRead(table, list.RowId(at)), con, adOpenDynamic, adLockOptimistic);
   } catch (const DbError&) {
+    // Told as a failed read, not as a row that is not there.
+    ShowDatabaseError();
     return nullptr;
   }
   return row->Eof() ? nullptr : std::move(row);

@@ -113,7 +113,8 @@ std::unique_ptr<KeyList> ReadKeyListInTableOrder(const std::shared_ptr<Connectio
 qsizetype RowsAtMost(const std::shared_ptr<Connection>& con, const TableRead& read);
 
 // The row the first row of `list` holding `text` (FirstExact) stands for, read alone by its rowid
-// from `table` as it now stands, writable; none where no row of the list holds the text, or the
-// row is no longer there or cannot be read.
+// from `table` as it now stands, writable; none where no row of the list holds the text or the
+// row is no longer there. A read that fails (a file another program holds, say) shows the
+// "Database Error" message (ShowDatabaseError) and gives none as well.
 std::unique_ptr<Recordset> ReadListedRow(const std::shared_ptr<Connection>& con, const QString& table,
                                          const KeyList& list, QStringView text);

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "data/columns.h"
+#include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
 #include "platform/vbruntime.h"
 
@@ -99,6 +100,9 @@ bool PatientChooser::findListed(const QString& wanted) {
     row_.clear();
     for (int i = 0; i < rs.FieldCount(); ++i) row_.push_back(rs.Fields(i));
   } catch (const DbError&) {
+    // A file another program holds is no patient missing: the clerk is told so, and the
+    // identifier stays in the box for the next try.
+    ShowDatabaseError();
     return false;
   }
   return true;

@@ -41,6 +41,9 @@
 // is a pick. Typing never opens the box's own drop-down: that is the whole list, opened by its
 // arrow or F4, and a click on one of its entries is a pick too.
 //
+// A look-up the database fails (a file another program holds) shows the "Database Error" message
+// (ShowDatabaseError) rather than choosing nobody silently; the text typed stays in the box.
+//
 // The drop-down list is open only while the focus is in the combo box: the keyboard goes where an
 // open list is, so a list left open once the form has moved the focus on to the doctor would take
 // the keys typed there. It closes as the focus leaves, and the focus stays where it went.
