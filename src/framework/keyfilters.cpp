@@ -492,7 +492,7 @@ QRect rectIn(QWidget* host, QWidget* w) { return QRect(w->mapTo(host, QPoint(0, 
 
 }  // namespace
 
-TypedProposals::TypedProposals(QComboBox* combo) : QObject(combo), combo_(combo) {
+TypedProposals::TypedProposals(QComboBox* combo) : QObject(combo), combo_(combo), comboObject_(combo) {
   auto* view = new QListView(hostOf(combo));
   view->setObjectName(combo->objectName() + QStringLiteral("Proposals"));
   view->hide();
@@ -513,12 +513,17 @@ TypedProposals::TypedProposals(QComboBox* combo) : QObject(combo), combo_(combo)
     palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
   view->setPalette(palette);
   view_ = view;
+  entriesObject_ = view->viewport();
   view->viewport()->installEventFilter(this);
   combo->installEventFilter(this);
   combo->view()->window()->installEventFilter(this);
 }
 
-TypedProposals::~TypedProposals() { delete view_.data(); }
+TypedProposals::~TypedProposals() {
+  if (!view_) return;
+  view_->viewport()->removeEventFilter(this);
+  delete view_.data();
+}
 
 QListView* TypedProposals::View() const { return view_; }
 
@@ -613,10 +618,10 @@ void TypedProposals::place(int rows) {
 }
 
 bool TypedProposals::eventFilter(QObject* watched, QEvent* event) {
-  if (view_ && watched == view_->viewport()) {
+  if (watched == entriesObject_) {
     // A pick on the press: the focus the press may give elsewhere must not close the list first.
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        view_) {
       const QModelIndex entry = view_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
       if (entry.isValid()) {
         const QString text = entry.data().toString();
@@ -630,7 +635,7 @@ bool TypedProposals::eventFilter(QObject* watched, QEvent* event) {
       return true;
     return false;
   }
-  if (watched == combo_) {
+  if (watched == comboObject_) {
     if (event->type() == QEvent::Hide) Close();
     if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
       Close();

@@ -113,6 +113,10 @@ private:
 
   QPointer<QComboBox> combo_;
   QPointer<QListView> view_;
+  // The same box and the list's entries as plain objects, to compare with: events reach the
+  // filter while they are being destroyed, when they are no QComboBox or list any more.
+  const QObject* comboObject_;
+  const QObject* entriesObject_ = nullptr;
   QStringListModel model_;
 };
 
