@@ -263,6 +263,32 @@ TEST_F(ChooserFocusTest, AClickOnTheDoctorBoxGoesThereAndTheBillIsForThePatientT
   }
 }
 
+TEST_F(ChooserFocusTest, AClickOnAProposedIdentifierPicksItAndMovesOnToTheDoctor) {
+  for (const BillForm& b : billForms()) {
+    SCOPED_TRACE(b.name);
+    const Shown shown = showForm(b);
+    ASSERT_NE(shown.form, nullptr);
+    const auto [form, patient, doctor, prefix] = shown;
+    const TypedProposals* typed = TypedProposalsOf(patient);
+    ASSERT_NE(typed, nullptr);
+
+    TypeAtFocus(prefix);
+    ASSERT_TRUE(typed->IsShown());
+    const QModelIndexList entry =
+        typed->View()->model()->match(typed->View()->model()->index(0, 0), Qt::DisplayRole, prefix + "2", 1,
+                                      Qt::MatchFixedString);
+    ASSERT_EQ(entry.size(), 1);
+    const QRect at = typed->View()->visualRect(entry[0]);
+    ClickScreenAt(typed->View()->viewport()->mapToGlobal(at.center()));
+    EXPECT_EQ(patient->currentText(), prefix + "2");
+    EXPECT_EQ(b.patientName(form)->text().toStdString(), "Meena");
+    EXPECT_TRUE(doctor->hasFocus());
+    EXPECT_FALSE(typed->IsShown());
+    closeForm(shown);
+  }
+  EXPECT_TRUE(boxes().shown().empty());
+}
+
 // How the clerk confirms the identifier typed.
 enum class Confirm { Keys, Pick, ClickElsewhere };
 
