@@ -6,12 +6,15 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <memory>
 
+#include "framework/vbform.h"
 #include "platform/log.h"
 
 namespace {
@@ -101,7 +104,14 @@ struct ComboBox : LineBox {
     }
     e->setText(t);
   }
-  void dropDown(bool open) { showList(c, open); }
+  void dropDown(bool open) {
+    // Typing never opens the drop-down of a box that lists its proposals itself.
+    if (TypedProposals* typed = TypedProposalsOf(c)) {
+      if (!open) typed->Close();
+      return;
+    }
+    showList(c, open);
+  }
   bool selectString(const QString& prefix) {
     int i = c->findText(prefix, Qt::MatchFixedString);
     if (i < 0) i = c->findText(prefix, Qt::MatchStartsWith);
@@ -211,7 +221,11 @@ int NumberOnlyKeyPress(TextBoxState& box, int& KeyAscii, bool AllowDecimal) {
 int AutoCompleteKeyPress(QComboBox* combo, int KeyAscii, bool AllowFreeText) {
   if (!combo || !combo->lineEdit()) return KeyAscii;  // nothing to complete in: the key passes
   ComboBox box(combo);
-  return autoComplete(box, KeyAscii, AllowFreeText);
+  const QPointer<QComboBox> alive(combo);
+  const int result = autoComplete(box, KeyAscii, AllowFreeText);
+  if (alive && !gTrying)
+    if (TypedProposals* typed = TypedProposalsOf(combo)) typed->Follow(KeyAscii);
+  return result;
 }
 
 void ShowComboDropDown(QComboBox* combo) {
@@ -457,4 +471,189 @@ void WireKeyPress(QComboBox* combo, KeyPressHandler handler) {
     return;
   }
   (new KeyPressWiring(combo, combo->lineEdit(), combo, std::move(handler)))->attach();
+}
+
+namespace {
+
+// Fewer rows than this and the list goes elsewhere rather than shrink to fit.
+constexpr int kFewestRows = 3;
+
+// Where the list lives: the form, so that it moves, shows and hides with it (inside the main
+// window's area a form's window() is the main window).
+QWidget* hostOf(QComboBox* combo) {
+  for (QWidget* w = combo->parentWidget(); w; w = w->parentWidget()) {
+    if (qobject_cast<VbForm*>(w)) return w;
+    if (w->isWindow()) return w;
+  }
+  return combo->window();
+}
+
+QRect rectIn(QWidget* host, QWidget* w) { return QRect(w->mapTo(host, QPoint(0, 0)), w->size()); }
+
+}  // namespace
+
+TypedProposals::TypedProposals(QComboBox* combo) : QObject(combo), combo_(combo), comboObject_(combo) {
+  auto* view = new QListView(hostOf(combo));
+  view->setObjectName(combo->objectName() + QStringLiteral("Proposals"));
+  view->hide();
+  view->setModel(&model_);
+  view->setFocusPolicy(Qt::NoFocus);
+  view->viewport()->setFocusPolicy(Qt::NoFocus);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view->setUniformItemSizes(true);
+  view->setFont(combo->font());
+  view->setFrameShape(QFrame::Box);
+  view->setAutoFillBackground(true);
+  // The list never has the focus; its highlight is the one an open list shows.
+  QPalette palette = view->palette();
+  for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+    palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+  view->setPalette(palette);
+  view_ = view;
+  entriesObject_ = view->viewport();
+  view->viewport()->installEventFilter(this);
+  combo->installEventFilter(this);
+  combo->view()->window()->installEventFilter(this);
+}
+
+TypedProposals::~TypedProposals() {
+  if (!view_) return;
+  view_->viewport()->removeEventFilter(this);
+  delete view_.data();
+}
+
+QListView* TypedProposals::View() const { return view_; }
+
+bool TypedProposals::IsShown() const { return view_ && view_->isVisible(); }
+
+void TypedProposals::Close() {
+  if (view_) view_->hide();
+}
+
+void TypedProposals::Follow(int KeyAscii) {
+  if (!combo_ || !combo_->lineEdit()) return;
+  const QLineEdit* e = combo_->lineEdit();
+  if (KeyAscii >= 32) {
+    // The completed tail is selected: what precedes it is what was typed.
+    show(e->hasSelectedText() ? e->text().left(e->selectionStart()) : e->text(), combo_->currentIndex());
+  } else if (KeyAscii == 8) {
+    show(e->text(), -1);
+  } else if (KeyAscii == 13 || KeyAscii == 27) {
+    Close();
+  }
+}
+
+void TypedProposals::show(const QString& typed, int proposed) {
+  if (!combo_ || !view_) return;
+  const QAbstractItemModel* listed = combo_->model();
+  const int column = combo_->modelColumn();
+  if (typed.isEmpty() || !listed || listed->rowCount() == 0) {
+    Close();
+    return;
+  }
+  QStringList texts;
+  if (proposed >= 0 && proposed < listed->rowCount()) texts << listed->index(proposed, column).data().toString();
+  // The list's own search: a long list answers it without making a row of the model for each entry.
+  const QModelIndexList hits =
+      listed->match(listed->index(0, column), Qt::DisplayRole, typed, kRows + 1, Qt::MatchStartsWith);
+  for (const QModelIndex& hit : hits)
+    if (texts.size() < kRows && hit.row() != proposed) texts << hit.data().toString();
+  if (texts.isEmpty()) {
+    Close();
+    return;
+  }
+  model_.setStringList(texts);
+  place(int(texts.size()));
+  if (proposed >= 0)
+    view_->selectionModel()->setCurrentIndex(model_.index(0), QItemSelectionModel::ClearAndSelect);
+  else
+    view_->selectionModel()->clear();
+  view_->scrollToTop();
+  view_->show();
+  view_->raise();
+}
+
+void TypedProposals::place(int rows) {
+  QWidget* host = view_->parentWidget();
+  const QRect box = rectIn(host, combo_);
+  const QFontMetrics metrics(view_->font());
+  const int frame = 2 * view_->frameWidth();
+  const int rowHeight = std::max(view_->sizeHintForRow(0), metrics.height());
+  int widest = 0;
+  for (const QString& text : model_.stringList()) widest = std::max(widest, metrics.horizontalAdvance(text));
+  const int width = std::clamp(widest + frame + 4 * metrics.averageCharWidth(), box.width() / 2, box.width());
+
+  // The boxes, buttons and lists of the form a click would give the focus to: the list must not
+  // lie over them, or a click aimed at one would reach it.
+  QList<QRect> keepClear;
+  for (QWidget* w : host->findChildren<QWidget*>()) {
+    if (w == view_ || view_->isAncestorOf(w) || w == combo_ || combo_->isAncestorOf(w) || w->isWindow() ||
+        !w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::ClickFocus))
+      continue;
+    keepClear << rectIn(host, w);
+  }
+  const auto fits = [&](const QRect& r) {
+    if (!host->rect().contains(r)) return false;
+    return std::none_of(keepClear.begin(), keepClear.end(), [&r](const QRect& k) { return k.intersects(r); });
+  };
+  const auto at = [&](int where, int n) {
+    const int height = n * rowHeight + frame;
+    switch (where) {
+      case 0: return QRect(box.left(), box.bottom() + 1, width, height);                   // below
+      case 1: return QRect(box.right() + 1, box.top(), width, height);                     // beside, down
+      case 2: return QRect(box.right() + 1, box.bottom() + 1 - height, width, height);     // beside, up
+      default: return QRect(box.left(), box.top() - height, width, height);                // above
+    }
+  };
+  for (int where = 0; where < 4; ++where)
+    for (int n = rows; n >= std::min(rows, kFewestRows); --n)
+      if (fits(at(where, n))) {
+        view_->setGeometry(at(where, n));
+        return;
+      }
+  view_->setGeometry(at(1, rows));
+}
+
+bool TypedProposals::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == entriesObject_) {
+    // A pick on the press: the focus the press may give elsewhere must not close the list first.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        view_) {
+      const QModelIndex entry = view_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+      if (entry.isValid()) {
+        const QString text = entry.data().toString();
+        Close();
+        emit Picked(text);
+      }
+      return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick ||
+        event->type() == QEvent::MouseMove)
+      return true;
+    return false;
+  }
+  if (watched == comboObject_) {
+    if (event->type() == QEvent::Hide) Close();
+    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+      Close();
+  } else if (event->type() == QEvent::Show) {
+    Close();  // the box's own drop-down opened over it
+  }
+  return false;
+}
+
+TypedProposals* TypedProposalsOf(const QComboBox* combo) {
+  if (!combo) return nullptr;
+  for (QObject* child : combo->children())
+    if (auto* typed = qobject_cast<TypedProposals*>(child)) return typed;
+  return nullptr;
+}
+
+TypedProposals* ListTypedProposals(QComboBox* combo) {
+  if (!combo) return nullptr;
+  if (TypedProposals* typed = TypedProposalsOf(combo)) return typed;
+  return new TypedProposals(combo);
 }

@@ -6,13 +6,17 @@
 // key. The filters come twice: over a plain TextBoxState (the rules, for tests) and over the
 // widgets the forms own (the same rules, acting on the real box so that its signals fire as the
 // text changes).
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QStringListModel>
 #include <functional>
 
 class QComboBox;
 class QKeyEvent;
 class QLineEdit;
+class QListView;
 
 // What the filters read and write of a box: its text and selection, and for a combo box its list
 // and whether the list is dropped down.
@@ -39,6 +43,8 @@ int NumberOnlyKeyPress(TextBoxState& box, int& KeyAscii, bool AllowDecimal);
 // The same on the forms' widgets. The combo box forms expect an editable QComboBox wired with
 // WireKeyPress. A found item becomes the combo's current index (currentIndexChanged and
 // editTextChanged fire, activated does not); a text set by the filter leaves no current index.
+// A combo box given a TypedProposals (ListTypedProposals) lists what the keys propose there, and
+// its own drop-down opens only by its arrow or F4.
 int AutoCompleteKeyPress(QComboBox* combo, int KeyAscii, bool AllowFreeText);
 void ShowComboDropDown(QComboBox* combo);
 int NameOnlyKeyPress(QLineEdit* box, int& KeyAscii);
@@ -64,3 +70,57 @@ using KeyPressHandler = std::function<void(int& KeyAscii)>;
 // handler result of 13 closes the list before Enter reaches the box.
 void WireKeyPress(QLineEdit* box, KeyPressHandler handler);
 void WireKeyPress(QComboBox* combo, KeyPressHandler handler);
+
+// What typing proposes in a combo box, shown in a short list of its own beside the box rather than
+// in the box's drop-down. Qt's drop-down takes the mouse while it is open: a click the clerk
+// aimed at the next box landed on whichever entry lay under it, and a click anywhere else only
+// closed the list. This list takes neither the mouse nor the keyboard: a click elsewhere goes
+// where it was aimed (the box loses the focus as any click away does), and the list closes as the
+// focus leaves the box.
+//
+// After a typed key it shows the entries that begin with the text typed (case ignored, in list
+// order, at most kRows of them), the entry proposed first and highlighted; after Backspace, those
+// that begin with what is left, none highlighted. It lies where it covers no box, button or list
+// of the form that a click would give the focus to: below the box, else beside it (downwards, then
+// upwards), else above it. A click on one of its entries picks it (Picked). The box's own
+// drop-down (its arrow, F4) is the whole list as before, and this one closes as it opens.
+class TypedProposals final : public QObject {
+  Q_OBJECT
+public:
+  static constexpr int kRows = 8;
+
+  // The list shown; hidden while nothing is proposed.
+  QListView* View() const;
+  bool IsShown() const;
+  void Close();
+
+  // Run by AutoCompleteKeyPress after the key was handled.
+  void Follow(int KeyAscii);
+
+signals:
+  // An entry was clicked: its text.
+  void Picked(const QString& text);
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  friend TypedProposals* ListTypedProposals(QComboBox* combo);
+  explicit TypedProposals(QComboBox* combo);
+  ~TypedProposals() override;
+  void show(const QString& typed, int proposed);
+  void place(int rows);
+
+  QPointer<QComboBox> combo_;
+  QPointer<QListView> view_;
+  // The same box and the list's entries as plain objects, to compare with: events reach the
+  // filter while they are being destroyed, when they are no QComboBox or list any more.
+  const QObject* comboObject_;
+  const QObject* entriesObject_ = nullptr;
+  QStringListModel model_;
+};
+
+// Gives the combo box (editable, wired with WireKeyPress) a TypedProposals, owned by the box; the
+// same one when asked again.
+TypedProposals* ListTypedProposals(QComboBox* combo);
+TypedProposals* TypedProposalsOf(const QComboBox* combo);

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "data/reports.h"
+#include "framework/databaseerror.h"
 #include "platform/ado.h"
 
 namespace {

@@ -185,15 +185,16 @@ void BillCancelForm::DTPicker1_Change() { RefuseFutureBillDate(DTPicker1); }
 void BillCancelForm::cmbBillNumber_Change() {
   const QString text = cmbBillNumber.currentText();
   if (!bills_ || Trim(text).isEmpty()) return;
-  // The first listed bill of that number, as it now stands; a bill that is no longer there, or
-  // cannot be read, is not found.
+  // The first listed bill of that number, as it now stands; a bill that is no longer there is not
+  // found. One that cannot be read is told as the failed read it is, not as a bill not there: the
+  // clerk's number stays in the box to try again.
   const int listed = bills_->FirstExact(text);
   std::optional<StoredBill> bill;
   if (listed >= 0) {
     try {
       bill = ReadBill(gCon, config_.kind, bills_->RowId(listed));
     } catch (const DbError&) {
-      // The error is in the log; the look-up finds nothing, as for a bill gone.
+      ShowDatabaseError();
     }
   }
   if (!bill) {

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "data/columns.h"
+#include "framework/databaseerror.h"
 #include "framework/keyfilters.h"
 #include "platform/vbruntime.h"
 
@@ -33,6 +34,13 @@ PatientChooser::PatientChooser(QComboBox* cmbPatientName, QLineEdit* txtPatientI
   // The box activates an entry for an arrow key and as editing ends too; only a pick confirms.
   connect(combo, &QComboBox::activated, this, [this] {
     if (!std::exchange(picking_, false)) return;
+    confirm();
+  });
+  // What the keys propose is listed beside the box, in a list that leaves the mouse alone: a
+  // click aimed at the doctor box reaches the doctor box. An entry clicked there is a pick.
+  connect(ListTypedProposals(combo), &TypedProposals::Picked, this, [this](const QString& id) {
+    if (!combo_) return;
+    combo_->setEditText(id);
     confirm();
   });
   combo->installEventFilter(this);
@@ -93,6 +101,9 @@ bool PatientChooser::findListed(const QString& wanted) {
     for (int i = 0; i < rs.FieldCount(); ++i) row_.push_back(rs.Fields(i));
     rowid_ = keys_->RowId(at);
   } catch (const DbError&) {
+    // A file another program holds is no patient missing: the clerk is told so, and the
+    // identifier stays in the box for the next try.
+    ShowDatabaseError();
     return false;
   }
   return true;

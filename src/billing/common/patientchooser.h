@@ -33,6 +33,17 @@
 // chosen. Emptying the text (typed away or confirmed) empties the name, forgets the patient and
 // raises PatientForgotten.
 //
+// What the keys propose is listed in a short list of its own (TypedProposals,
+// framework/keyfilters.h): the identifiers that begin with the text typed, the one proposed first
+// and highlighted, placed clear of the doctor box and of every other box a click would go to. It
+// takes neither the mouse nor the keyboard, so a click on the doctor box lands there at once, and
+// the focus leaving the patient box confirms the identifier typed; a click on one of its entries
+// is a pick. Typing never opens the box's own drop-down: that is the whole list, opened by its
+// arrow or F4, and a click on one of its entries is a pick too.
+//
+// A look-up the database fails (a file another program holds) shows the "Database Error" message
+// (ShowDatabaseError) rather than choosing nobody silently; the text typed stays in the box.
+//
 // The drop-down list is open only while the focus is in the combo box: the keyboard goes where an
 // open list is, so a list left open once the form has moved the focus on to the doctor would take
 // the keys typed there. It closes as the focus leaves, and the focus stays where it went.

@@ -8,12 +8,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
+#include <QWindow>
 #include <functional>
 
 #include "billing/inpatient/frmInBill.h"
 #include "billing/labxray/testbillform.h"
 #include "billing/outpatient/frmBill.h"
+#include "framework/keyfilters.h"
 #include "framework/vbform.h"
 #include "globals.h"
 #include "support/fixture.h"
@@ -150,20 +153,36 @@ TEST_F(ChooserFocusTest, TypingProposesAndEnterHandsTheKeyboardToTheDoctor) {
     const Shown shown = showForm(b);
     ASSERT_NE(shown.form, nullptr);
     const auto [form, patient, doctor, prefix] = shown;
+    const TypedProposals* typed = TypedProposalsOf(patient);
+    ASSERT_NE(typed, nullptr);
 
-    // A start no identifier has empties the box; the list stays open over it for the next try.
+    // A start no identifier has empties the box and proposes nothing.
     TypeAtFocus(QStringLiteral("x"));
     EXPECT_EQ(patient->currentText().toStdString(), "");
-    EXPECT_TRUE(patient->view()->isVisible());
+    EXPECT_FALSE(typed->IsShown());
     EXPECT_TRUE(patient->hasFocus());
 
     // The first identifier beginning with the key is proposed, its tail selected; nobody is chosen.
+    // The list beside the box shows the identifiers that begin with the key, that one first and
+    // highlighted; the box's own drop-down, the whole list, stays closed.
     TypeAtFocus(prefix.left(1));
     EXPECT_EQ(patient->currentText(), prefix + "17");
     EXPECT_EQ(patient->lineEdit()->selectedText(), prefix.mid(1) + "17");
     EXPECT_EQ(b.patientName(form)->text().toStdString(), "");
     EXPECT_TRUE(patient->hasFocus());
+    EXPECT_FALSE(patient->view()->isVisible());
+    ASSERT_TRUE(typed->IsShown());
+    QStringList listed;
+    for (int row = 0; row < typed->View()->model()->rowCount(); ++row)
+      listed << typed->View()->model()->index(row, 0).data().toString();
+    EXPECT_EQ(listed.join(u' '), QStringList({prefix + "17", prefix + "2", prefix + "1"}).join(u' '));
+    EXPECT_EQ(typed->View()->selectionModel()->selectedRows().value(0).row(), 0);
+
+    // F4 drops the box's own list down instead: every patient listed, as before.
+    PressKey(patient, Qt::Key_F4);
     EXPECT_TRUE(patient->view()->isVisible());
+    EXPECT_FALSE(typed->IsShown());
+    EXPECT_EQ(patient->view()->model()->rowCount(), patient->count());
 
     TypeAtFocus(QStringLiteral("\r"));
     EXPECT_EQ(b.patientName(form)->text().toStdString(), "Arun");
@@ -180,7 +199,91 @@ TEST_F(ChooserFocusTest, TypingProposesAndEnterHandsTheKeyboardToTheDoctor) {
     EXPECT_EQ(patient->currentText(), prefix + "17");
     EXPECT_EQ(b.patientName(form)->text().toStdString(), "Arun");
     EXPECT_FALSE(patient->view()->isVisible());
+    EXPECT_FALSE(typed->IsShown());
     EXPECT_TRUE(doctor->hasFocus());
+    closeForm(shown);
+  }
+  EXPECT_TRUE(boxes().shown().empty());
+}
+
+// A left click at a point of the screen as the window system delivers it: to the window that lies
+// under the point (a list dropped down over the form included), never straight to a widget.
+void ClickScreenAt(QPoint global) {
+  QWidget* under = QApplication::widgetAt(global);
+  ASSERT_NE(under, nullptr) << "nothing on the screen there";
+  QWindow* window = under->window()->windowHandle();
+  ASSERT_NE(window, nullptr);
+  QTest::mouseClick(window, Qt::LeftButton, {}, window->mapFromGlobal(global));
+}
+
+TEST_F(ChooserFocusTest, AClickOnTheDoctorBoxGoesThereAndTheBillIsForThePatientTyped) {
+  const struct {
+    const char* form;
+    const char* typed;
+    const char* id;  // the one the box proposes for it
+    const char* patientName;
+  } cases[] = {
+      {"out-patient bill", "OP1", "OP1", "Ravi"},   {"out-patient bill", "OP", "OP17", "Arun"},
+      {"out-patient bill", "O", "OP17", "Arun"},    {"out-patient bill", "OP17", "OP17", "Arun"},
+      {"in-patient bill", "IP1", "IP1", "Ravi"},    {"in-patient bill", "IP", "IP17", "Arun"},
+      {"in-patient bill", "I", "IP17", "Arun"},     {"in-patient bill", "IP17", "IP17", "Arun"},
+      {"laboratory bill", "OP1", "OP1", "Ravi"},    {"laboratory bill", "OP", "OP17", "Arun"},
+      {"laboratory bill", "O", "OP17", "Arun"},     {"laboratory bill", "OP17", "OP17", "Arun"},
+      {"laboratory bill", "IP1", "IP1", "Ravi"},    {"x-ray bill", "OP1", "OP1", "Ravi"},
+      {"x-ray bill", "OP", "OP17", "Arun"},         {"x-ray bill", "O", "OP17", "Arun"},
+      {"x-ray bill", "OP17", "OP17", "Arun"},       {"x-ray bill", "IP1", "IP1", "Ravi"},
+  };
+  for (const BillForm& b : billForms()) {
+    for (const auto& c : cases) {
+      if (std::string(c.form) != b.name) continue;
+      SCOPED_TRACE(std::string(b.name) + ": " + c.typed);
+      clearBills(b.table);
+      const Shown shown = showForm(b);
+      ASSERT_NE(shown.form, nullptr);
+      const auto [form, patient, doctor, prefix] = shown;
+
+      TypeAtFocus(QString::fromLatin1(c.typed));
+      ASSERT_EQ(patient->currentText().toStdString(), c.id);
+      ClickScreenAt(doctor->mapToGlobal(doctor->rect().center()));
+      EXPECT_TRUE(doctor->hasFocus()) << "one click did not reach the doctor box";
+      EXPECT_EQ(patient->currentText().toStdString(), c.id);
+      EXPECT_EQ(b.patientName(form)->text().toStdString(), c.patientName);
+
+      TypeKeys(doctor, QStringLiteral("dr m"));
+      b.addLine(form);
+      expectPrintAndSave();
+      b.print(form);
+      EXPECT_EQ(boxes().pending(), 0);
+      const QString printedName =
+          QStringLiteral("Name  :  %1 ( %2 )").arg(QString::fromLatin1(c.patientName), QString::fromLatin1(c.id));
+      EXPECT_TRUE(lastSheetShows(printer(), printedName)) << printedName.toStdString();
+      EXPECT_EQ(billedPatients(b.table).toStdString(), std::string(c.id) + "|" + c.patientName);
+      closeForm(shown);
+    }
+  }
+}
+
+TEST_F(ChooserFocusTest, AClickOnAProposedIdentifierPicksItAndMovesOnToTheDoctor) {
+  for (const BillForm& b : billForms()) {
+    SCOPED_TRACE(b.name);
+    const Shown shown = showForm(b);
+    ASSERT_NE(shown.form, nullptr);
+    const auto [form, patient, doctor, prefix] = shown;
+    const TypedProposals* typed = TypedProposalsOf(patient);
+    ASSERT_NE(typed, nullptr);
+
+    TypeAtFocus(prefix);
+    ASSERT_TRUE(typed->IsShown());
+    const QModelIndexList entry =
+        typed->View()->model()->match(typed->View()->model()->index(0, 0), Qt::DisplayRole, prefix + "2", 1,
+                                      Qt::MatchFixedString);
+    ASSERT_EQ(entry.size(), 1);
+    const QRect at = typed->View()->visualRect(entry[0]);
+    ClickScreenAt(typed->View()->viewport()->mapToGlobal(at.center()));
+    EXPECT_EQ(patient->currentText(), prefix + "2");
+    EXPECT_EQ(b.patientName(form)->text().toStdString(), "Meena");
+    EXPECT_TRUE(doctor->hasFocus());
+    EXPECT_FALSE(typed->IsShown());
     closeForm(shown);
   }
   EXPECT_TRUE(boxes().shown().empty());
