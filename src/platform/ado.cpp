@@ -133,20 +133,25 @@ namespace {
 int execSql(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
 
 // The database header's page size and page count (bytes 16, 28; the count is valid while the
-// change counter at 24 equals the version-valid-for number at 92) against the file's length.
-bool isCutShort(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray h = file.read(100);
-  if (h.size() < 100) return true;
+// change counter at 24 equals the version-valid-for number at 92) against the file's length. Both
+// are read through SQLite's own descriptor of the file: closing a descriptor of our own would drop
+// every lock this process holds on the file, SQLite's included, and let another writer in.
+bool isCutShort(sqlite3* db) {
+  sqlite3_file* file = nullptr;
+  if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods)
+    return false;
+  sqlite3_int64 size = 0;
+  if (file->pMethods->xFileSize(file, &size) != SQLITE_OK) return false;
+  if (size < 100) return true;
+  unsigned char h[100];
+  if (file->pMethods->xRead(file, h, sizeof h, 0) != SQLITE_OK) return false;
   auto be32 = [&](int at) {
-    return quint32(quint8(h[at])) << 24 | quint32(quint8(h[at + 1])) << 16 | quint32(quint8(h[at + 2])) << 8 |
-           quint32(quint8(h[at + 3]));
+    return quint32(h[at]) << 24 | quint32(h[at + 1]) << 16 | quint32(h[at + 2]) << 8 | quint32(h[at + 3]);
   };
-  const quint32 raw = quint32(quint8(h[16])) << 8 | quint8(h[17]);
+  const quint32 raw = quint32(h[16]) << 8 | h[17];
   const qint64 pageSize = raw == 1 ? 65536 : raw;
   if (be32(24) != be32(92) || be32(28) == 0) return false;  // no valid count: nothing to compare
-  return file.size() < qint64(be32(28)) * pageSize;
+  return size < qint64(be32(28)) * pageSize;
 }
 
 // The settings every connection works under, on a handle just opened.
@@ -197,6 +202,7 @@ void Connection::Open(const QString& path, std::optional<int> userVersion) {
   if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
   // Reading the version reads the header too, so a foreign file is refused here.
   int version = -1;
+  bool cutShort = false;
   {
     Statement s;
     rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &s.st, nullptr);
@@ -204,6 +210,11 @@ void Connection::Open(const QString& path, std::optional<int> userVersion) {
       rc = sqlite3_step(s.st);
       if (rc == SQLITE_ROW) {
         version = sqlite3_column_int(s.st, 0);
+        // A file cut short (a copy that stopped, a full disk) opens and reads as if whole until the
+        // first missing page; its header, consistent again once a hot journal was rolled back by
+        // this read, tells how long it must be. Looked at while the statement still holds the
+        // file's read lock, so that no writer changes the header in between.
+        cutShort = isCutShort(db);
         rc = SQLITE_OK;
       }
     }
@@ -213,10 +224,7 @@ void Connection::Open(const QString& path, std::optional<int> userVersion) {
     fail(what + QStringLiteral(": it is not this program's database (schema version %1, expected %2)")
                     .arg(version)
                     .arg(*userVersion));
-  // A file cut short (a copy that stopped, a full disk) opens and reads as if whole until the
-  // first missing page; its header, consistent again once a hot journal was rolled back by the
-  // read above, tells how long it must be.
-  if (isCutShort(path)) fail(what + QStringLiteral(": the file is damaged (shorter than its header says)"));
+  if (cutShort) fail(what + QStringLiteral(": the file is damaged (shorter than its header says)"));
   db_ = db;
   path_ = path;
 }

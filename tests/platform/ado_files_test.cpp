@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <sqlite3.h>
 
 #include "data/schema.h"
@@ -38,6 +39,16 @@ QString employeesIn(const QString& path) {
   QStringList ids;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) ids << rs.Fields(0).toText();
   return ids.join(',');
+}
+
+// Another program (the sqlite3 shell) begins a write on the file at once, and undoes it: what it
+// said when it could not, or "" when it wrote.
+QString anotherProgramBeginsAWrite(const QString& path) {
+  QProcess shell;
+  shell.start(QStringLiteral("sqlite3"), {path, QStringLiteral("BEGIN IMMEDIATE; ROLLBACK;")});
+  EXPECT_TRUE(shell.waitForFinished(10000)) << "the sqlite3 shell did not run";
+  const QString said = QString::fromUtf8(shell.readAllStandardError()).trimmed();
+  return shell.exitCode() == 0 && said.isEmpty() ? QString() : said + QStringLiteral(" ");
 }
 
 using AdoFiles = AdoTest;
@@ -162,6 +173,23 @@ TEST_F(AdoFiles, ABackUpThatCannotBeWrittenSaysWhy) {
   Connection closed;
   EXPECT_EQ(ErrorOf([&] { closed.BackupTo(folder() + "/backup.mdb"); }), adErrObjectClosed);
   EXPECT_FALSE(QFile::exists(folder() + "/backup.mdb"));
+}
+
+// A connection opened and closed while another of this process holds the write lock: the open
+// reads the file through SQLite alone, so nothing of its own closes a descriptor of the file and
+// takes SQLite's locks with it.
+TEST_F(AdoFiles, AConnectionOpenedAndClosedLeavesTheWriteLockOfAnotherInPlace) {
+  con->BeginTrans();
+  ASSERT_TRUE(anotherProgramBeginsAWrite(dbPath()).contains("database is locked"));
+  {
+    Connection other;
+    other.Open(dbPath(), kSchemaVersion);
+    EXPECT_EQ(other.QueryValue("SELECT count(*) FROM SettingsNewUser").toText(), "1");
+  }
+  EXPECT_TRUE(anotherProgramBeginsAWrite(dbPath()).contains("database is locked"))
+      << "another program began a write while this one's transaction was open";
+  con->RollbackTrans();
+  EXPECT_EQ(anotherProgramBeginsAWrite(dbPath()), QString());
 }
 
 }  // namespace
