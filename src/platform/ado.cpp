@@ -2,6 +2,7 @@
 // one table runs as. The recordset itself is in ado_recordset.cpp, its reads in ado_loading.cpp.
 #include "platform/ado.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +14,7 @@
 #include "platform/ado_sqlite.h"
 #include "platform/ado_statement.h"
 #include "platform/vbruntime.h"
+#include "platform/waitcursor.h"
 
 namespace {
 int gUnlogged = 0;
@@ -29,19 +31,19 @@ UnloggedDbErrors::~UnloggedDbErrors() { --gUnlogged; }
 
 namespace ado_detail {
 
-QString SqliteText(sqlite3* db, int rc) {
+QString SqliteText(sqlite3* db, int rc, int busySeconds) {
   QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
   const int primary = rc & 0xff;
   if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
     text = QStringLiteral("the database is locked: another connection or program kept it busy for more "
                           "than %1 seconds (%2)")
-               .arg(kBusyTimeoutMs / 1000)
+               .arg(busySeconds)
                .arg(text);
   return text;
 }
 
-DbError ProviderError(sqlite3* db, int rc, const QString& context) {
-  return DbError(adErrProvider, context + QStringLiteral(": ") + SqliteText(db, rc));
+DbError ProviderError(sqlite3* db, int rc, const QString& context, int busySeconds) {
+  return DbError(adErrProvider, context + QStringLiteral(": ") + SqliteText(db, rc, busySeconds));
 }
 
 std::optional<QDate> IsoDate(const char* p, qsizetype n) {
@@ -295,12 +297,50 @@ void Connection::BeginTrans() {
   for (Recordset* rs : recordsets_) rs->journalBegin();
 }
 
-void Connection::CommitTrans() {
+void Connection::CommitTrans() { commit(kBusyTimeoutMs / 1000); }
+
+namespace {
+
+// The busy handler of a commit that waits for the file's readers: in a rollback journal a
+// committing writer holds the lock that lets no new reader in and waits for the readers already
+// there to finish. The wait cursor comes up once the first of them is in the way.
+struct ReadersWait {
+  qint64 boundMs = 0;
+  QElapsedTimer clock;
+  std::optional<WaitCursor> cursor;
+
+  static int wait(void* self, int) {
+    auto* w = static_cast<ReadersWait*>(self);
+    if (!w->clock.isValid()) {
+      w->clock.start();
+      w->cursor.emplace();
+    }
+    if (w->clock.elapsed() >= w->boundMs) return 0;
+    sqlite3_sleep(10);
+    return 1;
+  }
+};
+
+}  // namespace
+
+void Connection::CommitTrans(std::chrono::milliseconds readersWait) {
+  if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+  ReadersWait wait;
+  wait.boundMs = readersWait.count();
+  sqlite3_busy_handler(db_, &ReadersWait::wait, &wait);
+  struct Restore {
+    sqlite3* db;
+    ~Restore() { sqlite3_busy_timeout(db, kBusyTimeoutMs); }
+  } restore{db_};
+  commit(int(std::chrono::duration_cast<std::chrono::seconds>(readersWait).count()));
+}
+
+void Connection::commit(int busySeconds) {
   if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
   if (!inTransaction_) raise(adErrIllegalOperation, QStringLiteral("No transaction is open on this connection"));
   const int rc = execSql(db_, "COMMIT");
   if (rc != SQLITE_OK) {
-    const DbError error = ProviderError(db_, rc, QStringLiteral("Cannot save the changes"));
+    const DbError error = ProviderError(db_, rc, QStringLiteral("Cannot save the changes"), busySeconds);
     // After a full disk or an I/O error SQLite may have rolled the transaction back itself; the
     // recordsets then go back too. Otherwise the transaction stays open for a rollback.
     if (sqlite3_get_autocommit(db_)) RollbackTrans();
@@ -351,6 +391,12 @@ Transaction::~Transaction() {
 void Transaction::Commit() {
   if (done_) raise(adErrIllegalOperation, QStringLiteral("The transaction is already committed"));
   con_->CommitTrans();
+  done_ = true;
+}
+
+void Transaction::Commit(std::chrono::milliseconds readersWait) {
+  if (done_) raise(adErrIllegalOperation, QStringLiteral("The transaction is already committed"));
+  con_->CommitTrans(readersWait);
   done_ = true;
 }
 

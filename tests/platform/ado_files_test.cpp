@@ -1,5 +1,6 @@
 // Whole database files: which file opens, a new file, and the online back-up.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -7,6 +8,7 @@
 
 #include "data/schema.h"
 #include "platform/ado_support.h"
+#include "platform/waitcursor.h"
 
 namespace {
 
@@ -190,6 +192,34 @@ TEST_F(AdoFiles, AConnectionOpenedAndClosedLeavesTheWriteLockOfAnotherInPlace) {
       << "another program began a write while this one's transaction was open";
   con->RollbackTrans();
   EXPECT_EQ(anotherProgramBeginsAWrite(dbPath()), QString());
+}
+
+// A commit that waits for the file's readers gives up once its wait is over, as one that waited
+// the busy timeout does, and the transaction can then be undone.
+TEST_F(AdoFiles, ACommitWaitingForReadersGivesUpOnlyPastItsWait) {
+  sqlite3* reader = nullptr;
+  ASSERT_EQ(sqlite3_open_v2(dbPath().toUtf8().constData(), &reader, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM SettingsNewUser;", nullptr, nullptr, nullptr), SQLITE_OK);
+  QStringList cursor;
+  SetWaitCursorHandler([&](bool shown) { cursor << (shown ? "shown" : "gone"); });
+  con->BeginTrans();
+  con->Execute("INSERT INTO SettingsEmployeeDetails(EmployeeID, FirstName) VALUES ('7', 'Ravi')");
+  QElapsedTimer clock;
+  clock.start();
+  try {
+    con->CommitTrans(std::chrono::milliseconds(2500));
+    ADD_FAILURE() << "committed under a reader";
+  } catch (const DbError& e) {
+    EXPECT_TRUE(e.Description().contains("kept it busy for more than 2 seconds (database is locked)"))
+        << s(e.Description());
+  }
+  EXPECT_GE(clock.elapsed(), 2500) << "gave up after the busy timeout, not the wait";
+  SetWaitCursorHandler({});
+  EXPECT_EQ(cursor, QStringList({"shown", "gone"}));
+  con->RollbackTrans();
+  sqlite3_exec(reader, "COMMIT", nullptr, nullptr, nullptr);
+  sqlite3_close(reader);
+  EXPECT_EQ(con->QueryValue("SELECT count(*) FROM SettingsEmployeeDetails").toText(), "0");
 }
 
 }  // namespace
