@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTemporaryDir>
 #include <csignal>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <sys/wait.h>
 #include <functional>
@@ -164,7 +165,10 @@ TEST_F(ProgramLockTest, ALockFileOfAnotherMachineRefusesUntilItIsRemoved) {
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.write("4242\nhalvion\nthe-desk-upstairs\n");
   }
-  boxes().expect(kRunning, QStringLiteral("Halvion"), vbCritical);
+  boxes().expect(QStringLiteral("Halvion is already running on this database on the computer \"the-desk-upstairs\". "
+                                "Once it is closed there, delete the file \"%1\" and start again.")
+                     .arg(lockPath()),
+                 QStringLiteral("Halvion"), vbCritical);
   StartProgram();
   EXPECT_EQ(endCount(), 1);
   EXPECT_EQ(LoadedForm<frmLoading>(), nullptr);
@@ -173,6 +177,82 @@ TEST_F(ProgramLockTest, ALockFileOfAnotherMachineRefusesUntilItIsRemoved) {
   ASSERT_TRUE(QFile::remove(lockPath()));
   StartProgram();
   EXPECT_NE(LoadedForm<frmLoading>(), nullptr);
+}
+
+// No copy runs, but the lock file cannot be taken over: a folder in its place, or a file of
+// another user that this one may neither read nor remove (a folder where only the owner of a file
+// may remove it, as /tmp). The message names the file and the system's reason; the file stays.
+TEST_F(ProgramLockTest, ALockFileInTheWayIsNamedWithTheSystemsReason) {
+  struct Case {
+    const char* name;
+    std::function<void()> block;
+    bool asAnotherUser;  // started as a user that is not the file's owner (root may remove anything)
+    const char* reason;
+  };
+  const std::vector<Case> cases = {
+      {"a folder", [&] { ASSERT_TRUE(QDir().mkpath(lockPath() + "/inside")); }, false, "Is a directory"},
+      {"another user's file",
+       [&] {
+         QFile file(lockPath());
+         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+         file.write("4242\nhalvion\n");
+         file.close();
+         ASSERT_EQ(::chmod(QFile::encodeName(lockPath()).constData(), 0600), 0);
+         ASSERT_EQ(::chmod(QFile::encodeName(folder()).constData(), 01777), 0);
+       },
+       true, "Operation not permitted"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QDir(lockPath()).removeRecursively();
+    QFile::remove(lockPath());
+    c.block();
+    const QString expected = QStringLiteral("Halvion cannot make its lock file \"%1\": %2. No copy of Halvion is "
+                                            "using the database; remove that file and start again.")
+                                 .arg(lockPath(), QString::fromUtf8(c.reason));
+    if (!c.asAnotherUser) {
+      boxes().expect(expected, QStringLiteral("Halvion"), vbCritical);
+      const int ends = endCount();
+      StartProgram();
+      EXPECT_EQ(endCount(), ends + 1);
+      EXPECT_EQ(LoadedForm<frmLoading>(), nullptr);
+    } else {
+      // The start runs in a child process as nobody, and says through a pipe what it showed.
+      int said[2];
+      ASSERT_EQ(::pipe(said), 0);
+      boxes().allowAny();
+      const pid_t child = fork();
+      if (child == 0) {
+        ::close(said[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) _exit(77);
+        if (::geteuid() == 0) _exit(77);
+        boxes().clearShown();
+        const int ends = endCount();
+        StartProgram();
+        const QByteArray shown = boxes().prompts().join(QStringLiteral(" | ")).toUtf8();
+        (void)!::write(said[1], shown.constData(), size_t(shown.size()));
+        _exit(endCount() == ends + 1 && LoadedForm<frmLoading>() == nullptr ? 0 : 1);
+      }
+      ::close(said[1]);
+      QByteArray shown;
+      char buffer[512];
+      for (ssize_t n; (n = ::read(said[0], buffer, sizeof buffer)) > 0;) shown.append(buffer, n);
+      ::close(said[0]);
+      int status = 0;
+      ASSERT_EQ(waitpid(child, &status, 0), child);
+      boxes().strict();
+      ::chmod(QFile::encodeName(folder()).constData(), 0700);
+      ASSERT_TRUE(WIFEXITED(status));
+      if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no user here but root";
+      EXPECT_EQ(WEXITSTATUS(status), 0) << "the start ended, and showed no splash";
+      EXPECT_EQ(QString::fromUtf8(shown).toStdString(), expected.toStdString());
+    }
+    EXPECT_TRUE(QFileInfo::exists(lockPath())) << "the file in the way is left where it is";
+  }
+  QDir(lockPath()).removeRecursively();
+  QFile::remove(lockPath());
+  StartProgram();
+  EXPECT_NE(LoadedForm<frmLoading>(), nullptr) << "once it is removed the program starts";
 }
 
 TEST_F(ProgramLockTest, ALockFileThatNamesNobodyIsTakenOverAndOneThatNamesALiveCopyIsNot) {
