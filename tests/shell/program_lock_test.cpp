@@ -3,6 +3,8 @@
 // blocks the next start.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -17,14 +19,23 @@
 #include <functional>
 #include <vector>
 
+#include "data/connectdb.h"
+#include "framework/databaseerror.h"
+#include "framework/mainmenus.h"
 #include "framework/vbform.h"
+#include "globals.h"
+#include "platform/flashmovie.h"
 #include "platform/msgbox.h"
 #include "platform/programlock.h"
 #include "platform/system.h"
+#include "shell/frmCopyDB.h"
 #include "shell/frmLoading.h"
+#include "shell/frmLogin.h"
+#include "shell/frmMain.h"
 #include "shell/startup.h"
 #include "support/desktop_fake.h"
 #include "support/fixture.h"
+#include "support/input.h"
 
 namespace {
 
@@ -253,6 +264,123 @@ TEST_F(ProgramLockTest, ALockFileInTheWayIsNamedWithTheSystemsReason) {
   QFile::remove(lockPath());
   StartProgram();
   EXPECT_NE(LoadedForm<frmLoading>(), nullptr) << "once it is removed the program starts";
+}
+
+// The menu item of the main window's menu that raises `command`, picked as the user picks it.
+void pickMenu(const QString& command) {
+  frmMain* main = LoadedForm<frmMain>();
+  ASSERT_NE(main, nullptr);
+  QAction* item = nullptr;
+  for (FlashMovie* movie : {&main->ShockwaveFlash1, &main->ShockwaveFlash2})
+    for (QAction* a : movie->findChildren<QAction*>())
+      if (a->data().toString() == command) item = a;
+  ASSERT_NE(item, nullptr) << command.toStdString();
+  item->trigger();
+  QApplication::processEvents();
+}
+
+// A click on the close button in a menu form's title bar.
+void closeForm(QWidget* form) {
+  for (FlashMovie* m : form->findChildren<FlashMovie*>())
+    if (m->Description().kind == MovieDescription::Kind::Button && m->Description().command == QLatin1String("Close")) {
+      Click(*m);
+      QApplication::processEvents();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      return;
+    }
+  ADD_FAILURE() << "the form shows no close button";
+}
+
+// The lock must outlast everything the first copy does with the file: the connections the login
+// and the main window make and drop, the forms, the back-up. The second copy is a process of its
+// own, forked before this one takes the lock (so it holds nothing of it), that takes the lock as
+// the start does once the first copy has worked a while.
+TEST_F(ProgramLockTest, ACopyThatHasWorkedAWhileStillKeepsASecondCopyOut) {
+  int go[2];
+  ASSERT_EQ(::pipe(go), 0);
+  const pid_t second = fork();
+  if (second == 0) {
+    ::close(go[1]);
+    char c;
+    if (::read(go[0], &c, 1) != 1) _exit(2);
+    // The lock as the program's start takes it; the start itself would go on to the splash when
+    // let in, which a forked copy of this process cannot paint.
+    _exit(LockDatabaseFile(DatabasePath()) == ProgramLock::HeldByAnother ? 0 : 1);
+  }
+  ::close(go[0]);
+  // Whatever becomes of the first copy, the second one is not left waiting.
+  struct Second {
+    pid_t pid;
+    int go;
+    int start() {
+      if (go >= 0) {
+        (void)!::write(go, "g", 1);
+        ::close(go);
+        go = -1;
+      }
+      int status = -1;
+      if (pid > 0 && waitpid(pid, &status, 0) == pid) pid = -1;
+      return status;
+    }
+    ~Second() { start(); }
+  } secondCopy{second, go[1]};
+  ASSERT_GT(second, 0);
+
+  QTemporaryDir home;  // where the back-up form starts
+  // The home, and the current folder the login moves to the program folder, as they were.
+  struct Restore {
+    QByteArray home = qgetenv("HOME");
+    QString current = QDir::currentPath();
+    ~Restore() {
+      qputenv("HOME", home);
+      QDir::setCurrent(current);
+    }
+  } restore;
+  qputenv("HOME", home.path().toUtf8());
+
+  boxes().expect(QStringLiteral("Please type - User name : tumbo , Password : tumbo"), QString(), vbOKOnly + vbInformation);
+  StartProgram();
+  ASSERT_TRUE(QTest::qWaitFor(
+      [] {
+        frmLogin* login = LoadedForm<frmLogin>();
+        return login && login->isVisible();
+      },
+      15000))
+      << "the login window never came up";
+  frmLogin* login = LoadedForm<frmLogin>();
+  QApplication::setActiveWindow(login);
+  TypeKeys(login->txtUserName, "tumbo");
+  PressKey(login->txtUserName, Qt::Key_Return);
+  TypeKeys(login->txtPassword, "tumbo");
+  PressKey(login->txtPassword, Qt::Key_Return);
+  ASSERT_NE(LoadedForm<frmMain>(), nullptr) << "not logged in";
+
+  for (const char* command : {"mnuAddDrDetail", "mnuNewPateient", "mnuLabTestNames"}) {
+    SCOPED_TRACE(command);
+    pickMenu(QString::fromLatin1(command));
+    QWidget* form = gActiveForm;
+    ASSERT_NE(form, nullptr);
+    closeForm(form);
+  }
+  pickMenu(QStringLiteral("mnuCopyDatabase"));
+  frmCopyDB* backup = LoadedForm<frmCopyDB>();
+  ASSERT_NE(backup, nullptr);
+  boxes().expect("Do you really want to take Back-up On this Folder", "Back-up", vbYesNo, vbYes);
+  boxes().expect("Back-up Successfully stored in " + home.path() + " this Directory");
+  Click(backup->Picture1);
+  ASSERT_TRUE(QFileInfo::exists(home.filePath("backupostrel.mdb")));
+  closeForm(backup);
+  // Connected again, as the login and each main window connect.
+  ConnectDB();
+  ASSERT_NE(gCon, nullptr);
+
+  const int status = secondCopy.start();
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the second copy was let in";
+  EXPECT_EQ(boxes().pending(), 0);
+  ResetForms();
+  ClearMainMenuHooks();
+  SetCurrentUserTypeBox(nullptr);
 }
 
 TEST_F(ProgramLockTest, ALockFileThatNamesNobodyIsTakenOverAndOneThatNamesALiveCopyIsNot) {
