@@ -124,8 +124,8 @@ ProgramLock LockDatabaseFile(const QString& databasePath, LockRefusal* refusal) 
   // A copy may run for days: only a holder that is gone makes the lock file stale, never its age.
   lock->named->setStaleLockTime(0);
   bool taken = lock->named->tryLock(0);
-  // The lock file cannot be made, though none is there: the folder takes no file, or the name is
-  // one the system will not make a file under.
+  // The lock file cannot be made, or one left over cannot be taken over: in a folder that takes
+  // no file the database cannot be worked on either; otherwise the lock file itself is in the way.
   auto cannotBeMade = [&](const QString& reason) {
     out.why = unwritableFolder(lockPath);
     if (!out.why.isEmpty()) return ProgramLock::Failed;
