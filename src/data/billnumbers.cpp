@@ -65,5 +65,5 @@ HeldBillNumber::~HeldBillNumber() = default;
 
 void HeldBillNumber::Commit() {
   if (!transaction_) throw DbError(adErrIllegalOperation, QStringLiteral("No bill number is held"));
-  transaction_->Commit();
+  transaction_->Commit(kPrintedBillReadersWait);
 }

@@ -4,6 +4,7 @@
 // behind the stored bills (a file restored from an older back-up, edited by hand) then never hands
 // out a used number again, and the counter is only ever written upwards.
 #include <QString>
+#include <chrono>
 #include <memory>
 
 #include "platform/ado.h"
@@ -40,6 +41,10 @@ qint64 NextBillNumber(const std::shared_ptr<Connection>& con, BillKind kind);
 // The same as text, "" when the numbers are used up (the form shows none, and Print refuses).
 QString NextBillNumberText(const std::shared_ptr<Connection>& con, BillKind kind);
 
+// How long the save of a printed bill waits, with the wait cursor, for others to finish reading
+// the file before it gives up and the clerk is told the bill is not saved.
+inline constexpr std::chrono::seconds kPrintedBillReadersWait{60};
+
 // The next number of a kind, held for one bill from before its sheet goes to the printer until it
 // is stored: the connection's write transaction, opened here, keeps every other writer of the
 // file waiting (up to the busy timeout) so that nobody can store a bill under the number the
@@ -58,7 +63,9 @@ public:
   qint64 Number() const { return number_; }
   QString Text() const { return QString::number(number_); }
   const std::shared_ptr<Connection>& ActiveConnection() const { return con_; }
-  // Commits what was written under the hold (the bill and its counter, by SaveBill).
+  // Commits what was written under the hold (the bill and its counter, by SaveBill). The sheet is
+  // out by then, so the commit waits up to kPrintedBillReadersWait for the programs reading the
+  // file (a back-up script, a report tool, the sqlite3 shell) rather than give the number up.
   void Commit();
 
 private:

@@ -2,6 +2,7 @@
 // one table runs as. The recordset itself is in ado_recordset.cpp, its reads in ado_loading.cpp.
 #include "platform/ado.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +14,7 @@
 #include "platform/ado_sqlite.h"
 #include "platform/ado_statement.h"
 #include "platform/vbruntime.h"
+#include "platform/waitcursor.h"
 
 namespace {
 int gUnlogged = 0;
@@ -29,19 +31,19 @@ UnloggedDbErrors::~UnloggedDbErrors() { --gUnlogged; }
 
 namespace ado_detail {
 
-QString SqliteText(sqlite3* db, int rc) {
+QString SqliteText(sqlite3* db, int rc, int busySeconds) {
   QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
   const int primary = rc & 0xff;
   if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
     text = QStringLiteral("the database is locked: another connection or program kept it busy for more "
                           "than %1 seconds (%2)")
-               .arg(kBusyTimeoutMs / 1000)
+               .arg(busySeconds)
                .arg(text);
   return text;
 }
 
-DbError ProviderError(sqlite3* db, int rc, const QString& context) {
-  return DbError(adErrProvider, context + QStringLiteral(": ") + SqliteText(db, rc));
+DbError ProviderError(sqlite3* db, int rc, const QString& context, int busySeconds) {
+  return DbError(adErrProvider, context + QStringLiteral(": ") + SqliteText(db, rc, busySeconds));
 }
 
 std::optional<QDate> IsoDate(const char* p, qsizetype n) {
@@ -133,20 +135,25 @@ namespace {
 int execSql(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
 
 // The database header's page size and page count (bytes 16, 28; the count is valid while the
-// change counter at 24 equals the version-valid-for number at 92) against the file's length.
-bool isCutShort(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray h = file.read(100);
-  if (h.size() < 100) return true;
+// change counter at 24 equals the version-valid-for number at 92) against the file's length. Both
+// are read through SQLite's own descriptor of the file: closing a descriptor of our own would drop
+// every lock this process holds on the file, SQLite's included, and let another writer in.
+bool isCutShort(sqlite3* db) {
+  sqlite3_file* file = nullptr;
+  if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods)
+    return false;
+  sqlite3_int64 size = 0;
+  if (file->pMethods->xFileSize(file, &size) != SQLITE_OK) return false;
+  if (size < 100) return true;
+  unsigned char h[100];
+  if (file->pMethods->xRead(file, h, sizeof h, 0) != SQLITE_OK) return false;
   auto be32 = [&](int at) {
-    return quint32(quint8(h[at])) << 24 | quint32(quint8(h[at + 1])) << 16 | quint32(quint8(h[at + 2])) << 8 |
-           quint32(quint8(h[at + 3]));
+    return quint32(h[at]) << 24 | quint32(h[at + 1]) << 16 | quint32(h[at + 2]) << 8 | quint32(h[at + 3]);
   };
-  const quint32 raw = quint32(quint8(h[16])) << 8 | quint8(h[17]);
+  const quint32 raw = quint32(h[16]) << 8 | h[17];
   const qint64 pageSize = raw == 1 ? 65536 : raw;
   if (be32(24) != be32(92) || be32(28) == 0) return false;  // no valid count: nothing to compare
-  return file.size() < qint64(be32(28)) * pageSize;
+  return size < qint64(be32(28)) * pageSize;
 }
 
 // The settings every connection works under, on a handle just opened.
@@ -197,6 +204,7 @@ void Connection::Open(const QString& path, std::optional<int> userVersion) {
   if (rc != SQLITE_OK) fail(what + QStringLiteral(": ") + SqliteText(db, rc));
   // Reading the version reads the header too, so a foreign file is refused here.
   int version = -1;
+  bool cutShort = false;
   {
     Statement s;
     rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &s.st, nullptr);
@@ -204,6 +212,11 @@ void Connection::Open(const QString& path, std::optional<int> userVersion) {
       rc = sqlite3_step(s.st);
       if (rc == SQLITE_ROW) {
         version = sqlite3_column_int(s.st, 0);
+        // A file cut short (a copy that stopped, a full disk) opens and reads as if whole until the
+        // first missing page; its header, consistent again once a hot journal was rolled back by
+        // this read, tells how long it must be. Looked at while the statement still holds the
+        // file's read lock, so that no writer changes the header in between.
+        cutShort = isCutShort(db);
         rc = SQLITE_OK;
       }
     }
@@ -213,10 +226,7 @@ void Connection::Open(const QString& path, std::optional<int> userVersion) {
     fail(what + QStringLiteral(": it is not this program's database (schema version %1, expected %2)")
                     .arg(version)
                     .arg(*userVersion));
-  // A file cut short (a copy that stopped, a full disk) opens and reads as if whole until the
-  // first missing page; its header, consistent again once a hot journal was rolled back by the
-  // read above, tells how long it must be.
-  if (isCutShort(path)) fail(what + QStringLiteral(": the file is damaged (shorter than its header says)"));
+  if (cutShort) fail(what + QStringLiteral(": the file is damaged (shorter than its header says)"));
   db_ = db;
   path_ = path;
 }
@@ -287,12 +297,50 @@ void Connection::BeginTrans() {
   for (Recordset* rs : recordsets_) rs->journalBegin();
 }
 
-void Connection::CommitTrans() {
+void Connection::CommitTrans() { commit(kBusyTimeoutMs / 1000); }
+
+namespace {
+
+// The busy handler of a commit that waits for the file's readers: in a rollback journal a
+// committing writer holds the lock that lets no new reader in and waits for the readers already
+// there to finish. The wait cursor comes up once the first of them is in the way.
+struct ReadersWait {
+  qint64 boundMs = 0;
+  QElapsedTimer clock;
+  std::optional<WaitCursor> cursor;
+
+  static int wait(void* self, int) {
+    auto* w = static_cast<ReadersWait*>(self);
+    if (!w->clock.isValid()) {
+      w->clock.start();
+      w->cursor.emplace();
+    }
+    if (w->clock.elapsed() >= w->boundMs) return 0;
+    sqlite3_sleep(10);
+    return 1;
+  }
+};
+
+}  // namespace
+
+void Connection::CommitTrans(std::chrono::milliseconds readersWait) {
+  if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
+  ReadersWait wait;
+  wait.boundMs = readersWait.count();
+  sqlite3_busy_handler(db_, &ReadersWait::wait, &wait);
+  struct Restore {
+    sqlite3* db;
+    ~Restore() { sqlite3_busy_timeout(db, kBusyTimeoutMs); }
+  } restore{db_};
+  commit(int(std::chrono::duration_cast<std::chrono::seconds>(readersWait).count()));
+}
+
+void Connection::commit(int busySeconds) {
   if (!db_) raise(adErrObjectClosed, QStringLiteral("The connection is not open"));
   if (!inTransaction_) raise(adErrIllegalOperation, QStringLiteral("No transaction is open on this connection"));
   const int rc = execSql(db_, "COMMIT");
   if (rc != SQLITE_OK) {
-    const DbError error = ProviderError(db_, rc, QStringLiteral("Cannot save the changes"));
+    const DbError error = ProviderError(db_, rc, QStringLiteral("Cannot save the changes"), busySeconds);
     // After a full disk or an I/O error SQLite may have rolled the transaction back itself; the
     // recordsets then go back too. Otherwise the transaction stays open for a rollback.
     if (sqlite3_get_autocommit(db_)) RollbackTrans();
@@ -343,6 +391,12 @@ Transaction::~Transaction() {
 void Transaction::Commit() {
   if (done_) raise(adErrIllegalOperation, QStringLiteral("The transaction is already committed"));
   con_->CommitTrans();
+  done_ = true;
+}
+
+void Transaction::Commit(std::chrono::milliseconds readersWait) {
+  if (done_) raise(adErrIllegalOperation, QStringLiteral("The transaction is already committed"));
+  con_->CommitTrans(readersWait);
   done_ = true;
 }
 

@@ -14,6 +14,7 @@
 // a join, a look-up) is a free text, run read-only exactly as written.
 #include <QDate>
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -150,6 +151,11 @@ public:
   // recordset of this connection that changed since BeginTrans: rows, position and edit state.
   void BeginTrans();
   void CommitTrans();
+  // Commits as CommitTrans does, but waits up to `readersWait`, with the wait cursor shown, for the
+  // other connections and programs that are reading the file when it commits (no new reader
+  // begins meanwhile), where CommitTrans gives up after the busy timeout meant for a writer in
+  // the way. For a save that must not fail for a reader: the paper of a printed bill is out.
+  void CommitTrans(std::chrono::milliseconds readersWait);
   void RollbackTrans();
   bool InTransaction() const { return inTransaction_; }
 
@@ -176,6 +182,8 @@ private:
   QString path_;
   bool inTransaction_ = false;
   std::vector<Recordset*> recordsets_;
+
+  void commit(int busySeconds);
 };
 
 // A multi-write save: rolls back on destruction unless Commit() was called.
@@ -186,6 +194,8 @@ public:
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;
   void Commit();
+  // Commits waiting up to `readersWait` for the file's readers (Connection::CommitTrans).
+  void Commit(std::chrono::milliseconds readersWait);
 
 private:
   std::shared_ptr<Connection> con_;

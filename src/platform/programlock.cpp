@@ -24,7 +24,10 @@ enum class KernelLock { Held, Busy, None };
 // An open file description lock: it belongs to this descriptor, not to the process, so SQLite
 // closing its own descriptors on the file cannot release it, and only this process's end or
 // UnlockDatabaseFile does. A file that cannot be opened for writing, or a file system that keeps
-// no such locks, leaves the lock file alone to keep the copies apart.
+// no such locks, leaves the lock file alone to keep the copies apart. Its descriptor is the only
+// one of the file beside SQLite's, and it is closed only as the lock is given back, at the end or
+// where no connection is open yet: closing any descriptor of the file drops the locks the process
+// holds on it, SQLite's included.
 KernelLock lockFileItself(const QString& file, int& fd) {
   fd = ::open(QFile::encodeName(file).constData(), O_RDWR | O_CLOEXEC);
   if (fd < 0) return KernelLock::None;
@@ -65,27 +68,49 @@ QString unwritableFolder(const QString& lockPath) {
       .arg(QDir::toNativeSeparators(folder), QString::fromLocal8Bit(std::strerror(errno)));
 }
 
-// Whether a lock file left beside the database may be taken over. With the kernel's lock held,
-// nobody on this machine works on the file, so a lock file naming this machine (or nobody) is a
-// leftover. One naming another machine cannot be judged from here: its copy may be running.
-// Without the kernel's lock, the process named must be gone; a file that names nobody is one a
-// start was killed in the middle of writing (a live copy writes its name at once), and is taken
-// over once it still names nobody after a second.
-bool isLeftOver(QLockFile& lock, bool kernelHeld) {
+// Who the lock file beside the database names. With the kernel's lock held, nobody on this
+// machine works on the file; without it, a file that names nobody is one a start was killed in
+// the middle of writing (a live copy writes its name at once), given a second to be written.
+// False when it names nobody (or cannot be read).
+bool readHolder(QLockFile& lock, bool kernelHeld, QString& host) {
   qint64 pid = 0;
-  QString host, application;
+  QString application;
   for (int waited = 0; !lock.getLockInfo(&pid, &host, &application); waited += 50) {
-    if (kernelHeld || waited >= 1000) return true;
+    if (kernelHeld || waited >= 1000) return false;
     QThread::msleep(50);
   }
-  return kernelHeld && host == QSysInfo::machineHostName();
+  return true;
+}
+
+// Removes a lock file that is left over; the system's reason when it cannot be removed.
+QString removeLeftOver(const QString& lockPath) {
+  if (::unlink(QFile::encodeName(lockPath).constData()) == 0 || errno == ENOENT) return {};
+  return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// The system's reason a lock file cannot be made where none is, asked again as the lock file
+// itself asked it (the lock file does not keep it). Made after all, it is removed again at once:
+// the fault passed.
+QString whyNotMade(const QString& lockPath) {
+  const QByteArray name = QFile::encodeName(lockPath);
+  const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  const int error = fd < 0 ? errno : EAGAIN;
+  if (fd >= 0) {
+    ::close(fd);
+    ::unlink(name.constData());
+  }
+  return QString::fromLocal8Bit(std::strerror(error));
 }
 
 }  // namespace
 
-ProgramLock LockDatabaseFile(const QString& databasePath, QString* why) {
+ProgramLock LockDatabaseFile(const QString& databasePath, LockRefusal* refusal) {
+  LockRefusal unused;
+  LockRefusal& out = refusal ? *refusal : unused;
   const QFileInfo info(databasePath);
   const QString file = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+  const QString lockPath = file + QStringLiteral(".lock");
+  out = {QDir::toNativeSeparators(lockPath), {}, {}};
   std::unique_ptr<HeldLock>& held = heldLock();
   if (held && held->file == file) return ProgramLock::Taken;
   UnlockDatabaseFile();
@@ -95,26 +120,34 @@ ProgramLock LockDatabaseFile(const QString& databasePath, QString* why) {
   const KernelLock kernel = lockFileItself(file, lock->fd);
   if (kernel == KernelLock::Busy) return ProgramLock::HeldByAnother;
 
-  const QString lockPath = file + QStringLiteral(".lock");
   lock->named = std::make_unique<QLockFile>(lockPath);
   // A copy may run for days: only a holder that is gone makes the lock file stale, never its age.
   lock->named->setStaleLockTime(0);
   bool taken = lock->named->tryLock(0);
-  if (!taken && lock->named->error() != QLockFile::LockFailedError) {
-    if (why) {
-      *why = unwritableFolder(lockPath);
-      if (why->isEmpty()) *why = QStringLiteral("Cannot make the lock file \"%1\"").arg(QDir::toNativeSeparators(lockPath));
+  // The lock file cannot be made, or one left over cannot be taken over: in a folder that takes
+  // no file the database cannot be worked on either; otherwise the lock file itself is in the way.
+  auto cannotBeMade = [&](const QString& reason) {
+    out.why = unwritableFolder(lockPath);
+    if (!out.why.isEmpty()) return ProgramLock::Failed;
+    out.why = reason;
+    return ProgramLock::LockFileInTheWay;
+  };
+  if (!taken && lock->named->error() != QLockFile::LockFailedError) return cannotBeMade(whyNotMade(lockPath));
+  if (!taken) {
+    // A lock file of another machine cannot be judged from here: its copy may be running.
+    QString host;
+    const bool named = readHolder(*lock->named, kernel == KernelLock::Held, host);
+    if (named && !host.isEmpty() && host != QSysInfo::machineHostName()) {
+      out.computer = host;
+      return ProgramLock::HeldElsewhere;
     }
-    return ProgramLock::Failed;
-  }
-  if (!taken && isLeftOver(*lock->named, kernel == KernelLock::Held)) {
-    taken = lock->named->removeStaleLockFile() && lock->named->tryLock(0);
-    // A lock file left in a folder that has since become read-only: no copy runs, but none can
-    // work there either.
-    const QString unwritable = taken ? QString() : unwritableFolder(lockPath);
-    if (!unwritable.isEmpty()) {
-      if (why) *why = unwritable;
-      return ProgramLock::Failed;
+    // Left over: no copy on this machine holds the file (the kernel says so), and the lock file
+    // names this machine or nobody readable. One that cannot be taken over is in the way.
+    if (!named || (kernel == KernelLock::Held && host == QSysInfo::machineHostName())) {
+      const QString unremoved = removeLeftOver(lockPath);
+      if (!unremoved.isEmpty()) return cannotBeMade(unremoved);
+      taken = lock->named->tryLock(0);
+      if (!taken && lock->named->error() != QLockFile::LockFailedError) return cannotBeMade(whyNotMade(lockPath));
     }
   }
   if (!taken) return ProgramLock::HeldByAnother;

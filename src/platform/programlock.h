@@ -12,13 +12,22 @@
 #include <QString>
 
 enum class ProgramLock {
-  Taken,          // this process holds the lock now (also when it already did)
-  HeldByAnother,  // a running copy holds it
-  Failed,         // the lock cannot be taken (a folder or file that cannot be written)
+  Taken,             // this process holds the lock now (also when it already did)
+  HeldByAnother,     // a running copy on this computer holds it
+  HeldElsewhere,     // the lock file names another computer, where a copy may still run
+  LockFileInTheWay,  // no copy holds the file, but its lock file cannot be made, read or replaced
+  Failed,            // the lock cannot be taken: the folder cannot be written
 };
 
-// Takes the lock of the database file at `databasePath` for as long as the process runs. On
-// Failed, `why` (when given) says what could not be done and the system's reason.
-ProgramLock LockDatabaseFile(const QString& databasePath, QString* why = nullptr);
+// What kept the lock from being taken, for the message and the log.
+struct LockRefusal {
+  QString lockFile;  // the lock file beside the database, links resolved, as the system writes it
+  QString computer;  // HeldElsewhere: the computer the lock file names
+  QString why;       // LockFileInTheWay: the system's reason; Failed: what could not be done and why
+};
+
+// Takes the lock of the database file at `databasePath` for as long as the process runs. When it
+// is not taken, `refusal` (when given) says why.
+ProgramLock LockDatabaseFile(const QString& databasePath, LockRefusal* refusal = nullptr);
 // Gives the lock back; nothing when none is held. Every end of the program calls it.
 void UnlockDatabaseFile();

@@ -13,8 +13,8 @@
 #include "shell/frmLoading.h"
 
 void StartProgram() {
-  QString why;
-  switch (LockDatabaseFile(DatabasePath(), &why)) {
+  LockRefusal refusal;
+  switch (LockDatabaseFile(DatabasePath(), &refusal)) {
     case ProgramLock::Taken:
       // Only the copy that holds the database writes its log.
       OpenLogFile(QFileInfo(DatabasePath()).dir().filePath(QString::fromLatin1(kLogFileName)));
@@ -25,12 +25,29 @@ void StartProgram() {
              QStringLiteral("Halvion"));
       End();
       return;
+    case ProgramLock::HeldElsewhere:
+      // A copy on another computer sharing the folder, or one that computer lost without closing
+      // it: only someone there can tell, and the lock file stays until it is deleted.
+      MsgBox(QStringLiteral("Halvion is already running on this database on the computer \"%1\". Once it is "
+                            "closed there, delete the file \"%2\" and start again.")
+                 .arg(refusal.computer, refusal.lockFile),
+             vbCritical, QStringLiteral("Halvion"));
+      End();
+      return;
+    case ProgramLock::LockFileInTheWay:
+      // No copy runs, but nobody can start until the file is removed: say which file and why.
+      MsgBox(QStringLiteral("Halvion cannot make its lock file \"%1\": %2. No copy of Halvion is using the "
+                            "database; remove that file and start again.")
+                 .arg(refusal.lockFile, refusal.why),
+             vbCritical, QStringLiteral("Halvion"));
+      End();
+      return;
     case ProgramLock::Failed:
       // A folder the lock cannot be written in is one the database cannot be written in either.
       // The desk sees the one message it always saw; the log (or, where the folder takes no log
       // either, the standard error) says which folder and why.
       OpenLogFile(QFileInfo(DatabasePath()).dir().filePath(QString::fromLatin1(kLogFileName)));
-      qCCritical(lcShell).noquote() << why;
+      qCCritical(lcShell).noquote() << refusal.why;
       DatabaseErrorEnd();
       return;
   }

@@ -1,11 +1,14 @@
 // Whole database files: which file opens, a new file, and the online back-up.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <sqlite3.h>
 
 #include "data/schema.h"
 #include "platform/ado_support.h"
+#include "platform/waitcursor.h"
 
 namespace {
 
@@ -38,6 +41,16 @@ QString employeesIn(const QString& path) {
   QStringList ids;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) ids << rs.Fields(0).toText();
   return ids.join(',');
+}
+
+// Another program (the sqlite3 shell) begins a write on the file at once, and undoes it: what it
+// said when it could not, or "" when it wrote.
+QString anotherProgramBeginsAWrite(const QString& path) {
+  QProcess shell;
+  shell.start(QStringLiteral("sqlite3"), {path, QStringLiteral("BEGIN IMMEDIATE; ROLLBACK;")});
+  EXPECT_TRUE(shell.waitForFinished(10000)) << "the sqlite3 shell did not run";
+  const QString said = QString::fromUtf8(shell.readAllStandardError()).trimmed();
+  return shell.exitCode() == 0 && said.isEmpty() ? QString() : said + QStringLiteral(" ");
 }
 
 using AdoFiles = AdoTest;
@@ -162,6 +175,51 @@ TEST_F(AdoFiles, ABackUpThatCannotBeWrittenSaysWhy) {
   Connection closed;
   EXPECT_EQ(ErrorOf([&] { closed.BackupTo(folder() + "/backup.mdb"); }), adErrObjectClosed);
   EXPECT_FALSE(QFile::exists(folder() + "/backup.mdb"));
+}
+
+// A connection opened and closed while another of this process holds the write lock: the open
+// reads the file through SQLite alone, so nothing of its own closes a descriptor of the file and
+// takes SQLite's locks with it.
+TEST_F(AdoFiles, AConnectionOpenedAndClosedLeavesTheWriteLockOfAnotherInPlace) {
+  con->BeginTrans();
+  ASSERT_TRUE(anotherProgramBeginsAWrite(dbPath()).contains("database is locked"));
+  {
+    Connection other;
+    other.Open(dbPath(), kSchemaVersion);
+    EXPECT_EQ(other.QueryValue("SELECT count(*) FROM SettingsNewUser").toText(), "1");
+  }
+  EXPECT_TRUE(anotherProgramBeginsAWrite(dbPath()).contains("database is locked"))
+      << "another program began a write while this one's transaction was open";
+  con->RollbackTrans();
+  EXPECT_EQ(anotherProgramBeginsAWrite(dbPath()), QString());
+}
+
+// A commit that waits for the file's readers gives up once its wait is over, as one that waited
+// the busy timeout does, and the transaction can then be undone.
+TEST_F(AdoFiles, ACommitWaitingForReadersGivesUpOnlyPastItsWait) {
+  sqlite3* reader = nullptr;
+  ASSERT_EQ(sqlite3_open_v2(dbPath().toUtf8().constData(), &reader, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM SettingsNewUser;", nullptr, nullptr, nullptr), SQLITE_OK);
+  QStringList cursor;
+  SetWaitCursorHandler([&](bool shown) { cursor << (shown ? "shown" : "gone"); });
+  con->BeginTrans();
+  con->Execute("INSERT INTO SettingsEmployeeDetails(EmployeeID, FirstName) VALUES ('7', 'Ravi')");
+  QElapsedTimer clock;
+  clock.start();
+  try {
+    con->CommitTrans(std::chrono::milliseconds(2500));
+    ADD_FAILURE() << "committed under a reader";
+  } catch (const DbError& e) {
+    EXPECT_TRUE(e.Description().contains("kept it busy for more than 2 seconds (database is locked)"))
+        << s(e.Description());
+  }
+  EXPECT_GE(clock.elapsed(), 2500) << "gave up after the busy timeout, not the wait";
+  SetWaitCursorHandler({});
+  EXPECT_EQ(cursor, QStringList({"shown", "gone"}));
+  con->RollbackTrans();
+  sqlite3_exec(reader, "COMMIT", nullptr, nullptr, nullptr);
+  sqlite3_close(reader);
+  EXPECT_EQ(con->QueryValue("SELECT count(*) FROM SettingsEmployeeDetails").toText(), "0");
 }
 
 }  // namespace
