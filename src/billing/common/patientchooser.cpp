@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
 #include <memory>
 #include <utility>
@@ -50,6 +51,7 @@ PatientChooser::PatientChooser(QComboBox* cmbPatientName, QLineEdit* txtPatientI
 }
 
 PatientChooser::~PatientChooser() {
+  qApp->removeEventFilter(this);
   if (combo_) combo_->removeEventFilter(this);
   if (listArea_) listArea_->removeEventFilter(this);
 }
@@ -168,6 +170,10 @@ void PatientChooser::forget() {
 }
 
 bool PatientChooser::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() && watched != listArea_) {
+    confirmOnClickOutside(static_cast<QWidget*>(watched));
+    return QObject::eventFilter(watched, event);
+  }
   if (watched == listArea_) {
     // The list picks the entry under a released button, and activates it, before the release
     // goes further; a press begins a new pick.
@@ -197,13 +203,28 @@ bool PatientChooser::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (reason != Qt::PopupFocusReason) focusLeftTo_.clear();  // the user came back to the box
+    qApp->installEventFilter(this);
   }
   if (watched == combo_ && event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    qApp->removeEventFilter(this);
     picking_ = false;
     Change();
   }
   return QObject::eventFilter(watched, event);
+}
+
+void PatientChooser::confirmOnClickOutside(QWidget* clicked) {
+  // A click on the form beside the box takes no focus (the background, a label), so the focus
+  // leaving the box would never confirm the identifier typed; the click does, as that would.
+  // The box itself, its proposals and its dropped-down list are the clerk still choosing.
+  if (!combo_ || !combo_->hasFocus() || clicked->window() != combo_->window()) return;
+  if (clicked == combo_ || combo_->isAncestorOf(clicked)) return;
+  TypedProposals* typed = TypedProposalsOf(combo_);
+  if (typed && typed->View() && (clicked == typed->View() || typed->View()->isAncestorOf(clicked))) return;
+  if (HasPatient() || Trim(combo_->currentText()).isEmpty()) return;
+  Change();
+  if (typed) typed->Close();
 }
 
 void PatientChooser::listFollowsFocus(QWidget* now) {

@@ -21,8 +21,9 @@
 // into the box. The clerk chooses the patient shown by confirming: Enter, Tab, a pick from the
 // list, or the focus leaving the box. Each runs Change(); Enter, Tab and a pick also raise
 // PatientConfirmed when a patient was chosen, and the bill forms move the focus on to the doctor
-// then (a Tab that chose somebody is spent on that). The focus leaving the box by a click
-// elsewhere chooses without moving on: the focus stays where the clerk put it.
+// then (a Tab that chose somebody is spent on that). A click elsewhere in the form chooses
+// without moving on, whether it takes the focus (the focus stays where the clerk put it) or not
+// (the background, a label: the focus stays in the box).
 //
 // Change() walks the patients from the first row of the first table for the row whose column 0,
 // trimmed, is the trimmed text (case counts). A match shows column 1 in the name box, keeps that
@@ -108,6 +109,8 @@ private:
   void forget();
   // Keeps the drop-down list open only while the focus is in the combo box or its list.
   void listFollowsFocus(QWidget* now);
+  // While the box has the focus, every mouse press of the program passes here.
+  void confirmOnClickOutside(QWidget* clicked);
   void showList(std::unique_ptr<KeyList> list);
 
   QPointer<QComboBox> combo_;

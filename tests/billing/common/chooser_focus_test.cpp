@@ -290,7 +290,7 @@ TEST_F(ChooserFocusTest, AClickOnAProposedIdentifierPicksItAndMovesOnToTheDoctor
 }
 
 // How the clerk confirms the identifier typed.
-enum class Confirm { Keys, Pick, ClickElsewhere };
+enum class Confirm { Keys, Pick, ClickElsewhere, ClickOnTheForm };
 
 TEST_F(ChooserFocusTest, TheBillIsForThePatientTypedAndConfirmedWithTheDoctorTyped) {
   const struct {
@@ -311,6 +311,7 @@ TEST_F(ChooserFocusTest, TheBillIsForThePatientTypedAndConfirmedWithTheDoctorTyp
       {"the start and Tab", "\t", Confirm::Keys, "17", "Arun"},
       {"a pick from the list", "", Confirm::Pick, "2", "Meena"},
       {"2 and a click elsewhere", "2", Confirm::ClickElsewhere, "2", "Meena"},
+      {"2 and a click on the form beside the box", "2", Confirm::ClickOnTheForm, "2", "Meena"},
   };
   for (const BillForm& b : billForms()) {
     for (const auto& c : cases) {
@@ -331,6 +332,16 @@ TEST_F(ChooserFocusTest, TheBillIsForThePatientTypedAndConfirmedWithTheDoctorTyp
         EXPECT_EQ(b.patientName(form)->text().toStdString(), "") << "chosen before it was confirmed";
         Click(b.addressBox(form));
         EXPECT_TRUE(b.addressBox(form)->hasFocus());
+      } else if (c.confirm == Confirm::ClickOnTheForm) {
+        EXPECT_EQ(b.patientName(form)->text().toStdString(), "") << "chosen before it was confirmed";
+        // Left of the box, where its caption stands: a click there takes no focus.
+        const QPoint beside = patient->mapToGlobal(QPoint(-20, patient->height() / 2));
+        QWidget* under = QApplication::widgetAt(beside);
+        ASSERT_NE(under, nullptr);
+        ASSERT_EQ(under->window(), form->FormWindow());
+        ASSERT_EQ(under->focusPolicy() & Qt::ClickFocus, 0) << "the point beside the box takes the focus";
+        ClickScreenAt(beside);
+        EXPECT_TRUE(patient->hasFocus());
       } else {
         EXPECT_TRUE(doctor->hasFocus());
       }
