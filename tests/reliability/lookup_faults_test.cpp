@@ -47,12 +47,23 @@ TEST_F(CancelLookupFaultTest, ABillLookedUpWhileTheFileIsHeldIsADatabaseErrorAnd
     EXPECT_EQ(boxes().pending(), 0) << "the failed look-up was not reported";
     EXPECT_EQ(f->cmbBillNumber.currentText(), "3");
     EXPECT_EQ(f->txtPatientName.text(), "");
+    // Cancel looks the number up again, and says what failed once more, not that no bill is
+    // selected.
+    boxes().expect(kDatabaseError, QStringLiteral("Database Error"), vbCritical);
+    Click(f->Picture1);
+    EXPECT_EQ(boxes().pending(), 0);
   }
-  // The file free again, the same number typed again is found.
+  // The file free again, Cancel finds the bill the number names and asks about it.
+  boxes().expect(QStringLiteral("Do you Wish to Cancel ( Delete ) the Current Bill"), QStringLiteral("Warning"),
+                 vbCritical + vbYesNo, vbNo);
+  Click(f->Picture1);
+  EXPECT_EQ(boxes().pending(), 0);
+  EXPECT_EQ(f->txtPatientName.text(), "ABC");
+  // The same number typed again is found.
   TypeOver(f->cmbBillNumber, "3");
   EXPECT_EQ(f->txtPatientName.text(), "ABC");
   EXPECT_EQ(f->txtTotal.text(), "150");
-  EXPECT_EQ(boxes().shown().size(), 1u);
+  EXPECT_EQ(boxes().shown().size(), 3u);
 }
 
 }  // namespace

@@ -190,10 +190,12 @@ void BillCancelForm::cmbBillNumber_Change() {
   // clerk's number stays in the box to try again.
   const int listed = bills_->FirstExact(text);
   std::optional<StoredBill> bill;
+  unread_ = false;
   if (listed >= 0) {
     try {
       bill = ReadBill(gCon, config_.kind, bills_->RowId(listed));
     } catch (const DbError&) {
+      unread_ = true;
       ShowDatabaseError();
     }
   }
@@ -220,9 +222,17 @@ void BillCancelForm::cmbBillNumber_Change() {
 void BillCancelForm::Picture1_Click() {
   // Only the bill the last look-up found: after a miss or a cancellation the boxes may still
   // show a bill, but none is located and nothing may be written.
-  const bool shown = located_ && (!config_.cancelNeedsShownNumber ||
-                                  (!txtPatientID.text().isEmpty() && cmbBillNumber.currentText() == locatedBillNo_));
-  if (!shown) {
+  const auto shown = [this] {
+    return located_ && (!config_.cancelNeedsShownNumber ||
+                        (!txtPatientID.text().isEmpty() && cmbBillNumber.currentText() == locatedBillNo_));
+  };
+  // A number whose look-up the database failed is looked up again: told "select the bill" after
+  // "Database Error", the clerk would take a bill that is there for one that is not.
+  if (!shown() && unread_) {
+    cmbBillNumber_Change();
+    if (unread_) return;
+  }
+  if (!shown()) {
     MsgBox(kSelectBill, vbCritical, QStringLiteral("Warning"));
     cmbBillNumber.setFocus();
     return;

@@ -84,6 +84,7 @@ private:
   // table's order): its row and its number as the combo box showed it. The boxes show what was
   // read of it. A look-up that finds nothing, and a cancellation, forget it.
   std::optional<qint64> located_;
+  bool unread_ = false;  // the last look-up failed in the database, not for want of the bill
   QString locatedBillNo_;
   KeyList* bills_ = nullptr;  // the combo box's list, owned by it
 };
