@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/printer.h"
+#include "support/recording_printer.h"
 
 inline QString UsedNumberMessage(const QString& number) {
   return "This bill gets the number " + number + ": the number shown was already used.";
@@ -14,6 +15,15 @@ inline QString UsedNumberMessage(const QString& number) {
 
 // The bill number's place on every bill's sheet, in twips.
 inline bool IsBillNumberPlace(double x, double y) { return x == 3580 && y == 700; }
+
+// The bill number on the last sheet printed ("" with none).
+inline QString PrintedBillNumber(const RecordingPrinter& printer) {
+  const auto sheets = printer.Sheets();
+  if (sheets.empty()) return {};
+  for (const PrintedItem& item : sheets.back())
+    if (IsBillNumberPlace(item.x, item.y)) return item.text;
+  return {};
+}
 
 // A printer that runs `atEndDoc` once, as the sheet goes out: what another program does while
 // the paper is printing, before the bill is saved.

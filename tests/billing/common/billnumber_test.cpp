@@ -160,14 +160,7 @@ protected:
   QString counter(const Kind& k) const {
     return scalar(forKind("SELECT count(*) || ':' || ifnull(group_concat(BillNo), '') FROM %2", k));
   }
-  // The bill number on the last sheet printed ("" with none).
-  QString printedNumber() {
-    const auto sheets = printer().Sheets();
-    if (sheets.empty()) return {};
-    for (const PrintedItem& item : sheets.back())
-      if (IsBillNumberPlace(item.x, item.y)) return item.text;
-    return {};
-  }
+  QString printedNumber() { return PrintedBillNumber(printer()); }
 
   std::shared_ptr<Connection> other;  // another program's connection to the same file
 };

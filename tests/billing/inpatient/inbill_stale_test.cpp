@@ -28,14 +28,7 @@ protected:
   // Another program's connection to the same file.
   void elsewhere(const QString& sql) { other->Execute(sql); }
 
-  // The bill number on the last sheet printed ("" with none).
-  QString printedNumber() {
-    const auto sheets = printer().Sheets();
-    if (sheets.empty()) return {};
-    for (const PrintedItem& item : sheets.back())
-      if (IsBillNumberPlace(item.x, item.y)) return item.text;
-    return {};
-  }
+  QString printedNumber() { return PrintedBillNumber(printer()); }
   QString bills() const {
     return scalar("SELECT group_concat(BillNo, ',') FROM (SELECT BillNo FROM InPatientPrintDetails ORDER BY rowid)");
   }
