@@ -565,6 +565,7 @@ void TypedProposals::show(const QString& typed, int proposed) {
     Close();
     return;
   }
+  typed_ = typed;
   model_.setStringList(texts);
   place(int(texts.size()));
   if (proposed >= 0)
@@ -617,6 +618,26 @@ void TypedProposals::place(int rows) {
   view_->setGeometry(at(1, rows));
 }
 
+void TypedProposals::step(int by) {
+  if (!combo_ || !combo_->lineEdit() || !view_ || model_.rowCount() == 0) return;
+  const QModelIndex current = view_->selectionModel()->currentIndex();
+  const int from = current.isValid() && view_->selectionModel()->isSelected(current) ? current.row() : -1;
+  const int to = std::clamp(from < 0 ? 0 : from + by, 0, model_.rowCount() - 1);
+  view_->selectionModel()->setCurrentIndex(model_.index(to), QItemSelectionModel::ClearAndSelect);
+  // The box shows the entry as the completion would have: the keys typed, then its tail selected,
+  // so that the next key typed goes on from what was typed.
+  const QString entry = model_.index(to).data().toString();
+  const int at = combo_->findText(entry, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  if (at >= 0)
+    combo_->setCurrentIndex(at);
+  else
+    combo_->setEditText(entry);
+  QLineEdit* e = combo_->lineEdit();
+  if (e->text() != entry) e->setText(entry);
+  const int kept = entry.startsWith(typed_, Qt::CaseInsensitive) ? int(typed_.size()) : 0;
+  e->setSelection(kept, int(entry.size()) - kept);
+}
+
 bool TypedProposals::eventFilter(QObject* watched, QEvent* event) {
   if (watched == entriesObject_) {
     // A pick on the press: the focus the press may give elsewhere must not close the list first.
@@ -636,6 +657,16 @@ bool TypedProposals::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (watched == comboObject_) {
+    if (event->type() == QEvent::KeyPress && IsShown()) {
+      // The arrows walk the entries listed, not the whole list behind the box: the clerk moves
+      // through what is shown.
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool plain = !(key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier));
+      if (plain && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up)) {
+        step(key->key() == Qt::Key_Down ? 1 : -1);
+        return true;
+      }
+    }
     if (event->type() == QEvent::Hide) Close();
     if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
       Close();

@@ -82,7 +82,8 @@ void WireKeyPress(QComboBox* combo, KeyPressHandler handler);
 // order, at most kRows of them), the entry proposed first and highlighted; after Backspace, those
 // that begin with what is left, none highlighted. It lies where it covers no box, button or list
 // of the form that a click would give the focus to: below the box, else beside it (downwards, then
-// upwards), else above it. A click on one of its entries picks it (Picked). The box's own
+// upwards), else above it. A click on one of its entries picks it (Picked); Up and Down move the
+// highlight through its entries and propose the one highlighted in the box. The box's own
 // drop-down (its arrow, F4) is the whole list as before, and this one closes as it opens.
 class TypedProposals final : public QObject {
   Q_OBJECT
@@ -109,6 +110,8 @@ private:
   explicit TypedProposals(QComboBox* combo);
   ~TypedProposals() override;
   void show(const QString& typed, int proposed);
+  // Up or Down while the list is shown: the entry above or below is proposed in the box instead.
+  void step(int by);
   void place(int rows);
 
   QPointer<QComboBox> combo_;
@@ -118,6 +121,7 @@ private:
   const QObject* comboObject_;
   const QObject* entriesObject_ = nullptr;
   QStringListModel model_;
+  QString typed_;  // what the keys typed, before the proposed tail
 };
 
 // Gives the combo box (editable, wired with WireKeyPress) a TypedProposals, owned by the box; the

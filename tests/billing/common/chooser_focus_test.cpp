@@ -178,6 +178,21 @@ TEST_F(ChooserFocusTest, TypingProposesAndEnterHandsTheKeyboardToTheDoctor) {
     EXPECT_EQ(listed.join(u' '), QStringList({prefix + "17", prefix + "2", prefix + "1"}).join(u' '));
     EXPECT_EQ(typed->View()->selectionModel()->selectedRows().value(0).row(), 0);
 
+    // Down and Up walk the entries listed, not the whole list behind them; the key typed stays.
+    PressKey(patient, Qt::Key_Down);
+    EXPECT_EQ(patient->currentText(), prefix + "2");
+    EXPECT_EQ(patient->lineEdit()->selectedText(), prefix.mid(1) + "2");
+    EXPECT_EQ(typed->View()->selectionModel()->selectedRows().value(0).row(), 1);
+    PressKey(patient, Qt::Key_Down);
+    PressKey(patient, Qt::Key_Down);
+    EXPECT_EQ(patient->currentText(), prefix + "1");
+    PressKey(patient, Qt::Key_Up);
+    PressKey(patient, Qt::Key_Up);
+    EXPECT_EQ(patient->currentText(), prefix + "17");
+    EXPECT_EQ(typed->View()->selectionModel()->selectedRows().value(0).row(), 0);
+    EXPECT_TRUE(typed->IsShown());
+    EXPECT_EQ(b.patientName(form)->text().toStdString(), "") << "an arrow chose somebody";
+
     // F4 drops the box's own list down instead: every patient listed, as before.
     PressKey(patient, Qt::Key_F4);
     EXPECT_TRUE(patient->view()->isVisible());
@@ -290,7 +305,7 @@ TEST_F(ChooserFocusTest, AClickOnAProposedIdentifierPicksItAndMovesOnToTheDoctor
 }
 
 // How the clerk confirms the identifier typed.
-enum class Confirm { Keys, Pick, ClickElsewhere, ClickOnTheForm };
+enum class Confirm { Keys, Pick, DownAndEnter, ClickElsewhere, ClickOnTheForm };
 
 TEST_F(ChooserFocusTest, TheBillIsForThePatientTypedAndConfirmedWithTheDoctorTyped) {
   const struct {
@@ -310,6 +325,7 @@ TEST_F(ChooserFocusTest, TheBillIsForThePatientTypedAndConfirmedWithTheDoctorTyp
       // The start alone proposes the first identifier listed with it, and Tab takes that one.
       {"the start and Tab", "\t", Confirm::Keys, "17", "Arun"},
       {"a pick from the list", "", Confirm::Pick, "2", "Meena"},
+      {"the start, Down and Enter", "", Confirm::DownAndEnter, "2", "Meena"},
       {"2 and a click elsewhere", "2", Confirm::ClickElsewhere, "2", "Meena"},
       {"2 and a click on the form beside the box", "2", Confirm::ClickOnTheForm, "2", "Meena"},
   };
@@ -324,6 +340,10 @@ TEST_F(ChooserFocusTest, TheBillIsForThePatientTypedAndConfirmedWithTheDoctorTyp
 
       if (c.confirm == Confirm::Pick) {
         PickEntry(*patient, id);
+      } else if (c.confirm == Confirm::DownAndEnter) {
+        TypeAtFocus(prefix);
+        PressKey(patient, Qt::Key_Down);
+        TypeAtFocus(QStringLiteral("\r"));
       } else {
         TypeAtFocus((c.lowerCase ? prefix.toLower() : prefix) + QString::fromLatin1(c.typed));
         EXPECT_EQ(doctor->currentText().toStdString(), "") << "a key typed for the patient reached the doctor";
