@@ -5,6 +5,7 @@
 
 #include "billing/common/billchrome.h"
 #include "globals.h"
+#include "platform/log.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 
@@ -72,6 +73,8 @@ Attempt attempt(const NewBillPrint& bill, QLabel& number) {
   } catch (const PrinterError& e) {
     return no([words = bill.printerWords ? e.Description() : QString()] { ShowPrinterNotReady(words); });
   } catch (const std::exception&) {
+    // Not the printer's own error, so nothing wrote it to the log yet.
+    LogSwallowed(lcForms, "the print of a bill's sheet", std::current_exception());
     return no([] { ShowPrinterNotReady(); });
   }
 
@@ -94,6 +97,7 @@ Attempt attempt(const NewBillPrint& bill, QLabel& number) {
   } catch (const DbError& e) {
     return notStored(e.Description(), false);
   } catch (const std::exception& e) {
+    LogSwallowed(lcForms, "the save of a printed bill", std::current_exception());
     return notStored(QString::fromLocal8Bit(e.what()), false);
   }
   return {Attempt::Result::Stored, [] {
