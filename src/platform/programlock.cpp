@@ -130,6 +130,8 @@ ProgramLock LockDatabaseFile(const QString& databasePath, LockRefusal* refusal) 
     out.why = unwritableFolder(lockPath);
     if (!out.why.isEmpty()) return ProgramLock::Failed;
     out.why = reason;
+    out.lockIsFolder = QFileInfo(lockPath).isDir();
+    out.noCopyRuns = kernel == KernelLock::Held;
     return ProgramLock::LockFileInTheWay;
   };
   if (!taken && lock->named->error() != QLockFile::LockFailedError) return cannotBeMade(whyNotMade(lockPath));

@@ -24,6 +24,12 @@ struct LockRefusal {
   QString lockFile;  // the lock file beside the database, links resolved, as the system writes it
   QString computer;  // HeldElsewhere: the computer the lock file names
   QString why;       // LockFileInTheWay: the system's reason; Failed: what could not be done and why
+  // LockFileInTheWay: what stands at the lock file's name is a folder, not a file.
+  bool lockIsFolder = false;
+  // LockFileInTheWay: the file system answered for every copy on this computer that no copy holds
+  // the database. False where it keeps no such lock (or the file could not be opened to ask it):
+  // then nothing here knows whether a copy still runs.
+  bool noCopyRuns = false;
 };
 
 // Takes the lock of the database file at `databasePath` for as long as the process runs. When it

@@ -34,14 +34,20 @@ void StartProgram() {
              vbCritical, QStringLiteral("Halvion"));
       End();
       return;
-    case ProgramLock::LockFileInTheWay:
-      // No copy runs, but nobody can start until the file is removed: say which file and why.
-      MsgBox(QStringLiteral("Halvion cannot make its lock file \"%1\": %2. No copy of Halvion is using the "
-                            "database; remove that file and start again.")
-                 .arg(refusal.lockFile, refusal.why),
-             vbCritical, QStringLiteral("Halvion"));
+    case ProgramLock::LockFileInTheWay: {
+      // Nobody can start until the thing in the way is removed: say which and why. That no copy
+      // uses the database is said only where the file system could answer it.
+      const QString what = refusal.lockIsFolder ? QStringLiteral("folder") : QStringLiteral("file");
+      const QString prompt =
+          refusal.noCopyRuns
+              ? QStringLiteral("Halvion cannot make its lock file \"%1\": %2. No copy of Halvion is using the "
+                               "database; remove that %3 and start again.")
+              : QStringLiteral("Halvion cannot make its lock file \"%1\": %2. Once no copy of Halvion is using "
+                               "the database, remove that %3 and start again.");
+      MsgBox(prompt.arg(refusal.lockFile, refusal.why, what), vbCritical, QStringLiteral("Halvion"));
       End();
       return;
+    }
     case ProgramLock::Failed:
       // A folder the lock cannot be written in is one the database cannot be written in either.
       // The desk sees the one message it always saw; the log (or, where the folder takes no log

@@ -192,16 +192,20 @@ TEST_F(ProgramLockTest, ALockFileOfAnotherMachineRefusesUntilItIsRemoved) {
 
 // No copy runs, but the lock file cannot be taken over: a folder in its place, or a file of
 // another user that this one may neither read nor remove (a folder where only the owner of a file
-// may remove it, as /tmp). The message names the file and the system's reason; the file stays.
+// may remove it, as /tmp). The message names the file and the system's reason, and says what to
+// remove; the file stays. That user cannot open the database to ask the file system whether a copy
+// holds it, so the message does not say that none does.
 TEST_F(ProgramLockTest, ALockFileInTheWayIsNamedWithTheSystemsReason) {
   struct Case {
     const char* name;
     std::function<void()> block;
     bool asAnotherUser;  // started as a user that is not the file's owner (root may remove anything)
     const char* reason;
+    const char* advice;
   };
   const std::vector<Case> cases = {
-      {"a folder", [&] { ASSERT_TRUE(QDir().mkpath(lockPath() + "/inside")); }, false, "Is a directory"},
+      {"a folder", [&] { ASSERT_TRUE(QDir().mkpath(lockPath() + "/inside")); }, false, "Is a directory",
+       "No copy of Halvion is using the database; remove that folder and start again."},
       {"another user's file",
        [&] {
          QFile file(lockPath());
@@ -211,16 +215,16 @@ TEST_F(ProgramLockTest, ALockFileInTheWayIsNamedWithTheSystemsReason) {
          ASSERT_EQ(::chmod(QFile::encodeName(lockPath()).constData(), 0600), 0);
          ASSERT_EQ(::chmod(QFile::encodeName(folder()).constData(), 01777), 0);
        },
-       true, "Operation not permitted"},
+       true, "Operation not permitted",
+       "Once no copy of Halvion is using the database, remove that file and start again."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     QDir(lockPath()).removeRecursively();
     QFile::remove(lockPath());
     c.block();
-    const QString expected = QStringLiteral("Halvion cannot make its lock file \"%1\": %2. No copy of Halvion is "
-                                            "using the database; remove that file and start again.")
-                                 .arg(lockPath(), QString::fromUtf8(c.reason));
+    const QString expected = QStringLiteral("Halvion cannot make its lock file \"%1\": %2. %3")
+                                 .arg(lockPath(), QString::fromUtf8(c.reason), QString::fromUtf8(c.advice));
     if (!c.asAnotherUser) {
       boxes().expect(expected, QStringLiteral("Halvion"), vbCritical);
       const int ends = endCount();
