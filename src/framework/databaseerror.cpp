@@ -25,19 +25,17 @@ void DatabaseErrorEnd() {
   End();
 }
 
-bool OpenOrEnd(Recordset& rs, const std::function<void(Recordset&)>& open) {
-  try {
+bool OpenOrEnd(VbForm& form, Recordset& rs, const std::function<void(Recordset&)>& open) {
+  return RunDatabaseStep(form, [&] {
     open(rs);
-  } catch (const DbError&) {
-    // The error is in the log already; the state below says what the desk is told.
-  }
-  if (rs.State() == adStateOpen) return true;
-  DatabaseErrorEnd();
-  return false;
+    // A read that opened nothing leaves the form as little to show as one that raised.
+    if (rs.State() != adStateOpen)
+      throw DbError(adErrObjectClosed, QStringLiteral("The recordset the load reads is not open"));
+  });
 }
 
-bool OpenOrEnd(Recordset& rs, const TableRead& read) {
-  return OpenOrEnd(rs, [&read](Recordset& r) { r.Open(read, gCon, adOpenDynamic, adLockOptimistic); });
+bool OpenOrEnd(VbForm& form, Recordset& rs, const TableRead& read) {
+  return OpenOrEnd(form, rs, [&read](Recordset& r) { r.Open(read, gCon, adOpenDynamic, adLockOptimistic); });
 }
 
 bool RunDatabaseStep(VbForm& form, const std::function<void()>& step, AfterDatabaseError after) {

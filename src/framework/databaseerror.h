@@ -18,13 +18,13 @@ void DatabaseErrorEnd();
 // write of a form already open failed, and nothing of it was done.
 void ShowDatabaseError();
 
-// Opens a recordset a form reads at its load: `open` opens `rs` (Open or OpenKeyset, on gCon).
-// When it raises, or leaves `rs` closed, the "Database Error" message and the program's end
-// (DatabaseErrorEnd); false then.
-bool OpenOrEnd(Recordset& rs, const std::function<void(Recordset&)>& open);
+// Opens a recordset `form` reads at its load: `open` opens `rs` (Open or OpenKeyset, on gCon). When
+// it raises, or leaves `rs` closed, what a failed step of a load does (RunDatabaseStep): the
+// "Database Error" message, the program's end and the form unloaded; false then.
+bool OpenOrEnd(VbForm& form, Recordset& rs, const std::function<void(Recordset&)>& open);
 // The same for `read` on gCon with a dynamic cursor and optimistic locking, as the forms open the
 // tables they read and write.
-bool OpenOrEnd(Recordset& rs, const TableRead& read);
+bool OpenOrEnd(VbForm& form, Recordset& rs, const TableRead& read);
 
 // What a form does when a step of it cannot read the database (the error is in the log already).
 enum class AfterDatabaseError {

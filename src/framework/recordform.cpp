@@ -130,9 +130,10 @@ void RecordForm::LoadMenuForm() {
 
   MainRecordset = std::make_unique<Recordset>();
   LookupRecordset = std::make_unique<Recordset>();
-  const bool opened = config_.keyset ? OpenOrEnd(*MainRecordset,
-                                                 [this](Recordset& rs) { rs.OpenKeyset(config_.read, gCon, adLockOptimistic); })
-                                     : OpenOrEnd(*MainRecordset, config_.read);
+  const bool opened =
+      config_.keyset
+          ? OpenOrEnd(*this, *MainRecordset, [this](Recordset& rs) { rs.OpenKeyset(config_.read, gCon, adLockOptimistic); })
+          : OpenOrEnd(*this, *MainRecordset, config_.read);
   if (!opened) return;
 
   try {

@@ -97,7 +97,7 @@ std::vector<MenuPicture> frmDischarge::MenuPictures() {
 
 void frmDischarge::LoadMenuForm() {
   MainRecordset = std::make_unique<Recordset>();
-  if (!OpenOrEnd(*MainRecordset, PatientsListRead(PatientTableKind::InPatient))) return;
+  if (!OpenOrEnd(*this, *MainRecordset, PatientsListRead(PatientTableKind::InPatient))) return;
   if (MainRecordset->RecordCount() == 0) {
     MsgBox(QStringLiteral("Please add the OutPatient Details First"), vbCritical, kWarning);
     CloseForm();

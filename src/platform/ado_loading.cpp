@@ -27,12 +27,16 @@ QByteArray selecting(const TableRead& read, const QByteArray& columns) {
   return "SELECT " + columns + read.Sql().toUtf8().mid(whole.size());
 }
 
+// A pragma's one number. A file another program holds fails it as it fails any read: a value made
+// up in its place would compare equal to itself on the next failure, and a keyset stamped with it
+// would be kept although the rows changed.
 sqlite3_int64 pragmaValue(sqlite3* db, const char* pragma) {
+  const QString context = QStringLiteral("Cannot read \"%1\"").arg(QLatin1String(pragma));
   Statement s;
-  sqlite3_int64 v = -1;
-  if (sqlite3_prepare_v2(db, pragma, -1, &s.st, nullptr) == SQLITE_OK && sqlite3_step(s.st) == SQLITE_ROW)
-    v = sqlite3_column_int64(s.st, 0);
-  return v;
+  s.prepare(db, QByteArray(pragma), context);
+  const int rc = sqlite3_step(s.st);
+  if (rc != SQLITE_ROW) throw ProviderError(db, rc, context);
+  return sqlite3_column_int64(s.st, 0);
 }
 
 void stepAll(sqlite3* db, sqlite3_stmt* st, const QString& sql, const std::function<void()>& each) {
@@ -45,13 +49,15 @@ void stepAll(sqlite3* db, sqlite3_stmt* st, const QString& sql, const std::funct
 }
 
 // The largest rowid of `table`, read from the end of its tree, within a few million: what a read
-// of its rows makes room for.
+// of its rows makes room for. A table that cannot be read raises here, before the read of its rows
+// would wait for the same file once more.
 std::size_t rowsAtMost(sqlite3* db, const QString& table) {
   Statement m;
   const QByteArray sql = "SELECT max(rowid) FROM " + quoteIdentifier(table);
-  if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &m.st, nullptr) != SQLITE_OK ||
-      sqlite3_step(m.st) != SQLITE_ROW)
-    return 0;
+  const QString context = QStringLiteral("Cannot read \"%1\"").arg(QString::fromUtf8(sql));
+  m.prepare(db, sql, context);
+  const int rc = sqlite3_step(m.st);
+  if (rc != SQLITE_ROW) throw ProviderError(db, rc, context);
   return std::size_t(std::clamp<sqlite3_int64>(sqlite3_column_int64(m.st, 0), 0, 1 << 22));
 }
 

@@ -62,7 +62,7 @@ std::vector<MenuPicture> frmCopyDB::MenuPictures() {
 void frmCopyDB::LoadMenuForm() {
   try {
     MainRecordset = std::make_unique<Recordset>();
-    if (!OpenOrEnd(*MainRecordset, BackupFolderRead())) return;
+    if (!OpenOrEnd(*this, *MainRecordset, BackupFolderRead())) return;
 
     // A stored folder that is empty is no stored folder.
     const QString stored = ReadBackupFolder(*MainRecordset);

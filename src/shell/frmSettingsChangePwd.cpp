@@ -56,7 +56,7 @@ void frmSettingsChangePwd::LoadMenuForm() {
   Label3.hide();
 
   MainRecordset = std::make_unique<Recordset>();
-  if (!OpenOrEnd(*MainRecordset, UsersRead())) return;
+  if (!OpenOrEnd(*this, *MainRecordset, UsersRead())) return;
   txtPassword.setFocus(Qt::OtherFocusReason);
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "framework/databaseerror.h"
+#include "framework/vbform.h"
 #include "globals.h"
 #include "support/fixture.h"
 
@@ -20,19 +21,20 @@ protected:
 
 TEST_F(DatabaseErrorTest, ARecordsetNotOpenAtLoadSaysDatabaseErrorAndEnds) {
   const TableRead doctors{.table = QStringLiteral("SettingDrDetails")};
+  VbForm form;  // not loaded: what unloading a loaded form does is the record forms' own test
   const struct {
     const char* name;
     std::function<bool(Recordset&)> open;
     bool opened;
   } cases[] = {
-      {"a table read", [&](Recordset& rs) { return OpenOrEnd(rs, doctors); }, true},
-      {"a keyset", [&](Recordset& rs) { return OpenOrEnd(rs, [&](Recordset& r) { r.OpenKeyset(doctors, gCon); }); },
+      {"a table read", [&](Recordset& rs) { return OpenOrEnd(form, rs, doctors); }, true},
+      {"a keyset", [&](Recordset& rs) { return OpenOrEnd(form, rs, [&](Recordset& r) { r.OpenKeyset(doctors, gCon); }); },
        true},
       {"a table that is not there",
-       [](Recordset& rs) { return OpenOrEnd(rs, TableRead{.table = QStringLiteral("Elsewhere")}); }, false},
-      {"a read that raises", [](Recordset& rs) { return OpenOrEnd(rs, [](Recordset&) { throw DbError(adErrProvider, "x"); }); },
+       [&](Recordset& rs) { return OpenOrEnd(form, rs, TableRead{.table = QStringLiteral("Elsewhere")}); }, false},
+      {"a read that raises", [&](Recordset& rs) { return OpenOrEnd(form, rs, [](Recordset&) { throw DbError(adErrProvider, "x"); }); },
        false},
-      {"a read that opens nothing", [](Recordset& rs) { return OpenOrEnd(rs, [](Recordset&) {}); }, false},
+      {"a read that opens nothing", [&](Recordset& rs) { return OpenOrEnd(form, rs, [](Recordset&) {}); }, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
